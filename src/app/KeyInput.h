@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+
+class QKeyEvent;
+
+// Keys as the prompter's key table names them: classic virtual-key codes and shift bits.
+namespace keyinput {
+
+enum Shift { ShiftBit = 1, CtrlBit = 2, AltBit = 4 };
+
+enum Code {
+    Back = 8,
+    Return = 13,
+    Escape = 27,
+    Space = 32,
+    PageUp = 33,
+    PageDown = 34,
+    End = 35,
+    Home = 36,
+    Left = 37,
+    Up = 38,
+    Right = 39,
+    Down = 40,
+    F1 = 112,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12,
+};
+
+struct Key
+{
+    int code = 0;
+    int shift = 0;
+};
+
+// The key code and shift state of a key press; nothing for keys without a code (modifiers alone).
+std::optional<Key> fromEvent(const QKeyEvent &event);
+
+// The character a key press types (0 when it types none), as the typed-character handler sees it.
+int typedCharacter(const QKeyEvent &event);
+
+} // namespace keyinput

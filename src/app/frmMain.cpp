@@ -1,0 +1,368 @@
+#include "app/frmMain.h"
+
+#include "common/Platform.h"
+#include "line/frmLine.h"
+#include "settings/modSettings.h"
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/Icons.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ButtonDef
+{
+    const char *key;
+    const char *caption;
+    const char *image;
+    const char *toolTip;
+};
+
+// The toolbar, in order: the key is the action a click passes on.
+constexpr ButtonDef kButtons[] = {
+    {"EditText", "Edit Text", "Edit", "Edit Text  (F2)"},
+    {"Start", "     Start     ", "Start", "Prompter Start  (F3)"},
+    {"Stop", "Stop", "Stop", "Prompter Stop  (F3)"},
+    {"Reset", "Reset", "Reset", "Reset  (F4)"},
+    {"Mark", "Mark", "Mark", "Mark  (F5)"},
+    {"JumpTo", "Jump To", "JumpTo", "Jump To Marker  (F6)"},
+    {"Unmark", "Unmark", "Unmark", "Unmark  (F7)"},
+    {"ClearAll", "Clear All", "ClearAll", "Clear All Markers  (F8)"},
+    {"FullScreen", "Full Screen", "FullScreen", "Full Screen Toggle  (F9)"},
+    {"Options", "Options", "Options", "Options  (F10)"},
+    {"Help", "Help", "Help", "Help  (F1)"},
+    {"Exit", "Exit", "Exit", "Exit  (Esc)"},
+};
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QToolButton *graphicalButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = named(new QToolButton(parent), name);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    return b;
+}
+
+QLabel *panelLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *l = named(new QLabel(caption, parent), name);
+    l->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    colors::setForeColor(l, 0x000040C0);
+    return l;
+}
+
+// How far the viewport reaches past the window's right edge (it is as wide as the window, 100 in).
+constexpr float kViewportOverhang = 100;
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), parent) {}
+
+frmMain::frmMain(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    createControls();
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    Form_Unload();
+}
+
+// The window as designed, before any of the prompter's own set-up.
+void frmMain::createControls()
+{
+    setWindowTitle(QStringLiteral("Cuescroll"));
+    setWindowIcon(icons::app());
+    setFont(fonts::standard());
+    resize(twips::toPixels(8880), twips::toPixels(6465));
+
+    timResize = named(new QTimer(this), "timResize");
+    timResize->setInterval(10);
+    timTick = named(new QTimer(this), "timTick");
+    timTick->setTimerType(Qt::PreciseTimer);
+    timTick->setInterval(1);
+
+    tlbMain = named(new QToolBar(this), "tlbMain");
+    tlbMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tlbMain->setIconSize(QSize(16, 16));
+    tlbMain->setMovable(false);
+    tlbMain->setFloatable(false);
+    tlbMain->setFocusPolicy(Qt::NoFocus);
+    twips::move(tlbMain, 0, 5925, 8880, 540);
+
+    picBack = named(new QWidget(this), "picBack");
+    picBack->setAccessibleName(tr("Script"));
+    picBack->setFocusPolicy(Qt::StrongFocus);
+    colors::setBackColor(picBack, 0x00C0FFFF);
+    twips::move(picBack, 330, 390, 2445, 4515);
+
+    picLine = named(new QWidget(picBack), "picLine");
+    picLine->setAccessibleName(tr("Reading line"));
+    colors::setBackColor(picLine, 0x0000C000);
+    colors::setForeColor(picLine, colors::system(8));
+    twips::move(picLine, 360, 2520, 1725, 465);
+    picLine->hide();
+
+    rtDoc = named(new RichTextView(RichTextView::Input::None, picBack), "rtDoc");
+    rtDoc->setAccessibleName(tr("Script text"));
+    rtDoc->setBaseFont(fonts::make(QStringLiteral("Times New Roman"), 36));
+    rtDoc->setBackColor(0x00C0FFFF);
+    twips::move(rtDoc, 0, 120, 1875, 3885);
+    // The viewport reaches past the window's right edge; wrap the text before it, not under the frame.
+    rtDoc->setTextMargins(0, twips::toPixels(kViewportOverhang));
+
+    rtMirror = named(new RichTextView(RichTextView::Input::Selection, picBack), "rtMirror");
+    rtMirror->setAccessibleName(tr("Script to mark"));
+    rtMirror->setBaseFont(fonts::make(QStringLiteral("Times New Roman"), 36));
+    rtMirror->setBackColor(0x00C0FFFF);
+    twips::move(rtMirror, 1290, 3840, 1065, 585);
+    rtMirror->hide();
+
+    txtFocus = named(new QLineEdit(this), "txtFocus");
+    txtFocus->setAccessibleName(tr("Keyboard focus"));
+    twips::move(txtFocus, 3000, 180, 1005, 315);
+
+    picMove = named(new QWidget(this), "picMove");
+    picMove->setAccessibleName(tr("Move reading line"));
+    colors::setBackColor(picMove, colors::system(5));
+    colors::setForeColor(picMove, colors::system(8));
+    picMove->setCursor(Qt::SizeAllCursor);
+    twips::move(picMove, 0, 0, 105, 885);
+
+    picResize = named(new QWidget(this), "picResize");
+    picResize->setAccessibleName(tr("Resize reading line"));
+    colors::setBackColor(picResize, colors::system(5));
+    colors::setForeColor(picResize, colors::system(8));
+    picResize->setCursor(Qt::SizeVerCursor);
+    twips::move(picResize, 0, 1740, 105, 45);
+
+    picPanel = named(new QWidget(this), "picPanel");
+    picPanel->setAccessibleName(tr("Control panel"));
+    picPanel->setAutoFillBackground(true);
+    twips::move(picPanel, 30, 5040, 10125, 915);
+
+    optDown = named(new QToolButton(picPanel), "optDown");
+    optDown->setToolTip(QStringLiteral("Direction Down  (Ctrl+Dn)"));
+    optDown->setAccessibleName(tr("Direction down"));
+    twips::move(optDown, 3660, 480, 525, 345);
+
+    optUp = named(new QToolButton(picPanel), "optUp");
+    optUp->setToolTip(QStringLiteral("Direction Up  (Ctrl+Up)"));
+    optUp->setAccessibleName(tr("Direction up"));
+    twips::move(optUp, 3660, 120, 525, 345);
+    for (QToolButton *b : {optUp, optDown}) {
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    optUp->setChecked(true);
+
+    prgDoc = named(new QProgressBar(picPanel), "prgDoc");
+    prgDoc->setAccessibleName(tr("Progress"));
+    prgDoc->setRange(0, 100);
+    prgDoc->setValue(0);
+    prgDoc->setTextVisible(false);
+    prgDoc->setFocusPolicy(Qt::NoFocus);
+    twips::move(prgDoc, 6180, 120, 3435, 195);
+
+    sldSpeed = named(new QSlider(Qt::Horizontal, picPanel), "sldSpeed");
+    sldSpeed->setAccessibleName(tr("Speed"));
+    sldSpeed->setToolTip(QStringLiteral("Speed Up / Down  (Left / Right)"));
+    sldSpeed->setRange(1, 16);
+    sldSpeed->setValue(1);
+    sldSpeed->setSingleStep(1);
+    sldSpeed->setPageStep(2);
+    sldSpeed->setTickPosition(QSlider::TicksBelow);
+    sldSpeed->setTickInterval(1);
+    sldSpeed->setFocusPolicy(Qt::NoFocus);
+    twips::move(sldSpeed, 30, 60, 3615, 495);
+
+    lblWords = panelLabel(picPanel, "lblWords", QString());
+    lblWords->setAccessibleName(tr("Words"));
+    lblWords->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    twips::move(lblWords, 8070, 390, 1545, 225);
+
+    lblToGo = panelLabel(picPanel, "lblToGo", QStringLiteral("00:00"));
+    lblToGo->setAccessibleName(tr("Time to go"));
+    twips::move(lblToGo, 6180, 390, 585, 225);
+
+    picMark = named(new QWidget(this), "picMark");
+    picMark->setAccessibleName(tr("Mark panel"));
+    picMark->setAutoFillBackground(true);
+    twips::move(picMark, 30, 5040, 11265, 915);
+    picMark->hide();
+
+    cmdCancel = graphicalButton(picMark, "cmdCancel", QStringLiteral("&Cancel"));
+    twips::move(cmdCancel, 9570, 150, 1305, 615);
+    cmdMark = graphicalButton(picMark, "cmdMark", QStringLiteral("&Mark"));
+    twips::move(cmdMark, 8100, 150, 1305, 615);
+
+    lblHeightFinder = named(new QLabel(QStringLiteral("Height Finder"), this), "lblHeightFinder");
+    lblHeightFinder->setFont(fonts::make(QStringLiteral("Times New Roman"), 27.75));
+    twips::move(lblHeightFinder, 4470, 960, 3015, 630);
+
+    // Earlier controls of the design lie in front of later ones; labels lie beneath everything.
+    for (QWidget *w : std::initializer_list<QWidget *>{picMark, picPanel, picResize, picMove, txtFocus, picBack})
+        w->raise();
+    lblHeightFinder->lower();
+
+    // Keyboard focus order; the viewport comes first so it has the focus when the window opens.
+    setTabOrder(picBack, txtFocus);
+
+    picBack->installEventFilter(this);
+    txtFocus->installEventFilter(this);
+
+    connect(timResize, &QTimer::timeout, this, &frmMain::timResize_Timer);
+    connect(timTick, &QTimer::timeout, this, &frmMain::timTick_Timer);
+    connect(tlbMain, &QToolBar::actionTriggered, this,
+            [this](QAction *a) { tlbMain_ButtonClick(a->objectName()); });
+    connect(sldSpeed, &QSlider::valueChanged, this, &frmMain::sldSpeed_Change);
+    connect(sldSpeed, &QSlider::sliderMoved, this, &frmMain::sldSpeed_Scroll);
+    connect(sldSpeed, &QSlider::sliderReleased, this, &frmMain::sldSpeed_Scroll);
+
+    timResize->start();
+    timTick->start();
+}
+
+void frmMain::Form_Load()
+{
+    InitPrompter();
+    twips::move(rtDoc, 0, 0, twips::width(picBack), 100000000);
+}
+
+void frmMain::InitPrompter()
+{
+    setWindowTitle(modSettings::GetAppName());
+
+    for (const ButtonDef &def : kButtons) {
+        auto *action = new QAction(icons::tool(QLatin1String(def.image)), QLatin1String(def.caption), tlbMain);
+        action->setObjectName(QLatin1String(def.key));
+        action->setIconText(QLatin1String(def.caption)); // keeps the padding of the Start caption
+        action->setToolTip(QLatin1String(def.toolTip));
+        tlbMain->addAction(action);
+        if (QWidget *button = tlbMain->widgetForAction(action))
+            button->setFocusPolicy(Qt::NoFocus);
+    }
+
+    // The wheel needs no set-up: its events come to the viewport.
+    m_platform.timeBeginPeriod(1);
+    timTick->stop();
+
+    if (!lineWindow) {
+        lineWindow = new frmLine(this);
+        lineWindow->setSources(picBack, picLine);
+        lineWindow->show();
+        lineWindow->raise();
+    }
+
+    picBack->setCursor(Qt::IBeamCursor);
+    twips::setHeight(picMove, 460 - twips::height(picResize));
+    optUp->setIcon(icons::tool(QStringLiteral("Up")));
+    optDown->setIcon(icons::tool(QStringLiteral("Down")));
+    cmdCancel->setIcon(icons::tool(QStringLiteral("Cancel")));
+    cmdMark->setIcon(icons::tool(QStringLiteral("Mark")));
+
+    lForeColor = modSettings::GetForeColor();
+    sFontName = modSettings::GetFontName();
+    bFontBold = modSettings::GetFontBold();
+    bFontItalic = modSettings::GetFontItalic();
+    iFontSize = modSettings::GetFontSize();
+    bFontStrikethrough = modSettings::GetFontStrikethrough();
+    bFontUnderline = modSettings::GetFontUnderline();
+    lBackColor = modSettings::GetBackColor();
+    lLineColor = modSettings::GetLineColor();
+
+    rtDoc->setSelStart(0);
+    rtDoc->setSelLength(rtDoc->textLength());
+    rtDoc->setSelColor(lForeColor);
+    rtDoc->setTag(QString::number(lForeColor));
+    QFont font = fonts::make(sFontName, iFontSize, bFontBold);
+    font.setItalic(bFontItalic);
+    font.setStrikeOut(bFontStrikethrough);
+    font.setUnderline(bFontUnderline);
+    rtDoc->setBaseFont(font);
+    rtDoc->setBackColor(lBackColor);
+    rtDoc->setSelLength(0);
+
+    colors::setBackColor(picLine, lLineColor);
+    colors::setBackColor(picBack, rtDoc->BackColor());
+}
+
+qint32 frmMain::windowStateValue() const
+{
+    const Qt::WindowStates s = windowState();
+    if (s & Qt::WindowMinimized)
+        return 1;
+    if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return 2;
+    return 0;
+}
+
+void frmMain::setWindowStateValue(qint32 state)
+{
+    switch (state) {
+    case 1: setWindowState(windowState() | Qt::WindowMinimized); break;
+    case 2: setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); break;
+    default: setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); break;
+    }
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    Form_QueryUnload(); // never refuses
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_QueryUnload()
+{
+    // Nothing waits on a wheel loop: wheel events come to the viewport directly.
+}
+
+void frmMain::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    timTick->stop();
+    timResize->stop();
+    m_platform.timeEndPeriod(1);
+    // Nothing of the program outlives the prompter window.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible())
+            w->close();
+    }
+    Q_EMIT unloaded();
+}
+
+void frmMain::resizeEvent(QResizeEvent *)
+{
+    Form_Resize();
+}
+
+void frmMain::Form_Resize()
+{
+    ArrangeControls();
+}

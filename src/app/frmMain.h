@@ -1,0 +1,132 @@
+#pragma once
+
+#include "scroll/WheelAccumulator.h"
+
+#include <QString>
+#include <QWidget>
+
+class Platform;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSlider;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class RichTextView;
+class frmLine;
+
+// The prompter window: owns the script view, the panel and toolbar, and all state of a run.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(Platform &platform, QWidget *parent = nullptr);
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
+    void Scroll(qint16 iDir, qint32 lVal, bool bSmooth);
+    void DoAction(const QString &sAction);
+    void HandleKey(int keyCode, int shift);
+    void ToggleFullScreen(bool bEnter);
+
+    // Event handlers, public so that tests drive them without waiting on real time.
+    void timTick_Timer();
+    void timResize_Timer();
+    void tlbMain_ButtonClick(const QString &key);
+    void sldSpeed_Change();
+    void sldSpeed_Scroll();
+    void picBack_KeyDown(int keyCode, int shift);
+    void picBack_KeyPress(int keyAscii);
+    void picBack_Click();
+    void txtFocus_KeyDown(int keyCode, int shift);
+    // One wheel event over the viewport, in angle units (120 per classic notch).
+    void HandleWheel(int angleDelta);
+    void Form_Resize();
+
+    // State of a run (read by tests and the windows this one hands data to).
+    bool bRunning = false;
+    bool bMarkMode = false;
+    bool bFullScreen = false;
+    qint32 lOldWindowState = 0;
+    qint32 lLastTick = 0;
+    qint32 lLastWidth = 0;
+    float sngTextHeight = 0;
+    qint32 lForeColor = 0;
+    qint32 lBackColor = 0;
+    QString sFontName;
+    bool bFontBold = false;
+    bool bFontItalic = false;
+    qint16 iFontSize = 0;
+    bool bFontStrikethrough = false;
+    bool bFontUnderline = false;
+    qint32 lLineColor = 0;
+
+    // Window state as the classic values: 0 normal, 1 minimised, 2 maximised.
+    qint32 windowStateValue() const;
+    void setWindowStateValue(qint32 state);
+
+Q_SIGNALS:
+    // The window has closed for good; the program ends.
+    void unloaded();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void InitPrompter();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void ArrangeControls();
+    void MeasureLineHeight();
+    void UpdateProgress(bool bSmooth);
+    void StartPrompter();
+    void StopPrompter();
+    void ShowHelp();
+
+    // Branches whose work lives with the editor, markers and options.
+    void EditTextAction();
+    void MarkAction();
+    void JumpToAction();
+    void UnmarkAction();
+    void ClearAllAction();
+    void OptionsAction();
+    // What mark mode does with an action while the mark panel is up.
+    void MarkModeAction(const QString &sAction);
+
+    Platform &m_platform;
+    bool m_unloaded = false;
+    bool m_lineSettled = false; // the line has had its first placement on screen
+    WheelAccumulator m_wheel;
+
+public:
+    // Controls, named as in the window's design.
+    QTimer *timResize = nullptr;
+    QTimer *timTick = nullptr;
+    QToolBar *tlbMain = nullptr;
+    QWidget *picBack = nullptr;
+    QWidget *picLine = nullptr;
+    RichTextView *rtDoc = nullptr;
+    RichTextView *rtMirror = nullptr;
+    QLineEdit *txtFocus = nullptr;
+    QWidget *picMove = nullptr;
+    QWidget *picResize = nullptr;
+    QWidget *picPanel = nullptr;
+    QToolButton *optDown = nullptr;
+    QToolButton *optUp = nullptr;
+    QProgressBar *prgDoc = nullptr;
+    QSlider *sldSpeed = nullptr;
+    QLabel *lblWords = nullptr;
+    QLabel *lblToGo = nullptr;
+    QWidget *picMark = nullptr;
+    QToolButton *cmdCancel = nullptr;
+    QToolButton *cmdMark = nullptr;
+    QLabel *lblHeightFinder = nullptr;
+    frmLine *lineWindow = nullptr;
+};

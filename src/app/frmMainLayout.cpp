@@ -1,0 +1,118 @@
+#include "app/frmMain.h"
+
+#include "scroll/ScrollEngine.h"
+#include "ui/Colors.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
+
+namespace {
+constexpr float kMargin = 100;             // viewport left edge; slider left edge in the panel
+constexpr float kSliderGap = 100;          // slider to direction buttons
+constexpr float kButtonsGap = 200;         // direction buttons to progress bar
+constexpr float kPanelUnshared = 800;      // panel width the slider and progress bar do not share
+constexpr float kCancelGap = 200;          // right of the Cancel button
+constexpr float kMarkGap = 50;             // between Mark and Cancel
+constexpr float kBottomMargin = 50;        // viewport to panel (or to the bottom edge in full screen)
+constexpr float kLineOffset = 60;          // first line placement below the viewport's middle
+constexpr float kHandleOverhang = 10000;   // handles reach past both window edges
+constexpr float kLineInset = 30;           // line's left edge inside the viewport
+constexpr float kLineOverlap = 50;         // line starts this far above the move handle
+constexpr quint32 kHandleColorOffset = 200;
+} // namespace
+
+void frmMain::timResize_Timer()
+{
+    const float outerWidth = twips::fromPixels(frameGeometry().width());
+    if (outerWidth != float(lLastWidth)) {
+        lLastWidth = scroll::roundToInt(outerWidth);
+        ArrangeControls();
+    }
+}
+
+void frmMain::ArrangeControls()
+{
+    const float scaleWidth = twips::fromPixels(width());
+    const float scaleHeight = twips::fromPixels(height());
+
+    // No bottom-aligned toolbars outside a main window: place it on the bottom edge here.
+    const float toolbarHeight = twips::fromPixels(tlbMain->sizeHint().height());
+    twips::move(tlbMain, 0, scaleHeight - toolbarHeight, scaleWidth, toolbarHeight);
+
+    const float panelHeight = twips::height(picPanel);
+    if (!bFullScreen) {
+        twips::move(picPanel, 0, scaleHeight - toolbarHeight - panelHeight, scaleWidth, panelHeight);
+        const float panelWidth = twips::width(picPanel);
+        twips::setLeft(sldSpeed, kMargin);
+        twips::setWidth(sldSpeed, (panelWidth - twips::width(optUp) - kPanelUnshared) / 2);
+        twips::setLeft(optUp, twips::left(sldSpeed) + twips::width(sldSpeed) + kSliderGap);
+        twips::setLeft(optDown, twips::left(optUp));
+        twips::setLeft(prgDoc, twips::left(optUp) + twips::width(optUp) + kButtonsGap);
+        twips::setWidth(prgDoc, twips::width(sldSpeed));
+        twips::setLeft(lblToGo, twips::left(prgDoc));
+        twips::setLeft(lblWords, twips::left(prgDoc) + twips::width(prgDoc) - twips::width(lblWords));
+
+        twips::setRect(picMark, twips::rect(picPanel));
+        twips::setLeft(cmdCancel, twips::width(picMark) - twips::width(cmdCancel) - kCancelGap);
+        twips::setLeft(cmdMark, twips::left(cmdCancel) - twips::width(cmdMark) - kMarkGap);
+    }
+
+    // Too low to lay out (minimised, say): everything else keeps its geometry.
+    if (float(toolbarHeight + panelHeight + kBottomMargin) > scaleHeight)
+        return;
+
+    float backHeight = scaleHeight - kBottomMargin;
+    if (!bFullScreen)
+        backHeight -= toolbarHeight + panelHeight;
+    twips::move(picBack, kMargin, 0, scaleWidth, backHeight);
+
+    twips::setWidth(rtDoc, twips::width(picBack)); // Left and Top stay: the scroll position survives
+    MeasureLineHeight();
+
+    twips::setLeft(picMove, -kHandleOverhang);
+    twips::setWidth(picMove, twips::fromPixels(frameGeometry().width()) + kHandleOverhang);
+    // Until the window is on screen its size is not final (a maximised window first gets its restored
+    // size), and nobody can have placed the line yet: keep centring it until then.
+    const bool onScreen = windowHandle() && windowHandle()->isExposed();
+    if (twips::top(picMove) == 0 || !m_lineSettled) {
+        m_lineSettled = onScreen;
+        twips::setTop(picMove, twips::top(picBack) + twips::height(picBack) / 2 - twips::height(picLine) / 2 +
+                                   kLineOffset);
+    }
+    colors::setBackColor(picMove,
+                         qint32(quint32(colors::backColor(picLine)) + kHandleColorOffset));
+
+    twips::move(picResize, twips::left(picMove), twips::top(picMove) + twips::height(picMove),
+                twips::width(picMove), twips::height(picResize));
+    colors::setBackColor(picResize, colors::backColor(picMove));
+
+    twips::move(picLine, kLineInset, twips::top(picMove) - kLineOverlap, twips::width(picBack),
+                twips::height(picResize) + twips::height(picMove));
+
+    tags::setTag(lblToGo, QStringLiteral("0"));
+    UpdateProgress(false);
+}
+
+void frmMain::MeasureLineHeight()
+{
+    lblHeightFinder->setVisible(false);
+    QFont f = lblHeightFinder->font();
+    f.setPointSizeF(rtDoc->FontSize());
+    f.setFamily(rtDoc->FontName());
+    lblHeightFinder->setFont(f);
+    lblHeightFinder->setText(QStringLiteral("Some Text"));
+    lblHeightFinder->adjustSize(); // sizes itself to its caption
+    const float lineHeight = twips::fromPixels(lblHeightFinder->sizeHint().height());
+    twips::setHeight(lblHeightFinder, lineHeight);
+
+    const qint32 lastLine = rtDoc->GetLineFromChar(rtDoc->textLength());
+    const scroll::Measure m = scroll::measure(lineHeight, lastLine, twips::height(picBack));
+    sngTextHeight = m.textHeight;
+    twips::setHeight(rtDoc, m.viewHeight);
+}

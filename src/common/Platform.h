@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QUrl>
+#include <QtGlobal>
+
+// The thin layer between the prompter and its operating system: the millisecond clock, the timer
+// resolution request and the desktop's browser. Tests substitute their own.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Milliseconds as a wrapping 32-bit counter; take differences modulo 2^32.
+    virtual quint32 timeGetTime() = 0;
+    virtual void timeBeginPeriod(unsigned periodMs) = 0;
+    virtual void timeEndPeriod(unsigned periodMs) = 0;
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    // The process-wide real implementation.
+    static Platform &system();
+};
+
+// Milliseconds from `earlier` to `later` on the wrapping counter.
+constexpr qint32 elapsedMs(quint32 later, quint32 earlier)
+{
+    return static_cast<qint32>(later - earlier);
+}

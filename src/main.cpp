@@ -1,0 +1,16 @@
+#include "app/frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Cuescroll"));
+    QCoreApplication::setApplicationName(QStringLiteral("Cuescroll"));
+
+    frmMain window;
+    QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
+    window.showMaximized();
+    window.picBack->setFocus();
+    return app.exec();
+}

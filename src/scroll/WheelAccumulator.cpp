@@ -1,0 +1,16 @@
+#include "scroll/WheelAccumulator.h"
+
+int WheelAccumulator::add(int angleDelta)
+{
+    if (angleDelta == 0)
+        return 0;
+    if ((angleDelta > 0) != (m_sum > 0) && m_sum != 0)
+        m_sum = 0; // a turn the other way starts afresh
+    m_sum += angleDelta;
+    if (m_sum >= kNotch || m_sum <= -kNotch) {
+        const int direction = m_sum > 0 ? 1 : -1;
+        m_sum %= kNotch;
+        return direction;
+    }
+    return 0;
+}

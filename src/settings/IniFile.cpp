@@ -1,0 +1,96 @@
+#include "settings/IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace inifile {
+
+namespace {
+
+// Only spaces and tabs: other characters around a value belong to it.
+QStringView trimBlanks(QStringView s)
+{
+    while (!s.isEmpty() && (s.front() == u' ' || s.front() == u'\t'))
+        s = s.sliced(1);
+    while (!s.isEmpty() && (s.back() == u' ' || s.back() == u'\t'))
+        s.chop(1);
+    return s;
+}
+
+// The file is usually UTF-8, but older copies were saved in the Windows code page.
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QStringView nextLine(QStringView text, qsizetype &pos)
+{
+    const qsizetype start = pos;
+    while (pos < text.size() && text[pos] != u'\n' && text[pos] != u'\r')
+        ++pos;
+    const QStringView line = text.sliced(start, pos - start);
+    if (pos < text.size() && text[pos] == u'\r')
+        ++pos;
+    if (pos < text.size() && text[pos] == u'\n')
+        ++pos; // LF alone, or the second half of CR LF
+    return line;
+}
+
+QString cut(QStringView value, int maxChars)
+{
+    if (maxChars <= 0)
+        return {};
+    if (value.size() <= maxChars)
+        return value.toString();
+    qsizetype n = maxChars;
+    if (value[n - 1].isHighSurrogate() && value[n].isLowSurrogate())
+        --n; // never leave half a character behind
+    return value.first(n).toString();
+}
+
+} // namespace
+
+QString readValue(const QString &filePath, const QString &section, const QString &key, int maxChars)
+{
+    if (!QFileInfo(filePath).isFile())
+        return {};
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = decode(file.readAll());
+
+    bool inSection = false;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const QStringView line = trimBlanks(nextLine(text, pos));
+        if (line.startsWith(u'[')) {
+            // Only the first section of that name is searched.
+            if (inSection)
+                return {};
+            const qsizetype close = line.indexOf(u']');
+            const QStringView name = trimBlanks(line.sliced(1, (close < 0 ? line.size() : close) - 1));
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!inSection || line.startsWith(u';'))
+            continue;
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0 || trimBlanks(line.first(eq)).compare(key, Qt::CaseInsensitive) != 0)
+            continue;
+        QStringView value = trimBlanks(line.sliced(eq + 1));
+        if (value.size() >= 2 && value.front() == value.back() &&
+            (value.front() == u'"' || value.front() == u'\''))
+            value = value.sliced(1, value.size() - 2);
+        return cut(value, maxChars);
+    }
+    return {};
+}
+
+} // namespace inifile

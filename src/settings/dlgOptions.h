@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QPushButton;
+class QTextEdit;
+class RichTextView;
+
+// Appearance options: the script's font and colours and the reading line's colour, with a preview.
+class dlgOptions : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit dlgOptions(QWidget *parent = nullptr);
+
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdOk = nullptr;
+    QPushButton *cmdLineColor = nullptr;
+    QFrame *picPreview = nullptr;
+    QPushButton *cmdBackColor = nullptr;
+    QPushButton *cmdFont = nullptr;
+    QTextEdit *txtPreview = nullptr;
+
+    // Set by the caller before showing: the prompter's script view and its reading line.
+    RichTextView *rtfMain = nullptr;
+    QWidget *picLine = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPushButton *addButton(const char *name, const QString &caption, bool bold);
+};

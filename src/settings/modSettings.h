@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The settings store: the per-user appearance keys and the two site values of "Settings.ini".
+// A store that cannot be read or written never stops the program: it then runs on the defaults.
+namespace modSettings {
+
+QString ReadSetting(const QString &section, const QString &key, const QString &defaultText);
+void WriteSetting(const QString &section, const QString &key, const QString &value);
+QString ReadIniValue(const QString &section, const QString &key);
+
+QString GetAppName();
+QString GetHelpLink();
+qint32 GetBackColor();
+qint32 GetForeColor();
+QString GetFontName();
+bool GetFontBold();
+bool GetFontItalic();
+qint16 GetFontSize();
+bool GetFontStrikethrough();
+bool GetFontUnderline();
+qint32 GetLineColor();
+
+void SetBackColor(const QString &value);
+void SetForeColor(const QString &value);
+void SetFontName(const QString &value);
+void SetFontBold(const QString &value);
+void SetFontItalic(const QString &value);
+void SetFontSize(const QString &value);
+void SetFontStrikethrough(const QString &value);
+void SetFontUnderline(const QString &value);
+void SetLineColor(const QString &value);
+
+// "Settings.ini" beside the executable unless a test points elsewhere; empty restores the default.
+QString iniFilePath();
+void setIniFilePath(const QString &path);
+
+} // namespace modSettings

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+
+// Cuescroll's own 16x16 artwork, drawn in code so it stays crisp at any scale.
+namespace icons {
+
+// The prompter's image list, in its design order ("" for the four unnamed slots):
+// "Stop", "Help", "Cancel", "JumpTo", "Unmark", "ClearAll", "Edit", "Mark", "Exit", "Down", "Up",
+// "Options", "FullScreen", "", "", "", "", "Start", "Reset".
+QStringList toolKeys();
+QIcon tool(const QString &key);
+
+// The editor's image list: "Cancel", "Clear", "Done", "Save", "Open".
+QStringList editorKeys();
+QIcon editor(const QString &key);
+
+// The window icon.
+QIcon app();
+
+} // namespace icons

@@ -1,0 +1,330 @@
+#include "ui/RichTextView.h"
+
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/Rtf.h"
+#include "ui/TextDecoding.h"
+#include "ui/Twips.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace {
+// Far beyond any script; refusing it keeps the prompter from stalling on a stray huge file.
+constexpr qint64 kMaxScriptBytes = 64 * 1024 * 1024;
+} // namespace
+
+RichTextView::RichTextView(Input input, QWidget *parent)
+    : QTextEdit(parent), m_input(input), m_backColor(colors::system(5)), m_selection(document())
+{
+    setAcceptRichText(false);
+    setUndoRedoEnabled(input == Input::Typing);
+    if (input != Input::Typing) {
+        setReadOnly(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setContextMenuPolicy(Qt::NoContextMenu);
+        document()->setDocumentMargin(0);
+    }
+    if (input == Input::None) {
+        setTextInteractionFlags(Qt::NoTextInteraction);
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
+        viewport()->setCursor(Qt::IBeamCursor);
+    } else if (input == Input::Selection) {
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+}
+
+QString RichTextView::Text() const
+{
+    QString text = document()->toRawText();
+    text.replace(QChar::LineSeparator, QLatin1Char('\v'));
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void RichTextView::setText(const QString &text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(plain);
+    contentReplaced();
+}
+
+// New content comes with a fresh root frame and invalidates the old selection.
+void RichTextView::contentReplaced()
+{
+    m_selection = QTextCursor(document());
+    QTextFrameFormat f = document()->rootFrame()->frameFormat();
+    if (f.leftMargin() != m_leftMargin || f.rightMargin() != m_rightMargin) {
+        f.setLeftMargin(m_leftMargin);
+        f.setRightMargin(m_rightMargin);
+        document()->rootFrame()->setFrameFormat(f);
+    }
+}
+
+QByteArray RichTextView::TextRTF() const
+{
+    return rtf::write(document());
+}
+
+bool RichTextView::setTextRTF(const QByteArray &rtfData)
+{
+    const bool ok = rtf::read(rtfData, document());
+    contentReplaced();
+    return ok;
+}
+
+int RichTextView::textLength() const
+{
+    const QTextDocument *doc = document();
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+// A paragraph end is one character in the document and two (CR LF) in Text().
+int RichTextView::toDocPosition(int textPosition) const
+{
+    const QTextDocument *doc = document();
+    const int t = std::clamp(textPosition, 0, textLength());
+    int lo = 0;
+    int hi = doc->blockCount() - 1;
+    while (lo < hi) { // last block whose start in Text() is <= t
+        const int mid = (lo + hi + 1) / 2;
+        const QTextBlock b = doc->findBlockByNumber(mid);
+        if (b.position() + mid <= t)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(lo);
+    const int offset = std::min(t - (block.position() + lo), block.length() - 1);
+    return block.position() + offset;
+}
+
+int RichTextView::toTextPosition(int docPosition) const
+{
+    return docPosition + document()->findBlock(docPosition).blockNumber();
+}
+
+QTextCursor RichTextView::selection() const
+{
+    return m_input == Input::None ? m_selection : textCursor();
+}
+
+void RichTextView::setSelection(int anchor, int position)
+{
+    QTextCursor c(document());
+    c.setPosition(anchor);
+    c.setPosition(position, QTextCursor::KeepAnchor);
+    if (m_input == Input::None)
+        m_selection = c;
+    else
+        setTextCursor(c);
+}
+
+int RichTextView::SelStart() const
+{
+    return toTextPosition(selection().selectionStart());
+}
+
+void RichTextView::setSelStart(int position)
+{
+    const int p = toDocPosition(position);
+    setSelection(p, p);
+}
+
+int RichTextView::SelLength() const
+{
+    const QTextCursor c = selection();
+    return toTextPosition(c.selectionEnd()) - toTextPosition(c.selectionStart());
+}
+
+void RichTextView::setSelLength(int length)
+{
+    const int start = SelStart();
+    const int end = start + std::max(0, length);
+    setSelection(toDocPosition(start), toDocPosition(end));
+}
+
+QString RichTextView::SelText() const
+{
+    QString text = selection().selectedText();
+    text.replace(QChar::LineSeparator, QLatin1Char('\v'));
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void RichTextView::setSelColor(qint32 color)
+{
+    QTextCursor c = selection();
+    if (!c.hasSelection())
+        return;
+    QTextCharFormat f;
+    f.setForeground(colors::toQColor(color));
+    c.mergeCharFormat(f);
+}
+
+void RichTextView::ensureLayout() const
+{
+    QTextDocument *doc = document();
+    // Layout is lazy and a hidden widget gets its resize event late: lay out at the width it has now.
+    const qreal width = maximumViewportSize().width();
+    if (lineWrapMode() == WidgetWidth && doc->textWidth() != width)
+        doc->setTextWidth(width);
+    doc->documentLayout()->documentSize();
+}
+
+int RichTextView::GetLineFromChar(int position) const
+{
+    ensureLayout();
+    const QTextDocument *doc = document();
+    const int docPos = toDocPosition(position);
+    const QTextBlock target = doc->findBlock(docPos);
+    int line = 0;
+    for (QTextBlock b = doc->begin(); b.isValid() && b != target; b = b.next())
+        line += std::max(1, b.layout()->lineCount());
+    const QTextLayout *layout = target.layout();
+    if (layout->lineCount() > 0) {
+        const QTextLine l = layout->lineForTextPosition(docPos - target.position());
+        line += l.isValid() ? l.lineNumber() : layout->lineCount() - 1;
+    }
+    return line;
+}
+
+RichTextView::LoadResult RichTextView::LoadFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return {false, tr("The file “%1” does not exist.").arg(path)};
+    if (!info.isFile())
+        return {false, tr("“%1” is not a file.").arg(path)};
+    if (info.size() > kMaxScriptBytes)
+        return {false, tr("“%1” is too large to be a script.").arg(path)};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, tr("“%1” cannot be read: %2").arg(path, file.errorString())};
+    const QByteArray data = file.read(kMaxScriptBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {false, tr("“%1” cannot be read: %2").arg(path, file.errorString())};
+
+    if (rtf::looksLikeRtf(data)) {
+        QString error;
+        if (!rtf::read(data, document(), &error))
+            return {false, tr("“%1” is not a readable Rich Text file: %2").arg(path, error)};
+        contentReplaced();
+    } else {
+        setText(textcodec::decodeText(data));
+    }
+    return {true, {}};
+}
+
+void RichTextView::mergeIntoAll(const QTextCharFormat &format)
+{
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    c.mergeCharFormat(format);
+}
+
+QString RichTextView::FontName() const { return font().family(); }
+double RichTextView::FontSize() const { return font().pointSizeF(); }
+bool RichTextView::FontBold() const { return font().bold(); }
+bool RichTextView::FontItalic() const { return font().italic(); }
+bool RichTextView::FontUnderline() const { return font().underline(); }
+bool RichTextView::FontStrikethrough() const { return font().strikeOut(); }
+
+void RichTextView::setBaseFont(const QFont &f)
+{
+    setFont(f);
+    document()->setDefaultFont(f);
+    QTextCharFormat format;
+    format.setFont(f, QTextCharFormat::FontPropertiesAll);
+    mergeIntoAll(format);
+}
+
+void RichTextView::setFontName(const QString &name)
+{
+    QFont f = fonts::make(name, FontSize(), FontBold());
+    f.setItalic(FontItalic());
+    f.setUnderline(FontUnderline());
+    f.setStrikeOut(FontStrikethrough());
+    setBaseFont(f);
+}
+
+void RichTextView::setFontSize(double points)
+{
+    QFont f = font();
+    f.setPointSizeF(points);
+    setBaseFont(f);
+}
+
+void RichTextView::setFontBold(bool on)
+{
+    QFont f = font();
+    f.setBold(on);
+    setBaseFont(f);
+}
+
+void RichTextView::setFontItalic(bool on)
+{
+    QFont f = font();
+    f.setItalic(on);
+    setBaseFont(f);
+}
+
+void RichTextView::setFontUnderline(bool on)
+{
+    QFont f = font();
+    f.setUnderline(on);
+    setBaseFont(f);
+}
+
+void RichTextView::setFontStrikethrough(bool on)
+{
+    QFont f = font();
+    f.setStrikeOut(on);
+    setBaseFont(f);
+}
+
+void RichTextView::setBackColor(qint32 color)
+{
+    m_backColor = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colors::toQColor(color));
+    setPalette(p);
+}
+
+void RichTextView::setTextMargins(int left, int right)
+{
+    m_leftMargin = left;
+    m_rightMargin = right;
+    contentReplaced();
+}
+
+QString RichTextView::Tag() const { return tags::tag(this); }
+void RichTextView::setTag(const QString &text) { tags::setTag(this, text); }
+
+void RichTextView::keyPressEvent(QKeyEvent *event)
+{
+    // A soft line break would be one character in the document but no line end in Text().
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text());
+        QTextEdit::keyPressEvent(&plain);
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <QTextCursor>
+#include <QTextEdit>
+
+// The rich text view behind the script view, its mark-mode mirror and the editor box.
+// Character positions count from 0 and agree between Text(), the selection and GetLineFromChar():
+// every paragraph end counts as the two characters CR LF that Text() shows.
+class RichTextView : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    enum class Input {
+        None,      // no mouse or keyboard: events fall through to the parent
+        Selection, // mouse selection only
+        Typing     // an ordinary editor
+    };
+
+    struct LoadResult
+    {
+        bool ok = false;
+        QString error; // what went wrong, for the operator
+    };
+
+    explicit RichTextView(Input input, QWidget *parent = nullptr);
+
+    QString Text() const;
+    void setText(const QString &text); // replaces everything; the new text takes the base font
+
+    QByteArray TextRTF() const;
+    bool setTextRTF(const QByteArray &rtfData);
+
+    int SelStart() const;
+    void setSelStart(int position);
+    int SelLength() const;
+    void setSelLength(int length);
+    QString SelText() const;
+    void setSelColor(qint32 color);
+
+    // 0-based display line (word wrap included, at the current width) holding a position.
+    int GetLineFromChar(int position) const;
+
+    // Rich Text Format when the file is one, else plain text in its detected encoding.
+    // A path that is not a readable regular file leaves the content as it was.
+    LoadResult LoadFile(const QString &path);
+
+    // The base font: applies to the whole text.
+    QString FontName() const;
+    void setFontName(const QString &name);
+    double FontSize() const;
+    void setFontSize(double points);
+    bool FontBold() const;
+    void setFontBold(bool on);
+    bool FontItalic() const;
+    void setFontItalic(bool on);
+    bool FontUnderline() const;
+    void setFontUnderline(bool on);
+    bool FontStrikethrough() const;
+    void setFontStrikethrough(bool on);
+    void setBaseFont(const QFont &font);
+
+    qint32 BackColor() const { return m_backColor; }
+    void setBackColor(qint32 color);
+
+    QString Tag() const;
+    void setTag(const QString &text);
+
+    int textLength() const; // length of Text()
+
+    // Space kept free inside the view's left and right edges, in pixels.
+    void setTextMargins(int left, int right);
+
+private:
+    int toDocPosition(int textPosition) const;
+    int toTextPosition(int docPosition) const;
+    void mergeIntoAll(const QTextCharFormat &format);
+    void ensureLayout() const;
+    QTextCursor selection() const;
+    void setSelection(int anchor, int position);
+    void keyPressEvent(QKeyEvent *event) override;
+
+    Input m_input;
+    qint32 m_backColor;
+    void contentReplaced();
+
+    QTextCursor m_selection;
+    int m_leftMargin = 0;
+    int m_rightMargin = 0; // used while the view takes no input, so nothing scrolls it internally
+};

@@ -1,0 +1,1249 @@
+#include "ui/Rtf.h"
+
+#include "ui/TextDecoding.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QList>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace rtf {
+
+bool looksLikeRtf(QByteArrayView data)
+{
+    return data.trimmed().startsWith("{\\rtf");
+}
+
+namespace {
+
+// Nesting beyond this is hostile, not a document; such groups are counted but their content dropped.
+constexpr qsizetype kMaxDepth = 1000;
+// Numeric parameters saturate here: large enough for any real value, small enough never to overflow.
+constexpr qint64 kParamLimit = 1'000'000'000;
+constexpr int kDefaultHalfPoints = 24;
+constexpr int kMinHalfPoints = 2;    // 1 pt
+constexpr int kMaxHalfPoints = 3276; // 1638 pt, as far as word processors go
+constexpr int kMaxUnicodeSkip = 16;
+constexpr int kDefaultCodePage = 1252;
+
+// ---------------------------------------------------------------------------------------------------
+// Control words
+
+enum class Kw : quint8 {
+    Char,        // inserts `ch`
+    Par,         // ends the paragraph
+    EndNonEmpty, // ends the paragraph unless it is still empty (\row after the row's last \cell)
+    Pard,
+    Skip, // a destination whose content we drop
+    FontTable,
+    ColorTable,
+    Plain,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Hidden,
+    Font,
+    FontSize,
+    Color,
+    Red,
+    Green,
+    Blue,
+    FontCharset,
+    FontCodePage,
+    DefaultFont,
+    AnsiCodePage,
+    CharacterSet, // \ansi, \mac, \pc, \pca: `ch` holds the code page
+    UnicodeSkip,
+    Unicode,
+};
+
+struct Keyword
+{
+    std::string_view name;
+    Kw kw;
+    char16_t ch = 0;
+};
+
+// Sorted by name for the binary search in findKeyword().
+constexpr Keyword kKeywords[] = {
+    {"aftncn", Kw::Skip},
+    {"aftnsep", Kw::Skip},
+    {"aftnsepc", Kw::Skip},
+    {"annotation", Kw::Skip},
+    {"ansi", Kw::CharacterSet, 1252},
+    {"ansicpg", Kw::AnsiCodePage},
+    {"atnauthor", Kw::Skip},
+    {"atndate", Kw::Skip},
+    {"atnicn", Kw::Skip},
+    {"atnid", Kw::Skip},
+    {"atnparent", Kw::Skip},
+    {"atnref", Kw::Skip},
+    {"atntime", Kw::Skip},
+    {"atrfend", Kw::Skip},
+    {"atrfstart", Kw::Skip},
+    {"author", Kw::Skip},
+    {"b", Kw::Bold},
+    {"background", Kw::Skip},
+    {"bkmkend", Kw::Skip},
+    {"bkmkstart", Kw::Skip},
+    {"blue", Kw::Blue},
+    {"bullet", Kw::Char, 0x2022},
+    {"buptim", Kw::Skip},
+    {"category", Kw::Skip},
+    {"cell", Kw::Par},
+    {"cf", Kw::Color},
+    {"colorschememapping", Kw::Skip},
+    {"colortbl", Kw::ColorTable},
+    {"comment", Kw::Skip},
+    {"company", Kw::Skip},
+    {"cpg", Kw::FontCodePage},
+    {"creatim", Kw::Skip},
+    {"datafield", Kw::Skip},
+    {"datastore", Kw::Skip},
+    {"defchp", Kw::Skip},
+    {"deff", Kw::DefaultFont},
+    {"defpap", Kw::Skip},
+    {"do", Kw::Skip},
+    {"doccomm", Kw::Skip},
+    {"docvar", Kw::Skip},
+    {"dptxbxtext", Kw::Skip},
+    {"emdash", Kw::Char, 0x2014},
+    {"emspace", Kw::Char, 0x2003},
+    {"endash", Kw::Char, 0x2013},
+    {"enspace", Kw::Char, 0x2002},
+    {"f", Kw::Font},
+    {"falt", Kw::Skip},
+    {"fchars", Kw::Skip},
+    {"fcharset", Kw::FontCharset},
+    {"ffdeftext", Kw::Skip},
+    {"ffentrymcr", Kw::Skip},
+    {"ffexitmcr", Kw::Skip},
+    {"ffformat", Kw::Skip},
+    {"ffhelptext", Kw::Skip},
+    {"ffl", Kw::Skip},
+    {"ffname", Kw::Skip},
+    {"ffstattext", Kw::Skip},
+    {"filetbl", Kw::Skip},
+    {"fldinst", Kw::Skip},
+    {"fonttbl", Kw::FontTable},
+    {"footer", Kw::Skip},
+    {"footerf", Kw::Skip},
+    {"footerl", Kw::Skip},
+    {"footerr", Kw::Skip},
+    {"footnote", Kw::Skip},
+    {"fs", Kw::FontSize},
+    {"ftncn", Kw::Skip},
+    {"ftnsep", Kw::Skip},
+    {"ftnsepc", Kw::Skip},
+    {"generator", Kw::Skip},
+    {"green", Kw::Green},
+    {"header", Kw::Skip},
+    {"headerf", Kw::Skip},
+    {"headerl", Kw::Skip},
+    {"headerr", Kw::Skip},
+    {"hlinkbase", Kw::Skip},
+    {"i", Kw::Italic},
+    {"info", Kw::Skip},
+    {"keywords", Kw::Skip},
+    {"latentstyles", Kw::Skip},
+    {"lchars", Kw::Skip},
+    {"ldblquote", Kw::Char, 0x201C},
+    {"line", Kw::Par},
+    {"listoverridetable", Kw::Skip},
+    {"listpicture", Kw::Skip},
+    {"listtable", Kw::Skip},
+    {"lquote", Kw::Char, 0x2018},
+    {"mac", Kw::CharacterSet, 10000},
+    {"manager", Kw::Skip},
+    {"mmathPr", Kw::Skip},
+    {"nestcell", Kw::Par},
+    {"nestrow", Kw::EndNonEmpty},
+    {"nesttableprops", Kw::Skip},
+    {"nextfile", Kw::Skip},
+    {"nonesttables", Kw::Skip},
+    {"nonshppict", Kw::Skip},
+    {"objdata", Kw::Skip},
+    {"object", Kw::Skip},
+    {"operator", Kw::Skip},
+    {"page", Kw::EndNonEmpty},
+    {"panose", Kw::Skip},
+    {"par", Kw::Par},
+    {"pard", Kw::Pard},
+    {"passwordhash", Kw::Skip},
+    {"pc", Kw::CharacterSet, 437},
+    {"pca", Kw::CharacterSet, 850},
+    {"pgdsctbl", Kw::Skip},
+    {"pgptbl", Kw::Skip},
+    {"pict", Kw::Skip},
+    {"plain", Kw::Plain},
+    {"pn", Kw::Skip},
+    {"printim", Kw::Skip},
+    {"private", Kw::Skip},
+    {"protusertbl", Kw::Skip},
+    {"qmspace", Kw::Char, 0x2005},
+    {"rdblquote", Kw::Char, 0x201D},
+    {"red", Kw::Red},
+    {"revtbl", Kw::Skip},
+    {"revtim", Kw::Skip},
+    {"row", Kw::EndNonEmpty},
+    {"rquote", Kw::Char, 0x2019},
+    {"rsidtbl", Kw::Skip},
+    {"rxe", Kw::Skip},
+    {"sect", Kw::EndNonEmpty},
+    {"shp", Kw::Skip},
+    {"shpgrp", Kw::Skip},
+    {"shppict", Kw::Skip},
+    {"strike", Kw::Strike},
+    {"striked", Kw::Strike},
+    {"stylesheet", Kw::Skip},
+    {"subject", Kw::Skip},
+    {"tab", Kw::Char, u'\t'},
+    {"tc", Kw::Skip},
+    {"template", Kw::Skip},
+    {"themedata", Kw::Skip},
+    {"title", Kw::Skip},
+    {"txe", Kw::Skip},
+    {"u", Kw::Unicode},
+    {"uc", Kw::UnicodeSkip},
+    {"ul", Kw::Underline},
+    {"uld", Kw::Underline},
+    {"uldash", Kw::Underline},
+    {"uldashd", Kw::Underline},
+    {"uldashdd", Kw::Underline},
+    {"uldb", Kw::Underline},
+    {"ulhwave", Kw::Underline},
+    {"ulldash", Kw::Underline},
+    {"ulnone", Kw::UnderlineNone},
+    {"ulth", Kw::Underline},
+    {"ulthd", Kw::Underline},
+    {"ulthdash", Kw::Underline},
+    {"ulthdashd", Kw::Underline},
+    {"ulthdashdd", Kw::Underline},
+    {"ulthldash", Kw::Underline},
+    {"ululdbwave", Kw::Underline},
+    {"ulw", Kw::Underline},
+    {"ulwave", Kw::Underline},
+    {"userprops", Kw::Skip},
+    {"v", Kw::Hidden},
+    {"wgrffmtfilter", Kw::Skip},
+    {"xe", Kw::Skip},
+    {"xmlnstbl", Kw::Skip},
+    {"zwj", Kw::Char, 0x200D},
+    {"zwnj", Kw::Char, 0x200C},
+};
+
+static_assert(std::is_sorted(std::begin(kKeywords), std::end(kKeywords),
+                             [](const Keyword &a, const Keyword &b) { return a.name < b.name; }));
+
+const Keyword *findKeyword(std::string_view name)
+{
+    const auto it = std::lower_bound(std::begin(kKeywords), std::end(kKeywords), name,
+                                     [](const Keyword &k, std::string_view n) { return k.name < n; });
+    return (it != std::end(kKeywords) && it->name == name) ? it : nullptr;
+}
+
+// The Windows code page behind a \fcharset value; 0 means "the document's own".
+int charsetCodePage(int charset)
+{
+    switch (charset) {
+    case 0:
+    case 2: // Symbol fonts: the bytes are glyph numbers, 1252 is the least surprising reading.
+        return 1252;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Reader
+
+enum class Dest : quint8 { Text, Skip, FontTable, ColorTable };
+
+struct CharState
+{
+    int font = -1; // -1: the document's default font
+    int halfPoints = kDefaultHalfPoints;
+    int color = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+};
+
+struct GroupState
+{
+    CharState chars;
+    Dest dest = Dest::Text;
+    int unicodeSkip = 1;
+};
+
+// What a run of text looks like, with the default font already resolved.
+struct RunKey
+{
+    int font = -1;
+    int halfPoints = kDefaultHalfPoints;
+    int color = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+
+    bool operator==(const RunKey &) const = default;
+};
+
+size_t qHash(const RunKey &k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.font, k.halfPoints, k.color, k.bold, k.italic, k.underline, k.strike);
+}
+
+struct Run
+{
+    qsizetype start;
+    qsizetype length;
+    RunKey key;
+};
+
+struct Paragraph
+{
+    size_t firstRun;
+    size_t endRun;
+    RunKey mark; // the format of the paragraph mark: what typing into an empty line gets
+};
+
+struct FontDef
+{
+    QString name;
+    int codePage = 0; // 0: the document's code page
+};
+
+class Reader
+{
+public:
+    explicit Reader(QByteArrayView data) : m_data(data) {}
+
+    void parse();
+    void build(QTextDocument *doc);
+
+private:
+    // Tokens
+    void controlWord();
+    void controlSymbol(char c);
+    void hexByte();
+    void openGroup();
+    bool closeGroup(); // false once the outermost group has closed
+
+    void word(std::string_view name, bool hasParam, int param);
+    void setDestination(Dest dest);
+
+    // Text
+    void textBytes(QByteArrayView bytes);
+    void textByte(unsigned char b);
+    void flushBytes();
+    void emitText(QStringView text);
+    void emitUnit(char16_t u);
+    void appendUnit(char16_t u) { append(QStringView(&u, 1), currentKey()); }
+    void append(QStringView text, const RunKey &key);
+    void endParagraph();
+    bool paragraphEmpty() const { return m_runs.size() == m_paraFirstRun && m_pendingHigh == 0; }
+
+    // Tables
+    void commitFont();
+    void commitColor();
+
+    GroupState &state() { return m_stack.back(); }
+    RunKey currentKey() const;
+    int currentCodePage() const;
+    textcodec::CodePageDecoder &decoder(int codePage);
+    QTextCharFormat charFormat(const RunKey &key, QHash<RunKey, QTextCharFormat> &cache) const;
+
+    QByteArrayView m_data;
+    qsizetype m_pos = 0;
+
+    std::vector<GroupState> m_stack;
+    qsizetype m_overflow = 0; // open groups beyond kMaxDepth
+    int m_skip = 0;           // characters still to drop after a \u
+    bool m_done = false;
+
+    int m_docCodePage = kDefaultCodePage;
+    int m_defaultFont = 0;
+    QHash<int, FontDef> m_fonts;
+    QList<QColor> m_colors; // invalid entry: "auto"
+
+    // The font table entry being read.
+    int m_fontIndex = -1;
+    QString m_fontName;
+    int m_fontCodePage = 0;
+
+    // The colour table entry being read.
+    int m_rgb[3] = {0, 0, 0};
+    bool m_colorSet = false;
+
+    // Bytes waiting to be decoded together (a double-byte character may come as two \'hh).
+    QByteArray m_bytes;
+    int m_bytesCodePage = kDefaultCodePage;
+    std::unordered_map<int, std::unique_ptr<textcodec::CodePageDecoder>> m_decoders;
+
+    QString m_text;
+    std::vector<Run> m_runs;
+    std::vector<Paragraph> m_paragraphs;
+    size_t m_paraFirstRun = 0;
+    char16_t m_pendingHigh = 0;    // a high surrogate waiting for its partner
+    bool m_pardSinceBreak = false; // \pard since the last paragraph ended
+};
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isSyntax(char c)
+{
+    return c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n';
+}
+
+// Characters that go into a run as they are, without a second look.
+bool isOrdinary(char16_t u)
+{
+    if (u < 0x20)
+        return u == u'\t';
+    if (u < 0xD800)
+        return u != QChar::LineSeparator && u != QChar::ParagraphSeparator;
+    return u > 0xDFFF && u != 0xFDD0 && u != 0xFDD1 && u != QChar::ObjectReplacementCharacter && u < 0xFFFE;
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+void Reader::parse()
+{
+    const qsizetype n = m_data.size();
+    while (m_pos < n && !m_done) {
+        const char c = m_data[m_pos];
+        switch (c) {
+        case '{':
+            ++m_pos;
+            flushBytes();
+            m_skip = 0;
+            openGroup();
+            break;
+        case '}':
+            ++m_pos;
+            flushBytes();
+            m_skip = 0;
+            m_done = !closeGroup();
+            break;
+        case '\\':
+            ++m_pos;
+            if (m_pos >= n)
+                break;
+            if (isLetter(m_data[m_pos]))
+                controlWord();
+            else if (m_data[m_pos] == '\'')
+                hexByte();
+            else
+                controlSymbol(m_data[m_pos++]);
+            break;
+        case '\r':
+        case '\n':
+            ++m_pos;
+            break;
+        default: {
+            if (m_skip > 0) {
+                ++m_pos;
+                --m_skip;
+                break;
+            }
+            const qsizetype start = m_pos;
+            while (m_pos < n && !isSyntax(m_data[m_pos]))
+                ++m_pos;
+            textBytes(m_data.sliced(start, m_pos - start));
+            break;
+        }
+        }
+    }
+    flushBytes();
+    // A final \par closes the last paragraph; only text, or a \pard that opened another one, makes
+    // a new one. So word-processor files get no empty last line and our own empty last line survives.
+    if (!paragraphEmpty() || m_pardSinceBreak)
+        endParagraph();
+}
+
+void Reader::controlWord()
+{
+    const qsizetype n = m_data.size();
+    const qsizetype start = m_pos;
+    while (m_pos < n && isLetter(m_data[m_pos]))
+        ++m_pos;
+    const std::string_view name(m_data.data() + start, size_t(m_pos - start));
+
+    bool negative = false;
+    if (m_pos + 1 < n && m_data[m_pos] == '-' && isDigit(m_data[m_pos + 1])) {
+        negative = true;
+        ++m_pos;
+    }
+    bool hasParam = false;
+    qint64 value = 0;
+    while (m_pos < n && isDigit(m_data[m_pos])) {
+        hasParam = true;
+        if (value < kParamLimit)
+            value = value * 10 + (m_data[m_pos] - '0');
+        ++m_pos;
+    }
+    value = std::min(value, kParamLimit);
+    const int param = int(negative ? -value : value);
+    if (m_pos < n && m_data[m_pos] == ' ')
+        ++m_pos;
+
+    if (name == "bin") {
+        // Raw bytes follow; they may hold anything, braces included, so they are never tokenized.
+        if (hasParam && param > 0)
+            m_pos += std::min<qsizetype>(param, n - m_pos);
+        if (m_skip > 0)
+            --m_skip;
+        return;
+    }
+    if (m_skip > 0) {
+        --m_skip;
+        return;
+    }
+    if (m_overflow > 0 || m_stack.empty())
+        return;
+    flushBytes();
+    word(name, hasParam, param);
+}
+
+void Reader::controlSymbol(char c)
+{
+    if (m_skip > 0) {
+        --m_skip;
+        return;
+    }
+    if (m_overflow > 0 || m_stack.empty())
+        return;
+    flushBytes();
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}':
+        emitUnit(char16_t(c));
+        break;
+    case '~':
+        emitUnit(0x00A0);
+        break;
+    case '_':
+        emitUnit(0x2011);
+        break;
+    case '*':
+        setDestination(Dest::Skip);
+        break;
+    case '\r':
+    case '\n':
+        word("par", false, 0);
+        break;
+    default: // \- (optional hyphen) and the rest write nothing
+        break;
+    }
+}
+
+void Reader::hexByte()
+{
+    ++m_pos; // the quote
+    int value = 0;
+    int digits = 0;
+    while (digits < 2 && m_pos < m_data.size()) {
+        const int v = hexValue(m_data[m_pos]);
+        if (v < 0)
+            break;
+        value = value * 16 + v;
+        ++digits;
+        ++m_pos;
+    }
+    if (m_skip > 0) {
+        --m_skip;
+        return;
+    }
+    if (digits == 2)
+        textByte(static_cast<unsigned char>(value));
+}
+
+void Reader::openGroup()
+{
+    if (m_overflow > 0 || qsizetype(m_stack.size()) >= kMaxDepth) {
+        ++m_overflow;
+        return;
+    }
+    if (m_stack.empty())
+        m_stack.emplace_back();
+    else
+        m_stack.push_back(GroupState(m_stack.back()));
+}
+
+bool Reader::closeGroup()
+{
+    if (m_overflow > 0) {
+        --m_overflow;
+        return true;
+    }
+    if (m_stack.empty())
+        return true; // stray brace before the document began
+    if (m_stack.size() == 1)
+        return false; // the document's own group: kept, so the last paragraph still has a format
+    const Dest closed = m_stack.back().dest;
+    m_stack.pop_back();
+    if (closed == Dest::FontTable)
+        commitFont();
+    return true;
+}
+
+void Reader::setDestination(Dest dest)
+{
+    // The outermost group is the document itself; a stray destination word there must not swallow it.
+    if (m_stack.size() < 2 || state().dest == Dest::Skip)
+        return;
+    state().dest = dest;
+}
+
+void Reader::word(std::string_view name, bool hasParam, int param)
+{
+    const Keyword *k = findKeyword(name);
+    if (!k)
+        return;
+    GroupState &st = state();
+    CharState &ch = st.chars;
+    const bool on = !hasParam || param != 0;
+
+    switch (k->kw) {
+    case Kw::Char:
+        emitUnit(k->ch);
+        break;
+    case Kw::Par:
+        if (st.dest == Dest::Text)
+            endParagraph();
+        break;
+    case Kw::EndNonEmpty:
+        if (st.dest == Dest::Text && !paragraphEmpty())
+            endParagraph();
+        break;
+    case Kw::Pard:
+        if (st.dest == Dest::Text)
+            m_pardSinceBreak = true;
+        break;
+    case Kw::Skip:
+        setDestination(Dest::Skip);
+        break;
+    case Kw::FontTable:
+        setDestination(Dest::FontTable);
+        break;
+    case Kw::ColorTable:
+        setDestination(Dest::ColorTable);
+        if (st.dest == Dest::ColorTable) {
+            m_colors.clear();
+            m_colorSet = false;
+        }
+        break;
+    case Kw::Plain:
+        ch = CharState{};
+        break;
+    case Kw::Bold:
+        ch.bold = on;
+        break;
+    case Kw::Italic:
+        ch.italic = on;
+        break;
+    case Kw::Underline:
+        ch.underline = on;
+        break;
+    case Kw::UnderlineNone:
+        ch.underline = false;
+        break;
+    case Kw::Strike:
+        ch.strike = on;
+        break;
+    case Kw::Hidden:
+        ch.hidden = on;
+        break;
+    case Kw::Font:
+        if (!hasParam || param < 0)
+            break;
+        if (st.dest == Dest::FontTable) {
+            commitFont();
+            m_fontIndex = param;
+        } else {
+            ch.font = param;
+        }
+        break;
+    case Kw::FontSize:
+        ch.halfPoints = hasParam ? std::clamp(param, kMinHalfPoints, kMaxHalfPoints) : kDefaultHalfPoints;
+        break;
+    case Kw::Color:
+        ch.color = std::max(param, 0);
+        break;
+    case Kw::Red:
+    case Kw::Green:
+    case Kw::Blue:
+        if (st.dest == Dest::ColorTable) {
+            m_rgb[k->kw == Kw::Red ? 0 : k->kw == Kw::Green ? 1 : 2] = std::clamp(param, 0, 255);
+            m_colorSet = true;
+        }
+        break;
+    case Kw::FontCharset:
+        if (st.dest == Dest::FontTable)
+            m_fontCodePage = charsetCodePage(param);
+        break;
+    case Kw::FontCodePage:
+        if (st.dest == Dest::FontTable && param > 0)
+            m_fontCodePage = param;
+        break;
+    case Kw::DefaultFont:
+        m_defaultFont = std::max(param, 0);
+        break;
+    case Kw::AnsiCodePage:
+        if (param > 0)
+            m_docCodePage = param;
+        break;
+    case Kw::CharacterSet:
+        m_docCodePage = k->ch;
+        break;
+    case Kw::UnicodeSkip:
+        st.unicodeSkip = hasParam ? std::clamp(param, 0, kMaxUnicodeSkip) : 1;
+        break;
+    case Kw::Unicode:
+        if (!hasParam)
+            break;
+        // Written as a signed 16-bit number; anything outside that range is damage.
+        emitUnit(param >= -32768 && param <= 65535 ? char16_t(param < 0 ? param + 65536 : param)
+                                                   : char16_t(0xFFFD));
+        m_skip = st.unicodeSkip;
+        break;
+    }
+}
+
+void Reader::textBytes(QByteArrayView bytes)
+{
+    if (m_overflow > 0 || m_stack.empty())
+        return;
+    const GroupState &st = state();
+    if (st.dest == Dest::Skip || (st.dest == Dest::Text && st.chars.hidden))
+        return;
+    if (st.dest != Dest::Text) { // the tables look at every ';'
+        for (const char c : bytes)
+            textByte(static_cast<unsigned char>(c));
+        return;
+    }
+    const int cp = currentCodePage();
+    if (!m_bytes.isEmpty() && cp != m_bytesCodePage)
+        flushBytes();
+    m_bytesCodePage = cp;
+    m_bytes.append(bytes);
+}
+
+void Reader::textByte(unsigned char b)
+{
+    if (m_overflow > 0 || m_stack.empty())
+        return;
+    const GroupState &st = state();
+    switch (st.dest) {
+    case Dest::Skip:
+        return;
+    case Dest::ColorTable:
+        if (b == ';')
+            commitColor();
+        return;
+    case Dest::FontTable:
+        if (b == ';') {
+            flushBytes();
+            commitFont();
+            return;
+        }
+        break;
+    case Dest::Text:
+        if (st.chars.hidden)
+            return;
+        break;
+    }
+    const int cp = currentCodePage();
+    if (!m_bytes.isEmpty() && cp != m_bytesCodePage)
+        flushBytes();
+    m_bytesCodePage = cp;
+    m_bytes.append(char(b));
+}
+
+void Reader::flushBytes()
+{
+    if (m_bytes.isEmpty())
+        return;
+    const QString text = decoder(m_bytesCodePage).decode(m_bytes);
+    m_bytes.clear();
+    emitText(text);
+}
+
+void Reader::emitText(QStringView text)
+{
+    if (m_overflow > 0 || m_stack.empty())
+        return;
+    const GroupState &st = state();
+    if (st.dest != Dest::Text) {
+        for (const QChar c : text)
+            emitUnit(c.unicode());
+        return;
+    }
+    if (st.chars.hidden)
+        return;
+    // Stretches of ordinary characters are appended whole; only the rest goes one by one.
+    const RunKey key = currentKey();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (m_pendingHigh || !isOrdinary(text[i].unicode())) {
+            emitUnit(text[i++].unicode());
+            continue;
+        }
+        const qsizetype start = i;
+        while (i < n && isOrdinary(text[i].unicode()))
+            ++i;
+        append(text.sliced(start, i - start), key);
+    }
+}
+
+void Reader::emitUnit(char16_t u)
+{
+    if (m_overflow > 0 || m_stack.empty())
+        return;
+    const GroupState &st = state();
+    if (st.dest == Dest::FontTable) {
+        if (m_fontIndex >= 0 && u >= 0x20)
+            m_fontName.append(QChar(u));
+        return;
+    }
+    if (st.dest != Dest::Text || st.chars.hidden)
+        return;
+
+    if (m_pendingHigh) {
+        const char16_t high = m_pendingHigh;
+        m_pendingHigh = 0;
+        if (QChar::isLowSurrogate(u)) {
+            appendUnit(high);
+            appendUnit(u);
+            return;
+        }
+        appendUnit(0xFFFD);
+    }
+    if (QChar::isHighSurrogate(u)) {
+        m_pendingHigh = u;
+        return;
+    }
+    if (QChar::isLowSurrogate(u)) {
+        appendUnit(0xFFFD);
+        return;
+    }
+    if (isOrdinary(u))
+        appendUnit(u);
+    else if (u == QChar::LineSeparator || u == QChar::ParagraphSeparator)
+        endParagraph();
+    // Everything else is dropped: control characters, non-characters, QTextDocument's own frame
+    // markers and the object replacement character (it would stand for an object we do not have).
+}
+
+void Reader::append(QStringView text, const RunKey &key)
+{
+    if (m_runs.size() > m_paraFirstRun && m_runs.back().key == key)
+        m_runs.back().length += text.size();
+    else
+        m_runs.push_back(Run{m_text.size(), text.size(), key});
+    m_text.append(text);
+}
+
+void Reader::endParagraph()
+{
+    if (m_pendingHigh) {
+        m_pendingHigh = 0;
+        appendUnit(0xFFFD);
+    }
+    m_paragraphs.push_back(Paragraph{m_paraFirstRun, m_runs.size(), currentKey()});
+    m_paraFirstRun = m_runs.size();
+    m_pardSinceBreak = false;
+}
+
+void Reader::commitFont()
+{
+    if (m_fontIndex >= 0)
+        m_fonts.insert(m_fontIndex, FontDef{m_fontName.trimmed(), m_fontCodePage});
+    m_fontIndex = -1;
+    m_fontName.clear();
+    m_fontCodePage = 0;
+}
+
+void Reader::commitColor()
+{
+    m_colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
+    m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
+    m_colorSet = false;
+}
+
+RunKey Reader::currentKey() const
+{
+    const CharState c = m_stack.empty() ? CharState{} : m_stack.back().chars;
+    return RunKey{
+        c.font >= 0 ? c.font : m_defaultFont, c.halfPoints, c.color, c.bold, c.italic, c.underline, c.strike};
+}
+
+int Reader::currentCodePage() const
+{
+    const CharState &c = m_stack.back().chars;
+    const auto it = m_fonts.constFind(c.font >= 0 ? c.font : m_defaultFont);
+    return (it != m_fonts.cend() && it->codePage > 0) ? it->codePage : m_docCodePage;
+}
+
+textcodec::CodePageDecoder &Reader::decoder(int codePage)
+{
+    auto &slot = m_decoders[codePage];
+    if (!slot)
+        slot = std::make_unique<textcodec::CodePageDecoder>(codePage);
+    return *slot;
+}
+
+QTextCharFormat Reader::charFormat(const RunKey &key, QHash<RunKey, QTextCharFormat> &cache) const
+{
+    const auto it = cache.constFind(key);
+    if (it != cache.cend())
+        return *it;
+    QTextCharFormat f;
+    const auto font = m_fonts.constFind(key.font);
+    if (font != m_fonts.cend() && !font->name.isEmpty())
+        f.setFontFamilies({font->name});
+    f.setFontPointSize(key.halfPoints / 2.0);
+    if (key.bold)
+        f.setFontWeight(QFont::Bold);
+    if (key.italic)
+        f.setFontItalic(true);
+    if (key.underline)
+        f.setFontUnderline(true);
+    if (key.strike)
+        f.setFontStrikeOut(true);
+    if (key.color >= 0 && key.color < m_colors.size() && m_colors.at(key.color).isValid())
+        f.setForeground(m_colors.at(key.color));
+    cache.insert(key, f);
+    return f;
+}
+
+void Reader::build(QTextDocument *doc)
+{
+    // Loading is not an edit the user could undo; without the undo stack it is also much faster.
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+
+    QHash<RunKey, QTextCharFormat> formats;
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    for (size_t p = 0; p < m_paragraphs.size(); ++p) {
+        const Paragraph &para = m_paragraphs[p];
+        const QTextCharFormat mark = charFormat(para.mark, formats);
+        if (p == 0)
+            cursor.setBlockCharFormat(mark);
+        else
+            cursor.insertBlock(QTextBlockFormat(), mark);
+        for (size_t r = para.firstRun; r < para.endRun; ++r) {
+            const Run &run = m_runs[r];
+            cursor.insertText(m_text.sliced(run.start, run.length), charFormat(run.key, formats));
+        }
+    }
+    cursor.endEditBlock();
+    doc->setUndoRedoEnabled(undo);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Writer
+
+struct WriteFormat
+{
+    int font = 0;
+    int halfPoints = kDefaultHalfPoints;
+    int color = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+};
+
+class Writer
+{
+public:
+    explicit Writer(const QTextDocument *doc);
+    QByteArray write();
+
+private:
+    QString familyOf(const QTextCharFormat &f) const;
+    WriteFormat formatOf(const QTextCharFormat &f);
+    void switchTo(const WriteFormat &want);
+    void controlWord(const char *name, int param);
+    void controlWord(const char *name);
+    void text(QStringView s);
+
+    const QTextDocument *m_doc;
+    QString m_defaultFamily;
+    double m_defaultPointSize;
+    QStringList m_families;
+    QHash<QString, int> m_familyIndex;
+    QList<QRgb> m_colors; // after the "auto" entry at index 0
+    QHash<QRgb, int> m_colorIndex;
+    QByteArray m_out;
+    WriteFormat m_current;
+    bool m_needDelimiter = false; // a control word was written last and text follows
+};
+
+Writer::Writer(const QTextDocument *doc) : m_doc(doc)
+{
+    const QFont font = doc->defaultFont();
+    m_defaultFamily = font.family();
+    m_defaultPointSize = font.pointSizeF() > 0 ? font.pointSizeF() : kDefaultHalfPoints / 2.0;
+    m_families.append(m_defaultFamily);
+    m_familyIndex.insert(m_defaultFamily, 0);
+}
+
+QString Writer::familyOf(const QTextCharFormat &f) const
+{
+    const QStringList families = f.fontFamilies().toStringList();
+    return families.isEmpty() || families.first().isEmpty() ? m_defaultFamily : families.first();
+}
+
+WriteFormat Writer::formatOf(const QTextCharFormat &f)
+{
+    WriteFormat w;
+    const QString family = familyOf(f);
+    const auto font = m_familyIndex.constFind(family);
+    if (font != m_familyIndex.cend()) {
+        w.font = *font;
+    } else {
+        w.font = int(m_families.size());
+        m_families.append(family);
+        m_familyIndex.insert(family, w.font);
+    }
+    const double points = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : m_defaultPointSize;
+    w.halfPoints = std::clamp(int(std::lround(points * 2)), kMinHalfPoints, kMaxHalfPoints);
+    w.bold = f.fontWeight() >= QFont::DemiBold;
+    w.italic = f.fontItalic();
+    w.underline = f.fontUnderline();
+    w.strike = f.fontStrikeOut();
+    if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
+        const QRgb rgb = f.foreground().color().rgb() | 0xFF000000u; // RTF has no alpha
+        const auto color = m_colorIndex.constFind(rgb);
+        if (color != m_colorIndex.cend()) {
+            w.color = *color;
+        } else {
+            m_colors.append(rgb);
+            w.color = int(m_colors.size()); // 0 is "auto"
+            m_colorIndex.insert(rgb, w.color);
+        }
+    }
+    return w;
+}
+
+void Writer::controlWord(const char *name)
+{
+    m_out += '\\';
+    m_out += name;
+    m_needDelimiter = true;
+}
+
+void Writer::controlWord(const char *name, int param)
+{
+    controlWord(name);
+    m_out += QByteArray::number(param);
+}
+
+void Writer::switchTo(const WriteFormat &want)
+{
+    WriteFormat &cur = m_current;
+    if (want.font != cur.font)
+        controlWord("f", want.font);
+    if (want.halfPoints != cur.halfPoints)
+        controlWord("fs", want.halfPoints);
+    if (want.bold != cur.bold)
+        controlWord(want.bold ? "b" : "b0");
+    if (want.italic != cur.italic)
+        controlWord(want.italic ? "i" : "i0");
+    if (want.underline != cur.underline)
+        controlWord(want.underline ? "ul" : "ulnone");
+    if (want.strike != cur.strike)
+        controlWord(want.strike ? "strike" : "strike0");
+    if (want.color != cur.color)
+        controlWord("cf", want.color);
+    cur = want;
+}
+
+void Writer::text(QStringView s)
+{
+    for (const QChar qc : s) {
+        const char16_t u = qc.unicode();
+        switch (u) {
+        case u'\\':
+        case u'{':
+        case u'}':
+            m_out += '\\';
+            m_out += char(u);
+            m_needDelimiter = false;
+            continue;
+        case u'\t':
+            controlWord("tab");
+            continue;
+        case QChar::LineSeparator:
+            controlWord("line");
+            continue;
+        case QChar::ObjectReplacementCharacter: // images and other objects are not kept
+            continue;
+        default:
+            break;
+        }
+        if (u < 0x20)
+            continue; // control characters have no place in a paragraph
+        if (u < 0x7F) {
+            if (m_needDelimiter)
+                m_out += ' ';
+            m_out += char(u);
+        } else {
+            m_out += "\\u" + QByteArray::number(qint16(u)) + '?';
+        }
+        m_needDelimiter = false;
+    }
+}
+
+QByteArray Writer::write()
+{
+    // First pass: the tables must come before the text that refers to them.
+    struct Piece
+    {
+        QString text;
+        WriteFormat format;
+    };
+    std::vector<std::vector<Piece>> paragraphs;
+    for (QTextBlock block = m_doc->begin(); block.isValid(); block = block.next()) {
+        std::vector<Piece> &pieces = paragraphs.emplace_back();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid())
+                pieces.push_back(Piece{fragment.text(), formatOf(fragment.charFormat())});
+        }
+        if (pieces.empty())
+            pieces.push_back(Piece{QString(), formatOf(block.charFormat())});
+    }
+
+    m_out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\n{\\fonttbl";
+    for (qsizetype i = 0; i < m_families.size(); ++i) {
+        m_out += "{\\f" + QByteArray::number(i) + "\\fnil";
+        m_needDelimiter = true;
+        QString name = m_families.at(i);
+        name.remove(u';');
+        text(name);
+        m_out += ";}";
+    }
+    m_out += "}\n{\\colortbl;";
+    for (const QRgb c : std::as_const(m_colors)) {
+        m_out += "\\red" + QByteArray::number(qRed(c)) + "\\green" + QByteArray::number(qGreen(c)) +
+                 "\\blue" + QByteArray::number(qBlue(c)) + ';';
+    }
+    m_out += "}\n\\uc1\n";
+
+    for (size_t p = 0; p < paragraphs.size(); ++p) {
+        if (p > 0)
+            m_out += "\\par\n";
+        controlWord("pard");
+        controlWord("plain");
+        m_current = WriteFormat{};
+        for (const Piece &piece : paragraphs[p]) {
+            switchTo(piece.format);
+            text(piece.text);
+        }
+    }
+    m_out += "}\n";
+    return m_out;
+}
+
+} // namespace
+
+bool read(QByteArrayView data, QTextDocument *doc, QString *error)
+{
+    if (!doc) {
+        if (error)
+            *error = QStringLiteral("No document to read into.");
+        return false;
+    }
+    if (!looksLikeRtf(data)) {
+        if (error)
+            *error = QStringLiteral("The file is not in Rich Text Format: it does not begin with {\\rtf.");
+        return false;
+    }
+    Reader reader(data.trimmed());
+    reader.parse();
+    reader.build(doc);
+    if (error)
+        error->clear();
+    return true;
+}
+
+QByteArray write(const QTextDocument *doc)
+{
+    if (!doc)
+        return {};
+    return Writer(doc).write();
+}
+
+} // namespace rtf

@@ -1,0 +1,444 @@
+#include "FakePlatform.h"
+#include "app/frmMain.h"
+#include "line/frmLine.h"
+#include "scroll/Progress.h"
+#include "settings/modSettings.h"
+#include "ui/Colors.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QString scriptOfLines(int lines)
+{
+    QStringList l;
+    for (int i = 1; i <= lines; ++i)
+        l << QStringLiteral("Line %1 of the script, long enough to read on camera.").arg(i);
+    return l.join(QLatin1String("\r\n"));
+}
+
+} // namespace
+
+class tst_frmmain : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    QTemporaryDir m_iniDir;
+
+    std::unique_ptr<frmMain> makeWindow(int lines = 300, QSize size = QSize(1000, 700))
+    {
+        auto w = std::make_unique<frmMain>(m_platform);
+        if (lines > 0)
+            w->rtDoc->setText(scriptOfLines(lines));
+        w->resize(size);
+        w->show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
+        w->Form_Resize();
+        return w;
+    }
+
+    static float range(const frmMain &w) { return twips::height(w.rtDoc) - twips::height(w.picBack); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_settings = std::make_unique<IsolatedSettings>();
+        m_platform = FakePlatform();
+        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
+        QFile::remove(modSettings::iniFilePath());
+    }
+
+    void captionComesFromTheSiteFile_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("no file") << QByteArray() << QString();
+        QTest::newRow("AppName") << QByteArray("[General]\r\nAppName=Studio 4 Prompter\r\n") << "Studio 4 Prompter";
+        QTest::newRow("no key") << QByteArray("[General]\nHelpLink=x.html\n") << QString();
+    }
+
+    void captionComesFromTheSiteFile()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, caption);
+        if (!ini.isNull()) {
+            QFile f(modSettings::iniFilePath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ini);
+        }
+        frmMain w(m_platform);
+        QCOMPARE(w.windowTitle(), caption);
+    }
+
+    void startUpState()
+    {
+        const auto w = makeWindow(0);
+        const QList<QAction *> actions = w->tlbMain->actions();
+        const QStringList keys{"EditText", "Start", "Stop", "Reset", "Mark", "JumpTo",
+                               "Unmark", "ClearAll", "FullScreen", "Options", "Help", "Exit"};
+        const QStringList captions{"Edit Text", "     Start     ", "Stop", "Reset", "Mark", "Jump To",
+                                   "Unmark", "Clear All", "Full Screen", "Options", "Help", "Exit"};
+        const QStringList tips{"Edit Text  (F2)",  "Prompter Start  (F3)",     "Prompter Stop  (F3)",
+                               "Reset  (F4)",      "Mark  (F5)",               "Jump To Marker  (F6)",
+                               "Unmark  (F7)",     "Clear All Markers  (F8)",  "Full Screen Toggle  (F9)",
+                               "Options  (F10)",   "Help  (F1)",               "Exit  (Esc)"};
+        QCOMPARE(actions.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            QCOMPARE(actions[i]->objectName(), keys[i]);
+            QCOMPARE(actions[i]->iconText(), captions[i]);
+            QCOMPARE(actions[i]->toolTip(), tips[i]);
+            QVERIFY(!actions[i]->icon().isNull());
+            auto *button = qobject_cast<QToolButton *>(w->tlbMain->widgetForAction(actions[i]));
+            QVERIFY(button);
+            QCOMPARE(button->text(), captions[i]);
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        }
+        QCOMPARE(w->sldSpeed->value(), 1);
+        QVERIFY(w->optUp->isChecked());
+        QVERIFY(!w->optDown->isChecked());
+        QCOMPARE(w->lblToGo->text(), QStringLiteral("00:00"));
+        QCOMPARE(w->lblWords->text(), QString());
+        QVERIFY(w->picMark->isHidden());
+        QVERIFY(!w->bRunning);
+        QVERIFY(!w->timTick->isActive());
+        QVERIFY(w->timResize->isActive());
+        QCOMPARE(m_platform.periodsBegun, 1);
+        QCOMPARE(w->windowTitle(), QString());
+        // The stored appearance: pale yellow script background, green line, 28-point text.
+        QCOMPARE(w->rtDoc->BackColor(), 12648447);
+        QCOMPARE(colors::backColor(w->picBack), 12648447);
+        QCOMPARE(colors::backColor(w->picLine), 49152);
+        QCOMPARE(w->rtDoc->FontSize(), 28.0);
+        QCOMPARE(w->rtDoc->Tag(), QStringLiteral("-2147483630"));
+        QVERIFY(w->lineWindow);
+    }
+
+    void closingReleasesTheTimerResolutionOnce()
+    {
+        auto w = makeWindow(0);
+        QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+        w->DoAction(QStringLiteral("Exit"));
+        QVERIFY(!w->isVisible());
+        w->close();
+        w.reset();
+        QCOMPARE(m_platform.periodsBegun, 1);
+        QCOMPARE(m_platform.periodsEnded, 1);
+        QCOMPARE(unloaded.size(), 1);
+    }
+
+    void layoutArrangesTheWindow()
+    {
+        const auto w = makeWindow();
+        const float scaleWidth = twips::fromPixels(w->width());
+        const float scaleHeight = twips::fromPixels(w->height());
+        const float toolbar = twips::height(w->tlbMain);
+        const float panel = twips::height(w->picPanel);
+
+        QCOMPARE(twips::top(w->tlbMain) + toolbar, scaleHeight);
+        QCOMPARE(twips::top(w->picPanel), scaleHeight - toolbar - panel);
+        QCOMPARE(twips::width(w->picPanel), scaleWidth);
+        QCOMPARE(twips::left(w->picBack), 100.f);
+        QCOMPARE(twips::width(w->picBack), scaleWidth);
+        QCOMPARE(twips::height(w->picBack), scaleHeight - 50 - toolbar - panel);
+        QCOMPARE(twips::width(w->rtDoc), twips::width(w->picBack));
+        QCOMPARE(twips::width(w->sldSpeed), twips::width(w->prgDoc));
+        QCOMPARE(twips::left(w->lblWords) + twips::width(w->lblWords),
+                 twips::left(w->prgDoc) + twips::width(w->prgDoc));
+        QCOMPARE(twips::left(w->lblToGo), twips::left(w->prgDoc));
+        QCOMPARE(twips::rect(w->picMark).top, twips::rect(w->picPanel).top);
+
+        // The line: centred in the viewport, 60 lower, once the window is on screen.
+        QCOMPARE(twips::top(w->picMove), twips::height(w->picBack) / 2 - twips::height(w->picLine) / 2 + 60);
+        QCOMPARE(twips::height(w->picMove), 415.f);
+        QCOMPARE(twips::top(w->picResize), twips::top(w->picMove) + twips::height(w->picMove));
+        QCOMPARE(twips::top(w->picLine), twips::top(w->picMove) - 50);
+        QCOMPARE(twips::height(w->picLine), 460.f);
+        QCOMPARE(twips::left(w->picLine), 30.f);
+        QCOMPARE(twips::left(w->picMove), -10000.f);
+    }
+
+    void relayoutKeepsScrollPositionAndLine()
+    {
+        auto w = makeWindow();
+        twips::setTop(w->rtDoc, -4321);
+        twips::setTop(w->picMove, 2000);
+        w->resize(1300, 900);
+        w->Form_Resize();
+        QCOMPARE(twips::top(w->rtDoc), -4321.f);
+        QCOMPARE(twips::top(w->picMove), 2000.f);
+        QCOMPARE(twips::top(w->picLine), 1950.f);
+    }
+
+    void handlesTakeTheLineColourPlus200_data()
+    {
+        QTest::addColumn<qint32>("line");
+        QTest::addColumn<qint32>("handles");
+        QTest::newRow("pure green gets red 200") << colors::rgb(0, 255, 0) << colors::rgb(200, 255, 0);
+        QTest::newRow("red carries into green") << colors::rgb(100, 0, 0) << colors::rgb(44, 1, 0);
+        QTest::newRow("default green") << qint32(49152) << qint32(49352);
+    }
+
+    void handlesTakeTheLineColourPlus200()
+    {
+        QFETCH(qint32, line);
+        QFETCH(qint32, handles);
+        auto w = makeWindow(0);
+        colors::setBackColor(w->picLine, line);
+        w->Form_Resize();
+        QCOMPARE(colors::backColor(w->picMove), handles);
+        QCOMPARE(colors::backColor(w->picResize), handles);
+    }
+
+    void fullScreenViewportTakesTheWholeHeight()
+    {
+        auto w = makeWindow();
+        const QRect panelBefore = w->picPanel->geometry();
+        w->ToggleFullScreen(true);
+        w->resize(1000, 700); // the offscreen screen may not maximise
+        w->Form_Resize();
+        QCOMPARE(twips::height(w->picBack), twips::fromPixels(w->height()) - 50);
+        QCOMPARE(w->picPanel->geometry(), panelBefore);
+    }
+
+    void tooLowToLayOutKeepsTheViewport()
+    {
+        auto w = makeWindow();
+        const twips::Rect before = twips::rect(w->picBack);
+        w->resize(1000, 40);
+        w->Form_Resize();
+        QCOMPARE(twips::rect(w->picBack).height, before.height);
+    }
+
+    void widthChangeIsLaidOutAtTheNextWatchTick()
+    {
+        auto w = makeWindow();
+        w->timResize_Timer();
+        const float before = twips::width(w->picBack);
+        w->blockSignals(true);
+        w->setGeometry(QRect(w->pos(), QSize(1200, w->height())));
+        twips::setWidth(w->picBack, before); // as if no resize event had come
+        w->timResize_Timer();
+        QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
+        QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
+    }
+
+    void scriptThatFitsNeverScrolls()
+    {
+        auto w = makeWindow(3);
+        QCOMPARE(twips::height(w->rtDoc), twips::height(w->picBack));
+        w->Scroll(1, 10000000, false);
+        w->HandleKey(35, 0);
+        QCOMPARE(twips::top(w->rtDoc), 0.f);
+        QCOMPARE(w->lblToGo->text(), QStringLiteral("00:00"));
+    }
+
+    void clockStepsAtLeast20msApart()
+    {
+        auto w = makeWindow();
+        w->DoAction(QStringLiteral("Start"));
+        QVERIFY(w->bRunning);
+        QVERIFY(w->timTick->isActive());
+        QList<float> tops;
+        for (int tick = 0; tick < 12; ++tick) {
+            m_platform.now += 5;
+            w->timTick_Timer();
+            tops << twips::top(w->rtDoc);
+        }
+        // A step of 8 twips on every fourth tick, nothing in between.
+        const QList<float> expected{0, 0, 0, -8, -8, -8, -8, -16, -16, -16, -16, -24};
+        QCOMPARE(tops, expected);
+    }
+
+    void clockSurvivesTheCounterWrap()
+    {
+        auto w = makeWindow();
+        m_platform.now = 0xFFFFFFF0u;
+        w->DoAction(QStringLiteral("Start"));
+        m_platform.now += 25;
+        w->timTick_Timer();
+        QCOMPARE(twips::top(w->rtDoc), -8.f);
+    }
+
+    static int shownSeconds(const frmMain &w)
+    {
+        const QStringList parts = w.lblToGo->text().split(QLatin1Char(':'));
+        return parts.value(0).toInt() * 60 + parts.value(1).toInt();
+    }
+
+    void countdownWhileGliding()
+    {
+        auto w = makeWindow(600);
+        const float r = range(*w);
+        twips::setTop(w->rtDoc, -(r - 8000)); // 8000 twips to go at 8 twips per step
+        w->Form_Resize();
+        QCOMPARE(w->lblToGo->text(), QStringLiteral("0:20"));
+
+        w->optDown->setChecked(true); // the time back to the beginning instead
+        w->Form_Resize();
+        QCOMPARE(shownSeconds(*w), progress::read(twips::top(w->rtDoc), twips::height(w->rtDoc),
+                                                  twips::height(w->picBack), 1, false)
+                                       .seconds);
+        w->optUp->setChecked(true);
+        w->DoAction(QStringLiteral("Reset"));
+        w->sldSpeed->setValue(16);
+        w->Form_Resize();
+
+        // Gliding: the shown time only goes down, a second at a time.
+        w->DoAction(QStringLiteral("Start"));
+        int last = shownSeconds(*w);
+        for (int tick = 0; tick < 300; ++tick) {
+            m_platform.now += 20;
+            w->timTick_Timer();
+            const int shown = shownSeconds(*w);
+            QVERIFY2(shown <= last && last - shown <= 1, qPrintable(w->lblToGo->text()));
+            last = shown;
+        }
+        // A lower speed means more time to go: shown within the next second.
+        w->sldSpeed->setValue(1);
+        const int slower = progress::read(twips::top(w->rtDoc), twips::height(w->rtDoc),
+                                          twips::height(w->picBack), 1, true)
+                               .seconds;
+        QVERIFY(slower > last + 5);
+        for (int tick = 0; tick < 50; ++tick) {
+            m_platform.now += 20;
+            w->timTick_Timer();
+        }
+        QVERIFY(shownSeconds(*w) >= slower - 1);
+    }
+
+    void progressAtTheEndOfTheScript()
+    {
+        auto w = makeWindow();
+        w->DoAction(QStringLiteral("Start"));
+        w->HandleKey(35, 0);
+        QCOMPARE(w->prgDoc->value(), 100);
+        QCOMPARE(w->lblToGo->text(), QStringLiteral("0:00"));
+        const float end = twips::top(w->rtDoc);
+        m_platform.now += 40;
+        w->timTick_Timer();
+        QCOMPARE(twips::top(w->rtDoc), end);
+        QVERIFY(w->bRunning); // reaching the end never stops the clock
+    }
+
+    void rangeShrunkBelowTheScrolledDistance()
+    {
+        auto w = makeWindow();
+        w->HandleKey(35, 0);
+        w->resize(1600, 1000); // wider and taller: fewer lines, shorter range
+        w->Form_Resize();
+        QVERIFY(-twips::top(w->rtDoc) > range(*w));
+        QCOMPARE(w->prgDoc->value(), 100);
+        QCOMPARE(w->lblToGo->text(), QStringLiteral("0:00"));
+    }
+
+    void dispatchStopsTheClock_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("keepsRunning");
+        QTest::newRow("EditText") << "EditText" << false;
+        QTest::newRow("Start") << "Start" << true;
+        QTest::newRow("Stop") << "Stop" << false;
+        QTest::newRow("Reset") << "Reset" << false;
+        QTest::newRow("Mark") << "Mark" << false;
+        QTest::newRow("JumpTo") << "JumpTo" << false;
+        QTest::newRow("Unmark") << "Unmark" << false;
+        QTest::newRow("ClearAll") << "ClearAll" << true;
+        QTest::newRow("FullScreen") << "FullScreen" << true;
+        QTest::newRow("Options") << "Options" << false;
+        QTest::newRow("Help") << "Help" << false;
+        QTest::newRow("lower case start") << "start" << true;
+        QTest::newRow("unknown") << "Rewind" << true;
+    }
+
+    void dispatchStopsTheClock()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, keepsRunning);
+        auto w = makeWindow();
+        w->DoAction(QStringLiteral("Start"));
+        w->tlbMain_ButtonClick(action);
+        QCOMPARE(w->bRunning, keepsRunning);
+        QCOMPARE(w->timTick->isActive(), keepsRunning);
+    }
+
+    void lowerCaseStartDoesNothing()
+    {
+        auto w = makeWindow();
+        w->DoAction(QStringLiteral("start"));
+        QVERIFY(!w->bRunning);
+    }
+
+    void resetWhileRunning()
+    {
+        auto w = makeWindow();
+        w->DoAction(QStringLiteral("Start"));
+        twips::setTop(w->rtDoc, -5000);
+        w->tlbMain->actions().at(3)->trigger();
+        QVERIFY(!w->bRunning);
+        QCOMPARE(twips::top(w->rtDoc), 0.f);
+        QCOMPARE(w->prgDoc->value(), 0);
+    }
+
+    void helpOpensTheSiteLinkOrTheShippedPage_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("expected"); // relative to the program's directory when not a URL
+        QTest::newRow("no link") << QByteArray() << "file:cuescroll-help.html";
+        QTest::newRow("relative file") << QByteArray("[General]\nHelpLink=docs/help.html\n")
+                                       << "file:docs/help.html";
+        QTest::newRow("web address") << QByteArray("[General]\nHelpLink=https://example.org/help\n")
+                                     << "https://example.org/help";
+    }
+
+    void helpOpensTheSiteLinkOrTheShippedPage()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, expected);
+        if (!ini.isNull()) {
+            QFile f(modSettings::iniFilePath());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ini);
+        }
+        auto w = makeWindow(0);
+        w->DoAction(QStringLiteral("Start"));
+        w->HandleKey(112, 0);
+        QVERIFY(!w->bRunning);
+        QCOMPARE(m_platform.opened.size(), 1);
+        const QUrl url = m_platform.opened.first();
+        if (expected.startsWith(QLatin1String("file:"))) {
+            QVERIFY(url.isLocalFile());
+            QCOMPARE(url.toLocalFile(), QCoreApplication::applicationDirPath() + QLatin1Char('/') + expected.mid(5));
+        } else {
+            QCOMPARE(url.toString(), expected);
+        }
+    }
+
+    void sliderChangeRestartsTheCountdown()
+    {
+        auto w = makeWindow();
+        tags::setTag(w->lblToGo, QStringLiteral("42"));
+        w->sldSpeed->setValue(5);
+        QCOMPARE(tags::tag(w->lblToGo), QStringLiteral("0"));
+        w->sldSpeed_Scroll();
+        QCOMPARE(w->focusWidget(), w->txtFocus);
+    }
+};
+
+QTEST_MAIN(tst_frmmain)
+#include "tst_frmmain.moc"

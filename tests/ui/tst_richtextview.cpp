@@ -1,0 +1,217 @@
+#include "ui/Colors.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextFrame>
+
+class tst_richtextview : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void textUsesCrLfAndPositionsAgree_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one line") << "Hello" << "Hello";
+        QTest::newRow("LF") << "a\nbc\n\nd" << "a\r\nbc\r\n\r\nd";
+        QTest::newRow("CR LF") << "a\r\nbc" << "a\r\nbc";
+        QTest::newRow("lone CR") << "a\rbc" << "a\r\nbc";
+        QTest::newRow("trailing line end") << "a\n" << "a\r\n";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void textUsesCrLfAndPositionsAgree()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        RichTextView v(RichTextView::Input::None);
+        v.setText(input);
+        QCOMPARE(v.Text(), text);
+        QCOMPARE(v.textLength(), text.size());
+        // Every substring chosen by position in Text() is what the selection gives back.
+        for (int start = 0; start <= text.size(); ++start) {
+            for (int len = 0; start + len <= text.size(); ++len) {
+                const auto insideLineEnd = [&](int p) { return p > 0 && text.at(p - 1) == QLatin1Char('\r'); };
+                if (insideLineEnd(start) || insideLineEnd(start + len))
+                    continue; // a position cannot split CR LF
+                v.setSelStart(start);
+                v.setSelLength(len);
+                QCOMPARE(v.SelStart(), start);
+                QCOMPARE(v.SelText(), text.mid(start, len));
+                QCOMPARE(v.SelLength(), len);
+            }
+        }
+    }
+
+    void selectAllAndColour()
+    {
+        RichTextView v(RichTextView::Input::None);
+        v.setText(QStringLiteral("first line\nsecond line"));
+        v.setSelStart(0);
+        v.setSelLength(v.textLength());
+        QCOMPARE(v.SelText(), v.Text());
+        v.setSelColor(colors::rgb(255, 0, 0));
+        v.setSelLength(0); // keeps the colour and clears the selection
+        QCOMPARE(v.SelLength(), 0);
+        for (QTextBlock b = v.document()->begin(); b.isValid(); b = b.next()) {
+            QTextCursor c(b);
+            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            QCOMPARE(c.charFormat().foreground().color(), QColor(255, 0, 0));
+        }
+        v.setSelStart(1000); // past the end: an empty selection at the end
+        v.setSelLength(5);
+        QCOMPARE(v.SelStart(), v.textLength());
+        QCOMPARE(v.SelLength(), 0);
+    }
+
+    void colourOnlyThePassage()
+    {
+        RichTextView v(RichTextView::Input::Selection);
+        v.setText(QStringLiteral("one\r\ntwo three"));
+        v.setSelStart(5);
+        v.setSelLength(3);
+        QCOMPARE(v.SelText(), QStringLiteral("two"));
+        v.setSelColor(colors::rgb(0, 0, 255));
+        QTextCursor c(v.document());
+        c.setPosition(4 + 1); // inside "two" (document positions count a paragraph end once)
+        QCOMPARE(c.charFormat().foreground().color(), QColor(0, 0, 255));
+        c.setPosition(2);
+        QVERIFY(c.charFormat().foreground().color() != QColor(0, 0, 255));
+    }
+
+    void lineFromCharCountsWrappedLines()
+    {
+        RichTextView v(RichTextView::Input::None);
+        v.setBaseFont(QFont(QStringLiteral("Liberation Sans"), 20));
+        v.setText(QStringLiteral("short"));
+        twips::move(&v, 0, 0, twips::fromPixels(400), twips::fromPixels(300));
+        QCOMPARE(v.GetLineFromChar(v.textLength()), 0);
+
+        QString para;
+        for (int i = 0; i < 60; ++i)
+            para += QStringLiteral("word ");
+        v.setText(para + QStringLiteral("\nlast"));
+        const int wrapped = v.GetLineFromChar(para.size() - 1);
+        QVERIFY(wrapped >= 5);
+        QCOMPARE(v.GetLineFromChar(v.textLength()), wrapped + 1);
+        QCOMPARE(v.GetLineFromChar(0), 0);
+
+        // Wider view, fewer lines: the count follows the current width.
+        twips::setWidth(&v, twips::fromPixels(1600));
+        QVERIFY(v.GetLineFromChar(v.textLength()) < wrapped + 1);
+    }
+
+    void marginsSurviveNewText()
+    {
+        RichTextView v(RichTextView::Input::None);
+        v.setTextMargins(0, 7);
+        v.setText(QStringLiteral("new script"));
+        QCOMPARE(v.document()->rootFrame()->frameFormat().rightMargin(), 7.0);
+    }
+
+    void baseFontAppliesToAllText()
+    {
+        RichTextView v(RichTextView::Input::None);
+        v.setText(QStringLiteral("a\nb"));
+        v.setFontSize(28);
+        v.setFontBold(true);
+        v.setFontName(QStringLiteral("Liberation Serif"));
+        for (QTextBlock b = v.document()->begin(); b.isValid(); b = b.next()) {
+            QTextCursor c(b);
+            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            QCOMPARE(c.charFormat().fontPointSize(), 28.0);
+            QCOMPARE(c.charFormat().fontWeight(), int(QFont::Bold));
+        }
+        QCOMPARE(v.FontName(), QStringLiteral("Liberation Serif"));
+        v.setText(QStringLiteral("fresh")); // new text takes the base font
+        QCOMPARE(v.document()->defaultFont().pointSizeF(), 28.0);
+        QVERIFY(v.FontBold());
+    }
+
+    void loadFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e\ncaf\xc3\xa9") << QString::fromUtf8("Grüße\r\ncafé");
+        QTest::newRow("UTF-8 BOM") << QByteArray("\xef\xbb\xbfhi") << "hi";
+        QTest::newRow("UTF-16 LE BOM") << QByteArray("\xff\xfeh\0i\0", 6) << "hi";
+        QTest::newRow("Windows-1252") << QByteArray("caf\xe9 \x93quoted\x94") << QString::fromUtf8("café “quoted”");
+        QTest::newRow("rich text") << QByteArray("{\\rtf1\\ansi {\\b bold} plain\\par second}")
+                                   << "bold plain\r\nsecond";
+        QTest::newRow("empty file") << QByteArray() << "";
+    }
+
+    void loadFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        RichTextView v(RichTextView::Input::Typing);
+        const RichTextView::LoadResult r = v.LoadFile(writeFile(QStringLiteral("script.txt"), bytes));
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(v.Text(), text);
+    }
+
+    void loadFailureKeepsTheContent_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("nope.txt"));
+        QTest::newRow("directory") << m_dir.path();
+        QTest::newRow("empty path") << QString();
+    }
+
+    void loadFailureKeepsTheContent()
+    {
+        QFETCH(QString, path);
+        RichTextView v(RichTextView::Input::Typing);
+        v.setText(QStringLiteral("keep me"));
+        const RichTextView::LoadResult r = v.LoadFile(path);
+        QVERIFY(!r.ok);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(v.Text(), QStringLiteral("keep me"));
+    }
+
+    void rtfRoundTripThroughTheView()
+    {
+        RichTextView a(RichTextView::Input::None);
+        a.setText(QStringLiteral("marked passage\nrest"));
+        a.setSelStart(0);
+        a.setSelLength(6);
+        a.setSelColor(colors::rgb(0, 128, 255));
+        RichTextView b(RichTextView::Input::Selection);
+        QVERIFY(b.setTextRTF(a.TextRTF()));
+        QCOMPARE(b.Text(), a.Text());
+        QTextCursor c(b.document());
+        c.setPosition(1);
+        QCOMPARE(c.charFormat().foreground().color(), QColor(0, 128, 255));
+    }
+
+    void scriptViewTakesNoInput()
+    {
+        RichTextView v(RichTextView::Input::None);
+        QVERIFY(v.testAttribute(Qt::WA_TransparentForMouseEvents));
+        QCOMPARE(v.focusPolicy(), Qt::NoFocus);
+        RichTextView body(RichTextView::Input::Typing);
+        QVERIFY(!body.isReadOnly());
+    }
+};
+
+QTEST_MAIN(tst_richtextview)
+#include "tst_richtextview.moc"
