@@ -11,6 +11,5 @@ int main(int argc, char *argv[])
     frmMain window;
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
     window.showMaximized();
-    window.picBack->setFocus();
     return app.exec();
 }

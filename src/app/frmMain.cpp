@@ -357,6 +357,14 @@ void frmMain::Form_Unload()
     Q_EMIT unloaded();
 }
 
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The viewport is first in the focus order: keys reach the prompter from the first moment.
+    if (!focusWidget())
+        picBack->setFocus();
+}
+
 void frmMain::resizeEvent(QResizeEvent *)
 {
     Form_Resize();
