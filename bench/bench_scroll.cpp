@@ -24,10 +24,11 @@ public:
 
 QString words(int count)
 {
-    static const QStringList pool = QStringLiteral(
-        "good evening and welcome to the news at nine tonight we look at the harbour project the weather "
-        "and a remarkable story from the valley where the river has changed its course")
-                                        .split(QLatin1Char(' '));
+    static const QStringList pool =
+        QStringLiteral(
+            "good evening and welcome to the news at nine tonight we look at the harbour project the weather "
+            "and a remarkable story from the valley where the river has changed its course")
+            .split(QLatin1Char(' '));
     QString text;
     text.reserve(count * 7);
     for (int i = 0; i < count; ++i) {
@@ -64,7 +65,8 @@ private Q_SLOTS:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QString text = words(wordCount);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             w.rtDoc->setText(text);
             w.Form_Resize();
         }
@@ -79,7 +81,8 @@ private Q_SLOTS:
         w.rtDoc->setText(words(20000));
         w.Form_Resize();
         w.sldSpeed->setValue(16);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             m_platform.now += 20;
             w.timTick_Timer();
             w.picBack->repaint();
@@ -95,7 +98,8 @@ private Q_SLOTS:
         w.rtDoc->setText(words(50000));
         w.Form_Resize();
         int line = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             line = w.rtDoc->GetLineFromChar(w.rtDoc->textLength());
         }
         QVERIFY(line > 0);

@@ -9,22 +9,52 @@ std::optional<Key> fromEvent(const QKeyEvent &event)
     int code = 0;
     const int k = event.key();
     switch (k) {
-    case Qt::Key_Backspace: code = Back; break;
+    case Qt::Key_Backspace:
+        code = Back;
+        break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: code = Return; break;
-    case Qt::Key_Escape: code = Escape; break;
-    case Qt::Key_Space: code = Space; break;
-    case Qt::Key_PageUp: code = PageUp; break;
-    case Qt::Key_PageDown: code = PageDown; break;
-    case Qt::Key_End: code = End; break;
-    case Qt::Key_Home: code = Home; break;
-    case Qt::Key_Left: code = Left; break;
-    case Qt::Key_Up: code = Up; break;
-    case Qt::Key_Right: code = Right; break;
-    case Qt::Key_Down: code = Down; break;
-    case Qt::Key_Tab: code = 9; break;
-    case Qt::Key_Delete: code = 46; break;
-    case Qt::Key_Insert: code = 45; break;
+    case Qt::Key_Enter:
+        code = Return;
+        break;
+    case Qt::Key_Escape:
+        code = Escape;
+        break;
+    case Qt::Key_Space:
+        code = Space;
+        break;
+    case Qt::Key_PageUp:
+        code = PageUp;
+        break;
+    case Qt::Key_PageDown:
+        code = PageDown;
+        break;
+    case Qt::Key_End:
+        code = End;
+        break;
+    case Qt::Key_Home:
+        code = Home;
+        break;
+    case Qt::Key_Left:
+        code = Left;
+        break;
+    case Qt::Key_Up:
+        code = Up;
+        break;
+    case Qt::Key_Right:
+        code = Right;
+        break;
+    case Qt::Key_Down:
+        code = Down;
+        break;
+    case Qt::Key_Tab:
+        code = 9;
+        break;
+    case Qt::Key_Delete:
+        code = 46;
+        break;
+    case Qt::Key_Insert:
+        code = 45;
+        break;
     default:
         if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
             code = F1 + (k - Qt::Key_F1);

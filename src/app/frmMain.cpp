@@ -46,8 +46,7 @@ constexpr ButtonDef kButtons[] = {
     {"Exit", "Exit", "Exit", "Exit  (Esc)"},
 };
 
-template <typename T>
-T *named(T *widget, const char *name)
+template <typename T> T *named(T *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -224,7 +223,8 @@ void frmMain::createControls()
     twips::move(lblHeightFinder, 4470, 960, 3015, 630);
 
     // Earlier controls of the design lie in front of later ones; labels lie beneath everything.
-    for (QWidget *w : std::initializer_list<QWidget *>{picMark, picPanel, picResize, picMove, txtFocus, picBack})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{picMark, picPanel, picResize, picMove, txtFocus, picBack})
         w->raise();
     lblHeightFinder->lower();
 
@@ -239,8 +239,8 @@ void frmMain::createControls()
     connect(tlbMain, &QToolBar::actionTriggered, this,
             [this](QAction *a) { tlbMain_ButtonClick(a->objectName()); });
     connect(sldSpeed, &QSlider::valueChanged, this, &frmMain::sldSpeed_Change);
-    connect(sldSpeed, &QSlider::sliderMoved, this, &frmMain::sldSpeed_Scroll);
-    connect(sldSpeed, &QSlider::sliderReleased, this, &frmMain::sldSpeed_Scroll);
+    // Any use of the slider by the mouse (drag, click on the track) hands the keys back.
+    connect(sldSpeed, &QSlider::actionTriggered, this, &frmMain::sldSpeed_Scroll);
 
     timResize->start();
     timTick->start();
@@ -257,7 +257,8 @@ void frmMain::InitPrompter()
     setWindowTitle(modSettings::GetAppName());
 
     for (const ButtonDef &def : kButtons) {
-        auto *action = new QAction(icons::tool(QLatin1String(def.image)), QLatin1String(def.caption), tlbMain);
+        auto *action =
+            new QAction(icons::tool(QLatin1String(def.image)), QLatin1String(def.caption), tlbMain);
         action->setObjectName(QLatin1String(def.key));
         action->setIconText(QLatin1String(def.caption)); // keeps the padding of the Start caption
         action->setToolTip(QLatin1String(def.toolTip));
@@ -323,9 +324,15 @@ qint32 frmMain::windowStateValue() const
 void frmMain::setWindowStateValue(qint32 state)
 {
     switch (state) {
-    case 1: setWindowState(windowState() | Qt::WindowMinimized); break;
-    case 2: setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); break;
-    default: setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); break;
+    case 1:
+        setWindowState(windowState() | Qt::WindowMinimized);
+        break;
+    case 2:
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+        break;
+    default:
+        setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        break;
     }
 }
 

@@ -1,6 +1,5 @@
-#include "app/frmMain.h"
-
 #include "app/KeyInput.h"
+#include "app/frmMain.h"
 #include "common/Platform.h"
 #include "settings/modSettings.h"
 #include "ui/RichTextView.h"
@@ -103,10 +102,18 @@ void frmMain::HandleKey(int keyCode, int shift)
         else
             Scroll(1, 200, false);
         break;
-    case PageUp: Scroll(-1, 1000, false); break;
-    case PageDown: Scroll(1, 1000, false); break;
-    case Home: Scroll(-1, 10000000, false); break;
-    case End: Scroll(1, 10000000, false); break;
+    case PageUp:
+        Scroll(-1, 1000, false);
+        break;
+    case PageDown:
+        Scroll(1, 1000, false);
+        break;
+    case Home:
+        Scroll(-1, 10000000, false);
+        break;
+    case End:
+        Scroll(1, 10000000, false);
+        break;
     case Left:
         if (sldSpeed->value() > sldSpeed->minimum())
             sldSpeed->setValue(sldSpeed->value() - 1);
@@ -116,25 +123,48 @@ void frmMain::HandleKey(int keyCode, int shift)
             sldSpeed->setValue(sldSpeed->value() + 1);
         break;
     case Space:
-    case F3: DoAction(bRunning ? QStringLiteral("Stop") : QStringLiteral("Start")); break;
+    case F3:
+        DoAction(bRunning ? QStringLiteral("Stop") : QStringLiteral("Start"));
+        break;
     case Back:
-    case F4: DoAction(QStringLiteral("Reset")); break;
-    case F1: DoAction(QStringLiteral("Help")); break;
-    case F2: DoAction(QStringLiteral("EditText")); break;
-    case F5: DoAction(QStringLiteral("Mark")); break;
-    case F6: DoAction(QStringLiteral("JumpTo")); break;
-    case F7: DoAction(QStringLiteral("Unmark")); break;
-    case F8: DoAction(QStringLiteral("ClearAll")); break;
+    case F4:
+        DoAction(QStringLiteral("Reset"));
+        break;
+    case F1:
+        DoAction(QStringLiteral("Help"));
+        break;
+    case F2:
+        DoAction(QStringLiteral("EditText"));
+        break;
+    case F5:
+        DoAction(QStringLiteral("Mark"));
+        break;
+    case F6:
+        DoAction(QStringLiteral("JumpTo"));
+        break;
+    case F7:
+        DoAction(QStringLiteral("Unmark"));
+        break;
+    case F8:
+        DoAction(QStringLiteral("ClearAll"));
+        break;
     case F9:
         if (bFullScreen)
             ToggleFullScreen(false);
         else
             DoAction(QStringLiteral("FullScreen"));
         break;
-    case F10: DoAction(QStringLiteral("Options")); break;
-    case Escape: DoAction(QStringLiteral("Exit")); break;
-    case Return: DoAction(QStringLiteral("FullScreen")); break;
-    default: break;
+    case F10:
+        DoAction(QStringLiteral("Options"));
+        break;
+    case Escape:
+        DoAction(QStringLiteral("Exit"));
+        break;
+    case Return:
+        DoAction(QStringLiteral("FullScreen"));
+        break;
+    default:
+        break;
     }
 }
 
@@ -212,7 +242,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

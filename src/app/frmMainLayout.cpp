@@ -1,5 +1,4 @@
 #include "app/frmMain.h"
-
 #include "scroll/ScrollEngine.h"
 #include "ui/Colors.h"
 #include "ui/RichTextView.h"
@@ -13,17 +12,17 @@
 #include <QWindow>
 
 namespace {
-constexpr float kMargin = 100;             // viewport left edge; slider left edge in the panel
-constexpr float kSliderGap = 100;          // slider to direction buttons
-constexpr float kButtonsGap = 200;         // direction buttons to progress bar
-constexpr float kPanelUnshared = 800;      // panel width the slider and progress bar do not share
-constexpr float kCancelGap = 200;          // right of the Cancel button
-constexpr float kMarkGap = 50;             // between Mark and Cancel
-constexpr float kBottomMargin = 50;        // viewport to panel (or to the bottom edge in full screen)
-constexpr float kLineOffset = 60;          // first line placement below the viewport's middle
-constexpr float kHandleOverhang = 10000;   // handles reach past both window edges
-constexpr float kLineInset = 30;           // line's left edge inside the viewport
-constexpr float kLineOverlap = 50;         // line starts this far above the move handle
+constexpr float kMargin = 100;           // viewport left edge; slider left edge in the panel
+constexpr float kSliderGap = 100;        // slider to direction buttons
+constexpr float kButtonsGap = 200;       // direction buttons to progress bar
+constexpr float kPanelUnshared = 800;    // panel width the slider and progress bar do not share
+constexpr float kCancelGap = 200;        // right of the Cancel button
+constexpr float kMarkGap = 50;           // between Mark and Cancel
+constexpr float kBottomMargin = 50;      // viewport to panel (or to the bottom edge in full screen)
+constexpr float kLineOffset = 60;        // first line placement below the viewport's middle
+constexpr float kHandleOverhang = 10000; // handles reach past both window edges
+constexpr float kLineInset = 30;         // line's left edge inside the viewport
+constexpr float kLineOverlap = 50;       // line starts this far above the move handle
 constexpr quint32 kHandleColorOffset = 200;
 } // namespace
 
@@ -85,8 +84,7 @@ void frmMain::ArrangeControls()
         twips::setTop(picMove, twips::top(picBack) + twips::height(picBack) / 2 - twips::height(picLine) / 2 +
                                    kLineOffset);
     }
-    colors::setBackColor(picMove,
-                         qint32(quint32(colors::backColor(picLine)) + kHandleColorOffset));
+    colors::setBackColor(picMove, qint32(quint32(colors::backColor(picLine)) + kHandleColorOffset));
 
     twips::move(picResize, twips::left(picMove), twips::top(picMove) + twips::height(picMove),
                 twips::width(picMove), twips::height(picResize));

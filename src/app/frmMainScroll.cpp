@@ -1,5 +1,4 @@
 #include "app/frmMain.h"
-
 #include "common/Platform.h"
 #include "common/modCommon.h"
 #include "scroll/Progress.h"

@@ -4,8 +4,8 @@
 #include <QElapsedTimer>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <timeapi.h>
+#include <windows.h>
 #endif
 
 namespace {
@@ -43,7 +43,10 @@ public:
 #endif
     }
 
-    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+    bool openUrl(const QUrl &url) override
+    {
+        return QDesktopServices::openUrl(url);
+    }
 
 private:
     QElapsedTimer m_timer;

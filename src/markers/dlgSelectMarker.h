@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
+
 #include <QString>
 
 class QPushButton;
 class QTreeWidget;
 
 // Picks one of the script's markers, for jumping to it or removing it.
-class dlgSelectMarker : public QDialog
+class dlgSelectMarker : public FixedDialog
 {
     Q_OBJECT
 
@@ -20,10 +21,4 @@ public:
 
     QString sAction;
     int lSelectedIndex = 0;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QPushButton *addButton(const char *name, const QString &caption);
 };

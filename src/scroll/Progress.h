@@ -7,8 +7,8 @@ namespace progress {
 
 struct Reading
 {
-    float percent = 0;   // 0 at the beginning, 100 at the end of the range
-    qint32 seconds = 0;  // time to go in the current direction
+    float percent = 0;  // 0 at the beginning, 100 at the end of the range
+    qint32 seconds = 0; // time to go in the current direction
 };
 
 // The script must have a range (view taller than the viewport). When the range has shrunk below the

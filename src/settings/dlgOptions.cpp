@@ -11,16 +11,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-dlgOptions::dlgOptions(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+dlgOptions::dlgOptions(QWidget *parent) : FixedDialog("dlgOptions", tr("Options"), 5355, 4350, parent)
 {
-    setObjectName(QStringLiteral("dlgOptions"));
-    setWindowTitle(tr("Options"));
-    setWindowIcon(icons::app());
-    twips::setClientSize(this, 5355, 4350);
-    setFixedSize(size());
-
     txtPreview = new QTextEdit(this);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setAccessibleName(tr("Font preview"));
@@ -59,39 +51,4 @@ dlgOptions::dlgOptions(QWidget *parent)
 
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-QPushButton *dlgOptions::addButton(const char *name, const QString &caption, bool bold)
-{
-    auto *b = new QPushButton(caption, this);
-    b->setObjectName(QLatin1String(name));
-    // No default button: Enter belongs to whichever control has the focus.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    if (bold)
-        b->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
-    return b;
-}
-
-void dlgOptions::keyPressEvent(QKeyEvent *event)
-{
-    if (event->modifiers() & ~Qt::KeypadModifier) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        // Esc presses no button here.
-        event->accept();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A focused button still answers Enter as it would on click.
-        if (auto *b = qobject_cast<QAbstractButton *>(focusWidget()); b && b->isEnabled())
-            b->click();
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/FixedDialog.h"
 
 class QFrame;
 class QPushButton;
@@ -8,7 +8,7 @@ class QTextEdit;
 class RichTextView;
 
 // Appearance options: the script's font and colours and the reading line's colour, with a preview.
-class dlgOptions : public QDialog
+class dlgOptions : public FixedDialog
 {
     Q_OBJECT
 
@@ -26,10 +26,4 @@ public:
     // Set by the caller before showing: the prompter's script view and its reading line.
     RichTextView *rtfMain = nullptr;
     QWidget *picLine = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    QPushButton *addButton(const char *name, const QString &caption, bool bold);
 };

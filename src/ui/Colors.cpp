@@ -11,32 +11,58 @@ QColor systemColor(int index, const QPalette &p)
 {
     using R = QPalette::ColorRole;
     switch (index) {
-    case 0: return p.color(R::Button);                               // scroll bar
-    case 1: return p.color(R::Dark);                                 // desktop
-    case 2: return p.color(QPalette::Active, R::Highlight);          // active caption
-    case 3: return p.color(QPalette::Inactive, R::Highlight);        // inactive caption
-    case 4: return p.color(R::Window);                               // menu bar
-    case 5: return p.color(R::Base);                                 // window background
-    case 6: return p.color(R::Shadow);                               // window frame
-    case 7: return p.color(R::WindowText);                           // menu text
-    case 8: return p.color(R::Text);                                 // window text
-    case 9: return p.color(QPalette::Active, R::HighlightedText);    // active caption text
-    case 10: return p.color(R::Mid);                                 // active border
-    case 11: return p.color(R::Midlight);                            // inactive border
-    case 12: return p.color(R::Dark);                                // application workspace
-    case 13: return p.color(R::Highlight);                           // highlight
-    case 14: return p.color(R::HighlightedText);                     // highlight text
-    case 15: return p.color(R::Button);                              // button face
-    case 16: return p.color(R::Mid);                                 // button shadow
-    case 17: return p.color(QPalette::Disabled, R::Text);            // grey text
-    case 18: return p.color(R::ButtonText);                          // button text
-    case 19: return p.color(QPalette::Inactive, R::HighlightedText); // inactive caption text
-    case 20: return p.color(R::Light);                               // button highlight
-    case 21: return p.color(R::Shadow);                              // 3-D dark shadow
-    case 22: return p.color(R::Midlight);                            // 3-D light
-    case 23: return p.color(R::ToolTipText);                         // tool tip text
-    case 24: return p.color(R::ToolTipBase);                         // tool tip background
-    default: return p.color(R::WindowText);
+    case 0:
+        return p.color(R::Button); // scroll bar
+    case 1:
+        return p.color(R::Dark); // desktop
+    case 2:
+        return p.color(QPalette::Active, R::Highlight); // active caption
+    case 3:
+        return p.color(QPalette::Inactive, R::Highlight); // inactive caption
+    case 4:
+        return p.color(R::Window); // menu bar
+    case 5:
+        return p.color(R::Base); // window background
+    case 6:
+        return p.color(R::Shadow); // window frame
+    case 7:
+        return p.color(R::WindowText); // menu text
+    case 8:
+        return p.color(R::Text); // window text
+    case 9:
+        return p.color(QPalette::Active, R::HighlightedText); // active caption text
+    case 10:
+        return p.color(R::Mid); // active border
+    case 11:
+        return p.color(R::Midlight); // inactive border
+    case 12:
+        return p.color(R::Dark); // application workspace
+    case 13:
+        return p.color(R::Highlight); // highlight
+    case 14:
+        return p.color(R::HighlightedText); // highlight text
+    case 15:
+        return p.color(R::Button); // button face
+    case 16:
+        return p.color(R::Mid); // button shadow
+    case 17:
+        return p.color(QPalette::Disabled, R::Text); // grey text
+    case 18:
+        return p.color(R::ButtonText); // button text
+    case 19:
+        return p.color(QPalette::Inactive, R::HighlightedText); // inactive caption text
+    case 20:
+        return p.color(R::Light); // button highlight
+    case 21:
+        return p.color(R::Shadow); // 3-D dark shadow
+    case 22:
+        return p.color(R::Midlight); // 3-D light
+    case 23:
+        return p.color(R::ToolTipText); // tool tip text
+    case 24:
+        return p.color(R::ToolTipBase); // tool tip background
+    default:
+        return p.color(R::WindowText);
     }
 }
 

@@ -11,9 +11,18 @@ namespace colors {
 
 inline constexpr qint32 kSystemBit = qint32(0x80000000u);
 
-constexpr bool isSystem(qint32 value) { return (value & kSystemBit) != 0; }
-constexpr qint32 rgb(int r, int g, int b) { return qint32((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF)); }
-constexpr qint32 system(int index) { return qint32(quint32(kSystemBit) | quint32(index & 0xFF)); }
+constexpr bool isSystem(qint32 value)
+{
+    return (value & kSystemBit) != 0;
+}
+constexpr qint32 rgb(int r, int g, int b)
+{
+    return qint32((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF));
+}
+constexpr qint32 system(int index)
+{
+    return qint32(quint32(kSystemBit) | quint32(index & 0xFF));
+}
 
 // Resolves system colours through the application palette.
 QColor toQColor(qint32 value);

@@ -239,12 +239,30 @@ void RichTextView::mergeIntoAll(const QTextCharFormat &format)
     c.mergeCharFormat(format);
 }
 
-QString RichTextView::FontName() const { return font().family(); }
-double RichTextView::FontSize() const { return font().pointSizeF(); }
-bool RichTextView::FontBold() const { return font().bold(); }
-bool RichTextView::FontItalic() const { return font().italic(); }
-bool RichTextView::FontUnderline() const { return font().underline(); }
-bool RichTextView::FontStrikethrough() const { return font().strikeOut(); }
+QString RichTextView::FontName() const
+{
+    return font().family();
+}
+double RichTextView::FontSize() const
+{
+    return font().pointSizeF();
+}
+bool RichTextView::FontBold() const
+{
+    return font().bold();
+}
+bool RichTextView::FontItalic() const
+{
+    return font().italic();
+}
+bool RichTextView::FontUnderline() const
+{
+    return font().underline();
+}
+bool RichTextView::FontStrikethrough() const
+{
+    return font().strikeOut();
+}
 
 void RichTextView::setBaseFont(const QFont &f)
 {
@@ -314,8 +332,14 @@ void RichTextView::setTextMargins(int left, int right)
     contentReplaced();
 }
 
-QString RichTextView::Tag() const { return tags::tag(this); }
-void RichTextView::setTag(const QString &text) { tags::setTag(this, text); }
+QString RichTextView::Tag() const
+{
+    return tags::tag(this);
+}
+void RichTextView::setTag(const QString &text)
+{
+    tags::setTag(this, text);
+}
 
 void RichTextView::keyPressEvent(QKeyEvent *event)
 {

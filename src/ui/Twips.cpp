@@ -43,10 +43,22 @@ void setRect(QWidget *w, const Rect &r)
         w->setGeometry(g);
 }
 
-float left(const QWidget *w) { return rect(w).left; }
-float top(const QWidget *w) { return rect(w).top; }
-float width(const QWidget *w) { return rect(w).width; }
-float height(const QWidget *w) { return rect(w).height; }
+float left(const QWidget *w)
+{
+    return rect(w).left;
+}
+float top(const QWidget *w)
+{
+    return rect(w).top;
+}
+float width(const QWidget *w)
+{
+    return rect(w).width;
+}
+float height(const QWidget *w)
+{
+    return rect(w).height;
+}
 
 void setLeft(QWidget *w, float v)
 {

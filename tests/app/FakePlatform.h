@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QSettings>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -32,3 +33,12 @@ struct IsolatedSettings
     QTemporaryDir dir;
     IsolatedSettings() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path()); }
 };
+
+// A script of numbered lines, each short enough not to wrap in a test window.
+inline QString scriptOfLines(int lines)
+{
+    QStringList l;
+    for (int i = 1; i <= lines; ++i)
+        l << QStringLiteral("Line %1 of the script, long enough to read on camera.").arg(i);
+    return l.join(QLatin1String("\r\n"));
+}

@@ -21,17 +21,7 @@
 
 #include <memory>
 
-namespace {
-
-QString scriptOfLines(int lines)
-{
-    QStringList l;
-    for (int i = 1; i <= lines; ++i)
-        l << QStringLiteral("Line %1 of the script, long enough to read on camera.").arg(i);
-    return l.join(QLatin1String("\r\n"));
-}
-
-} // namespace
+namespace {} // namespace
 
 class tst_frmmain : public QObject
 {
@@ -69,7 +59,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("caption");
         QTest::newRow("no file") << QByteArray() << QString();
-        QTest::newRow("AppName") << QByteArray("[General]\r\nAppName=Studio 4 Prompter\r\n") << "Studio 4 Prompter";
+        QTest::newRow("AppName") << QByteArray("[General]\r\nAppName=Studio 4 Prompter\r\n")
+                                 << "Studio 4 Prompter";
         QTest::newRow("no key") << QByteArray("[General]\nHelpLink=x.html\n") << QString();
     }
 
@@ -90,14 +81,23 @@ private Q_SLOTS:
     {
         const auto w = makeWindow(0);
         const QList<QAction *> actions = w->tlbMain->actions();
-        const QStringList keys{"EditText", "Start", "Stop", "Reset", "Mark", "JumpTo",
-                               "Unmark", "ClearAll", "FullScreen", "Options", "Help", "Exit"};
-        const QStringList captions{"Edit Text", "     Start     ", "Stop", "Reset", "Mark", "Jump To",
-                                   "Unmark", "Clear All", "Full Screen", "Options", "Help", "Exit"};
-        const QStringList tips{"Edit Text  (F2)",  "Prompter Start  (F3)",     "Prompter Stop  (F3)",
-                               "Reset  (F4)",      "Mark  (F5)",               "Jump To Marker  (F6)",
-                               "Unmark  (F7)",     "Clear All Markers  (F8)",  "Full Screen Toggle  (F9)",
-                               "Options  (F10)",   "Help  (F1)",               "Exit  (Esc)"};
+        const QStringList keys{"EditText", "Start",    "Stop",       "Reset",   "Mark", "JumpTo",
+                               "Unmark",   "ClearAll", "FullScreen", "Options", "Help", "Exit"};
+        const QStringList captions{"Edit Text",   "     Start     ", "Stop",   "Reset",
+                                   "Mark",        "Jump To",         "Unmark", "Clear All",
+                                   "Full Screen", "Options",         "Help",   "Exit"};
+        const QStringList tips{"Edit Text  (F2)",
+                               "Prompter Start  (F3)",
+                               "Prompter Stop  (F3)",
+                               "Reset  (F4)",
+                               "Mark  (F5)",
+                               "Jump To Marker  (F6)",
+                               "Unmark  (F7)",
+                               "Clear All Markers  (F8)",
+                               "Full Screen Toggle  (F9)",
+                               "Options  (F10)",
+                               "Help  (F1)",
+                               "Exit  (Esc)"};
         QCOMPARE(actions.size(), 12);
         for (int i = 0; i < 12; ++i) {
             QCOMPARE(actions[i]->objectName(), keys[i]);
@@ -311,9 +311,9 @@ private Q_SLOTS:
         }
         // A lower speed means more time to go: shown within the next second.
         w->sldSpeed->setValue(1);
-        const int slower = progress::read(twips::top(w->rtDoc), twips::height(w->rtDoc),
-                                          twips::height(w->picBack), 1, true)
-                               .seconds;
+        const int slower =
+            progress::read(twips::top(w->rtDoc), twips::height(w->rtDoc), twips::height(w->picBack), 1, true)
+                .seconds;
         QVERIFY(slower > last + 5);
         for (int tick = 0; tick < 50; ++tick) {
             m_platform.now += 20;
@@ -400,8 +400,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<QString>("expected"); // relative to the program's directory when not a URL
         QTest::newRow("no link") << QByteArray() << "file:cuescroll-help.html";
-        QTest::newRow("relative file") << QByteArray("[General]\nHelpLink=docs/help.html\n")
-                                       << "file:docs/help.html";
+        QTest::newRow("relative file")
+            << QByteArray("[General]\nHelpLink=docs/help.html\n") << "file:docs/help.html";
         QTest::newRow("web address") << QByteArray("[General]\nHelpLink=https://example.org/help\n")
                                      << "https://example.org/help";
     }
@@ -423,7 +423,8 @@ private Q_SLOTS:
         const QUrl url = m_platform.opened.first();
         if (expected.startsWith(QLatin1String("file:"))) {
             QVERIFY(url.isLocalFile());
-            QCOMPARE(url.toLocalFile(), QCoreApplication::applicationDirPath() + QLatin1Char('/') + expected.mid(5));
+            QCOMPARE(url.toLocalFile(),
+                     QCoreApplication::applicationDirPath() + QLatin1Char('/') + expected.mid(5));
         } else {
             QCOMPARE(url.toString(), expected);
         }

@@ -42,14 +42,6 @@ QString describe(const State &s)
         .arg(s.closed ? "closed" : "open");
 }
 
-QString scriptOfLines(int lines)
-{
-    QStringList l;
-    for (int i = 1; i <= lines; ++i)
-        l << QStringLiteral("Line %1 of the script, long enough to read on camera.").arg(i);
-    return l.join(QLatin1String("\r\n"));
-}
-
 } // namespace
 
 class tst_keys : public QObject
@@ -63,8 +55,13 @@ class tst_keys : public QObject
 
     State state() const
     {
-        return {twips::top(m_w->rtDoc), m_w->sldSpeed->value(), m_w->optUp->isChecked(), m_w->bRunning,
-                m_w->bFullScreen, m_platform.opened.size(), m_closed};
+        return {twips::top(m_w->rtDoc),
+                m_w->sldSpeed->value(),
+                m_w->optUp->isChecked(),
+                m_w->bRunning,
+                m_w->bFullScreen,
+                m_platform.opened.size(),
+                m_closed};
     }
 
     float range() const { return twips::height(m_w->rtDoc) - twips::height(m_w->picBack); }
@@ -98,14 +95,18 @@ private Q_SLOTS:
             const char *effect;
         };
         const Row rows[] = {
-            {"Up", 38, "back 605"},       {"Down", 40, "forward 605"},   {"PageUp", 33, "back 3005"},
-            {"PageDown", 34, "forward 3005"}, {"Home", 36, "beginning"}, {"End", 35, "end"},
-            {"Left", 37, "slower"},        {"Right", 39, "faster"},       {"Space", 32, "stop"},
-            {"Backspace", 8, "reset"},     {"F1", 112, "help"},           {"F2", 113, "stop"},
-            {"F3", 114, "stop"},           {"F4", 115, "reset"},          {"F5", 116, "stop"},
-            {"F6", 117, "stop"},           {"F7", 118, "stop"},           {"F8", 119, "nothing"},
-            {"F9", 120, "full screen"},    {"F10", 121, "stop"},          {"Esc", 27, "exit"},
-            {"Enter", 13, "full screen"},  {"A", 65, "nothing"},          {"F11", 122, "nothing"},
+            {"Up", 38, "back 605"},      {"Down", 40, "forward 605"},
+            {"PageUp", 33, "back 3005"}, {"PageDown", 34, "forward 3005"},
+            {"Home", 36, "beginning"},   {"End", 35, "end"},
+            {"Left", 37, "slower"},      {"Right", 39, "faster"},
+            {"Space", 32, "stop"},       {"Backspace", 8, "reset"},
+            {"F1", 112, "help"},         {"F2", 113, "stop"},
+            {"F3", 114, "stop"},         {"F4", 115, "reset"},
+            {"F5", 116, "stop"},         {"F6", 117, "stop"},
+            {"F7", 118, "stop"},         {"F8", 119, "nothing"},
+            {"F9", 120, "full screen"},  {"F10", 121, "stop"},
+            {"Esc", 27, "exit"},         {"Enter", 13, "full screen"},
+            {"A", 65, "nothing"},        {"F11", 122, "nothing"},
         };
         for (const Row &r : rows) {
             for (int shift : {0, 1, 2, 3, 4}) {
@@ -249,8 +250,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("shift");
         QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 38 << 0;
         QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << int(Qt::ControlModifier) << 38 << 2;
-        QTest::newRow("Ctrl+Shift+Down") << int(Qt::Key_Down) << int(Qt::ControlModifier | Qt::ShiftModifier)
-                                         << 40 << 3;
+        QTest::newRow("Ctrl+Shift+Down")
+            << int(Qt::Key_Down) << int(Qt::ControlModifier | Qt::ShiftModifier) << 40 << 3;
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 0;
         QTest::newRow("Alt+F5") << int(Qt::Key_F5) << int(Qt::AltModifier) << 116 << 4;
         QTest::newRow("F10") << int(Qt::Key_F10) << 0 << 121 << 0;
@@ -303,8 +304,8 @@ private Q_SLOTS:
     {
         twips::setTop(m_w->rtDoc, -10000);
         const QPointF p(5, 5);
-        QWheelEvent e(p, m_w->picPanel->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+        QWheelEvent e(p, m_w->picPanel->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(m_w->picPanel, &e);
         QCOMPARE(twips::top(m_w->rtDoc), -10000.f);
     }

@@ -21,21 +21,26 @@ private Q_SLOTS:
         QTest::addColumn<float>("newTop");
 
         QTest::newRow("clock at slider 1") << 0.f << 20000.f << 5000.f << 1 << 1 << true << true << -8.f;
-        QTest::newRow("clock at slider 16") << -100.f << 20000.f << 5000.f << 1 << 16 << true << true << -153.f;
+        QTest::newRow("clock at slider 16")
+            << -100.f << 20000.f << 5000.f << 1 << 16 << true << true << -153.f;
         QTest::newRow("backwards") << -100.f << 20000.f << 5000.f << -1 << 1 << true << true << -92.f;
         QTest::newRow("fits: never moves") << 0.f << 5000.f << 5000.f << 1 << 16 << false << false << 0.f;
-        QTest::newRow("forward clamp") << -14990.f << 20000.f << 5000.f << 1 << 16 << true << true << -15000.f;
-        QTest::newRow("at the end stays") << -15000.f << 20000.f << 5000.f << 1 << 16 << true << true << -15000.f;
+        QTest::newRow("forward clamp")
+            << -14990.f << 20000.f << 5000.f << 1 << 16 << true << true << -15000.f;
+        QTest::newRow("at the end stays")
+            << -15000.f << 20000.f << 5000.f << 1 << 16 << true << true << -15000.f;
         QTest::newRow("back clamp rounds") << -3.5f << 20000.f << 5000.f << -1 << 1 << true << true << 0.5f;
         QTest::newRow("back clamp to zero") << -6.f << 20000.f << 5000.f << -1 << 16 << false << true << 0.f;
-        QTest::newRow("home from far") << -14000.f << 20000.f << 5000.f << -1 << 10000000 << false << true << 0.f;
-        QTest::newRow("end from start") << 0.f << 20000.f << 5000.f << 1 << 10000000 << false << true << -15000.f;
+        QTest::newRow("home from far")
+            << -14000.f << 20000.f << 5000.f << -1 << 10000000 << false << true << 0.f;
+        QTest::newRow("end from start")
+            << 0.f << 20000.f << 5000.f << 1 << 10000000 << false << true << -15000.f;
         QTest::newRow("at the beginning Up") << 0.f << 20000.f << 5000.f << -1 << 200 << false << true << 0.f;
         // The window grew while the script stood near its end: the range is now below |Top|.
-        QTest::newRow("shrunk range, key step") << -16000.f << 20000.f << 5000.f << 1 << 200 << false << true
-                                                << -15000.f;
-        QTest::newRow("shrunk range, smooth step") << -16000.f << 20000.f << 5000.f << 1 << 16 << true << true
-                                                   << -16000.f;
+        QTest::newRow("shrunk range, key step")
+            << -16000.f << 20000.f << 5000.f << 1 << 200 << false << true << -15000.f;
+        QTest::newRow("shrunk range, smooth step")
+            << -16000.f << 20000.f << 5000.f << 1 << 16 << true << true << -16000.f;
     }
 
     void step()

@@ -30,12 +30,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("text");
-        QTest::newRow("one line") << "Hello" << "Hello";
-        QTest::newRow("LF") << "a\nbc\n\nd" << "a\r\nbc\r\n\r\nd";
-        QTest::newRow("CR LF") << "a\r\nbc" << "a\r\nbc";
-        QTest::newRow("lone CR") << "a\rbc" << "a\r\nbc";
-        QTest::newRow("trailing line end") << "a\n" << "a\r\n";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("one line") << "Hello"
+                                  << "Hello";
+        QTest::newRow("LF") << "a\nbc\n\nd"
+                            << "a\r\nbc\r\n\r\nd";
+        QTest::newRow("CR LF") << "a\r\nbc"
+                               << "a\r\nbc";
+        QTest::newRow("lone CR") << "a\rbc"
+                                 << "a\r\nbc";
+        QTest::newRow("trailing line end") << "a\n"
+                                           << "a\r\n";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void textUsesCrLfAndPositionsAgree()
@@ -49,7 +55,9 @@ private Q_SLOTS:
         // Every substring chosen by position in Text() is what the selection gives back.
         for (int start = 0; start <= text.size(); ++start) {
             for (int len = 0; start + len <= text.size(); ++len) {
-                const auto insideLineEnd = [&](int p) { return p > 0 && text.at(p - 1) == QLatin1Char('\r'); };
+                const auto insideLineEnd = [&](int p) {
+                    return p > 0 && text.at(p - 1) == QLatin1Char('\r');
+                };
                 if (insideLineEnd(start) || insideLineEnd(start + len))
                     continue; // a position cannot split CR LF
                 v.setSelStart(start);
@@ -150,10 +158,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e\ncaf\xc3\xa9") << QString::fromUtf8("Grüße\r\ncafé");
+        QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f"
+                                             "e\ncaf\xc3\xa9")
+                               << QString::fromUtf8("Grüße\r\ncafé");
         QTest::newRow("UTF-8 BOM") << QByteArray("\xef\xbb\xbfhi") << "hi";
         QTest::newRow("UTF-16 LE BOM") << QByteArray("\xff\xfeh\0i\0", 6) << "hi";
-        QTest::newRow("Windows-1252") << QByteArray("caf\xe9 \x93quoted\x94") << QString::fromUtf8("café “quoted”");
+        QTest::newRow("Windows-1252")
+            << QByteArray("caf\xe9 \x93quoted\x94") << QString::fromUtf8("café “quoted”");
         QTest::newRow("rich text") << QByteArray("{\\rtf1\\ansi {\\b bold} plain\\par second}")
                                    << "bold plain\r\nsecond";
         QTest::newRow("empty file") << QByteArray() << "";
