@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 #include <QToolBar>
@@ -95,6 +96,9 @@ void frmMain::createControls()
     setWindowIcon(icons::app());
     setFont(fonts::standard());
     resize(twips::toPixels(8880), twips::toPixels(6465));
+    // Restoring from maximised brings the window back to the middle of the screen.
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
 
     timResize = named(new QTimer(this), "timResize");
     timResize->setInterval(10);
