@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolBar>
@@ -83,7 +84,10 @@ void frmMain::ShowHelp()
         // A bare name or path is a file beside the program (or an absolute path).
         url = QUrl::fromLocalFile(QDir(programDir).absoluteFilePath(link));
     }
-    m_platform.openUrl(url);
+    if (!m_platform.openUrl(url)) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The help page could not be opened:\n%1").arg(url.toDisplayString()));
+    }
 }
 
 void frmMain::HandleKey(int keyCode, int shift)
