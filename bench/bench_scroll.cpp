@@ -1,7 +1,8 @@
 // What the operator feels: how long a layout of a long script takes, and what one clock step costs
 // with its repaint. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_scroll
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
 #include "app/frmMain.h"
-#include "common/Platform.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -11,16 +12,6 @@
 #include <QTest>
 
 namespace {
-
-class BenchPlatform final : public Platform
-{
-public:
-    quint32 now = 0;
-    quint32 timeGetTime() override { return now; }
-    void timeBeginPeriod(unsigned) override {}
-    void timeEndPeriod(unsigned) override {}
-    bool openUrl(const QUrl &) override { return true; }
-};
 
 QString words(int count)
 {
@@ -45,7 +36,8 @@ class bench_scroll : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    BenchPlatform m_platform;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
 
 private Q_SLOTS:
     void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
@@ -60,7 +52,7 @@ private Q_SLOTS:
     void layoutOfALongScript()
     {
         QFETCH(int, wordCount);
-        frmMain w(m_platform);
+        frmMain w(m_platform, m_dialogs);
         w.resize(1800, 1000);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -74,7 +66,7 @@ private Q_SLOTS:
 
     void clockStepWithRepaint()
     {
-        frmMain w(m_platform);
+        frmMain w(m_platform, m_dialogs);
         w.resize(1800, 1000);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -91,7 +83,7 @@ private Q_SLOTS:
 
     void lineOfTheLastCharacter()
     {
-        frmMain w(m_platform);
+        frmMain w(m_platform, m_dialogs);
         w.resize(1800, 1000);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

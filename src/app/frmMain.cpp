@@ -4,6 +4,7 @@
 #include "line/frmLine.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
+#include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
@@ -75,9 +76,10 @@ constexpr float kViewportOverhang = 100;
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), parent) {}
+frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
 
-frmMain::frmMain(Platform &platform, QWidget *parent) : QWidget(parent), m_platform(platform)
+frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class Dialogs;
 class Platform;
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,7 @@ class frmMain : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmMain(Platform &platform, QWidget *parent = nullptr);
+    frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
@@ -102,6 +103,7 @@ private:
     void MarkModeAction(const QString &sAction);
 
     Platform &m_platform;
+    Dialogs &m_dialogs;
     bool m_unloaded = false;
     bool m_lineSettled = false; // the line has had its first placement on screen
     WheelAccumulator m_wheel;

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "settings/modSettings.h"
+#include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolBar>
@@ -85,8 +85,8 @@ void frmMain::ShowHelp()
         url = QUrl::fromLocalFile(QDir(programDir).absoluteFilePath(link));
     }
     if (!m_platform.openUrl(url)) {
-        QMessageBox::warning(this, windowTitle(),
-                             tr("The help page could not be opened:\n%1").arg(url.toDisplayString()));
+        m_dialogs.warning(this, windowTitle(),
+                          tr("The help page could not be opened:\n%1").arg(url.toDisplayString()));
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
-#include "ui/Rtf.h"
-#include "ui/TextDecoding.h"
+#include "documents/Rtf.h"
+#include "documents/TextDecoding.h"
 #include "ui/Twips.h"
 
 #include <QAbstractTextDocumentLayout>

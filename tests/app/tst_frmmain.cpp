@@ -1,3 +1,4 @@
+#include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
 #include "line/frmLine.h"
@@ -29,11 +30,12 @@ class tst_frmmain : public QObject
 
     std::unique_ptr<IsolatedSettings> m_settings;
     FakePlatform m_platform;
+    FakeDialogs m_dialogs;
     QTemporaryDir m_iniDir;
 
     std::unique_ptr<frmMain> makeWindow(int lines = 300, QSize size = QSize(1000, 700))
     {
-        auto w = std::make_unique<frmMain>(m_platform);
+        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
         if (lines > 0)
             w->rtDoc->setText(scriptOfLines(lines));
         w->resize(size);
@@ -50,6 +52,7 @@ private Q_SLOTS:
     {
         m_settings = std::make_unique<IsolatedSettings>();
         m_platform = FakePlatform();
+        m_dialogs = FakeDialogs();
         modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
         QFile::remove(modSettings::iniFilePath());
     }
@@ -73,7 +76,7 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(ini);
         }
-        frmMain w(m_platform);
+        frmMain w(m_platform, m_dialogs);
         QCOMPARE(w.windowTitle(), caption);
     }
 
@@ -428,6 +431,26 @@ private Q_SLOTS:
         } else {
             QCOMPARE(url.toString(), expected);
         }
+    }
+
+    void helpThatCannotBeOpenedSaysSo()
+    {
+        m_platform.browserWorks = false;
+        auto w = makeWindow(0);
+        w->DoAction(QStringLiteral("Help"));
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        const FakeDialogs::Shown &box = m_dialogs.shown.first();
+        QCOMPARE(box.kind, QStringLiteral("message"));
+        QCOMPARE(box.icon, Dialogs::Icon::Warning);
+        QCOMPARE(box.title, w->windowTitle());
+        QVERIFY(box.text.contains(QLatin1String("cuescroll-help.html")));
+    }
+
+    void helpThatOpensShowsNoMessage()
+    {
+        auto w = makeWindow(0);
+        w->DoAction(QStringLiteral("Help"));
+        QVERIFY(m_dialogs.shown.isEmpty());
     }
 
     void sliderChangeRestartsTheCountdown()

@@ -1,3 +1,4 @@
+#include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
@@ -50,6 +51,7 @@ class tst_keys : public QObject
 
     IsolatedSettings m_settings;
     FakePlatform m_platform;
+    FakeDialogs m_dialogs;
     std::unique_ptr<frmMain> m_w;
     bool m_closed = false;
 
@@ -71,7 +73,7 @@ private Q_SLOTS:
     {
         modSettings::setIniFilePath(QStringLiteral("/nonexistent/Settings.ini"));
         m_closed = false;
-        m_w = std::make_unique<frmMain>(m_platform);
+        m_w = std::make_unique<frmMain>(m_platform, m_dialogs);
         connect(m_w.get(), &frmMain::unloaded, this, [this] { m_closed = true; });
         m_w->rtDoc->setText(scriptOfLines(300));
         m_w->resize(1000, 700);

@@ -1,6 +1,6 @@
-#include "ui/Rtf.h"
+#include "documents/Rtf.h"
 
-#include "ui/TextDecoding.h"
+#include "documents/TextDecoding.h"
 
 #include <QColor>
 #include <QFont>

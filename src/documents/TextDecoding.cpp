@@ -1,4 +1,4 @@
-#include "ui/TextDecoding.h"
+#include "documents/TextDecoding.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "ui/Rtf.h"
+#include "documents/Rtf.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -16,6 +16,7 @@ public:
     int periodsBegun = 0;
     int periodsEnded = 0;
     QList<QUrl> opened;
+    bool browserWorks = true; // false: the desktop cannot open any address
 
     quint32 timeGetTime() override { return now; }
     void timeBeginPeriod(unsigned) override { ++periodsBegun; }
@@ -23,7 +24,7 @@ public:
     bool openUrl(const QUrl &url) override
     {
         opened << url;
-        return true;
+        return browserWorks;
     }
 };
 
