@@ -1,9 +1,9 @@
 #include "settings/modSettings.h"
 
+#include "common/ProgramFiles.h"
 #include "settings/IniFile.h"
 #include "settings/NumericText.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 #include <QStringList>
 
@@ -207,7 +207,7 @@ QString iniFilePath()
     const QString &path = iniPathOverride();
     if (!path.isEmpty())
         return path;
-    return QCoreApplication::applicationDirPath() + u"/Settings.ini";
+    return programfiles::locate(QStringLiteral("Settings.ini"));
 }
 
 void setIniFilePath(const QString &path)

@@ -1,9 +1,9 @@
 #include "ui/RichTextView.h"
 
-#include "ui/Colors.h"
-#include "ui/Fonts.h"
 #include "documents/Rtf.h"
 #include "documents/TextDecoding.h"
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
