@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -100,13 +101,14 @@ void frmMain::ArrangeControls()
 void frmMain::MeasureLineHeight()
 {
     lblHeightFinder->setVisible(false);
+    // The script's size and face, resolved as the script view resolves it; the rest stays as designed.
     QFont f = lblHeightFinder->font();
     f.setPointSizeF(rtDoc->FontSize());
-    f.setFamily(rtDoc->FontName());
-    lblHeightFinder->setFont(f);
+    lblHeightFinder->setFont(fonts::withFace(f, rtDoc->font()));
     lblHeightFinder->setText(QStringLiteral("Some Text"));
     lblHeightFinder->adjustSize(); // sizes itself to its caption
-    const float lineHeight = twips::fromPixels(lblHeightFinder->sizeHint().height());
+    // One script line: the font's height and its leading, the pitch the script view lays lines out at.
+    const float lineHeight = float(fonts::linePitch(lblHeightFinder->font()) * twips::kPerPixel);
     twips::setHeight(lblHeightFinder, lineHeight);
 
     const qint32 lastLine = rtDoc->GetLineFromChar(rtDoc->textLength());
