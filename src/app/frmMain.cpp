@@ -3,6 +3,7 @@
 #include "common/Platform.h"
 #include "line/frmLine.h"
 #include "settings/modSettings.h"
+#include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
@@ -71,6 +73,19 @@ QLabel *panelLabel(QWidget *parent, const char *name, const QString &caption)
     return l;
 }
 
+// The toolbar is one row of buttons and nothing else: no frame or margin of its own.
+class FlushToolBarStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ToolBarFrameWidth || metric == PM_ToolBarItemMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // How far the viewport reaches past the window's right edge (it is as wide as the window, 100 in).
 constexpr float kViewportOverhang = 100;
 
@@ -114,6 +129,10 @@ void frmMain::createControls()
     tlbMain->setMovable(false);
     tlbMain->setFloatable(false);
     tlbMain->setFocusPolicy(Qt::NoFocus);
+    tlbMain->setAccessibleName(tr("Toolbar"));
+    auto *toolbarStyle = new FlushToolBarStyle(QApplication::style()->name());
+    toolbarStyle->setParent(tlbMain);
+    tlbMain->setStyle(toolbarStyle);
     twips::move(tlbMain, 0, 5925, 8880, 540);
 
     picBack = named(new QWidget(this), "picBack");
@@ -206,11 +225,13 @@ void frmMain::createControls()
 
     lblWords = panelLabel(picPanel, "lblWords", QString());
     lblWords->setAccessibleName(tr("Words"));
+    a11y::exposeCaption(lblWords);
     lblWords->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     twips::move(lblWords, 8070, 390, 1545, 225);
 
     lblToGo = panelLabel(picPanel, "lblToGo", QStringLiteral("00:00"));
     lblToGo->setAccessibleName(tr("Time to go"));
+    a11y::exposeCaption(lblToGo);
     twips::move(lblToGo, 6180, 390, 585, 225);
 
     picMark = named(new QWidget(this), "picMark");

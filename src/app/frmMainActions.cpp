@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -75,18 +74,17 @@ void frmMain::MarkModeAction(const QString &) {}
 
 void frmMain::ShowHelp()
 {
-    QString link = modSettings::GetHelpLink().trimmed();
+    const QString link = modSettings::GetHelpLink().trimmed();
     const QString programDir = QCoreApplication::applicationDirPath();
-    if (link.isEmpty())
-        link = QStringLiteral("cuescroll-help.html");
-    QUrl url(link);
-    if (url.isRelative() || (url.scheme().size() == 1 && QFileInfo(link).isAbsolute())) {
-        // A bare name or path is a file beside the program (or an absolute path).
-        url = QUrl::fromLocalFile(QDir(programDir).absoluteFilePath(link));
-    }
+    // No link: the page shipped beside the program. A link names a file beside the program when one
+    // is there; anything else is an address, read as a browser's address bar reads it.
+    const QUrl url =
+        link.isEmpty() ? QUrl::fromLocalFile(QDir(programDir).filePath(QStringLiteral("cuescroll-help.html")))
+                       : QUrl::fromUserInput(link, programDir);
     if (!m_platform.openUrl(url)) {
-        m_dialogs.warning(this, windowTitle(),
-                          tr("The help page could not be opened:\n%1").arg(url.toDisplayString()));
+        m_dialogs.warning(
+            this, windowTitle(),
+            tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));
     }
 }
 

@@ -1,9 +1,11 @@
 #include "app/frmMain.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
@@ -40,9 +42,15 @@ void frmMain::ArrangeControls()
     const float scaleWidth = twips::fromPixels(width());
     const float scaleHeight = twips::fromPixels(height());
 
-    // No bottom-aligned toolbars outside a main window: place it on the bottom edge here.
-    const float toolbarHeight = twips::fromPixels(tlbMain->sizeHint().height());
-    twips::move(tlbMain, 0, scaleHeight - toolbarHeight, scaleWidth, toolbarHeight);
+    // One button high. No bottom-aligned toolbars outside a main window: place it on the bottom edge
+    // here, except in full screen, where it is hidden and keeps where it was.
+    const QList<QAction *> buttons = tlbMain->actions();
+    const QWidget *button = buttons.isEmpty() ? nullptr : tlbMain->widgetForAction(buttons.first());
+    const float toolbarHeight = twips::fromPixels(button ? button->sizeHint().height() : 0);
+    if (bFullScreen)
+        twips::setHeight(tlbMain, toolbarHeight);
+    else
+        twips::move(tlbMain, 0, scaleHeight - toolbarHeight, scaleWidth, toolbarHeight);
 
     const float panelHeight = twips::height(picPanel);
     if (!bFullScreen) {
@@ -76,8 +84,9 @@ void frmMain::ArrangeControls()
 
     twips::setLeft(picMove, -kHandleOverhang);
     twips::setWidth(picMove, twips::fromPixels(frameGeometry().width()) + kHandleOverhang);
-    // Until the window is on screen its size is not final (a maximised window first gets its restored
-    // size), and nobody can have placed the line yet: keep centring it until then.
+    // Centre the line at every layout until the window is first on screen, not only at the first one:
+    // a maximised window is first laid out in its restored size, and a line placed then would sit off
+    // the middle of the real viewport. Nobody can have dragged it before the window shows.
     const bool onScreen = windowHandle() && windowHandle()->isExposed();
     if (twips::top(picMove) == 0 || !m_lineSettled) {
         m_lineSettled = onScreen;
@@ -100,13 +109,14 @@ void frmMain::ArrangeControls()
 void frmMain::MeasureLineHeight()
 {
     lblHeightFinder->setVisible(false);
+    // The script's size and face, resolved as the script view resolves it; the rest stays as designed.
     QFont f = lblHeightFinder->font();
     f.setPointSizeF(rtDoc->FontSize());
-    f.setFamily(rtDoc->FontName());
-    lblHeightFinder->setFont(f);
+    lblHeightFinder->setFont(fonts::withFace(f, rtDoc->font()));
     lblHeightFinder->setText(QStringLiteral("Some Text"));
     lblHeightFinder->adjustSize(); // sizes itself to its caption
-    const float lineHeight = twips::fromPixels(lblHeightFinder->sizeHint().height());
+    // One script line: the font's height and its leading, the pitch the script view lays lines out at.
+    const float lineHeight = float(fonts::linePitch(lblHeightFinder->font()) * twips::kPerPixel);
     twips::setHeight(lblHeightFinder, lineHeight);
 
     const qint32 lastLine = rtDoc->GetLineFromChar(rtDoc->textLength());

@@ -970,14 +970,11 @@ QTextCharFormat Reader::charFormat(const RunKey &key, QHash<RunKey, QTextCharFor
     if (font != m_fonts.cend() && !font->name.isEmpty())
         f.setFontFamilies({font->name});
     f.setFontPointSize(key.halfPoints / 2.0);
-    if (key.bold)
-        f.setFontWeight(QFont::Bold);
-    if (key.italic)
-        f.setFontItalic(true);
-    if (key.underline)
-        f.setFontUnderline(true);
-    if (key.strike)
-        f.setFontStrikeOut(true);
+    // Stated either way, so that the text looks as written whatever the document's default font.
+    f.setFontWeight(key.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(key.italic);
+    f.setFontUnderline(key.underline);
+    f.setFontStrikeOut(key.strike);
     if (key.color >= 0 && key.color < m_colors.size() && m_colors.at(key.color).isValid())
         f.setForeground(m_colors.at(key.color));
     cache.insert(key, f);
@@ -1039,6 +1036,7 @@ private:
     void text(QStringView s);
 
     const QTextDocument *m_doc;
+    QFont m_defaultFont;
     QString m_defaultFamily;
     double m_defaultPointSize;
     QStringList m_families;
@@ -1053,6 +1051,7 @@ private:
 Writer::Writer(const QTextDocument *doc) : m_doc(doc)
 {
     const QFont font = doc->defaultFont();
+    m_defaultFont = font;
     m_defaultFamily = font.family();
     m_defaultPointSize = font.pointSizeF() > 0 ? font.pointSizeF() : kDefaultHalfPoints / 2.0;
     m_families.append(m_defaultFamily);
@@ -1079,10 +1078,14 @@ WriteFormat Writer::formatOf(const QTextCharFormat &f)
     }
     const double points = f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : m_defaultPointSize;
     w.halfPoints = std::clamp(int(std::lround(points * 2)), kMinHalfPoints, kMaxHalfPoints);
-    w.bold = f.fontWeight() >= QFont::DemiBold;
-    w.italic = f.fontItalic();
-    w.underline = f.fontUnderline();
-    w.strike = f.fontStrikeOut();
+    // What the character shows: its own format where it has one, else the document's default font.
+    w.bold =
+        (f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() : m_defaultFont.weight()) >= QFont::DemiBold;
+    w.italic = f.hasProperty(QTextFormat::FontItalic) ? f.fontItalic() : m_defaultFont.italic();
+    w.underline = f.hasProperty(QTextFormat::FontUnderline) || f.hasProperty(QTextFormat::TextUnderlineStyle)
+                      ? f.fontUnderline()
+                      : m_defaultFont.underline();
+    w.strike = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : m_defaultFont.strikeOut();
     if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
         const QRgb rgb = f.foreground().color().rgb() | 0xFF000000u; // RTF has no alpha
         const auto color = m_colorIndex.constFind(rgb);

@@ -27,6 +27,7 @@ frmEditText::frmEditText(QWidget *owner)
     setObjectName(QStringLiteral("frmEditText"));
     setWindowTitle(tr("Edit Text"));
     setWindowIcon(icons::app());
+    setFont(fonts::standard());
     twips::setClientSize(this, 7710, 5550);
 
     cmdOpen = addButton("cmdOpen", tr("&Open File"), QStringLiteral("Open"), 450);

@@ -12,7 +12,8 @@ namespace {
 
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    // A carriage return is not among them: it ends the number.
+    return c == u' ' || c == u'\t' || c == u'\n';
 }
 
 // Walks the text one significant character at a time, blanks never counting.

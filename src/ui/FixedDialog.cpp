@@ -16,6 +16,7 @@ FixedDialog::FixedDialog(const char *objectName, const QString &caption, float c
     setObjectName(QLatin1String(objectName));
     setWindowTitle(caption);
     setWindowIcon(icons::app());
+    setFont(fonts::standard());
     twips::setClientSize(this, clientWidthTwips, clientHeightTwips);
     setFixedSize(size());
 }

@@ -1,5 +1,9 @@
 #include "ui/Fonts.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+
 namespace fonts {
 
 QFont make(const QString &family, double points, bool bold)
@@ -18,6 +22,25 @@ QFont make(const QString &family, double points, bool bold)
 QFont standard()
 {
     return make(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+QFont withFace(QFont font, const QFont &face)
+{
+    font.setFamilies(face.families());
+    font.setStyleHint(face.styleHint(), face.styleStrategy());
+    return font;
+}
+
+qreal linePitch(const QFont &font)
+{
+    // Measured by the same layout the views use, so that it matches them for every face and size.
+    QTextDocument doc;
+    doc.setDocumentMargin(0);
+    doc.setDefaultFont(font);
+    doc.setPlainText(QStringLiteral("Some Text\nSome Text"));
+    const QAbstractTextDocumentLayout *layout = doc.documentLayout();
+    return layout->blockBoundingRect(doc.lastBlock()).top() -
+           layout->blockBoundingRect(doc.firstBlock()).top();
 }
 
 } // namespace fonts

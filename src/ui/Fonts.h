@@ -11,4 +11,11 @@ QFont make(const QString &family, double points, bool bold = false);
 // What a control without a font of its own uses: "MS Sans Serif" 8.25 points, regular.
 QFont standard();
 
+// `font` with the face of `face`: its family resolved the same way (same style hint).
+QFont withFace(QFont font, const QFont &face);
+
+// The distance in pixels from one line of text to the next in the font, leading included, exactly as
+// a text view lays its lines out.
+qreal linePitch(const QFont &font);
+
 } // namespace fonts

@@ -62,6 +62,16 @@ void RichTextView::setText(const QString &text)
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(plain);
+    // The editor keeps the format of the old first character for new plain text; the base font it is.
+    QTextCharFormat base;
+    base.setFont(font(), QTextCharFormat::FontPropertiesAll);
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.setCharFormat(base);
+    all.setBlockCharFormat(base);
+    document()->setUndoRedoEnabled(undo);
     contentReplaced();
 }
 

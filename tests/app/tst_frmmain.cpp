@@ -8,21 +8,39 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryFile>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
 
-namespace {} // namespace
+namespace {
+
+// Where the script view lays out its last display line, in pixels from the view's top.
+qreal lastLineY(const RichTextView &view)
+{
+    const QTextDocument *doc = view.document();
+    const QTextBlock last = doc->lastBlock();
+    const QTextLayout *layout = last.layout();
+    return doc->documentLayout()->blockBoundingRect(last).top() +
+           (layout->lineCount() > 0 ? layout->lineAt(layout->lineCount() - 1).y() : 0);
+}
+
+} // namespace
 
 class tst_frmmain : public QObject
 {
@@ -176,6 +194,54 @@ private Q_SLOTS:
         QCOMPARE(twips::left(w->picMove), -10000.f);
     }
 
+    void lineHeightIsTheScriptsLinePitch_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<double>("points");
+        QTest::newRow("serif 36") << "Times New Roman" << 36.0;
+        QTest::newRow("serif 20") << "Times New Roman" << 20.0;
+        QTest::newRow("serif 27.75") << "Times New Roman" << 27.75;
+        QTest::newRow("sans 24") << "Arial" << 24.0;
+        QTest::newRow("sans 48") << "Arial" << 48.0;
+        QTest::newRow("sans 10.5") << "Arial" << 10.5;
+        QTest::newRow("default face 28") << "MS Sans Serif" << 28.0;
+        QTest::newRow("mono 30") << "Courier New" << 30.0;
+        QTest::newRow("mono 13.5") << "Liberation Mono" << 13.5;
+        QTest::newRow("bold italic serif 36") << "Times New Roman bold italic" << 36.0;
+        QTest::newRow("bold sans 27.75") << "Arial bold" << 27.75;
+    }
+
+    // The script height is line height x lines: the measured height must be the view's own pitch,
+    // or a long script ends before its last line reaches the reading line.
+    void lineHeightIsTheScriptsLinePitch()
+    {
+        QFETCH(QString, face);
+        QFETCH(double, points);
+        auto w = makeWindow(0);
+        w->rtDoc->setFontName(face.section(QLatin1String(" bold"), 0, 0));
+        w->rtDoc->setFontSize(points);
+        w->rtDoc->setFontBold(face.contains(QLatin1String(" bold")));
+        w->rtDoc->setFontItalic(face.contains(QLatin1String(" italic")));
+        w->rtDoc->setText(scriptOfLines(1000));
+        w->Form_Resize();
+
+        const int lines = w->rtDoc->GetLineFromChar(w->rtDoc->textLength()) + 1;
+        const qreal pitch = lastLineY(*w->rtDoc) / (lines - 1);
+        const float lineHeight = twips::height(w->lblHeightFinder);
+        QCOMPARE(lineHeight, float(pitch * twips::kPerPixel));
+        QCOMPARE(QFontInfo(w->lblHeightFinder->font()).family(), QFontInfo(w->rtDoc->font()).family());
+
+        // At the end of the range the last line stands one line plus a tenth of the viewport down,
+        // well above the reading line.
+        w->HandleKey(35, 0);
+        const float lastTop =
+            twips::fromPixels(w->rtDoc->y()) + float(lastLineY(*w->rtDoc) * twips::kPerPixel);
+        const float expected = lineHeight + twips::height(w->picBack) / 10;
+        QVERIFY2(qAbs(lastTop - expected) <= twips::kPerPixel,
+                 qPrintable(QStringLiteral("last line at %1, expected %2").arg(lastTop).arg(expected)));
+        QVERIFY(lastTop < twips::top(w->picLine));
+    }
+
     void relayoutKeepsScrollPositionAndLine()
     {
         auto w = makeWindow();
@@ -217,6 +283,39 @@ private Q_SLOTS:
         w->Form_Resize();
         QCOMPARE(twips::height(w->picBack), twips::fromPixels(w->height()) - 50);
         QCOMPARE(w->picPanel->geometry(), panelBefore);
+    }
+
+    // The toolbar is one button high: no frame or margin of its own above the viewport.
+    void toolbarIsOneButtonHigh()
+    {
+        const auto w = makeWindow();
+        const QList<QAction *> actions = w->tlbMain->actions();
+        auto *first = w->tlbMain->widgetForAction(actions.first());
+        QVERIFY(first);
+        const float buttonHeight = twips::fromPixels(first->sizeHint().height());
+        QCOMPARE(twips::height(w->tlbMain), buttonHeight);
+        for (QAction *a : actions) {
+            QWidget *b = w->tlbMain->widgetForAction(a);
+            QCOMPARE(b->height(), first->sizeHint().height()); // not squeezed by the toolbar
+            QCOMPARE(b->y(), 0);
+        }
+        const float scaleHeight = twips::fromPixels(w->height());
+        QCOMPARE(twips::height(w->picBack), scaleHeight - 50 - buttonHeight - twips::height(w->picPanel));
+    }
+
+    void fullScreenLeavesTheHiddenToolbarAlone()
+    {
+        auto w = makeWindow();
+        const QRect toolbarBefore = w->tlbMain->geometry();
+        w->ToggleFullScreen(true);
+        w->resize(1300, 900);
+        w->Form_Resize();
+        QVERIFY(w->tlbMain->isHidden());
+        QCOMPARE(w->tlbMain->geometry(), toolbarBefore);
+        w->ToggleFullScreen(false);
+        w->resize(1000, 700);
+        w->Form_Resize();
+        QCOMPARE(twips::top(w->tlbMain) + twips::height(w->tlbMain), twips::fromPixels(w->height()));
     }
 
     void tooLowToLayOutKeepsTheViewport()
@@ -400,24 +499,33 @@ private Q_SLOTS:
 
     void helpOpensTheSiteLinkOrTheShippedPage_data()
     {
-        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QByteArray>("ini");   // %1 stands for a file made beside the program
         QTest::addColumn<QString>("expected"); // relative to the program's directory when not a URL
         QTest::newRow("no link") << QByteArray() << "file:cuescroll-help.html";
-        QTest::newRow("relative file")
-            << QByteArray("[General]\nHelpLink=docs/help.html\n") << "file:docs/help.html";
+        QTest::newRow("existing file beside the program")
+            << QByteArray("[General]\nHelpLink=%1\n") << "file:%1";
         QTest::newRow("web address") << QByteArray("[General]\nHelpLink=https://example.org/help\n")
                                      << "https://example.org/help";
+        QTest::newRow("address without a scheme")
+            << QByteArray("[General]\nHelpLink=www.example.org/cuescroll/help.html\n")
+            << "http://www.example.org/cuescroll/help.html";
+        QTest::newRow("relative name of no file")
+            << QByteArray("[General]\nHelpLink=docs/help.html\n") << "http://docs/help.html";
     }
 
     void helpOpensTheSiteLinkOrTheShippedPage()
     {
         QFETCH(QByteArray, ini);
         QFETCH(QString, expected);
+        QTemporaryFile beside(QCoreApplication::applicationDirPath() + QStringLiteral("/help-XXXXXX.html"));
+        QVERIFY(beside.open());
+        const QString besideName = QFileInfo(beside.fileName()).fileName();
         if (!ini.isNull()) {
             QFile f(modSettings::iniFilePath());
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(ini);
+            f.write(QString::fromLatin1(ini).arg(besideName).toLatin1());
         }
+        expected = expected.arg(besideName);
         auto w = makeWindow(0);
         w->DoAction(QStringLiteral("Start"));
         w->HandleKey(112, 0);
@@ -431,6 +539,7 @@ private Q_SLOTS:
         } else {
             QCOMPARE(url.toString(), expected);
         }
+        QVERIFY(m_dialogs.shown.isEmpty());
     }
 
     void helpThatCannotBeOpenedSaysSo()
@@ -451,6 +560,45 @@ private Q_SLOTS:
         auto w = makeWindow(0);
         w->DoAction(QStringLiteral("Help"));
         QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
+    // What a screen reader hears: every control named, and the two changing captions with their names.
+    void assistiveTechnologyHearsNamesAndValues()
+    {
+        auto w = makeWindow(600);
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w->tlbMain);
+        QVERIFY(bar);
+        QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Toolbar"));
+        for (const char *name : {"tlbMain", "picBack", "picLine", "rtDoc", "rtMirror", "txtFocus", "picMove",
+                                 "picResize", "picPanel", "optDown", "optUp", "prgDoc", "sldSpeed",
+                                 "lblWords", "lblToGo", "picMark", "cmdCancel", "cmdMark"}) {
+            auto *control = w->findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(control, name);
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(iface && !iface->text(QAccessible::Name).isEmpty(), name);
+        }
+        for (QAction *a : w->tlbMain->actions()) {
+            QAccessibleInterface *iface =
+                QAccessible::queryAccessibleInterface(w->tlbMain->widgetForAction(a));
+            QVERIFY(iface && !iface->text(QAccessible::Name).trimmed().isEmpty());
+        }
+
+        twips::setTop(w->rtDoc, -(range(*w) - 8000));
+        w->Form_Resize();
+        QCOMPARE(w->lblToGo->text(), QStringLiteral("0:20"));
+        QAccessibleInterface *toGo = QAccessible::queryAccessibleInterface(w->lblToGo);
+        QVERIFY(toGo);
+        QCOMPARE(toGo->text(QAccessible::Name), QStringLiteral("Time to go"));
+        QCOMPARE(toGo->text(QAccessible::Description), QStringLiteral("0:20"));
+        w->DoAction(QStringLiteral("Reset"));
+        QVERIFY(w->lblToGo->text() != QStringLiteral("0:20"));
+        QCOMPARE(toGo->text(QAccessible::Description), w->lblToGo->text());
+
+        w->lblWords->setText(QStringLiteral("1234"));
+        QAccessibleInterface *words = QAccessible::queryAccessibleInterface(w->lblWords);
+        QVERIFY(words);
+        QCOMPARE(words->text(QAccessible::Name), QStringLiteral("Words"));
+        QCOMPARE(words->text(QAccessible::Description), QStringLiteral("1234"));
     }
 
     void sliderChangeRestartsTheCountdown()

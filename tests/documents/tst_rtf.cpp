@@ -115,6 +115,8 @@ class TstRtf : public QObject
 private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
+    void roundTripKeepsTheLook_data();
+    void roundTripKeepsTheLook();
     void writtenForm_data();
     void writtenForm();
     void sampleDocument();
@@ -217,6 +219,73 @@ void TstRtf::roundTrip()
     QCOMPARE(back.blockCount(), source.blockCount());
     for (QTextBlock a = source.begin(), b = back.begin(); a.isValid(); a = a.next(), b = b.next())
         QCOMPARE(describe(b, QString()), describe(a, QString()));
+}
+
+// What a character looks like: its own format over the document's default font.
+static QFont shownFont(const QTextDocument &doc, int position)
+{
+    QTextCursor c(const_cast<QTextDocument *>(&doc));
+    c.setPosition(position);
+    return c.charFormat().font().resolve(doc.defaultFont());
+}
+
+void TstRtf::roundTripKeepsTheLook_data()
+{
+    QTest::addColumn<QFont>("base");
+    QTest::addColumn<QFont>("target"); // the default font of the document read into
+    const QFont plain(QStringLiteral("Liberation Serif"), 20);
+    QFont bold = plain;
+    bold.setBold(true);
+    QFont italicUnderlined = plain;
+    italicUnderlined.setItalic(true);
+    italicUnderlined.setUnderline(true);
+    QFont struck(QStringLiteral("Liberation Sans"), 14);
+    struck.setStrikeOut(true);
+    QFont all = bold;
+    all.setItalic(true);
+    all.setUnderline(true);
+    all.setStrikeOut(true);
+    QTest::newRow("bold base into plain") << bold << plain;
+    QTest::newRow("bold base into the same") << bold << bold;
+    QTest::newRow("italic underlined base") << italicUnderlined << plain;
+    QTest::newRow("struck base") << struck << plain;
+    QTest::newRow("all into all") << all << all;
+    QTest::newRow("plain base into bold") << plain << bold;
+}
+
+// Characters without a format of their own show the default font; an explicit plain run inside
+// shows plain. Both must look the same after writing and reading back.
+void TstRtf::roundTripKeepsTheLook()
+{
+    QFETCH(QFont, base);
+    QFETCH(QFont, target);
+    QTextDocument source;
+    source.setDefaultFont(base);
+    source.setPlainText(QStringLiteral("base text\nplain run base again"));
+    QTextCursor c(source.findBlockByNumber(1));
+    c.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor, 2);
+    QTextCharFormat plainRun;
+    plainRun.setFontWeight(QFont::Normal);
+    plainRun.setFontItalic(false);
+    plainRun.setFontUnderline(false);
+    plainRun.setFontStrikeOut(false);
+    c.mergeCharFormat(plainRun);
+
+    QTextDocument back;
+    back.setDefaultFont(target);
+    QVERIFY(rtf::read(rtf::write(&source), &back));
+    QCOMPARE(back.toPlainText(), source.toPlainText());
+    for (int p = 1; p < source.characterCount(); ++p) {
+        const QFont a = shownFont(source, p);
+        const QFont b = shownFont(back, p);
+        const QString where = QStringLiteral("at %1").arg(p);
+        QVERIFY2(a.bold() == b.bold(), qPrintable(where));
+        QVERIFY2(a.italic() == b.italic(), qPrintable(where));
+        QVERIFY2(a.underline() == b.underline(), qPrintable(where));
+        QVERIFY2(a.strikeOut() == b.strikeOut(), qPrintable(where));
+        QVERIFY2(a.pointSizeF() == b.pointSizeF(), qPrintable(where));
+        QVERIFY2(a.family() == b.family(), qPrintable(where));
+    }
 }
 
 // Other programs read what we write, so a few details of the form matter beyond our own round trip.

@@ -25,7 +25,9 @@ void tst_NumericText::parse_data()
     QTest::newRow("empty") << "" << 0.0 << false;
     QTest::newRow("letters") << "abc" << 0.0 << false;
     QTest::newRow("blanks between digits") << "1 2 3" << 123.0 << true;
-    QTest::newRow("tabs and line ends") << "\t1\n2\r\n3 " << 123.0 << true;
+    QTest::newRow("tabs and line feeds") << "\t1\n2\n3 " << 123.0 << true;
+    QTest::newRow("carriage return ends the number") << "2\r8" << 2.0 << true;
+    QTest::newRow("CR LF ends the number") << "\t1\n2\r\n3 " << 12.0 << true;
     QTest::newRow("blanks after the sign") << "  -2 147 483 630" << -2147483630.0 << true;
     QTest::newRow("trailing garbage") << "12abc" << 12.0 << true;
     QTest::newRow("comma stops") << "1,5" << 1.0 << true;

@@ -154,6 +154,44 @@ private Q_SLOTS:
         QVERIFY(v.FontBold());
     }
 
+    void newTextTakesTheBaseFont_data()
+    {
+        QTest::addColumn<bool>("fromFile");
+        QTest::newRow("Text") << false;
+        QTest::newRow("LoadFile of plain text") << true;
+    }
+
+    // Whatever the previous content looked like, new plain text shows the base font.
+    void newTextTakesTheBaseFont()
+    {
+        QFETCH(bool, fromFile);
+        RichTextView v(RichTextView::Input::Typing);
+        QFont base(QStringLiteral("Liberation Serif"), 28);
+        base.setItalic(true);
+        v.setBaseFont(base);
+        QVERIFY(
+            v.setTextRTF("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;}"
+                         "\\f0\\fs16\\b\\cf1 rich content}"));
+        if (fromFile)
+            QVERIFY(v.LoadFile(writeFile(QStringLiteral("plain.txt"), "new script\nsecond line")).ok);
+        else
+            v.setText(QStringLiteral("new script\r\nsecond line"));
+        const QTextDocument *doc = v.document();
+        for (int p = 0; p < doc->characterCount() - 1; ++p) {
+            QTextCursor c(const_cast<QTextDocument *>(doc));
+            c.setPosition(p + 1);
+            const QTextCharFormat f = c.charFormat();
+            const QFont shown = f.font().resolve(doc->defaultFont());
+            QCOMPARE(shown.family(), QStringLiteral("Liberation Serif"));
+            QCOMPARE(shown.pointSizeF(), 28.0);
+            QVERIFY(!shown.bold());
+            QVERIFY(shown.italic());
+            QVERIFY(!f.hasProperty(QTextFormat::ForegroundBrush));
+        }
+        QCOMPARE(v.FontName(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(v.FontSize(), 28.0);
+    }
+
     void loadFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");

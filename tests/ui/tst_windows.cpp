@@ -2,6 +2,7 @@
 #include "line/frmLine.h"
 #include "markers/dlgSelectMarker.h"
 #include "settings/dlgOptions.h"
+#include "ui/Fonts.h"
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -183,6 +184,9 @@ void tst_Windows::controls()
     QCOMPARE(c->geometry(), QRect(twips::toPixels(r.left), twips::toPixels(r.top), twips::toPixels(r.width),
                                   twips::toPixels(r.height)));
     QCOMPARE(c->font().bold(), bold);
+    // Every control has the standard face and size, its own font or not.
+    QCOMPARE(c->font().pointSizeF(), 8.25);
+    QCOMPARE(QFontInfo(c->font()).family(), QFontInfo(fonts::standard()).family());
     if (!accessibleName.isEmpty())
         QCOMPARE(c->accessibleName(), accessibleName);
 

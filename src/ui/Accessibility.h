@@ -1,0 +1,12 @@
+#pragma once
+
+class QLabel;
+
+namespace a11y {
+
+// A label whose caption is a changing value under a fixed accessible name (a countdown, a count):
+// assistive technology hears the name and, as its description, the caption it shows now, and is
+// told when the shown caption changes.
+void exposeCaption(QLabel *label);
+
+} // namespace a11y
