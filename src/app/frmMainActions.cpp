@@ -1,13 +1,13 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
+#include "common/ProgramFiles.h"
 #include "settings/modSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -76,11 +76,11 @@ void frmMain::ShowHelp()
 {
     const QString link = modSettings::GetHelpLink().trimmed();
     const QString programDir = QCoreApplication::applicationDirPath();
-    // No link: the page shipped beside the program. A link names a file beside the program when one
+    // No link: the page shipped with the program. A link names a file beside the program when one
     // is there; anything else is an address, read as a browser's address bar reads it.
-    const QUrl url =
-        link.isEmpty() ? QUrl::fromLocalFile(QDir(programDir).filePath(QStringLiteral("cuescroll-help.html")))
-                       : QUrl::fromUserInput(link, programDir);
+    const QUrl url = link.isEmpty()
+                         ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
+                         : QUrl::fromUserInput(link, programDir);
     if (!m_platform.openUrl(url)) {
         m_dialogs.warning(
             this, windowTitle(),
