@@ -4,7 +4,6 @@
 #include "scroll/WheelAccumulator.h"
 
 #include <QPointer>
-
 #include <QString>
 #include <QWidget>
 
@@ -123,7 +122,6 @@ public:
     CMarkers oMarkers;
 
 private:
-
     Platform &m_platform;
     Dialogs &m_dialogs;
     bool m_unloaded = false;
