@@ -162,13 +162,6 @@ private Q_SLOTS:
         QCOMPARE(markers::jumpTop(top, 6000, target), want);
     }
 
-    void onlyExitPassesMarkMode()
-    {
-        QVERIFY(markers::markModeCommand(QStringLiteral("Exit")) == markers::MarkModeCommand::Cancel);
-        for (const char *name : {"exit", "Exit ", "Mark", "Start", "ClearAll", ""})
-            QVERIFY(markers::markModeCommand(QLatin1String(name)) == markers::MarkModeCommand::Ignore);
-    }
-
     void pickerColumns()
     {
         dlgSelectMarker d;
