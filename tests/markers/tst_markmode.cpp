@@ -166,6 +166,19 @@ private Q_SLOTS:
         QCOMPARE(w->picBack->grab().toImage(), before);
     }
 
+    void mirrorFollowsScrollKeysAndWheel()
+    {
+        const auto w = makeWindow();
+        twips::setTop(w->rtDoc, -3000);
+        w->DoAction(QStringLiteral("Mark"));
+        QTest::keyClick(w->picBack, Qt::Key_PageDown);
+        QVERIFY(twips::top(w->rtDoc) < -3000);
+        QCOMPARE(twips::top(w->rtMirror), twips::top(w->rtDoc));
+        w->HandleWheel(120);
+        QCOMPARE(twips::top(w->rtMirror), twips::top(w->rtDoc));
+        QVERIFY(w->bMarkMode);
+    }
+
     void markWithoutSelectionKeepsThePanelUp()
     {
         const auto w = makeWindow();
