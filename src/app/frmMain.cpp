@@ -266,6 +266,8 @@ void frmMain::createControls()
     connect(tlbMain, &QToolBar::actionTriggered, this,
             [this](QAction *a) { tlbMain_ButtonClick(a->objectName()); });
     connect(sldSpeed, &QSlider::valueChanged, this, &frmMain::sldSpeed_Change);
+    connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
+    connect(cmdCancel, &QToolButton::clicked, this, &frmMain::cmdCancel_Click);
     // Any use of the slider by the mouse (drag, click on the track) hands the keys back.
     connect(sldSpeed, &QSlider::actionTriggered, this, &frmMain::sldSpeed_Scroll);
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "markers/CMarkers.h"
 #include "scroll/WheelAccumulator.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -15,6 +17,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class RichTextView;
+class dlgSelectMarker;
 class frmLine;
 
 // The prompter window: owns the script view, the panel and toolbar, and all state of a run.
@@ -102,6 +105,23 @@ private:
     // What mark mode does with an action while the mark panel is up.
     void MarkModeAction(const QString &sAction);
 
+    // Marking, unmarking and jumping to markers.
+    void EnterMarkMode();
+    void UnmarkText();
+    void ClearAllMarkers();
+    void JumpToMarker();
+    // Shows the marker picker with sCaption on its select button: the chosen 1-based index, or -1.
+    qint32 PickMarker(const QString &sCaption);
+    QPointer<dlgSelectMarker> m_picker;
+
+public:
+    // The mark panel's buttons.
+    void cmdMark_Click();
+    void cmdCancel_Click();
+    // The script's markers, for the window's whole life.
+    CMarkers oMarkers;
+
+private:
     Platform &m_platform;
     Dialogs &m_dialogs;
     bool m_unloaded = false;

@@ -65,12 +65,7 @@ void frmMain::DoAction(const QString &sAction)
 }
 
 void frmMain::EditTextAction() {}
-void frmMain::MarkAction() {}
-void frmMain::JumpToAction() {}
-void frmMain::UnmarkAction() {}
-void frmMain::ClearAllAction() {}
 void frmMain::OptionsAction() {}
-void frmMain::MarkModeAction(const QString &) {}
 
 void frmMain::ShowHelp()
 {

@@ -48,6 +48,8 @@ void frmMain::Scroll(qint16 iDir, qint32 lVal, bool bSmooth)
     // A smooth step is many one-twip moves with no event in between: only the last is ever seen,
     // so the view is moved once, and only the viewport repaints.
     twips::setTop(rtDoc, r.top);
+    if (bMarkMode) // keys and the wheel still move the script: the mirror moves with it
+        twips::setTop(rtMirror, r.top);
     UpdateProgress(bSmooth);
 }
 

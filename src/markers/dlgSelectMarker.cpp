@@ -1,11 +1,10 @@
 #include "markers/dlgSelectMarker.h"
 
-#include "ui/Fonts.h"
-#include "ui/Icons.h"
+#include "markers/CMarkers.h"
 #include "ui/Twips.h"
 
-#include <QAbstractButton>
-#include <QKeyEvent>
+#include <QCloseEvent>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -33,5 +32,76 @@ dlgSelectMarker::dlgSelectMarker(QWidget *parent)
     QWidget::setTabOrder(lvwMarkers, cmdSelect);
     QWidget::setTabOrder(cmdSelect, cmdCancel);
 
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdSelect, &QPushButton::clicked, this, &dlgSelectMarker::cmdSelect_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &dlgSelectMarker::cmdCancel_Click);
+    connect(lvwMarkers, &QTreeWidget::itemDoubleClicked, this, &dlgSelectMarker::cmdSelect_Click);
+
+    SetupMarkerColumns();
+}
+
+void dlgSelectMarker::SetupMarkerColumns()
+{
+    lvwMarkers->clear();
+    lvwMarkers->setColumnCount(2);
+    lvwMarkers->setHeaderLabels({QStringLiteral("Index"), QStringLiteral("Marker")});
+    // The index column is there for the row's number only; nobody can drag it into view.
+    QHeaderView *header = lvwMarkers->header();
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->setStretchLastSection(false);
+    lvwMarkers->setColumnWidth(0, 0);
+    lvwMarkers->setColumnHidden(0, true);
+    lvwMarkers->setColumnWidth(1, twips::toPixels(twips::width(lvwMarkers) - 80));
+}
+
+void dlgSelectMarker::FillMarkerList()
+{
+    lvwMarkers->clear();
+    const qint32 count = oMarkers ? oMarkers->Count() : 0;
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(count);
+    for (qint32 i = 1; i <= count; ++i) {
+        auto *row = new QTreeWidgetItem;
+        if (const std::optional<CMarker> marker = oMarkers->Item(i))
+            row->setText(1, marker->sText);
+        rows.append(row);
+    }
+    lvwMarkers->addTopLevelItems(rows);
+    cmdSelect->setText(sAction);
+}
+
+void dlgSelectMarker::cmdSelect_Click()
+{
+    const QList<QTreeWidgetItem *> selected = lvwMarkers->selectedItems();
+    if (selected.isEmpty())
+        return;
+    lSelectedIndex = lvwMarkers->indexOfTopLevelItem(selected.first()) + 1;
+    accept(); // hides the window; it is kept for the next use
+}
+
+void dlgSelectMarker::cmdCancel_Click()
+{
+    lSelectedIndex = -1;
+    reject();
+}
+
+void dlgSelectMarker::showEvent(QShowEvent *event)
+{
+    FixedDialog::showEvent(event);
+    FillMarkerList();
+}
+
+// Each activation lists the markers afresh: whatever was chosen before is no longer selected.
+void dlgSelectMarker::changeEvent(QEvent *event)
+{
+    FixedDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        FillMarkerList();
+}
+
+// The close box answers like Cancel, so a caller never acts on a stale or unlisted index.
+void dlgSelectMarker::closeEvent(QCloseEvent *event)
+{
+    if (isVisible())
+        lSelectedIndex = -1;
+    FixedDialog::closeEvent(event);
 }

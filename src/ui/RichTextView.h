@@ -71,6 +71,8 @@ public:
 
     // Space kept free inside the view's left and right edges, in pixels.
     void setTextMargins(int left, int right);
+    int leftTextMargin() const { return m_leftMargin; }
+    int rightTextMargin() const { return m_rightMargin; }
 
 private:
     int toDocPosition(int textPosition) const;

@@ -1,0 +1,146 @@
+#include "app/frmMain.h"
+#include "markers/MarkerPlaces.h"
+#include "markers/dlgSelectMarker.h"
+#include "ui/Dialogs.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+void frmMain::MarkAction()
+{
+    EnterMarkMode();
+}
+
+void frmMain::JumpToAction()
+{
+    JumpToMarker();
+}
+
+void frmMain::UnmarkAction()
+{
+    UnmarkText();
+}
+
+void frmMain::ClearAllAction()
+{
+    ClearAllMarkers();
+}
+
+void frmMain::MarkModeAction(const QString &sAction)
+{
+    if (markers::markModeCommand(sAction) == markers::MarkModeCommand::Cancel)
+        cmdCancel_Click();
+}
+
+// The operator selects in a copy of the script view laid exactly over it: same text and colours,
+// font, margins and width (so the same line breaks) and the same scroll place.
+void frmMain::EnterMarkMode()
+{
+    bMarkMode = true;
+    picMark->show();
+    picPanel->hide();
+    // In full screen the panel's place lies under the viewport; the mark panel must stay reachable.
+    picMark->raise();
+    rtDoc->hide();
+    rtMirror->show();
+
+    rtMirror->setText(QString());
+    rtMirror->setTextMargins(rtDoc->leftTextMargin(), rtDoc->rightTextMargin());
+    rtMirror->setTextRTF(rtDoc->TextRTF());
+    rtMirror->setPalette(rtDoc->palette());
+    rtMirror->setBaseFont(rtDoc->font());
+    rtMirror->setBackColor(rtDoc->BackColor());
+    twips::setRect(rtMirror, twips::rect(rtDoc));
+
+    twips::setRect(picMark, twips::rect(picPanel));
+}
+
+void frmMain::cmdMark_Click()
+{
+    const qint32 start = rtMirror->SelStart();
+    const qint32 length = rtMirror->SelLength();
+    if (length <= 0)
+        return;
+    const QString text = rtMirror->SelText();
+
+    rtDoc->setSelStart(start);
+    rtDoc->setSelLength(length);
+    rtDoc->setSelColor(markers::kHighlightColor);
+    rtDoc->setSelLength(0);
+
+    oMarkers.Add({start, length, text});
+    cmdCancel_Click();
+}
+
+void frmMain::cmdCancel_Click()
+{
+    rtDoc->show();
+    rtMirror->hide();
+    picMark->hide();
+    if (!bFullScreen) // the full-screen view has no panel
+        picPanel->show();
+    bMarkMode = false;
+    // The mirror may have held the keyboard; give the keys back to the prompter.
+    if (!txtFocus->hasFocus())
+        picBack->setFocus();
+}
+
+qint32 frmMain::PickMarker(const QString &sCaption)
+{
+    if (!m_picker)
+        m_picker = new dlgSelectMarker(this);
+    m_picker->oMarkers = &oMarkers;
+    m_picker->sAction = sCaption;
+    m_dialogs.showModal(*m_picker);
+    return m_picker ? m_picker->lSelectedIndex : -1;
+}
+
+void frmMain::UnmarkText()
+{
+    const qint32 index = PickMarker(QStringLiteral("Unmark"));
+    if (index < 0)
+        return;
+    const std::optional<CMarker> marker = oMarkers.Item(index);
+    if (!marker)
+        return;
+    // The script may have been replaced by a shorter one since the marker was made.
+    const markers::Passage p =
+        markers::clampPassage(marker->lStartFrom, marker->lLength, rtDoc->textLength());
+    rtDoc->setSelStart(p.start);
+    rtDoc->setSelLength(p.length);
+    rtDoc->setSelColor(lForeColor);
+    rtDoc->setSelLength(0);
+    [[maybe_unused]] const bool removed = oMarkers.Remove(index);
+}
+
+void frmMain::ClearAllMarkers()
+{
+    rtDoc->setSelStart(0);
+    rtDoc->setSelLength(rtDoc->textLength());
+    rtDoc->setSelColor(lForeColor);
+    rtDoc->setSelLength(0);
+    oMarkers.Clear();
+}
+
+void frmMain::JumpToMarker()
+{
+    const qint32 index = PickMarker(QStringLiteral("Jump To"));
+    if (index < 0)
+        return;
+    const std::optional<CMarker> marker = oMarkers.Item(index);
+    if (!marker)
+        return;
+    // A marker past the end of a shorter script lands on the last line.
+    const markers::Passage p =
+        markers::clampPassage(marker->lStartFrom, marker->lLength, rtDoc->textLength());
+    rtDoc->setSelStart(p.start);
+    rtDoc->setSelLength(p.length);
+
+    const qint32 line = rtDoc->GetLineFromChar(p.start);
+    const float target = markers::lineTop(twips::height(lblHeightFinder), line);
+    twips::setTop(rtDoc, markers::jumpTop(twips::top(rtDoc), twips::height(picBack), target));
+    UpdateProgress(false);
+}

@@ -1,0 +1,32 @@
+#include "markers/CMarkers.h"
+
+void CMarkers::Add(const CMarker &oMarker)
+{
+    colMarkers.append(oMarker);
+}
+
+bool CMarkers::Remove(qint32 lIndex)
+{
+    if (lIndex < 1 || lIndex > Count())
+        return false;
+    colMarkers.removeAt(lIndex - 1);
+    return true;
+}
+
+void CMarkers::Clear()
+{
+    for (qint32 i = Count(); i > 0; --i)
+        [[maybe_unused]] const bool removed = Remove(i);
+}
+
+qint32 CMarkers::Count() const
+{
+    return qint32(colMarkers.size());
+}
+
+std::optional<CMarker> CMarkers::Item(qint32 lIndex) const
+{
+    if (lIndex < 1 || lIndex > Count())
+        return std::nullopt;
+    return colMarkers.at(lIndex - 1);
+}
