@@ -1,6 +1,7 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
+#include "editor/frmEditText.h"
 #include "settings/modSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
@@ -65,7 +66,17 @@ void frmMain::DoAction(const QString &sAction)
     }
 }
 
-void frmMain::EditTextAction() {}
+void frmMain::EditTextAction()
+{
+    frmEditText editor(m_dialogs, this);
+    editor.rtDoc = rtDoc;
+    editor.lblWords = lblWords;
+    m_dialogs.showModal(editor);
+    Form_Resize();
+    twips::setTop(rtDoc, 0);
+    UpdateProgress(false);
+}
+
 void frmMain::MarkAction() {}
 void frmMain::JumpToAction() {}
 void frmMain::UnmarkAction() {}
