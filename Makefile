@@ -35,6 +35,7 @@ test-sanitize: deps
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_scroll
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_documents
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <algorithm>
@@ -224,10 +225,15 @@ void frmEditText::cmdDone_Click()
     const QString text = rtBody->Text();
     if (rtDoc) {
         rtDoc->setText(text);
+        // Inside one edit block the selection and the colour do not lay the long text out twice;
+        // the prompter's layout that follows does it once.
+        QTextCursor batch(rtDoc->document());
+        batch.beginEditBlock();
         rtDoc->setSelStart(0);
         rtDoc->setSelLength(rtDoc->textLength());
         rtDoc->setSelColor(rtDoc->Tag().toInt());
         rtDoc->setSelLength(0);
+        batch.endEditBlock();
     }
     if (lblWords)
         lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
