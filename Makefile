@@ -40,6 +40,7 @@ format-check: deps
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_scroll
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_documents
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/ProgramFiles.h"
+#include "editor/frmEditText.h"
 #include "settings/modSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
@@ -64,7 +65,17 @@ void frmMain::DoAction(const QString &sAction)
     }
 }
 
-void frmMain::EditTextAction() {}
+void frmMain::EditTextAction()
+{
+    frmEditText editor(m_dialogs, this);
+    editor.rtDoc = rtDoc;
+    editor.lblWords = lblWords;
+    m_dialogs.showModal(editor);
+    Form_Resize();
+    twips::setTop(rtDoc, 0);
+    UpdateProgress(false);
+}
+
 void frmMain::OptionsAction() {}
 
 void frmMain::ShowHelp()

@@ -1,14 +1,23 @@
 #include "editor/frmEditText.h"
 
+#include "documents/DocConverter.h"
 #include "ui/Colors.h"
+#include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <algorithm>
@@ -17,12 +26,24 @@ namespace {
 constexpr float kButtonTop = 4560;
 constexpr float kButtonWidth = 1305;
 constexpr float kButtonHeight = 615;
+constexpr int kBusyDialogDelayMs = 1000;
+
+QString programDir()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 } // namespace
 
 // A normal window, not a dialog, so it keeps a taskbar entry to come back to when minimised.
-frmEditText::frmEditText(QWidget *owner)
+frmEditText::frmEditText(Dialogs &dialogs, QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmEditText"));
     setWindowTitle(tr("Edit Text"));
@@ -48,7 +69,191 @@ frmEditText::frmEditText(QWidget *owner)
     QWidget::setTabOrder(cmdDone, rtBody);
     QWidget::setTabOrder(rtBody, cmdClear);
 
-    connect(cmdCancel, &QToolButton::clicked, this, &QWidget::close);
+    connect(cmdOpen, &QToolButton::clicked, this, &frmEditText::cmdOpen_Click);
+    connect(cmdSave, &QToolButton::clicked, this, &frmEditText::cmdSave_Click);
+    connect(cmdClear, &QToolButton::clicked, this, &frmEditText::cmdClear_Click);
+    connect(cmdDone, &QToolButton::clicked, this, &frmEditText::cmdDone_Click);
+    connect(cmdCancel, &QToolButton::clicked, this, &frmEditText::cmdCancel_Click);
+
+    m_converter = new DocConverter(this);
+    connect(m_converter, &DocConverter::finished, this, &frmEditText::conversionFinished);
+    m_busyDelay.setSingleShot(true);
+    m_busyDelay.setInterval(kBusyDialogDelayMs);
+    connect(&m_busyDelay, &QTimer::timeout, this, &frmEditText::timBusy_Timer);
+}
+
+frmEditText::~frmEditText()
+{
+    delete m_progress;
+}
+
+void frmEditText::Form_Load()
+{
+    m_loaded = true;
+    // Only the plain text comes over: the script colour and the marker highlights stay behind.
+    if (rtDoc)
+        rtBody->setText(rtDoc->Text());
+}
+
+void frmEditText::cmdOpen_Click()
+{
+    const QString name = m_dialogs.openFileName(
+        this, tr("Select the file"), programDir(),
+        tr("Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)"));
+    if (name.trimmed().isEmpty())
+        return;
+    OpenFile(name);
+}
+
+void frmEditText::OpenFile(const QString &path)
+{
+    if (isConverting())
+        return;
+    const documents::FileData file = documents::readScriptFile(path);
+    if (!file.ok()) {
+        openFailed(path, documents::describe(file));
+        return;
+    }
+    switch (file.kind) {
+    case documents::Kind::PlainText:
+    case documents::Kind::Rtf: {
+        const RichTextView::LoadResult r = rtBody->LoadFile(path);
+        if (!r.ok)
+            m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), r.error);
+        break;
+    }
+    case documents::Kind::Zip: {
+        const documents::TextResult r = documents::readPackageText(file.data);
+        if (r.ok())
+            rtBody->setText(r.text);
+        else
+            openFailed(path, documents::describe(r));
+        break;
+    }
+    case documents::Kind::WordBinary:
+        // The converter runs on its own; the window keeps painting and can still be closed.
+        m_convertingPath = path;
+        setCursor(Qt::WaitCursor);
+        rtBody->setCursor(Qt::WaitCursor);
+        for (QWidget *w : {static_cast<QWidget *>(cmdOpen), static_cast<QWidget *>(cmdSave),
+                           static_cast<QWidget *>(cmdClear), static_cast<QWidget *>(cmdDone),
+                           static_cast<QWidget *>(cmdCancel), static_cast<QWidget *>(rtBody)})
+            w->setEnabled(false);
+        m_busyDelay.start();
+        m_converter->start(path);
+        break;
+    }
+}
+
+bool frmEditText::isConverting() const
+{
+    return m_converter->isRunning();
+}
+
+void frmEditText::timBusy_Timer()
+{
+    if (!isConverting() || m_progress)
+        return;
+    m_progress = new QProgressDialog(tr("Reading “%1”…").arg(QFileInfo(m_convertingPath).fileName()),
+                                     tr("&Cancel"), 0, 0, this);
+    m_progress->setObjectName(QStringLiteral("dlgBusy"));
+    m_progress->setWindowTitle(tr("Open File"));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    connect(m_progress.data(), &QProgressDialog::canceled, m_converter, &DocConverter::cancel);
+    m_progress->show();
+}
+
+void frmEditText::endBusy()
+{
+    m_busyDelay.stop();
+    if (m_progress) {
+        m_progress->disconnect(m_converter);
+        m_progress->hide();
+        m_progress->deleteLater();
+        m_progress = nullptr;
+    }
+    for (QWidget *w :
+         {static_cast<QWidget *>(cmdOpen), static_cast<QWidget *>(cmdSave), static_cast<QWidget *>(cmdClear),
+          static_cast<QWidget *>(cmdDone), static_cast<QWidget *>(cmdCancel), static_cast<QWidget *>(rtBody)})
+        w->setEnabled(true);
+    unsetCursor();
+    rtBody->setCursor(Qt::IBeamCursor);
+}
+
+void frmEditText::conversionFinished(const documents::TextResult &result)
+{
+    endBusy();
+    if (result.ok())
+        rtBody->setText(result.text);
+    else if (isVisible())
+        openFailed(m_convertingPath, documents::describe(result));
+}
+
+void frmEditText::openFailed(const QString &path, const QString &reason)
+{
+    m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"),
+                      tr("The file “%1” cannot be opened: %2.").arg(shownPath(path), reason));
+}
+
+void frmEditText::cmdSave_Click()
+{
+    QString name = m_dialogs.saveFileName(this, tr("Save this file"), programDir(), tr("Text Files (*.txt)"));
+    if (name.trimmed().isEmpty())
+        return;
+    // A name typed without an ending gets the one the dialog offers.
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".txt");
+    const documents::Result r = documents::WriteTextFile(name, rtBody->Text());
+    if (r.ok()) {
+        m_dialogs.information(this, tr("Saved"), tr("The file has been saved : ") + shownPath(name));
+    } else {
+        m_dialogs.message(this, Dialogs::Icon::Critical, tr("Save"),
+                          tr("The file “%1” could not be saved: %2. Nothing was changed on disk.")
+                              .arg(shownPath(name), r.detail.isEmpty() ? tr("unknown error") : r.detail));
+    }
+}
+
+void frmEditText::cmdClear_Click()
+{
+    rtBody->setText(QString());
+}
+
+void frmEditText::cmdDone_Click()
+{
+    const QString text = rtBody->Text();
+    if (rtDoc) {
+        rtDoc->setText(text);
+        // Inside one edit block the selection and the colour do not lay the long text out twice;
+        // the prompter's layout that follows does it once.
+        QTextCursor batch(rtDoc->document());
+        batch.beginEditBlock();
+        rtDoc->setSelStart(0);
+        rtDoc->setSelLength(rtDoc->textLength());
+        rtDoc->setSelColor(rtDoc->Tag().toInt());
+        rtDoc->setSelLength(0);
+        batch.endEditBlock();
+    }
+    if (lblWords)
+        lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
+    close();
+}
+
+void frmEditText::cmdCancel_Click()
+{
+    close();
+}
+
+void frmEditText::closeEvent(QCloseEvent *event)
+{
+    // Like Cancel: a conversion still running is stopped and its text never arrives.
+    if (isConverting()) {
+        m_converter->cancel();
+        endBusy();
+    }
+    QWidget::closeEvent(event);
 }
 
 QToolButton *frmEditText::addButton(const char *name, const QString &caption, const QString &image,
@@ -69,8 +274,11 @@ QToolButton *frmEditText::addButton(const char *name, const QString &caption, co
 
 void frmEditText::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         centreOverOwner();
+        if (!m_loaded)
+            Form_Load();
+    }
     QWidget::showEvent(event);
 }
 

@@ -1,8 +1,16 @@
 #pragma once
 
+#include "documents/Documents.h"
+
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTimer>
 #include <QWidget>
 
+class DocConverter;
+class Dialogs;
 class QLabel;
+
 class QToolButton;
 class RichTextView;
 
@@ -12,7 +20,25 @@ class frmEditText : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmEditText(QWidget *owner = nullptr);
+    explicit frmEditText(Dialogs &dialogs, QWidget *owner = nullptr);
+    ~frmEditText() override;
+
+    // Event handlers, public so that tests drive them directly.
+    void Form_Load();
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void cmdClear_Click();
+    void cmdDone_Click();
+    void cmdCancel_Click();
+
+    // Reads a script file of any kind the editor knows into rtBody; a .doc finishes later.
+    void OpenFile(const QString &path);
+    // While a Word 97-2003 document is being converted.
+    bool isConverting() const;
+    DocConverter *converter() const { return m_converter; }
+    // Shows the progress dialog with its Cancel button; called a second into a conversion.
+    void timBusy_Timer();
+    QProgressDialog *progressDialog() const { return m_progress; }
 
     QToolButton *cmdDone = nullptr;
     QToolButton *cmdClear = nullptr;
@@ -27,8 +53,20 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void conversionFinished(const documents::TextResult &result);
+    void endBusy();
+    void openFailed(const QString &path, const QString &reason);
+
     QToolButton *addButton(const char *name, const QString &caption, const QString &image, float left);
     void centreOverOwner();
+
+    Dialogs &m_dialogs;
+    DocConverter *m_converter = nullptr;
+    QTimer m_busyDelay;
+    QPointer<QProgressDialog> m_progress;
+    QString m_convertingPath;
+    bool m_loaded = false;
 };

@@ -102,7 +102,7 @@ private Q_SLOTS:
             {"Home", 36, "beginning"},   {"End", 35, "end"},
             {"Left", 37, "slower"},      {"Right", 39, "faster"},
             {"Space", 32, "stop"},       {"Backspace", 8, "reset"},
-            {"F1", 112, "help"},         {"F2", 113, "stop"},
+            {"F1", 112, "help"},         {"F2", 113, "edit"},
             {"F3", 114, "stop"},         {"F4", 115, "reset"},
             {"F5", 116, "stop"},         {"F6", 117, "stop"},
             {"F7", 118, "stop"},         {"F8", 119, "nothing"},
@@ -156,6 +156,8 @@ private Q_SLOTS:
         else if (effect == QLatin1String("stop"))
             expected.running = false;
         else if (effect == QLatin1String("reset"))
+            expected.running = false, expected.top = 0;
+        else if (effect == QLatin1String("edit")) // the editor, closed at once, rewinds the script
             expected.running = false, expected.top = 0;
         else if (effect == QLatin1String("help"))
             expected.running = false, expected.opened += 1;

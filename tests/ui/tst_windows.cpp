@@ -1,3 +1,4 @@
+#include "FakeDialogs.h"
 #include "editor/frmEditText.h"
 #include "line/frmLine.h"
 #include "markers/dlgSelectMarker.h"
@@ -21,10 +22,16 @@
 
 namespace {
 
+FakeDialogs &fakeDialogs()
+{
+    static FakeDialogs dialogs;
+    return dialogs;
+}
+
 std::unique_ptr<QWidget> makeWindow(const QString &name, QWidget *owner = nullptr)
 {
     if (name == QLatin1String("frmEditText"))
-        return std::make_unique<frmEditText>(owner);
+        return std::make_unique<frmEditText>(fakeDialogs(), owner);
     if (name == QLatin1String("dlgOptions"))
         return std::make_unique<dlgOptions>(owner);
     if (name == QLatin1String("dlgSelectMarker"))
@@ -290,7 +297,7 @@ void tst_Windows::editorIgnoresResize()
 {
     QFETCH(QSize, size);
 
-    frmEditText w;
+    frmEditText w(fakeDialogs());
     w.show();
     QHash<QString, QRect> before;
     for (QWidget *c : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -391,7 +398,7 @@ void tst_Windows::closingButtons_data()
     QTest::newRow("editor Cancel") << "frmEditText"
                                    << "cmdCancel" << true;
     QTest::newRow("editor Done") << "frmEditText"
-                                 << "cmdDone" << false;
+                                 << "cmdDone" << true;
     QTest::newRow("editor Clear") << "frmEditText"
                                   << "cmdClear" << false;
     QTest::newRow("options Font") << "dlgOptions"

@@ -1,0 +1,390 @@
+#include "ZipWriter.h"
+#include "documents/DocConverter.h"
+#include "documents/Documents.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using documents::Error;
+using documents::Kind;
+
+Q_DECLARE_METATYPE(documents::Error)
+Q_DECLARE_METATYPE(documents::Kind)
+
+namespace {
+
+QString dataPath(const QString &name)
+{
+    return QStringLiteral(CUESCROLL_TEST_DATA "/") + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString expectedText()
+{
+    return QString::fromUtf8(readAll(dataPath(QStringLiteral("sample_expected.txt")))).trimmed();
+}
+
+// A stand-in for the converter: a shell script with the given body.
+QString standIn(const QTemporaryDir &dir, const QString &name, const QByteArray &body)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write("#!/bin/sh\n" + body + "\n");
+    f.close();
+    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+documents::TextResult convert(DocConverter &converter, const QString &path)
+{
+    QSignalSpy spy(&converter, &DocConverter::finished);
+    converter.start(path);
+    if (spy.isEmpty())
+        spy.wait(10000);
+    return spy.isEmpty() ? documents::TextResult{} : spy.first().first().value<documents::TextResult>();
+}
+
+bool haveAntiword()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(documents::TextResult)
+
+class tst_Documents : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<documents::TextResult>(); }
+
+    void detectKind_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("ole2") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1rest") << Kind::WordBinary;
+        QTest::newRow("ole2 cut short") << QByteArray("\xD0\xCF\x11\xE0") << Kind::PlainText;
+        QTest::newRow("zip") << QByteArray("PK\x03\x04....") << Kind::Zip;
+        QTest::newRow("rtf") << QByteArray("{\\rtf1\\ansi x}") << Kind::Rtf;
+        QTest::newRow("rtf after blanks") << QByteArray("\r\n {\\rtf1 x}") << Kind::Rtf;
+        QTest::newRow("text") << QByteArray("Hello {\\rtf") << Kind::PlainText;
+        QTest::newRow("empty") << QByteArray() << Kind::PlainText;
+    }
+    void detectKind()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(Kind, kind);
+        QCOMPARE(documents::detectKind(head), kind);
+    }
+
+    // Each bad file, and each place that is no readable file, gives its own error, fast.
+    void readScriptFileErrors_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Error>("error");
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("missing") << dataPath("no such file.txt") << Error::NotFound << Kind::PlainText;
+        QTest::newRow("empty name") << QString() << Error::NotFound << Kind::PlainText;
+        QTest::newRow("folder") << dataPath("bad") << Error::NotAFile << Kind::PlainText;
+        QTest::newRow("device") << "/dev/null" << Error::NotAFile << Kind::PlainText;
+        QTest::newRow("empty.doc") << dataPath("bad/empty.doc") << Error::Empty << Kind::PlainText;
+        QTest::newRow("random.doc") << dataPath("bad/random.doc") << Error::NotText << Kind::PlainText;
+        QTest::newRow("random.docx") << dataPath("bad/random.docx") << Error::NotText << Kind::PlainText;
+        QTest::newRow("text_renamed.doc")
+            << dataPath("bad/text_renamed.doc") << Error::None << Kind::PlainText;
+        QTest::newRow("docx_renamed.doc") << dataPath("bad/docx_renamed.doc") << Error::None << Kind::Zip;
+        QTest::newRow("truncated_sample.doc")
+            << dataPath("bad/truncated_sample.doc") << Error::None << Kind::WordBinary;
+        QTest::newRow("sample.rtf") << dataPath("sample.rtf") << Error::None << Kind::Rtf;
+    }
+    void readScriptFileErrors()
+    {
+        QFETCH(QString, path);
+        QFETCH(Error, error);
+        QFETCH(Kind, kind);
+        const documents::FileData r = documents::readScriptFile(path);
+        QCOMPARE(r.error, error);
+        if (r.ok())
+            QCOMPARE(r.kind, kind);
+        else
+            QVERIFY(!documents::describe(r).isEmpty());
+    }
+
+    void readScriptFileTooLarge()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("huge.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(documents::kMaxFileBytes + 1));
+        f.close();
+        QCOMPARE(documents::readScriptFile(path).error, Error::TooLarge);
+        QVERIFY(f.resize(documents::kMaxFileBytes));
+        QCOMPARE(documents::readScriptFile(path).error, Error::NotText); // all NUL bytes, but in size
+    }
+
+    void packagesGiveTheBodyText_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("docx") << "sample.docx";
+        QTest::newRow("odt") << "sample.odt";
+        QTest::newRow("docx named .doc") << "bad/docx_renamed.doc";
+    }
+    void packagesGiveTheBodyText()
+    {
+        QFETCH(QString, file);
+        const documents::TextResult r = documents::readPackageText(readAll(dataPath(file)));
+        QVERIFY2(r.ok(), qPrintable(documents::describe(r)));
+        QCOMPARE(r.text, expectedText());
+    }
+
+    void packageMarkup_data()
+    {
+        QTest::addColumn<QByteArray>("package");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("docx deleted and inserted")
+            << makeDocx(
+                   "<w:p><w:r><w:t>keep </w:t></w:r><w:del><w:r><w:delText>gone </w:delText></w:r></w:del>"
+                   "<w:ins><w:r><w:t>new</w:t></w:r></w:ins></w:p>")
+            << "keep new";
+        QTest::newRow("docx field code, result kept")
+            << makeDocx("<w:p><w:r><w:t>Page </w:t></w:r><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>"
+                        "<w:r><w:instrText> PAGE </w:instrText></w:r><w:r><w:fldChar "
+                        "w:fldCharType=\"separate\"/></w:r>"
+                        "<w:r><w:t>7</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r></w:p>")
+            << "Page 7";
+        QTest::newRow("docx tab stop is no tab")
+            << makeDocx("<w:p><w:pPr><w:tabs><w:tab w:val=\"left\" w:pos=\"720\"/></w:tabs></w:pPr>"
+                        "<w:r><w:t>a</w:t><w:tab/><w:t>b</w:t><w:br/><w:t>c</w:t></w:r></w:p><w:p/>")
+            << "a\tb\nc\n";
+        QTest::newRow("docx page break is no line")
+            << makeDocx("<w:p><w:r><w:br w:type=\"page\"/><w:t>x</w:t></w:r></w:p>") << "x";
+        QTest::newRow("docx alternate content once")
+            << makeDocx("<w:p><w:r><mc:AlternateContent><mc:Choice><w:t>A</w:t></mc:Choice>"
+                        "<mc:Fallback><w:t>A</w:t></mc:Fallback></mc:AlternateContent></w:r></w:p>")
+            << "A";
+        QTest::newRow("odt spaces, notes, comments, changes")
+            << makeOdt("<text:tracked-changes><text:changed-region><text:deletion><text:p>old</text:p></"
+                       "text:deletion>"
+                       "</text:changed-region></text:tracked-changes>"
+                       "<text:h>Title</text:h><text:p>a<text:s text:c=\"3\"/>b<text:s/>c"
+                       "<text:note><text:note-citation>1</text:note-citation><text:note-body><text:p>foot</"
+                       "text:p>"
+                       "</text:note-body></text:note><office:annotation><text:p>remark</text:p></"
+                       "office:annotation>"
+                       "</text:p>")
+            << "Title\na   b c";
+    }
+    void packageMarkup()
+    {
+        QFETCH(QByteArray, package);
+        QFETCH(QString, text);
+        const documents::TextResult r = documents::readPackageText(package);
+        QVERIFY2(r.ok(), qPrintable(documents::describe(r)));
+        QCOMPARE(r.text, text);
+    }
+
+    void damagedPackages_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<Error>("error");
+        QTest::newRow("bomb") << readAll(dataPath("bad/bomb.docx")) << Error::UnpackedTooLarge;
+        QTest::newRow("truncated") << readAll(dataPath("bad/truncated.docx")) << Error::Damaged;
+        QTest::newRow("corrupt xml") << readAll(dataPath("bad/corrupt_xml.docx")) << Error::Damaged;
+        QTest::newRow("random") << readAll(dataPath("bad/random.docx")) << Error::Damaged;
+        QTest::newRow("spreadsheet") << makeZip(
+                                            {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                                             {"content.xml", "<x/>"}})
+                                     << Error::NotATextDocument;
+        QTest::newRow("plain zip") << makeZip({{"a.txt", "hello"}}) << Error::NotATextDocument;
+        QTest::newRow("docx without body")
+            << makeZip({{"[Content_Types].xml", "<Types/>"}}) << Error::Damaged;
+    }
+    void damagedPackages()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(Error, error);
+        const documents::TextResult r = documents::readPackageText(data);
+        QCOMPARE(r.error, error);
+        QVERIFY(r.text.isEmpty());
+    }
+
+    void countWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("one word") << "word" << 1;
+        QTest::newRow("two, one space") << "a b" << 2;
+        QTest::newRow("two, two spaces") << "a  b" << 2;
+        QTest::newRow("three spaces only") << "   " << 0;
+        QTest::newRow("trailing space") << "word " << 1;
+        QTest::newRow("leading blanks") << " \t word" << 1;
+        QTest::newRow("one word a line") << "one\r\ntwo\r\nthree\r\n" << 3;
+        QTest::newRow("tabs") << "a\tb\tc" << 3;
+        QTest::newRow("no-break and ideographic spaces") << QString::fromUtf8("a\u00A0b\u3000c\u2029d") << 4;
+        QTest::newRow("punctuation is part of a word") << "well, -- then!" << 3;
+        QTest::newRow("non-latin") << QString::fromUtf8("Grüße Ελληνικά 日本語") << 3;
+    }
+    void countWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        QCOMPARE(documents::CountWords(text), count);
+    }
+
+    void writeTextFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << "" << QByteArray("\r\n");
+        QTest::newRow("ends in a line end") << "a\r\n" << QByteArray("a\r\n\r\n");
+        QTest::newRow("beyond any code page")
+            << QString::fromUtf8("Grüße € 日本語") << QString::fromUtf8("Grüße € 日本語\r\n").toUtf8();
+    }
+    void writeTextFile()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        const QString path = m_dir.filePath(QStringLiteral("out.txt"));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(5000, 'x')); // a longer old file leaves no trace
+        old.close();
+        QVERIFY(documents::WriteTextFile(path, text).ok());
+        QCOMPARE(readAll(path), bytes);
+    }
+
+    void writeTextFileFailureKeepsTheOldFile()
+    {
+        // A folder in the way of the file.
+        const QString folder = m_dir.filePath(QStringLiteral("folder.txt"));
+        QVERIFY(QDir().mkpath(folder));
+        const documents::Result r = documents::WriteTextFile(folder, QStringLiteral("x"));
+        QCOMPARE(r.error, Error::WriteFailed);
+        QVERIFY(QFileInfo(folder).isDir());
+        // A folder that does not exist.
+        QCOMPARE(
+            documents::WriteTextFile(m_dir.filePath(QStringLiteral("none/x.txt")), QStringLiteral("x")).error,
+            Error::WriteFailed);
+        // A folder nobody may write to; root may write anywhere, so only as an ordinary user.
+        QTemporaryDir locked;
+        const QString path = locked.filePath(QStringLiteral("script.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old");
+        f.close();
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const bool root = QFileInfo(locked.path()).isWritable();
+        if (!root) {
+            QCOMPARE(documents::WriteTextFile(path, QStringLiteral("new")).error, Error::WriteFailed);
+            QCOMPARE(readAll(path), QByteArray("old"));
+        }
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void converterReadsAWordDocument()
+    {
+        if (!haveAntiword())
+            QSKIP("antiword is not installed (scripts/install-deps installs it)");
+        DocConverter converter;
+        QCOMPARE(converter.timeLimit(), 20000);
+        const documents::TextResult r = convert(converter, dataPath(QStringLiteral("sample.doc")));
+        QVERIFY2(r.ok(), qPrintable(documents::describe(r)));
+        QVERIFY(r.text.startsWith(QStringLiteral("P1 First paragraph")));
+        // Every paragraph outside the table comes through as its own line, characters intact.
+        const QStringList lines = r.text.split(QLatin1Char('\n'));
+        for (const QString &line : expectedText().split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QStringLiteral("Cell")))
+                QVERIFY2(lines.contains(line) || lines.contains(line + QStringLiteral("[1]")),
+                         qPrintable(line));
+        }
+        QVERIFY(!converter.isRunning());
+    }
+
+    void converterFailures_data()
+    {
+        QTest::addColumn<QString>("program"); // empty: the real antiword
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<Error>("error");
+        QTest::newRow("crash on damaged .doc") << ""
+                                               << "bad/converter_crash.doc" << Error::ConverterCrashed;
+        QTest::newRow("truncated .doc") << ""
+                                        << "bad/truncated_sample.doc" << Error::ConverterFailed;
+        QTest::newRow("too small a text") << ""
+                                          << "plain_from_txt.doc" << Error::ConverterFailed;
+        QTest::newRow("missing converter") << "/nonexistent/antiword"
+                                           << "sample.doc" << Error::ConverterMissing;
+        QTest::newRow("stand-in crashes") << "crash"
+                                          << "sample.doc" << Error::ConverterCrashed;
+        QTest::newRow("stand-in fails") << "fail"
+                                        << "sample.doc" << Error::ConverterFailed;
+    }
+    void converterFailures()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, file);
+        QFETCH(Error, error);
+        DocConverter converter;
+        if (program == QLatin1String("crash"))
+            program = standIn(m_dir, program, "kill -SEGV $$");
+        else if (program == QLatin1String("fail"))
+            program = standIn(m_dir, program, "echo \"$5 is not a Word Document.\" >&2; exit 1");
+        else if (program.isEmpty() && !haveAntiword())
+            QSKIP("antiword is not installed");
+        if (!program.isEmpty())
+            converter.setProgram(program);
+        const documents::TextResult r = convert(converter, dataPath(file));
+        QCOMPARE(r.error, error);
+        QVERIFY(r.text.isEmpty());
+        QVERIFY(!converter.isRunning());
+        if (program.endsWith(QLatin1String("fail")))
+            QCOMPARE(r.detail, QStringLiteral("is not a Word Document."));
+        if (error == Error::ConverterMissing)
+            QVERIFY(documents::describe(r).contains(QStringLiteral("Debian package “antiword”")));
+    }
+
+    // A converter that hangs is stopped at the limit (reached here without waiting for it).
+    void converterStoppedAtTheLimitOrOnCancel_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("time limit") << false;
+        QTest::newRow("cancel") << true;
+    }
+    void converterStoppedAtTheLimitOrOnCancel()
+    {
+        QFETCH(bool, cancel);
+        DocConverter converter;
+        converter.setProgram(standIn(m_dir, QStringLiteral("sleeper"), "exec sleep 60"));
+        converter.setTimeLimit(5000);
+        QSignalSpy spy(&converter, &DocConverter::finished);
+        converter.start(dataPath(QStringLiteral("sample.doc")));
+        QVERIFY(converter.isRunning());
+        if (cancel)
+            converter.cancel();
+        else
+            converter.timeLimitReached();
+        QVERIFY(spy.wait(3000));
+        QCOMPARE(spy.size(), 1);
+        const auto r = spy.first().first().value<documents::TextResult>();
+        QCOMPARE(r.error, cancel ? Error::Cancelled : Error::ConverterTimedOut);
+        QVERIFY(!converter.isRunning());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Documents)
+#include "tst_documents.moc"

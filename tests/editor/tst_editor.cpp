@@ -1,0 +1,388 @@
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
+#include "app/frmMain.h"
+#include "documents/DocConverter.h"
+#include "editor/frmEditText.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QString dataPath(const QString &name)
+{
+    return QStringLiteral(CUESCROLL_TEST_DATA "/") + name;
+}
+
+QString expectedText()
+{
+    QFile f(dataPath(QStringLiteral("sample_expected.txt")));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+}
+
+QString withCrLf(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void click(QWidget &w, const char *name)
+{
+    auto *b = w.findChild<QToolButton *>(QLatin1String(name));
+    QVERIFY2(b, name);
+    b->click();
+}
+
+RichTextView *body(QWidget &w)
+{
+    return w.findChild<RichTextView *>(QStringLiteral("rtBody"));
+}
+
+} // namespace
+
+class tst_Editor : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FakePlatform m_platform;
+
+    std::unique_ptr<frmMain> makeMain(FakeDialogs &dialogs)
+    {
+        auto w = std::make_unique<frmMain>(m_platform, dialogs);
+        w->resize(1000, 700);
+        w->show();
+        w->rtDoc->setText(QStringLiteral("The old script\r\nof four words"));
+        w->lblWords->setText(QStringLiteral("4 Words"));
+        return w;
+    }
+
+    // Opens the file in a fresh editor and waits for a .doc conversion to end.
+    void openInEditor(frmEditText &editor, FakeDialogs &dialogs, const QString &path)
+    {
+        dialogs.fileNames << path;
+        QSignalSpy spy(editor.converter(), &DocConverter::finished);
+        click(editor, "cmdOpen");
+        if (editor.isConverting())
+            QVERIFY(spy.wait(10000));
+    }
+
+    // Writes the sample text in one encoding into the temporary folder.
+    QString textFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
+
+    void opensEveryReadableKind_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        const QString expected = expectedText();
+        const QByteArray utf8 = expected.toUtf8();
+        QStringEncoder utf16(QStringEncoder::Utf16LE);
+        QTest::newRow("utf-8") << dataPath("sample_expected.txt") << expected;
+        QTest::newRow("utf-8 with bom") << textFile("bom.txt", "\xEF\xBB\xBF" + utf8) << expected;
+        QTest::newRow("utf-16") << textFile("utf16.txt", "\xFF\xFE" + QByteArray(utf16(expected)))
+                                << expected;
+        QTest::newRow("windows-1252") << textFile("cp1252.txt", "Gr\xFC\xDF"
+                                                                "e \x80 caf\xE9\r\nzwei")
+                                      << QString::fromUtf8("Grüße € café\nzwei");
+        QTest::newRow("rtf") << dataPath("sample.rtf") << expected;
+        QTest::newRow("docx") << dataPath("sample.docx") << expected;
+        QTest::newRow("odt") << dataPath("sample.odt") << expected;
+        QTest::newRow("docx named .doc") << dataPath("bad/docx_renamed.doc") << expected;
+        QTest::newRow("text named .doc") << dataPath("bad/text_renamed.doc") << QString();
+    }
+    void opensEveryReadableKind()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        openInEditor(editor, dialogs, path);
+        QCOMPARE(dialogs.messages(), QStringList());
+        if (text.isEmpty())
+            QVERIFY(!body(editor)->Text().isEmpty());
+        else
+            QCOMPARE(body(editor)->Text().trimmed(), withCrLf(text));
+    }
+
+    void opensAWordDocumentWithoutBlocking()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty())
+            QSKIP("antiword is not installed (scripts/install-deps installs it)");
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        dialogs.fileNames << dataPath(QStringLiteral("sample.doc"));
+        QSignalSpy spy(editor.converter(), &DocConverter::finished);
+        click(editor, "cmdOpen");
+        QVERIFY(editor.isConverting()); // returned at once, the event loop keeps running
+        QCOMPARE(editor.cursor().shape(), Qt::WaitCursor);
+        QVERIFY(!editor.cmdDone->isEnabled());
+        QVERIFY(spy.wait(10000));
+        QVERIFY(editor.cmdDone->isEnabled());
+        QCOMPARE(editor.cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(body(editor)->Text().startsWith(QStringLiteral("P1 First paragraph, plain ASCII.\r\nP2 Gr")));
+    }
+
+    // Every file that cannot be read says so, naming the file, and leaves the text as it was.
+    void badFilesLeaveTheTextAlone_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << dataPath("missing.txt") << "does not exist";
+        QTest::newRow("folder") << dataPath("bad") << "not a file";
+        QTest::newRow("empty") << dataPath("bad/empty.doc") << "empty";
+        QTest::newRow("random .doc") << dataPath("bad/random.doc") << "neither text nor a document";
+        QTest::newRow("random .docx") << dataPath("bad/random.docx") << "neither text nor a document";
+        QTest::newRow("bomb") << dataPath("bad/bomb.docx") << "unpack to more than";
+        QTest::newRow("truncated docx") << dataPath("bad/truncated.docx") << "damaged";
+        QTest::newRow("corrupt xml") << dataPath("bad/corrupt_xml.docx") << "damaged";
+        QTest::newRow("converter crash") << dataPath("bad/converter_crash.doc") << "crashed";
+        QTest::newRow("truncated doc") << dataPath("bad/truncated_sample.doc") << "could not read it";
+    }
+    void badFilesLeaveTheTextAlone()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        if (path.endsWith(QLatin1String(".doc")) && !path.endsWith(QLatin1String("y.doc")) &&
+            QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty())
+            QSKIP("antiword is not installed");
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        editor.show();
+        body(editor)->setText(QStringLiteral("typed text"));
+        openInEditor(editor, dialogs, path);
+        QCOMPARE(body(editor)->Text(), QStringLiteral("typed text"));
+        QCOMPARE(dialogs.shown.size(), 2);
+        const FakeDialogs::Shown &m = dialogs.shown.last();
+        QCOMPARE(m.kind, QStringLiteral("message"));
+        QCOMPARE(m.icon, Dialogs::Icon::Warning);
+        QVERIFY2(m.text.contains(QFileInfo(path).fileName()), qPrintable(m.text));
+        QVERIFY2(m.text.contains(reason), qPrintable(m.text));
+    }
+
+    // The wait for the converter shows a progress dialog after a second; its Cancel stops it.
+    void slowConverterCanBeCancelled()
+    {
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        editor.show();
+        body(editor)->setText(QStringLiteral("kept"));
+        const QString sleeper = m_dir.filePath(QStringLiteral("sleeper"));
+        QFile f(sleeper);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nexec sleep 60\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        editor.converter()->setProgram(sleeper);
+        dialogs.fileNames << dataPath(QStringLiteral("sample.doc"));
+        click(editor, "cmdOpen");
+        QVERIFY(editor.isConverting());
+        QVERIFY(!editor.progressDialog());
+        editor.timBusy_Timer();
+        QProgressDialog *progress = editor.progressDialog();
+        QVERIFY(progress && progress->isVisible());
+        QSignalSpy spy(editor.converter(), &DocConverter::finished);
+        auto *cancel = progress->findChild<QPushButton *>();
+        QVERIFY(cancel);
+        QCOMPARE(cancel->text(), QStringLiteral("&Cancel"));
+        cancel->click();
+        QVERIFY(spy.wait(3000));
+        QVERIFY(!editor.isConverting());
+        QVERIFY(!editor.progressDialog());
+        QCOMPARE(body(editor)->Text(), QStringLiteral("kept"));
+        QVERIFY(dialogs.messages().last().contains(QStringLiteral("cancelled")));
+    }
+
+    void openDialog()
+    {
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        body(editor)->setText(QStringLiteral("x"));
+        dialogs.fileNames << QStringLiteral("   ");
+        click(editor, "cmdOpen");
+        click(editor, "cmdOpen"); // cancelled: no name
+        QCOMPARE(dialogs.shown.size(), 2);
+        QCOMPARE(dialogs.shown.first().title, QStringLiteral("Select the file"));
+        QCOMPARE(dialogs.shown.first().dir, QCoreApplication::applicationDirPath());
+        QCOMPARE(
+            dialogs.shown.first().filter,
+            QStringLiteral(
+                "Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)"));
+        QCOMPARE(body(editor)->Text(), QStringLiteral("x"));
+    }
+
+    void save_data()
+    {
+        QTest::addColumn<QString>("typed");   // the name given in the dialog
+        QTest::addColumn<QString>("written"); // the file that must appear
+        QTest::newRow("txt") << "a.txt"
+                             << "a.txt";
+        QTest::newRow("upper-case TXT") << "b.TXT"
+                                        << "b.TXT";
+        QTest::newRow("no ending") << "script"
+                                   << "script.txt";
+        QTest::newRow("another ending") << "notes.md"
+                                        << "notes.md";
+    }
+    void save()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        body(editor)->setText(QString::fromUtf8("Grüße\r\n日本"));
+        dialogs.fileNames << m_dir.filePath(typed);
+        click(editor, "cmdSave");
+        QCOMPARE(dialogs.shown.first().title, QStringLiteral("Save this file"));
+        QCOMPARE(dialogs.shown.first().filter, QStringLiteral("Text Files (*.txt)"));
+        QCOMPARE(dialogs.shown.first().dir, QCoreApplication::applicationDirPath());
+        const QString path = m_dir.filePath(written);
+        QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Saved|The file has been saved : ") + path});
+        QCOMPARE(dialogs.shown.last().icon, Dialogs::Icon::Information);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QString::fromUtf8("Grüße\r\n日本\r\n").toUtf8());
+    }
+
+    void saveFailureSaysSo()
+    {
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        dialogs.fileNames << m_dir.filePath(QStringLiteral("no folder/x.txt"));
+        click(editor, "cmdSave");
+        QCOMPARE(dialogs.shown.last().icon, Dialogs::Icon::Critical);
+        QVERIFY(dialogs.shown.last().text.contains(QStringLiteral("x.txt")));
+        QVERIFY(dialogs.shown.last().text.contains(QStringLiteral("could not be saved")));
+    }
+
+    // Done hands the text, the script colour and the word count to the prompter.
+    void done_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("empty box") << ""
+                                   << "0 Words";
+        QTest::newRow("one word a line") << "one\r\ntwo\r\nthree"
+                                         << "3 Words";
+        QTest::newRow("one word") << "hello"
+                                  << "1 Words";
+    }
+    void done()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, words);
+        FakeDialogs dialogs;
+        auto w = makeMain(dialogs);
+        w->rtDoc->setTag(QStringLiteral("255")); // red
+        w->rtDoc->setSelStart(0);
+        w->rtDoc->setSelLength(3);
+        w->rtDoc->setSelColor(0xFF00); // a marker highlight that must go
+        twips::setTop(w->rtDoc, -500);
+        dialogs.modals << [&](QWidget &editor) -> int {
+            body(editor)->setText(text);
+            click(editor, "cmdDone");
+            return 0;
+        };
+        w->DoAction(QStringLiteral("EditText"));
+        QCOMPARE(dialogs.shown.first().text, QStringLiteral("frmEditText"));
+        QCOMPARE(w->rtDoc->Text(), text);
+        QCOMPARE(w->lblWords->text(), words);
+        QCOMPARE(twips::top(w->rtDoc), 0.0f);
+        QCOMPARE(w->rtDoc->SelLength(), 0);
+        for (QTextBlock b = w->rtDoc->document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                QCOMPARE(it.fragment().charFormat().foreground().color(), QColor(255, 0, 0));
+        }
+    }
+
+    // Cancel, and the close box, change nothing, whatever happened in the editor before.
+    void cancelChangesNothing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("type, Cancel") << "type";
+        QTest::newRow("clear, Cancel") << "clear";
+        QTest::newRow("open, Cancel") << "open";
+        QTest::newRow("type, close box") << "close";
+    }
+    void cancelChangesNothing()
+    {
+        QFETCH(QString, action);
+        FakeDialogs dialogs;
+        auto w = makeMain(dialogs);
+        const QByteArray rtfBefore = w->rtDoc->TextRTF();
+        QString atLoad, afterAction;
+        dialogs.modals << [&](QWidget &editor) -> int {
+            atLoad = body(editor)->Text();
+            if (action == QLatin1String("clear")) {
+                click(editor, "cmdClear");
+            } else if (action == QLatin1String("open")) {
+                dialogs.fileNames << dataPath(QStringLiteral("sample.docx"));
+                click(editor, "cmdOpen");
+            } else {
+                QTest::keyClicks(body(editor), QStringLiteral("more"));
+            }
+            afterAction = body(editor)->Text();
+            if (action == QLatin1String("close"))
+                editor.close();
+            else
+                click(editor, "cmdCancel");
+            return 0;
+        };
+        w->DoAction(QStringLiteral("EditText"));
+        QVERIFY(dialogs.modals.isEmpty());
+        QCOMPARE(atLoad, QStringLiteral("The old script\r\nof four words"));
+        QVERIFY(afterAction != atLoad);
+        QCOMPARE(w->rtDoc->TextRTF(), rtfBefore);
+        QCOMPARE(w->lblWords->text(), QStringLiteral("4 Words"));
+    }
+
+    void reopenedEditorShowsTheCurrentScript()
+    {
+        FakeDialogs dialogs;
+        auto w = makeMain(dialogs);
+        QStringList seen;
+        auto record = [&](QWidget &editor) -> int {
+            seen << body(editor)->Text();
+            body(editor)->setText(QStringLiteral("typed then cancelled"));
+            click(editor, "cmdCancel");
+            return 0;
+        };
+        dialogs.modals << record << [&](QWidget &editor) -> int {
+            seen << body(editor)->Text();
+            body(editor)->setText(QStringLiteral("new script"));
+            click(editor, "cmdDone");
+            return 0;
+        } << record;
+        w->DoAction(QStringLiteral("EditText"));
+        w->DoAction(QStringLiteral("EditText"));
+        w->DoAction(QStringLiteral("EditText"));
+        const QString old = QStringLiteral("The old script\r\nof four words");
+        QCOMPARE(seen, (QStringList{old, old, QStringLiteral("new script")}));
+    }
+};
+
+QTEST_MAIN(tst_Editor)
+#include "tst_editor.moc"
