@@ -3,13 +3,17 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "line/frmLine.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QPaintEvent>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <utility>
 
 namespace {
 
@@ -28,6 +32,21 @@ QString words(int count)
     }
     return text;
 }
+
+// Counts the pixels a widget is asked to paint.
+class PaintedArea : public QObject
+{
+public:
+    qint64 pixels = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
+                pixels += qint64(r.width()) * r.height();
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -79,6 +98,34 @@ private Q_SLOTS:
             w.timTick_Timer();
             w.picBack->repaint();
         }
+    }
+
+    // The step as the event loop shows it: only what the step left dirty is painted and flushed.
+    void clockStepAsShown()
+    {
+        frmMain w(m_platform, m_dialogs);
+        w.resize(1800, 1000);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.rtDoc->setText(words(20000));
+        w.Form_Resize();
+        w.sldSpeed->setValue(16);
+        w.lineWindow->ResizeLine(); // as its timer would by now
+        QCoreApplication::processEvents();
+        PaintedArea painted;
+        w.rtDoc->viewport()->installEventFilter(&painted);
+        int steps = 0;
+        QBENCHMARK
+        {
+            m_platform.now += 20;
+            w.timTick_Timer();
+            QCoreApplication::sendPostedEvents(&w, QEvent::UpdateRequest);
+            ++steps;
+        }
+        static bool told = false; // the benchmark runs this function several times
+        if (!std::exchange(told, true))
+            qInfo("script pixels painted per step: %lld of %d", painted.pixels / qMax(1, steps),
+                  w.rtDoc->viewport()->width() * w.picBack->height());
     }
 
     void lineOfTheLastCharacter()

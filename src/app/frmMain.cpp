@@ -306,6 +306,8 @@ void frmMain::InitPrompter()
         lineWindow->show();
         lineWindow->raise();
     }
+    if (!lineDrag)
+        connectLineHandles();
 
     picBack->setCursor(Qt::IBeamCursor);
     twips::setHeight(picMove, 460 - twips::height(picResize));

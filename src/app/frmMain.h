@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class ControlDrag;
 class Dialogs;
 class Platform;
 class QLabel;
@@ -49,6 +50,16 @@ public:
     // One wheel event over the viewport, in angle units (120 per classic notch).
     void HandleWheel(int angleDelta);
     void Form_Resize();
+    // The reading line's handles: a press begins a drag; the window surface, the move handle and
+    // the viewport hear where it passes and where it is dropped (y in their own twips).
+    void picMove_MouseDown();
+    void picResize_MouseDown();
+    void Form_DragOver(QWidget *Source, float X, float Y);
+    void picMove_DragOver(QWidget *Source, float X, float Y);
+    void picBack_DragOver(QWidget *Source, float X, float Y);
+    void picBack_DragDrop(QWidget *Source, float X, float Y);
+    void Form_DragDrop(QWidget *Source, float X, float Y);
+    void picMove_DragDrop(QWidget *Source, float X, float Y);
 
     // State of a run (read by tests and the windows this one hands data to).
     bool bRunning = false;
@@ -127,6 +138,10 @@ private:
     bool m_unloaded = false;
     bool m_lineSettled = false; // the line has had its first placement on screen
     WheelAccumulator m_wheel;
+    void connectLineHandles();
+
+public:
+    ControlDrag *lineDrag = nullptr; // the drag of the reading line's handles
 
 public:
     // Controls, named as in the window's design.

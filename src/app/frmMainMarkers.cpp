@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
 #include "ui/Dialogs.h"
@@ -56,6 +57,8 @@ void frmMain::EnterMarkMode()
     twips::setRect(rtMirror, twips::rect(rtDoc));
 
     twips::setRect(picMark, twips::rect(picPanel));
+    // The band moves into the mirror now rather than at the overlay's next tick.
+    lineWindow->ResizeLine();
 }
 
 void frmMain::cmdMark_Click()
@@ -79,6 +82,7 @@ void frmMain::cmdCancel_Click()
 {
     rtDoc->show();
     rtMirror->hide();
+    lineWindow->ResizeLine();
     picMark->hide();
     if (!bFullScreen) // the full-screen view has no panel
         picPanel->show();

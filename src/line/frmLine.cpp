@@ -1,15 +1,19 @@
 #include "line/frmLine.h"
 
 #include "ui/Colors.h"
-#include "ui/Twips.h"
 
+#include <QAbstractScrollArea>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 // Half opacity: the text beneath stays readable through the band.
 constexpr int kAlpha = 128;
+// The band stops short of the line's right end by this much.
+constexpr float kNarrower = 60;
 } // namespace
 
 frmLine::frmLine(QWidget *parent) : QWidget(parent), m_color(colors::rgb(0x80, 0xFF, 0x80))
@@ -19,6 +23,7 @@ frmLine::frmLine(QWidget *parent) : QWidget(parent), m_color(colors::rgb(0x80, 0
     // Not opaque: what lies beneath must show through the translucent fill.
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setCursor(Qt::ArrowCursor);
     twips::move(this, 0, 0, 4680, 3090);
 
     timResize = new QTimer(this);
@@ -34,10 +39,12 @@ void frmLine::setLineColor(qint32 color)
     update();
 }
 
-void frmLine::setSources(const QWidget *picBack, const QWidget *picLine)
+void frmLine::setSources(QWidget *picBack, const QWidget *picLine)
 {
     m_picBack = picBack;
     m_picLine = picLine;
+    // A click on the band over a view that takes no pointer input would reach the viewport.
+    picBack->installEventFilter(this);
     connect(timResize, &QTimer::timeout, this, &frmLine::ResizeLine, Qt::UniqueConnection);
     timResize->start();
 }
@@ -46,11 +53,80 @@ void frmLine::ResizeLine()
 {
     if (!m_picBack || !m_picLine)
         return;
-    // A child of the prompter window: its client coordinates need no allowance for a frame.
+    const twips::Rect back = twips::rect(m_picBack);
     const twips::Rect line = twips::rect(m_picLine);
-    twips::move(this, twips::left(m_picBack) + line.left, twips::top(m_picBack) + line.top, line.width - 60,
-                line.height);
+    m_inBack = {line.left, line.top, line.width - kNarrower, line.height};
+    m_band = {back.left + line.left, back.top + line.top, m_inBack.width, m_inBack.height};
+    settleIn(topView());
+    place();
     setLineColor(colors::backColor(m_picLine));
+}
+
+// The script view in front inside the viewport: later children lie on top.
+QAbstractScrollArea *frmLine::topView() const
+{
+    const QObjectList &children = m_picBack->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *view = qobject_cast<QAbstractScrollArea *>(*it);
+        if (view && view->isVisible())
+            return view;
+    }
+    return nullptr;
+}
+
+void frmLine::settleIn(QAbstractScrollArea *view)
+{
+    QWidget *host = view ? view->viewport() : m_picBack.data();
+    if (parentWidget() == host)
+        return;
+    if (m_view)
+        m_view->removeEventFilter(this);
+    m_view = view;
+    if (view)
+        view->installEventFilter(this); // to stay put while the view moves under it
+    setParent(host);
+    show();
+}
+
+// Lays the band over its place in the viewport, whatever the view it lies in has moved to.
+void frmLine::place()
+{
+    const QRect inBack(twips::toPixels(m_inBack.left), twips::toPixels(m_inBack.top),
+                       std::max(0, twips::toPixels(m_inBack.width)),
+                       std::max(0, twips::toPixels(m_inBack.height)));
+    QWidget *host = parentWidget();
+    const QRect g(host == m_picBack ? inBack.topLeft() : host->mapFrom(m_picBack, inBack.topLeft()),
+                  inBack.size());
+    if (g != geometry())
+        setGeometry(g);
+}
+
+bool frmLine::covers(const QWidget *widget, const QPointF &pos) const
+{
+    if (!isVisible())
+        return false;
+    return rect().contains(mapFrom(widget, pos).toPoint());
+}
+
+bool frmLine::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+        // The script moved by a step: follow at once, so the band neither jumps nor smears.
+        if (watched == m_view && m_picBack)
+            place();
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (watched == m_picBack && parentWidget() != m_picBack &&
+            covers(m_picBack, static_cast<QMouseEvent *>(event)->position()))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmLine::paintEvent(QPaintEvent *event)

@@ -1,11 +1,19 @@
 #pragma once
 
+#include "ui/Twips.h"
+
+#include <QPointer>
 #include <QWidget>
 #include <QtGlobal>
 
+class QAbstractScrollArea;
 class QTimer;
 
-// The reading line: a translucent band laid over the script inside the prompter window.
+// The reading line as the operator sees it: a band in the line colour at half opacity over the script.
+// It decides its place from the prompter's hidden line on every tick of timResize, and lives inside
+// the script view that is on top (the script, or its mirror in mark mode), so that the moving script
+// keeps no translucent sibling over it and a scroll step repaints only the strip that comes into view
+// and the band. Clicks on the band are taken and ignored.
 class frmLine : public QWidget
 {
     Q_OBJECT
@@ -16,22 +24,34 @@ public:
     qint32 lineColor() const { return m_color; }
     void setLineColor(qint32 color);
 
-    // The prompter's viewport and its hidden reading line, which this overlay follows.
-    void setSources(const QWidget *picBack, const QWidget *picLine);
+    // The prompter's viewport and its hidden reading line, which this band follows.
+    void setSources(QWidget *picBack, const QWidget *picLine);
 
-    // Lays the overlay exactly over the reading line and takes its colour; timResize runs it.
+    // Lays the band exactly over the reading line and takes its colour; timResize runs it.
     void ResizeLine();
+
+    // Where the band lies, in the prompter window's client twips.
+    twips::Rect band() const { return m_band; }
 
     QTimer *timResize = nullptr;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    QAbstractScrollArea *topView() const;
+    void settleIn(QAbstractScrollArea *view);
+    void place();
+    bool covers(const QWidget *widget, const QPointF &pos) const;
+
     qint32 m_color;
-    const QWidget *m_picBack = nullptr;
+    QPointer<QWidget> m_picBack;
     const QWidget *m_picLine = nullptr;
+    QPointer<QAbstractScrollArea> m_view; // the script view the band lies in
+    twips::Rect m_inBack;                 // the band in the viewport's twips
+    twips::Rect m_band;
 };

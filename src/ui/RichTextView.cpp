@@ -35,6 +35,10 @@ RichTextView::RichTextView(Input input, QWidget *parent)
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setContextMenuPolicy(Qt::NoContextMenu);
         document()->setDocumentMargin(0);
+        // Opaque, so that moving the view by a scroll step lets the toolkit shift what is already
+        // on screen and paint only the strip that comes into view.
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
     }
     if (input == Input::None) {
         setTextInteractionFlags(Qt::NoTextInteraction);
