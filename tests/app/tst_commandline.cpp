@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+
 using commandline::Request;
 
 class tst_CommandLine : public QObject
@@ -110,6 +112,7 @@ private Q_SLOTS:
         QVERIFY2(opened.open(QIODevice::ReadOnly), qPrintable(r.file));
         QCOMPARE(opened.readAll(), QByteArray("Bonsoir.\n"));
         QVERIFY(r.file.endsWith(QStringLiteral(".txt")));
+        std::remove(raw.constData()); // QTemporaryDir cannot name it either
     }
 
     void toolkitOptions_data()

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -292,6 +293,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs.messages(), QStringList());
         QCOMPARE(w->rtDoc->Text().trimmed(), QStringLiteral("Bonsoir et bienvenue."));
         QCOMPARE(w->lblWords->text(), QStringLiteral("3 Words"));
+        std::remove(raw.constData()); // QTemporaryDir cannot name it either
     }
 };
 
