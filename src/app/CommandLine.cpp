@@ -111,7 +111,7 @@ Request parse(const QList<QByteArray> &arguments)
 
     if (!parser.parse(decoded))
         return mistake(parser.errorText().replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    if (parser.isSet(help))
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return print(helpText(parser), 0);
     if (parser.isSet(version))
         return print(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion(), 0);

@@ -53,6 +53,8 @@ private Q_SLOTS:
                                    << "cuescroll: one script at a time, 2 given.";
         QTest::newRow("--help") << QList<QByteArray>{"cuescroll", "--help"} << 0 << ""
                                 << "[FILE]";
+        QTest::newRow("--help-all") << QList<QByteArray>{"cuescroll", "--help-all"} << 0 << ""
+                                    << "[FILE]";
         QTest::newRow("-h with a file") << QList<QByteArray>{"cuescroll", plain, "-h"} << 0 << ""
                                         << "--version";
         QTest::newRow("--version") << QList<QByteArray>{"cuescroll", "--version"} << 0 << ""
