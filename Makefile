@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build run test test-sanitize format-check bench clean
+.PHONY: all deps configure build run test test-sanitize format-check bench package install clean
 
 all: build
 
@@ -37,6 +37,15 @@ test-sanitize: deps
 # Every C++ file as the repository's .clang-format lays it out; changes nothing.
 format-check: deps
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+# A Debian package (build/cuescroll_<version>_<arch>.deb), and installing under PREFIX.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	dpkg-deb --info $(BUILD)/cuescroll_*.deb
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_scroll

@@ -1,15 +1,70 @@
+#include "app/CommandLine.h"
 #include "app/frmMain.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+void nameTheProgram()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Cuescroll"));
+    QCoreApplication::setApplicationName(QStringLiteral("Cuescroll"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CUESCROLL_VERSION));
+}
+
+QList<QByteArray> argumentsOf(int argc, char *argv[])
+{
+    QList<QByteArray> out;
+    for (int i = 0; i < argc; ++i)
+        out << QByteArray(argv[i]);
+    return out;
+}
+
+int printed(const commandline::Request &request)
+{
+    const QByteArray text = request.output.toLocal8Bit();
+    std::fputs(text.constData(), request.toStdErr() ? stderr : stdout);
+    return request.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    const QList<QByteArray> given = argumentsOf(argc, argv);
+    std::optional<commandline::Request> request;
+    // --help, --version and mistakes need no display; Qt's own window options do, and only
+    // QApplication knows them.
+    if (std::none_of(given.begin(), given.end(), commandline::isToolkitOption)) {
+        int probeArgc = argc;
+        QCoreApplication probe(probeArgc, argv);
+        nameTheProgram();
+        request = commandline::parse(given);
+        if (request->action == commandline::Request::Action::Print)
+            return printed(*request);
+    }
+
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Cuescroll"));
-    QCoreApplication::setApplicationName(QStringLiteral("Cuescroll"));
+    nameTheProgram();
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.cuescroll.Cuescroll"));
+    if (!request) {
+        request = commandline::parse(argumentsOf(argc, argv));
+        if (request->action == commandline::Request::Action::Print)
+            return printed(*request);
+    }
 
     frmMain window;
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
     window.showMaximized();
+    if (!request->file.isEmpty()) {
+        // Once the window is up, so that a message about the file has a window to stand over.
+        QTimer::singleShot(0, &window, [&window, file = request->file] { window.OpenScript(file); });
+    }
     return app.exec();
 }

@@ -99,6 +99,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     createControls();
     Form_Load();
+    EnableDrops();
 }
 
 frmMain::~frmMain()

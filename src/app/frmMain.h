@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/Documents.h"
 #include "markers/CMarkers.h"
 #include "scroll/WheelAccumulator.h"
 
@@ -9,6 +10,7 @@
 
 class ControlDrag;
 class Dialogs;
+class DocConverter;
 class Platform;
 class QLabel;
 class QLineEdit;
@@ -167,4 +169,23 @@ public:
     QToolButton *cmdMark = nullptr;
     QLabel *lblHeightFinder = nullptr;
     frmLine *lineWindow = nullptr;
+
+    // Opening a script from the command line or a file dropped on the viewport: the script becomes
+    // what the editor's Done would have made of that file. A Word 97-2003 document arrives later.
+public:
+    void OpenScript(const QString &path);
+    // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
+    void ApplyScript(const QString &text);
+    // The editor, a dialog or a message is open over the prompter.
+    bool ModalWindowOpen() const;
+    // The converter of a .doc being opened (null until the first one).
+    DocConverter *openingConverter() const { return m_opening; }
+
+private:
+    void EnableDrops();
+    void ScriptReplaced();
+    void CancelOpening();
+    void OpeningFinished(const documents::TextResult &result);
+    DocConverter *m_opening = nullptr;
+    QString m_openingPath;
 };

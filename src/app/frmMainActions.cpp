@@ -67,13 +67,12 @@ void frmMain::DoAction(const QString &sAction)
 
 void frmMain::EditTextAction()
 {
+    CancelOpening();
     frmEditText editor(m_dialogs, this);
     editor.rtDoc = rtDoc;
     editor.lblWords = lblWords;
     m_dialogs.showModal(editor);
-    Form_Resize();
-    twips::setTop(rtDoc, 0);
-    UpdateProgress(false);
+    ScriptReplaced();
 }
 
 void frmMain::OptionsAction() {}

@@ -6,6 +6,8 @@
 #ifdef Q_OS_WIN
 #include <timeapi.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -58,4 +60,16 @@ Platform &Platform::system()
 {
     static SystemPlatform instance;
     return instance;
+}
+
+bool Platform::symlinkRaw(const QByteArray &target, const QByteArray &link)
+{
+#ifdef Q_OS_WIN
+    // Windows hands programs their arguments in UTF-16: every name arrives intact.
+    Q_UNUSED(target);
+    Q_UNUSED(link);
+    return false;
+#else
+    return ::symlink(target.constData(), link.constData()) == 0;
+#endif
 }

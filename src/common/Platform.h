@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -18,6 +19,9 @@ public:
 
     // The process-wide real implementation.
     static Platform &system();
+
+    // A symbolic link at `link` to `target`, both as raw bytes of the file system's names.
+    static bool symlinkRaw(const QByteArray &target, const QByteArray &link);
 };
 
 // Milliseconds from `earlier` to `later` on the wrapping counter.

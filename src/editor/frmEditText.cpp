@@ -1,6 +1,7 @@
 #include "editor/frmEditText.h"
 
 #include "documents/DocConverter.h"
+#include "editor/ScriptFile.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -17,7 +18,6 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTextCursor>
 #include <QToolButton>
 
 #include <algorithm>
@@ -109,28 +109,14 @@ void frmEditText::OpenFile(const QString &path)
 {
     if (isConverting())
         return;
-    const documents::FileData file = documents::readScriptFile(path);
-    if (!file.ok()) {
-        openFailed(path, documents::describe(file));
-        return;
-    }
-    switch (file.kind) {
-    case documents::Kind::PlainText:
-    case documents::Kind::Rtf: {
-        const RichTextView::LoadResult r = rtBody->LoadFile(path);
-        if (!r.ok)
-            m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), r.error);
+    const scriptfile::Opened opened = scriptfile::open(path, *rtBody);
+    switch (opened.state) {
+    case scriptfile::Opened::State::Loaded:
         break;
-    }
-    case documents::Kind::Zip: {
-        const documents::TextResult r = documents::readPackageText(file.data);
-        if (r.ok())
-            rtBody->setText(r.text);
-        else
-            openFailed(path, documents::describe(r));
+    case scriptfile::Opened::State::Failed:
+        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
         break;
-    }
-    case documents::Kind::WordBinary:
+    case scriptfile::Opened::State::NeedsConverter:
         // The converter runs on its own; the window keeps painting and can still be closed.
         m_convertingPath = path;
         setCursor(Qt::WaitCursor);
@@ -195,7 +181,7 @@ void frmEditText::conversionFinished(const documents::TextResult &result)
 void frmEditText::openFailed(const QString &path, const QString &reason)
 {
     m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"),
-                      tr("The file “%1” cannot be opened: %2.").arg(shownPath(path), reason));
+                      scriptfile::failureMessage(path, reason));
 }
 
 void frmEditText::cmdSave_Click()
@@ -223,21 +209,10 @@ void frmEditText::cmdClear_Click()
 
 void frmEditText::cmdDone_Click()
 {
-    const QString text = rtBody->Text();
-    if (rtDoc) {
-        rtDoc->setText(text);
-        // Inside one edit block the selection and the colour do not lay the long text out twice;
-        // the prompter's layout that follows does it once.
-        QTextCursor batch(rtDoc->document());
-        batch.beginEditBlock();
-        rtDoc->setSelStart(0);
-        rtDoc->setSelLength(rtDoc->textLength());
-        rtDoc->setSelColor(rtDoc->Tag().toInt());
-        rtDoc->setSelLength(0);
-        batch.endEditBlock();
-    }
-    if (lblWords)
-        lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
+    if (rtDoc)
+        scriptfile::apply(*rtDoc, lblWords, rtBody->Text());
+    else if (lblWords)
+        lblWords->setText(QString::number(documents::CountWords(rtBody->Text())) + QStringLiteral(" Words"));
     close();
 }
 

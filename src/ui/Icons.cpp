@@ -499,4 +499,9 @@ QIcon app()
     return make(drawApp, QStringLiteral("app"));
 }
 
+void paintApp(QPainter &painter)
+{
+    drawApp(painter);
+}
+
 } // namespace icons

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainter>
 #include <QString>
 #include <QStringList>
 
@@ -19,5 +20,7 @@ QIcon editor(const QString &key);
 
 // The window icon.
 QIcon app();
+// The window icon's drawing on a 16-unit square, for renderings outside the program (desktop icons).
+void paintApp(QPainter &painter);
 
 } // namespace icons

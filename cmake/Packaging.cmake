@@ -1,0 +1,22 @@
+# `make package`: a Debian package of what `cmake --install` lays out, under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME cuescroll)
+set(CPACK_PACKAGE_VENDOR Cuescroll)
+set(CPACK_PACKAGE_CONTACT "Cuescroll developers <cuescroll@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "script prompter that scrolls a script up the screen")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Load or type a script and Cuescroll shows it in large type, scrolling it steadily up the\n\
+screen at the speed you set, with a translucent reading line at the height the presenter reads\n\
+from. It opens plain text, Rich Text Format, Word and OpenDocument text.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION video)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# The libraries the program links come from dpkg-shlibdeps; Qt's platform plugins and the fonts the
+# script view measures with are loaded at run time, where it cannot see them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# .doc files are read through antiword; the help page opens through the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, xdg-utils")
+include(CPack)

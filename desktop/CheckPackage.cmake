@@ -1,0 +1,58 @@
+# Builds the Debian package into WORK_DIR and reads it back with dpkg-deb.
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+execute_process(COMMAND ${CPACK} -G DEB -B ${WORK_DIR} --config ${BUILD_DIR}/CPackConfig.cmake
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cpack failed:\n${out}\n${err}")
+endif()
+file(GLOB debs ${WORK_DIR}/*.deb)
+list(LENGTH debs count)
+if(NOT count EQUAL 1)
+  message(FATAL_ERROR "expected one package, found: ${debs}")
+endif()
+
+execute_process(COMMAND dpkg-deb --info ${debs} OUTPUT_VARIABLE info RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb --info failed")
+endif()
+execute_process(COMMAND dpkg-deb --contents ${debs} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb --contents failed")
+endif()
+file(SIZE ${debs} size)
+message(STATUS "${debs}: ${size} bytes\n${info}\n${contents}")
+
+foreach(expected
+    "Package: cuescroll"
+    "Architecture: "
+    "Section: video"
+    "libqt6widgets6"
+    "libc6"
+    "qt6-qpa-plugins"
+    "fonts-liberation2"
+    "Recommends: antiword")
+  string(FIND "${info}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the package's control data lacks \"${expected}\"")
+  endif()
+endforeach()
+
+foreach(expected
+    "./usr/bin/cuescroll"
+    "./usr/share/cuescroll/Settings.ini"
+    "./usr/share/cuescroll/cuescroll-help.html"
+    "./usr/share/applications/${APP_ID}.desktop"
+    "./usr/share/metainfo/${APP_ID}.metainfo.xml"
+    "./usr/share/icons/hicolor/scalable/apps/cuescroll.svg"
+    "./usr/share/icons/hicolor/16x16/apps/cuescroll.png"
+    "./usr/share/icons/hicolor/256x256/apps/cuescroll.png")
+  string(FIND "${contents}" "${expected}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "the package lacks ${expected}")
+  endif()
+endforeach()
+# Nothing of the build tree or the tests goes into it.
+if(contents MATCHES "tst_|render_icons|/build/")
+  message(FATAL_ERROR "the package holds files it should not")
+endif()

@@ -1,0 +1,160 @@
+#include "app/frmMain.h"
+#include "common/LocalPath.h"
+#include "documents/DocConverter.h"
+#include "editor/ScriptFile.h"
+#include "ui/Dialogs.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// The one local file a drag carries, as a path the program can open; empty for text, several
+// files or remote addresses.
+QString droppedFile(const QMimeData *mime)
+{
+    if (!mime || !mime->hasUrls())
+        return {};
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString local = urls.first().toLocalFile();
+    if (!local.contains(QChar::ReplacementCharacter))
+        return local;
+    // Bytes that are not UTF-8 come percent-encoded; QUrl would decode them lossily.
+    return localpath::usable(
+        QByteArray::fromPercentEncoding(urls.first().path(QUrl::FullyEncoded).toLatin1()));
+}
+
+// Takes files dropped on the viewport; everything else dropped there is refused.
+class ScriptDropTarget final : public QObject
+{
+public:
+    ScriptDropTarget(frmMain &prompter, QWidget *viewport) : QObject(viewport), m_prompter(prompter)
+    {
+        viewport->setAcceptDrops(true);
+        viewport->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *drag = static_cast<QDropEvent *>(event);
+            if (wanted(drag->mimeData()).isEmpty())
+                drag->ignore();
+            else
+                drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            const QString path = wanted(drop->mimeData());
+            if (path.isEmpty()) {
+                drop->ignore();
+                return true;
+            }
+            drop->acceptProposedAction();
+            // Opened once the drop is over: a message about the file must not hold up the drag source.
+            QMetaObject::invokeMethod(
+                &m_prompter, [prompter = &m_prompter, path] { prompter->OpenScript(path); },
+                Qt::QueuedConnection);
+            return true;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    QString wanted(const QMimeData *mime) const
+    {
+        if (m_prompter.bMarkMode || m_prompter.ModalWindowOpen())
+            return {};
+        return droppedFile(mime);
+    }
+
+    frmMain &m_prompter;
+};
+
+} // namespace
+
+void frmMain::EnableDrops()
+{
+    new ScriptDropTarget(*this, picBack);
+}
+
+bool frmMain::ModalWindowOpen() const
+{
+    if (QApplication::activeModalWidget())
+        return true;
+    const QList<QWidget *> children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.begin(), children.end(),
+                       [](const QWidget *w) { return w->isWindow() && w->isVisible(); });
+}
+
+void frmMain::OpenScript(const QString &path)
+{
+    // As for Edit Text; and the editor or a dialog over the prompter has the operator's attention.
+    if (bMarkMode || ModalWindowOpen())
+        return;
+    StopPrompter();
+    CancelOpening();
+    RichTextView reader(RichTextView::Input::None);
+    const scriptfile::Opened opened = scriptfile::open(path, reader);
+    switch (opened.state) {
+    case scriptfile::Opened::State::Loaded:
+        ApplyScript(reader.Text());
+        break;
+    case scriptfile::Opened::State::Failed:
+        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
+        break;
+    case scriptfile::Opened::State::NeedsConverter:
+        if (!m_opening) {
+            m_opening = new DocConverter(this);
+            connect(m_opening, &DocConverter::finished, this, &frmMain::OpeningFinished);
+        }
+        m_openingPath = path;
+        picBack->setCursor(Qt::WaitCursor);
+        m_opening->start(path);
+        break;
+    }
+}
+
+void frmMain::OpeningFinished(const documents::TextResult &result)
+{
+    picBack->setCursor(Qt::IBeamCursor);
+    if (result.error == documents::Error::Cancelled)
+        return;
+    if (result.ok())
+        ApplyScript(result.text);
+    else
+        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"),
+                          scriptfile::failureMessage(m_openingPath, documents::describe(result)));
+}
+
+void frmMain::CancelOpening()
+{
+    // What the operator does next (editing, another file) wins over a document still converting.
+    if (m_opening && m_opening->isRunning())
+        m_opening->cancel();
+}
+
+void frmMain::ApplyScript(const QString &text)
+{
+    scriptfile::apply(*rtDoc, lblWords, text);
+    ScriptReplaced();
+}
+
+void frmMain::ScriptReplaced()
+{
+    Form_Resize();
+    twips::setTop(rtDoc, 0);
+    UpdateProgress(false);
+}

@@ -1,0 +1,70 @@
+#include "editor/ScriptFile.h"
+
+#include "documents/Documents.h"
+#include "ui/RichTextView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTextCursor>
+
+namespace scriptfile {
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("frmEditText", text);
+}
+
+} // namespace
+
+Opened open(const QString &path, RichTextView &into)
+{
+    const documents::FileData file = documents::readScriptFile(path);
+    if (!file.ok())
+        return {Opened::State::Failed, failureMessage(path, documents::describe(file))};
+    switch (file.kind) {
+    case documents::Kind::PlainText:
+    case documents::Kind::Rtf: {
+        const RichTextView::LoadResult r = into.LoadFile(path);
+        if (!r.ok)
+            return {Opened::State::Failed, r.error};
+        break;
+    }
+    case documents::Kind::Zip: {
+        const documents::TextResult r = documents::readPackageText(file.data);
+        if (!r.ok())
+            return {Opened::State::Failed, failureMessage(path, documents::describe(r))};
+        into.setText(r.text);
+        break;
+    }
+    case documents::Kind::WordBinary:
+        return {Opened::State::NeedsConverter, {}};
+    }
+    return {Opened::State::Loaded, {}};
+}
+
+QString failureMessage(const QString &path, const QString &reason)
+{
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    return tr("The file “%1” cannot be opened: %2.").arg(shown, reason);
+}
+
+void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
+{
+    rtDoc.setText(text);
+    // Inside one edit block the selection and the colour do not lay the long text out twice;
+    // the prompter's layout that follows does it once.
+    QTextCursor batch(rtDoc.document());
+    batch.beginEditBlock();
+    rtDoc.setSelStart(0);
+    rtDoc.setSelLength(rtDoc.textLength());
+    rtDoc.setSelColor(rtDoc.Tag().toInt());
+    rtDoc.setSelLength(0);
+    batch.endEditBlock();
+    if (lblWords)
+        lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
+}
+
+} // namespace scriptfile

@@ -1,0 +1,139 @@
+#include "app/CommandLine.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using commandline::Request;
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QByteArray script(const QByteArray &name)
+    {
+        const QByteArray path = QFile::encodeName(m_dir.path()) + '/' + name;
+        QFile f(QFile::decodeName(path));
+        if (QFile::encodeName(f.fileName()) == path && f.open(QIODevice::WriteOnly))
+            f.write("Good evening.\n");
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("1.2.3")); }
+
+    void parse_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("args");
+        QTest::addColumn<int>("exitCode"); // -1: the prompter runs
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("says");
+
+        const QByteArray plain = script("news.txt");
+        const QByteArray spaced = script("evening news (final).txt");
+        QTest::newRow("no file") << QList<QByteArray>{"cuescroll"} << -1 << ""
+                                 << "";
+        QTest::newRow("a file") << QList<QByteArray>{"cuescroll", plain} << -1 << QFile::decodeName(plain)
+                                << "";
+        QTest::newRow("spaces") << QList<QByteArray>{"cuescroll", spaced} << -1 << QFile::decodeName(spaced)
+                                << "";
+        QTest::newRow("after --") << QList<QByteArray>{"cuescroll", "--", "-dash.txt"} << -1 << "-dash.txt"
+                                  << "";
+        // The window reports it once it is up.
+        QTest::newRow("missing file")
+            << QList<QByteArray>{"cuescroll", "/nonexistent/x.txt"} << -1 << "/nonexistent/x.txt"
+            << "";
+        QTest::newRow("empty name") << QList<QByteArray>{"cuescroll", ""} << -1 << ""
+                                    << "";
+        QTest::newRow("two files") << QList<QByteArray>{"cuescroll", plain, spaced} << 2 << ""
+                                   << "cuescroll: one script at a time, 2 given.";
+        QTest::newRow("--help") << QList<QByteArray>{"cuescroll", "--help"} << 0 << ""
+                                << "[FILE]";
+        QTest::newRow("--help-all") << QList<QByteArray>{"cuescroll", "--help-all"} << 0 << ""
+                                    << "[FILE]";
+        QTest::newRow("-h with a file") << QList<QByteArray>{"cuescroll", plain, "-h"} << 0 << ""
+                                        << "--version";
+        QTest::newRow("--version") << QList<QByteArray>{"cuescroll", "--version"} << 0 << ""
+                                   << "cuescroll 1.2.3";
+        QTest::newRow("unknown option") << QList<QByteArray>{"cuescroll", "--speed=9", plain} << 2 << ""
+                                        << "Unknown option 'speed'";
+        QTest::newRow("unknown short") << QList<QByteArray>{"cuescroll", "-x"} << 2 << ""
+                                       << "Unknown option 'x'";
+    }
+
+    void parse()
+    {
+        QFETCH(QList<QByteArray>, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, file);
+        QFETCH(QString, says);
+        const Request r = commandline::parse(args);
+        if (exitCode < 0) {
+            QCOMPARE(r.action, Request::Action::Run);
+            QCOMPARE(r.file, file);
+            return;
+        }
+        QCOMPARE(r.action, Request::Action::Print);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.toStdErr(), exitCode != 0);
+        QVERIFY2(r.output.contains(says), qPrintable(r.output));
+        QVERIFY(r.output.endsWith(QLatin1Char('\n')));
+        if (exitCode == 2) {
+            QCOMPARE(r.output.count(QLatin1Char('\n')), 1);
+            QVERIFY(r.output.startsWith(QStringLiteral("cuescroll: ")));
+        }
+    }
+
+    // The help names the files the program reads, so that a site can find what to edit.
+    void helpNamesTheSiteFiles()
+    {
+        const Request r = commandline::parse({"cuescroll", "--help"});
+        QVERIFY(r.output.startsWith(QStringLiteral("Usage: cuescroll [options] [FILE]\n")));
+        QVERIFY(r.output.contains(QStringLiteral("Settings.ini")));
+        QVERIFY(r.output.contains(QStringLiteral("cuescroll-help.html")));
+    }
+
+    // A name that is not UTF-8 still opens the file it names.
+    void latin1Name()
+    {
+        const QByteArray raw = QFile::encodeName(m_dir.path()) + "/caf\xe9.txt";
+        {
+            // Written by bytes: QFile cannot name this file.
+            FILE *f = std::fopen(raw.constData(), "wb");
+            QVERIFY(f);
+            std::fputs("Bonsoir.\n", f);
+            std::fclose(f);
+        }
+        const Request r = commandline::parse({"cuescroll", raw});
+        QCOMPARE(r.action, Request::Action::Run);
+        QFile opened(r.file);
+        QVERIFY2(opened.open(QIODevice::ReadOnly), qPrintable(r.file));
+        QCOMPARE(opened.readAll(), QByteArray("Bonsoir.\n"));
+        QVERIFY(r.file.endsWith(QStringLiteral(".txt")));
+        std::remove(raw.constData()); // QTemporaryDir cannot name it either
+    }
+
+    void toolkitOptions_data()
+    {
+        QTest::addColumn<QByteArray>("arg");
+        QTest::addColumn<bool>("toolkit");
+        QTest::newRow("-platform") << QByteArray("-platform") << true;
+        QTest::newRow("--style=fusion") << QByteArray("--style=fusion") << true;
+        QTest::newRow("-reverse") << QByteArray("-reverse") << true;
+        QTest::newRow("--help") << QByteArray("--help") << false;
+        QTest::newRow("a file") << QByteArray("platform.txt") << false;
+    }
+    void toolkitOptions()
+    {
+        QFETCH(QByteArray, arg);
+        QFETCH(bool, toolkit);
+        QCOMPARE(commandline::isToolkitOption(arg), toolkit);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
