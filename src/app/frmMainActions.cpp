@@ -76,8 +76,6 @@ void frmMain::EditTextAction()
     UpdateProgress(false);
 }
 
-void frmMain::OptionsAction() {}
-
 void frmMain::ShowHelp()
 {
     const QString link = modSettings::GetHelpLink().trimmed();
