@@ -32,6 +32,7 @@ dlgOptions::dlgOptions(Dialogs &dialogs, QWidget *parent)
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setAccessibleName(tr("Font preview"));
     txtPreview->setAcceptRichText(false);
+    txtPreview->setTabChangesFocus(true); // Tab walks the dialog, as its tab order says
     txtPreview->setPlainText(tr("Set your Cuescroll Preferences Here"));
     twips::move(txtPreview, 480, 450, 4425, 1905);
     setPreviewForeColor(colors::system(8));
