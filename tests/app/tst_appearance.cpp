@@ -247,19 +247,6 @@ private Q_SLOTS:
         QCOMPARE(colourAt(w->rtDoc, first + 10), QColor(128, 0, 0));
         QCOMPARE(colourAt(w->rtDoc, second + 5), blue);
     }
-
-    void cancelledFontStepChangesNothing()
-    {
-        const auto w = makeWindow();
-        runOptions(*w, {QStringLiteral("cmdFont")}, Leave::Ok); // no answer: the step was cancelled
-        QCOMPARE(w->rtDoc->FontName(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(w->rtDoc->FontSize(), 28.0);
-        QVERIFY(!w->rtDoc->FontBold() && !w->rtDoc->FontItalic());
-        QCOMPARE(w->rtDoc->Tag(), QStringLiteral("-2147483630"));
-        QCOMPARE(colourAt(w->rtDoc, 0), colors::toQColor(colors::system(18)));
-        QCOMPARE(stored("FontName"), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(stored("ForeColor"), QStringLiteral("-2147483630"));
-    }
 };
 
 QTEST_MAIN(tst_Appearance)

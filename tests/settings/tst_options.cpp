@@ -11,7 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -186,38 +185,6 @@ private Q_SLOTS:
         QCOMPARE(p.rtDoc.Tag(), QStringLiteral("-2147483630"));
         QCOMPARE(p.rtDoc.BackColor(), colors::rgb(0, 0, 64));
         QCOMPARE(p.rtDoc.FontName(), QStringLiteral("MS Sans Serif"));
-    }
-
-    void closingWithoutOkChangesNothing_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel") << "cancel";
-        QTest::newRow("close box") << "close";
-    }
-
-    void closingWithoutOkChangesNothing()
-    {
-        QFETCH(QString, how);
-        Prompter p;
-        const QByteArray rtfBefore = p.rtDoc.TextRTF();
-        const auto d = p.open(m_dialogs);
-        m_dialogs.fonts << chosenFont();
-        m_dialogs.colors << QColor(0, 0, 64) << QColor(255, 0, 0);
-        d->cmdFont->click();
-        d->cmdBackColor->click();
-        d->cmdLineColor->click();
-        if (how == QLatin1String("cancel"))
-            d->cmdCancel->click();
-        else
-            d->close();
-
-        QVERIFY(!d->isVisible());
-        QCOMPARE(d->result(), int(QDialog::Rejected));
-        QCOMPARE(p.rtDoc.TextRTF(), rtfBefore);
-        QCOMPARE(p.rtDoc.BackColor(), kPaleYellow);
-        QCOMPARE(p.rtDoc.FontSize(), 28.0);
-        QCOMPARE(p.rtDoc.Tag(), QString::number(kButtonText));
-        QCOMPARE(colors::backColor(&p.picLine), kGreen);
     }
 
     // The font step itself: every choice comes back together, and only what the operator touched.
