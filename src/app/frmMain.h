@@ -115,6 +115,10 @@ private:
     void UnmarkAction();
     void ClearAllAction();
     void OptionsAction();
+    // Reads the look back from the script view and the reading line and stores it.
+    void SaveAppearance();
+    // Colours every marker still in the collection with the highlight again.
+    void ReapplyMarkerHighlights();
     // What mark mode does with an action while the mark panel is up.
     void MarkModeAction(const QString &sAction);
 

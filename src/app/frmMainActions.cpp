@@ -75,8 +75,6 @@ void frmMain::EditTextAction()
     ScriptReplaced();
 }
 
-void frmMain::OptionsAction() {}
-
 void frmMain::ShowHelp()
 {
     const QString link = modSettings::GetHelpLink().trimmed();

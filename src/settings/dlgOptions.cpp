@@ -1,24 +1,42 @@
 #include "settings/dlgOptions.h"
 
+#include "settings/NumericText.h"
 #include "ui/Colors.h"
+#include "ui/Dialogs.h"
 #include "ui/Fonts.h"
-#include "ui/Icons.h"
+#include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
-#include <QAbstractButton>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextEdit>
 
-dlgOptions::dlgOptions(QWidget *parent) : FixedDialog("dlgOptions", tr("Options"), 5355, 4350, parent)
+namespace {
+
+QFont fontOf(const FontChoice &c)
+{
+    QFont f = fonts::make(c.name, c.size, c.bold);
+    f.setItalic(c.italic);
+    f.setUnderline(c.underline);
+    f.setStrikeOut(c.strikethrough);
+    return f;
+}
+
+} // namespace
+
+dlgOptions::dlgOptions(Dialogs &dialogs, QWidget *parent)
+    : FixedDialog("dlgOptions", tr("Options"), 5355, 4350, parent), m_dialogs(dialogs)
 {
     txtPreview = new QTextEdit(this);
     txtPreview->setObjectName(QStringLiteral("txtPreview"));
     txtPreview->setAccessibleName(tr("Font preview"));
     txtPreview->setAcceptRichText(false);
+    txtPreview->setTabChangesFocus(true); // Tab walks the dialog, as its tab order says
     txtPreview->setPlainText(tr("Set your Cuescroll Preferences Here"));
     twips::move(txtPreview, 480, 450, 4425, 1905);
+    setPreviewForeColor(colors::system(8));
+    setPreviewBackColor(colors::system(5));
 
     cmdFont = addButton("cmdFont", tr("Font"), false);
     twips::move(cmdFont, 480, 2730, 1365, 405);
@@ -29,10 +47,8 @@ dlgOptions::dlgOptions(QWidget *parent) : FixedDialog("dlgOptions", tr("Options"
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setAccessibleName(tr("Line colour preview"));
     picPreview->setFrameShape(QFrame::NoFrame);
-    picPreview->setAutoFillBackground(true);
-    QPalette pal = picPreview->palette();
-    pal.setColor(QPalette::Window, colors::toQColor(colors::rgb(0x00, 0xC0, 0x00)));
-    picPreview->setPalette(pal);
+    colors::setBackColor(picPreview, colors::rgb(0x00, 0xC0, 0x00));
+    colors::setForeColor(picPreview, colors::system(8));
     twips::move(picPreview, 510, 1380, 4365, 75);
 
     cmdLineColor = addButton("cmdLineColor", tr("Line Color"), false);
@@ -49,6 +65,106 @@ dlgOptions::dlgOptions(QWidget *parent) : FixedDialog("dlgOptions", tr("Options"
     QWidget::setTabOrder(cmdLineColor, cmdOk);
     QWidget::setTabOrder(cmdOk, cmdCancel);
 
-    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdFont, &QPushButton::clicked, this, &dlgOptions::cmdFont_Click);
+    connect(cmdBackColor, &QPushButton::clicked, this, &dlgOptions::cmdBackColor_Click);
+    connect(cmdLineColor, &QPushButton::clicked, this, &dlgOptions::cmdLineColor_Click);
+    connect(cmdOk, &QPushButton::clicked, this, &dlgOptions::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &dlgOptions::cmdCancel_Click);
+}
+
+void dlgOptions::showEvent(QShowEvent *event)
+{
+    // Every showing is a fresh dialog: the previews start from the prompter as it is now.
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    FixedDialog::showEvent(event);
+}
+
+void dlgOptions::Form_Load()
+{
+    if (rtfMain) {
+        txtPreview->setFont(
+            fontOf({rtfMain->FontName(), rtfMain->FontSize(), rtfMain->FontBold(), rtfMain->FontItalic(),
+                    rtfMain->FontUnderline(), rtfMain->FontStrikethrough(), 0}));
+        setPreviewBackColor(rtfMain->BackColor());
+        if (!rtfMain->Tag().isEmpty()) {
+            if (const auto color = numtext::toInt32(rtfMain->Tag()))
+                setPreviewForeColor(*color);
+        }
+    }
+    if (picLine)
+        colors::setBackColor(picPreview, colors::backColor(picLine));
+}
+
+void dlgOptions::cmdFont_Click()
+{
+    const QFont f = txtPreview->font();
+    const FontChoice initial{f.family(),
+                             f.pointSizeF(),
+                             f.bold(),
+                             f.italic(),
+                             f.underline(),
+                             f.strikeOut(),
+                             colors::foreColor(txtPreview)};
+    // Cancelling the step leaves both the font and the text colour as they were.
+    if (const auto chosen = m_dialogs.font(this, initial, tr("Font"))) {
+        txtPreview->setFont(fontOf(*chosen));
+        setPreviewForeColor(chosen->color);
+    }
+}
+
+void dlgOptions::cmdBackColor_Click()
+{
+    const qint32 current = colors::backColor(txtPreview);
+    if (const auto c = m_dialogs.color(this, colors::toQColor(current), tr("Back Color")))
+        setPreviewBackColor(colors::fromQColor(*c));
+}
+
+void dlgOptions::cmdLineColor_Click()
+{
+    const qint32 current = colors::backColor(picPreview);
+    if (const auto c = m_dialogs.color(this, colors::toQColor(current), tr("Line Color")))
+        colors::setBackColor(picPreview, colors::fromQColor(*c));
+}
+
+void dlgOptions::cmdOk_Click()
+{
+    if (rtfMain) {
+        const qint32 foreColor = colors::foreColor(txtPreview);
+        rtfMain->setSelStart(0);
+        rtfMain->setSelLength(rtfMain->textLength());
+        rtfMain->setSelColor(foreColor);
+        rtfMain->setTag(QString::number(foreColor));
+        const QFont f = txtPreview->font();
+        rtfMain->setBaseFont(
+            fontOf({f.family(), f.pointSizeF(), f.bold(), f.italic(), f.underline(), f.strikeOut(), 0}));
+        rtfMain->setBackColor(colors::backColor(txtPreview));
+        rtfMain->setSelLength(0);
+    }
+    if (picLine)
+        colors::setBackColor(picLine, colors::backColor(picPreview));
+    accept();
+}
+
+void dlgOptions::cmdCancel_Click()
+{
+    reject();
+}
+
+void dlgOptions::setPreviewForeColor(qint32 color)
+{
+    colors::setForeColor(txtPreview, color);
+    QPalette p = txtPreview->palette();
+    p.setColor(QPalette::Text, colors::toQColor(color));
+    txtPreview->setPalette(p);
+}
+
+void dlgOptions::setPreviewBackColor(qint32 color)
+{
+    colors::setBackColor(txtPreview, color);
+    QPalette p = txtPreview->palette();
+    p.setColor(QPalette::Base, colors::toQColor(color));
+    txtPreview->setPalette(p);
 }

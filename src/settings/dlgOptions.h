@@ -2,18 +2,20 @@
 
 #include "ui/FixedDialog.h"
 
+class Dialogs;
 class QFrame;
 class QPushButton;
 class QTextEdit;
 class RichTextView;
 
 // Appearance options: the script's font and colours and the reading line's colour, with a preview.
+// The two previews are the dialog's whole state; only OK hands them to the prompter.
 class dlgOptions : public FixedDialog
 {
     Q_OBJECT
 
 public:
-    explicit dlgOptions(QWidget *parent = nullptr);
+    explicit dlgOptions(Dialogs &dialogs, QWidget *parent = nullptr);
 
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdOk = nullptr;
@@ -26,4 +28,21 @@ public:
     // Set by the caller before showing: the prompter's script view and its reading line.
     RichTextView *rtfMain = nullptr;
     QWidget *picLine = nullptr;
+
+    void cmdFont_Click();
+    void cmdBackColor_Click();
+    void cmdLineColor_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Form_Load();
+    void setPreviewForeColor(qint32 color);
+    void setPreviewBackColor(qint32 color);
+
+    Dialogs &m_dialogs;
+    bool m_loaded = false;
 };

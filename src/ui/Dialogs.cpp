@@ -1,5 +1,7 @@
 #include "ui/Dialogs.h"
 
+#include "ui/dlgFont.h"
+
 #include <QColorDialog>
 #include <QDialog>
 #include <QEvent>
@@ -62,6 +64,15 @@ public:
         if (!c.isValid())
             return std::nullopt;
         return c;
+    }
+
+    std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial, const QString &title) override
+    {
+        dlgFont dialog(*this, initial, parent);
+        dialog.setWindowTitle(title);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.choice();
     }
 
     int showModal(QWidget &window) override

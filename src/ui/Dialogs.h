@@ -2,10 +2,26 @@
 
 #include <QColor>
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
 class QWidget;
+
+// What the font step chooses, all at once: the face, its size in points (fractions kept), the styles and
+// effects, and the text colour as a 32-bit colour value (a system colour stays one).
+struct FontChoice
+{
+    QString name;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
+    qint32 color = 0;
+
+    friend bool operator==(const FontChoice &, const FontChoice &) = default;
+};
 
 // Every modal window the program shows goes through here, so that tests answer them from a queue and
 // never meet a real dialog. The production implementation uses Qt's standard dialogs.
@@ -35,6 +51,10 @@ public:
 
     // Empty when cancelled.
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &title) = 0;
+
+    // The font step: face, size, styles, effects and text colour in one dialog. Empty when cancelled.
+    virtual std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial,
+                                           const QString &title) = 0;
 
     // Shows one of the program's own windows modally and returns once it has closed (or been deleted):
     // a QDialog's result code, 0 for a plain window.

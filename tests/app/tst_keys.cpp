@@ -106,7 +106,7 @@ private Q_SLOTS:
             {"F3", 114, "stop"},         {"F4", 115, "reset"},
             {"F5", 116, "stop"},         {"F6", 117, "stop"},
             {"F7", 118, "stop"},         {"F8", 119, "nothing"},
-            {"F9", 120, "full screen"},  {"F10", 121, "stop"},
+            {"F9", 120, "full screen"},  {"F10", 121, "options"},
             {"Esc", 27, "exit"},         {"Enter", 13, "full screen"},
             {"A", 65, "nothing"},        {"F11", 122, "nothing"},
         };
@@ -158,6 +158,8 @@ private Q_SLOTS:
         else if (effect == QLatin1String("reset"))
             expected.running = false, expected.top = 0;
         else if (effect == QLatin1String("edit")) // the editor, closed at once, rewinds the script
+            expected.running = false, expected.top = 0;
+        else if (effect == QLatin1String("options")) // so do the options, closed at once
             expected.running = false, expected.top = 0;
         else if (effect == QLatin1String("help"))
             expected.running = false, expected.opened += 1;

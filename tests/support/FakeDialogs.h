@@ -15,7 +15,7 @@ class FakeDialogs final : public Dialogs
 public:
     struct Shown
     {
-        QString kind; // "message", "open", "save", "color", "modal"
+        QString kind; // "message", "open", "save", "color", "font", "modal"
         Icon icon = Icon::Information;
         QString title;
         QString text;   // message text; the window's objectName for "modal"
@@ -24,8 +24,10 @@ public:
     };
 
     QList<Shown> shown;
-    QStringList fileNames;               // answers to open and save, first first; none: cancelled
-    QList<std::optional<QColor>> colors; // answers to colour dialogs; none: cancelled
+    QStringList fileNames;                  // answers to open and save, first first; none: cancelled
+    QList<std::optional<QColor>> colors;    // answers to colour dialogs; none: cancelled
+    QList<std::optional<FontChoice>> fonts; // answers to the font step; none: cancelled
+    QList<FontChoice> fontsOffered;         // what each font step was opened with
     // What the operator does in a modal window of ours; none: closes it by its close box.
     QList<std::function<int(QWidget &)>> modals;
 
@@ -50,6 +52,13 @@ public:
     {
         shown.append({QStringLiteral("color"), Icon::Information, title, {}, {}, {}});
         return colors.isEmpty() ? std::nullopt : colors.takeFirst();
+    }
+
+    std::optional<FontChoice> font(QWidget *, const FontChoice &initial, const QString &title) override
+    {
+        shown.append({QStringLiteral("font"), Icon::Information, title, {}, {}, {}});
+        fontsOffered.append(initial);
+        return fonts.isEmpty() ? std::nullopt : fonts.takeFirst();
     }
 
     int showModal(QWidget &window) override

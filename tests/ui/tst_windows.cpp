@@ -33,7 +33,7 @@ std::unique_ptr<QWidget> makeWindow(const QString &name, QWidget *owner = nullpt
     if (name == QLatin1String("frmEditText"))
         return std::make_unique<frmEditText>(fakeDialogs(), owner);
     if (name == QLatin1String("dlgOptions"))
-        return std::make_unique<dlgOptions>(owner);
+        return std::make_unique<dlgOptions>(fakeDialogs(), owner);
     if (name == QLatin1String("dlgSelectMarker"))
         return std::make_unique<dlgSelectMarker>(owner);
     return nullptr;

@@ -1,0 +1,60 @@
+#include "app/frmMain.h"
+#include "markers/MarkerPlaces.h"
+#include "settings/Appearance.h"
+#include "settings/NumericText.h"
+#include "settings/dlgOptions.h"
+#include "ui/Colors.h"
+#include "ui/Dialogs.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+void frmMain::OptionsAction()
+{
+    dlgOptions options(m_dialogs, this);
+    options.rtfMain = rtDoc;
+    options.picLine = picLine;
+    m_dialogs.showModal(options);
+    if (options.result() == QDialog::Accepted) {
+        // The viewport shows below the end of the script: one background, not two.
+        colors::setBackColor(picBack, rtDoc->BackColor());
+        // OK coloured every character; the markers are still there and must still look marked.
+        ReapplyMarkerHighlights();
+    }
+    Form_Resize();
+    twips::setTop(rtDoc, 0);
+    UpdateProgress(false);
+    SaveAppearance();
+}
+
+void frmMain::ReapplyMarkerHighlights()
+{
+    const qint32 length = rtDoc->textLength();
+    for (qint32 i = 1; i <= oMarkers.Count(); ++i) {
+        const std::optional<CMarker> marker = oMarkers.Item(i);
+        if (!marker)
+            continue;
+        const markers::Passage p = markers::clampPassage(marker->lStartFrom, marker->lLength, length);
+        if (p.length <= 0)
+            continue;
+        rtDoc->setSelStart(p.start);
+        rtDoc->setSelLength(p.length);
+        rtDoc->setSelColor(markers::kHighlightColor);
+    }
+    rtDoc->setSelLength(0);
+}
+
+void frmMain::SaveAppearance()
+{
+    // Every writer of the tag writes a number; keep the colour known so far should one not.
+    lForeColor = numtext::toInt32(rtDoc->Tag()).value_or(lForeColor);
+    sFontName = rtDoc->FontName();
+    bFontBold = rtDoc->FontBold();
+    bFontItalic = rtDoc->FontItalic();
+    iFontSize = appearance::storedFontSize(rtDoc->FontSize());
+    bFontStrikethrough = rtDoc->FontStrikethrough();
+    bFontUnderline = rtDoc->FontUnderline();
+    lBackColor = rtDoc->BackColor();
+    lLineColor = colors::backColor(picLine);
+    appearance::Save({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
+                      bFontUnderline, lBackColor, lLineColor});
+}

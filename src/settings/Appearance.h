@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The script's look and the reading line's colour as the prompter keeps them between runs.
+namespace appearance {
+
+struct Appearance
+{
+    qint32 lForeColor = 0;
+    QString sFontName;
+    bool bFontBold = false;
+    bool bFontItalic = false;
+    qint16 iFontSize = 0;
+    bool bFontStrikethrough = false;
+    bool bFontUnderline = false;
+    qint32 lBackColor = 0;
+    qint32 lLineColor = 0;
+};
+
+// A font size in whole points as it is stored: to nearest, halves to the even neighbour (10.5 is 10,
+// 11.5 is 12), held within 16 bits.
+qint16 storedFontSize(double points);
+
+// Stores all nine values: colours and the size as decimal text, switches as "True" / "False".
+void Save(const Appearance &a);
+
+} // namespace appearance

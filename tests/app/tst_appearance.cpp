@@ -1,0 +1,253 @@
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
+#include "app/frmMain.h"
+#include "line/frmLine.h"
+#include "markers/MarkerPlaces.h"
+#include "markers/dlgSelectMarker.h"
+#include "settings/dlgOptions.h"
+#include "settings/modSettings.h"
+#include "ui/Colors.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString general = QStringLiteral("General");
+
+QString stored(const char *key)
+{
+    return modSettings::ReadSetting(general, QLatin1String(key), QStringLiteral("(absent)"));
+}
+
+// Colour of the character at a position as Text() counts it (line ends are two characters there).
+QColor colourAt(const RichTextView *view, int textPos)
+{
+    const QTextDocument *doc = view->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const int textStart = b.position() + b.blockNumber();
+        if (textPos < textStart + b.length() - 1) {
+            QTextCursor c(const_cast<QTextDocument *>(doc));
+            c.setPosition(b.position() + textPos - textStart + 1);
+            return c.charFormat().foreground().color();
+        }
+    }
+    return {};
+}
+
+// What the operator does in the options dialog: the steps to click, then how to leave it.
+enum class Leave { Ok, Cancel, CloseBox };
+std::function<int(QWidget &)> options(QStringList steps, Leave leave)
+{
+    return [steps, leave](QWidget &w) {
+        auto *d = qobject_cast<dlgOptions *>(&w);
+        for (const QString &step : steps)
+            d->findChild<QPushButton *>(step)->click();
+        if (leave == Leave::Ok)
+            d->cmdOk->click();
+        else if (leave == Leave::Cancel)
+            d->cmdCancel->click();
+        return 0; // a close box is what the fake does when nothing closed the window
+    };
+}
+
+FontChoice fontOf(double size, qint32 color)
+{
+    return {QStringLiteral("DejaVu Serif"), size, false, false, false, false, color};
+}
+
+} // namespace
+
+class tst_Appearance : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+    QTemporaryDir m_iniDir;
+
+    std::unique_ptr<frmMain> makeWindow()
+    {
+        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
+        w->rtDoc->setText(scriptOfLines(60));
+        w->resize(QSize(1000, 700));
+        w->show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
+        w->Form_Resize();
+        return w;
+    }
+
+    void runOptions(frmMain &w, const QStringList &steps, Leave leave)
+    {
+        m_dialogs.modals << options(steps, leave);
+        w.DoAction(QStringLiteral("Options"));
+    }
+
+    static void mark(frmMain &w, int start, int length)
+    {
+        w.DoAction(QStringLiteral("Mark"));
+        w.rtMirror->setSelStart(start);
+        w.rtMirror->setSelLength(length);
+        w.cmdMark->click();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_settings = std::make_unique<IsolatedSettings>();
+        m_platform = FakePlatform();
+        m_dialogs = FakeDialogs();
+        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
+        QFile::remove(modSettings::iniFilePath());
+    }
+
+    void everyCloseStoresAllNine_data()
+    {
+        QTest::addColumn<int>("leave");
+        QTest::newRow("Cancel") << int(Leave::Cancel);
+        QTest::newRow("close box") << int(Leave::CloseBox);
+        QTest::newRow("OK") << int(Leave::Ok);
+    }
+
+    void everyCloseStoresAllNine()
+    {
+        QFETCH(int, leave);
+        const auto w = makeWindow();
+        // The first start stored the defaults as written.
+        QCOMPARE(stored("BackColor"), QStringLiteral("&HC0FFFF"));
+        QCOMPARE(stored("ForeColor"), QStringLiteral("&H80000012&"));
+        QCOMPARE(stored("LineColor"), QStringLiteral("&H0000C000&"));
+
+        runOptions(*w, {}, Leave(leave));
+
+        QCOMPARE(stored("BackColor"), QStringLiteral("12648447"));
+        QCOMPARE(stored("ForeColor"), QStringLiteral("-2147483630"));
+        QCOMPARE(stored("LineColor"), QStringLiteral("49152"));
+        QCOMPARE(stored("FontName"), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(stored("FontSize"), QStringLiteral("28"));
+        for (const char *key : {"FontBold", "FontItalic", "FontStrikethrough", "FontUnderline"})
+            QCOMPARE(stored(key), QStringLiteral("False"));
+        QCOMPARE(w->lForeColor, qint32(0x80000012u));
+    }
+
+    void fractionalSizeShownButStoredRounded_data()
+    {
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("10.5 to even below") << 10.5 << "10";
+        QTest::newRow("11.5 to even above") << 11.5 << "12";
+        QTest::newRow("8.25") << 8.25 << "8";
+    }
+
+    void fractionalSizeShownButStoredRounded()
+    {
+        QFETCH(double, size);
+        QFETCH(QString, stored);
+        {
+            const auto w = makeWindow();
+            m_dialogs.fonts << fontOf(size, colors::rgb(0, 0, 0));
+            runOptions(*w, {QStringLiteral("cmdFont")}, Leave::Ok);
+            QCOMPARE(w->rtDoc->FontSize(), size);
+            QCOMPARE(::stored("FontSize"), stored);
+            QCOMPARE(::stored("FontName"), QStringLiteral("DejaVu Serif"));
+        }
+        // The next start shows the stored size.
+        const auto next = makeWindow();
+        QCOMPARE(next->rtDoc->FontSize(), stored.toDouble());
+        QCOMPARE(next->rtDoc->FontName(), QStringLiteral("DejaVu Serif"));
+    }
+
+    void cancelledDialogLeavesThePrompterAlone()
+    {
+        const auto w = makeWindow();
+        twips::setTop(w->rtDoc, -2000);
+        const QByteArray rtf = w->rtDoc->TextRTF();
+        const qint32 viewport = colors::backColor(w->picBack);
+        m_dialogs.fonts << fontOf(12, colors::rgb(200, 0, 0));
+        m_dialogs.colors << QColor(0, 0, 64) << QColor(255, 0, 0);
+        runOptions(
+            *w, {QStringLiteral("cmdFont"), QStringLiteral("cmdBackColor"), QStringLiteral("cmdLineColor")},
+            Leave::Cancel);
+
+        QCOMPARE(w->rtDoc->TextRTF(), rtf);
+        QCOMPARE(w->rtDoc->BackColor(), 12648447);
+        QCOMPARE(colors::backColor(w->picBack), viewport);
+        QCOMPARE(colors::backColor(w->picLine), 49152);
+        QCOMPARE(w->lBackColor, 12648447);
+        QCOMPARE(stored("BackColor"), QStringLiteral("12648447"));
+        QCOMPARE(twips::top(w->rtDoc), 0.0f); // every close brings the script back to its beginning
+    }
+
+    void okRecoloursTheWholeWindow()
+    {
+        const auto w = makeWindow();
+        m_platform.now = 5000;
+        w->DoAction(QStringLiteral("Start"));
+        m_dialogs.colors << QColor(0, 0, 64) << QColor(255, 0, 0);
+        runOptions(*w, {QStringLiteral("cmdBackColor"), QStringLiteral("cmdLineColor")}, Leave::Ok);
+
+        QVERIFY(!w->bRunning);
+        const qint32 navy = colors::rgb(0, 0, 64);
+        const qint32 red = colors::rgb(255, 0, 0);
+        QCOMPARE(w->rtDoc->BackColor(), navy);
+        // The viewport below the end of the script takes the new background too.
+        QCOMPARE(colors::backColor(w->picBack), navy);
+        QCOMPARE(w->picBack->palette().color(w->picBack->backgroundRole()), QColor(0, 0, 64));
+        QCOMPARE(colors::backColor(w->picLine), red);
+        // The handles follow at the layout after OK, the overlay at its next tick.
+        QCOMPARE(colors::backColor(w->picMove), qint32(quint32(red) + 200));
+        QCOMPARE(colors::backColor(w->picResize), qint32(quint32(red) + 200));
+        w->lineWindow->ResizeLine();
+        QCOMPARE(w->lineWindow->lineColor(), red);
+        QCOMPARE(stored("BackColor"), QString::number(navy));
+        QCOMPARE(stored("LineColor"), QString::number(red));
+    }
+
+    void markersStayMarkedAndUnmarkRestoresTheNewColour()
+    {
+        const auto w = makeWindow();
+        const int first = int(w->rtDoc->Text().indexOf(QStringLiteral("Line 3 of")));
+        const int second = int(w->rtDoc->Text().indexOf(QStringLiteral("Line 7 of")));
+        mark(*w, first, 20);
+        mark(*w, second, 20);
+        QCOMPARE(w->oMarkers.Count(), 2);
+        const qint32 maroon = colors::rgb(128, 0, 0);
+        m_dialogs.fonts << fontOf(20, maroon);
+        runOptions(*w, {QStringLiteral("cmdFont")}, Leave::Ok);
+
+        const QColor blue = colors::toQColor(markers::kHighlightColor);
+        QCOMPARE(colourAt(w->rtDoc, first), blue);
+        QCOMPARE(colourAt(w->rtDoc, first + 19), blue);
+        QCOMPARE(colourAt(w->rtDoc, second + 5), blue);
+        QCOMPARE(colourAt(w->rtDoc, first + 20), QColor(128, 0, 0));
+        QCOMPARE(colourAt(w->rtDoc, 0), QColor(128, 0, 0));
+        QCOMPARE(w->rtDoc->Tag(), QString::number(maroon));
+        QCOMPARE(w->lForeColor, maroon);
+
+        // Unmark the first marker: its passage takes the new text colour, not the old one.
+        m_dialogs.modals << [](QWidget &d) {
+            auto *picker = qobject_cast<dlgSelectMarker *>(&d);
+            picker->lvwMarkers->setCurrentItem(picker->lvwMarkers->topLevelItem(0));
+            picker->cmdSelect->click();
+            return 0;
+        };
+        w->DoAction(QStringLiteral("Unmark"));
+        QCOMPARE(w->oMarkers.Count(), 1);
+        QCOMPARE(colourAt(w->rtDoc, first + 10), QColor(128, 0, 0));
+        QCOMPARE(colourAt(w->rtDoc, second + 5), blue);
+    }
+};
+
+QTEST_MAIN(tst_Appearance)
+#include "tst_appearance.moc"
