@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
 #include <algorithm>
@@ -65,6 +66,13 @@ int main(int argc, char *argv[])
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.OpenScript(file); });
+    }
+    // A smoke test of an installed copy: start up, open the script, say its word count and leave.
+    if (qEnvironmentVariableIsSet("CUESCROLL_SMOKE_TEST")) {
+        QTimer::singleShot(0, &window, [&window] {
+            std::fputs(qPrintable(window.lblWords->text() + QLatin1Char('\n')), stdout);
+            window.close();
+        });
     }
     return app.exec();
 }
