@@ -98,8 +98,10 @@ void frmMain::timFrame_Timer()
     if (y != rtDoc->y())
         rtDoc->move(rtDoc->x(), y);
     m_shownY = y;
-    if (!bRunning && m_glide.settledAt(now))
-        return; // at rest: no more frames until the clock steps again
+    if (!bRunning && m_glide.settledAt(now)) {
+        timFrame->stop(); // at rest: no more frames until the clock steps again
+        return;
+    }
     scheduleFrame();
 }
 
