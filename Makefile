@@ -38,9 +38,10 @@ test-sanitize: deps
 format-check: deps
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
+# One table: medians of several runs, and instruction counts under callgrind. bench/measure-gui
+# measures the running program on a virtual display.
 bench: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_scroll
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_documents
+	./bench/table $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN)

@@ -39,7 +39,9 @@ void frmMain::scheduleTick()
 {
     if (!timTick->isActive())
         return;
-    const qint32 wait = scroll::kStepIntervalMs - elapsedMs(m_platform.timeGetTime(), quint32(lLastTick));
+    // A millisecond early: the clock reads whole milliseconds, so a wake-up due in n of them may
+    // come almost one late; the tick one before the due one re-arms at 1 ms and catches it.
+    const qint32 wait = scroll::kStepIntervalMs - elapsedMs(m_platform.timeGetTime(), quint32(lLastTick)) - 1;
     const int interval = std::clamp(wait, 1, scroll::kStepIntervalMs);
     if (timTick->interval() != interval)
         timTick->start(interval);
