@@ -96,6 +96,7 @@ private Q_SLOTS:
         {
             m_platform.now += 20;
             w.timTick_Timer();
+            w.timFrame_Timer();
             w.picBack->repaint();
         }
     }
@@ -111,6 +112,8 @@ private Q_SLOTS:
         w.Form_Resize();
         w.sldSpeed->setValue(16);
         w.lineWindow->ResizeLine(); // as its timer would by now
+        m_platform.now += 20;
+        w.timTick_Timer(); // a step under way, so that every frame below moves the script
         QCoreApplication::processEvents();
         PaintedArea painted;
         w.rtDoc->viewport()->installEventFilter(&painted);
@@ -119,6 +122,7 @@ private Q_SLOTS:
         {
             m_platform.now += 20;
             w.timTick_Timer();
+            w.timFrame_Timer(); // the frame that shows the step before (a no-op with frame sync off)
             QCoreApplication::sendPostedEvents(&w, QEvent::UpdateRequest);
             ++steps;
         }

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "common/Platform.h"
+#include "common/Trace.h"
 #include "line/frmLine.h"
 #include "settings/modSettings.h"
 #include "ui/Accessibility.h"
@@ -123,6 +124,9 @@ void frmMain::createControls()
     timTick = named(new QTimer(this), "timTick");
     timTick->setTimerType(Qt::PreciseTimer);
     timTick->setInterval(1);
+    timFrame = named(new QTimer(this), "timFrame");
+    timFrame->setTimerType(Qt::PreciseTimer);
+    timFrame->setSingleShot(true);
 
     tlbMain = named(new QToolBar(this), "tlbMain");
     tlbMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -264,6 +268,7 @@ void frmMain::createControls()
 
     connect(timResize, &QTimer::timeout, this, &frmMain::timResize_Timer);
     connect(timTick, &QTimer::timeout, this, &frmMain::timTick_Timer);
+    connect(timFrame, &QTimer::timeout, this, &frmMain::timFrame_Timer);
     connect(tlbMain, &QToolBar::actionTriggered, this,
             [this](QAction *a) { tlbMain_ButtonClick(a->objectName()); });
     connect(sldSpeed, &QSlider::valueChanged, this, &frmMain::sldSpeed_Change);
@@ -274,6 +279,7 @@ void frmMain::createControls()
 
     timResize->start();
     timTick->start();
+    trace::watchMoves(rtDoc);
 }
 
 void frmMain::Form_Load()
@@ -326,6 +332,7 @@ void frmMain::InitPrompter()
     bFontUnderline = modSettings::GetFontUnderline();
     lBackColor = modSettings::GetBackColor();
     lLineColor = modSettings::GetLineColor();
+    m_frameSync = modSettings::GetFrameSync();
 
     rtDoc->setSelStart(0);
     rtDoc->setSelLength(rtDoc->textLength());
@@ -386,6 +393,7 @@ void frmMain::Form_Unload()
         return;
     m_unloaded = true;
     timTick->stop();
+    timFrame->stop();
     timResize->stop();
     m_platform.timeEndPeriod(1);
     // Nothing of the program outlives the prompter window.
@@ -404,8 +412,36 @@ void frmMain::showEvent(QShowEvent *event)
         picBack->setFocus();
 }
 
+bool frmMain::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
+        if (trace::enabled()) {
+            const trace::Span paint('P'); // paint and flush of everything left dirty
+            return QWidget::event(event);
+        }
+        break;
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::WindowStateChange:
+    case QEvent::ScreenChangeInternal:
+        watchWidth();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
 void frmMain::resizeEvent(QResizeEvent *)
 {
+    watchWidth();
+    // A new width re-wraps the whole script: while the width keeps changing (a drag, or a window
+    // opening and then maximising) the watch waits for it to settle and lays out once.
+    if (width() != m_laidOutWidth && m_laidOutWidth >= 0) {
+        timResize->start();
+        return;
+    }
     Form_Resize();
 }
 

@@ -2,6 +2,7 @@
 
 #include "documents/Documents.h"
 #include "markers/CMarkers.h"
+#include "scroll/Glide.h"
 #include "scroll/WheelAccumulator.h"
 
 #include <QPointer>
@@ -42,6 +43,8 @@ public:
     // Event handlers, public so that tests drive them without waiting on real time.
     void timTick_Timer();
     void timResize_Timer();
+    // Shows the moving script once per display frame (when frame sync is on).
+    void timFrame_Timer();
     void tlbMain_ButtonClick(const QString &key);
     void sldSpeed_Change();
     void sldSpeed_Scroll();
@@ -90,6 +93,7 @@ Q_SIGNALS:
     void unloaded();
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -144,6 +148,17 @@ private:
     bool m_unloaded = false;
     bool m_lineSettled = false; // the line has had its first placement on screen
     WheelAccumulator m_wheel;
+    // Presentation between clock steps, and the width watch's rest.
+    Glide m_glide;
+    bool m_frameSync = true;
+    bool m_stepFromClock = false; // the Scroll in progress is the clock's
+    int m_shownY = 0;             // where the last frame put the script view, in pixels
+    quint32 m_frameBase = 0;      // frames fall on this reading plus whole periods
+    int m_settledTicks = 0;       // watch ticks without a change of width
+    int m_laidOutWidth = -1;      // client width of the last layout
+    void scheduleTick();
+    void scheduleFrame();
+    void watchWidth();
     void connectLineHandles();
 
 public:
@@ -153,6 +168,7 @@ public:
     // Controls, named as in the window's design.
     QTimer *timResize = nullptr;
     QTimer *timTick = nullptr;
+    QTimer *timFrame = nullptr;
     QToolBar *tlbMain = nullptr;
     QWidget *picBack = nullptr;
     QWidget *picLine = nullptr;

@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "common/Trace.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QSlider>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
@@ -28,17 +30,37 @@ constexpr float kLineOverlap = 50;       // line starts this far above the move 
 constexpr quint32 kHandleColorOffset = 200;
 } // namespace
 
+namespace {
+// The watch rests after this many ticks without a change of width; a move, resize, show or change
+// of window state wakes it again.
+constexpr int kTicksToSettle = 20;
+} // namespace
+
 void frmMain::timResize_Timer()
 {
     const float outerWidth = twips::fromPixels(frameGeometry().width());
     if (outerWidth != float(lLastWidth)) {
         lLastWidth = scroll::roundToInt(outerWidth);
+        m_settledTicks = 0;
         ArrangeControls();
+    } else if (width() != m_laidOutWidth && m_laidOutWidth >= 0) {
+        ArrangeControls(); // a resize that waited for the width to settle
+    } else if (++m_settledTicks >= kTicksToSettle) {
+        timResize->stop();
     }
+}
+
+void frmMain::watchWidth()
+{
+    m_settledTicks = 0;
+    if (!timResize->isActive() && !m_unloaded)
+        timResize->start();
 }
 
 void frmMain::ArrangeControls()
 {
+    const trace::Span span('L', width());
+    m_laidOutWidth = width();
     const float scaleWidth = twips::fromPixels(width());
     const float scaleHeight = twips::fromPixels(height());
 

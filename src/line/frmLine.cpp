@@ -29,6 +29,8 @@ frmLine::frmLine(QWidget *parent) : QWidget(parent), m_color(colors::rgb(0x80, 0
     timResize = new QTimer(this);
     timResize->setObjectName(QStringLiteral("timResize"));
     timResize->setInterval(10);
+    // Runs only after the line or the viewport has changed, not around the clock.
+    timResize->setSingleShot(true);
 }
 
 void frmLine::setLineColor(qint32 color)
@@ -43,10 +45,12 @@ void frmLine::setSources(QWidget *picBack, const QWidget *picLine)
 {
     m_picBack = picBack;
     m_picLine = picLine;
-    // A click on the band over a view that takes no pointer input would reach the viewport.
+    // A click on the band over a view that takes no pointer input would reach the viewport; a move
+    // or resize of the viewport, and any new place, size or colour of the line, calls for a tick.
     picBack->installEventFilter(this);
+    const_cast<QWidget *>(picLine)->installEventFilter(this);
     connect(timResize, &QTimer::timeout, this, &frmLine::ResizeLine, Qt::UniqueConnection);
-    timResize->start();
+    tickSoon();
 }
 
 void frmLine::ResizeLine()
@@ -101,6 +105,13 @@ void frmLine::place()
         setGeometry(g);
 }
 
+// The next tick comes as a running 10 ms timer's would: within 10 ms of the first change.
+void frmLine::tickSoon()
+{
+    if (!timResize->isActive())
+        timResize->start();
+}
+
 bool frmLine::covers(const QWidget *widget, const QPointF &pos) const
 {
     if (!isVisible())
@@ -110,6 +121,15 @@ bool frmLine::covers(const QWidget *widget, const QPointF &pos) const
 
 bool frmLine::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_picLine) {
+        // The line is hidden: its geometry and colour arrive as properties and palettes, not moves.
+        if (event->type() == QEvent::DynamicPropertyChange || event->type() == QEvent::PaletteChange ||
+            event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            tickSoon();
+        return QWidget::eventFilter(watched, event);
+    }
+    if (watched == m_picBack && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        tickSoon();
     switch (event->type()) {
     case QEvent::Move:
         // The script moved by a step: follow at once, so the band neither jumps nor smears.

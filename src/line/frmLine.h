@@ -10,10 +10,10 @@ class QAbstractScrollArea;
 class QTimer;
 
 // The reading line as the operator sees it: a band in the line colour at half opacity over the script.
-// It decides its place from the prompter's hidden line on every tick of timResize, and lives inside
-// the script view that is on top (the script, or its mirror in mark mode), so that the moving script
-// keeps no translucent sibling over it and a scroll step repaints only the strip that comes into view
-// and the band. Clicks on the band are taken and ignored.
+// It decides its place from the prompter's hidden line at a tick of timResize after the line or the
+// viewport changes, and lives inside the script view that is on top (the script, or its mirror in
+// mark mode), so that the moving script keeps no translucent sibling over it and a scroll step
+// repaints only the strip that comes into view and the band. Clicks on the band are taken and ignored.
 class frmLine : public QWidget
 {
     Q_OBJECT
@@ -46,6 +46,7 @@ private:
     QAbstractScrollArea *topView() const;
     void settleIn(QAbstractScrollArea *view);
     void place();
+    void tickSoon();
     bool covers(const QWidget *widget, const QPointF &pos) const;
 
     qint32 m_color;

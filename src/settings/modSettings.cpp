@@ -126,6 +126,12 @@ qint32 GetLineColor()
     return colour(QStringLiteral("LineColor"), kLineColor);
 }
 
+bool GetFrameSync()
+{
+    return numtext::toBool(ReadSetting(kGeneral, QStringLiteral("FrameSync"), QStringLiteral("True")))
+        .value_or(true);
+}
+
 QString GetFontName()
 {
     return ReadSetting(kGeneral, QStringLiteral("FontName"), kFontName);

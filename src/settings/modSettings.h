@@ -22,6 +22,8 @@ qint16 GetFontSize();
 bool GetFontStrikethrough();
 bool GetFontUnderline();
 qint32 GetLineColor();
+// Whether the moving script is shown once per display frame, between the clock's steps.
+bool GetFrameSync();
 
 void SetBackColor(const QString &value);
 void SetForeColor(const QString &value);

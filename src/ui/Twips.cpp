@@ -43,6 +43,11 @@ void setRect(QWidget *w, const Rect &r)
         w->setGeometry(g);
 }
 
+void store(QWidget *w, const Rect &r)
+{
+    w->setProperty(kProperty, QRectF(r.left, r.top, r.width, r.height));
+}
+
 float left(const QWidget *w)
 {
     return rect(w).left;

@@ -26,6 +26,8 @@ struct Rect
 // The stored twip rectangle, or the pixel geometry in twips for a widget never placed in twips.
 Rect rect(const QWidget *w);
 void setRect(QWidget *w, const Rect &r);
+// Records the twip rectangle without moving the widget: the caller places its pixels later.
+void store(QWidget *w, const Rect &r);
 inline void move(QWidget *w, float left, float top, float width, float height)
 {
     setRect(w, {left, top, width, height});

@@ -377,6 +377,87 @@ private Q_SLOTS:
         QCOMPARE(twips::top(w->rtDoc), -8.f);
     }
 
+    // The clock wakes when a step is due, not every millisecond; stopped, it is the designed timer.
+    void clockWakesWhenTheStepIsDue()
+    {
+        auto w = makeWindow();
+        w->DoAction(QStringLiteral("Start"));
+        QCOMPARE(w->timTick->interval(), 19); // one early, then 1 ms to the due millisecond
+        m_platform.now += 19;
+        w->timTick_Timer();
+        QCOMPARE(twips::top(w->rtDoc), 0.f);
+        QCOMPARE(w->timTick->interval(), 1);
+        m_platform.now += 1;
+        w->timTick_Timer();
+        QCOMPARE(twips::top(w->rtDoc), -8.f);
+        QCOMPARE(w->timTick->interval(), 19);
+        w->DoAction(QStringLiteral("Stop"));
+        QVERIFY(!w->timTick->isActive());
+        QCOMPARE(w->timTick->interval(), 1);
+    }
+
+    // Clock steps are shown by display frames, gliding between the last two steps; Top is exact at
+    // once, and every other move is shown at once.
+    void framesGlideBetweenClockSteps()
+    {
+        auto w = makeWindow();
+        w->sldSpeed->setValue(16); // 53 twips a step
+        w->DoAction(QStringLiteral("Start"));
+        m_platform.now += 20;
+        w->timTick_Timer();
+        QCOMPARE(twips::top(w->rtDoc), -53.f);
+        QCOMPARE(w->rtDoc->y(), 0);
+        QVERIFY(w->timFrame->isActive());
+        QList<int> shown;
+        for (int frame = 0; frame < 4; ++frame) {
+            m_platform.now += 5;
+            w->timFrame_Timer();
+            shown << w->rtDoc->y();
+        }
+        QCOMPARE(shown, (QList<int>{-1, -2, -3, -4}));
+        QCOMPARE(twips::top(w->rtDoc), -53.f);
+
+        w->HandleKey(40, 0); // Down: 605 twips at once
+        QCOMPARE(twips::top(w->rtDoc), -658.f);
+        QCOMPARE(w->rtDoc->y(), twips::toPixels(-658));
+        w->timFrame_Timer();
+        QCOMPARE(w->rtDoc->y(), twips::toPixels(-658));
+
+        w->DoAction(QStringLiteral("Stop"));
+        m_platform.now += 5;
+        w->timFrame_Timer();
+        QVERIFY(!w->timFrame->isActive()); // at rest: no more frames
+    }
+
+    void frameSyncOffShowsEachStepAtOnce()
+    {
+        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("FrameSync"),
+                                  QStringLiteral("False"));
+        QVERIFY(!modSettings::GetFrameSync());
+        auto w = makeWindow();
+        w->sldSpeed->setValue(16);
+        w->DoAction(QStringLiteral("Start"));
+        m_platform.now += 20;
+        w->timTick_Timer();
+        QCOMPARE(w->rtDoc->y(), twips::toPixels(-53));
+        QVERIFY(!w->timFrame->isActive());
+    }
+
+    // The width watch rests once the width has settled and wakes when the window changes.
+    void widthWatchRestsAndWakes()
+    {
+        QVERIFY(modSettings::GetFrameSync()); // the default
+        auto w = makeWindow();
+        for (int tick = 0; tick < 30; ++tick)
+            w->timResize_Timer();
+        QVERIFY(!w->timResize->isActive());
+        w->resize(1200, w->height());
+        QCoreApplication::processEvents();
+        QVERIFY(w->timResize->isActive());
+        w->timResize_Timer();
+        QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
+    }
+
     static int shownSeconds(const frmMain &w)
     {
         const QStringList parts = w.lblToGo->text().split(QLatin1Char(':'));

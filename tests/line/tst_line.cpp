@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QPaintEvent>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <algorithm>
@@ -294,6 +295,19 @@ private Q_SLOTS:
         QVERIFY(w->lineWindow->lineColor() != colors::rgb(200, 0, 0));
         w->lineWindow->ResizeLine();
         QCOMPARE(w->lineWindow->lineColor(), colors::rgb(200, 0, 0));
+    }
+
+    // No timer runs while nothing changes; a new place of the line calls for one tick.
+    void bandTickComesOnlyAfterAChange()
+    {
+        const auto w = makeWindow();
+        QTimer *tick = w->lineWindow->timResize;
+        tick->stop();
+        QVERIFY(tick->isSingleShot());
+        twips::setTop(w->picLine, twips::top(w->picLine) + 300);
+        QVERIFY(tick->isActive());
+        w->lineWindow->ResizeLine();
+        verifyBandOnLine(*w);
     }
 
     // The band stays on the line while the script moves under it, with no tick in between.

@@ -1,3 +1,4 @@
+#include "scroll/Glide.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollEngine.h"
 #include "scroll/WheelAccumulator.h"
@@ -180,6 +181,55 @@ private Q_SLOTS:
         for (int d : deltas)
             got << acc.add(d);
         QCOMPARE(got, steps);
+    }
+
+    // Steps come at `stepsAt` (ms), each 30 twips further; the picture is sampled at `at`.
+    void glide_data()
+    {
+        QTest::addColumn<QList<int>>("stepsAt");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<float>("shown");
+
+        QTest::newRow("first step: sets off from where it stood") << QList<int>{100} << 100 << 0.f;
+        QTest::newRow("first step: halfway after 10 ms") << QList<int>{100} << 110 << -15.f;
+        QTest::newRow("first step: there after 20 ms") << QList<int>{100} << 120 << -30.f;
+        QTest::newRow("never beyond the last step") << QList<int>{100} << 500 << -30.f;
+        QTest::newRow("steady: one step behind, moving evenly") << QList<int>{100, 120, 140} << 145 << -67.5f;
+        QTest::newRow("a late step stretches the glide to its interval")
+            << QList<int>{100, 120, 150} << 165 << -75.f;
+        QTest::newRow("a pause is not motion: the next step takes 20 ms")
+            << QList<int>{100, 120, 1000} << 1010 << -75.f;
+        QTest::newRow("across the wrap of the millisecond counter")
+            << QList<int>{-30, -10, 10} << 20 << -75.f;
+    }
+
+    void glide()
+    {
+        QFETCH(QList<int>, stepsAt);
+        QFETCH(int, at);
+        QFETCH(float, shown);
+        Glide g;
+        g.jump(0);
+        float top = 0;
+        for (int t : stepsAt) {
+            top -= 30;
+            g.step(top, quint32(t));
+        }
+        QCOMPARE(g.shownAt(quint32(at)), shown);
+        QCOMPARE(g.target(), top);
+        QCOMPARE(g.settledAt(quint32(at)), shown == top);
+    }
+
+    void glideJumpShowsAtOnce()
+    {
+        Glide g;
+        g.jump(0);
+        g.step(-30, 100);
+        g.jump(-5000); // a key, the wheel, Reset or a jump to a marker
+        QCOMPARE(g.shownAt(101), -5000.f);
+        QVERIFY(g.settledAt(101));
+        g.step(-5030, 200); // the clock again: from the jumped place
+        QCOMPARE(g.shownAt(210), -5015.f);
     }
 };
 

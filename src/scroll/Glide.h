@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Where the moving script is shown between the clock's steps. The clock steps every 20 ms or a
+// little more; a display refreshes at its own rate, so showing each step as it comes makes the
+// motion beat against the display. Instead each frame shows the position interpolated between the
+// last two steps: the picture reaches a step's place as the next step comes, one step behind the
+// clock, and moves at an even pace. Any other move (keys, wheel, Reset, a jump) is shown at once.
+class Glide
+{
+public:
+    // Shows top at once, exactly.
+    void jump(float top);
+    // A clock step to top at the millisecond reading nowMs.
+    void step(float top, quint32 nowMs);
+
+    // The position to show at nowMs, in twips.
+    float shownAt(quint32 nowMs) const;
+    // The picture has reached the last step.
+    bool settledAt(quint32 nowMs) const;
+    float target() const { return m_to; }
+
+private:
+    float m_from = 0;
+    float m_to = 0;
+    quint32 m_start = 0;     // when the picture set off from m_from
+    qint32 m_duration = 0;   // how long it takes to reach m_to
+    quint32 m_lastStep = 0;  // when the last clock step came
+    bool m_stepping = false; // the last move was a clock step
+};
