@@ -61,14 +61,14 @@ QToolButton *graphicalButton(QWidget *parent, const char *name, const QString &c
     auto *b = named(new QToolButton(parent), name);
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    b->setFont(fonts::standardBold());
     return b;
 }
 
 QLabel *panelLabel(QWidget *parent, const char *name, const QString &caption)
 {
     auto *l = named(new QLabel(caption, parent), name);
-    l->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    l->setFont(fonts::standardBold());
     colors::setForeColor(l, 0x000040C0);
     return l;
 }
