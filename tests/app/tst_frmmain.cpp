@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "line/frmLine.h"
 #include "scroll/Progress.h"
@@ -42,7 +43,7 @@ qreal lastLineY(const RichTextView &view)
 
 } // namespace
 
-class tst_frmmain : public QObject
+class tst_FrmMain : public QObject
 {
     Q_OBJECT
 
@@ -233,7 +234,7 @@ private Q_SLOTS:
 
         // At the end of the range the last line stands one line plus a tenth of the viewport down,
         // well above the reading line.
-        w->HandleKey(35, 0);
+        w->HandleKey(keyinput::End, 0);
         const float lastTop =
             twips::fromPixels(w->rtDoc->y()) + float(lastLineY(*w->rtDoc) * twips::kPerPixel);
         const float expected = lineHeight + twips::height(w->picBack) / 10;
@@ -345,7 +346,7 @@ private Q_SLOTS:
         auto w = makeWindow(3);
         QCOMPARE(twips::height(w->rtDoc), twips::height(w->picBack));
         w->Scroll(1, 10000000, false);
-        w->HandleKey(35, 0);
+        w->HandleKey(keyinput::End, 0);
         QCOMPARE(twips::top(w->rtDoc), 0.f);
         QCOMPARE(w->lblToGo->text(), QStringLiteral("00:00"));
     }
@@ -428,7 +429,7 @@ private Q_SLOTS:
     {
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
-        w->HandleKey(35, 0);
+        w->HandleKey(keyinput::End, 0);
         QCOMPARE(w->prgDoc->value(), 100);
         QCOMPARE(w->lblToGo->text(), QStringLiteral("0:00"));
         const float end = twips::top(w->rtDoc);
@@ -441,7 +442,7 @@ private Q_SLOTS:
     void rangeShrunkBelowTheScrolledDistance()
     {
         auto w = makeWindow();
-        w->HandleKey(35, 0);
+        w->HandleKey(keyinput::End, 0);
         w->resize(1600, 1000); // wider and taller: fewer lines, shorter range
         w->Form_Resize();
         QVERIFY(-twips::top(w->rtDoc) > range(*w));
@@ -528,7 +529,7 @@ private Q_SLOTS:
         expected = expected.arg(besideName);
         auto w = makeWindow(0);
         w->DoAction(QStringLiteral("Start"));
-        w->HandleKey(112, 0);
+        w->HandleKey(keyinput::F1, 0);
         QVERIFY(!w->bRunning);
         QCOMPARE(m_platform.opened.size(), 1);
         const QUrl url = m_platform.opened.first();
@@ -612,5 +613,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_frmmain)
+QTEST_MAIN(tst_FrmMain)
 #include "tst_frmmain.moc"

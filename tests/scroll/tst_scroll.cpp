@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-class tst_scroll : public QObject
+class tst_Scroll : public QObject
 {
     Q_OBJECT
 
@@ -183,5 +183,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_scroll)
+QTEST_GUILESS_MAIN(tst_Scroll)
 #include "tst_scroll.moc"
