@@ -2,6 +2,7 @@
 
 #include "common/Platform.h"
 #include "line/frmLine.h"
+#include "scroll/ScrollEngine.h"
 #include "settings/modSettings.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
@@ -103,7 +104,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
 
 frmMain::~frmMain()
 {
-    Form_Unload();
+    // Destroyed without a close (its owner is going): release what the run holds, and emit nothing.
+    ReleaseRun();
 }
 
 // The window as designed, before any of the prompter's own set-up.
@@ -383,16 +385,24 @@ void frmMain::Form_Unload()
 {
     if (m_unloaded)
         return;
-    m_unloaded = true;
-    timTick->stop();
-    timResize->stop();
-    m_platform.timeEndPeriod(1);
+    ReleaseRun();
     // Nothing of the program outlives the prompter window.
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w != this && w->isVisible())
             w->close();
     }
     Q_EMIT unloaded();
+}
+
+void frmMain::ReleaseRun()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    timTick->stop();
+    timResize->stop();
+    lineWindow->timResize->stop();
+    m_platform.timeEndPeriod(1);
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -410,5 +420,7 @@ void frmMain::resizeEvent(QResizeEvent *)
 
 void frmMain::Form_Resize()
 {
+    // Laid out here; the width watch has nothing left to do for this size.
+    lLastWidth = scroll::roundToInt(twips::fromPixels(frameGeometry().width()));
     ArrangeControls();
 }

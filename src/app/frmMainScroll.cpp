@@ -71,7 +71,7 @@ void frmMain::UpdateProgress(bool bSmooth)
         const QString caption = modCommon::FormatTime(c.tag);
         if (lblToGo->text() != caption) {
             lblToGo->setText(caption);
-            lblToGo->repaint();
+            lblToGo->update();
         }
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ui/FixedDialog.h"
+#include "ui/RichTextView.h"
+
+#include <QPointer>
 
 class QFrame;
 class QPushButton;
 class QTextEdit;
-class RichTextView;
 
 // Appearance options: the script's font and colours and the reading line's colour, with a preview.
 class dlgOptions : public FixedDialog
@@ -24,6 +26,6 @@ public:
     QTextEdit *txtPreview = nullptr;
 
     // Set by the caller before showing: the prompter's script view and its reading line.
-    RichTextView *rtfMain = nullptr;
-    QWidget *picLine = nullptr;
+    QPointer<RichTextView> rtfMain;
+    QPointer<QWidget> picLine;
 };

@@ -333,11 +333,23 @@ private Q_SLOTS:
         auto w = makeWindow();
         w->timResize_Timer();
         const float before = twips::width(w->picBack);
-        w->blockSignals(true);
+        // A hidden window hears of no resize until it shows again; the watch still sees the width.
+        w->hide();
         w->setGeometry(QRect(w->pos(), QSize(1200, w->height())));
-        twips::setWidth(w->picBack, before); // as if no resize event had come
+        QCOMPARE(twips::width(w->picBack), before);
         w->timResize_Timer();
         QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
+        QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
+    }
+
+    void resizeIsLaidOutOnceNotAgainByTheWatch()
+    {
+        auto w = makeWindow();
+        w->timResize_Timer();
+        w->resize(1200, w->height());
+        QCoreApplication::processEvents();
+        QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
+        // The resize handler has recorded the width, so the watch finds nothing new.
         QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
     }
 
