@@ -4,6 +4,7 @@
 #include "scroll/Progress.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/RichTextView.h"
+#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QLabel>

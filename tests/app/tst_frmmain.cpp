@@ -7,6 +7,7 @@
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/RichTextView.h"
+#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
