@@ -91,6 +91,6 @@ void frmMain::HandleWheel(int angleDelta)
 {
     const int direction = m_wheel.add(angleDelta);
     if (direction != 0)
-        Scroll(static_cast<qint16>(-direction), 200, false);
+        Scroll(static_cast<qint16>(-direction), scroll::kLineStep, false);
     txtFocus->setFocus();
 }
