@@ -1,5 +1,6 @@
 # cuescroll_add_test(<name> SOURCES <files...> LIBS <targets...>)
-# One Qt Test executable per call, registered with CTest and run headless.
+# One Qt Test executable per call, registered with CTest and run headless, labelled with its folder
+# under tests/ (the library it tests), so that `ctest -L scroll` runs one library's tests.
 function(cuescroll_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -10,7 +11,9 @@ function(cuescroll_add_test name)
   target_compile_definitions(${name} PRIVATE
     CUESCROLL_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   add_test(NAME ${name} COMMAND ${name})
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0"
+    LABELS ${folder}
     TIMEOUT 120)
 endfunction()

@@ -3,6 +3,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "line/frmLine.h"
+#include "scroll/ScrollEngine.h"
 #include "settings/modSettings.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
@@ -62,14 +63,14 @@ QToolButton *graphicalButton(QWidget *parent, const char *name, const QString &c
     auto *b = named(new QToolButton(parent), name);
     b->setText(caption);
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    b->setFont(fonts::standardBold());
     return b;
 }
 
 QLabel *panelLabel(QWidget *parent, const char *name, const QString &caption)
 {
     auto *l = named(new QLabel(caption, parent), name);
-    l->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    l->setFont(fonts::standardBold());
     colors::setForeColor(l, 0x000040C0);
     return l;
 }
@@ -105,7 +106,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
 
 frmMain::~frmMain()
 {
-    Form_Unload();
+    // Destroyed without a close (its owner is going): release what the run holds, and emit nothing.
+    ReleaseRun();
 }
 
 // The window as designed, before any of the prompter's own set-up.
@@ -391,17 +393,25 @@ void frmMain::Form_Unload()
 {
     if (m_unloaded)
         return;
-    m_unloaded = true;
-    timTick->stop();
-    timFrame->stop();
-    timResize->stop();
-    m_platform.timeEndPeriod(1);
+    ReleaseRun();
     // Nothing of the program outlives the prompter window.
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w != this && w->isVisible())
             w->close();
     }
     Q_EMIT unloaded();
+}
+
+void frmMain::ReleaseRun()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    timTick->stop();
+    timFrame->stop();
+    timResize->stop();
+    lineWindow->timResize->stop();
+    m_platform.timeEndPeriod(1);
 }
 
 void frmMain::showEvent(QShowEvent *event)
@@ -447,5 +457,7 @@ void frmMain::resizeEvent(QResizeEvent *)
 
 void frmMain::Form_Resize()
 {
+    // Laid out here; the width watch has nothing left to do for this size.
+    lLastWidth = scroll::roundToInt(twips::fromPixels(frameGeometry().width()));
     ArrangeControls();
 }

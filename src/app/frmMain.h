@@ -105,6 +105,8 @@ private:
     void InitPrompter();
     void Form_QueryUnload();
     void Form_Unload();
+    // Stops the timers and gives back the timer resolution, once; Form_Unload and the destructor.
+    void ReleaseRun();
     void ArrangeControls();
     void MeasureLineHeight();
     void UpdateProgress(bool bSmooth);

@@ -3,6 +3,7 @@
 #include "common/Platform.h"
 #include "common/ProgramFiles.h"
 #include "editor/frmEditText.h"
+#include "scroll/ScrollEngine.h"
 #include "settings/modSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
@@ -99,25 +100,25 @@ void frmMain::HandleKey(int keyCode, int shift)
         if (shift == CtrlBit)
             optUp->setChecked(true);
         else
-            Scroll(-1, 200, false);
+            Scroll(-1, scroll::kLineStep, false);
         break;
     case Down:
         if (shift == CtrlBit)
             optDown->setChecked(true);
         else
-            Scroll(1, 200, false);
+            Scroll(1, scroll::kLineStep, false);
         break;
     case PageUp:
-        Scroll(-1, 1000, false);
+        Scroll(-1, scroll::kPageStep, false);
         break;
     case PageDown:
-        Scroll(1, 1000, false);
+        Scroll(1, scroll::kPageStep, false);
         break;
     case Home:
-        Scroll(-1, 10000000, false);
+        Scroll(-1, scroll::kEndStep, false);
         break;
     case End:
-        Scroll(1, 10000000, false);
+        Scroll(1, scroll::kEndStep, false);
         break;
     case Left:
         if (sldSpeed->value() > sldSpeed->minimum())

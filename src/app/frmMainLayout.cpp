@@ -4,6 +4,7 @@
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/RichTextView.h"
+#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QAction>

@@ -5,6 +5,7 @@
 #include "scroll/Progress.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/RichTextView.h"
+#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -143,7 +144,7 @@ void frmMain::UpdateProgress(bool bSmooth)
         const QString caption = modCommon::FormatTime(c.tag);
         if (lblToGo->text() != caption) {
             lblToGo->setText(caption);
-            lblToGo->repaint();
+            lblToGo->update();
         }
     }
 }
@@ -162,6 +163,6 @@ void frmMain::HandleWheel(int angleDelta)
 {
     const int direction = m_wheel.add(angleDelta);
     if (direction != 0)
-        Scroll(static_cast<qint16>(-direction), 200, false);
+        Scroll(static_cast<qint16>(-direction), scroll::kLineStep, false);
     txtFocus->setFocus();
 }

@@ -240,7 +240,7 @@ QToolButton *frmEditText::addButton(const char *name, const QString &caption, co
     b->setIcon(icons::editor(image));
     b->setIconSize(QSize(16, 16));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+    b->setFont(fonts::standardBold());
     // A command button: takes focus on click as well as on Tab.
     b->setFocusPolicy(Qt::StrongFocus);
     twips::move(b, left, kButtonTop, kButtonWidth, kButtonHeight);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "documents/Documents.h"
+#include "ui/RichTextView.h"
 
+#include <QLabel>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QTimer>
@@ -9,10 +11,8 @@
 
 class DocConverter;
 class Dialogs;
-class QLabel;
 
 class QToolButton;
-class RichTextView;
 
 // The script editor: a window of its own, opened over the prompter window.
 class frmEditText : public QWidget
@@ -47,9 +47,10 @@ public:
     QToolButton *cmdCancel = nullptr;
     RichTextView *rtBody = nullptr;
 
-    // Set by the caller before showing: the prompter's script and its word count.
-    RichTextView *rtDoc = nullptr;
-    QLabel *lblWords = nullptr;
+    // Set by the caller before showing: the prompter's script and its word count (the prompter's own,
+    // so held weakly: they may go before this window does).
+    QPointer<RichTextView> rtDoc;
+    QPointer<QLabel> lblWords;
 
 protected:
     void showEvent(QShowEvent *event) override;

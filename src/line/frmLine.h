@@ -51,7 +51,7 @@ private:
 
     qint32 m_color;
     QPointer<QWidget> m_picBack;
-    const QWidget *m_picLine = nullptr;
+    QPointer<const QWidget> m_picLine;
     QPointer<QAbstractScrollArea> m_view; // the script view the band lies in
     twips::Rect m_inBack;                 // the band in the viewport's twips
     twips::Rect m_band;

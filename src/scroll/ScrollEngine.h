@@ -8,6 +8,12 @@ namespace scroll {
 
 inline constexpr qint32 kStepIntervalMs = 20;
 
+// Step values of the keys and the wheel: a line (arrow keys and one wheel notch), a page, and far
+// enough to reach either end of any script.
+inline constexpr qint32 kLineStep = 200;
+inline constexpr qint32 kPageStep = 1000;
+inline constexpr qint32 kEndStep = 10000000;
+
 // Twips one call moves for a step value (the slider's value for the clock).
 constexpr qint32 stepSize(qint32 lVal)
 {

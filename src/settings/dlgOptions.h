@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ui/FixedDialog.h"
+#include "ui/RichTextView.h"
+
+#include <QPointer>
 
 class Dialogs;
 class QFrame;
 class QPushButton;
 class QTextEdit;
-class RichTextView;
 
 // Appearance options: the script's font and colours and the reading line's colour, with a preview.
 // The two previews are the dialog's whole state; only OK hands them to the prompter.
@@ -26,8 +28,8 @@ public:
     QTextEdit *txtPreview = nullptr;
 
     // Set by the caller before showing: the prompter's script view and its reading line.
-    RichTextView *rtfMain = nullptr;
-    QWidget *picLine = nullptr;
+    QPointer<RichTextView> rtfMain;
+    QPointer<QWidget> picLine;
 
     void cmdFont_Click();
     void cmdBackColor_Click();

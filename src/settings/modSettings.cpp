@@ -17,7 +17,8 @@ const QString kBackColor = QStringLiteral("&HC0FFFF");
 const QString kForeColor = QStringLiteral("&H80000012&");
 const QString kFontName = QStringLiteral("MS Sans Serif");
 const QString kFalse = QStringLiteral("False");
-const QString kFontSize = QStringLiteral("28");
+constexpr qint16 kDefaultFontSize = 28;
+const QString kFontSize = QString::number(kDefaultFontSize);
 const QString kLineColor = QStringLiteral("&H0000C000&");
 
 QString &iniPathOverride()
@@ -160,7 +161,7 @@ bool GetFontUnderline()
 qint16 GetFontSize()
 {
     return numtext::toInt16(ReadSetting(kGeneral, QStringLiteral("FontSize"), kFontSize))
-        .value_or(qint16(28));
+        .value_or(kDefaultFontSize);
 }
 
 void SetBackColor(const QString &value)

@@ -29,7 +29,7 @@ QPushButton *FixedDialog::addButton(const char *name, const QString &caption, bo
     b->setAutoDefault(false);
     b->setDefault(false);
     if (bold)
-        b->setFont(fonts::make(QStringLiteral("MS Sans Serif"), 8.25, true));
+        b->setFont(fonts::standardBold());
     return b;
 }
 

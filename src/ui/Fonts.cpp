@@ -21,7 +21,12 @@ QFont make(const QString &family, double points, bool bold)
 
 QFont standard()
 {
-    return make(QStringLiteral("MS Sans Serif"), 8.25);
+    return make(QStringLiteral("MS Sans Serif"), kStandardPointSize);
+}
+
+QFont standardBold()
+{
+    return make(QStringLiteral("MS Sans Serif"), kStandardPointSize, true);
 }
 
 QFont withFace(QFont font, const QFont &face)

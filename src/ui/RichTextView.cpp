@@ -4,6 +4,7 @@
 #include "documents/TextDecoding.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QAbstractTextDocumentLayout>

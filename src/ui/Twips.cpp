@@ -9,7 +9,6 @@
 namespace twips {
 namespace {
 constexpr char kProperty[] = "cuescrollTwips";
-constexpr char kTagProperty[] = "cuescrollTag";
 } // namespace
 
 int toPixels(float t)
@@ -93,21 +92,6 @@ void setHeight(QWidget *w, float v)
     setRect(w, r);
 }
 
-} // namespace twips
-
-namespace tags {
-QString tag(const QWidget *w)
-{
-    return w->property(twips::kTagProperty).toString();
-}
-
-void setTag(QWidget *w, const QString &text)
-{
-    w->setProperty(twips::kTagProperty, text);
-}
-} // namespace tags
-
-namespace twips {
 void setClientSize(QWidget *window, float width, float height)
 {
     window->resize(std::max(0, toPixels(width)), std::max(0, toPixels(height)));

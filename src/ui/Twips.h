@@ -42,15 +42,6 @@ void setTop(QWidget *w, float v);
 void setWidth(QWidget *w, float v);
 void setHeight(QWidget *w, float v);
 
-} // namespace twips
-
-// Free text kept beside a control's visible content.
-namespace tags {
-QString tag(const QWidget *w);
-void setTag(QWidget *w, const QString &text);
-} // namespace tags
-
-namespace twips {
 // Sizes a window so that its client area (inside the frame) is width x height twips.
 void setClientSize(QWidget *window, float width, float height);
 } // namespace twips

@@ -20,6 +20,12 @@
 
 namespace {
 
+// The key table speaks in the classic virtual-key codes; the names must keep their values.
+static_assert(keyinput::Back == 8 && keyinput::Return == 13 && keyinput::Escape == 27 &&
+              keyinput::Space == 32);
+static_assert(keyinput::PageUp == 33 && keyinput::End == 35 && keyinput::Left == 37 && keyinput::Down == 40);
+static_assert(keyinput::F1 == 112 && keyinput::F9 == 120 && keyinput::F12 == 123);
+
 struct State
 {
     float top = 0;
@@ -45,7 +51,7 @@ QString describe(const State &s)
 
 } // namespace
 
-class tst_keys : public QObject
+class tst_Keys : public QObject
 {
     Q_OBJECT
 
@@ -97,25 +103,37 @@ private Q_SLOTS:
             const char *effect;
         };
         const Row rows[] = {
-            {"Up", 38, "back 605"},      {"Down", 40, "forward 605"},
-            {"PageUp", 33, "back 3005"}, {"PageDown", 34, "forward 3005"},
-            {"Home", 36, "beginning"},   {"End", 35, "end"},
-            {"Left", 37, "slower"},      {"Right", 39, "faster"},
-            {"Space", 32, "stop"},       {"Backspace", 8, "reset"},
-            {"F1", 112, "help"},         {"F2", 113, "edit"},
-            {"F3", 114, "stop"},         {"F4", 115, "reset"},
-            {"F5", 116, "stop"},         {"F6", 117, "stop"},
-            {"F7", 118, "stop"},         {"F8", 119, "nothing"},
-            {"F9", 120, "full screen"},  {"F10", 121, "options"},
-            {"Esc", 27, "exit"},         {"Enter", 13, "full screen"},
-            {"A", 65, "nothing"},        {"F11", 122, "nothing"},
+            {"Up", keyinput::Up, "back 605"},
+            {"Down", keyinput::Down, "forward 605"},
+            {"PageUp", keyinput::PageUp, "back 3005"},
+            {"PageDown", keyinput::PageDown, "forward 3005"},
+            {"Home", keyinput::Home, "beginning"},
+            {"End", keyinput::End, "end"},
+            {"Left", keyinput::Left, "slower"},
+            {"Right", keyinput::Right, "faster"},
+            {"Space", keyinput::Space, "stop"},
+            {"Backspace", keyinput::Back, "reset"},
+            {"F1", keyinput::F1, "help"},
+            {"F2", keyinput::F2, "edit"},
+            {"F3", keyinput::F3, "stop"},
+            {"F4", keyinput::F4, "reset"},
+            {"F5", keyinput::F5, "stop"},
+            {"F6", keyinput::F6, "stop"},
+            {"F7", keyinput::F7, "stop"},
+            {"F8", keyinput::F8, "nothing"},
+            {"F9", keyinput::F9, "full screen"},
+            {"F10", keyinput::F10, "options"},
+            {"Esc", keyinput::Escape, "exit"},
+            {"Enter", keyinput::Return, "full screen"},
+            {"A", 'A', "nothing"},
+            {"F11", keyinput::F11, "nothing"},
         };
         for (const Row &r : rows) {
             for (int shift : {0, 1, 2, 3, 4}) {
                 QString effect = QLatin1String(r.effect);
-                if (shift == 2 && r.code == 38)
+                if (shift == 2 && r.code == keyinput::Up)
                     effect = QStringLiteral("direction up");
-                if (shift == 2 && r.code == 40)
+                if (shift == 2 && r.code == keyinput::Down)
                     effect = QStringLiteral("direction down");
                 QTest::addRow("%s shift %d", r.name, shift) << r.code << shift << effect;
             }
@@ -177,7 +195,7 @@ private Q_SLOTS:
 
     void spaceAndF3ToggleByRunning()
     {
-        for (int code : {32, 114}) {
+        for (int code : {keyinput::Space, keyinput::F3}) {
             QVERIFY(!m_w->bRunning);
             m_w->HandleKey(code, 0);
             QVERIFY(m_w->bRunning);
@@ -189,17 +207,17 @@ private Q_SLOTS:
     void speedStopsAtTheSliderEnds()
     {
         m_w->sldSpeed->setValue(1);
-        m_w->HandleKey(37, 0);
+        m_w->HandleKey(keyinput::Left, 0);
         QCOMPARE(m_w->sldSpeed->value(), 1);
         m_w->sldSpeed->setValue(16);
-        m_w->HandleKey(39, 0);
+        m_w->HandleKey(keyinput::Right, 0);
         QCOMPARE(m_w->sldSpeed->value(), 16);
     }
 
     void nothingMovesBackAtTheBeginning()
     {
         twips::setTop(m_w->rtDoc, 0);
-        for (int code : {38, 33, 36}) {
+        for (int code : {keyinput::Up, keyinput::PageUp, keyinput::Home}) {
             m_w->HandleKey(code, 0);
             QCOMPARE(twips::top(m_w->rtDoc), 0.f);
         }
@@ -227,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(m_w->lOldWindowState, 0);
 
         // Entering again stores the maximised state, so leaving keeps the window maximised.
-        m_w->HandleKey(13, 0);
+        m_w->HandleKey(keyinput::Return, 0);
         QCOMPARE(m_w->lOldWindowState, 2);
         m_w->picBack_Click();
         QVERIFY(!m_w->bFullScreen);
@@ -238,14 +256,17 @@ private Q_SLOTS:
 
     void f9LeavesFullScreenDirectly()
     {
-        m_w->HandleKey(120, 0);
+        m_w->HandleKey(keyinput::F9, 0);
         QVERIFY(m_w->bFullScreen);
-        m_w->bMarkMode = true; // the dispatcher refuses everything in mark mode; F9 does not ask it
-        m_w->HandleKey(120, 0);
+        // The dispatcher refuses everything in mark mode; F9 does not ask it.
+        m_w->DoAction(QStringLiteral("Mark"));
+        QVERIFY(m_w->bMarkMode);
+        m_w->HandleKey(keyinput::F9, 0);
         QVERIFY(!m_w->bFullScreen);
-        m_w->HandleKey(120, 0);
+        m_w->HandleKey(keyinput::F9, 0);
         QVERIFY(!m_w->bFullScreen);
-        m_w->bMarkMode = false;
+        m_w->findChild<QToolButton *>(QStringLiteral("cmdCancel"))->click();
+        QVERIFY(!m_w->bMarkMode);
     }
 
     void keyEventsMapToTheTable_data()
@@ -254,17 +275,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
-        QTest::newRow("Up") << int(Qt::Key_Up) << 0 << 38 << 0;
-        QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << int(Qt::ControlModifier) << 38 << 2;
+        QTest::newRow("Up") << int(Qt::Key_Up) << 0 << int(keyinput::Up) << 0;
+        QTest::newRow("Ctrl+Up") << int(Qt::Key_Up) << int(Qt::ControlModifier) << int(keyinput::Up) << 2;
         QTest::newRow("Ctrl+Shift+Down")
-            << int(Qt::Key_Down) << int(Qt::ControlModifier | Qt::ShiftModifier) << 40 << 3;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 0;
-        QTest::newRow("Alt+F5") << int(Qt::Key_F5) << int(Qt::AltModifier) << 116 << 4;
-        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << 121 << 0;
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << 0 << 27 << 0;
-        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << 8 << 0;
-        QTest::newRow("End") << int(Qt::Key_End) << 0 << 35 << 0;
-        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << 34 << 0;
+            << int(Qt::Key_Down) << int(Qt::ControlModifier | Qt::ShiftModifier) << int(keyinput::Down) << 3;
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << int(keyinput::Return) << 0;
+        QTest::newRow("Alt+F5") << int(Qt::Key_F5) << int(Qt::AltModifier) << int(keyinput::F5) << 4;
+        QTest::newRow("F10") << int(Qt::Key_F10) << 0 << int(keyinput::F10) << 0;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 0 << int(keyinput::Escape) << 0;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << int(keyinput::Back) << 0;
+        QTest::newRow("End") << int(Qt::Key_End) << 0 << int(keyinput::End) << 0;
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << int(keyinput::PageDown) << 0;
     }
 
     void keyEventsMapToTheTable()
@@ -317,5 +339,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_keys)
+QTEST_MAIN(tst_Keys)
 #include "tst_keys.moc"

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-class tst_common : public QObject
+class tst_Common : public QObject
 {
     Q_OBJECT
 
@@ -55,5 +55,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_common)
+QTEST_GUILESS_MAIN(tst_Common)
 #include "tst_common.moc"

@@ -108,7 +108,7 @@ bool hasConverter(int codePage)
 
 Q_DECLARE_METATYPE(Paragraphs)
 
-class TstRtf : public QObject
+class tst_Rtf : public QObject
 {
     Q_OBJECT
 
@@ -140,7 +140,7 @@ private:
     void checkText();
 };
 
-void TstRtf::roundTrip_data()
+void tst_Rtf::roundTrip_data()
 {
     QTest::addColumn<Paragraphs>("paragraphs");
 
@@ -192,7 +192,7 @@ void TstRtf::roundTrip_data()
     QTest::newRow("single empty paragraph") << Paragraphs{QList<Piece>{}};
 }
 
-void TstRtf::roundTrip()
+void tst_Rtf::roundTrip()
 {
     QFETCH(Paragraphs, paragraphs);
 
@@ -229,7 +229,7 @@ static QFont shownFont(const QTextDocument &doc, int position)
     return c.charFormat().font().resolve(doc.defaultFont());
 }
 
-void TstRtf::roundTripKeepsTheLook_data()
+void tst_Rtf::roundTripKeepsTheLook_data()
 {
     QTest::addColumn<QFont>("base");
     QTest::addColumn<QFont>("target"); // the default font of the document read into
@@ -255,7 +255,7 @@ void TstRtf::roundTripKeepsTheLook_data()
 
 // Characters without a format of their own show the default font; an explicit plain run inside
 // shows plain. Both must look the same after writing and reading back.
-void TstRtf::roundTripKeepsTheLook()
+void tst_Rtf::roundTripKeepsTheLook()
 {
     QFETCH(QFont, base);
     QFETCH(QFont, target);
@@ -289,7 +289,7 @@ void TstRtf::roundTripKeepsTheLook()
 }
 
 // Other programs read what we write, so a few details of the form matter beyond our own round trip.
-void TstRtf::writtenForm_data()
+void tst_Rtf::writtenForm_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("expected");
@@ -303,7 +303,7 @@ void TstRtf::writtenForm_data()
         << QStringLiteral("a\nb") << QByteArray("a\\par\n\\pard\\plain b}");
 }
 
-void TstRtf::writtenForm()
+void tst_Rtf::writtenForm()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, expected);
@@ -315,7 +315,7 @@ void TstRtf::writtenForm()
     QVERIFY2(data.contains(expected), data.constData());
 }
 
-void TstRtf::sampleDocument()
+void tst_Rtf::sampleDocument()
 {
     QFile rtfFile(QStringLiteral(CUESCROLL_TEST_DATA "/sample.rtf"));
     QFile textFile(QStringLiteral(CUESCROLL_TEST_DATA "/sample_expected.txt"));
@@ -336,14 +336,14 @@ void TstRtf::sampleDocument()
     QCOMPARE(describe(p3, serif), u"P3 This has {}bold{b} and {}italic{i} and {}bolditalic{b i} runs.{}");
 }
 
-void TstRtf::addTextColumns()
+void tst_Rtf::addTextColumns()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("codePage"); // a converter the row needs, 0 for none
 }
 
-void TstRtf::checkText()
+void tst_Rtf::checkText()
 {
     QFETCH(QByteArray, data);
     QFETCH(QString, expected);
@@ -353,7 +353,7 @@ void TstRtf::checkText()
     QCOMPARE(readText(data), expected);
 }
 
-void TstRtf::codePages_data()
+void tst_Rtf::codePages_data()
 {
     addTextColumns();
     const QByteArray fonts = R"({\fonttbl{\f0\fcharset0 A;}{\f1\fcharset204 B;}{\f2\fcharset238 C;})"
@@ -381,12 +381,12 @@ void TstRtf::codePages_data()
         << QByteArray(R"({\rtf1\ansi)" + fonts + R"(\f1\'cf\plain\'cf})") << QStringLiteral("ПÏ") << 1251;
 }
 
-void TstRtf::codePages()
+void tst_Rtf::codePages()
 {
     checkText();
 }
 
-void TstRtf::unicode_data()
+void tst_Rtf::unicode_data()
 {
     addTextColumns();
     QTest::newRow("one fallback character by default")
@@ -409,12 +409,12 @@ void TstRtf::unicode_data()
                                   << 0;
 }
 
-void TstRtf::unicode()
+void tst_Rtf::unicode()
 {
     checkText();
 }
 
-void TstRtf::skippedDestinations_data()
+void tst_Rtf::skippedDestinations_data()
 {
     addTextColumns();
     QTest::newRow("\\* unknown") << QByteArray(R"({\rtf1 a{\*\foo hidden {\b nested}}b})")
@@ -440,12 +440,12 @@ void TstRtf::skippedDestinations_data()
         << QByteArray(R"({\rtf1\info a})") << QStringLiteral("a") << 0;
 }
 
-void TstRtf::skippedDestinations()
+void tst_Rtf::skippedDestinations()
 {
     checkText();
 }
 
-void TstRtf::breaksAndSymbols_data()
+void tst_Rtf::breaksAndSymbols_data()
 {
     addTextColumns();
     QTest::newRow("\\par") << QByteArray(R"({\rtf1 a\par b})") << QStringLiteral("a\nb") << 0;
@@ -474,12 +474,12 @@ void TstRtf::breaksAndSymbols_data()
                                  << 0;
 }
 
-void TstRtf::breaksAndSymbols()
+void tst_Rtf::breaksAndSymbols()
 {
     checkText();
 }
 
-void TstRtf::formats_data()
+void tst_Rtf::formats_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("expected");
@@ -499,7 +499,7 @@ void TstRtf::formats_data()
     QTest::newRow("font name without \\falt") << QByteArray(R"(\f1 a)") << QStringLiteral("a{f=Beta}");
 }
 
-void TstRtf::formats()
+void tst_Rtf::formats()
 {
     QFETCH(QByteArray, body);
     QFETCH(QString, expected);
@@ -512,7 +512,7 @@ void TstRtf::formats()
     QCOMPARE(describe(doc.begin(), QStringLiteral("Alpha")), expected);
 }
 
-void TstRtf::notRtf_data()
+void tst_Rtf::notRtf_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::newRow("empty") << QByteArray();
@@ -520,7 +520,7 @@ void TstRtf::notRtf_data()
     QTest::newRow("cut short") << QByteArray("{\\rt");
 }
 
-void TstRtf::notRtf()
+void tst_Rtf::notRtf()
 {
     QFETCH(QByteArray, data);
     QTextDocument doc;
@@ -531,7 +531,7 @@ void TstRtf::notRtf()
     QCOMPARE(doc.toPlainText(), u"keep me");
 }
 
-void TstRtf::hostile_data()
+void tst_Rtf::hostile_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("expected"); // "*": any text will do
@@ -576,7 +576,7 @@ void TstRtf::hostile_data()
         << "{\\rtf1 a\\" + QByteArray(100000, 'z') + " b}" << QStringLiteral("ab");
 }
 
-void TstRtf::hostile()
+void tst_Rtf::hostile()
 {
     QFETCH(QByteArray, data);
     QFETCH(QString, expected);
@@ -597,5 +597,5 @@ void TstRtf::hostile()
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
 }
 
-QTEST_MAIN(TstRtf)
+QTEST_MAIN(tst_Rtf)
 #include "tst_rtf.moc"

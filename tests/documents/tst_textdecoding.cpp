@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QTest>
 
-class TstTextDecoding : public QObject
+class tst_TextDecoding : public QObject
 {
     Q_OBJECT
 
@@ -14,7 +14,7 @@ private Q_SLOTS:
     void codePage();
 };
 
-void TstTextDecoding::decodeText_data()
+void tst_TextDecoding::decodeText_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("expected");
@@ -45,14 +45,14 @@ void TstTextDecoding::decodeText_data()
         << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
 }
 
-void TstTextDecoding::decodeText()
+void tst_TextDecoding::decodeText()
 {
     QFETCH(QByteArray, data);
     QFETCH(QString, expected);
     QCOMPARE(textcodec::decodeText(data), expected);
 }
 
-void TstTextDecoding::codePage_data()
+void tst_TextDecoding::codePage_data()
 {
     QTest::addColumn<int>("codePage");
     QTest::addColumn<QByteArray>("data");
@@ -75,7 +75,7 @@ void TstTextDecoding::codePage_data()
     QTest::newRow("932 double-byte") << 932 << QByteArray("\x82\xA0\x93\xFA") << QStringLiteral("あ日");
 }
 
-void TstTextDecoding::codePage()
+void tst_TextDecoding::codePage()
 {
     QFETCH(int, codePage);
     QFETCH(QByteArray, data);
@@ -93,5 +93,5 @@ void TstTextDecoding::codePage()
     QCOMPARE(decoder.decode(data), expected);
 }
 
-QTEST_APPLESS_MAIN(TstTextDecoding)
+QTEST_APPLESS_MAIN(tst_TextDecoding)
 #include "tst_textdecoding.moc"

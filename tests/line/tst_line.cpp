@@ -352,13 +352,9 @@ private Q_SLOTS:
         if (mode == QLatin1String("full screen")) {
             w->ToggleFullScreen(true);
         } else if (mode == QLatin1String("mark mode")) {
-            // The mirror takes the script's place, as mark mode shows it.
-            w->rtDoc->hide();
-            w->rtMirror->show();
-            w->rtMirror->setTextRTF(w->rtDoc->TextRTF());
-            w->rtMirror->setBaseFont(w->rtDoc->font());
-            w->rtMirror->setBackColor(w->rtDoc->BackColor());
-            twips::setRect(w->rtMirror, twips::rect(w->rtDoc));
+            // The mirror takes the script's place.
+            w->DoAction(QStringLiteral("Mark"));
+            QVERIFY(w->bMarkMode);
             view = w->rtMirror;
         }
         w->lineWindow->ResizeLine();

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class tst_scroll : public QObject
+class tst_Scroll : public QObject
 {
     Q_OBJECT
 
@@ -233,5 +233,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_scroll)
+QTEST_GUILESS_MAIN(tst_Scroll)
 #include "tst_scroll.moc"

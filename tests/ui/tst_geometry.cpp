@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-class tst_geometry : public QObject
+class tst_Geometry : public QObject
 {
     Q_OBJECT
 
@@ -77,5 +77,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_geometry)
+QTEST_MAIN(tst_Geometry)
 #include "tst_geometry.moc"

@@ -9,7 +9,7 @@
 #include <QTextCursor>
 #include <QTextFrame>
 
-class tst_richtextview : public QObject
+class tst_RichTextView : public QObject
 {
     Q_OBJECT
 
@@ -262,5 +262,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_richtextview)
+QTEST_MAIN(tst_RichTextView)
 #include "tst_richtextview.moc"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Free text kept beside a control's visible content.
+namespace tags {
+QString tag(const QWidget *w);
+void setTag(QWidget *w, const QString &text);
+} // namespace tags

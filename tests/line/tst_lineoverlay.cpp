@@ -1,0 +1,103 @@
+#include "line/frmLine.h"
+#include "ui/Twips.h"
+
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Records the clicks that reach it.
+class ClickCounter : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+} // namespace
+
+// The reading line's overlay on its own: what it is, how it blends and that it takes the clicks.
+class tst_LineOverlay : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lineOverlay();
+    void lineBlends_data();
+    void lineBlends();
+    void lineSwallowsClicks();
+};
+
+void tst_LineOverlay::lineOverlay()
+{
+    QWidget prompter;
+    frmLine line(&prompter);
+    QCOMPARE(line.objectName(), QStringLiteral("frmLine"));
+    QVERIFY(!line.isWindow());
+    QCOMPARE(line.parentWidget(), &prompter);
+    QVERIFY(!line.accessibleName().isEmpty());
+    QVERIFY(!line.testAttribute(Qt::WA_TransparentForMouseEvents));
+    const twips::Rect r = twips::rect(&line);
+    QCOMPARE(r.width, 4680.f);
+    QCOMPARE(r.height, 3090.f);
+    QCOMPARE(line.lineColor(), qint32(0x0080FF80));
+
+    QVERIFY(line.timResize);
+    QCOMPARE(line.timResize->objectName(), QStringLiteral("timResize"));
+    QCOMPARE(line.timResize->interval(), 10);
+    QCOMPARE(line.findChildren<QTimer *>().size(), 1);
+}
+
+void tst_LineOverlay::lineBlends_data()
+{
+    QTest::addColumn<qint32>("lineColor");
+    QTest::addColumn<QColor>("under");
+    QTest::addColumn<QColor>("seen");
+
+    QTest::newRow("default over white") << qint32(0x0080FF80) << QColor(Qt::white) << QColor(191, 255, 191);
+    QTest::newRow("red over black") << qint32(0x000000FF) << QColor(Qt::black) << QColor(128, 0, 0);
+    QTest::newRow("blue over white") << qint32(0x00FF0000) << QColor(Qt::white) << QColor(127, 127, 255);
+}
+
+void tst_LineOverlay::lineBlends()
+{
+    QFETCH(qint32, lineColor);
+    QFETCH(QColor, under);
+    QFETCH(QColor, seen);
+
+    QWidget prompter;
+    prompter.resize(400, 300);
+    prompter.setAutoFillBackground(true);
+    QPalette pal = prompter.palette();
+    pal.setColor(QPalette::Window, under);
+    prompter.setPalette(pal);
+    frmLine line(&prompter);
+    line.setLineColor(lineColor);
+    QCOMPARE(line.lineColor(), lineColor);
+
+    const QImage shot = prompter.grab().toImage();
+    const QColor inside = shot.pixelColor(line.width() / 2, line.height() / 2);
+    QVERIFY2(qAbs(inside.red() - seen.red()) <= 2 && qAbs(inside.green() - seen.green()) <= 2 &&
+                 qAbs(inside.blue() - seen.blue()) <= 2,
+             qPrintable(inside.name()));
+    QCOMPARE(shot.pixelColor(line.width() + 5, line.height() + 5), under);
+}
+
+void tst_LineOverlay::lineSwallowsClicks()
+{
+    ClickCounter prompter;
+    prompter.resize(400, 300);
+    frmLine line(&prompter);
+    prompter.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&prompter));
+
+    QTest::mouseClick(&line, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(prompter.presses, 0);
+    QTest::mouseClick(&prompter, Qt::LeftButton, {}, QPoint(line.width() + 10, line.height() + 10));
+    QCOMPARE(prompter.presses, 1);
+}
+
+QTEST_MAIN(tst_LineOverlay)
+#include "tst_lineoverlay.moc"
