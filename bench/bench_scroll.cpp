@@ -6,7 +6,6 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
-#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,11 +35,11 @@ class bench_scroll : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    IsolatedSettings m_settings;
     FakePlatform m_platform;
     FakeDialogs m_dialogs;
 
 private Q_SLOTS:
-    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
 
     void layoutOfALongScript_data()
     {

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,7 +73,7 @@ private:
 void tst_Settings::useStore(std::unique_ptr<QTemporaryDir> dir)
 {
     m_dir = std::move(dir);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir->path());
+    setStoreFilePath(storeFile());
 }
 
 void tst_Settings::init()
