@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace storefile {
 
@@ -183,7 +184,9 @@ QByteArray encodeValue(QStringView value)
 
 QString decodeValue(QByteArrayView stored)
 {
-    const QString raw = QString::fromUtf8(trimBlanks(stored));
+    // A byte order mark inside a value is part of it.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString raw = utf8(trimBlanks(stored));
     QString out;
     out.reserve(raw.size());
     qsizetype i = 0;
