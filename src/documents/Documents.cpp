@@ -1,6 +1,7 @@
 #include "documents/Documents.h"
 
 #include "documents/Rtf.h"
+#include "documents/TextDecoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -160,7 +161,8 @@ FileData readScriptFile(const QString &path)
         return out;
     }
     out.kind = detectKind(out.data);
-    if (out.kind == Kind::PlainText && !hasUtf16Bom(out.data) && out.data.contains('\0')) {
+    if (out.kind == Kind::PlainText && !hasUtf16Bom(out.data) && !textcodec::utf16WithoutBom(out.data) &&
+        out.data.contains('\0')) {
         out.error = Error::NotText;
         out.data.clear();
     } else if (out.kind == Kind::PlainText && countParagraphs(out.data) > kMaxParagraphs) {
