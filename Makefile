@@ -1,11 +1,13 @@
 # Cuescroll: `make run` builds and starts the prompter, `make test` builds and runs the whole suite.
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build run test test-sanitize format-check bench package install clean
+.PHONY: all deps configure build run test test-sanitize fuzz format-check bench package install clean
 
 all: build
 
@@ -34,6 +36,10 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
+# Every reader of outside data under libFuzzer, ASan and UBSan, FUZZ_SECONDS each (clang-14).
+fuzz: deps
+	BUILD_FUZZ=$(BUILD_FUZZ) FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/fuzz
+
 # Every C++ file as the repository's .clang-format lays it out; changes nothing.
 format-check: deps
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
@@ -53,4 +59,4 @@ bench: build
 	./bench/table $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)

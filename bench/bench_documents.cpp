@@ -12,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,11 +62,11 @@ class bench_documents : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    IsolatedSettings m_settings;
     FakePlatform m_platform;
     FakeDialogs m_dialogs;
 
 private Q_SLOTS:
-    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
 
     // From the chosen name to the text in the editor box.
     void openDocx50000Words()

@@ -8,7 +8,6 @@
 #include "ui/Twips.h"
 
 #include <QPaintEvent>
-#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,11 +54,11 @@ class bench_scroll : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    IsolatedSettings m_settings;
     FakePlatform m_platform;
     FakeDialogs m_dialogs;
 
 private Q_SLOTS:
-    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
 
     void layoutOfALongScript_data()
     {

@@ -80,12 +80,12 @@ void frmMain::ShowHelp()
 {
     const QString link = modSettings::GetHelpLink().trimmed();
     const QString programDir = QCoreApplication::applicationDirPath();
-    // No link: the page shipped with the program. A link names a file beside the program when one
-    // is there; anything else is an address, read as a browser's address bar reads it.
+    // No link: the page shipped with the program. A script or any other scheme in the site file never
+    // reaches the desktop.
     const QUrl url = link.isEmpty()
                          ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
-                         : QUrl::fromUserInput(link, programDir);
-    if (!m_platform.openUrl(url)) {
+                         : programfiles::helpAddress(link, programDir);
+    if (!url.isValid() || !m_platform.openUrl(url)) {
         m_dialogs.warning(
             this, windowTitle(),
             tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));

@@ -2,11 +2,16 @@
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_WIN
 #include <timeapi.h>
 #include <windows.h>
 #else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -72,4 +77,82 @@ bool Platform::symlinkRaw(const QByteArray &target, const QByteArray &link)
 #else
     return ::symlink(target.constData(), link.constData()) == 0;
 #endif
+}
+
+RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
+{
+    RegularFileRead r;
+#ifdef Q_OS_WIN
+    const QFileInfo info(path);
+    if (!info.exists())
+        return r;
+    if (!info.isFile()) {
+        r.status = RegularFileRead::NotRegular;
+        return r;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        r.status = RegularFileRead::Unreadable;
+        return r;
+    }
+    if (file.size() > maxBytes) {
+        r.status = RegularFileRead::TooLarge;
+        return r;
+    }
+    r.data = file.read(maxBytes + 1);
+#else
+    // Non-blocking open: a FIFO put there after any check still cannot stall us.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        r.status =
+            (errno == ENOENT || errno == ENOTDIR) ? RegularFileRead::Absent : RegularFileRead::Unreadable;
+        if (errno == ENXIO || errno == EISDIR)
+            r.status = RegularFileRead::NotRegular;
+        return r;
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        r.status = RegularFileRead::NotRegular;
+        return r;
+    }
+    if (st.st_size > maxBytes) {
+        ::close(fd);
+        r.status = RegularFileRead::TooLarge;
+        return r;
+    }
+    // The file may grow while we read; never take more than the limit allows.
+    r.data.resize(qsizetype(st.st_size));
+    qsizetype got = 0;
+    for (;;) {
+        if (got == r.data.size()) {
+            if (got > maxBytes)
+                break;
+            r.data.resize(got + 4096);
+        }
+        const ssize_t n = ::read(fd, r.data.data() + got, size_t(r.data.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            r.status = RegularFileRead::Unreadable;
+            r.data.clear();
+            return r;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    r.data.truncate(got);
+#endif
+    if (r.data.size() > maxBytes) {
+        r.status = RegularFileRead::TooLarge;
+        r.data.clear();
+        return r;
+    }
+    r.status = RegularFileRead::Ok;
+    return r;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QUrl>
 #include <QtGlobal>
 
@@ -29,3 +30,13 @@ constexpr qint32 elapsedMs(quint32 later, quint32 earlier)
 {
     return static_cast<qint32>(later - earlier);
 }
+
+// Reads a whole regular file without ever waiting on what lies at the path: a FIFO, a device or a
+// directory is reported, never opened for a blocking read.
+struct RegularFileRead
+{
+    enum Status { Ok, Absent, NotRegular, TooLarge, Unreadable };
+    Status status = Absent;
+    QByteArray data; // only with Ok
+};
+RegularFileRead readRegularFile(const QString &path, qint64 maxBytes);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace programfiles {
 
@@ -17,6 +18,22 @@ QString locate(const QString &name)
     if (QFileInfo::exists(installed))
         return installed;
     return beside;
+}
+
+} // namespace programfiles
+
+namespace programfiles {
+
+QUrl helpAddress(const QString &link, const QString &programDir)
+{
+    static const QRegularExpression windowsPath(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    const QUrl url = windowsPath.match(link).hasMatch()
+                         ? QUrl::fromLocalFile(QString(link).replace(u'\\', u'/'))
+                         : QUrl::fromUserInput(link, programDir);
+    const QString scheme = url.scheme().toLower();
+    if (scheme != u"http" && scheme != u"https" && scheme != u"file")
+        return {};
+    return url;
 }
 
 } // namespace programfiles

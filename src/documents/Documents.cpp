@@ -1,6 +1,7 @@
 #include "documents/Documents.h"
 
 #include "documents/Rtf.h"
+#include "documents/TextDecoding.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,6 +64,9 @@ QString describe(const Result &result)
     case Error::TooLarge:
         reason = tr("it is larger than %1 MB, too large for a script").arg(kMaxFileBytes / (1024 * 1024));
         break;
+    case Error::TooManyParagraphs:
+        reason = tr("it has more than %L1 paragraphs, too many for a script").arg(kMaxParagraphs);
+        break;
     case Error::NotText:
         reason = tr("it is neither text nor a document Cuescroll can read");
         break;
@@ -99,6 +103,21 @@ QString describe(const Result &result)
     if (!result.detail.isEmpty())
         reason += QStringLiteral(" (") + result.detail + QLatin1Char(')');
     return reason;
+}
+
+qsizetype countParagraphs(QByteArrayView data)
+{
+    qsizetype n = 1;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        // A CR followed by LF (in one byte or the next code unit of UTF-16) is one line end.
+        if (data[i] == '\n')
+            ++n;
+        else if (data[i] == '\r' && !(i + 1 < data.size() && data[i + 1] == '\n') &&
+                 !(i + 2 < data.size() && data[i + 1] == '\0' && data[i + 2] == '\n') &&
+                 !(i + 3 < data.size() && data[i + 1] == '\0' && data[i + 2] == '\0' && data[i + 3] == '\n'))
+            ++n;
+    }
+    return n;
 }
 
 FileData readScriptFile(const QString &path)
@@ -142,8 +161,12 @@ FileData readScriptFile(const QString &path)
         return out;
     }
     out.kind = detectKind(out.data);
-    if (out.kind == Kind::PlainText && !hasUtf16Bom(out.data) && out.data.contains('\0')) {
+    if (out.kind == Kind::PlainText && !hasUtf16Bom(out.data) && !textcodec::utf16WithoutBom(out.data) &&
+        out.data.contains('\0')) {
         out.error = Error::NotText;
+        out.data.clear();
+    } else if (out.kind == Kind::PlainText && countParagraphs(out.data) > kMaxParagraphs) {
+        out.error = Error::TooManyParagraphs;
         out.data.clear();
     }
     return out;

@@ -11,6 +11,9 @@ namespace documents {
 
 // Larger files are no scripts anyone reads aloud; refusing them keeps the editor responsive.
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+// Each paragraph costs the text view far more than its bytes: 100 000 line ends (a few hundred kB)
+// already take about a second to lay out. Real scripts have at most tens of thousands.
+constexpr qsizetype kMaxParagraphs = 100'000;
 // The most a part of a .docx or .odt may unpack to (a zip bomb unpacks to far more).
 constexpr qint64 kMaxUnpackedBytes = 64 * 1024 * 1024;
 
@@ -32,6 +35,7 @@ enum class Error {
     Unreadable,
     Empty,
     TooLarge,
+    TooManyParagraphs,
     NotText,          // binary data that is none of the known kinds
     NotATextDocument, // a zip package that is neither .docx nor .odt
     Damaged,          // a package or document that cannot be read
@@ -65,8 +69,12 @@ struct FileData : Result
 // The reason in words, for a message that names the file itself.
 QString describe(const Result &result);
 
+// Paragraphs that plain text would make (line ends: LF, CR LF or a lone CR; either UTF-16 order).
+qsizetype countParagraphs(QByteArrayView data);
+
 // Reads a file for opening: checks that it is a readable regular file of a sensible size and tells
-// its kind. Plain text holding NUL bytes without a UTF-16 byte order mark is refused as NotText.
+// its kind; plain text with more than kMaxParagraphs paragraphs is refused. Plain text holding NUL bytes
+// without a UTF-16 byte order mark is refused as NotText.
 FileData readScriptFile(const QString &path);
 
 // The body text of an Office Open XML (.docx) or OpenDocument (.odt) package: paragraphs, tabs and

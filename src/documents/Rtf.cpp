@@ -1,5 +1,6 @@
 #include "documents/Rtf.h"
 
+#include "documents/Documents.h"
 #include "documents/TextDecoding.h"
 
 #include <QColor>
@@ -19,9 +20,19 @@
 
 namespace rtf {
 
+namespace {
+
+// Editors that save everything as UTF-8 put a byte order mark even before RTF.
+QByteArrayView withoutBom(QByteArrayView data)
+{
+    return data.startsWith("\xEF\xBB\xBF") ? data.sliced(3) : data;
+}
+
+} // namespace
+
 bool looksLikeRtf(QByteArrayView data)
 {
-    return data.trimmed().startsWith("{\\rtf");
+    return withoutBom(data).trimmed().startsWith("{\\rtf");
 }
 
 namespace {
@@ -34,6 +45,10 @@ constexpr int kDefaultHalfPoints = 24;
 constexpr int kMinHalfPoints = 2;    // 1 pt
 constexpr int kMaxHalfPoints = 3276; // 1638 pt, as far as word processors go
 constexpr int kMaxUnicodeSkip = 16;
+// Tables beyond these are hostile: a few bytes per entry would otherwise cost memory far beyond the
+// file's size. Later entries are ignored.
+constexpr qsizetype kMaxColors = 4096;
+constexpr qsizetype kMaxFonts = 4096;
 constexpr int kDefaultCodePage = 1252;
 
 // ---------------------------------------------------------------------------------------------------
@@ -367,6 +382,7 @@ public:
     explicit Reader(QByteArrayView data) : m_data(data) {}
 
     void parse();
+    bool tooManyParagraphs() const { return m_tooManyParagraphs; }
     void build(QTextDocument *doc);
 
 private:
@@ -413,6 +429,7 @@ private:
     int m_defaultFont = 0;
     QHash<int, FontDef> m_fonts;
     QList<QColor> m_colors; // invalid entry: "auto"
+    bool m_tooManyParagraphs = false;
 
     // The font table entry being read.
     int m_fontIndex = -1;
@@ -917,6 +934,11 @@ void Reader::endParagraph()
         m_pendingHigh = 0;
         appendUnit(0xFFFD);
     }
+    if (m_paragraphs.size() >= documents::kMaxParagraphs) {
+        m_tooManyParagraphs = true;
+        m_done = true;
+        return;
+    }
     m_paragraphs.push_back(Paragraph{m_paraFirstRun, m_runs.size(), currentKey()});
     m_paraFirstRun = m_runs.size();
     m_pardSinceBreak = false;
@@ -924,7 +946,7 @@ void Reader::endParagraph()
 
 void Reader::commitFont()
 {
-    if (m_fontIndex >= 0)
+    if (m_fontIndex >= 0 && (m_fonts.size() < kMaxFonts || m_fonts.contains(m_fontIndex)))
         m_fonts.insert(m_fontIndex, FontDef{m_fontName.trimmed(), m_fontCodePage});
     m_fontIndex = -1;
     m_fontName.clear();
@@ -933,7 +955,8 @@ void Reader::commitFont()
 
 void Reader::commitColor()
 {
-    m_colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
+    if (m_colors.size() < kMaxColors)
+        m_colors.append(m_colorSet ? QColor(m_rgb[0], m_rgb[1], m_rgb[2]) : QColor());
     m_rgb[0] = m_rgb[1] = m_rgb[2] = 0;
     m_colorSet = false;
 }
@@ -1234,8 +1257,14 @@ bool read(QByteArrayView data, QTextDocument *doc, QString *error)
             *error = QStringLiteral("The file is not in Rich Text Format: it does not begin with {\\rtf.");
         return false;
     }
-    Reader reader(data.trimmed());
+    Reader reader(withoutBom(data).trimmed());
     reader.parse();
+    if (reader.tooManyParagraphs()) {
+        if (error)
+            *error = QStringLiteral("The document has more than %L1 paragraphs, too many for a script.")
+                         .arg(documents::kMaxParagraphs);
+        return false;
+    }
     reader.build(doc);
     if (error)
         error->clear();

@@ -45,6 +45,25 @@ QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView data)
 
 } // namespace
 
+std::optional<QStringConverter::Encoding> utf16WithoutBom(QByteArrayView data)
+{
+    // Mostly Latin text in UTF-16 has a zero in nearly every other byte and almost none between.
+    const qsizetype n = std::min<qsizetype>(data.size(), 4096) & ~qsizetype(1);
+    if (n < 4)
+        return std::nullopt;
+    qsizetype zeroEven = 0, zeroOdd = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        zeroEven += data[i] == '\0';
+        zeroOdd += data[i + 1] == '\0';
+    }
+    const qsizetype units = n / 2;
+    if (zeroOdd * 10 >= units * 4 && zeroEven * 20 < units)
+        return QStringConverter::Utf16LE;
+    if (zeroEven * 10 >= units * 4 && zeroOdd * 20 < units)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 QString decodeText(QByteArrayView data)
 {
     if (startsWith(data, {0xEF, 0xBB, 0xBF}))
@@ -53,6 +72,9 @@ QString decodeText(QByteArrayView data)
         return decodeWith(QStringConverter::Utf16LE, data.sliced(2));
     if (startsWith(data, {0xFE, 0xFF}))
         return decodeWith(QStringConverter::Utf16BE, data.sliced(2));
+
+    if (const auto order = utf16WithoutBom(data))
+        return decodeWith(*order, data);
 
     // Stateless, so a sequence cut off at the end counts as an error instead of waiting for more.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);

@@ -9,8 +9,12 @@
 // Text of script files whose encoding nobody recorded.
 namespace textcodec {
 
-// UTF-8 (with or without BOM), UTF-16 with BOM (either byte order), else Windows-1252.
+// UTF-8 (with or without BOM), UTF-16 with BOM (either byte order) or without one (told by the pattern
+// of zero bytes), else Windows-1252.
 QString decodeText(QByteArrayView data);
+
+// The byte order of UTF-16 text that has no byte order mark, judged from its first 4 kB.
+std::optional<QStringConverter::Encoding> utf16WithoutBom(QByteArrayView data);
 
 // Text in a Windows code page: 1252 always, other pages (single-byte, and the East Asian double-byte
 // ones) when the platform knows them; unknown pages are read as 1252.

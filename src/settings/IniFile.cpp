@@ -1,8 +1,7 @@
 #include "settings/IniFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
+#include "common/Platform.h"
+#include "documents/TextDecoding.h"
 
 namespace inifile {
 
@@ -16,18 +15,6 @@ QStringView trimBlanks(QStringView s)
     while (!s.isEmpty() && (s.back() == u' ' || s.back() == u'\t'))
         s.chop(1);
     return s;
-}
-
-// The file is usually UTF-8, but older copies were saved in the Windows code page.
-QString decode(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
 }
 
 QStringView nextLine(QStringView text, qsizetype &pos)
@@ -59,12 +46,16 @@ QString cut(QStringView value, int maxChars)
 
 QString readValue(const QString &filePath, const QString &section, const QString &key, int maxChars)
 {
-    if (!QFileInfo(filePath).isFile())
+    const RegularFileRead file = readRegularFile(filePath, kMaxIniBytes);
+    if (file.status != RegularFileRead::Ok)
         return {};
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = decode(file.readAll());
+    return valueIn(file.data, section, key, maxChars);
+}
+
+QString valueIn(QByteArrayView data, QStringView section, QStringView key, int maxChars)
+{
+    // Saved by whatever editor was at hand: the detection plain-text scripts get.
+    const QString text = textcodec::decodeText(data);
 
     bool inSection = false;
     qsizetype pos = 0;

@@ -3,9 +3,9 @@
 #include "common/ProgramFiles.h"
 #include "settings/IniFile.h"
 #include "settings/NumericText.h"
+#include "settings/StoreFile.h"
 
-#include <QSettings>
-#include <QStringList>
+#include <QStandardPaths>
 
 namespace modSettings {
 
@@ -27,43 +27,30 @@ QString &iniPathOverride()
     return path;
 }
 
-// The per-user file only: a stray system-wide file must not stand in for a missing user value,
-// or the defaults would never be written out.
-class Store
+QString &storePathOverride()
 {
-public:
-    explicit Store(const QString &section)
-        : m_settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Cuescroll"),
-                     QStringLiteral("Cuescroll"))
-    {
-        m_settings.setFallbacksEnabled(false);
-        // QSettings keeps top-level keys under [General] and would hide a group of that name as
-        // [%General]; the top level gives the file the plain section.
-        if (!section.isEmpty() && section.compare(kGeneral, Qt::CaseInsensitive) != 0)
-            m_settings.beginGroup(section);
-    }
+    static QString path;
+    return path;
+}
 
-    // A file that could not be opened; a file with stray lines still yields what it holds.
-    bool usable() const { return m_settings.status() != QSettings::AccessError; }
+} // namespace
 
-    QString read(const QString &key) const
-    {
-        const QVariant v = m_settings.value(key);
-        // An unquoted comma in a hand-edited file splits the value into a list.
-        if (v.userType() == QMetaType::QStringList)
-            return v.toStringList().join(u',');
-        return v.toString();
-    }
+QString storeFilePath()
+{
+    const QString &path = storePathOverride();
+    if (!path.isEmpty())
+        return path;
+    // Where earlier versions kept it, so that an upgrade keeps the operator's appearance.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1String("/Cuescroll/Cuescroll.ini");
+}
 
-    void write(const QString &key, const QString &value)
-    {
-        m_settings.setValue(key, value);
-        m_settings.sync();
-    }
+void setStoreFilePath(const QString &path)
+{
+    storePathOverride() = path;
+}
 
-private:
-    QSettings m_settings;
-};
+namespace {
 
 qint32 colour(const QString &key, const QString &defaultText)
 {
@@ -80,21 +67,25 @@ bool flag(const QString &key)
 
 QString ReadSetting(const QString &section, const QString &key, const QString &defaultText)
 {
-    Store store(section);
-    if (!store.usable())
+    // The file is read afresh each time: another copy of the program may have saved in between.
+    const std::optional<QByteArray> file = storefile::load(storeFilePath());
+    if (!file)
         return defaultText;
-    const QString value = store.read(key);
+    const QString value = storefile::findValue(*file, section, key).value_or(QString());
     if (!value.isEmpty())
         return value;
-    store.write(key, defaultText);
+    storefile::save(storeFilePath(), storefile::setValue(*file, section, key, defaultText));
     return defaultText;
 }
 
 void WriteSetting(const QString &section, const QString &key, const QString &value)
 {
-    Store store(section);
-    if (store.usable())
-        store.write(key, value);
+    const std::optional<QByteArray> file = storefile::load(storeFilePath());
+    if (!file)
+        return; // not ours to overwrite: the operator's file is kept as it is
+    const QByteArray changed = storefile::setValue(*file, section, key, value);
+    if (changed != *file)
+        storefile::save(storeFilePath(), changed);
 }
 
 QString ReadIniValue(const QString &section, const QString &key)

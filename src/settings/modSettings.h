@@ -39,4 +39,8 @@ void SetLineColor(const QString &value);
 QString iniFilePath();
 void setIniFilePath(const QString &path);
 
+// The per-user store, $XDG_CONFIG_HOME/Cuescroll/Cuescroll.ini unless a test points elsewhere.
+QString storeFilePath();
+void setStoreFilePath(const QString &path);
+
 } // namespace modSettings

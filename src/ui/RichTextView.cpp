@@ -1,5 +1,6 @@
 #include "ui/RichTextView.h"
 
+#include "documents/Documents.h"
 #include "documents/Rtf.h"
 #include "documents/TextDecoding.h"
 #include "ui/Colors.h"
@@ -242,6 +243,10 @@ RichTextView::LoadResult RichTextView::LoadFile(const QString &path)
             return {false, tr("“%1” is not a readable Rich Text file: %2").arg(path, error)};
         contentReplaced();
     } else {
+        if (documents::countParagraphs(data) > documents::kMaxParagraphs)
+            return {false, tr("“%1” has more than %L2 paragraphs, too many for a script.")
+                               .arg(path)
+                               .arg(documents::kMaxParagraphs)};
         setText(textcodec::decodeText(data));
     }
     return {true, {}};

@@ -608,6 +608,32 @@ private Q_SLOTS:
             << "http://www.example.org/cuescroll/help.html";
         QTest::newRow("relative name of no file")
             << QByteArray("[General]\nHelpLink=docs/help.html\n") << "http://docs/help.html";
+        QTest::newRow("Windows path") << QByteArray("[General]\nHelpLink=C:\\Program Files\\Cue\\help.html\n")
+                                      << "file:///C:/Program Files/Cue/help.html";
+    }
+
+    void helpRefusesOtherSchemes_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::newRow("script") << "javascript:alert(1)";
+        QTest::newRow("mail") << "mailto:a@example.org";
+        QTest::newRow("data") << "data:text/html,<b>x</b>";
+        QTest::newRow("ftp") << "ftp://example.org/help";
+    }
+
+    void helpRefusesOtherSchemes()
+    {
+        QFETCH(QString, link);
+        QFile f(modSettings::iniFilePath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[General]\nHelpLink=" + link.toUtf8() + '\n');
+        f.close();
+        auto w = makeWindow(0);
+        w->DoAction(QStringLiteral("Help"));
+        QVERIFY(m_platform.opened.isEmpty());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.first().icon, Dialogs::Icon::Warning);
+        QVERIFY(m_dialogs.shown.first().text.contains(link));
     }
 
     void helpOpensTheSiteLinkOrTheShippedPage()
@@ -629,7 +655,7 @@ private Q_SLOTS:
         QVERIFY(!w->bRunning);
         QCOMPARE(m_platform.opened.size(), 1);
         const QUrl url = m_platform.opened.first();
-        if (expected.startsWith(QLatin1String("file:"))) {
+        if (expected.startsWith(QLatin1String("file:")) && !expected.startsWith(QLatin1String("file:///"))) {
             QVERIFY(url.isLocalFile());
             QCOMPARE(url.toLocalFile(),
                      QCoreApplication::applicationDirPath() + QLatin1Char('/') + expected.mid(5));

@@ -137,6 +137,30 @@ private Q_SLOTS:
         QCOMPARE(documents::readScriptFile(path).error, Error::NotText); // all NUL bytes, but in size
     }
 
+    void readScriptFileParagraphLimit_data()
+    {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("CR") << QByteArray("\r");
+        QTest::newRow("UTF-16 CR LF") << QByteArray("\r\0\n\0", 4);
+    }
+    void readScriptFileParagraphLimit()
+    {
+        QFETCH(QByteArray, lineEnd);
+        const QByteArray bom = lineEnd.size() == 4 ? QByteArray("\xFF\xFE") : QByteArray();
+        const QByteArray x = lineEnd.size() == 4 ? QByteArray("x\0", 2) : QByteArray("x");
+        const QString path = m_dir.filePath(QStringLiteral("lines.txt"));
+        for (const qsizetype ends : {documents::kMaxParagraphs - 1, documents::kMaxParagraphs}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(bom + x + lineEnd.repeated(ends) + x);
+            f.close();
+            QCOMPARE(documents::readScriptFile(path).error,
+                     ends < documents::kMaxParagraphs ? Error::None : Error::TooManyParagraphs);
+        }
+    }
+
     void packagesGiveTheBodyText_data()
     {
         QTest::addColumn<QString>("file");

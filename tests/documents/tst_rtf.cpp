@@ -1,3 +1,4 @@
+#include "documents/Documents.h"
 #include "documents/Rtf.h"
 
 #include <QElapsedTimer>
@@ -134,6 +135,7 @@ private Q_SLOTS:
     void notRtf();
     void hostile_data();
     void hostile();
+    void paragraphLimit();
 
 private:
     void addTextColumns();
@@ -571,9 +573,31 @@ void tst_Rtf::hostile_data()
     QTest::newRow("\\' at the end") << QByteArray("{\\rtf1 a\\'") << QStringLiteral("a");
     QTest::newRow("\\' without hex") << QByteArray("{\\rtf1 a\\'zb}") << QStringLiteral("azb");
     QTest::newRow("control bytes") << QByteArray("{\\rtf1 a\0\x01\x7F b}", 14) << QStringLiteral("a\x7F b");
+    QTest::newRow("colour table of a million entries")
+        << "{\\rtf1{\\colortbl" + QByteArray(1000000, ';') + "}a}" << QStringLiteral("a");
+    QByteArray fonts = "{\\rtf1{\\fonttbl";
+    for (int i = 0; i < 100000; ++i)
+        fonts += "{\\f" + QByteArray::number(i) + " F;}";
+    QTest::newRow("font table of 100000 entries") << fonts + "}a}" << QStringLiteral("a");
+    QTest::newRow("byte order mark before the header")
+        << QByteArray("\xEF\xBB\xBF{\\rtf1 a}") << QStringLiteral("a");
     QTest::newRow("text after the document") << QByteArray(R"({\rtf1 a}\par garbage)") << QStringLiteral("a");
     QTest::newRow("very long control word")
         << "{\\rtf1 a\\" + QByteArray(100000, 'z') + " b}" << QStringLiteral("ab");
+}
+
+void tst_Rtf::paragraphLimit()
+{
+    const QByteArray pars = "\\par" + QByteArray(documents::kMaxParagraphs - 2, ' ').replace(' ', "\\par");
+    QTextDocument doc;
+    QVERIFY(rtf::read(QByteArray("{\\rtf1 " + pars + " x}"), &doc));
+    QCOMPARE(doc.blockCount(), documents::kMaxParagraphs);
+    QString error;
+    QTextDocument refused;
+    refused.setPlainText(QStringLiteral("kept"));
+    QVERIFY(!rtf::read(QByteArray("{\\rtf1 " + pars + "\\par x}"), &refused, &error));
+    QVERIFY(error.contains(QLatin1String("paragraphs")));
+    QCOMPARE(refused.toPlainText(), QStringLiteral("kept"));
 }
 
 void tst_Rtf::hostile()

@@ -31,6 +31,9 @@ void tst_TextDecoding::decodeText_data()
                                    << QStringLiteral("aü😀");
     QTest::newRow("UTF-16 BE BOM") << QByteArray("\xFE\xFF\0a\0\xFC\xD8\x3D\xDE\x00", 10)
                                    << QStringLiteral("aü😀");
+    QTest::newRow("UTF-16 LE without BOM")
+        << QByteArray("H\0e\0l\0l\0\xFC\0\r\0\n\0", 14) << QStringLiteral("Hellü\r\n");
+    QTest::newRow("UTF-16 BE without BOM") << QByteArray("\0H\0i\0!\0 ", 8) << QStringLiteral("Hi! ");
     QTest::newRow("plain UTF-8") << QByteArray("Gr\xC3\xBC\xC3\x9F"
                                                "e")
                                  << QStringLiteral("Grüße");

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -59,6 +58,7 @@ class tst_Editor : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    IsolatedSettings m_settings;
     FakePlatform m_platform;
 
     std::unique_ptr<frmMain> makeMain(FakeDialogs &dialogs)
@@ -92,7 +92,6 @@ class tst_Editor : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
 
     void opensEveryReadableKind_data()
     {

@@ -1,15 +1,18 @@
 #include "settings/IniFile.h"
+#include "settings/StoreFile.h"
 #include "settings/modSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +66,15 @@ private Q_SLOTS:
     void unusableStore_data();
     void unusableStore();
     void siteValues();
+    void siteFileEncodings_data();
+    void siteFileEncodings();
+    void hostileStore_data();
+    void hostileStore();
+    void keepsEveryOtherLine_data();
+    void keepsEveryOtherLine();
+    void earlierVersionsStore_data();
+    void earlierVersionsStore();
+    void failedWriteKeepsOldFile();
 
 private:
     void useStore(std::unique_ptr<QTemporaryDir> dir);
@@ -74,7 +86,7 @@ private:
 void tst_Settings::useStore(std::unique_ptr<QTemporaryDir> dir)
 {
     m_dir = std::move(dir);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir->path());
+    setStoreFilePath(storeFile());
 }
 
 void tst_Settings::init()
@@ -215,6 +227,179 @@ void tst_Settings::siteValues()
 
     setIniFilePath(QString());
     QCOMPARE(iniFilePath(), QCoreApplication::applicationDirPath() + u"/Settings.ini");
+}
+
+void tst_Settings::siteFileEncodings_data()
+{
+    QTest::addColumn<QByteArray>("content");
+
+    const QString name = QStringLiteral("Café – Studio €");
+    const QString text = "[General]\r\nAppName=" + name + "\r\n";
+    QByteArray le(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    QTest::newRow("UTF-8") << text.toUtf8();
+    QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + text.toUtf8();
+    QTest::newRow("UTF-16 LE with BOM") << "\xFF\xFE" + le;
+    QByteArray be = le;
+    for (qsizetype i = 0; i + 1 < be.size(); i += 2)
+        std::swap(be[i], be[i + 1]);
+    QTest::newRow("UTF-16 BE with BOM") << "\xFE\xFF" + be;
+    QTest::newRow("Windows-1252") << QByteArray("[General]\r\nAppName=Caf\xE9 \x96 Studio \x80\r\n");
+}
+
+void tst_Settings::siteFileEncodings()
+{
+    QFETCH(QByteArray, content);
+    const QString path = m_dir->filePath(QStringLiteral("Settings.ini"));
+    writeFile(path, content);
+    setIniFilePath(path);
+    QCOMPARE(GetAppName(), QStringLiteral("Café – Studio €"));
+}
+
+void tst_Settings::hostileStore_data()
+{
+    // What lies at or beside the store's path; each must leave the program on its defaults at once.
+    QTest::addColumn<QString>("what");
+    QTest::newRow("lock directory beside the store") << "lockdir";
+    QTest::newRow("read-only directory with a leftover lock") << "readonly";
+    QTest::newRow("FIFO in place of the store") << "fifo";
+    QTest::newRow("device in place of the store") << "device";
+    QTest::newRow("directory in place of the store") << "directory";
+    QTest::newRow("store beyond the size limit") << "huge";
+}
+
+void tst_Settings::hostileStore()
+{
+    QFETCH(QString, what);
+    const QString dir = m_dir->filePath(QStringLiteral("Cuescroll"));
+    QVERIFY(QDir().mkpath(dir));
+    QByteArray before;
+    if (what == u"lockdir") {
+        QVERIFY(QDir().mkpath(storeFile() + u".lock"));
+        writeFile(storeFile(), "[General]\nFontSize=40\n");
+    } else if (what == u"readonly") {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind the superuser");
+        writeFile(storeFile(), "[General]\nFontSize=40\n");
+        writeFile(storeFile() + u".lock", "12345\n");
+        QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+    } else if (what == u"fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(storeFile()).constData(), 0600), 0);
+    } else if (what == u"device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), storeFile()));
+    } else if (what == u"directory") {
+        QVERIFY(QDir().mkpath(storeFile()));
+    } else if (what == u"huge") {
+        before = "[General]\n; padding\n" + QByteArray(storefile::kMaxStoreBytes, 'x') + '\n';
+        writeFile(storeFile(), before);
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    for (const Key &k : keys) {
+        const QVariant expected = what == u"lockdir" || what == u"readonly"
+                                      ? (k.name == u"FontSize" ? QVariant(40) : k.defaultValue)
+                                      : k.defaultValue;
+        QCOMPARE(k.get(), expected);
+        k.set(QStringLiteral("1"));
+    }
+    // Generous for a loaded machine; a blocking open or lock wait would never return at all.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    if (what == u"huge") {
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    } else if (what == u"readonly") {
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[General]\nFontSize=40\n"));
+    } else if (what == u"fifo") {
+        QVERIFY(QFileInfo(storeFile()).exists() && !QFileInfo(storeFile()).isFile());
+    }
+}
+
+void tst_Settings::keepsEveryOtherLine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after"); // once FontSize is set to 30 and every default read
+
+    const QByteArray defaults = "BackColor=&HC0FFFF\nForeColor=&H80000012&\nFontName=MS Sans Serif\n"
+                                "FontBold=False\nFontItalic=False\nFontStrikethrough=False\n"
+                                "FontUnderline=False\nLineColor=&H0000C000&\n";
+    QTest::newRow("comments, other sections, order, backslashes")
+        << QByteArray("; written by hand\n[Paths]\nPath=C:\\temp\\x\nzeta = 1\nalpha=2\n\n"
+                      "[General]\n# mine\n  FontSize = 40  \n\n[Later]\nk=v")
+        << QByteArray("; written by hand\n[Paths]\nPath=C:\\temp\\x\nzeta = 1\nalpha=2\n\n"
+                      "[General]\n# mine\n  FontSize = 30\n") +
+               defaults + QByteArray("\n[Later]\nk=v");
+    QTest::newRow("names in another case")
+        << QByteArray("[general]\nfontsize=40\n") << QByteArray("[general]\nfontsize=30\n") + defaults;
+    QTest::newRow("CR LF and no final line end")
+        << QByteArray("[Other]\r\nx=1")
+        << QByteArray("[Other]\r\nx=1\r\n[General]\r\nFontSize=30\r\n") +
+               QByteArray(defaults).replace("\n", "\r\n");
+    QTest::newRow("garbage kept") << QByteArray("\x01\xFF\xFE garbage [ no section\n")
+                                  << QByteArray(
+                                         "\x01\xFF\xFE garbage [ no section\n[General]\nFontSize=30\n") +
+                                         defaults;
+    // A key line above every section header belongs to the general section.
+    QTest::newRow("garbage key at the top")
+        << QByteArray("\x01\xFF\xFE garbage [ no = section\n")
+        << QByteArray("\x01\xFF\xFE garbage [ no = section\nFontSize=30\n") + defaults;
+}
+
+void tst_Settings::keepsEveryOtherLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    writeFile(storeFile(), before);
+    SetFontSize(QStringLiteral("30"));
+    for (const Key &k : keys)
+        k.get();
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), after);
+}
+
+void tst_Settings::earlierVersionsStore_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("fontName");
+
+    QTest::newRow("keys above any section") << QByteArray("FontName=Arial\n[Other]\nFontName=x\n") << "Arial";
+    QTest::newRow("written with escapes and quotes")
+        << QByteArray("[General]\nFontName=\"a, \\\"b\\\" C:\\\\x\\ty\"\n") << "a, \"b\" C:\\x\ty";
+    QTest::newRow("doubled at sign") << QByteArray("[General]\nFontName=@@x\n") << "@x";
+    QTest::newRow("non-ASCII") << QByteArray("[General]\nFontName=Prüfer \\x263a\n") << "Prüfer ☺";
+}
+
+void tst_Settings::earlierVersionsStore()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, fontName);
+    writeFile(storeFile(), content);
+    QCOMPARE(GetFontName(), fontName);
+    // Written back in a form that reads the same.
+    SetFontName(fontName);
+    QCOMPARE(GetFontName(), fontName);
+    QCOMPARE(storefile::decodeValue(storefile::encodeValue(u"\uFEFF\uFEFF")), u"\uFEFF\uFEFF");
+}
+
+void tst_Settings::failedWriteKeepsOldFile()
+{
+    if (::geteuid() == 0)
+        QSKIP("permissions do not bind the superuser");
+    writeFile(storeFile(), "[General]\nFontSize=40\n");
+    const QString dir = m_dir->filePath(QStringLiteral("Cuescroll"));
+    QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner));
+    SetFontSize(QStringLiteral("12")); // a read-only store is the operator's choice
+    QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner | QFile::WriteOwner));
+    SetFontSize(QStringLiteral("12")); // no room for the new copy beside it
+    QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(GetFontSize(), qint16(40));
+    QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Cuescroll.ini")});
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/Platform.h"
+#include "settings/modSettings.h"
 
 #include <QList>
-#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -28,11 +28,13 @@ public:
     }
 };
 
-// Points the per-user store at a fresh temporary directory for one test.
+// Points the per-user store at a fresh temporary directory for one test: the store file is
+// dir/Cuescroll/Cuescroll.ini, as under a real configuration directory.
 struct IsolatedSettings
 {
     QTemporaryDir dir;
-    IsolatedSettings() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path()); }
+    IsolatedSettings() { modSettings::setStoreFilePath(storeFile()); }
+    QString storeFile() const { return dir.filePath(QStringLiteral("Cuescroll/Cuescroll.ini")); }
 };
 
 // A script of numbered lines, each short enough not to wrap in a test window.

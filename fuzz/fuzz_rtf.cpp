@@ -1,0 +1,31 @@
+// RTF reader: any bytes read without harm, and what our writer makes of the result reads back to the
+// same text and the same formats.
+#include "documents/Rtf.h"
+
+#include <QGuiApplication>
+#include <QTextDocument>
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QTextDocument doc;
+    if (!rtf::read(QByteArrayView(data, qsizetype(size)), &doc))
+        return 0;
+    const QByteArray written = rtf::write(&doc);
+    QTextDocument again;
+    if (!rtf::read(written, &again))
+        std::abort();
+    if (again.toPlainText() != doc.toPlainText())
+        std::abort();
+    if (rtf::write(&again) != written)
+        std::abort(); // a format changed on the way through
+    return 0;
+}
