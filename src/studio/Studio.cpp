@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 QString flagText(bool on)
@@ -84,7 +86,7 @@ QScreen *Studio::findScreen(const QString &nameOrNumber)
         return nullptr;
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (QScreen *s : screens) {
-        if (s->name() == nameOrNumber)
+        if (s->name() == nameOrNumber && screenKey(s) == nameOrNumber)
             return s;
     }
     bool isNumber = false;
@@ -92,6 +94,15 @@ QScreen *Studio::findScreen(const QString &nameOrNumber)
     if (isNumber && n >= 1 && n <= screens.size())
         return screens.at(n - 1);
     return nullptr;
+}
+
+QString Studio::screenKey(const QScreen *screen)
+{
+    const QList<QScreen *> all = QGuiApplication::screens();
+    const auto sameName = std::count_if(all.begin(), all.end(),
+                                        [screen](const QScreen *s) { return s->name() == screen->name(); });
+    // A name says which screen even when screens come and go; only when it is shared, the number.
+    return sameName == 1 ? screen->name() : QString::number(all.indexOf(screen) + 1);
 }
 
 void Studio::applyTalent()
@@ -115,9 +126,12 @@ void Studio::applyTalent()
     m_talent->setCountdown(countdownShowing());
     if (m_talent->screen() != screen || !m_talent->isVisible()) {
         m_talent->hide();
-        m_talent->setScreen(screen);
+        // The geometry first: a screen is also chosen by where a window lies.
         m_talent->setGeometry(screen->geometry());
+        m_talent->setScreen(screen);
         m_talent->showFullScreen();
+        if (QWindow *handle = m_talent->windowHandle(); handle && handle->screen() != screen)
+            handle->setScreen(screen);
     }
 }
 
@@ -227,8 +241,13 @@ void Studio::fillMenu(QMenu &menu)
             setOptions(o, true);
         });
     };
-    for (QScreen *s : QGuiApplication::screens())
-        addScreen(s->name(), s->name());
+    const QList<QScreen *> all = QGuiApplication::screens();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QSize size = all.at(i)->geometry().size();
+        addScreen(
+            tr("%1: %2 (%3 × %4)").arg(i + 1).arg(all.at(i)->name()).arg(size.width()).arg(size.height()),
+            screenKey(all.at(i)));
+    }
     addScreen(tr("Off"), QString());
 
     auto addFlag = [&](const QString &text, bool StudioOptions::*member) {

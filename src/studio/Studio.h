@@ -55,6 +55,8 @@ public:
 
     // The screen a name or a 1-based number stands for; null when there is none.
     static QScreen *findScreen(const QString &nameOrNumber);
+    // How a screen is named in the store: its name, or its number when another screen has that name.
+    static QString screenKey(const QScreen *screen);
 
     // Start while the clock is stopped: with a countdown set it runs first and the clock starts
     // when it ends (true); otherwise the caller starts the clock (false).
