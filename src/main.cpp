@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "studio/Studio.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -63,6 +64,15 @@ int main(int argc, char *argv[])
     frmMain window;
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
     window.showMaximized();
+    if (request->talentScreen || request->mirror || request->countdown) {
+        StudioOptions studio = window.studio->options();
+        if (request->talentScreen)
+            studio.talentScreen = *request->talentScreen;
+        studio.mirrorPrompter = studio.mirrorPrompter || request->mirror;
+        if (request->countdown)
+            studio.countdownSeconds = *request->countdown;
+        window.studio->setOptions(studio);
+    }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.OpenScript(file); });

@@ -19,6 +19,8 @@ QString tr(const char *text)
     return QCoreApplication::translate("commandline", text);
 }
 
+constexpr int kMaxCountdown = 60;
+
 QString programName()
 {
     return QStringLiteral("cuescroll");
@@ -107,6 +109,16 @@ Request parse(const QList<QByteArray> &arguments)
     parser.setApplicationDescription(tr("Cuescroll, a script prompter."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption talent(QStringLiteral("talent-screen"),
+                                    tr("Show the script, mirrored, full screen on screen N (1 = the first; "
+                                       "a screen's name also works; 0 = none)."),
+                                    QStringLiteral("N"));
+    const QCommandLineOption mirror(QStringLiteral("mirror"),
+                                    tr("Mirror the prompter's own view left to right."));
+    const QCommandLineOption countdown(
+        QStringLiteral("countdown"), tr("Count S seconds down on Start before the script moves (0 = none)."),
+        QStringLiteral("S"));
+    parser.addOptions({talent, mirror, countdown});
     parser.addPositionalArgument(QStringLiteral("FILE"), tr("The script to show."), QStringLiteral("[FILE]"));
 
     if (!parser.parse(decoded))
@@ -121,6 +133,18 @@ Request parse(const QList<QByteArray> &arguments)
         return mistake(tr("one script at a time, %1 given.").arg(files.size()));
 
     Request r;
+    if (parser.isSet(talent))
+        r.talentScreen = parser.value(talent);
+    r.mirror = parser.isSet(mirror);
+    if (parser.isSet(countdown)) {
+        bool ok = false;
+        const int seconds = parser.value(countdown).toInt(&ok);
+        if (!ok || seconds < 0 || seconds > kMaxCountdown)
+            return mistake(tr("--countdown takes whole seconds from 0 to %1, not \"%2\".")
+                               .arg(kMaxCountdown)
+                               .arg(parser.value(countdown)));
+        r.countdown = seconds;
+    }
     if (files.size() == 1) {
         // The file's own bytes, not their decoding, so that any name the file system allows works.
         QByteArray raw = QFile::encodeName(files.first());

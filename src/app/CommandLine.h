@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // `cuescroll [FILE]`: what the program was asked to do at start.
 namespace commandline {
 
@@ -18,6 +20,10 @@ struct Request
     QString output;   // for Print: the text, ending in a line end
     int exitCode = 0; // 0 for --help and --version, 2 for a mistake in the command line
     bool toStdErr() const { return exitCode != 0; }
+    // Studio output for this run only (the settings store keeps the operator's own choices).
+    std::optional<QString> talentScreen; // a screen's number (1 = first) or name; "0": none
+    bool mirror = false;                 // mirror the prompter's own view
+    std::optional<int> countdown;        // seconds before Start starts the clock
 };
 
 // The arguments as the process received them, the program's name first.

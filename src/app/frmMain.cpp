@@ -1,10 +1,12 @@
 #include "app/frmMain.h"
 
+#include "app/KeyInput.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "line/frmLine.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/modSettings.h"
+#include "studio/Studio.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -102,6 +105,22 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
     createControls();
     Form_Load();
     EnableDrops();
+    CreateStudio();
+}
+
+// Studio output hooks into the prompter here and at Start and Stop only.
+void frmMain::CreateStudio()
+{
+    Studio::Prompter p;
+    p.picBack = picBack;
+    p.rtDoc = rtDoc;
+    p.band = lineWindow;
+    p.startClock = [this](quint32 tick) { StartClock(tick); };
+    p.key = [this](QKeyEvent *event) {
+        if (const auto key = keyinput::fromEvent(*event))
+            HandleKey(key->code, key->shift);
+    };
+    studio = new Studio(m_platform, std::move(p), this);
 }
 
 frmMain::~frmMain()

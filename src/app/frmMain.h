@@ -21,6 +21,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class RichTextView;
+class Studio;
 class dlgSelectMarker;
 class frmLine;
 
@@ -101,6 +102,7 @@ protected:
 
 private:
     void createControls();
+    void CreateStudio();
     void Form_Load();
     void InitPrompter();
     void Form_QueryUnload();
@@ -112,6 +114,7 @@ private:
     void UpdateProgress(bool bSmooth);
     void StartPrompter();
     void StopPrompter();
+    void StartClock(quint32 tick);
     void ShowHelp();
 
     // Branches whose work lives with the editor, markers and options.
@@ -191,6 +194,8 @@ public:
     QToolButton *cmdMark = nullptr;
     QLabel *lblHeightFinder = nullptr;
     frmLine *lineWindow = nullptr;
+    // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
+    Studio *studio = nullptr;
 
     // Opening a script from the command line or a file dropped on the viewport: the script becomes
     // what the editor's Done would have made of that file. A Word 97-2003 document arrives later.

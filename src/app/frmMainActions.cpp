@@ -238,7 +238,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         if (watched == picBack) {
             auto *me = static_cast<QMouseEvent *>(event);
-            if (picBack->rect().contains(me->position().toPoint()))
+            // The right button opens the studio menu; it is no click.
+            if (me->button() != Qt::RightButton && picBack->rect().contains(me->position().toPoint()))
                 picBack_Click();
         }
         break;

@@ -4,6 +4,7 @@
 #include "common/modCommon.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollEngine.h"
+#include "studio/Studio.h"
 #include "ui/RichTextView.h"
 #include "ui/Tags.h"
 #include "ui/Twips.h"
@@ -21,7 +22,17 @@
 
 void frmMain::StartPrompter()
 {
-    lLastTick = static_cast<qint32>(m_platform.timeGetTime());
+    // Studio: a countdown set to run first starts the clock itself when it ends.
+    if (studio && studio->holdStart(timTick->isActive())) {
+        bRunning = true;
+        return;
+    }
+    StartClock(m_platform.timeGetTime());
+}
+
+void frmMain::StartClock(quint32 tick)
+{
+    lLastTick = static_cast<qint32>(tick);
     bRunning = true;
     timTick->start();
     scheduleTick();
@@ -29,6 +40,8 @@ void frmMain::StartPrompter()
 
 void frmMain::StopPrompter()
 {
+    if (studio) // Studio: stopping ends a countdown too
+        studio->cancelCountdown();
     timTick->stop();
     timTick->setInterval(1);
     bRunning = false;

@@ -7,6 +7,8 @@
 
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace modSettings {
 
 namespace {
@@ -61,6 +63,18 @@ qint32 colour(const QString &key, const QString &defaultText)
 bool flag(const QString &key)
 {
     return numtext::toBool(ReadSetting(kGeneral, key, kFalse)).value_or(false);
+}
+
+// Studio options are read without storing defaults: a store nobody set them in stays as it was.
+QString studioSetting(const QString &key)
+{
+    const std::optional<QByteArray> file = storefile::load(storeFilePath());
+    return file ? storefile::findValue(*file, kGeneral, key).value_or(QString()) : QString();
+}
+
+bool studioFlag(const QString &key, bool defaultValue)
+{
+    return numtext::toBool(studioSetting(key)).value_or(defaultValue);
 }
 
 } // namespace
@@ -198,6 +212,56 @@ void SetFontUnderline(const QString &value)
 void SetLineColor(const QString &value)
 {
     WriteSetting(kGeneral, QStringLiteral("LineColor"), value);
+}
+
+QString GetTalentScreen()
+{
+    return studioSetting(QStringLiteral("TalentScreen"));
+}
+
+bool GetMirrorTalent()
+{
+    return studioFlag(QStringLiteral("MirrorTalent"), true);
+}
+
+bool GetFlipTalent()
+{
+    return studioFlag(QStringLiteral("FlipTalent"), false);
+}
+
+bool GetMirrorPrompter()
+{
+    return studioFlag(QStringLiteral("MirrorPrompter"), false);
+}
+
+qint32 GetCountdownSeconds()
+{
+    return std::max(0, numtext::toInt32(studioSetting(QStringLiteral("CountdownSeconds"))).value_or(0));
+}
+
+void SetTalentScreen(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("TalentScreen"), value);
+}
+
+void SetMirrorTalent(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("MirrorTalent"), value);
+}
+
+void SetFlipTalent(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("FlipTalent"), value);
+}
+
+void SetMirrorPrompter(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("MirrorPrompter"), value);
+}
+
+void SetCountdownSeconds(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("CountdownSeconds"), value);
 }
 
 QString iniFilePath()

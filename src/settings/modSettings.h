@@ -35,6 +35,19 @@ void SetFontStrikethrough(const QString &value);
 void SetFontUnderline(const QString &value);
 void SetLineColor(const QString &value);
 
+// Studio output, beyond the appearance: read without writing defaults, so that a store never set
+// up for a studio stays exactly as it was.
+QString GetTalentScreen(); // a screen's name; empty: no talent screen
+bool GetMirrorTalent();    // default true
+bool GetFlipTalent();
+bool GetMirrorPrompter();
+qint32 GetCountdownSeconds(); // 0: no countdown
+void SetTalentScreen(const QString &value);
+void SetMirrorTalent(const QString &value);
+void SetFlipTalent(const QString &value);
+void SetMirrorPrompter(const QString &value);
+void SetCountdownSeconds(const QString &value);
+
 // "Settings.ini" beside the executable unless a test points elsewhere; empty restores the default.
 QString iniFilePath();
 void setIniFilePath(const QString &path);

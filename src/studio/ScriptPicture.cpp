@@ -1,0 +1,293 @@
+#include "studio/ScriptPicture.h"
+
+#include "line/frmLine.h"
+#include "ui/Colors.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The band over the script is drawn as the prompter draws it: its colour at half opacity.
+constexpr int kBandAlpha = 128;
+// Tiles kept: the two on screen and the neighbours a step or a key may bring in.
+constexpr int kTilesKept = 4;
+// Source rows each tile draws beyond its own share, so that rounding leaves no seam between tiles.
+constexpr int kTileOverlap = 2;
+} // namespace
+
+namespace studio {
+
+QRect visibleRect(const QWidget *picBack)
+{
+    int width = picBack->width();
+    if (const QWidget *parent = picBack->parentWidget())
+        width = std::min(width, parent->width() - picBack->x());
+    return QRect(0, 0, std::max(1, width), std::max(1, picBack->height()));
+}
+
+void paintCountdown(QPainter &painter, const QRectF &area, int number)
+{
+    if (number <= 0)
+        return;
+    const qreal size = std::min(area.width(), area.height()) * 0.6;
+    const QRectF disc(area.center().x() - size / 2, area.center().y() - size / 2, size, size);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 170));
+    painter.drawEllipse(disc);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, int(size * 0.6)));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(disc, Qt::AlignCenter, QString::number(number));
+    painter.restore();
+}
+
+} // namespace studio
+
+ScriptPicture::ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *band, QWidget *parent)
+    : QWidget(parent), m_back(picBack), m_doc(rtDoc), m_band(band)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(parent ? Qt::NoFocus : Qt::StrongFocus);
+    for (QObject *o : std::initializer_list<QObject *>{picBack, rtDoc, rtDoc->viewport()})
+        o->installEventFilter(this);
+    if (band)
+        const_cast<frmLine *>(band)->installEventFilter(this);
+    connect(rtDoc->document(), &QTextDocument::contentsChanged, this, &ScriptPicture::invalidate);
+    connect(rtDoc->document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
+            &ScriptPicture::invalidate);
+}
+
+void ScriptPicture::setMirror(bool leftRight, bool topBottom)
+{
+    if (leftRight == m_mirror && topBottom == m_flip)
+        return;
+    m_mirror = leftRight;
+    m_flip = topBottom;
+    invalidate();
+}
+
+void ScriptPicture::setCountdown(int number)
+{
+    if (number == m_countdown)
+        return;
+    m_countdown = number;
+    update();
+}
+
+qreal ScriptPicture::scale() const
+{
+    return qreal(width()) / studio::visibleRect(m_back).width();
+}
+
+QRect ScriptPicture::frame() const
+{
+    const QRect src = studio::visibleRect(m_back);
+    const int h = int(std::lround(src.height() * scale()));
+    return QRect(0, (height() - h) / 2, width(), h);
+}
+
+// Viewport pixels (from the top left of what is on screen) to this widget's pixels.
+QTransform ScriptPicture::frameTransform() const
+{
+    const QRect src = studio::visibleRect(m_back);
+    const QRect f = frame();
+    const qreal s = scale();
+    QTransform t;
+    if (m_mirror)
+        t *= QTransform(-1, 0, 0, 1, src.width(), 0);
+    if (m_flip)
+        t *= QTransform(1, 0, 0, -1, 0, src.height());
+    t *= QTransform::fromScale(s, s);
+    t *= QTransform::fromTranslate(f.left(), f.top());
+    return t;
+}
+
+int ScriptPicture::tileHeight() const
+{
+    return studio::visibleRect(m_back).height();
+}
+
+void ScriptPicture::invalidate()
+{
+    m_tiles.clear();
+    update();
+}
+
+// Rows [index × tile height, … + tile height + overlap) of the script view, drawn as they will show.
+QPixmap ScriptPicture::tile(int index)
+{
+    const QRect src = studio::visibleRect(m_back);
+    const QSize key(src.width() * 100000 / std::max(1, width()), src.height());
+    if (key != m_tileKey) {
+        m_tiles.clear();
+        m_tileKey = key;
+    }
+    if (auto it = m_tiles.constFind(index); it != m_tiles.constEnd())
+        return *it;
+
+    QWidget *vp = m_doc->viewport();
+    const int th = tileHeight();
+    const int rows = th + kTileOverlap;
+    const qreal s = scale();
+    const int left = vp->mapFrom(m_back.data(), src.topLeft()).x();
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pix(QSize(int(std::ceil(src.width() * s * dpr)), int(std::ceil(rows * s * dpr))));
+    pix.setDevicePixelRatio(dpr);
+    pix.fill(m_back->palette().color(m_back->backgroundRole()));
+    {
+        QPainter p(&pix);
+        QTransform t;
+        if (m_mirror)
+            t *= QTransform(-1, 0, 0, 1, src.width(), 0);
+        if (m_flip)
+            t *= QTransform(1, 0, 0, -1, 0, rows);
+        t *= QTransform::fromScale(s, s);
+        p.setTransform(t);
+        const QRect wanted = QRect(left, index * th, src.width(), rows).intersected(vp->rect());
+        if (!wanted.isEmpty())
+            vp->render(&p, wanted.topLeft() - QPoint(left, index * th), QRegion(wanted),
+                       QWidget::DrawWindowBackground);
+    }
+    ++m_tilesRendered;
+    // Keep the tiles nearest the one asked for.
+    while (m_tiles.size() >= kTilesKept) {
+        auto far = std::max_element(m_tiles.keyBegin(), m_tiles.keyEnd(), [index](int a, int b) {
+            return std::abs(a - index) < std::abs(b - index);
+        });
+        m_tiles.remove(*far);
+    }
+    m_tiles.insert(index, pix);
+    return pix;
+}
+
+void ScriptPicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect f = frame();
+    const QRegion outside = QRegion(rect()).subtracted(f);
+    for (const QRect &r : outside)
+        p.fillRect(r, Qt::black);
+    if (!m_back || !m_doc)
+        return;
+    p.setClipRect(f.intersected(rect()));
+
+    const QRect src = studio::visibleRect(m_back);
+    QWidget *vp = m_doc->viewport();
+    const int y0 = vp->mapFrom(m_back.data(), src.topLeft()).y();
+    const int th = tileHeight();
+    const qreal s = scale();
+    const int rows = th + kTileOverlap;
+    const int first = int(std::floor(qreal(y0) / th));
+    const int last = int(std::floor(qreal(y0 + src.height()) / th));
+    for (int k = first; k <= last; ++k) {
+        const QPixmap pix = tile(k);
+        const qreal top = m_flip ? f.top() + f.height() - (qreal(k) * th + rows - y0) * s
+                                 : f.top() + (qreal(k) * th - y0) * s;
+        p.drawPixmap(QPoint(f.left(), int(std::lround(top))), pix);
+    }
+
+    p.setTransform(frameTransform());
+    if (m_band && m_band->isVisible()) {
+        QColor c = colors::toQColor(m_band->lineColor(), m_band->palette());
+        c.setAlpha(kBandAlpha);
+        p.fillRect(QRect(m_band->mapTo(m_back.data(), QPoint()), m_band->size()).translated(-src.topLeft()),
+                   c);
+    }
+    studio::paintCountdown(p, QRectF(QPointF(), src.size()), m_countdown);
+}
+
+void ScriptPicture::resizeEvent(QResizeEvent *)
+{
+    invalidate();
+}
+
+void ScriptPicture::keyPressEvent(QKeyEvent *event)
+{
+    if (onKey)
+        onKey(event);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool ScriptPicture::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+        update(); // a scroll step, a key, Reset: follow in the same frame
+        break;
+    case QEvent::Resize:
+        if (watched == m_doc || watched == m_back) {
+            // Only a new width lays the text out again; the view's height follows the script.
+            const auto *re = static_cast<QResizeEvent *>(event);
+            if (re->size().width() != re->oldSize().width())
+                invalidate();
+            else
+                update();
+        } else {
+            update();
+        }
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+        invalidate();
+        break;
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Paint:
+        if (watched == m_band)
+            update(); // the band's colour or place changed
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+CountdownOverlay::CountdownOverlay(QWidget *picBack) : QWidget(picBack)
+{
+    setObjectName(QStringLiteral("picCountdown"));
+    setAccessibleName(tr("Countdown"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void CountdownOverlay::setNumber(int number)
+{
+    if (number == m_number)
+        return;
+    m_number = number;
+    if (number > 0) {
+        setGeometry(studio::visibleRect(parentWidget()));
+        raise();
+        show();
+        update();
+    } else {
+        hide();
+    }
+}
+
+void CountdownOverlay::setMirror(bool on)
+{
+    m_mirror = on;
+    update();
+}
+
+void CountdownOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_mirror)
+        p.setTransform(QTransform(-1, 0, 0, 1, width(), 0));
+    studio::paintCountdown(p, QRectF(rect()), m_number);
+}

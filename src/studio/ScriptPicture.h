@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QTextEdit;
+class frmLine;
+
+namespace studio {
+// The part of the viewport that is on screen, in its own pixels: it reaches past the window's edge.
+QRect visibleRect(const QWidget *picBack);
+// The large number of the countdown, centred in `area`.
+void paintCountdown(QPainter &painter, const QRectF &area, int number);
+} // namespace studio
+
+// What the prompter's viewport shows (script, background and reading band), drawn again scaled to
+// this widget's width and mirrored or flipped as a beam-splitter glass needs. It lays nothing out:
+// the script view's own document is drawn a screenful at a time into tiles, and a scroll step only
+// moves the tiles.
+class ScriptPicture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *band, QWidget *parent = nullptr);
+
+    void setMirror(bool leftRight, bool topBottom);
+    bool mirrored() const { return m_mirror; }
+    bool flipped() const { return m_flip; }
+    void setCountdown(int number);
+    int countdown() const { return m_countdown; }
+
+    // Where the viewport is drawn inside this widget, and at what scale.
+    QRect frame() const;
+    qreal scale() const;
+    // Tiles drawn from the document since it was made (a scroll step within them draws none).
+    int tilesRendered() const { return m_tilesRendered; }
+
+    // Keys typed while this window has the focus.
+    std::function<void(QKeyEvent *)> onKey;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void invalidate();
+    QPixmap tile(int index);
+    int tileHeight() const;
+    QTransform frameTransform() const;
+
+    QPointer<QWidget> m_back;
+    QPointer<QTextEdit> m_doc;
+    QPointer<const frmLine> m_band;
+    bool m_mirror = false;
+    bool m_flip = false;
+    int m_countdown = 0;
+    QHash<int, QPixmap> m_tiles;
+    QSize m_tileKey; // the source size and frame width the tiles were drawn for
+    int m_tilesRendered = 0;
+};
+
+// The countdown's number over the prompter's own viewport.
+class CountdownOverlay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CountdownOverlay(QWidget *picBack);
+    void setNumber(int number);
+    int number() const { return m_number; }
+    void setMirror(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_number = 0;
+    bool m_mirror = false;
+};

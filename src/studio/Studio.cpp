@@ -1,0 +1,310 @@
+#include "studio/Studio.h"
+
+#include "common/Platform.h"
+#include "settings/modSettings.h"
+#include "studio/ScriptPicture.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+constexpr int kCountdownChoices[] = {0, 3, 5, 10};
+
+} // namespace
+
+Studio::Studio(Platform &platform, Prompter prompter, QObject *parent)
+    : QObject(parent), m_platform(platform), m_prompter(std::move(prompter))
+{
+    tmrCountdown = new QTimer(this);
+    tmrCountdown->setObjectName(QStringLiteral("tmrCountdown"));
+    tmrCountdown->setSingleShot(true);
+    tmrCountdown->setTimerType(Qt::PreciseTimer);
+    connect(tmrCountdown, &QTimer::timeout, this, &Studio::tmrCountdown_Timer);
+
+    m_overlay = new CountdownOverlay(m_prompter.picBack);
+    m_prompter.picBack->installEventFilter(this);
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Studio::screenRemoved);
+    setOptions(storedOptions());
+}
+
+Studio::~Studio()
+{
+    delete m_talent;
+}
+
+StudioOptions Studio::storedOptions()
+{
+    StudioOptions o;
+    o.talentScreen = modSettings::GetTalentScreen();
+    o.mirrorTalent = modSettings::GetMirrorTalent();
+    o.flipTalent = modSettings::GetFlipTalent();
+    o.mirrorPrompter = modSettings::GetMirrorPrompter();
+    o.countdownSeconds = modSettings::GetCountdownSeconds();
+    return o;
+}
+
+void Studio::setOptions(const StudioOptions &options, bool store)
+{
+    const StudioOptions old = m_options;
+    m_options = options;
+    if (store) {
+        // Only what changed: a store never set up for a studio gains no keys it does not need.
+        if (options.talentScreen != old.talentScreen)
+            modSettings::SetTalentScreen(options.talentScreen);
+        if (options.mirrorTalent != old.mirrorTalent)
+            modSettings::SetMirrorTalent(flagText(options.mirrorTalent));
+        if (options.flipTalent != old.flipTalent)
+            modSettings::SetFlipTalent(flagText(options.flipTalent));
+        if (options.mirrorPrompter != old.mirrorPrompter)
+            modSettings::SetMirrorPrompter(flagText(options.mirrorPrompter));
+        if (options.countdownSeconds != old.countdownSeconds)
+            modSettings::SetCountdownSeconds(QString::number(options.countdownSeconds));
+    }
+    if (options.countdownSeconds <= 0)
+        cancelCountdown();
+    applyTalent();
+    applyMirror();
+}
+
+QScreen *Studio::findScreen(const QString &nameOrNumber)
+{
+    if (nameOrNumber.isEmpty())
+        return nullptr;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (QScreen *s : screens) {
+        if (s->name() == nameOrNumber && screenKey(s) == nameOrNumber)
+            return s;
+    }
+    bool isNumber = false;
+    const int n = nameOrNumber.toInt(&isNumber);
+    if (isNumber && n >= 1 && n <= screens.size())
+        return screens.at(n - 1);
+    return nullptr;
+}
+
+QString Studio::screenKey(const QScreen *screen)
+{
+    const QList<QScreen *> all = QGuiApplication::screens();
+    const auto sameName = std::count_if(all.begin(), all.end(),
+                                        [screen](const QScreen *s) { return s->name() == screen->name(); });
+    // A name says which screen even when screens come and go; only when it is shared, the number.
+    return sameName == 1 ? screen->name() : QString::number(all.indexOf(screen) + 1);
+}
+
+void Studio::applyTalent()
+{
+    QScreen *screen = findScreen(m_options.talentScreen);
+    if (!screen) {
+        delete m_talent;
+        return;
+    }
+    if (!m_talent) {
+        m_talent = new ScriptPicture(m_prompter.picBack, m_prompter.rtDoc, m_prompter.band);
+        m_talent->setObjectName(QStringLiteral("frmTalent"));
+        m_talent->setWindowTitle(tr("Talent screen"));
+        m_talent->setAccessibleName(tr("Talent screen"));
+        m_talent->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        m_talent->setAttribute(Qt::WA_ShowWithoutActivating);
+        m_talent->setCursor(Qt::BlankCursor);
+        m_talent->onKey = m_prompter.key;
+    }
+    m_talent->setMirror(m_options.mirrorTalent, m_options.flipTalent);
+    m_talent->setCountdown(countdownShowing());
+    if (m_talent->screen() != screen || !m_talent->isVisible()) {
+        m_talent->hide();
+        // The geometry first: a screen is also chosen by where a window lies.
+        m_talent->setGeometry(screen->geometry());
+        m_talent->setScreen(screen);
+        m_talent->showFullScreen();
+        if (QWindow *handle = m_talent->windowHandle(); handle && handle->screen() != screen)
+            handle->setScreen(screen);
+    }
+}
+
+void Studio::applyMirror()
+{
+    if (!m_options.mirrorPrompter) {
+        delete m_mirror;
+    } else if (!m_mirror) {
+        // Opaque, in front of the script view: the view beneath is not painted while it is covered.
+        m_mirror =
+            new ScriptPicture(m_prompter.picBack, m_prompter.rtDoc, m_prompter.band, m_prompter.picBack);
+        m_mirror->setObjectName(QStringLiteral("picMirror"));
+        m_mirror->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_mirror->setMirror(true, false);
+        placeOverPrompter();
+        m_mirror->show();
+    }
+    m_overlay->setMirror(m_options.mirrorPrompter);
+    m_overlay->raise();
+}
+
+void Studio::placeOverPrompter()
+{
+    const QRect r = studio::visibleRect(m_prompter.picBack);
+    if (m_mirror) {
+        m_mirror->setGeometry(r);
+        m_mirror->raise();
+    }
+    if (m_overlay->isVisible()) {
+        m_overlay->setGeometry(r);
+        m_overlay->raise();
+    }
+}
+
+bool Studio::holdStart(bool clockRunning)
+{
+    if (m_countdown.active())
+        return true; // Start again while counting: the count goes on
+    if (clockRunning || m_options.countdownSeconds <= 0)
+        return false;
+    m_countdown.begin(m_platform.timeGetTime(), m_options.countdownSeconds);
+    showNumber();
+    tmrCountdown->start(1000);
+    return true;
+}
+
+void Studio::cancelCountdown()
+{
+    if (!m_countdown.active())
+        return;
+    m_countdown.cancel();
+    tmrCountdown->stop();
+    showNumber();
+}
+
+int Studio::countdownShowing() const
+{
+    return m_countdown.showing(m_platform.timeGetTime());
+}
+
+void Studio::tmrCountdown_Timer()
+{
+    if (!m_countdown.active())
+        return;
+    const quint32 now = m_platform.timeGetTime();
+    if (m_countdown.over(now)) {
+        const quint32 end = m_countdown.end();
+        m_countdown.cancel();
+        tmrCountdown->stop();
+        showNumber();
+        if (m_prompter.startClock)
+            m_prompter.startClock(end);
+        return;
+    }
+    showNumber();
+    // Wake once per shown second, at the moment the number changes.
+    const quint32 intoSecond =
+        (now - (m_countdown.end() - 1000u * quint32(m_countdown.showing(now)))) % 1000u;
+    tmrCountdown->start(int(1000u - intoSecond));
+}
+
+void Studio::showNumber()
+{
+    const int n = countdownShowing();
+    m_overlay->setNumber(n);
+    if (n > 0)
+        placeOverPrompter();
+    if (m_talent)
+        m_talent->setCountdown(n);
+}
+
+void Studio::fillMenu(QMenu &menu)
+{
+    menu.clear();
+    QMenu *screens = menu.addMenu(tr("Talent screen"));
+    screens->setObjectName(QStringLiteral("mnuTalentScreen"));
+    auto *screenGroup = new QActionGroup(screens);
+    auto addScreen = [&](const QString &text, const QString &value) {
+        QAction *a = screens->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(m_options.talentScreen == value ||
+                      (!value.isEmpty() && findScreen(m_options.talentScreen) == findScreen(value)));
+        a->setActionGroup(screenGroup);
+        connect(a, &QAction::triggered, this, [this, value] {
+            StudioOptions o = m_options;
+            o.talentScreen = value;
+            setOptions(o, true);
+        });
+    };
+    const QList<QScreen *> all = QGuiApplication::screens();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QSize size = all.at(i)->geometry().size();
+        addScreen(
+            tr("%1: %2 (%3 × %4)").arg(i + 1).arg(all.at(i)->name()).arg(size.width()).arg(size.height()),
+            screenKey(all.at(i)));
+    }
+    addScreen(tr("Off"), QString());
+
+    auto addFlag = [&](const QString &text, bool StudioOptions::*member) {
+        QAction *a = menu.addAction(text);
+        a->setCheckable(true);
+        a->setChecked(m_options.*member);
+        connect(a, &QAction::triggered, this, [this, member](bool on) {
+            StudioOptions o = m_options;
+            o.*member = on;
+            setOptions(o, true);
+        });
+    };
+    addFlag(tr("Mirror talent screen"), &StudioOptions::mirrorTalent);
+    addFlag(tr("Flip talent screen vertically"), &StudioOptions::flipTalent);
+    addFlag(tr("Mirror prompter"), &StudioOptions::mirrorPrompter);
+
+    QMenu *countdown = menu.addMenu(tr("Countdown"));
+    countdown->setObjectName(QStringLiteral("mnuCountdown"));
+    auto *countGroup = new QActionGroup(countdown);
+    for (int seconds : kCountdownChoices) {
+        QAction *a = countdown->addAction(seconds == 0 ? tr("Off") : tr("%1 s").arg(seconds));
+        a->setCheckable(true);
+        a->setChecked(m_options.countdownSeconds == seconds);
+        a->setActionGroup(countGroup);
+        connect(a, &QAction::triggered, this, [this, seconds] {
+            StudioOptions o = m_options;
+            o.countdownSeconds = seconds;
+            setOptions(o, true);
+        });
+    }
+}
+
+void Studio::screenRemoved(QScreen *screen)
+{
+    if (m_talent && (m_talent->screen() == screen || findScreen(m_options.talentScreen) == screen))
+        delete m_talent;
+}
+
+bool Studio::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_prompter.picBack) {
+        switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::Move:
+            placeOverPrompter();
+            break;
+        case QEvent::ContextMenu: {
+            auto *menu = new QMenu(m_prompter.picBack);
+            menu->setObjectName(QStringLiteral("mnuStudio"));
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            fillMenu(*menu);
+            menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "studio/Countdown.h"
+#include "studio/ScriptPicture.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class Platform;
+class QKeyEvent;
+class QMenu;
+class QScreen;
+class QTextEdit;
+class QTimer;
+class QWidget;
+class frmLine;
+
+// How a studio rig shows the script. Everything off is the prompter as it always was.
+struct StudioOptions
+{
+    QString talentScreen;     // the screen's name; empty: no talent screen
+    bool mirrorTalent = true; // left–right on the talent screen
+    bool flipTalent = false;  // top–bottom on the talent screen, for overhead rigs
+    bool mirrorPrompter = false;
+    int countdownSeconds = 0; // 0: Start starts the clock at once
+    bool operator==(const StudioOptions &) const = default;
+};
+
+// The talent screen, the mirrored prompter and the countdown before Start, hung onto the prompter.
+class Studio : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the studio needs of the prompter.
+    struct Prompter
+    {
+        QWidget *picBack = nullptr;
+        QTextEdit *rtDoc = nullptr;
+        const frmLine *band = nullptr;
+        std::function<void(quint32 tick)> startClock; // the clock's start, at that clock reading
+        std::function<void(QKeyEvent *)> key;         // a key typed on the talent screen
+    };
+
+    Studio(Platform &platform, Prompter prompter, QObject *parent = nullptr);
+    ~Studio() override;
+
+    const StudioOptions &options() const { return m_options; }
+    // Shows the options at once; `store` also keeps them in the settings store.
+    void setOptions(const StudioOptions &options, bool store = false);
+    static StudioOptions storedOptions();
+
+    // The screen a name or a 1-based number stands for; null when there is none.
+    static QScreen *findScreen(const QString &nameOrNumber);
+    // How a screen is named in the store: its name, or its number when another screen has that name.
+    static QString screenKey(const QScreen *screen);
+
+    // Start while the clock is stopped: with a countdown set it runs first and the clock starts
+    // when it ends (true); otherwise the caller starts the clock (false).
+    bool holdStart(bool clockRunning);
+    // Anything that stops the clock ends the countdown; the script stays where it is.
+    void cancelCountdown();
+    bool counting() const { return m_countdown.active(); }
+    int countdownShowing() const;
+    // Redraws the number and starts the clock once it is over.
+    void tmrCountdown_Timer();
+
+    // The viewport's context menu, filled afresh with the current choices and screens.
+    void fillMenu(QMenu &menu);
+
+    // A screen went away: a talent window on it closes.
+    void screenRemoved(QScreen *screen);
+
+    ScriptPicture *talentWindow() const { return m_talent; }
+    ScriptPicture *prompterMirror() const { return m_mirror; }
+    CountdownOverlay *countdownOverlay() const { return m_overlay; }
+    QTimer *tmrCountdown = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void applyTalent();
+    void applyMirror();
+    void showNumber();
+    void placeOverPrompter();
+
+    Platform &m_platform;
+    Prompter m_prompter;
+    StudioOptions m_options;
+    Countdown m_countdown;
+    QPointer<ScriptPicture> m_talent;
+    QPointer<ScriptPicture> m_mirror;
+    CountdownOverlay *m_overlay = nullptr;
+};

@@ -1,0 +1,309 @@
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
+#include "app/CommandLine.h"
+#include "app/frmMain.h"
+#include "settings/StoreFile.h"
+#include "settings/modSettings.h"
+#include "studio/Studio.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// The countdown before Start and the studio choices, without a second screen.
+// What the settings store holds for a key of [General], read without storing anything.
+static std::optional<QString> storedValue(const QString &key)
+{
+    const std::optional<QByteArray> file = storefile::load(modSettings::storeFilePath());
+    return file ? storefile::findValue(*file, u"General", key) : std::nullopt;
+}
+
+class tst_studio : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+
+    std::unique_ptr<frmMain> makeWindow(int countdown)
+    {
+        if (countdown > 0)
+            modSettings::SetCountdownSeconds(QString::number(countdown));
+        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
+        w->rtDoc->setText(scriptOfLines(200));
+        w->resize(1000, 700);
+        w->show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
+        w->Form_Resize();
+        return w;
+    }
+
+    // Moves the clock on and lets both timers act as their ticks would.
+    static void advance(frmMain &w, FakePlatform &platform, quint32 ms)
+    {
+        platform.now += ms;
+        w.studio->tmrCountdown_Timer();
+        if (w.timTick->isActive())
+            w.timTick_Timer();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_settings = std::make_unique<IsolatedSettings>();
+        m_platform = FakePlatform();
+        m_dialogs = FakeDialogs();
+    }
+
+    void countdownShowsEachSecond_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<quint32>("start");
+        QTest::newRow("3 s") << 3 << quint32(1000);
+        QTest::newRow("10 s") << 10 << quint32(5);
+        QTest::newRow("across the clock's wrap") << 5 << quint32(0xFFFFF000u);
+    }
+    void countdownShowsEachSecond()
+    {
+        QFETCH(int, seconds);
+        QFETCH(quint32, start);
+        Countdown c;
+        QCOMPARE(c.showing(start), 0);
+        c.begin(start, seconds);
+        for (int i = 0; i < seconds; ++i) {
+            QCOMPARE(c.showing(start + quint32(i) * 1000u), seconds - i);
+            QCOMPARE(c.showing(start + quint32(i) * 1000u + 999u), seconds - i);
+        }
+        QVERIFY(!c.over(start + quint32(seconds) * 1000u - 1u));
+        QVERIFY(c.over(start + quint32(seconds) * 1000u));
+        QCOMPARE(c.end(), start + quint32(seconds) * 1000u);
+    }
+
+    void clockStartsWhenTheCountdownEnds()
+    {
+        auto w = makeWindow(3);
+        const float top = twips::top(w->rtDoc);
+        const QString toGo = w->lblToGo->text();
+        w->HandleKey(32, 0);  // Space
+        QVERIFY(w->bRunning); // counts as started
+        QVERIFY(!w->timTick->isActive());
+        QVERIFY(w->studio->counting());
+        QCOMPARE(w->studio->countdownOverlay()->number(), 3);
+        QVERIFY(w->studio->countdownOverlay()->isVisible());
+        advance(*w, m_platform, 1000);
+        QCOMPARE(w->studio->countdownOverlay()->number(), 2);
+        advance(*w, m_platform, 1999); // 2999 ms in
+        QCOMPARE(w->studio->countdownOverlay()->number(), 1);
+        QCOMPARE(twips::top(w->rtDoc), top);
+        QCOMPARE(w->lblToGo->text(), toGo);
+
+        const quint32 end = 1000 + 3000;
+        advance(*w, m_platform, 8); // 7 ms late, the tick: the clock starts as of the countdown's end
+        QVERIFY(!w->studio->counting());
+        QVERIFY(!w->studio->countdownOverlay()->isVisible());
+        QVERIFY(w->timTick->isActive());
+        QCOMPARE(quint32(w->lLastTick), end);
+        QCOMPARE(twips::top(w->rtDoc), top); // 7 ms after the end: no step yet
+        advance(*w, m_platform, 13);         // 20 ms after the end: the first step
+        QCOMPARE(twips::top(w->rtDoc), top - 8);
+        QCOMPARE(quint32(w->lLastTick), end + 20);
+    }
+
+    void countdownCancelledByAnythingThatStops_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("atTop");
+        QTest::newRow("Space") << 32 << false;
+        QTest::newRow("F3") << 114 << false;
+        QTest::newRow("Reset (F4)") << 115 << true;
+        QTest::newRow("Reset (Backspace)") << 8 << true;
+    }
+    void countdownCancelledByAnythingThatStops()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, atTop);
+        auto w = makeWindow(5);
+        w->HandleKey(34, 0); // Page Down: the script is somewhere in the middle
+        const float top = twips::top(w->rtDoc);
+        w->HandleKey(114, 0); // F3 starts the countdown
+        advance(*w, m_platform, 1500);
+        w->HandleKey(key, 0);
+        QVERIFY(!w->bRunning);
+        QVERIFY(!w->studio->counting());
+        QVERIFY(!w->studio->countdownOverlay()->isVisible());
+        advance(*w, m_platform, 10000);
+        QVERIFY(!w->timTick->isActive());
+        QCOMPARE(twips::top(w->rtDoc), atTop ? 0.0f : top);
+        QVERIFY(top != 0);
+    }
+
+    void withoutCountdownStartIsImmediate()
+    {
+        auto w = makeWindow(0);
+        w->DoAction(QStringLiteral("Start"));
+        QVERIFY(w->timTick->isActive());
+        QCOMPARE(quint32(w->lLastTick), m_platform.now);
+        QVERIFY(!w->studio->counting());
+        QVERIFY(!w->studio->countdownOverlay()->isVisible());
+        // The store gains none of the studio keys while nobody chose any.
+        for (const char *k :
+             {"TalentScreen", "MirrorTalent", "FlipTalent", "MirrorPrompter", "CountdownSeconds"})
+            QVERIFY2(!storedValue(QLatin1String(k)), k);
+    }
+
+    void startWhileCountingKeepsCounting()
+    {
+        auto w = makeWindow(3);
+        w->DoAction(QStringLiteral("Start"));
+        advance(*w, m_platform, 1200);
+        w->DoAction(QStringLiteral("Start"));
+        QCOMPARE(w->studio->countdownShowing(), 2);
+        advance(*w, m_platform, 1800);
+        QVERIFY(w->timTick->isActive());
+        QCOMPARE(quint32(w->lLastTick), 4000u);
+    }
+
+    // The context menu: each choice shows at once and lands in the store under its own key.
+    void menuChoices_data()
+    {
+        QTest::addColumn<QStringList>("path");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("mirror talent off") << QStringList{"Mirror talent screen"} << "MirrorTalent"
+                                           << "False";
+        QTest::newRow("flip talent") << QStringList{"Flip talent screen vertically"} << "FlipTalent"
+                                     << "True";
+        QTest::newRow("mirror prompter") << QStringList{"Mirror prompter"} << "MirrorPrompter"
+                                         << "True";
+        QTest::newRow("countdown 3") << QStringList{"Countdown", "3 s"} << "CountdownSeconds"
+                                     << "3";
+        QTest::newRow("countdown 5") << QStringList{"Countdown", "5 s"} << "CountdownSeconds"
+                                     << "5";
+        QTest::newRow("countdown 10") << QStringList{"Countdown", "10 s"} << "CountdownSeconds"
+                                      << "10";
+        QTest::newRow("talent off") << QStringList{"Talent screen", "Off"} << "TalentScreen"
+                                    << "";
+    }
+    void menuChoices()
+    {
+        QFETCH(QStringList, path);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        auto w = makeWindow(0);
+        if (key == QLatin1String("TalentScreen")) { // Off is only news when a screen was chosen
+            StudioOptions o = w->studio->options();
+            o.talentScreen = QStringLiteral("elsewhere");
+            w->studio->setOptions(o, true);
+        }
+        QMenu menu;
+        w->studio->fillMenu(menu);
+        QMenu *in = &menu;
+        QAction *chosen = nullptr;
+        for (const QString &step : path) {
+            chosen = nullptr;
+            for (QAction *a : in->actions()) {
+                if (a->text() == step)
+                    chosen = a;
+            }
+            QVERIFY2(chosen, qPrintable(step));
+            if (chosen->menu())
+                in = chosen->menu();
+        }
+        chosen->trigger();
+        QCOMPARE(storedValue(key).value_or(QString()), stored);
+        QCOMPARE(Studio::storedOptions(), w->studio->options());
+        // A fresh menu shows the choice ticked.
+        QMenu again;
+        w->studio->fillMenu(again);
+        QVERIFY(!again.actions().isEmpty());
+        if (path.size() == 1) {
+            for (QAction *a : again.actions()) {
+                if (a->text() == path.first())
+                    QCOMPARE(a->isChecked(), stored == QLatin1String("True"));
+            }
+        }
+        QCOMPARE(w->studio->prompterMirror() != nullptr, w->studio->options().mirrorPrompter);
+    }
+
+    void storedChoicesComeBackAtStart()
+    {
+        modSettings::SetMirrorPrompter(QStringLiteral("True"));
+        modSettings::SetFlipTalent(QStringLiteral("True"));
+        modSettings::SetMirrorTalent(QStringLiteral("False"));
+        modSettings::SetTalentScreen(QStringLiteral("no such screen"));
+        auto w = makeWindow(10);
+        const StudioOptions o = w->studio->options();
+        QCOMPARE(o.countdownSeconds, 10);
+        QVERIFY(o.mirrorPrompter && o.flipTalent && !o.mirrorTalent);
+        QVERIFY(w->studio->prompterMirror());
+        QVERIFY(!w->studio->talentWindow()); // an unknown screen: no talent window
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("args");
+        QTest::addColumn<int>("exitCode");   // -1: runs
+        QTest::addColumn<QString>("talent"); // "-": not given
+        QTest::addColumn<bool>("mirror");
+        QTest::addColumn<int>("countdown"); // -1: not given
+        QTest::newRow("none") << QList<QByteArray>{"cuescroll"} << -1 << "-" << false << -1;
+        QTest::newRow("talent 2") << QList<QByteArray>{"cuescroll", "--talent-screen", "2"} << -1 << "2"
+                                  << false << -1;
+        QTest::newRow("talent by name")
+            << QList<QByteArray>{"cuescroll", "--talent-screen=HDMI-1"} << -1 << "HDMI-1" << false << -1;
+        QTest::newRow("mirror") << QList<QByteArray>{"cuescroll", "--mirror"} << -1 << "-" << true << -1;
+        QTest::newRow("countdown") << QList<QByteArray>{"cuescroll", "--countdown", "5"} << -1 << "-" << false
+                                   << 5;
+        QTest::newRow("countdown 0") << QList<QByteArray>{"cuescroll", "--countdown", "0"} << -1 << "-"
+                                     << false << 0;
+        QTest::newRow("all") << QList<QByteArray>{"cuescroll", "--mirror",    "--talent-screen",
+                                                  "1",         "--countdown", "3"}
+                             << -1 << "1" << true << 3;
+        QTest::newRow("countdown not a number")
+            << QList<QByteArray>{"cuescroll", "--countdown", "soon"} << 2 << "-" << false << -1;
+        QTest::newRow("countdown negative")
+            << QList<QByteArray>{"cuescroll", "--countdown=-3"} << 2 << "-" << false << -1;
+        QTest::newRow("countdown too long")
+            << QList<QByteArray>{"cuescroll", "--countdown", "61"} << 2 << "-" << false << -1;
+        QTest::newRow("talent without N")
+            << QList<QByteArray>{"cuescroll", "--talent-screen"} << 2 << "-" << false << -1;
+    }
+    void commandLine()
+    {
+        QFETCH(QList<QByteArray>, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, talent);
+        QFETCH(bool, mirror);
+        QFETCH(int, countdown);
+        const commandline::Request r = commandline::parse(args);
+        if (exitCode >= 0) {
+            QCOMPARE(r.action, commandline::Request::Action::Print);
+            QCOMPARE(r.exitCode, exitCode);
+            return;
+        }
+        QCOMPARE(r.action, commandline::Request::Action::Run);
+        QCOMPARE(r.talentScreen.has_value(), talent != QLatin1String("-"));
+        if (r.talentScreen)
+            QCOMPARE(*r.talentScreen, talent);
+        QCOMPARE(r.mirror, mirror);
+        QCOMPARE(r.countdown.value_or(-1), countdown);
+    }
+
+    void helpNamesTheOptions()
+    {
+        const commandline::Request r = commandline::parse({"cuescroll", "--help"});
+        for (const char *o : {"--talent-screen <N>", "--mirror", "--countdown <S>"})
+            QVERIFY2(r.output.contains(QLatin1String(o)), o);
+    }
+};
+
+QTEST_MAIN(tst_studio)
+#include "tst_studio.moc"

@@ -1,0 +1,245 @@
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
+#include "app/frmMain.h"
+#include "studio/Studio.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Mean difference per channel between two images of one size, 0 to 255.
+double difference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size())
+        return 255;
+    qint64 sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col)
+            sum += std::abs(qRed(p[col]) - qRed(q[col])) + std::abs(qGreen(p[col]) - qGreen(q[col])) +
+                   std::abs(qBlue(p[col]) - qBlue(q[col]));
+    }
+    return double(sum) / (3.0 * x.width() * x.height());
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+// The talent screen on a second screen of a virtual X server.
+class tst_talent : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+
+    QScreen *second() const { return QGuiApplication::screens().value(1); }
+
+    std::unique_ptr<frmMain> makeWindow(bool mirror = true, bool flip = false)
+    {
+        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
+        w->rtDoc->setText(scriptOfLines(200));
+        w->resize(900, 600);
+        w->show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
+        w->Form_Resize();
+        StudioOptions o = w->studio->options();
+        o.talentScreen = Studio::screenKey(second());
+        o.mirrorTalent = mirror;
+        o.flipTalent = flip;
+        w->studio->setOptions(o);
+        if (ScriptPicture *t = w->studio->talentWindow()) [[maybe_unused]]
+            const bool shown = QTest::qWaitForWindowExposed(t);
+        return w;
+    }
+
+    // The talent screen's frame brought back to the viewport's size and orientation.
+    static QImage talentAsViewport(frmMain &w, bool unmirror, bool unflip)
+    {
+        ScriptPicture *t = w.studio->talentWindow();
+        const QRect src = studio::visibleRect(w.picBack);
+        const QImage shown = t->grab(t->frame()).toImage();
+        return shown.scaled(src.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .mirrored(unmirror, unflip);
+    }
+    static QImage viewport(frmMain &w) { return w.picBack->grab(studio::visibleRect(w.picBack)).toImage(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("needs two screens: run under xvfb-run with +xinerama and two -screen options");
+    }
+
+    void init()
+    {
+        m_settings = std::make_unique<IsolatedSettings>();
+        m_platform = FakePlatform();
+        m_dialogs = FakeDialogs();
+    }
+
+    void landsOnTheChosenScreenFullAndBorderless()
+    {
+        auto w = makeWindow();
+        ScriptPicture *t = w->studio->talentWindow();
+        QVERIFY(t);
+        QVERIFY(t->isVisible());
+        QVERIFY(t->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(t->isFullScreen());
+        QCOMPARE(t->screen(), second());
+        QCOMPARE(t->geometry(), second()->geometry());
+        QCOMPARE(t->frame().width(), second()->geometry().width());
+    }
+
+    void pixelsAreTheViewportsMirroredAndScaled_data()
+    {
+        QTest::addColumn<bool>("mirror");
+        QTest::addColumn<bool>("flip");
+        QTest::newRow("mirrored") << true << false;
+        QTest::newRow("mirrored and flipped") << true << true;
+        QTest::newRow("flipped") << false << true;
+        QTest::newRow("plain") << false << false;
+    }
+    void pixelsAreTheViewportsMirroredAndScaled()
+    {
+        QFETCH(bool, mirror);
+        QFETCH(bool, flip);
+        auto w = makeWindow(mirror, flip);
+        w->HandleKey(34, 0); // Page Down: the band lies over text, and tiles meet inside the frame
+        w->HandleKey(40, 0);
+        const QImage back = viewport(*w);
+        const double same = difference(talentAsViewport(*w, mirror, flip), back);
+        const double wrongWay = difference(talentAsViewport(*w, !mirror, !flip), back);
+        QVERIFY2(same < 8, qPrintable(QString::number(same)));
+        QVERIFY2(wrongWay > 2 * same + 4, qPrintable(QString::number(wrongWay)));
+    }
+
+    void followsStepsKeysAndResetInTheSameFrame()
+    {
+        auto w = makeWindow();
+        ScriptPicture *t = w->studio->talentWindow();
+        QCoreApplication::processEvents();
+        PaintCounter painted;
+        t->installEventFilter(&painted);
+        auto check = [&](const char *what) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+            QVERIFY2(painted.paints > 0, what);
+            painted.paints = 0;
+            const double d = difference(talentAsViewport(*w, true, false), viewport(*w));
+            QVERIFY2(d < 8, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(what)).arg(d)));
+        };
+        w->sldSpeed_Change();
+        w->DoAction(QStringLiteral("Start"));
+        // With frame-synchronised presentation the display frames show the clock's steps, a pixel
+        // at a time.
+        const int startY = w->rtDoc->y();
+        for (int i = 0; i < 50 && w->rtDoc->y() == startY; ++i) {
+            m_platform.now += 10;
+            w->timTick_Timer();
+            w->timFrame_Timer();
+        }
+        QVERIFY(w->rtDoc->y() != startY);
+        check("clock step");
+        w->HandleKey(34, 0);
+        check("Page Down");
+        w->HandleKey(8, 0);
+        QCOMPARE(twips::top(w->rtDoc), 0.0f);
+        check("Reset");
+    }
+
+    void keysOnTheTalentScreenActAsInThePrompter()
+    {
+        auto w = makeWindow();
+        ScriptPicture *t = w->studio->talentWindow();
+        QTest::keyClick(t, Qt::Key_End);
+        QCOMPARE(-twips::top(w->rtDoc), std::nearbyint(twips::height(w->rtDoc) - twips::height(w->picBack)));
+        QTest::keyClick(t, Qt::Key_Space);
+        QVERIFY(w->bRunning);
+        QTest::keyClick(t, Qt::Key_F3);
+        QVERIFY(!w->bRunning);
+    }
+
+    void scrollingDrawsNoNewTiles()
+    {
+        auto w = makeWindow();
+        ScriptPicture *t = w->studio->talentWindow();
+        QCoreApplication::processEvents();
+        t->repaint();
+        const int before = t->tilesRendered();
+        w->sldSpeed->setValue(8);
+        w->DoAction(QStringLiteral("Start"));
+        for (int i = 0; i < 20; ++i) {
+            m_platform.now += 20;
+            w->timTick_Timer();
+            t->repaint();
+        }
+        QVERIFY(t->tilesRendered() - before <= 1);
+    }
+
+    void closesWhenItsScreenGoes()
+    {
+        auto w = makeWindow();
+        QVERIFY(w->studio->talentWindow());
+        w->studio->screenRemoved(QGuiApplication::screens().first()); // another screen: stays
+        QVERIFY(w->studio->talentWindow());
+        w->studio->screenRemoved(second());
+        QVERIFY(!w->studio->talentWindow());
+    }
+
+    void prompterMirrorFlipsTheViewport()
+    {
+        auto w = makeWindow();
+        w->HandleKey(34, 0);
+        const QImage plain = viewport(*w);
+        StudioOptions o = w->studio->options();
+        o.mirrorPrompter = true;
+        w->studio->setOptions(o);
+        QVERIFY(w->studio->prompterMirror());
+        const QImage mirrored = viewport(*w);
+        QVERIFY(difference(mirrored.mirrored(true, false), plain) < 4);
+        QVERIFY(difference(mirrored, plain) > 10);
+        o.mirrorPrompter = false;
+        w->studio->setOptions(o);
+        QVERIFY(!w->studio->prompterMirror());
+        QVERIFY(difference(viewport(*w), plain) < 1);
+    }
+
+    void countdownShowsOnTheTalentScreenToo()
+    {
+        auto w = makeWindow();
+        StudioOptions o = w->studio->options();
+        o.countdownSeconds = 3;
+        w->studio->setOptions(o);
+        w->DoAction(QStringLiteral("Start"));
+        QCOMPARE(w->studio->talentWindow()->countdown(), 3);
+        w->DoAction(QStringLiteral("Stop"));
+        QCOMPARE(w->studio->talentWindow()->countdown(), 0);
+    }
+};
+
+QTEST_MAIN(tst_talent)
+#include "tst_talent.moc"
