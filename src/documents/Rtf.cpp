@@ -400,6 +400,7 @@ private:
     void textBytes(QByteArrayView bytes);
     void textByte(unsigned char b);
     void flushBytes();
+    bool endsInLeadByte() const;
     void emitText(QStringView text);
     void emitUnit(char16_t u);
     void appendUnit(char16_t u) { append(QStringView(&u, 1), currentKey()); }
@@ -443,6 +444,7 @@ private:
     // Bytes waiting to be decoded together (a double-byte character may come as two \'hh).
     QByteArray m_bytes;
     int m_bytesCodePage = kDefaultCodePage;
+    mutable qsizetype m_leadScan = 0; // where the next character starts in m_bytes, as far as seen
     std::unordered_map<int, std::unique_ptr<textcodec::CodePageDecoder>> m_decoders;
 
     QString m_text;
@@ -497,13 +499,16 @@ void Reader::parse()
         switch (c) {
         case '{':
             ++m_pos;
-            flushBytes();
+            // Writers may split a double-byte character around a group boundary.
+            if (!endsInLeadByte())
+                flushBytes();
             m_skip = 0;
             openGroup();
             break;
         case '}':
             ++m_pos;
-            flushBytes();
+            if (!endsInLeadByte())
+                flushBytes();
             m_skip = 0;
             m_done = !closeGroup();
             break;
@@ -595,6 +600,11 @@ void Reader::controlSymbol(char c)
     }
     if (m_overflow > 0 || m_stack.empty())
         return;
+    // In a double-byte page, 0x5C, 0x7B and 0x7D are also trail bytes, and writers escape them.
+    if ((c == '\\' || c == '{' || c == '}') && endsInLeadByte()) {
+        textByte(static_cast<unsigned char>(c));
+        return;
+    }
     flushBytes();
     switch (c) {
     case '\\':
@@ -843,12 +853,34 @@ void Reader::textByte(unsigned char b)
     m_bytes.append(char(b));
 }
 
+// True when the bytes waiting for decoding end with the first half of a double-byte character.
+bool Reader::endsInLeadByte() const
+{
+    const auto isLead = [cp = m_bytesCodePage](unsigned char b) {
+        switch (cp) {
+        case 932:
+            return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        case 936:
+        case 949:
+        case 950:
+            return b >= 0x81 && b <= 0xFE;
+        default:
+            return false;
+        }
+    };
+    // Carries on from where the last look ended, so hostile files cost each byte one look.
+    while (m_leadScan < m_bytes.size())
+        m_leadScan += isLead(static_cast<unsigned char>(m_bytes[m_leadScan])) ? 2 : 1;
+    return m_leadScan > m_bytes.size();
+}
+
 void Reader::flushBytes()
 {
     if (m_bytes.isEmpty())
         return;
     const QString text = decoder(m_bytesCodePage).decode(m_bytes);
     m_bytes.clear();
+    m_leadScan = 0;
     emitText(text);
 }
 

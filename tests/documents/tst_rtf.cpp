@@ -377,6 +377,12 @@ void tst_Rtf::codePages_data()
                                  << QStringLiteral("αβ") << 1253;
     QTest::newRow("charset 128 double-byte")
         << QByteArray(R"({\rtf1\ansi)" + fonts + R"(\f4\'82\'a0\'93\'fa})") << QStringLiteral("あ日") << 932;
+    QTest::newRow("932 trail byte written as a symbol")
+        << QByteArray(R"({\rtf1\ansi\ansicpg932 \'83\\\'83\{\'83\}})") << QStringLiteral("ソボマ") << 932;
+    QTest::newRow("932 character across group boundaries")
+        << QByteArray(R"({\rtf1\ansi\ansicpg932 {\'83}\'5c\'83{\'5c}x})") << QStringLiteral("ソソx") << 932;
+    QTest::newRow("single-byte page: a symbol after a high byte stays itself")
+        << QByteArray(R"({\rtf1\ansi \'83\\})") << QStringLiteral("ƒ\\") << 0;
     QTest::newRow("\\deff picks the page")
         << QByteArray(R"({\rtf1\ansi\deff1)" + fonts + R"(\'cf})") << QStringLiteral("П") << 1251;
     QTest::newRow("\\plain returns to the default font")
