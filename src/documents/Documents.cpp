@@ -175,6 +175,13 @@ FileData readScriptFile(const QString &path)
 Result WriteTextFile(const QString &path, const QString &text)
 {
     Result out;
+    // A device or a pipe in the file's place would be replaced by the saved file, not written to.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) {
+        out.error = Error::WriteFailed;
+        out.detail = QStringLiteral("it is not a regular file");
+        return out;
+    }
     QSaveFile file(path);
     QByteArray bytes = text.toUtf8();
     bytes += "\r\n";

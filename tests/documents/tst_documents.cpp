@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using documents::Error;
 using documents::Kind;
 
@@ -319,6 +321,42 @@ private Q_SLOTS:
             QCOMPARE(readAll(path), QByteArray("old"));
         }
         QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // Saving onto a pipe or a device fails and leaves it what it was, never a file in its place.
+    void writeTextFileRefusesWhatIsNoFile()
+    {
+        const QString fifo = m_dir.filePath(QStringLiteral("pipe.txt"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QCOMPARE(documents::WriteTextFile(fifo, QStringLiteral("x")).error, Error::WriteFailed);
+        QVERIFY(!QFileInfo(fifo).isFile());
+        const QString full = QStringLiteral("/dev/full");
+        if (QFileInfo::exists(full)) {
+            QCOMPARE(documents::WriteTextFile(full, QStringLiteral("x")).error, Error::WriteFailed);
+            QVERIFY(!QFileInfo(full).isFile());
+        }
+    }
+
+    // A script exactly at the size limit opens; one byte more is refused.
+    void readScriptFileAtTheSizeLimit()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("limit.txt"));
+        QByteArray line(199, 'a');
+        line += '\n';
+        QByteArray text = line.repeated(int(documents::kMaxFileBytes / line.size()));
+        text += QByteArray(int(documents::kMaxFileBytes - text.size()), 'b');
+        QCOMPARE(qint64(text.size()), documents::kMaxFileBytes);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(text), qint64(text.size()));
+        f.close();
+        const documents::FileData at = documents::readScriptFile(path);
+        QCOMPARE(at.error, Error::None);
+        QCOMPARE(at.kind, documents::Kind::PlainText);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("b");
+        f.close();
+        QCOMPARE(documents::readScriptFile(path).error, Error::TooLarge);
     }
 
     void converterReadsAWordDocument()
