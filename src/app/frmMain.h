@@ -2,6 +2,7 @@
 
 #include "documents/Documents.h"
 #include "markers/CMarkers.h"
+#include "markers/MarkerPlaces.h"
 #include "scroll/Glide.h"
 #include "scroll/WheelAccumulator.h"
 
@@ -138,6 +139,13 @@ private:
     void JumpToMarker();
     // Shows the marker picker with sCaption on its select button: the chosen 1-based index, or -1.
     qint32 PickMarker(const QString &sCaption);
+    // The chosen marker's index and its passage cut to the current script; empty when none was chosen.
+    struct PickedPassage
+    {
+        qint32 index = -1;
+        markers::Passage passage;
+    };
+    std::optional<PickedPassage> PickPassage(const QString &sCaption);
     QPointer<dlgSelectMarker> m_picker;
 
 public:

@@ -102,17 +102,26 @@ qint32 frmMain::PickMarker(const QString &sCaption)
     return m_picker ? m_picker->lSelectedIndex : -1;
 }
 
-void frmMain::UnmarkText()
+std::optional<frmMain::PickedPassage> frmMain::PickPassage(const QString &sCaption)
 {
-    const qint32 index = PickMarker(QStringLiteral("Unmark"));
+    const qint32 index = PickMarker(sCaption);
     if (index < 0)
-        return;
+        return std::nullopt;
     const std::optional<CMarker> marker = oMarkers.Item(index);
     if (!marker)
-        return;
+        return std::nullopt;
     // The script may have been replaced by a shorter one since the marker was made.
-    const markers::Passage p =
-        markers::clampPassage(marker->lStartFrom, marker->lLength, rtDoc->textLength());
+    return PickedPassage{index,
+                         markers::clampPassage(marker->lStartFrom, marker->lLength, rtDoc->textLength())};
+}
+
+void frmMain::UnmarkText()
+{
+    const std::optional<PickedPassage> picked = PickPassage(QStringLiteral("Unmark"));
+    if (!picked)
+        return;
+    const qint32 index = picked->index;
+    const markers::Passage p = picked->passage;
     rtDoc->setSelStart(p.start);
     rtDoc->setSelLength(p.length);
     rtDoc->setSelColor(lForeColor);
@@ -131,15 +140,11 @@ void frmMain::ClearAllMarkers()
 
 void frmMain::JumpToMarker()
 {
-    const qint32 index = PickMarker(QStringLiteral("Jump To"));
-    if (index < 0)
-        return;
-    const std::optional<CMarker> marker = oMarkers.Item(index);
-    if (!marker)
+    const std::optional<PickedPassage> picked = PickPassage(QStringLiteral("Jump To"));
+    if (!picked)
         return;
     // A marker past the end of a shorter script lands on the last line.
-    const markers::Passage p =
-        markers::clampPassage(marker->lStartFrom, marker->lLength, rtDoc->textLength());
+    const markers::Passage p = picked->passage;
     rtDoc->setSelStart(p.start);
     rtDoc->setSelLength(p.length);
 
