@@ -82,6 +82,25 @@ private Q_SLOTS:
         }
     }
 
+    // A window drag that settles on a new width: the script is re-wrapped, not re-read.
+    void layoutAfterAWidthChange()
+    {
+        frmMain w(m_platform, m_dialogs);
+        w.resize(1800, 1000);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.rtDoc->setText(words(50000));
+        w.Form_Resize();
+        int width = 1800;
+        QBENCHMARK
+        {
+            width = width == 1800 ? 1500 : 1800;
+            w.resize(width, 1000);
+            w.Form_Resize();
+            w.timResize_Timer(); // the watch lays out the settled width
+        }
+    }
+
     void clockStepWithRepaint()
     {
         frmMain w(m_platform, m_dialogs);

@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -436,6 +437,8 @@ void frmMain::ReleaseRun()
 void frmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (!m_exposed && windowHandle())
+        windowHandle()->installEventFilter(this);
     // The viewport is first in the focus order: keys reach the prompter from the first moment.
     if (!focusWidget())
         picBack->setFocus();
@@ -446,7 +449,8 @@ bool frmMain::event(QEvent *event)
     switch (event->type()) {
     case QEvent::UpdateRequest:
         if (trace::enabled()) {
-            const trace::Span paint('P'); // paint and flush of everything left dirty
+            // Paint and flush of everything left dirty; the first on screen ends the start-up.
+            const trace::Span paint('P', windowHandle() && windowHandle()->isExposed());
             return QWidget::event(event);
         }
         break;

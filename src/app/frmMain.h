@@ -44,7 +44,10 @@ public:
 
     // Event handlers, public so that tests drive them without waiting on real time.
     void timTick_Timer();
+    // The width watch: a new width is laid out once it has held for kWidthHoldTicks ticks, so a drag
+    // re-wraps the script when the hand stops, not at every width it passes through.
     void timResize_Timer();
+    static constexpr int kWidthHoldTicks = 3;
     // Shows the moving script once per display frame (when frame sync is on).
     void timFrame_Timer();
     void tlbMain_ButtonClick(const QString &key);
@@ -164,11 +167,16 @@ private:
     // Presentation between clock steps, and the width watch's rest.
     Glide m_glide;
     bool m_frameSync = true;
-    bool m_stepFromClock = false; // the Scroll in progress is the clock's
-    int m_shownY = 0;             // where the last frame put the script view, in pixels
-    quint32 m_frameBase = 0;      // frames fall on this reading plus whole periods
-    int m_settledTicks = 0;       // watch ticks without a change of width
-    int m_laidOutWidth = -1;      // client width of the last layout
+    bool m_stepFromClock = false;  // the Scroll in progress is the clock's
+    int m_shownY = 0;              // where the last frame put the script view, in pixels
+    quint32 m_frameBase = 0;       // frames fall on this reading plus whole periods
+    int m_settledTicks = 0;        // watch ticks without a change of width
+    int m_heldWidth = -1;          // the outer width the watch last saw, in pixels
+    int m_heldTicks = 0;           // watch ticks it has held for
+    int m_laidOutWidth = -1;       // client width of the last layout
+    bool m_exposed = false;        // the window has been on screen
+    bool m_arrangePending = false; // a layout waits for the window's first exposure
+    bool awaitingExposure() const;
     void scheduleTick();
     void scheduleFrame();
     void watchWidth();

@@ -19,6 +19,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QWheelEvent>
+#include <QWindow>
 
 void frmMain::tlbMain_ButtonClick(const QString &key)
 {
@@ -215,6 +216,16 @@ void frmMain::picBack_Click()
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        // Before the window paints for the first time: the layout that waited for this size.
+        if (windowHandle()->isExposed() && !m_exposed) {
+            m_exposed = true;
+            windowHandle()->removeEventFilter(this);
+            if (m_arrangePending)
+                Form_Resize();
+        }
+        return false;
+    }
     if (watched != picBack && watched != txtFocus)
         return QWidget::eventFilter(watched, event);
 

@@ -39,16 +39,23 @@ constexpr int kTicksToSettle = 20;
 
 void frmMain::timResize_Timer()
 {
-    const float outerWidth = twips::fromPixels(frameGeometry().width());
-    if (outerWidth != float(lLastWidth)) {
-        lLastWidth = scroll::roundToInt(outerWidth);
-        m_settledTicks = 0;
-        ArrangeControls();
-    } else if (width() != m_laidOutWidth && m_laidOutWidth >= 0) {
-        ArrangeControls(); // a resize that waited for the width to settle
-    } else if (++m_settledTicks >= kTicksToSettle) {
-        timResize->stop();
+    const int outerWidth = frameGeometry().width();
+    const bool changed = scroll::roundToInt(twips::fromPixels(outerWidth)) != lLastWidth ||
+                         (width() != m_laidOutWidth && m_laidOutWidth >= 0);
+    if (!changed) {
+        if (++m_settledTicks >= kTicksToSettle)
+            timResize->stop();
+        return;
     }
+    m_settledTicks = 0;
+    if (outerWidth != m_heldWidth) {
+        m_heldWidth = outerWidth;
+        m_heldTicks = 0;
+    }
+    if (++m_heldTicks < kWidthHoldTicks)
+        return;
+    lLastWidth = scroll::roundToInt(twips::fromPixels(outerWidth));
+    ArrangeControls();
 }
 
 void frmMain::watchWidth()
@@ -56,6 +63,11 @@ void frmMain::watchWidth()
     m_settledTicks = 0;
     if (!timResize->isActive() && !m_unloaded)
         timResize->start();
+}
+
+bool frmMain::awaitingExposure() const
+{
+    return isVisible() && !m_exposed;
 }
 
 void frmMain::ArrangeControls()
@@ -102,8 +114,16 @@ void frmMain::ArrangeControls()
         backHeight -= toolbarHeight + panelHeight;
     twips::move(picBack, kMargin, 0, scaleWidth, backHeight);
 
-    twips::setWidth(rtDoc, twips::width(picBack)); // Left and Top stay: the scroll position survives
-    MeasureLineHeight();
+    // A window opening maximised is first sized as restored: the script is wrapped once, at the size
+    // the window shows at, not at each size it passes through before.
+    if (awaitingExposure()) {
+        m_arrangePending = true;
+    } else {
+        m_arrangePending = false;
+        const trace::Span wrap('W', isVisible());      // the script re-wrapped
+        twips::setWidth(rtDoc, twips::width(picBack)); // Left and Top stay: the scroll position survives
+        MeasureLineHeight();
+    }
 
     twips::setLeft(picMove, -kHandleOverhang);
     twips::setWidth(picMove, twips::fromPixels(frameGeometry().width()) + kHandleOverhang);

@@ -53,11 +53,11 @@ QString failureMessage(const QString &path, const QString &reason)
 
 void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
 {
-    rtDoc.setText(text);
-    // Inside one edit block the selection and the colour do not lay the long text out twice;
+    // Inside one edit block the text, the selection and the colour do not lay the long text out;
     // the prompter's layout that follows does it once.
     QTextCursor batch(rtDoc.document());
     batch.beginEditBlock();
+    rtDoc.setText(text);
     rtDoc.setSelStart(0);
     rtDoc.setSelLength(rtDoc.textLength());
     rtDoc.setSelColor(rtDoc.Tag().toInt());

@@ -67,18 +67,22 @@ void RichTextView::setText(const QString &text)
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // One edit: the text, its format and the margins reach the layout as one new document, laid
+    // out when first needed, rather than each change laying the whole text out again at once.
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor all(document());
+    all.beginEditBlock();
     setPlainText(plain);
     // The editor keeps the format of the old first character for new plain text; the base font it is.
     QTextCharFormat base;
     base.setFont(font(), QTextCharFormat::FontPropertiesAll);
-    const bool undo = document()->isUndoRedoEnabled();
-    document()->setUndoRedoEnabled(false);
-    QTextCursor all(document());
     all.select(QTextCursor::Document);
     all.setCharFormat(base);
     all.setBlockCharFormat(base);
-    document()->setUndoRedoEnabled(undo);
     contentReplaced();
+    all.endEditBlock();
+    document()->setUndoRedoEnabled(undo);
 }
 
 // New content comes with a fresh root frame and invalidates the old selection.
@@ -100,8 +104,11 @@ QByteArray RichTextView::TextRTF() const
 
 bool RichTextView::setTextRTF(const QByteArray &rtfData)
 {
+    QTextCursor batch(document());
+    batch.beginEditBlock();
     const bool ok = rtf::read(rtfData, document());
     contentReplaced();
+    batch.endEditBlock();
     return ok;
 }
 
@@ -284,8 +291,12 @@ bool RichTextView::FontStrikethrough() const
     return font().strikeOut();
 }
 
-void RichTextView::setBaseFont(const QFont &f)
+void RichTextView::setBaseFont(const QFont &font)
 {
+    QFont f = font;
+    // Kerning and ligatures cost two thirds of every layout of a long script; writing systems that
+    // need shaping to be legible are still shaped.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     setFont(f);
     document()->setDefaultFont(f);
     QTextCharFormat format;

@@ -329,31 +329,87 @@ private Q_SLOTS:
         QCOMPARE(twips::rect(w->picBack).height, before.height);
     }
 
-    void widthChangeIsLaidOutAtTheNextWatchTick()
+    static void holdWidth(frmMain &w)
+    {
+        for (int tick = 0; tick < frmMain::kWidthHoldTicks; ++tick)
+            w.timResize_Timer();
+    }
+
+    void widthIsLaidOutOnceItHolds()
     {
         auto w = makeWindow();
-        w->timResize_Timer();
+        holdWidth(*w);
         const float before = twips::width(w->picBack);
         // A hidden window hears of no resize until it shows again; the watch still sees the width.
         w->hide();
         w->setGeometry(QRect(w->pos(), QSize(1200, w->height())));
+        QCOMPARE(twips::width(w->picBack), before);
+        for (int tick = 1; tick < frmMain::kWidthHoldTicks; ++tick)
+            w->timResize_Timer();
         QCOMPARE(twips::width(w->picBack), before);
         w->timResize_Timer();
         QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
         QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
     }
 
+    // A drag changes the width at every tick: the script is wrapped once, when the width holds.
+    void dragIsLaidOutOnceWhenItStops()
+    {
+        auto w = makeWindow();
+        holdWidth(*w);
+        int layouts = 0;
+        QObject counter;
+        connect(w->rtDoc->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+                &counter, [&layouts] { ++layouts; });
+        const float before = twips::width(w->picBack);
+        for (int step = 1; step <= 12; ++step) {
+            w->resize(1000 + 10 * step, w->height());
+            QCoreApplication::processEvents();
+            w->timResize_Timer();
+            QCOMPARE(twips::width(w->picBack), before);
+        }
+        QCOMPARE(layouts, 0);
+        holdWidth(*w);
+        QCOMPARE(twips::width(w->picBack), twips::fromPixels(1120));
+        QVERIFY(layouts > 0);
+        const int once = layouts;
+        for (int tick = 0; tick < 10; ++tick)
+            w->timResize_Timer();
+        QCOMPARE(layouts, once);
+    }
+
     void resizeIsLaidOutOnceNotAgainByTheWatch()
     {
         auto w = makeWindow();
-        w->timResize_Timer();
+        holdWidth(*w);
         w->resize(1200, w->height());
         QCoreApplication::processEvents();
         // A new width waits for the watch, so a drag's many sizes are laid out once it settles.
-        w->timResize_Timer();
+        holdWidth(*w);
         QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
         // The layout has recorded the width, so the watch's next ticks find nothing new.
         QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
+    }
+
+    void scriptIsWrappedOnceAtTheSizeItShowsAt()
+    {
+        frmMain w(m_platform, m_dialogs);
+        w.resize(700, 500);
+        w.show(); // not on screen until the events below are handled
+        w.rtDoc->setText(scriptOfLines(300));
+        w.Form_Resize();
+        w.resize(1100, 800);
+        w.Form_Resize();
+        const QTextBlock last = w.rtDoc->document()->lastBlock();
+        QCOMPARE(last.layout()->lineCount(), 0); // not wrapped at a size nobody saw
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(last.layout()->lineCount() > 0);
+        QCOMPARE(w.rtDoc->width(), w.picBack->width());
+        // Measured as a layout of the shown window measures it.
+        const float measured = twips::height(w.rtDoc);
+        w.Form_Resize();
+        QCOMPARE(twips::height(w.rtDoc), measured);
+        QVERIFY(range(w) > 0);
     }
 
     void scriptThatFitsNeverScrolls()
@@ -470,7 +526,7 @@ private Q_SLOTS:
         w->resize(1200, w->height());
         QCoreApplication::processEvents();
         QVERIFY(w->timResize->isActive());
-        w->timResize_Timer();
+        holdWidth(*w);
         QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
     }
 
