@@ -2,10 +2,12 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_documents
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "RtfSamples.h"
 #include "ZipWriter.h"
 #include "app/frmMain.h"
 #include "documents/DocConverter.h"
 #include "documents/Documents.h"
+#include "documents/Rtf.h"
 #include "editor/frmEditText.h"
 #include "ui/RichTextView.h"
 
@@ -15,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 namespace {
@@ -102,6 +105,26 @@ private Q_SLOTS:
         }
         QVERIFY(m_dialogs.messages().isEmpty());
         qInfo("sample.doc holds %d words", documents::CountWords(editor.rtBody->Text()));
+    }
+
+    // The reader alone, into a document no view shows: a word processor's 20 MB file, and one whose
+    // formatting changes twice in every word.
+    void readRtf_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::newRow("realistic 20 MB") << rtfsamples::realistic(20'000'000);
+        QTest::newRow("bold toggles 12 MB") << rtfsamples::boldToggles(12'000'000);
+    }
+    void readRtf()
+    {
+        QFETCH(QByteArray, rtf);
+        QTextDocument doc;
+        QBENCHMARK
+        {
+            QVERIFY(rtf::read(rtf, &doc));
+        }
+        qInfo("%lld bytes: %d paragraphs, %d characters", qint64(rtf.size()), doc.blockCount(),
+              doc.characterCount());
     }
 
     // Done on 50,000 words: text to the script view, colour, word count and the prompter's layout.

@@ -10,6 +10,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,7 +93,9 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        r.status = RegularFileRead::Unreadable;
+        r.status = file.error() == QFileDevice::PermissionsError ? RegularFileRead::NoPermission
+                                                                 : RegularFileRead::Unreadable;
+        r.detail = file.errorString();
         return r;
     }
     if (file.size() > maxBytes) {
@@ -104,10 +107,25 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
     // Non-blocking open: a FIFO put there after any check still cannot stall us.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        r.status =
-            (errno == ENOENT || errno == ENOTDIR) ? RegularFileRead::Absent : RegularFileRead::Unreadable;
-        if (errno == ENXIO || errno == EISDIR)
+        const int error = errno;
+        switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            r.status = RegularFileRead::Absent;
+            break;
+        case ENXIO: // a device with nothing behind it
+        case EISDIR:
             r.status = RegularFileRead::NotRegular;
+            break;
+        case EACCES:
+        case EPERM:
+            r.status = RegularFileRead::NoPermission;
+            break;
+        default:
+            r.status = RegularFileRead::Unreadable;
+            r.detail = QString::fromLocal8Bit(std::strerror(error));
+            break;
+        }
         return r;
     }
     struct stat st
@@ -136,6 +154,7 @@ RegularFileRead readRegularFile(const QString &path, qint64 maxBytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
+            r.detail = QString::fromLocal8Bit(std::strerror(errno));
             ::close(fd);
             r.status = RegularFileRead::Unreadable;
             r.data.clear();

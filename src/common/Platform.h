@@ -35,8 +35,9 @@ constexpr qint32 elapsedMs(quint32 later, quint32 earlier)
 // directory is reported, never opened for a blocking read.
 struct RegularFileRead
 {
-    enum Status { Ok, Absent, NotRegular, TooLarge, Unreadable };
+    enum Status { Ok, Absent, NotRegular, TooLarge, NoPermission, Unreadable };
     Status status = Absent;
     QByteArray data; // only with Ok
+    QString detail;  // the system's reason, with Unreadable
 };
 RegularFileRead readRegularFile(const QString &path, qint64 maxBytes);

@@ -1,5 +1,6 @@
 #include "documents/Documents.h"
 
+#include "common/Platform.h"
 #include "documents/Rtf.h"
 #include "documents/TextDecoding.h"
 
@@ -123,39 +124,30 @@ qsizetype countParagraphs(QByteArrayView data)
 FileData readScriptFile(const QString &path)
 {
     FileData out;
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    // One non-blocking open of whatever lies at the path now: the file may have changed since the
+    // operator chose it, into another file, a folder or a pipe that nobody writes to.
+    RegularFileRead file = readRegularFile(path, kMaxFileBytes);
+    switch (file.status) {
+    case RegularFileRead::Ok:
+        break;
+    case RegularFileRead::Absent:
         out.error = Error::NotFound;
         return out;
-    }
-    if (!info.isFile()) {
+    case RegularFileRead::NotRegular:
         out.error = Error::NotAFile;
         return out;
-    }
-    if (info.size() > kMaxFileBytes) {
+    case RegularFileRead::TooLarge:
         out.error = Error::TooLarge;
         return out;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.error = file.error() == QFileDevice::PermissionsError ? Error::NoPermission : Error::Unreadable;
-        if (out.error == Error::Unreadable)
-            out.detail = file.errorString();
+    case RegularFileRead::NoPermission:
+        out.error = Error::NoPermission;
         return out;
-    }
-    // The size may have grown since it was checked: read no more than the limit allows.
-    out.data = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
+    case RegularFileRead::Unreadable:
         out.error = Error::Unreadable;
-        out.detail = file.errorString();
-        out.data.clear();
+        out.detail = file.detail;
         return out;
     }
-    if (out.data.size() > kMaxFileBytes) {
-        out.error = Error::TooLarge;
-        out.data.clear();
-        return out;
-    }
+    out.data = std::move(file.data);
     if (out.data.isEmpty()) {
         out.error = Error::Empty;
         return out;

@@ -379,7 +379,7 @@ struct FontDef
 class Reader
 {
 public:
-    explicit Reader(QByteArrayView data) : m_data(data) {}
+    Reader(QByteArrayView data, const Limits &limits) : m_data(data), m_limits(limits) {}
 
     void parse();
     bool tooManyParagraphs() const { return m_tooManyParagraphs; }
@@ -419,6 +419,7 @@ private:
     QTextCharFormat charFormat(const RunKey &key, QHash<RunKey, QTextCharFormat> &cache) const;
 
     QByteArrayView m_data;
+    const Limits m_limits;
     qsizetype m_pos = 0;
 
     std::vector<GroupState> m_stack;
@@ -953,7 +954,10 @@ void Reader::emitUnit(char16_t u)
 
 void Reader::append(QStringView text, const RunKey &key)
 {
-    if (m_runs.size() > m_paraFirstRun && m_runs.back().key == key)
+    // Past the budget only a paragraph's first run is new, so hostile formatting costs no more than
+    // the paragraphs themselves.
+    if (m_runs.size() > m_paraFirstRun &&
+        (m_runs.back().key == key || qsizetype(m_runs.size()) >= m_limits.formatRuns))
         m_runs.back().length += text.size();
     else
         m_runs.push_back(Run{m_text.size(), text.size(), key});
@@ -966,7 +970,7 @@ void Reader::endParagraph()
         m_pendingHigh = 0;
         appendUnit(0xFFFD);
     }
-    if (m_paragraphs.size() >= documents::kMaxParagraphs) {
+    if (qsizetype(m_paragraphs.size()) >= m_limits.paragraphs) {
         m_tooManyParagraphs = true;
         m_done = true;
         return;
@@ -1277,7 +1281,7 @@ QByteArray Writer::write()
 
 } // namespace
 
-bool read(QByteArrayView data, QTextDocument *doc, QString *error)
+bool read(QByteArrayView data, QTextDocument *doc, QString *error, const Limits &limits)
 {
     if (!doc) {
         if (error)
@@ -1289,12 +1293,12 @@ bool read(QByteArrayView data, QTextDocument *doc, QString *error)
             *error = QStringLiteral("The file is not in Rich Text Format: it does not begin with {\\rtf.");
         return false;
     }
-    Reader reader(withoutBom(data).trimmed());
+    Reader reader(withoutBom(data).trimmed(), limits);
     reader.parse();
     if (reader.tooManyParagraphs()) {
         if (error)
             *error = QStringLiteral("The document has more than %L1 paragraphs, too many for a script.")
-                         .arg(documents::kMaxParagraphs);
+                         .arg(limits.paragraphs);
         return false;
     }
     reader.build(doc);

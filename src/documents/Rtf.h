@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/Documents.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -12,12 +14,25 @@ namespace rtf {
 // True when the data opens as an RTF document ("{\rtf", leading white space allowed).
 bool looksLikeRtf(QByteArrayView data);
 
+// Each change of format costs the text view a fragment, far more than its bytes: a million of them
+// take about a second and a hundred MB. Word processors write about 40 to a paragraph of 100 words,
+// some 800,000 in 20 MB of text.
+constexpr qsizetype kMaxFormatRuns = 1'000'000;
+
+// What the reader builds at most.
+struct Limits
+{
+    qsizetype paragraphs = documents::kMaxParagraphs; // beyond: the document is refused
+    // Beyond: the formats stop changing; each later paragraph keeps the format its text begins with.
+    qsizetype formatRuns = kMaxFormatRuns;
+};
+
 // Replaces the document's content with the RTF data: one block per paragraph, with font, size, bold,
 // italic, underline, strike-through and text colour kept per character. A manual line break and each
 // table cell make paragraphs of their own; headers, footers, footnotes, pictures and hidden text are
-// left out. Returns false (and leaves the document untouched) when the data is not RTF; damaged RTF
-// is read as far as it makes sense.
-bool read(QByteArrayView data, QTextDocument *doc, QString *error = nullptr);
+// left out. Returns false (and leaves the document untouched) when the data is not RTF or has too
+// many paragraphs; damaged RTF is read as far as it makes sense.
+bool read(QByteArrayView data, QTextDocument *doc, QString *error = nullptr, const Limits &limits = {});
 
 // The whole document as RTF (7-bit text; non-ASCII as \uN).
 QByteArray write(const QTextDocument *doc);

@@ -1,6 +1,7 @@
 #include "editor/ScriptFile.h"
 
 #include "documents/Documents.h"
+#include "documents/TextDecoding.h"
 #include "ui/RichTextView.h"
 
 #include <QCoreApplication>
@@ -24,14 +25,18 @@ Opened open(const QString &path, RichTextView &into)
     const documents::FileData file = documents::readScriptFile(path);
     if (!file.ok())
         return {Opened::State::Failed, failureMessage(path, documents::describe(file))};
+    // Only the bytes read above, never the path again: the file may change in between.
     switch (file.kind) {
     case documents::Kind::PlainText:
-    case documents::Kind::Rtf: {
-        const RichTextView::LoadResult r = into.LoadFile(path);
-        if (!r.ok)
-            return {Opened::State::Failed, r.error};
+        into.setText(textcodec::decodeText(file.data));
         break;
-    }
+    case documents::Kind::Rtf:
+        // The data begins as RTF does, so the paragraph limit is the one thing the reader refuses.
+        if (!into.setTextRTF(file.data))
+            return {Opened::State::Failed,
+                    failureMessage(path, documents::describe(
+                                             documents::Result{documents::Error::TooManyParagraphs, {}}))};
+        break;
     case documents::Kind::Zip: {
         const documents::TextResult r = documents::readPackageText(file.data);
         if (!r.ok())

@@ -136,6 +136,8 @@ private Q_SLOTS:
     void hostile_data();
     void hostile();
     void paragraphLimit();
+    void formatRunLimit_data();
+    void formatRunLimit();
 
 private:
     void addTextColumns();
@@ -604,6 +606,44 @@ void tst_Rtf::paragraphLimit()
     QVERIFY(!rtf::read(QByteArray("{\\rtf1 " + pars + "\\par x}"), &refused, &error));
     QVERIFY(error.contains(QLatin1String("paragraphs")));
     QCOMPARE(refused.toPlainText(), QStringLiteral("kept"));
+}
+
+void tst_Rtf::formatRunLimit_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("expected"); // each paragraph as in formats(), joined by '|'
+
+    const QByteArray toggles = R"(\b a\b0 b\b c\b0 d)";
+    QTest::newRow("within the limit") << toggles << 4 << QStringLiteral("a{b}b{}c{b}d{}");
+    QTest::newRow("the format stops changing at the limit") << toggles << 2 << QStringLiteral("a{b}bcd{}");
+    QTest::newRow("a limit of one keeps the first format") << toggles << 1 << QStringLiteral("abcd{b}");
+    QTest::newRow("later paragraphs keep the format they begin with")
+        << QByteArray(R"(\b a\b0 b\par\b c\b0 d\par e{\i f}\par{\ul g}h)") << 2
+        << QStringLiteral("a{b}b{}|cd{b}|ef{}|gh{u}");
+    QTest::newRow("empty paragraphs cost no run")
+        << QByteArray(R"(\b a\par\par\b0 b)") << 1 << QStringLiteral("a{b}|{b}|b{}");
+    QTest::newRow("a thousand toggles, ten runs")
+        << QByteArray(R"(\b a\b0 b)").repeated(1000) << 10
+        << QStringLiteral("a{b}b{}").repeated(4) + u"a{b}b" + QStringLiteral("ab").repeated(995) + u"{}";
+}
+
+// A file changing its format at every character costs no more than the limit allows, and still
+// shows all of its text.
+void tst_Rtf::formatRunLimit()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, runs);
+    QFETCH(QString, expected);
+    QTextDocument doc;
+    rtf::Limits limits;
+    limits.formatRuns = runs;
+    const QByteArray data = "{\\rtf1\\deff0{\\fonttbl{\\f0 Alpha;}}" + body + '}';
+    QVERIFY(rtf::read(data, &doc, nullptr, limits));
+    QStringList paragraphs;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        paragraphs << describe(b, QStringLiteral("Alpha"));
+    QCOMPARE(paragraphs.join(u'|'), expected);
 }
 
 void tst_Rtf::hostile()

@@ -6,6 +6,7 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProgressDialog>
@@ -20,6 +21,8 @@
 #include <QToolButton>
 
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -44,6 +47,12 @@ void click(QWidget &w, const char *name)
     auto *b = w.findChild<QToolButton *>(QLatin1String(name));
     QVERIFY2(b, name);
     b->click();
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 RichTextView *body(QWidget &w)
@@ -180,6 +189,90 @@ private Q_SLOTS:
         QCOMPARE(m.icon, Dialogs::Icon::Warning);
         QVERIFY2(m.text.contains(QFileInfo(path).fileName()), qPrintable(m.text));
         QVERIFY2(m.text.contains(reason), qPrintable(m.text));
+    }
+
+    // The chosen file changes between the dialog's answer and the read: what lies there then either
+    // opens whole or is refused with a message naming the file; the text is never half replaced and
+    // a pipe nobody writes to is not waited on.
+    void fileChangesAfterTheDialog_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("text");   // what the editor then holds
+        QTest::addColumn<QString>("reason"); // empty: no message
+        QTest::newRow("other text") << "text"
+                                    << "the second version"
+                                    << "";
+        QTest::newRow("now rtf") << "rtf"
+                                 << "bold then plain"
+                                 << "";
+        QTest::newRow("emptied") << "empty"
+                                 << "typed text"
+                                 << "empty";
+        QTest::newRow("deleted") << "delete"
+                                 << "typed text"
+                                 << "does not exist";
+        QTest::newRow("folder") << "folder"
+                                << "typed text"
+                                << "not a file";
+        QTest::newRow("pipe") << "fifo"
+                              << "typed text"
+                              << "not a file";
+        QTest::newRow("grown too large") << "large"
+                                         << "typed text"
+                                         << "too large";
+        QTest::newRow("binary") << "binary"
+                                << "typed text"
+                                << "neither text nor a document";
+        QTest::newRow("unreadable") << "unreadable"
+                                    << "typed text"
+                                    << "permission";
+    }
+    void fileChangesAfterTheDialog()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        if (change == u"unreadable" && ::geteuid() == 0)
+            QSKIP("root reads every file");
+        const QString path = textFile(QTest::currentDataTag() + QStringLiteral(".txt"), "the first version");
+        FakeDialogs dialogs;
+        dialogs.afterOpenAnswer = [&change](const QString &name) {
+            QFile f(name);
+            if (change == u"text" || change == u"rtf" || change == u"binary" || change == u"large") {
+                QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                if (change == u"text")
+                    f.write("the second version");
+                else if (change == u"rtf")
+                    f.write("{\\rtf1\\ansi {\\b bold} then plain}");
+                else if (change == u"binary")
+                    f.write(contentOf(dataPath(QStringLiteral("bad/random.doc"))));
+                else
+                    QVERIFY(f.resize(64 * 1024 * 1024));
+            } else if (change == u"empty") {
+                QVERIFY(f.resize(0));
+            } else if (change == u"unreadable") {
+                QVERIFY(f.setPermissions(QFileDevice::WriteOwner));
+            } else {
+                QVERIFY(f.remove());
+                if (change == u"folder")
+                    QVERIFY(QDir().mkdir(name));
+                else if (change == u"fifo")
+                    QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+            }
+        };
+        frmEditText editor(dialogs);
+        editor.show();
+        body(editor)->setText(QStringLiteral("typed text"));
+        openInEditor(editor, dialogs, path);
+        QCOMPARE(body(editor)->Text(), text);
+        if (reason.isEmpty()) {
+            QCOMPARE(dialogs.messages(), QStringList());
+        } else {
+            QCOMPARE(dialogs.messages().size(), 1);
+            const QString message = dialogs.messages().constFirst();
+            QVERIFY2(message.contains(QFileInfo(path).fileName()), qPrintable(message));
+            QVERIFY2(message.contains(reason), qPrintable(message));
+        }
     }
 
     // The wait for the converter shows a progress dialog after a second; its Cancel stops it.

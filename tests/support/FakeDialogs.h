@@ -30,6 +30,9 @@ public:
     QList<FontChoice> fontsOffered;         // what each font step was opened with
     // What the operator does in a modal window of ours; none: closes it by its close box.
     QList<std::function<int(QWidget &)>> modals;
+    // Runs with each open dialog's answer before the caller gets it: the chosen file may change on
+    // disk between the operator's choice and the read.
+    std::function<void(const QString &)> afterOpenAnswer;
 
     void message(QWidget *, Icon icon, const QString &title, const QString &text) override
     {
@@ -39,7 +42,10 @@ public:
     QString openFileName(QWidget *, const QString &title, const QString &dir, const QString &filter) override
     {
         shown.append({QStringLiteral("open"), Icon::Information, title, {}, dir, filter});
-        return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        const QString name = fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        if (afterOpenAnswer && !name.isEmpty())
+            afterOpenAnswer(name);
+        return name;
     }
 
     QString saveFileName(QWidget *, const QString &title, const QString &dir, const QString &filter) override
