@@ -106,11 +106,11 @@ void frmMain::OpenScript(const QString &path)
         return;
     StopPrompter();
     CancelOpening();
-    RichTextView reader(RichTextView::Input::None);
-    const scriptfile::Opened opened = scriptfile::open(path, reader);
+    const scriptfile::OpenedText read = scriptfile::openText(path);
+    const scriptfile::Opened &opened = read.opened;
     switch (opened.state) {
     case scriptfile::Opened::State::Loaded:
-        ApplyScript(reader.Text());
+        ApplyScript(read.text);
         break;
     case scriptfile::Opened::State::Failed:
         m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);

@@ -11,9 +11,9 @@ namespace documents {
 
 // Larger files are no scripts anyone reads aloud; refusing them keeps the editor responsive.
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-// Each paragraph costs the text view far more than its bytes: 100 000 line ends (a few hundred kB)
-// already take about a second to lay out. Real scripts have at most tens of thousands.
-constexpr qsizetype kMaxParagraphs = 100'000;
+// Each paragraph costs the text view far more than its bytes: 50 000 short lines (a few hundred kB)
+// take half a second to open and lay out. Real scripts have at most a few thousand.
+constexpr qsizetype kMaxParagraphs = 50'000;
 // The most a part of a .docx or .odt may unpack to (a zip bomb unpacks to far more).
 constexpr qint64 kMaxUnpackedBytes = 64 * 1024 * 1024;
 

@@ -1,6 +1,7 @@
 #include "editor/ScriptFile.h"
 
 #include "documents/Documents.h"
+#include "documents/Rtf.h"
 #include "documents/TextDecoding.h"
 #include "ui/RichTextView.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace scriptfile {
 namespace {
@@ -20,7 +22,11 @@ QString tr(const char *text)
 
 } // namespace
 
-Opened open(const QString &path, RichTextView &into)
+namespace {
+
+// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich` (false when
+// it has too many paragraphs).
+template <class Plain, class Rich> Opened readInto(const QString &path, Plain plain, Rich rich)
 {
     const documents::FileData file = documents::readScriptFile(path);
     if (!file.ok())
@@ -28,11 +34,11 @@ Opened open(const QString &path, RichTextView &into)
     // Only the bytes read above, never the path again: the file may change in between.
     switch (file.kind) {
     case documents::Kind::PlainText:
-        into.setText(textcodec::decodeText(file.data));
+        plain(textcodec::decodeText(file.data));
         break;
     case documents::Kind::Rtf:
         // The data begins as RTF does, so the paragraph limit is the one thing the reader refuses.
-        if (!into.setTextRTF(file.data))
+        if (!rich(file.data))
             return {Opened::State::Failed,
                     failureMessage(path, documents::describe(
                                              documents::Result{documents::Error::TooManyParagraphs, {}}))};
@@ -41,13 +47,37 @@ Opened open(const QString &path, RichTextView &into)
         const documents::TextResult r = documents::readPackageText(file.data);
         if (!r.ok())
             return {Opened::State::Failed, failureMessage(path, documents::describe(r))};
-        into.setText(r.text);
+        plain(r.text);
         break;
     }
     case documents::Kind::WordBinary:
         return {Opened::State::NeedsConverter, {}};
     }
     return {Opened::State::Loaded, {}};
+}
+
+} // namespace
+
+Opened open(const QString &path, RichTextView &into)
+{
+    return readInto(
+        path, [&into](const QString &text) { into.setText(text); },
+        [&into](const QByteArray &data) { return into.setTextRTF(data); });
+}
+
+OpenedText openText(const QString &path)
+{
+    OpenedText out;
+    out.opened = readInto(
+        path, [&out](const QString &text) { out.text = text; },
+        [&out](const QByteArray &data) {
+            // No view: nothing lays the formatted text out only to take its characters.
+            QTextDocument doc;
+            const bool ok = rtf::read(data, &doc);
+            out.text = RichTextView::textOf(doc);
+            return ok;
+        });
+    return out;
 }
 
 QString failureMessage(const QString &path, const QString &reason)

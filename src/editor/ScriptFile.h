@@ -23,6 +23,14 @@ struct Opened
 // Reads a script file of any kind the editor knows into the view.
 Opened open(const QString &path, RichTextView &into);
 
+// The same, for the prompter, which takes only the characters.
+struct OpenedText
+{
+    Opened opened;
+    QString text;
+};
+OpenedText openText(const QString &path);
+
 // "The file … cannot be opened: <reason>."
 QString failureMessage(const QString &path, const QString &reason);
 

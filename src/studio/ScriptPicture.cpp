@@ -201,8 +201,9 @@ void ScriptPicture::paintEvent(QPaintEvent *)
     if (m_band && m_band->isVisible()) {
         QColor c = colors::toQColor(m_band->lineColor(), m_band->palette());
         c.setAlpha(kBandAlpha);
-        p.fillRect(QRect(m_band->mapTo(m_back.data(), QPoint()), m_band->size()).translated(-src.topLeft()),
-                   c);
+        // Through the screen: until the band settles into the viewport it lies outside picBack.
+        const QPoint at = m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
+        p.fillRect(QRect(at, m_band->size()).translated(-src.topLeft()), c);
     }
     studio::paintCountdown(p, QRectF(QPointF(), src.size()), m_countdown);
 }

@@ -56,7 +56,12 @@ RichTextView::RichTextView(Input input, QWidget *parent)
 
 QString RichTextView::Text() const
 {
-    QString text = document()->toRawText();
+    return textOf(*document());
+}
+
+QString RichTextView::textOf(const QTextDocument &doc)
+{
+    QString text = doc.toRawText();
     text.replace(QChar::LineSeparator, QLatin1Char('\v'));
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     return text;
@@ -67,22 +72,25 @@ void RichTextView::setText(const QString &text)
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    // One edit: the text, its format and the margins reach the layout as one new document, laid
-    // out when first needed, rather than each change laying the whole text out again at once.
+    // One edit that inserts the text in the base font: the layout meets it as one new document, laid
+    // out when first needed, and no pass over every paragraph sets its format afterwards.
     const bool undo = document()->isUndoRedoEnabled();
     document()->setUndoRedoEnabled(false);
     QTextCursor all(document());
     all.beginEditBlock();
-    setPlainText(plain);
-    // The editor keeps the format of the old first character for new plain text; the base font it is.
+    document()->clear();
     QTextCharFormat base;
     base.setFont(font(), QTextCharFormat::FontPropertiesAll);
-    all.select(QTextCursor::Document);
-    all.setCharFormat(base);
     all.setBlockCharFormat(base);
+    all.setCharFormat(base);
+    all.insertText(plain, base);
     contentReplaced();
     all.endEditBlock();
     document()->setUndoRedoEnabled(undo);
+    if (m_input == Input::Typing) {
+        setTextCursor(QTextCursor(document())); // a new text is read from its start
+        ensureCursorVisible();
+    }
 }
 
 // New content comes with a fresh root frame and invalidates the old selection.

@@ -27,6 +27,8 @@ public:
     explicit RichTextView(Input input, QWidget *parent = nullptr);
 
     QString Text() const;
+    // The text of any document as Text() gives it.
+    static QString textOf(const QTextDocument &doc);
     void setText(const QString &text); // replaces everything; the new text takes the base font
 
     QByteArray TextRTF() const;

@@ -1,6 +1,7 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
 #include "settings/modSettings.h"
@@ -99,6 +100,7 @@ class tst_MarkMode : public QObject
         w->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
         w->Form_Resize();
+        w->lineWindow->ResizeLine(); // the band in place, as the overlay's next tick puts it
         return w;
     }
 
