@@ -23,6 +23,7 @@
 namespace {
 // Far beyond any script; refusing it keeps the prompter from stalling on a stray huge file.
 constexpr qint64 kMaxScriptBytes = 64 * 1024 * 1024;
+constexpr int kMaxCachedCharacters = 2'000'000;
 } // namespace
 
 RichTextView::RichTextView(Input input, QWidget *parent)
@@ -97,6 +98,13 @@ void RichTextView::setText(const QString &text)
 void RichTextView::contentReplaced()
 {
     m_selection = QTextCursor(document());
+    // A paragraph's shaped glyphs are otherwise dropped after each layout and made again at every
+    // paint that touches it: a scroll step, the reading band, a new width. Kept for scripts of a
+    // sane length (about 30 bytes a character).
+    if (m_input != Input::Typing && document()->characterCount() <= kMaxCachedCharacters) {
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+            b.layout()->setCacheEnabled(true);
+    }
     QTextFrameFormat f = document()->rootFrame()->frameFormat();
     if (f.leftMargin() != m_leftMargin || f.rightMargin() != m_rightMargin) {
         f.setLeftMargin(m_leftMargin);
