@@ -58,6 +58,20 @@ class bench_scroll : public QObject
     FakePlatform m_platform;
     FakeDialogs m_dialogs;
 
+    // The prompter on screen at 1800 x 1000 with a script of `count` words (none for 0).
+    static bool showWithScript(frmMain &w, int count)
+    {
+        w.resize(1800, 1000);
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w))
+            return false;
+        if (count > 0) {
+            w.rtDoc->setText(words(count));
+            w.Form_Resize();
+        }
+        return true;
+    }
+
 private Q_SLOTS:
 
     void layoutOfALongScript_data()
@@ -71,9 +85,7 @@ private Q_SLOTS:
     {
         QFETCH(int, wordCount);
         frmMain w(m_platform, m_dialogs);
-        w.resize(1800, 1000);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(showWithScript(w, 0));
         const QString text = words(wordCount);
         QBENCHMARK
         {
@@ -86,29 +98,20 @@ private Q_SLOTS:
     void layoutAfterAWidthChange()
     {
         frmMain w(m_platform, m_dialogs);
-        w.resize(1800, 1000);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.rtDoc->setText(words(50000));
-        w.Form_Resize();
+        QVERIFY(showWithScript(w, 50000));
         int width = 1800;
         QBENCHMARK
         {
             width = width == 1800 ? 1500 : 1800;
             w.resize(width, 1000);
-            w.Form_Resize();
-            w.timResize_Timer(); // the watch lays out the settled width
+            w.Form_Resize(); // as the watch does once the width holds
         }
     }
 
     void clockStepWithRepaint()
     {
         frmMain w(m_platform, m_dialogs);
-        w.resize(1800, 1000);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.rtDoc->setText(words(20000));
-        w.Form_Resize();
+        QVERIFY(showWithScript(w, 20000));
         w.sldSpeed->setValue(16);
         QBENCHMARK
         {
@@ -123,11 +126,7 @@ private Q_SLOTS:
     void clockStepAsShown()
     {
         frmMain w(m_platform, m_dialogs);
-        w.resize(1800, 1000);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.rtDoc->setText(words(20000));
-        w.Form_Resize();
+        QVERIFY(showWithScript(w, 20000));
         w.sldSpeed->setValue(16);
         w.lineWindow->ResizeLine(); // as its timer would by now
         m_platform.now += 20;
@@ -153,11 +152,7 @@ private Q_SLOTS:
     void lineOfTheLastCharacter()
     {
         frmMain w(m_platform, m_dialogs);
-        w.resize(1800, 1000);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.rtDoc->setText(words(50000));
-        w.Form_Resize();
+        QVERIFY(showWithScript(w, 50000));
         int line = 0;
         QBENCHMARK
         {
