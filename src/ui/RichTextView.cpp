@@ -88,10 +88,10 @@ void RichTextView::setText(const QString &text)
     contentReplaced();
     all.endEditBlock();
     document()->setUndoRedoEnabled(undo);
-    if (m_input == Input::Typing) {
-        setTextCursor(QTextCursor(document())); // a new text is read from its start
-        ensureCursorVisible();
-    }
+    // Emptying the document put the cursor at the start; the editor shows it there without making
+    // the layout reach the end first.
+    if (m_input == Input::Typing)
+        verticalScrollBar()->setValue(0);
 }
 
 // New content comes with a fresh root frame and invalidates the old selection.
