@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PrompterWindow.h"
 #include "app/frmMain.h"
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
@@ -77,16 +78,7 @@ class tst_Appearance : public QObject
     FakeDialogs m_dialogs;
     QTemporaryDir m_iniDir;
 
-    std::unique_ptr<frmMain> makeWindow()
-    {
-        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
-        w->rtDoc->setText(scriptOfLines(60));
-        w->resize(QSize(1000, 700));
-        w->show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
-        w->Form_Resize();
-        return w;
-    }
+    std::unique_ptr<frmMain> makeWindow() { return showPrompter(m_platform, m_dialogs, scriptOfLines(60)); }
 
     void runOptions(frmMain &w, const QStringList &steps, Leave leave)
     {

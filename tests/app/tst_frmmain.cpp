@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PrompterWindow.h"
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "line/frmLine.h"
@@ -55,14 +56,7 @@ class tst_FrmMain : public QObject
 
     std::unique_ptr<frmMain> makeWindow(int lines = 300, QSize size = QSize(1000, 700))
     {
-        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
-        if (lines > 0)
-            w->rtDoc->setText(scriptOfLines(lines));
-        w->resize(size);
-        w->show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
-        w->Form_Resize();
-        return w;
+        return showPrompter(m_platform, m_dialogs, lines > 0 ? scriptOfLines(lines) : QString(), size);
     }
 
     static float range(const frmMain &w) { return twips::height(w.rtDoc) - twips::height(w.picBack); }

@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PrompterWindow.h"
 #include "app/frmMain.h"
 #include "line/ControlDrag.h"
 #include "line/ReadingLine.h"
@@ -72,12 +73,7 @@ class tst_Line : public QObject
 
     std::unique_ptr<frmMain> makeWindow(QSize size = QSize(1000, 700))
     {
-        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
-        w->rtDoc->setText(scriptOfLines(300));
-        w->resize(size);
-        w->show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
-        w->Form_Resize();
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300), size);
         w->lineWindow->ResizeLine();
         return w;
     }

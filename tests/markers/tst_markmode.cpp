@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PrompterWindow.h"
 #include "app/frmMain.h"
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
@@ -94,12 +95,7 @@ class tst_MarkMode : public QObject
 
     std::unique_ptr<frmMain> makeWindow(const QString &script = scriptOfLines(300))
     {
-        auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
-        w->rtDoc->setText(script);
-        w->resize(QSize(1000, 700));
-        w->show();
-        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
-        w->Form_Resize();
+        auto w = showPrompter(m_platform, m_dialogs, script);
         w->lineWindow->ResizeLine(); // the band in place, as the overlay's next tick puts it
         return w;
     }
