@@ -31,21 +31,6 @@ QString stored(const char *key)
     return modSettings::ReadSetting(general, QLatin1String(key), QStringLiteral("(absent)"));
 }
 
-// Colour of the character at a position as Text() counts it (line ends are two characters there).
-QColor colourAt(const RichTextView *view, int textPos)
-{
-    const QTextDocument *doc = view->document();
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        const int textStart = b.position() + b.blockNumber();
-        if (textPos < textStart + b.length() - 1) {
-            QTextCursor c(const_cast<QTextDocument *>(doc));
-            c.setPosition(b.position() + textPos - textStart + 1);
-            return c.charFormat().foreground().color();
-        }
-    }
-    return {};
-}
-
 // What the operator does in the options dialog: the steps to click, then how to leave it.
 enum class Leave { Ok, Cancel, CloseBox };
 std::function<int(QWidget &)> options(QStringList steps, Leave leave)
@@ -95,14 +80,7 @@ class tst_Appearance : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_settings = std::make_unique<IsolatedSettings>();
-        m_platform = FakePlatform();
-        m_dialogs = FakeDialogs();
-        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
-        QFile::remove(modSettings::iniFilePath());
-    }
+    void init() { startFresh(m_settings, m_platform, m_dialogs, m_iniDir); }
 
     void everyCloseStoresAllNine_data()
     {

@@ -62,14 +62,7 @@ class tst_FrmMain : public QObject
     static float range(const frmMain &w) { return twips::height(w.rtDoc) - twips::height(w.picBack); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_settings = std::make_unique<IsolatedSettings>();
-        m_platform = FakePlatform();
-        m_dialogs = FakeDialogs();
-        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
-        QFile::remove(modSettings::iniFilePath());
-    }
+    void init() { startFresh(m_settings, m_platform, m_dialogs, m_iniDir); }
 
     void captionComesFromTheSiteFile_data()
     {

@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PrompterWindow.h"
 #include "app/frmMain.h"
 #include "settings/modSettings.h"
 #include "ui/RichTextView.h"
@@ -33,14 +34,7 @@ class tst_Lifetime : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_settings = std::make_unique<IsolatedSettings>();
-        m_platform = FakePlatform();
-        m_dialogs = FakeDialogs();
-        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
-        QFile::remove(modSettings::iniFilePath());
-    }
+    void init() { startFresh(m_settings, m_platform, m_dialogs, m_iniDir); }
 
     void startUpTextColourColoursTheScript_data()
     {

@@ -114,14 +114,7 @@ class tst_Line : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_settings = std::make_unique<IsolatedSettings>();
-        m_platform = FakePlatform();
-        m_dialogs = FakeDialogs();
-        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
-        QFile::remove(modSettings::iniFilePath());
-    }
+    void init() { startFresh(m_settings, m_platform, m_dialogs, m_iniDir); }
 
     void dragMovesTheLine_data()
     {

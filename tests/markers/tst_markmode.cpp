@@ -25,21 +25,6 @@
 
 namespace {
 
-// Colour of the character at a position as Text() counts it (line ends are two characters there).
-QColor colourAt(const RichTextView *view, int textPos)
-{
-    const QTextDocument *doc = view->document();
-    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        const int textStart = b.position() + b.blockNumber();
-        if (textPos < textStart + b.length() - 1) {
-            QTextCursor c(const_cast<QTextDocument *>(doc));
-            c.setPosition(b.position() + textPos - textStart + 1);
-            return c.charFormat().foreground().color();
-        }
-    }
-    return {};
-}
-
 // Where "Line n of" begins in a script of numbered lines.
 int lineStart(const RichTextView *view, int n)
 {
@@ -119,14 +104,7 @@ class tst_MarkMode : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_settings = std::make_unique<IsolatedSettings>();
-        m_platform = FakePlatform();
-        m_dialogs = FakeDialogs();
-        modSettings::setIniFilePath(m_iniDir.filePath(QStringLiteral("Settings.ini")));
-        QFile::remove(modSettings::iniFilePath());
-    }
+    void init() { startFresh(m_settings, m_platform, m_dialogs, m_iniDir); }
 
     void mirrorShowsWhatTheScriptViewShowed()
     {

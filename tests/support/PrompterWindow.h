@@ -1,13 +1,32 @@
 #pragma once
 
+#include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "settings/modSettings.h"
 #include "ui/RichTextView.h"
 
+#include <QColor>
+#include <QFile>
 #include <QSize>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <memory>
+
+// Each prompter test starts from its own settings store, a fresh clock and dialogs, and no site file.
+inline void startFresh(std::unique_ptr<IsolatedSettings> &settings, FakePlatform &platform,
+                       FakeDialogs &dialogs, const QTemporaryDir &siteDir)
+{
+    settings = std::make_unique<IsolatedSettings>();
+    platform = FakePlatform();
+    dialogs = FakeDialogs();
+    modSettings::setIniFilePath(siteDir.filePath(QStringLiteral("Settings.ini")));
+    QFile::remove(modSettings::iniFilePath());
+}
 
 // The prompter as the operator first sees it: on screen at `size`, holding `script` (none when it is
 // empty), laid out at that size.
@@ -22,4 +41,19 @@ inline std::unique_ptr<frmMain> showPrompter(Platform &platform, Dialogs &dialog
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
     w->Form_Resize();
     return w;
+}
+
+// Colour of the character at a position as Text() counts it (line ends are two characters there).
+inline QColor colourAt(const RichTextView *view, int textPos)
+{
+    const QTextDocument *doc = view->document();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        const int textStart = b.position() + b.blockNumber();
+        if (textPos < textStart + b.length() - 1) {
+            QTextCursor c(const_cast<QTextDocument *>(doc));
+            c.setPosition(b.position() + textPos - textStart + 1);
+            return c.charFormat().foreground().color();
+        }
+    }
+    return {};
 }
