@@ -2,6 +2,7 @@
 // with its repaint. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_scroll
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PaintedArea.h"
 #include "app/frmMain.h"
 #include "line/frmLine.h"
 #include "ui/RichTextView.h"
@@ -31,21 +32,6 @@ QString words(int count)
     }
     return text;
 }
-
-// Counts the pixels a widget is asked to paint.
-class PaintedArea : public QObject
-{
-public:
-    qint64 pixels = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
-                pixels += qint64(r.width()) * r.height();
-        }
-        return false;
-    }
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PaintedArea.h"
 #include "PrompterWindow.h"
 #include "app/frmMain.h"
 #include "line/ControlDrag.h"
@@ -20,21 +21,6 @@
 #include <memory>
 
 namespace {
-
-// Counts the pixels a widget is asked to paint.
-class PaintedArea : public QObject
-{
-public:
-    qint64 pixels = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            for (const QRect &r : static_cast<QPaintEvent *>(event)->region())
-                pixels += qint64(r.width()) * r.height();
-        }
-        return false;
-    }
-};
 
 readingline::Geometry geometryOf(const frmMain &w)
 {
