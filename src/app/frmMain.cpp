@@ -331,9 +331,7 @@ void frmMain::InitPrompter()
 
     if (!lineWindow) {
         lineWindow = new frmLine(this);
-        lineWindow->setSources(picBack, picLine);
-        lineWindow->show();
-        lineWindow->raise();
+        lineWindow->setSources(picBack, picLine); // shows it once it has its place
     }
     if (!lineDrag)
         connectLineHandles();

@@ -50,6 +50,9 @@ void frmLine::setSources(QWidget *picBack, const QWidget *picLine)
     picBack->installEventFilter(this);
     const_cast<QWidget *>(picLine)->installEventFilter(this);
     connect(timResize, &QTimer::timeout, this, &frmLine::ResizeLine, Qt::UniqueConnection);
+    // Until its first tick the band has no place of its own: shown at its design place it would lie
+    // over the window's corner, taking clicks there, for as long as start-up keeps the tick away.
+    hide();
     tickSoon();
 }
 
@@ -63,6 +66,8 @@ void frmLine::ResizeLine()
     m_band = {back.left + line.left, back.top + line.top, m_inBack.width, m_inBack.height};
     settleIn(topView());
     place();
+    if (isHidden())
+        show();
     setLineColor(colors::backColor(m_picLine));
 }
 

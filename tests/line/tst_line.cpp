@@ -272,6 +272,16 @@ private Q_SLOTS:
         QCOMPARE(w->lineWindow->lineColor(), colors::rgb(200, 0, 0));
     }
 
+    // Before its first tick the band has no place: it must not lie over the window's corner meanwhile.
+    void bandHiddenUntilPlaced()
+    {
+        frmMain w(m_platform, m_dialogs);
+        w.show();
+        QVERIFY(!w.lineWindow->isVisible());
+        w.lineWindow->ResizeLine();
+        verifyBandOnLine(w);
+    }
+
     // No timer runs while nothing changes; a new place of the line calls for one tick.
     void bandTickComesOnlyAfterAChange()
     {
