@@ -38,7 +38,9 @@ void frmMain::ReapplyMarkerHighlights()
             continue;
         rtDoc->setSelStart(p.start);
         rtDoc->setSelLength(p.length);
-        rtDoc->setSelColor(markers::kHighlightColor);
+        // A script taken since the marker was made may hold other words there, never marked.
+        if (rtDoc->SelText() == marker->sText)
+            rtDoc->setSelColor(markers::kHighlightColor);
     }
     rtDoc->setSelLength(0);
 }

@@ -184,6 +184,17 @@ private Q_SLOTS:
         QCOMPARE(stored("LineColor"), QString::number(red));
     }
 
+    // OK colours a marker's passage again only while the script taken since still holds its words there.
+    void optionsHighlightOnlyPassagesStillMarked()
+    {
+        const auto w = makeWindow();
+        const int gone = int(w->rtDoc->Text().indexOf(QStringLiteral("Line 7 of")));
+        mark(*w, gone, 20);
+        w->ApplyScript(scriptOfLines(60).replace(QStringLiteral("Line 7 of"), QStringLiteral("Item 7 of")));
+        runOptions(*w, {}, Leave::Ok);
+        QCOMPARE(colourAt(w->rtDoc, gone + 5), colors::toQColor(w->lForeColor));
+    }
+
     void markersStayMarkedAndUnmarkRestoresTheNewColour()
     {
         const auto w = makeWindow();
