@@ -105,10 +105,16 @@ QString Studio::screenKey(const QScreen *screen)
     return sameName == 1 ? screen->name() : QString::number(all.indexOf(screen) + 1);
 }
 
+QScreen *Studio::prompterScreen() const
+{
+    return m_prompter.picBack->screen();
+}
+
 void Studio::applyTalent()
 {
     QScreen *screen = findScreen(m_options.talentScreen);
-    if (!screen) {
+    // The choice stays: once the prompter is on another screen, the talent window opens there.
+    if (!screen || screen == prompterScreen()) {
         delete m_talent;
         return;
     }
@@ -120,7 +126,8 @@ void Studio::applyTalent()
         m_talent->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         m_talent->setAttribute(Qt::WA_ShowWithoutActivating);
         m_talent->setCursor(Qt::BlankCursor);
-        m_talent->onKey = m_prompter.key;
+        m_talent->onKey = [this](QKeyEvent *event) { talentKey(event); };
+        m_talent->installEventFilter(this);
     }
     m_talent->setMirror(m_options.mirrorTalent, m_options.flipTalent);
     m_talent->setCountdown(countdownShowing());
@@ -133,6 +140,26 @@ void Studio::applyTalent()
         if (QWindow *handle = m_talent->windowHandle(); handle && handle->screen() != screen)
             handle->setScreen(screen);
     }
+}
+
+void Studio::talentKey(QKeyEvent *event)
+{
+    // Keys on the talent screen drive the prompter (it may hold the focus), but Esc there only
+    // closes it: whoever pressed it may not see the prompter to know the program would go.
+    if (event->key() == Qt::Key_Escape)
+        m_talent->close();
+    else if (m_prompter.key)
+        m_prompter.key(event);
+}
+
+// Closed by Esc or by the window manager: off for this run, while the stored choice stays.
+void Studio::talentClosed()
+{
+    if (!m_talent || m_talent->isVisible())
+        return;
+    StudioOptions o = m_options;
+    o.talentScreen.clear();
+    setOptions(o);
 }
 
 void Studio::applyMirror()
@@ -238,15 +265,22 @@ void Studio::fillMenu(QMenu &menu)
         connect(a, &QAction::triggered, this, [this, value] {
             StudioOptions o = m_options;
             o.talentScreen = value;
-            setOptions(o, true);
+            setOptions(o);
+            // Stored even when only closed for this run: Off chosen after Esc must last.
+            if (modSettings::GetTalentScreen() != value)
+                modSettings::SetTalentScreen(value);
         });
+        return a;
     };
     const QList<QScreen *> all = QGuiApplication::screens();
     for (qsizetype i = 0; i < all.size(); ++i) {
         const QSize size = all.at(i)->geometry().size();
-        addScreen(
-            tr("%1: %2 (%3 × %4)").arg(i + 1).arg(all.at(i)->name()).arg(size.width()).arg(size.height()),
-            screenKey(all.at(i)));
+        QString text =
+            tr("%1: %2 (%3 × %4)").arg(i + 1).arg(all.at(i)->name()).arg(size.width()).arg(size.height());
+        const bool own = all.at(i) == prompterScreen();
+        if (own)
+            text += tr(" – the prompter's own screen");
+        addScreen(text, screenKey(all.at(i)))->setEnabled(!own);
     }
     addScreen(tr("Off"), QString());
 
@@ -294,17 +328,32 @@ bool Studio::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Move:
             placeOverPrompter();
             break;
-        case QEvent::ContextMenu: {
-            auto *menu = new QMenu(m_prompter.picBack);
-            menu->setObjectName(QStringLiteral("mnuStudio"));
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            fillMenu(*menu);
-            menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        case QEvent::ScreenChangeInternal:
+            applyTalent(); // the prompter moved onto the talent screen, or away from it
+            break;
+        case QEvent::ContextMenu:
+            popupMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
             return true;
-        }
         default:
             break;
         }
+    } else if (watched == m_talent) {
+        if (event->type() == QEvent::ContextMenu) {
+            popupMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        if (event->type() == QEvent::Close) // the window is still in its close: end it afterwards
+            QMetaObject::invokeMethod(this, &Studio::talentClosed, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
+}
+
+void Studio::popupMenu(const QPoint &globalPos)
+{
+    // Owned by the prompter, never by the talent window: a choice may close that window.
+    auto *menu = new QMenu(m_prompter.picBack);
+    menu->setObjectName(QStringLiteral("mnuStudio"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    fillMenu(*menu);
+    menu->popup(globalPos);
 }

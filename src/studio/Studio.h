@@ -74,6 +74,9 @@ public:
     // A screen went away: a talent window on it closes.
     void screenRemoved(QScreen *screen);
 
+    // The screen the prompter window is on: never a talent screen, or the operator is locked out.
+    QScreen *prompterScreen() const;
+
     ScriptPicture *talentWindow() const { return m_talent; }
     ScriptPicture *prompterMirror() const { return m_mirror; }
     CountdownOverlay *countdownOverlay() const { return m_overlay; }
@@ -84,6 +87,9 @@ protected:
 
 private:
     void applyTalent();
+    void talentKey(QKeyEvent *event);
+    void talentClosed();
+    void popupMenu(const QPoint &globalPos);
     void applyMirror();
     void showNumber();
     void placeOverPrompter();

@@ -247,6 +247,16 @@ private Q_SLOTS:
         QVERIFY(!w->studio->talentWindow()); // an unknown screen: no talent window
     }
 
+    void prompterScreenIsNeverTheTalentScreen()
+    {
+        modSettings::SetTalentScreen(QStringLiteral("1"));
+        auto w = makeWindow(0);
+        QVERIFY(!w->studio->talentWindow());
+        QMenu menu;
+        w->studio->fillMenu(menu);
+        QVERIFY(!menu.findChild<QMenu *>(QStringLiteral("mnuTalentScreen"))->actions().first()->isEnabled());
+    }
+
     void commandLine_data()
     {
         QTest::addColumn<QList<QByteArray>>("args");

@@ -6,6 +6,7 @@
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
@@ -113,6 +114,8 @@ private Q_SLOTS:
         QCOMPARE(t->screen(), second());
         QCOMPARE(t->geometry(), second()->geometry());
         QCOMPARE(t->frame().width(), second()->geometry().width());
+        QTest::mouseClick(t->windowHandle(), Qt::RightButton, {}, t->rect().center());
+        QVERIFY(w->picBack->findChild<QMenu *>(QStringLiteral("mnuStudio")));
     }
 
     void pixelsAreTheViewportsMirroredAndScaled_data()
@@ -181,6 +184,9 @@ private Q_SLOTS:
         QVERIFY(w->bRunning);
         QTest::keyClick(t, Qt::Key_F3);
         QVERIFY(!w->bRunning);
+        QTest::keyClick(t, Qt::Key_Escape); // the program would go where nobody can see it
+        QCoreApplication::processEvents();
+        QVERIFY(w->isVisible() && !w->studio->talentWindow());
     }
 
     void scrollingDrawsNoNewTiles()
