@@ -2,6 +2,7 @@
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
+#include "studio/Studio.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -149,7 +150,13 @@ void frmMain::JumpToMarker()
     rtDoc->setSelLength(p.length);
 
     const qint32 line = rtDoc->GetLineFromChar(p.start);
-    const float target = markers::lineTop(twips::height(lblHeightFinder), line);
-    twips::setTop(rtDoc, markers::jumpTop(twips::top(rtDoc), twips::height(picBack), target));
+    const float lineHeight = twips::height(lblHeightFinder);
+    const float target = markers::lineTop(lineHeight, line);
+    if (studio && studio->options().jumpToReadingLine)
+        twips::setTop(rtDoc,
+                      markers::readingLineTop(target, lineHeight, twips::top(picLine), twips::height(picLine),
+                                              twips::height(rtDoc) - twips::height(picBack)));
+    else
+        twips::setTop(rtDoc, markers::jumpTop(twips::top(rtDoc), twips::height(picBack), target));
     UpdateProgress(false);
 }

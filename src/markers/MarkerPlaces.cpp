@@ -26,6 +26,12 @@ float jumpTop(float top, float viewportHeight, float target)
     return top;
 }
 
+float readingLineTop(float target, float lineHeight, float readingTop, float readingHeight, float maxScroll)
+{
+    const float top = std::nearbyint(readingTop + (readingHeight - lineHeight) / 2 - target);
+    return std::clamp(top, -std::max(0.0f, maxScroll), 0.0f);
+}
+
 MarkModeCommand markModeCommand(const QString &sAction)
 {
     return sAction == QLatin1String("Exit") ? MarkModeCommand::Cancel : MarkModeCommand::Ignore;

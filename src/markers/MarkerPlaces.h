@@ -25,6 +25,11 @@ float lineTop(float lineHeight, qint32 line);
 // line lies within the viewport (both edges included), else the line at the viewport's top.
 float jumpTop(float top, float viewportHeight, float target);
 
+// The script view's Top that centres a line `target` twips down the script, `lineHeight` high, on the
+// reading line (`readingTop` and `readingHeight` in the viewport); the script moves no further than it
+// can scroll, 0 to `maxScroll`.
+float readingLineTop(float target, float lineHeight, float readingTop, float readingHeight, float maxScroll);
+
 // What an action does while mark mode is on: only Exit passes, as Cancel.
 enum class MarkModeCommand { Ignore, Cancel };
 MarkModeCommand markModeCommand(const QString &sAction);

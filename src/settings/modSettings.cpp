@@ -239,6 +239,11 @@ qint32 GetCountdownSeconds()
     return std::max(0, numtext::toInt32(studioSetting(QStringLiteral("CountdownSeconds"))).value_or(0));
 }
 
+bool GetJumpToReadingLine()
+{
+    return studioFlag(QStringLiteral("JumpToReadingLine"), false);
+}
+
 void SetTalentScreen(const QString &value)
 {
     WriteSetting(kGeneral, QStringLiteral("TalentScreen"), value);
@@ -262,6 +267,11 @@ void SetMirrorPrompter(const QString &value)
 void SetCountdownSeconds(const QString &value)
 {
     WriteSetting(kGeneral, QStringLiteral("CountdownSeconds"), value);
+}
+
+void SetJumpToReadingLine(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("JumpToReadingLine"), value);
 }
 
 QString iniFilePath()

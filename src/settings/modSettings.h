@@ -42,11 +42,13 @@ bool GetMirrorTalent();    // default true
 bool GetFlipTalent();
 bool GetMirrorPrompter();
 qint32 GetCountdownSeconds(); // 0: no countdown
+bool GetJumpToReadingLine();
 void SetTalentScreen(const QString &value);
 void SetMirrorTalent(const QString &value);
 void SetFlipTalent(const QString &value);
 void SetMirrorPrompter(const QString &value);
 void SetCountdownSeconds(const QString &value);
+void SetJumpToReadingLine(const QString &value);
 
 // "Settings.ini" beside the executable unless a test points elsewhere; empty restores the default.
 QString iniFilePath();

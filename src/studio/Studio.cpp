@@ -54,6 +54,7 @@ StudioOptions Studio::storedOptions()
     o.flipTalent = modSettings::GetFlipTalent();
     o.mirrorPrompter = modSettings::GetMirrorPrompter();
     o.countdownSeconds = modSettings::GetCountdownSeconds();
+    o.jumpToReadingLine = modSettings::GetJumpToReadingLine();
     return o;
 }
 
@@ -73,6 +74,8 @@ void Studio::setOptions(const StudioOptions &options, bool store)
             modSettings::SetMirrorPrompter(flagText(options.mirrorPrompter));
         if (options.countdownSeconds != old.countdownSeconds)
             modSettings::SetCountdownSeconds(QString::number(options.countdownSeconds));
+        if (options.jumpToReadingLine != old.jumpToReadingLine)
+            modSettings::SetJumpToReadingLine(flagText(options.jumpToReadingLine));
     }
     if (options.countdownSeconds <= 0)
         cancelCountdown();
@@ -297,6 +300,7 @@ void Studio::fillMenu(QMenu &menu)
     addFlag(tr("Mirror talent screen"), &StudioOptions::mirrorTalent);
     addFlag(tr("Flip talent screen vertically"), &StudioOptions::flipTalent);
     addFlag(tr("Mirror prompter"), &StudioOptions::mirrorPrompter);
+    addFlag(tr("Jump to the reading line"), &StudioOptions::jumpToReadingLine);
 
     QMenu *countdown = menu.addMenu(tr("Countdown"));
     countdown->setObjectName(QStringLiteral("mnuCountdown"));

@@ -25,7 +25,8 @@ struct StudioOptions
     bool mirrorTalent = true; // left–right on the talent screen
     bool flipTalent = false;  // top–bottom on the talent screen, for overhead rigs
     bool mirrorPrompter = false;
-    int countdownSeconds = 0; // 0: Start starts the clock at once
+    int countdownSeconds = 0;       // 0: Start starts the clock at once
+    bool jumpToReadingLine = false; // Jump To puts the marked line on the reading line, not at the top
     bool operator==(const StudioOptions &) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
 #include "settings/modSettings.h"
+#include "studio/Studio.h"
 #include "ui/Colors.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -373,6 +374,24 @@ private Q_SLOTS:
         if (markLine == 1)
             QCOMPARE(twips::top(w->rtDoc), 0.0f);
         QVERIFY(w->prgDoc->value() >= 0); // progress brought up to date
+    }
+
+    // Centred on the reading line, but the script never comes down past its start.
+    void jumpToTheReadingLine()
+    {
+        const auto w = makeWindow();
+        StudioOptions o;
+        o.jumpToReadingLine = true;
+        w->studio->setOptions(o);
+        mark(*w, 0, 4);
+        const int start = lineStart(w->rtDoc, 52);
+        mark(*w, start, 12);
+        m_dialogs.modals << chooseRow(2) << chooseRow(1);
+        w->DoAction(QStringLiteral("JumpTo"));
+        const float lineMiddle = twips::top(w->rtDoc) - topOfLineAt(*w, start) + lineHeight(*w) / 2;
+        QVERIFY(std::abs(lineMiddle - twips::top(w->picLine) - twips::height(w->picLine) / 2) <= 1);
+        w->DoAction(QStringLiteral("JumpTo"));
+        QCOMPARE(twips::top(w->rtDoc), 0.0f);
     }
 
     void pickerCancelledOrClosedLeavesEverything_data()
