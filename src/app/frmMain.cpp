@@ -92,6 +92,8 @@ public:
     }
 };
 
+constexpr int kMinimumWidth = 400;
+
 // How far the viewport reaches past the window's right edge (it is as wide as the window, 100 in).
 constexpr float kViewportOverhang = 100;
 
@@ -137,6 +139,9 @@ void frmMain::createControls()
     setWindowIcon(icons::app());
     setFont(fonts::standard());
     resize(twips::toPixels(8880), twips::toPixels(6465));
+    // Narrow enough for a portrait screen 480 pixels wide, wide enough for the panel's time and word
+    // count side by side and for every toolbar button as an icon.
+    setMinimumWidth(kMinimumWidth);
     // Restoring from maximised brings the window back to the middle of the screen.
     if (const QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
@@ -327,8 +332,11 @@ void frmMain::InitPrompter()
         action->setIconText(QLatin1String(def.caption)); // keeps the padding of the Start caption
         action->setToolTip(QLatin1String(def.toolTip));
         tlbMain->addAction(action);
-        if (QWidget *button = tlbMain->widgetForAction(action))
+        if (QWidget *button = tlbMain->widgetForAction(action)) {
             button->setFocusPolicy(Qt::NoFocus);
+            // A screen reader reads the caption, not the blanks that widen the Start button.
+            button->setAccessibleName(action->iconText().trimmed());
+        }
     }
 
     // The wheel needs no set-up: its events come to the viewport.
