@@ -75,7 +75,7 @@ QLabel *panelLabel(QWidget *parent, const char *name, const QString &caption)
 {
     auto *l = named(new QLabel(caption, parent), name);
     l->setFont(fonts::standardBold());
-    colors::setForeColor(l, 0x000040C0);
+    colors::setReadableForeColor(l, 0x000040C0);
     return l;
 }
 
@@ -91,6 +91,8 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
+
+constexpr int kMinimumWidth = 400;
 
 // How far the viewport reaches past the window's right edge (it is as wide as the window, 100 in).
 constexpr float kViewportOverhang = 100;
@@ -137,6 +139,9 @@ void frmMain::createControls()
     setWindowIcon(icons::app());
     setFont(fonts::standard());
     resize(twips::toPixels(8880), twips::toPixels(6465));
+    // Narrow enough for a portrait screen 480 pixels wide, wide enough for the panel's time and word
+    // count side by side and for every toolbar button as an icon.
+    setMinimumWidth(kMinimumWidth);
     // Restoring from maximised brings the window back to the middle of the screen.
     if (const QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
@@ -165,11 +170,13 @@ void frmMain::createControls()
     picBack = named(new QWidget(this), "picBack");
     picBack->setAccessibleName(tr("Script"));
     picBack->setFocusPolicy(Qt::StrongFocus);
+    colors::showsScript(picBack);
     colors::setBackColor(picBack, 0x00C0FFFF);
     twips::move(picBack, 330, 390, 2445, 4515);
 
     picLine = named(new QWidget(picBack), "picLine");
     picLine->setAccessibleName(tr("Reading line"));
+    colors::showsScript(picLine);
     colors::setBackColor(picLine, 0x0000C000);
     colors::setForeColor(picLine, colors::system(8));
     twips::move(picLine, 360, 2520, 1725, 465);
@@ -177,6 +184,7 @@ void frmMain::createControls()
 
     rtDoc = named(new RichTextView(RichTextView::Input::None, picBack), "rtDoc");
     rtDoc->setAccessibleName(tr("Script text"));
+    rtDoc->showScript();
     rtDoc->setBaseFont(fonts::make(QStringLiteral("Times New Roman"), 36));
     rtDoc->setBackColor(0x00C0FFFF);
     twips::move(rtDoc, 0, 120, 1875, 3885);
@@ -185,6 +193,7 @@ void frmMain::createControls()
 
     rtMirror = named(new RichTextView(RichTextView::Input::Selection, picBack), "rtMirror");
     rtMirror->setAccessibleName(tr("Script to mark"));
+    rtMirror->showScript();
     rtMirror->setBaseFont(fonts::make(QStringLiteral("Times New Roman"), 36));
     rtMirror->setBackColor(0x00C0FFFF);
     twips::move(rtMirror, 1290, 3840, 1065, 585);
@@ -196,6 +205,7 @@ void frmMain::createControls()
 
     picMove = named(new QWidget(this), "picMove");
     picMove->setAccessibleName(tr("Move reading line"));
+    colors::showsScript(picMove); // the reading line's handles take its colour
     colors::setBackColor(picMove, colors::system(5));
     colors::setForeColor(picMove, colors::system(8));
     picMove->setCursor(Qt::SizeAllCursor);
@@ -203,6 +213,7 @@ void frmMain::createControls()
 
     picResize = named(new QWidget(this), "picResize");
     picResize->setAccessibleName(tr("Resize reading line"));
+    colors::showsScript(picResize);
     colors::setBackColor(picResize, colors::system(5));
     colors::setForeColor(picResize, colors::system(8));
     picResize->setCursor(Qt::SizeVerCursor);
@@ -321,8 +332,11 @@ void frmMain::InitPrompter()
         action->setIconText(QLatin1String(def.caption)); // keeps the padding of the Start caption
         action->setToolTip(QLatin1String(def.toolTip));
         tlbMain->addAction(action);
-        if (QWidget *button = tlbMain->widgetForAction(action))
+        if (QWidget *button = tlbMain->widgetForAction(action)) {
             button->setFocusPolicy(Qt::NoFocus);
+            // A screen reader reads the caption, not the blanks that widen the Start button.
+            button->setAccessibleName(action->iconText().trimmed());
+        }
     }
 
     // The wheel needs no set-up: its events come to the viewport.

@@ -167,16 +167,18 @@ private:
     // Presentation between clock steps, and the width watch's rest.
     Glide m_glide;
     bool m_frameSync = true;
-    bool m_stepFromClock = false;  // the Scroll in progress is the clock's
-    int m_shownY = 0;              // where the last frame put the script view, in pixels
-    quint32 m_frameBase = 0;       // frames fall on this reading plus whole periods
-    int m_settledTicks = 0;        // watch ticks without a change of width
-    int m_heldWidth = -1;          // the outer width the watch last saw, in pixels
-    int m_heldTicks = 0;           // watch ticks it has held for
-    int m_laidOutWidth = -1;       // client width of the last layout
-    bool m_exposed = false;        // the window has been on screen
-    bool m_arrangePending = false; // a layout waits for the window's first exposure
+    bool m_stepFromClock = false;     // the Scroll in progress is the clock's
+    int m_shownY = 0;                 // where the last frame put the script view, in pixels
+    quint32 m_frameBase = 0;          // frames fall on this reading plus whole periods
+    int m_settledTicks = 0;           // watch ticks without a change of width
+    int m_heldWidth = -1;             // the outer width the watch last saw, in pixels
+    int m_heldTicks = 0;              // watch ticks it has held for
+    int m_laidOutWidth = -1;          // client width of the last layout
+    bool m_exposed = false;           // the window has been on screen
+    bool m_arrangePending = false;    // a layout waits for the window's first exposure
+    int m_captionedToolbarWidth = -1; // toolbar width its buttons need with their captions, pixels
     bool awaitingExposure() const;
+    void FitToolbar(int clientWidth);
     void scheduleTick();
     void scheduleFrame();
     void watchWidth();

@@ -9,12 +9,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 constexpr float kMargin = 100;           // viewport left edge; slider left edge in the panel
@@ -29,6 +32,8 @@ constexpr float kHandleOverhang = 10000; // handles reach past both window edges
 constexpr float kLineInset = 30;         // line's left edge inside the viewport
 constexpr float kLineOverlap = 50;       // line starts this far above the move handle
 constexpr quint32 kHandleColorOffset = 200;
+constexpr float kToGoWidth = 585;   // the time label's design width
+constexpr float kLabelHeight = 225; // the panel labels' design height
 } // namespace
 
 namespace {
@@ -77,6 +82,8 @@ void frmMain::ArrangeControls()
     const float scaleWidth = twips::fromPixels(width());
     const float scaleHeight = twips::fromPixels(height());
 
+    if (!bFullScreen)
+        FitToolbar(width());
     // One button high. No bottom-aligned toolbars outside a main window: place it on the bottom edge
     // here, except in full screen, where it is hidden and keeps where it was.
     const QList<QAction *> buttons = tlbMain->actions();
@@ -98,6 +105,11 @@ void frmMain::ArrangeControls()
         twips::setLeft(prgDoc, twips::left(optUp) + twips::width(optUp) + kButtonsGap);
         twips::setWidth(prgDoc, twips::width(sldSpeed));
         twips::setLeft(lblToGo, twips::left(prgDoc));
+        // Long scripts run to hours, more digits than the design's box holds: the time may use the
+        // bar's width (the word count beside it is right-aligned) and the font's full height.
+        twips::setWidth(lblToGo, std::max(kToGoWidth, twips::width(prgDoc)));
+        for (QLabel *l : {lblToGo, lblWords})
+            twips::setHeight(l, std::max(kLabelHeight, twips::fromPixels(l->fontMetrics().height())));
         twips::setLeft(lblWords, twips::left(prgDoc) + twips::width(prgDoc) - twips::width(lblWords));
 
         twips::setRect(picMark, twips::rect(picPanel));
@@ -147,6 +159,18 @@ void frmMain::ArrangeControls()
 
     tags::setTag(lblToGo, QStringLiteral("0"));
     UpdateProgress(false);
+}
+
+void frmMain::FitToolbar(int clientWidth)
+{
+    // A row of captioned buttons wider than the window would put some behind the toolbar's overflow
+    // button, two clicks away and out of sight: below that width every button shows its icon only.
+    if (m_captionedToolbarWidth < 0 && tlbMain->toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+        tlbMain->layout()->invalidate();
+        m_captionedToolbarWidth = tlbMain->sizeHint().width();
+    }
+    const bool captioned = m_captionedToolbarWidth >= 0 && clientWidth >= m_captionedToolbarWidth;
+    tlbMain->setToolButtonStyle(captioned ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
 }
 
 void frmMain::MeasureLineHeight()

@@ -19,6 +19,7 @@ constexpr float kNarrower = 60;
 frmLine::frmLine(QWidget *parent) : QWidget(parent), m_color(colors::rgb(0x80, 0xFF, 0x80))
 {
     setObjectName(QStringLiteral("frmLine"));
+    colors::showsScript(this);
     setAccessibleName(tr("Reading line"));
     // Not opaque: what lies beneath must show through the translucent fill.
     setAutoFillBackground(false);
@@ -156,7 +157,7 @@ bool frmLine::eventFilter(QObject *watched, QEvent *event)
 
 void frmLine::paintEvent(QPaintEvent *event)
 {
-    QColor c = colors::toQColor(m_color, palette());
+    QColor c = colors::resolve(m_color, this);
     c.setAlpha(kAlpha);
     QPainter p(this);
     p.fillRect(event->rect(), c);

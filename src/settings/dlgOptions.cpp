@@ -35,6 +35,7 @@ dlgOptions::dlgOptions(Dialogs &dialogs, QWidget *parent)
     txtPreview->setTabChangesFocus(true); // Tab walks the dialog, as its tab order says
     txtPreview->setPlainText(tr("Set your Cuescroll Preferences Here"));
     twips::move(txtPreview, 480, 450, 4425, 1905);
+    colors::showsScript(txtPreview);
     setPreviewForeColor(colors::system(8));
     setPreviewBackColor(colors::system(5));
 
@@ -47,9 +48,11 @@ dlgOptions::dlgOptions(Dialogs &dialogs, QWidget *parent)
     picPreview->setObjectName(QStringLiteral("picPreview"));
     picPreview->setAccessibleName(tr("Line colour preview"));
     picPreview->setFrameShape(QFrame::NoFrame);
+    colors::showsScript(picPreview);
     colors::setBackColor(picPreview, colors::rgb(0x00, 0xC0, 0x00));
     colors::setForeColor(picPreview, colors::system(8));
-    twips::move(picPreview, 510, 1380, 4365, 75);
+    // Under the preview, not across it: a thin bar over large text reads as a strikethrough.
+    twips::move(picPreview, 510, 2460, 4365, 75);
 
     cmdLineColor = addButton("cmdLineColor", tr("Line Color"), false);
     twips::move(cmdLineColor, 3510, 2730, 1365, 405);
@@ -118,14 +121,14 @@ void dlgOptions::cmdFont_Click()
 void dlgOptions::cmdBackColor_Click()
 {
     const qint32 current = colors::backColor(txtPreview);
-    if (const auto c = m_dialogs.color(this, colors::toQColor(current), tr("Back Color")))
+    if (const auto c = m_dialogs.color(this, colors::resolve(current, txtPreview), tr("Back Color")))
         setPreviewBackColor(colors::fromQColor(*c));
 }
 
 void dlgOptions::cmdLineColor_Click()
 {
     const qint32 current = colors::backColor(picPreview);
-    if (const auto c = m_dialogs.color(this, colors::toQColor(current), tr("Line Color")))
+    if (const auto c = m_dialogs.color(this, colors::resolve(current, picPreview), tr("Line Color")))
         colors::setBackColor(picPreview, colors::fromQColor(*c));
 }
 
@@ -157,7 +160,7 @@ void dlgOptions::setPreviewForeColor(qint32 color)
 {
     colors::setForeColor(txtPreview, color);
     QPalette p = txtPreview->palette();
-    p.setColor(QPalette::Text, colors::toQColor(color));
+    p.setColor(QPalette::Text, colors::resolve(color, txtPreview));
     txtPreview->setPalette(p);
 }
 
@@ -165,6 +168,6 @@ void dlgOptions::setPreviewBackColor(qint32 color)
 {
     colors::setBackColor(txtPreview, color);
     QPalette p = txtPreview->palette();
-    p.setColor(QPalette::Base, colors::toQColor(color));
+    p.setColor(QPalette::Base, colors::resolve(color, txtPreview));
     txtPreview->setPalette(p);
 }

@@ -199,7 +199,7 @@ void ScriptPicture::paintEvent(QPaintEvent *)
 
     p.setTransform(frameTransform());
     if (m_band && m_band->isVisible()) {
-        QColor c = colors::toQColor(m_band->lineColor(), m_band->palette());
+        QColor c = colors::resolve(m_band->lineColor(), m_band);
         c.setAlpha(kBandAlpha);
         // Through the screen: until the band settles into the viewport it lies outside picBack.
         const QPoint at = m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));

@@ -213,7 +213,7 @@ void RichTextView::setSelColor(qint32 color)
     if (!c.hasSelection())
         return;
     QTextCharFormat f;
-    f.setForeground(colors::toQColor(color));
+    f.setForeground(colors::resolve(color, this));
     c.mergeCharFormat(f);
 }
 
@@ -368,8 +368,18 @@ void RichTextView::setBackColor(qint32 color)
 {
     m_backColor = color;
     QPalette p = palette();
-    p.setColor(QPalette::Base, colors::toQColor(color));
+    p.setColor(QPalette::Base, colors::resolve(color, this));
     setPalette(p);
+}
+
+void RichTextView::showScript()
+{
+    colors::showsScript(this);
+    // Text that no colouring has reached yet is drawn in the page's own text colour.
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colors::scriptPalette().color(QPalette::Text));
+    setPalette(p);
+    setBackColor(m_backColor);
 }
 
 void RichTextView::setTextMargins(int left, int right)

@@ -65,6 +65,8 @@ public:
 
     qint32 BackColor() const { return m_backColor; }
     void setBackColor(qint32 color);
+    // The view shows the script on its own page: its colours no longer follow the desktop's palette.
+    void showScript();
 
     QString Tag() const;
     void setTag(const QString &text);

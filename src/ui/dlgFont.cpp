@@ -37,10 +37,10 @@ public:
     }
 };
 
-QIcon swatch(qint32 color, const QPalette &palette)
+QIcon swatch(const QColor &color, const QPalette &palette)
 {
     QPixmap pm(24, 14);
-    pm.fill(colors::toQColor(color, palette));
+    pm.fill(color);
     QPainter p(&pm);
     p.setPen(palette.color(QPalette::WindowText));
     p.drawRect(pm.rect().adjusted(0, 0, -1, -1));
@@ -98,6 +98,11 @@ dlgFont::dlgFont(Dialogs &dialogs, const FontChoice &initial, QWidget *parent)
     lblSample->setFrameShape(QFrame::StyledPanel);
     lblSample->setAutoFillBackground(true);
     lblSample->setBackgroundRole(QPalette::Base);
+    // The sample shows the text as the script shows it, on a page of its own.
+    colors::showsScript(lblSample);
+    QPalette page = lblSample->palette();
+    page.setColor(QPalette::Base, colors::scriptPalette().color(QPalette::Base));
+    lblSample->setPalette(page);
     lblSample->setFixedSize(340, 110); // a big size is clipped, not a dialog that grows off the screen
 
     auto *styles = new QHBoxLayout;
@@ -155,7 +160,7 @@ FontChoice dlgFont::choice() const
 
 void dlgFont::cmdColor_Click()
 {
-    if (const auto c = m_dialogs.color(this, colors::toQColor(m_color), tr("Text Color"))) {
+    if (const auto c = m_dialogs.color(this, colors::resolve(m_color, lblSample), tr("Text Color"))) {
         m_color = colors::fromQColor(*c);
         UpdateSample();
     }
@@ -169,8 +174,11 @@ void dlgFont::UpdateSample()
     f.setUnderline(c.underline);
     f.setStrikeOut(c.strikethrough);
     lblSample->setFont(f);
+    // On a Base background a label draws its text in the Text role, not in WindowText.
+    const QColor color = colors::resolve(m_color, lblSample);
     QPalette p = lblSample->palette();
-    p.setColor(QPalette::WindowText, colors::toQColor(m_color));
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(lblSample->foregroundRole(), color);
     lblSample->setPalette(p);
-    cmdColor->setIcon(swatch(m_color, palette()));
+    cmdColor->setIcon(swatch(color, palette()));
 }

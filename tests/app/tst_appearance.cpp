@@ -11,7 +11,9 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -193,6 +195,49 @@ private Q_SLOTS:
         w->ApplyScript(scriptOfLines(60).replace(QStringLiteral("Line 7 of"), QStringLiteral("Item 7 of")));
         runOptions(*w, {}, Leave::Ok);
         QCOMPARE(colourAt(w->rtDoc, gone + 5), colors::toQColor(w->lForeColor));
+    }
+
+    // A dark desktop: the script keeps its own page and stays readable, and so do the panel's labels.
+    void readableOnADarkDesktop_data()
+    {
+        QTest::addColumn<QString>("place");
+        for (const char *place : {"script", "mirror", "preview", "lblToGo", "lblWords"})
+            QTest::newRow(place) << QString::fromLatin1(place);
+    }
+
+    void readableOnADarkDesktop()
+    {
+        QFETCH(QString, place);
+        const QPalette desktop = QApplication::palette();
+        QPalette dark(Qt::white, QColor(0x35, 0x35, 0x35), QColor(0x50, 0x50, 0x50), Qt::black,
+                      QColor(0x28, 0x28, 0x28), Qt::white, Qt::white, QColor(0x2A, 0x2A, 0x2A),
+                      QColor(0x35, 0x35, 0x35));
+        QApplication::setPalette(dark);
+        const auto w = makeWindow();
+        w->ApplyScript(scriptOfLines(20)); // as a script comes: coloured in the script's colour
+        std::pair<QColor, QColor> seen;    // text on background
+        if (place == QLatin1String("script")) {
+            seen = {colourAt(w->rtDoc, 0), w->rtDoc->palette().color(QPalette::Base)};
+        } else if (place == QLatin1String("mirror")) {
+            w->DoAction(QStringLiteral("Mark"));
+            seen = {colourAt(w->rtMirror, 0), w->rtMirror->palette().color(QPalette::Base)};
+        } else if (place == QLatin1String("preview")) {
+            m_dialogs.modals << [&seen](QWidget &d) {
+                const QPalette p = qobject_cast<dlgOptions *>(&d)->txtPreview->palette();
+                seen = {p.color(QPalette::Text), p.color(QPalette::Base)};
+                qobject_cast<dlgOptions *>(&d)->cmdOk->click();
+                return 0;
+            };
+            w->DoAction(QStringLiteral("Options"));
+            QCOMPARE(stored("ForeColor"), QStringLiteral("-2147483630")); // still the system colour
+        } else {
+            const auto *label = w->findChild<QLabel *>(place);
+            seen = {label->palette().color(label->foregroundRole()),
+                    w->picPanel->palette().color(w->picPanel->backgroundRole())};
+        }
+        QApplication::setPalette(desktop);
+        QVERIFY2(colors::contrast(seen.first, seen.second) >= 4.5,
+                 qPrintable(seen.first.name() + QLatin1String(" on ") + seen.second.name()));
     }
 
     void markersStayMarkedAndUnmarkRestoresTheNewColour()

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -290,6 +291,59 @@ private Q_SLOTS:
         }
         const float scaleHeight = twips::fromPixels(w->height());
         QCOMPARE(twips::height(w->picBack), scaleHeight - 50 - buttonHeight - twips::height(w->picPanel));
+    }
+
+    // No button may end up behind the toolbar's overflow button, down to the narrowest window.
+    void everyButtonInReach_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("narrowest") << 0;
+        QTest::newRow("on a portrait screen 480 wide") << 470;
+        QTest::newRow("restored") << 592;
+        QTest::newRow("wide") << 1000;
+    }
+
+    void everyButtonInReach()
+    {
+        QFETCH(int, width);
+        auto w = makeWindow(0, QSize(width, 700));
+        QCOMPARE(w->width(), std::max(width, w->minimumWidth()));
+        w->tlbMain->layout()->activate();
+        for (QAction *a : w->tlbMain->actions()) {
+            QWidget *b = w->tlbMain->widgetForAction(a);
+            QVERIFY2(b->isVisibleTo(w.get()), qPrintable(a->objectName()));
+            QVERIFY2(w->tlbMain->rect().contains(b->geometry()), qPrintable(a->objectName()));
+        }
+        const auto *more = w->tlbMain->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY(!more || !more->isVisibleTo(w.get()));
+    }
+
+    // The time to go is never cut off, however long the script and however small the window.
+    void timeToGoFits_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("100 minutes at 800x480") << QSize(800, 480) << 6000 << "100:00";
+        QTest::newRow("214:15 at 800x480") << QSize(800, 480) << 12855 << "214:15";
+        QTest::newRow("214:15 at the narrowest") << QSize(0, 800) << 12855 << "214:15";
+    }
+
+    void timeToGoFits()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, seconds);
+        QFETCH(QString, shown);
+        auto w = makeWindow(12000, size);
+        // Speed 1 goes 8 twips every 20 ms: 400 twips a second.
+        const float remaining = float(seconds) * 400;
+        QVERIFY(range(*w) > remaining);
+        twips::setTop(w->rtDoc, -(range(*w) - remaining));
+        w->Form_Resize();
+        QCOMPARE(w->lblToGo->text(), shown);
+        QVERIFY(w->lblToGo->width() >= w->lblToGo->sizeHint().width());
+        QVERIFY(w->lblToGo->height() >= w->lblToGo->sizeHint().height());
+        QVERIFY(w->picPanel->rect().contains(w->lblToGo->geometry()));
     }
 
     void fullScreenLeavesTheHiddenToolbarAlone()
@@ -747,6 +801,7 @@ private Q_SLOTS:
             QAccessibleInterface *iface =
                 QAccessible::queryAccessibleInterface(w->tlbMain->widgetForAction(a));
             QVERIFY(iface && !iface->text(QAccessible::Name).trimmed().isEmpty());
+            QCOMPARE(iface->text(QAccessible::Name), a->iconText().trimmed()); // no padding read out
         }
 
         twips::setTop(w->rtDoc, -(range(*w) - 8000));

@@ -221,6 +221,12 @@ private Q_SLOTS:
         QCOMPARE(d.lblSample->font().pointSizeF(), 10.5);
         QVERIFY(d.lblSample->font().strikeOut());
         QCOMPARE(d.lblSample->palette().color(QPalette::WindowText), QColor(0, 128, 255));
+        const QImage sample = d.lblSample->grab().toImage();
+        bool drawn = false; // in the chosen colour: the strikethrough at least is solid
+        for (int y = 0; y < sample.height() && !drawn; ++y)
+            for (int x = 0; x < sample.width() && !drawn; ++x)
+                drawn = sample.pixelColor(x, y) == QColor(0, 128, 255);
+        QVERIFY(drawn);
     }
 };
 

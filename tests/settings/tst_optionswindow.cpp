@@ -37,7 +37,7 @@ void tst_OptionsWindow::controls_data()
     QTest::newRow("options picPreview")
         << "picPreview"
         << "QFrame"
-        << "" << QRectF(510, 1380, 4365, 75) << false << "Line colour preview";
+        << "" << QRectF(510, 2460, 4365, 75) << false << "Line colour preview";
     QTest::newRow("options cmdBackColor") << "cmdBackColor"
                                           << "QPushButton"
                                           << "Back Color" << QRectF(1980, 2730, 1395, 405) << false << "";
