@@ -2,6 +2,7 @@
 
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
+#include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -10,7 +11,6 @@
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,6 +18,10 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <algorithm>
@@ -28,10 +32,47 @@ constexpr float kButtonWidth = 1305;
 constexpr float kButtonHeight = 615;
 constexpr int kBusyDialogDelayMs = 1000;
 
-QString programDir()
+// Where the file dialogs open: the folder of the last script opened or saved, else the documents
+// folder. Never the program's own folder, which is a system folder once installed.
+QString startFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    const QString last = modSettings::GetLastScriptFolder();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
+
+void rememberFolderOf(const QString &path)
+{
+    modSettings::SetLastScriptFolder(QFileInfo(path).absolutePath());
+}
+
+// A command button that always shows when it has the focus, whatever the style: Space presses it, and
+// styles that frame only focus moved by Tab leave the operator guessing which button that is.
+class CommandButton final : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        opt.state &= ~QStyle::State_HasFocus; // one frame, ours, not the style's as well
+        p.drawComplexControl(QStyle::CC_ToolButton, opt);
+        if (!hasFocus())
+            return;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 2, 2);
+    }
+};
 
 QString shownPath(const QString &path)
 {
@@ -91,15 +132,19 @@ void frmEditText::Form_Load()
 {
     m_loaded = true;
     // Only the plain text comes over: the script colour and the marker highlights stay behind.
-    if (rtDoc)
+    if (rtDoc) {
         rtBody->setText(rtDoc->Text());
+        // Typing starts where the box shows the script: at its beginning.
+        rtBody->moveCursor(QTextCursor::Start);
+    }
 }
 
 void frmEditText::cmdOpen_Click()
 {
-    const QString name = m_dialogs.openFileName(
-        this, tr("Select the file"), programDir(),
-        tr("Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)"));
+    const QString name = m_dialogs.openFileName(this, tr("Select the file"), startFolder(),
+                                                tr("Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files "
+                                                   "(*.txt);;Word Files (*.doc);;Documents (*.docx *.odt "
+                                                   "*.rtf);;All Files (*)"));
     if (name.trimmed().isEmpty())
         return;
     OpenFile(name);
@@ -112,6 +157,7 @@ void frmEditText::OpenFile(const QString &path)
     const scriptfile::Opened opened = scriptfile::open(path, *rtBody);
     switch (opened.state) {
     case scriptfile::Opened::State::Loaded:
+        rememberFolderOf(path);
         break;
     case scriptfile::Opened::State::Failed:
         m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
@@ -172,9 +218,10 @@ void frmEditText::endBusy()
 void frmEditText::conversionFinished(const documents::TextResult &result)
 {
     endBusy();
-    if (result.ok())
+    if (result.ok()) {
         rtBody->setText(result.text);
-    else if (isVisible())
+        rememberFolderOf(m_convertingPath);
+    } else if (isVisible())
         openFailed(m_convertingPath, documents::describe(result));
 }
 
@@ -186,7 +233,8 @@ void frmEditText::openFailed(const QString &path, const QString &reason)
 
 void frmEditText::cmdSave_Click()
 {
-    QString name = m_dialogs.saveFileName(this, tr("Save this file"), programDir(), tr("Text Files (*.txt)"));
+    QString name =
+        m_dialogs.saveFileName(this, tr("Save this file"), startFolder(), tr("Text Files (*.txt)"));
     if (name.trimmed().isEmpty())
         return;
     // A name typed without an ending gets the one the dialog offers.
@@ -194,6 +242,7 @@ void frmEditText::cmdSave_Click()
         name += QStringLiteral(".txt");
     const documents::Result r = documents::WriteTextFile(name, rtBody->Text());
     if (r.ok()) {
+        rememberFolderOf(name);
         m_dialogs.information(this, tr("Saved"), tr("The file has been saved : ") + shownPath(name));
     } else {
         m_dialogs.message(this, Dialogs::Icon::Critical, tr("Save"),
@@ -204,7 +253,17 @@ void frmEditText::cmdSave_Click()
 
 void frmEditText::cmdClear_Click()
 {
-    rtBody->setText(QString());
+    // An edit like any other, so that Ctrl+Z brings the script back; the box takes the focus for it.
+    // What is typed next takes the box's own font, not that of the text that was there.
+    QTextCharFormat base;
+    base.setFont(rtBody->font(), QTextCharFormat::FontPropertiesAll);
+    QTextCursor all(rtBody->document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.removeSelectedText();
+    all.setBlockCharFormat(base);
+    all.endEditBlock();
+    rtBody->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEditText::cmdDone_Click()
@@ -234,7 +293,7 @@ void frmEditText::closeEvent(QCloseEvent *event)
 QToolButton *frmEditText::addButton(const char *name, const QString &caption, const QString &image,
                                     float left)
 {
-    auto *b = new QToolButton(this);
+    auto *b = new CommandButton(this);
     b->setObjectName(QLatin1String(name));
     b->setText(caption);
     b->setIcon(icons::editor(image));
@@ -253,6 +312,8 @@ void frmEditText::showEvent(QShowEvent *event)
         centreOverOwner();
         if (!m_loaded)
             Form_Load();
+        // Typing goes into the script, not into whichever button comes first.
+        rtBody->setFocus(Qt::OtherFocusReason);
     }
     QWidget::showEvent(event);
 }
