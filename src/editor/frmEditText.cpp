@@ -10,6 +10,7 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QAbstractUndoItem>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -22,9 +23,11 @@
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 constexpr float kButtonTop = 4560;
@@ -49,6 +52,33 @@ void rememberFolderOf(const QString &path)
 {
     modSettings::SetLastScriptFolder(QFileInfo(path).absolutePath());
 }
+
+// Undone first when Clear is undone. The text coming back would otherwise be laid out in one go
+// before the undo returns, which takes seconds for a long script; with no page size during the
+// undo, the size set back afterwards lays it out the way a newly loaded text is, the part in view
+// first and the rest in steps while the editor stays responsive.
+class RelayoutLazily final : public QAbstractUndoItem
+{
+public:
+    explicit RelayoutLazily(QTextDocument *doc) : m_doc(doc) {}
+
+    void undo() override
+    {
+        QTextDocument *doc = m_doc;
+        const QSizeF page = doc->pageSize();
+        doc->setPageSize(QSizeF(0, 0));
+        // Emitted once the undo has put everything back.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(doc, &QTextDocument::contentsChanged, doc, [doc, page, once] {
+            QObject::disconnect(*once);
+            doc->setPageSize(page);
+        });
+    }
+    void redo() override {}
+
+private:
+    QTextDocument *m_doc;
+};
 
 // A command button that always shows when it has the focus, whatever the style: Space presses it, and
 // styles that frame only focus moved by Tab leave the operator guessing which button that is.
@@ -257,12 +287,22 @@ void frmEditText::cmdClear_Click()
     // What is typed next takes the box's own font, not that of the text that was there.
     QTextCharFormat base;
     base.setFont(rtBody->font(), QTextCharFormat::FontPropertiesAll);
-    QTextCursor all(rtBody->document());
-    all.beginEditBlock();
-    all.select(QTextCursor::Document);
-    all.removeSelectedText();
-    all.setBlockCharFormat(base);
-    all.endEditBlock();
+    QTextDocument *doc = rtBody->document();
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    // Removed from the second character on first: the block then starts with a move to the
+    // beginning, which is where its undo leaves the cursor, instead of at the end of the script,
+    // where showing the cursor would lay out the whole of it at once.
+    if (doc->characterCount() > 2) {
+        c.setPosition(1);
+        c.setPosition(doc->characterCount() - 1, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    c.setBlockCharFormat(base);
+    doc->appendUndoItem(new RelayoutLazily(doc));
+    c.endEditBlock();
     rtBody->setFocus(Qt::OtherFocusReason);
 }
 

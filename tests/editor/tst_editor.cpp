@@ -483,10 +483,13 @@ private Q_SLOTS:
         const QImage unfocused = editor.cmdClear->grab().toImage();
         editor.cmdClear->setFocus();
         QVERIFY(editor.cmdClear->grab().toImage() != unfocused);
+        openInEditor(editor, dialogs, dataPath(QStringLiteral("sample.rtf")));
+        const QByteArray rtf = body(editor)->TextRTF();
         QTest::keyClick(editor.cmdClear, Qt::Key_Space);
         QCOMPARE(body(editor)->Text(), QString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(body(editor)->Text(), QStringLiteral("Good evening"));
+        QCOMPARE(body(editor)->TextRTF(), rtf);
+        QCOMPARE(body(editor)->textCursor().position(), 0);
     }
 
     void reopenedEditorShowsTheCurrentScript()
