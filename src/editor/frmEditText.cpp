@@ -171,10 +171,11 @@ void frmEditText::Form_Load()
 
 void frmEditText::cmdOpen_Click()
 {
-    const QString name = m_dialogs.openFileName(this, tr("Select the file"), startFolder(),
-                                                tr("Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files "
-                                                   "(*.txt);;Word Files (*.doc);;Documents (*.docx *.odt "
-                                                   "*.rtf);;All Files (*)"));
+    // The first filter shows every kind the editor reads.
+    const QString filter = tr("Scripts (*.txt *.rtf *.doc *.docx *.odt);;"
+                              "Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;"
+                              "All Files (*)");
+    const QString name = m_dialogs.openFileName(this, tr("Select the file"), startFolder(), filter);
     if (name.trimmed().isEmpty())
         return;
     OpenFile(name);
@@ -284,10 +285,13 @@ void frmEditText::cmdSave_Click()
 void frmEditText::cmdClear_Click()
 {
     // An edit like any other, so that Ctrl+Z brings the script back; the box takes the focus for it.
+    rtBody->setFocus(Qt::OtherFocusReason);
+    QTextDocument *doc = rtBody->document();
+    if (doc->isEmpty())
+        return; // no empty step for Ctrl+Z to go through
     // What is typed next takes the box's own font, not that of the text that was there.
     QTextCharFormat base;
     base.setFont(rtBody->font(), QTextCharFormat::FontPropertiesAll);
-    QTextDocument *doc = rtBody->document();
     QTextCursor c(doc);
     c.beginEditBlock();
     // Removed from the second character on first: the block then starts with a move to the
@@ -303,7 +307,6 @@ void frmEditText::cmdClear_Click()
     c.setBlockCharFormat(base);
     doc->appendUndoItem(new RelayoutLazily(doc));
     c.endEditBlock();
-    rtBody->setFocus(Qt::OtherFocusReason);
 }
 
 void frmEditText::cmdDone_Click()
