@@ -90,6 +90,21 @@ private Q_SLOTS:
         QCOMPARE(documents::CountWords(editor.rtBody->Text()), 50000 + 50000 / 60 + 1);
     }
 
+    // Clear and Ctrl+Z on a script at the paragraph limit: the undo is what the operator waits for.
+    void clearAndUndo50000Paragraphs()
+    {
+        frmEditText editor(m_dialogs);
+        editor.resize(800, 600);
+        editor.show();
+        editor.rtBody->setText(scriptOfLines(50000));
+        QBENCHMARK
+        {
+            editor.cmdClear_Click();
+            editor.rtBody->undo();
+        }
+        QCOMPARE(editor.rtBody->document()->blockCount(), 50000);
+    }
+
     // No tool here writes Word 97-2003 files, so the sample document stands in: the time is mostly
     // the converter's start-up, which a longer document does not change.
     void openDocSample()

@@ -2,6 +2,7 @@
 
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
+#include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -9,8 +10,8 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QAbstractUndoItem>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,9 +19,15 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStandardPaths>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 constexpr float kButtonTop = 4560;
@@ -28,10 +35,74 @@ constexpr float kButtonWidth = 1305;
 constexpr float kButtonHeight = 615;
 constexpr int kBusyDialogDelayMs = 1000;
 
-QString programDir()
+// Where the file dialogs open: the folder of the last script opened or saved, else the documents
+// folder. Never the program's own folder, which is a system folder once installed.
+QString startFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    const QString last = modSettings::GetLastScriptFolder();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
 }
+
+void rememberFolderOf(const QString &path)
+{
+    modSettings::SetLastScriptFolder(QFileInfo(path).absolutePath());
+}
+
+// Undone first when Clear is undone. The text coming back would otherwise be laid out in one go
+// before the undo returns, which takes seconds for a long script; with no page size during the
+// undo, the size set back afterwards lays it out the way a newly loaded text is, the part in view
+// first and the rest in steps while the editor stays responsive.
+class RelayoutLazily final : public QAbstractUndoItem
+{
+public:
+    explicit RelayoutLazily(QTextDocument *doc) : m_doc(doc) {}
+
+    void undo() override
+    {
+        QTextDocument *doc = m_doc;
+        const QSizeF page = doc->pageSize();
+        doc->setPageSize(QSizeF(0, 0));
+        // Emitted once the undo has put everything back.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(doc, &QTextDocument::contentsChanged, doc, [doc, page, once] {
+            QObject::disconnect(*once);
+            doc->setPageSize(page);
+        });
+    }
+    void redo() override {}
+
+private:
+    QTextDocument *m_doc;
+};
+
+// A command button that always shows when it has the focus, whatever the style: Space presses it, and
+// styles that frame only focus moved by Tab leave the operator guessing which button that is.
+class CommandButton final : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionToolButton opt;
+        initStyleOption(&opt);
+        opt.state &= ~QStyle::State_HasFocus; // one frame, ours, not the style's as well
+        p.drawComplexControl(QStyle::CC_ToolButton, opt);
+        if (!hasFocus())
+            return;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 2, 2);
+    }
+};
 
 QString shownPath(const QString &path)
 {
@@ -91,15 +162,20 @@ void frmEditText::Form_Load()
 {
     m_loaded = true;
     // Only the plain text comes over: the script colour and the marker highlights stay behind.
-    if (rtDoc)
+    if (rtDoc) {
         rtBody->setText(rtDoc->Text());
+        // Typing starts where the box shows the script: at its beginning.
+        rtBody->moveCursor(QTextCursor::Start);
+    }
 }
 
 void frmEditText::cmdOpen_Click()
 {
-    const QString name = m_dialogs.openFileName(
-        this, tr("Select the file"), programDir(),
-        tr("Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)"));
+    // The first filter shows every kind the editor reads.
+    const QString filter = tr("Scripts (*.txt *.rtf *.doc *.docx *.odt);;"
+                              "Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;"
+                              "All Files (*)");
+    const QString name = m_dialogs.openFileName(this, tr("Select the file"), startFolder(), filter);
     if (name.trimmed().isEmpty())
         return;
     OpenFile(name);
@@ -112,6 +188,7 @@ void frmEditText::OpenFile(const QString &path)
     const scriptfile::Opened opened = scriptfile::open(path, *rtBody);
     switch (opened.state) {
     case scriptfile::Opened::State::Loaded:
+        rememberFolderOf(path);
         break;
     case scriptfile::Opened::State::Failed:
         m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
@@ -172,9 +249,10 @@ void frmEditText::endBusy()
 void frmEditText::conversionFinished(const documents::TextResult &result)
 {
     endBusy();
-    if (result.ok())
+    if (result.ok()) {
         rtBody->setText(result.text);
-    else if (isVisible())
+        rememberFolderOf(m_convertingPath);
+    } else if (isVisible())
         openFailed(m_convertingPath, documents::describe(result));
 }
 
@@ -186,7 +264,8 @@ void frmEditText::openFailed(const QString &path, const QString &reason)
 
 void frmEditText::cmdSave_Click()
 {
-    QString name = m_dialogs.saveFileName(this, tr("Save this file"), programDir(), tr("Text Files (*.txt)"));
+    QString name =
+        m_dialogs.saveFileName(this, tr("Save this file"), startFolder(), tr("Text Files (*.txt)"));
     if (name.trimmed().isEmpty())
         return;
     // A name typed without an ending gets the one the dialog offers.
@@ -194,6 +273,7 @@ void frmEditText::cmdSave_Click()
         name += QStringLiteral(".txt");
     const documents::Result r = documents::WriteTextFile(name, rtBody->Text());
     if (r.ok()) {
+        rememberFolderOf(name);
         m_dialogs.information(this, tr("Saved"), tr("The file has been saved : ") + shownPath(name));
     } else {
         m_dialogs.message(this, Dialogs::Icon::Critical, tr("Save"),
@@ -204,7 +284,29 @@ void frmEditText::cmdSave_Click()
 
 void frmEditText::cmdClear_Click()
 {
-    rtBody->setText(QString());
+    // An edit like any other, so that Ctrl+Z brings the script back; the box takes the focus for it.
+    rtBody->setFocus(Qt::OtherFocusReason);
+    QTextDocument *doc = rtBody->document();
+    if (doc->isEmpty())
+        return; // no empty step for Ctrl+Z to go through
+    // What is typed next takes the box's own font, not that of the text that was there.
+    QTextCharFormat base;
+    base.setFont(rtBody->font(), QTextCharFormat::FontPropertiesAll);
+    QTextCursor c(doc);
+    c.beginEditBlock();
+    // Removed from the second character on first: the block then starts with a move to the
+    // beginning, which is where its undo leaves the cursor, instead of at the end of the script,
+    // where showing the cursor would lay out the whole of it at once.
+    if (doc->characterCount() > 2) {
+        c.setPosition(1);
+        c.setPosition(doc->characterCount() - 1, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    c.setBlockCharFormat(base);
+    doc->appendUndoItem(new RelayoutLazily(doc));
+    c.endEditBlock();
 }
 
 void frmEditText::cmdDone_Click()
@@ -234,7 +336,7 @@ void frmEditText::closeEvent(QCloseEvent *event)
 QToolButton *frmEditText::addButton(const char *name, const QString &caption, const QString &image,
                                     float left)
 {
-    auto *b = new QToolButton(this);
+    auto *b = new CommandButton(this);
     b->setObjectName(QLatin1String(name));
     b->setText(caption);
     b->setIcon(icons::editor(image));
@@ -253,6 +355,8 @@ void frmEditText::showEvent(QShowEvent *event)
         centreOverOwner();
         if (!m_loaded)
             Form_Load();
+        // Typing goes into the script, not into whichever button comes first.
+        rtBody->setFocus(Qt::OtherFocusReason);
     }
     QWidget::showEvent(event);
 }

@@ -65,7 +65,8 @@ bool flag(const QString &key)
     return numtext::toBool(ReadSetting(kGeneral, key, kFalse)).value_or(false);
 }
 
-// Studio options are read without storing defaults: a store nobody set them in stays as it was.
+// Studio options and the script folder are read without storing defaults: a store nobody set them
+// in stays as it was.
 QString studioSetting(const QString &key)
 {
     const std::optional<QByteArray> file = storefile::load(storeFilePath());
@@ -272,6 +273,16 @@ void SetCountdownSeconds(const QString &value)
 void SetJumpToReadingLine(const QString &value)
 {
     WriteSetting(kGeneral, QStringLiteral("JumpToReadingLine"), value);
+}
+
+QString GetLastScriptFolder()
+{
+    return studioSetting(QStringLiteral("LastScriptFolder"));
+}
+
+void SetLastScriptFolder(const QString &value)
+{
+    WriteSetting(kGeneral, QStringLiteral("LastScriptFolder"), value);
 }
 
 QString iniFilePath()

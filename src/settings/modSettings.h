@@ -50,6 +50,10 @@ void SetMirrorPrompter(const QString &value);
 void SetCountdownSeconds(const QString &value);
 void SetJumpToReadingLine(const QString &value);
 
+// The folder the file dialogs open in: where a script was last opened or saved. Empty: never set.
+QString GetLastScriptFolder();
+void SetLastScriptFolder(const QString &value);
+
 // "Settings.ini" beside the executable unless a test points elsewhere; empty restores the default.
 QString iniFilePath();
 void setIniFilePath(const QString &path);

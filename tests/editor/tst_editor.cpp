@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "documents/DocConverter.h"
 #include "editor/frmEditText.h"
+#include "settings/modSettings.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -318,11 +319,9 @@ private Q_SLOTS:
         click(editor, "cmdOpen"); // cancelled: no name
         QCOMPARE(dialogs.shown.size(), 2);
         QCOMPARE(dialogs.shown.first().title, QStringLiteral("Select the file"));
-        QCOMPARE(dialogs.shown.first().dir, QCoreApplication::applicationDirPath());
-        QCOMPARE(
-            dialogs.shown.first().filter,
-            QStringLiteral(
-                "Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)"));
+        QCOMPARE(dialogs.shown.first().filter,
+                 QStringLiteral("Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files (*.txt);;Word Files "
+                                "(*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)"));
         QCOMPARE(body(editor)->Text(), QStringLiteral("x"));
     }
 
@@ -350,13 +349,30 @@ private Q_SLOTS:
         click(editor, "cmdSave");
         QCOMPARE(dialogs.shown.first().title, QStringLiteral("Save this file"));
         QCOMPARE(dialogs.shown.first().filter, QStringLiteral("Text Files (*.txt)"));
-        QCOMPARE(dialogs.shown.first().dir, QCoreApplication::applicationDirPath());
         const QString path = m_dir.filePath(written);
         QCOMPARE(dialogs.messages(), QStringList{QStringLiteral("Saved|The file has been saved : ") + path});
         QCOMPARE(dialogs.shown.last().icon, Dialogs::Icon::Information);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QString::fromUtf8("Grüße\r\n日本\r\n").toUtf8());
+    }
+
+    // Both file dialogs start where a script was last opened or saved; a failure moves nothing.
+    void dialogsStartWhereTheLastScriptWas()
+    {
+        modSettings::SetLastScriptFolder(QString());
+        FakeDialogs dialogs;
+        frmEditText editor(dialogs);
+        dialogs.fileNames << QString() << m_dir.filePath(QStringLiteral("kept.txt"))
+                          << dataPath(QStringLiteral("bad/random.docx"));
+        for (const char *button : {"cmdOpen", "cmdSave", "cmdOpen", "cmdOpen"})
+            click(editor, button);
+        QStringList dirs;
+        for (const FakeDialogs::Shown &s : dialogs.shown)
+            if (!s.dir.isEmpty())
+                dirs << s.dir;
+        QVERIFY(QFileInfo(dirs.first()).isDir() && dirs.first() != QCoreApplication::applicationDirPath());
+        QCOMPARE(dirs, (QStringList{dirs.first(), dirs.first(), m_dir.path(), m_dir.path()}));
     }
 
     void saveFailureSaysSo()
@@ -449,6 +465,31 @@ private Q_SLOTS:
         QVERIFY(afterAction != atLoad);
         QCOMPARE(w->rtDoc->TextRTF(), rtfBefore);
         QCOMPARE(w->lblWords->text(), QStringLiteral("4 Words"));
+    }
+
+    // The editor opens with the focus in the text, the focused button shows it, and Ctrl+Z undoes Clear.
+    void typeClearAndUndo()
+    {
+        FakeDialogs dialogs;
+        RichTextView script(RichTextView::Input::None);
+        script.setText(QStringLiteral("evening"));
+        frmEditText editor(dialogs);
+        editor.rtDoc = &script;
+        editor.show();
+        editor.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Good "));
+        QCOMPARE(body(editor)->Text(), QStringLiteral("Good evening"));
+        const QImage unfocused = editor.cmdClear->grab().toImage();
+        editor.cmdClear->setFocus();
+        QVERIFY(editor.cmdClear->grab().toImage() != unfocused);
+        openInEditor(editor, dialogs, dataPath(QStringLiteral("sample.rtf")));
+        const QByteArray rtf = body(editor)->TextRTF();
+        QTest::keyClick(editor.cmdClear, Qt::Key_Space);
+        QCOMPARE(body(editor)->Text(), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(body(editor)->TextRTF(), rtf);
+        QCOMPARE(body(editor)->textCursor().position(), 0);
     }
 
     void reopenedEditorShowsTheCurrentScript()
