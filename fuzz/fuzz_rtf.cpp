@@ -1,5 +1,5 @@
-// RTF reader: any bytes read without harm, and what our writer makes of the result reads back to the
-// same text and the same formats.
+// RTF reader: any bytes read without harm and within the limits of a script, and what our writer makes of the
+// result reads back to the same text and the same formats.
 #include "documents/Rtf.h"
 
 #include <QGuiApplication>
@@ -19,6 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QTextDocument doc;
     if (!rtf::read(QByteArrayView(data, qsizetype(size)), &doc))
         return 0;
+    if (documents::checkTextLimits(doc.toRawText()) != documents::Error::None)
+        std::abort();
     const QByteArray written = rtf::write(&doc);
     QTextDocument again;
     if (!rtf::read(written, &again))

@@ -34,7 +34,15 @@ void DocConverter::start(const QString &path)
     }
     m_running = true;
     m_stopReason = Error::None;
+    m_decoder = QStringDecoder(QStringConverter::Utf8);
+    m_limit = documents::TextLimit();
+    m_text.clear();
+    m_heldBreaks = 0;
+    m_begun = false;
+    m_errors.clear();
     m_process = new QProcess(this);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &DocConverter::readOutput);
+    connect(m_process, &QProcess::readyReadStandardError, this, &DocConverter::readErrors);
     connect(m_process, &QProcess::finished, this, &DocConverter::processFinished);
     connect(m_process, &QProcess::errorOccurred, this, &DocConverter::processError);
     m_process->setProgram(m_program);
@@ -68,6 +76,48 @@ void DocConverter::stop(Error why)
         report({});
 }
 
+void DocConverter::readOutput()
+{
+    if (!m_running || m_stopReason != Error::None || !m_process)
+        return;
+    const QByteArray bytes = m_process->readAllStandardOutput();
+    const QString piece = m_decoder.decode(bytes);
+    take(piece);
+}
+
+void DocConverter::take(QStringView piece)
+{
+    if (!m_begun && !piece.isEmpty()) {
+        m_begun = true;
+        if (piece.front() == QLatin1Char('\n'))
+            piece = piece.sliced(1);
+    }
+    // Line ends at the end wait for more text: only those before it belong to the document.
+    qsizetype end = piece.size();
+    while (end > 0 && piece[end - 1] == QLatin1Char('\n'))
+        --end;
+    if (end == 0) {
+        m_heldBreaks += piece.size();
+        return;
+    }
+    if (!m_limit.add(QLatin1Char('\n'), m_heldBreaks) || !m_limit.add(piece.first(end))) {
+        stop(m_limit.error());
+        return;
+    }
+    m_text += QString(m_heldBreaks, QLatin1Char('\n'));
+    m_text += piece.first(end);
+    m_heldBreaks = piece.size() - end;
+}
+
+void DocConverter::readErrors()
+{
+    if (!m_process)
+        return;
+    // Only the first line is shown; the rest is read and dropped, so the pipe never fills.
+    const QByteArray said = m_process->readAllStandardError();
+    m_errors += said.first(std::min(said.size(), std::max<qsizetype>(0, 4096 - m_errors.size())));
+}
+
 void DocConverter::processError(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart || !m_running)
@@ -82,24 +132,23 @@ void DocConverter::processFinished(int exitCode, QProcess::ExitStatus status)
     if (!m_running)
         return;
     TextResult r;
+    readOutput();
+    readErrors();
+    if (!m_running)
+        return; // the output was over the limits: stop() has reported it
     if (status == QProcess::CrashExit) {
         r.error = Error::ConverterCrashed;
     } else if (exitCode != 0) {
         r.error = Error::ConverterFailed;
         // antiword names the file and then says what is wrong with it; keep the saying.
-        QString said = QString::fromLocal8Bit(m_process->readAllStandardError()).trimmed();
+        QString said = QString::fromLocal8Bit(m_errors).trimmed();
         said = said.section(QLatin1Char('\n'), 0, 0);
         const QString path = m_process->arguments().constLast();
         if (said.startsWith(path))
             said = said.mid(path.size()).trimmed();
         r.detail = said.left(300);
     } else {
-        r.text = QString::fromUtf8(m_process->readAllStandardOutput());
-        // antiword starts with an empty line and ends with one or more.
-        if (r.text.startsWith(QLatin1Char('\n')))
-            r.text.remove(0, 1);
-        while (r.text.endsWith(QLatin1Char('\n')))
-            r.text.chop(1);
+        r.text = std::move(m_text);
     }
     report(r);
 }
@@ -108,6 +157,7 @@ void DocConverter::report(TextResult result)
 {
     m_timeLimit.stop();
     m_running = false;
+    m_text.clear();
     if (m_stopReason != Error::None) {
         result = {};
         result.error = m_stopReason;

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace documents {
 
 namespace {
@@ -63,10 +65,11 @@ QString describe(const Result &result)
         reason = tr("the file is empty");
         break;
     case Error::TooLarge:
-        reason = tr("it is larger than %1 MB, too large for a script").arg(kMaxFileBytes / (1024 * 1024));
+        reason =
+            tr("its text is larger than %1 MB, too large for a script").arg(kMaxTextBytes / (1024 * 1024));
         break;
     case Error::TooManyParagraphs:
-        reason = tr("it has more than %L1 paragraphs, too many for a script").arg(kMaxParagraphs);
+        reason = tr("its text has more than %L1 paragraphs, too many for a script").arg(kMaxParagraphs);
         break;
     case Error::NotText:
         reason = tr("it is neither text nor a document Cuescroll can read");
@@ -121,6 +124,115 @@ qsizetype countParagraphs(QByteArrayView data)
     return n;
 }
 
+bool TextLimit::add(QStringView text)
+{
+    if (!within())
+        return false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x80 && m_open) { // most of any text: more of a line already counted
+            m_afterHigh = false;
+            if (++m_bytes > m_maxBytes)
+                return check();
+            continue;
+        }
+        if (!unit(u))
+            return false;
+    }
+    return true;
+}
+
+bool TextLimit::add(QChar c, qsizetype count)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 && u >= 0x20) { // the common case, spaces, without a loop
+        m_bytes += count;
+        m_open = m_open || count > 0;
+        m_afterCr = m_afterCr && count == 0;
+        m_afterHigh = m_afterHigh && count == 0;
+        return check();
+    }
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!unit(u))
+            return false;
+    }
+    return within();
+}
+
+bool TextLimit::unit(char16_t u)
+{
+    if (!within())
+        return false;
+    const bool afterCr = std::exchange(m_afterCr, false);
+    const bool afterHigh = std::exchange(m_afterHigh, false);
+    switch (u) {
+    case u'\n':
+        if (afterCr)
+            return true; // the CR counted it
+        [[fallthrough]];
+    case u'\r':
+    case u'\v':
+    case u'\f':
+    case QChar::LineSeparator:
+    case QChar::ParagraphSeparator:
+        m_afterCr = u == u'\r';
+        ++m_breaks;
+        ++m_bytes;
+        m_open = false;
+        return check();
+    default:
+        break;
+    }
+    m_open = true;
+    if (u < 0x80)
+        m_bytes += 1;
+    else if (u < 0x800)
+        m_bytes += 2;
+    else if (QChar::isLowSurrogate(u) && afterHigh)
+        m_bytes += 1; // with its high surrogate's 3: four bytes
+    else
+        m_bytes += 3; // a lone surrogate is saved as U+FFFD
+    m_afterHigh = QChar::isHighSurrogate(u);
+    return check();
+}
+
+bool TextLimit::check()
+{
+    if (m_error != Error::None)
+        return false;
+    if (m_bytes > m_maxBytes)
+        m_error = Error::TooLarge;
+    else if (paragraphs() > m_maxParagraphs)
+        m_error = Error::TooManyParagraphs;
+    return within();
+}
+
+Error checkTextLimits(QStringView text)
+{
+    TextLimit limit;
+    limit.add(text);
+    return limit.error();
+}
+
+TextResult plainText(QByteArrayView data)
+{
+    TextResult r;
+    r.text = textcodec::decodeText(data);
+    TextLimit limit;
+    if (!limit.add(r.text)) {
+        r.error = limit.error();
+        r.text.clear();
+        return r;
+    }
+    // Saving ends the text with a line end; opening takes it off again, so the text does not grow an
+    // empty paragraph each time it is saved and opened.
+    if (r.text.endsWith(QLatin1String("\r\n")))
+        r.text.chop(2);
+    else if (!r.text.isEmpty() && (r.text.back() == QLatin1Char('\n') || r.text.back() == QLatin1Char('\r')))
+        r.text.chop(1);
+    return r;
+}
+
 FileData readScriptFile(const QString &path)
 {
     FileData out;
@@ -138,6 +250,7 @@ FileData readScriptFile(const QString &path)
         return out;
     case RegularFileRead::TooLarge:
         out.error = Error::TooLarge;
+        out.detail = tr("the file holds more than %1 MB").arg(kMaxFileBytes / (1024 * 1024));
         return out;
     case RegularFileRead::NoPermission:
         out.error = Error::NoPermission;
@@ -157,9 +270,12 @@ FileData readScriptFile(const QString &path)
         out.data.contains('\0')) {
         out.error = Error::NotText;
         out.data.clear();
-    } else if (out.kind == Kind::PlainText && countParagraphs(out.data) > kMaxParagraphs) {
-        out.error = Error::TooManyParagraphs;
-        out.data.clear();
+    } else if (out.kind == Kind::PlainText) {
+        TextResult text = plainText(out.data);
+        static_cast<Result &>(out) = text;
+        out.text = std::move(text.text);
+        if (!out.ok())
+            out.data.clear();
     }
     return out;
 }

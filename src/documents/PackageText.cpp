@@ -83,17 +83,61 @@ void skip(QXmlStreamReader &xml)
     xml.skipCurrentElement();
 }
 
+// The text as it is read, refused at the first character or paragraph over the limits: a package of a
+// few kB can unpack to millions of paragraphs or repeat a run of spaces without end.
+class Output
+{
+public:
+    explicit Output(TextResult &r) : m_r(r) {}
+
+    bool add(QStringView text)
+    {
+        if (!m_limit.add(text))
+            return refuse();
+        m_r.text += text;
+        return true;
+    }
+    bool add(QChar c, qsizetype count = 1)
+    {
+        if (!m_limit.add(c, count))
+            return refuse();
+        m_r.text += QString(count, c);
+        return true;
+    }
+
+private:
+    bool refuse()
+    {
+        m_r.error = m_limit.error();
+        m_r.text.clear();
+        return false;
+    }
+
+    TextResult &m_r;
+    TextLimit m_limit;
+};
+
 // WordprocessingML: w:t is text, w:tab a tab (inside a run; the one in paragraph properties is a tab
 // stop), w:br and w:cr line breaks. Field codes sit between a field's begin and separate marks.
 void readDocx(QXmlStreamReader &xml, TextResult &r)
 {
+    Output out(r);
     QList<bool> inFieldCode; // per open field: still before its separate mark
     auto inCode = [&] { return inFieldCode.contains(true); };
-    while (!xml.atEnd()) {
+    bool inText = false; // inside w:t, whose characters may be millions
+    bool more = true;
+    while (more && !xml.atEnd()) {
         const auto token = xml.readNext();
+        if (token == QXmlStreamReader::Characters) {
+            if (inText)
+                more = out.add(xml.text());
+            continue;
+        }
         if (token == QXmlStreamReader::EndElement) {
             if (xml.prefix() == QLatin1String("w") && xml.name() == QLatin1String("p"))
-                r.text += QLatin1Char('\n');
+                more = out.add(QLatin1Char('\n'));
+            else if (xml.prefix() == QLatin1String("w") && xml.name() == QLatin1String("t"))
+                inText = false;
             continue;
         }
         if (token != QXmlStreamReader::StartElement)
@@ -125,20 +169,20 @@ void readDocx(QXmlStreamReader &xml, TextResult &r)
             if (name == QLatin1String("t"))
                 skip(xml);
         } else if (name == QLatin1String("t")) {
-            r.text += xml.readElementText();
+            inText = true;
         } else if (name == QLatin1String("tab")) {
-            r.text += QLatin1Char('\t');
+            more = out.add(QLatin1Char('\t'));
         } else if (name == QLatin1String("br")) {
             const QStringView type = xml.attributes().value(QLatin1String("w:type"));
             if (type.isEmpty() || type == QLatin1String("textWrapping"))
-                r.text += QLatin1Char('\n');
+                more = out.add(QLatin1Char('\n'));
         } else if (name == QLatin1String("cr")) {
-            r.text += QLatin1Char('\n');
+            more = out.add(QLatin1Char('\n'));
         } else if (name == QLatin1String("noBreakHyphen")) {
-            r.text += QLatin1Char('-');
+            more = out.add(QLatin1Char('-'));
         }
     }
-    if (xml.hasError())
+    if (more && xml.hasError())
         damagedXml(r, xml);
 }
 
@@ -147,20 +191,22 @@ void readDocx(QXmlStreamReader &xml, TextResult &r)
 // headers and footers live in styles.xml, which is never read.
 void readOdt(QXmlStreamReader &xml, TextResult &r)
 {
+    Output out(r);
     int paragraphDepth = 0;
     bool inBody = false;
-    while (!xml.atEnd()) {
+    bool more = true;
+    while (more && !xml.atEnd()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::Characters) {
             if (paragraphDepth > 0)
-                r.text += xml.text();
+                more = out.add(xml.text());
             continue;
         }
         if (token == QXmlStreamReader::EndElement) {
             if (xml.prefix() == QLatin1String("text") &&
                 (xml.name() == QLatin1String("p") || xml.name() == QLatin1String("h"))) {
                 --paragraphDepth;
-                r.text += QLatin1Char('\n');
+                more = out.add(QLatin1Char('\n'));
             }
             continue;
         }
@@ -186,16 +232,17 @@ void readOdt(QXmlStreamReader &xml, TextResult &r)
                    name == QLatin1String("user-field-decls") || name == QLatin1String("deletion")) {
             skip(xml);
         } else if (name == QLatin1String("s")) {
+            // The count is the document's word; the limit is ours, checked before any space is made.
             bool ok = false;
             const int n = xml.attributes().value(QLatin1String("text:c")).toInt(&ok);
-            r.text += QString(ok && n > 0 ? std::min(n, 10000) : 1, QLatin1Char(' '));
+            more = out.add(QLatin1Char(' '), ok && n > 0 ? std::min(n, 10000) : 1);
         } else if (name == QLatin1String("tab")) {
-            r.text += QLatin1Char('\t');
+            more = out.add(QLatin1Char('\t'));
         } else if (name == QLatin1String("line-break")) {
-            r.text += QLatin1Char('\n');
+            more = out.add(QLatin1Char('\n'));
         }
     }
-    if (xml.hasError())
+    if (more && xml.hasError())
         damagedXml(r, xml);
 }
 
@@ -270,7 +317,7 @@ TextResult readPackageText(QByteArrayView zipData)
         return r;
 
     QXmlStreamReader xml(part);
-    r.text.reserve(part.size() / 4);
+    r.text.reserve(std::min<qsizetype>(part.size() / 4, kMaxTextBytes));
     if (isOdt)
         readOdt(xml, r);
     else

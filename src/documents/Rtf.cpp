@@ -379,10 +379,12 @@ struct FontDef
 class Reader
 {
 public:
-    Reader(QByteArrayView data, const Limits &limits) : m_data(data), m_limits(limits) {}
+    Reader(QByteArrayView data, const Limits &limits)
+        : m_data(data), m_limits(limits), m_limit(limits.textBytes, limits.paragraphs)
+    {}
 
     void parse();
-    bool tooManyParagraphs() const { return m_tooManyParagraphs; }
+    documents::Error refusal() const { return m_limit.error(); }
     void build(QTextDocument *doc);
 
 private:
@@ -420,6 +422,7 @@ private:
 
     QByteArrayView m_data;
     const Limits m_limits;
+    documents::TextLimit m_limit; // paragraph ends count as one line end each
     qsizetype m_pos = 0;
 
     std::vector<GroupState> m_stack;
@@ -431,7 +434,6 @@ private:
     int m_defaultFont = 0;
     QHash<int, FontDef> m_fonts;
     QList<QColor> m_colors; // invalid entry: "auto"
-    bool m_tooManyParagraphs = false;
 
     // The font table entry being read.
     int m_fontIndex = -1;
@@ -495,7 +497,7 @@ int hexValue(char c)
 void Reader::parse()
 {
     const qsizetype n = m_data.size();
-    while (m_pos < n && !m_done) {
+    while (m_pos < n && !m_done && m_limit.within()) {
         const char c = m_data[m_pos];
         switch (c) {
         case '{':
@@ -543,6 +545,8 @@ void Reader::parse()
         }
     }
     flushBytes();
+    if (!m_limit.within())
+        return;
     // A final \par closes the last paragraph; only text, or a \pard that opened another one, makes
     // a new one. So word-processor files get no empty last line and our own empty last line survives.
     if (!paragraphEmpty() || m_pardSinceBreak)
@@ -954,6 +958,10 @@ void Reader::emitUnit(char16_t u)
 
 void Reader::append(QStringView text, const RunKey &key)
 {
+    if (!m_limit.add(text)) {
+        m_done = true;
+        return;
+    }
     // Past the budget only a paragraph's first run is new, so hostile formatting costs no more than
     // the paragraphs themselves.
     if (m_runs.size() > m_paraFirstRun &&
@@ -970,8 +978,7 @@ void Reader::endParagraph()
         m_pendingHigh = 0;
         appendUnit(0xFFFD);
     }
-    if (qsizetype(m_paragraphs.size()) >= m_limits.paragraphs) {
-        m_tooManyParagraphs = true;
+    if (!m_limit.add(QChar(u'\n'), 1)) {
         m_done = true;
         return;
     }
@@ -1281,30 +1288,42 @@ QByteArray Writer::write()
 
 } // namespace
 
-bool read(QByteArrayView data, QTextDocument *doc, QString *error, const Limits &limits)
+documents::Error readWithin(QByteArrayView data, QTextDocument *doc, const Limits &limits)
 {
-    if (!doc) {
-        if (error)
-            *error = QStringLiteral("No document to read into.");
-        return false;
-    }
-    if (!looksLikeRtf(data)) {
-        if (error)
-            *error = QStringLiteral("The file is not in Rich Text Format: it does not begin with {\\rtf.");
-        return false;
-    }
+    if (!doc || !looksLikeRtf(data))
+        return documents::Error::NotText;
     Reader reader(withoutBom(data).trimmed(), limits);
     reader.parse();
-    if (reader.tooManyParagraphs()) {
-        if (error)
-            *error = QStringLiteral("The document has more than %L1 paragraphs, too many for a script.")
-                         .arg(limits.paragraphs);
-        return false;
-    }
+    if (reader.refusal() != documents::Error::None)
+        return reader.refusal();
     reader.build(doc);
+    return documents::Error::None;
+}
+
+bool read(QByteArrayView data, QTextDocument *doc, QString *error, const Limits &limits)
+{
+    QString why;
+    if (!doc) {
+        why = QStringLiteral("No document to read into.");
+    } else if (!looksLikeRtf(data)) {
+        why = QStringLiteral("The file is not in Rich Text Format: it does not begin with {\\rtf.");
+    } else {
+        switch (readWithin(data, doc, limits)) {
+        case documents::Error::None:
+            break;
+        case documents::Error::TooManyParagraphs:
+            why = QStringLiteral("The document has more than %L1 paragraphs, too many for a script.")
+                      .arg(limits.paragraphs);
+            break;
+        default:
+            why = QStringLiteral("The document's text is larger than %1 MB, too large for a script.")
+                      .arg(limits.textBytes / (1024 * 1024));
+            break;
+        }
+    }
     if (error)
-        error->clear();
-    return true;
+        *error = why;
+    return why.isEmpty();
 }
 
 QByteArray write(const QTextDocument *doc)

@@ -2,7 +2,6 @@
 
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
-#include "documents/TextDecoding.h"
 #include "ui/RichTextView.h"
 
 #include <QCoreApplication>
@@ -24,8 +23,8 @@ QString tr(const char *text)
 
 namespace {
 
-// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich` (false when
-// it has too many paragraphs).
+// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich` (which says
+// why it refused it, if it did).
 template <class Plain, class Rich> Opened readInto(const QString &path, Plain plain, Rich rich)
 {
     const documents::FileData file = documents::readScriptFile(path);
@@ -34,14 +33,12 @@ template <class Plain, class Rich> Opened readInto(const QString &path, Plain pl
     // Only the bytes read above, never the path again: the file may change in between.
     switch (file.kind) {
     case documents::Kind::PlainText:
-        plain(textcodec::decodeText(file.data));
+        plain(file.text);
         break;
     case documents::Kind::Rtf:
-        // The data begins as RTF does, so the paragraph limit is the one thing the reader refuses.
-        if (!rich(file.data))
+        if (const documents::Error why = rich(file.data); why != documents::Error::None)
             return {Opened::State::Failed,
-                    failureMessage(path, documents::describe(
-                                             documents::Result{documents::Error::TooManyParagraphs, {}}))};
+                    failureMessage(path, documents::describe(documents::Result{why, {}}))};
         break;
     case documents::Kind::Zip: {
         const documents::TextResult r = documents::readPackageText(file.data);
@@ -62,7 +59,11 @@ Opened open(const QString &path, RichTextView &into)
 {
     return readInto(
         path, [&into](const QString &text) { into.setText(text); },
-        [&into](const QByteArray &data) { return into.setTextRTF(data); });
+        [&into](const QByteArray &data) {
+            documents::Error why = documents::Error::None;
+            into.setTextRTF(data, &why);
+            return why;
+        });
 }
 
 OpenedText openText(const QString &path)
@@ -73,9 +74,9 @@ OpenedText openText(const QString &path)
         [&out](const QByteArray &data) {
             // No view: nothing lays the formatted text out only to take its characters.
             QTextDocument doc;
-            const bool ok = rtf::read(data, &doc);
+            const documents::Error why = rtf::readWithin(data, &doc);
             out.text = RichTextView::textOf(doc);
-            return ok;
+            return why;
         });
     return out;
 }

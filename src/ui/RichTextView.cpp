@@ -118,14 +118,16 @@ QByteArray RichTextView::TextRTF() const
     return rtf::write(document());
 }
 
-bool RichTextView::setTextRTF(const QByteArray &rtfData)
+bool RichTextView::setTextRTF(const QByteArray &rtfData, documents::Error *refusal)
 {
     QTextCursor batch(document());
     batch.beginEditBlock();
-    const bool ok = rtf::read(rtfData, document());
+    const documents::Error why = rtf::readWithin(rtfData, document());
     contentReplaced();
     batch.endEditBlock();
-    return ok;
+    if (refusal)
+        *refusal = why;
+    return why == documents::Error::None;
 }
 
 int RichTextView::textLength() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/Documents.h"
+
 #include <QString>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -32,7 +34,8 @@ public:
     void setText(const QString &text); // replaces everything; the new text takes the base font
 
     QByteArray TextRTF() const;
-    bool setTextRTF(const QByteArray &rtfData);
+    // False when the data is no RTF or over a script's limits (`refusal` then says which).
+    bool setTextRTF(const QByteArray &rtfData, documents::Error *refusal = nullptr);
 
     int SelStart() const;
     void setSelStart(int position);

@@ -1,6 +1,7 @@
 #include "ZipWriter.h"
 #include "documents/DocConverter.h"
 #include "documents/Documents.h"
+#include "documents/Rtf.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <sys/stat.h>
 
@@ -343,9 +345,9 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("limit.txt"));
         QByteArray line(399, 'a'); // long lines: the paragraph limit stays out of the way
         line += '\n';
-        QByteArray text = line.repeated(int(documents::kMaxFileBytes / line.size()));
-        text += QByteArray(int(documents::kMaxFileBytes - text.size()), 'b');
-        QCOMPARE(qint64(text.size()), documents::kMaxFileBytes);
+        QByteArray text = line.repeated(int(documents::kMaxTextBytes / line.size()));
+        text += QByteArray(int(documents::kMaxTextBytes - text.size()), 'b');
+        QCOMPARE(qint64(text.size()), documents::kMaxTextBytes);
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         QCOMPARE(f.write(text), qint64(text.size()));
@@ -357,6 +359,104 @@ private Q_SLOTS:
         f.write("b");
         f.close();
         QCOMPARE(documents::readScriptFile(path).error, Error::TooLarge);
+    }
+
+    // Every reader stops at the first paragraph or character over the limits of a script, however
+    // little the input is; the text counts in UTF-8, and every kind of line end is a line end.
+    void hostileTextIsRefused_data()
+    {
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QByteArray>("input"); // for the converter: its stand-in's script
+        QTest::addColumn<Error>("error");
+        const QByteArray euros = QString(6'000'000, QChar(0x20AC)).toUtf8(); // 18 MB, 6 M characters
+        QTest::newRow("docx, a million empty paragraphs")
+            << "package" << makeDocx(QByteArray("<w:p/>").repeated(1'000'000)) << Error::TooManyParagraphs;
+        QTest::newRow("docx, line breaks")
+            << "package" << makeDocx("<w:p><w:r>" + QByteArray("<w:br/>").repeated(60'000) + "</w:r></w:p>")
+            << Error::TooManyParagraphs;
+        QTest::newRow("docx, 18 MB of text")
+            << "package" << makeDocx("<w:p><w:r><w:t>" + euros + "</w:t></w:r></w:p>") << Error::TooLarge;
+        QTest::newRow("odt, a million paragraphs")
+            << "package" << makeOdt(QByteArray("<text:p/>").repeated(1'000'000)) << Error::TooManyParagraphs;
+        QTest::newRow("odt, repeated runs of spaces")
+            << "package"
+            << makeOdt("<text:p>" + QByteArray("<text:s text:c=\"10000\"/>").repeated(2000) + "</text:p>")
+            << Error::TooLarge;
+        QTest::newRow("text, line separators")
+            << "text" << QByteArray(QString::fromUtf8("x\u2028").repeated(50'000).toUtf8() + "x")
+            << Error::TooManyParagraphs;
+        QTest::newRow("text, vertical tabs and form feeds")
+            << "text"
+            << QByteArray(QByteArray("x\v").repeated(30'000) + QByteArray("x\f").repeated(20'000) + "x")
+            << Error::TooManyParagraphs;
+        QTest::newRow("text, 18 MB in UTF-16")
+            << "text" << QByteArray("\xFF\xFE" + QByteArray("\xAC\x20").repeated(6'000'000))
+            << Error::TooLarge;
+        QTest::newRow("rtf, 18 MB from Windows-1252")
+            << "rtf" << QByteArray("{\\rtf1\\ansi " + QByteArray(6'000'000, '\x80') + "}") << Error::TooLarge;
+        QTest::newRow("rtf, line separators")
+            << "rtf" << QByteArray("{\\rtf1 " + QByteArray("x\\u8232?").repeated(50'000) + "x}")
+            << Error::TooManyParagraphs;
+        QTest::newRow("converter, a million lines")
+            << "converter" << QByteArray("seq 1000000") << Error::TooManyParagraphs;
+        QTest::newRow("converter, one endless line")
+            << "converter" << QByteArray("head -c 40000000 /dev/zero | tr '\\0' a") << Error::TooLarge;
+    }
+    void hostileTextIsRefused()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QByteArray, input);
+        QFETCH(Error, error);
+        documents::Result r;
+        if (reader == QLatin1String("package")) {
+            r = documents::readPackageText(input);
+        } else if (reader == QLatin1String("text")) {
+            const QString path = m_dir.filePath(QStringLiteral("hostile.txt"));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(input);
+            f.close();
+            r = documents::readScriptFile(path);
+        } else if (reader == QLatin1String("rtf")) {
+            QTextDocument doc;
+            r.error = rtf::readWithin(input, &doc);
+            QVERIFY(doc.isEmpty());
+        } else {
+            DocConverter converter;
+            converter.setProgram(standIn(m_dir, QStringLiteral("talker"), input));
+            r = convert(converter, dataPath(QStringLiteral("sample.doc")));
+            QVERIFY(!converter.isRunning());
+        }
+        QCOMPARE(r.error, error);
+        QVERIFY(documents::describe(r).startsWith(QLatin1String("its text")));
+    }
+
+    // What the editor saves (paragraphs joined by CR LF, soft line breaks as vertical tabs) opens
+    // again as the same text at both limits; a byte or a line more is refused.
+    void savedScriptOpensAgain_data()
+    {
+        QTest::addColumn<QString>("change"); // put in place of the first character
+        QTest::addColumn<Error>("error");
+        QTest::newRow("at both limits") << "x" << Error::None;
+        QTest::newRow("a byte more") << QString::fromUtf8("é") << Error::TooLarge;
+        QTest::newRow("a line more") << "\v" << Error::TooManyParagraphs;
+    }
+    void savedScriptOpensAgain()
+    {
+        QFETCH(QString, change);
+        QFETCH(Error, error);
+        // The last paragraph is empty: the text ends with a line end, and saving adds one more.
+        QString text = QStringLiteral("Soft\vbreak\r\n") +
+                       QString::fromUtf8("Grüße €\r\n").repeated(documents::kMaxParagraphs - 3);
+        const qint64 saved = (text + QStringLiteral("\r\n")).toUtf8().size() - text.count(u"\r\n") - 1;
+        text.prepend(QString(documents::kMaxTextBytes - saved, QLatin1Char('x')));
+        text.replace(0, 1, change);
+        const QString path = m_dir.filePath(QStringLiteral("saved.txt"));
+        QVERIFY(documents::WriteTextFile(path, text).ok());
+        const documents::FileData opened = documents::readScriptFile(path);
+        QCOMPARE(opened.error, error);
+        if (opened.ok())
+            QVERIFY(opened.text == text);
     }
 
     void converterReadsAWordDocument()
