@@ -3,6 +3,7 @@
 #include "settings/Appearance.h"
 #include "settings/NumericText.h"
 #include "settings/dlgOptions.h"
+#include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
@@ -57,4 +58,6 @@ void frmMain::SaveAppearance()
     lLineColor = colors::backColor(picLine);
     appearance::Save({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
                       bFontUnderline, lBackColor, lLineColor});
+    if (const std::optional<QString> problem = modSettings::takeStoreProblem())
+        m_dialogs.warning(this, tr("Options"), *problem);
 }

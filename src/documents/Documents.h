@@ -81,7 +81,8 @@ FileData readScriptFile(const QString &path);
 // line breaks kept; deleted text, field codes, footnotes, comments, headers and footers left out.
 TextResult readPackageText(QByteArrayView zipData);
 
-// Writes the text followed by one CR LF in UTF-8. The old file stays intact if anything fails.
+// Writes the text followed by one CR LF in UTF-8 through writeFileSafely: the old file stays as it
+// was, bytes and permissions, if anything fails or the file is refused, and the detail says why.
 Result WriteTextFile(const QString &path, const QString &text);
 
 // Runs of characters that are not white space (Unicode white space and line ends separate them).
