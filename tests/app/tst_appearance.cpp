@@ -11,6 +11,7 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -109,6 +110,29 @@ private Q_SLOTS:
         for (const char *key : {"FontBold", "FontItalic", "FontStrikethrough", "FontUnderline"})
             QCOMPARE(stored(key), QStringLiteral("False"));
         QCOMPARE(w->lForeColor, qint32(0x80000012u));
+    }
+
+    // A store the program may not replace: the operator hears once that changes are not kept.
+    void readOnlyStoreIsToldOnce()
+    {
+        const auto w = makeWindow();
+        const QString store = modSettings::storeFilePath();
+        QVERIFY(QFile::setPermissions(store, QFile::ReadOwner));
+        const QByteArray before = [&] {
+            QFile f(store);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        runOptions(*w, {}, Leave::Cancel);
+        runOptions(*w, {}, Leave::Cancel);
+        QList<FakeDialogs::Shown> told;
+        for (const FakeDialogs::Shown &s : m_dialogs.shown)
+            if (s.kind == u"message")
+                told << s;
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().text.contains(QDir::toNativeSeparators(store)), qPrintable(told.first().text));
+        QFile f(store);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
     }
 
     void fractionalSizeShownButStoredRounded_data()
