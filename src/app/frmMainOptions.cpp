@@ -58,6 +58,12 @@ void frmMain::SaveAppearance()
     lLineColor = colors::backColor(picLine);
     appearance::Save({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
                       bFontUnderline, lBackColor, lLineColor});
+    ReportStoreProblem();
+}
+
+// Whichever change finds the store unable to keep it, the operator hears of it once.
+void frmMain::ReportStoreProblem()
+{
     if (const std::optional<QString> problem = modSettings::takeStoreProblem())
-        m_dialogs.warning(this, tr("Options"), *problem);
+        m_dialogs.warning(this, windowTitle(), *problem);
 }

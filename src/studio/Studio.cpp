@@ -73,6 +73,8 @@ void Studio::setOptions(const StudioOptions &options, bool store)
             modSettings::SetMirrorPrompter(flagText(options.mirrorPrompter));
         if (options.countdownSeconds != old.countdownSeconds)
             modSettings::SetCountdownSeconds(QString::number(options.countdownSeconds));
+        if (m_prompter.stored)
+            m_prompter.stored();
     }
     if (options.countdownSeconds <= 0)
         cancelCountdown();

@@ -15,50 +15,32 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+enum Target { File, ReadOnly, PlantedLink, OwnLink };
 
-mode_t modeOf(const QString &path)
-{
-    struct stat st
-    {
-    };
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
-// Runs the writer in a child process whose files may grow to `limit` bytes at most (-1: no limit),
-// as a full disk allows; SIGXFSZ ignored, so that a write past it fails with EFBIG part-way instead
-// of ending the process. The reason of a failure, or nothing when the writer reported success.
-std::optional<QString> writeInChild(const std::function<FileWrite()> &writer, qint64 limit)
+// Runs the writer in a child whose files may grow to `limit` bytes (-1: no limit), as on a full disk;
+// with SIGXFSZ ignored a write past it fails with EFBIG part-way. The reason of a failure, if any.
+std::optional<QString> writeInChild(const std::function<std::optional<QString>()> &writer, qint64 limit)
 {
     int fds[2];
     if (::pipe(fds) != 0)
         return QStringLiteral("no pipe");
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::close(fds[0]);
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit rl{limit < 0 ? RLIM_INFINITY : rlim_t(limit), limit < 0 ? RLIM_INFINITY : rlim_t(limit)};
         ::setrlimit(RLIMIT_FSIZE, &rl);
-        const FileWrite w = writer();
-        const QByteArray reason = w.ok() ? QByteArray() : w.detail.toUtf8() + '\n';
+        const std::optional<QString> failure = writer();
+        const QByteArray reason = failure.value_or(QString()).toUtf8();
         (void)!::write(fds[1], reason.constData(), size_t(reason.size()));
-        ::_exit(w.ok() ? 0 : 1);
+        ::_exit(failure ? 1 : 0);
     }
     ::close(fds[1]);
-    QByteArray reason;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        reason.append(buffer, n);
-    ::close(fds[0]);
+    QFile pipe;
+    pipe.open(fds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QString reason = QString::fromUtf8(pipe.readAll());
     int status = 0;
     ::waitpid(pid, &status, 0);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        return std::nullopt;
-    return QString::fromUtf8(reason).trimmed();
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? std::nullopt : std::optional(reason);
 }
 
 } // namespace
@@ -68,94 +50,78 @@ class tst_SafeWrite : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Both writers, the script editor's and the settings store's, against what may go wrong between
-    // the first byte and the rename: the old file must keep its bytes and mode and the reason must
-    // come back; where saving is right, the new bytes land and the old mode stays.
+    // Both writers, the editor's and the settings store's, against what may go wrong before the
+    // rename: the old file keeps its bytes and mode and the reason comes back; a followed link saves.
     void writeFailures_data()
     {
-        QTest::addColumn<QString>("writer"); // "script" or "store"
-        QTest::addColumn<QString>("target"); // "file", "read-only", "planted link", "own link"
-        QTest::addColumn<qint64>("limit");   // how far files may grow, as on a full disk; -1: no limit
+        QTest::addColumn<bool>("store");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<qint64>("limit");   // how far files may grow; -1: no limit
         QTest::addColumn<QString>("reason"); // empty: saved
 
         const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
-        QTest::newRow("script, disk full before the first byte") << "script"
-                                                                 << "file" << 0ll << tooLarge;
-        QTest::newRow("script, disk full after 4 KB of 12 KB") << "script"
-                                                               << "file" << 4096ll << tooLarge;
-        QTest::newRow("store, disk full after 4 KB of 12 KB") << "store"
-                                                              << "file" << 4096ll << tooLarge;
-        QTest::newRow("script, read-only 0444") << "script"
-                                                << "read-only" << -1ll << "read-only";
-        QTest::newRow("store, read-only 0444") << "store"
-                                               << "read-only" << -1ll << "read-only";
-        QTest::newRow("script, another user's link in a sticky folder")
-            << "script"
-            << "planted link" << -1ll << "symbolic link";
-        QTest::newRow("store, another user's link in a sticky folder")
-            << "store"
-            << "planted link" << -1ll << "symbolic link";
-        QTest::newRow("script, own link in a sticky folder is followed") << "script"
-                                                                         << "own link" << -1ll << "";
+        QTest::newRow("script, disk full at the first byte") << false << int(File) << 0ll << tooLarge;
+        QTest::newRow("script, disk full after 4 KB of 12 KB") << false << int(File) << 4096ll << tooLarge;
+        QTest::newRow("store, disk full after 4 KB of 12 KB") << true << int(File) << 4096ll << tooLarge;
+        QTest::newRow("script, read-only 0444") << false << int(ReadOnly) << -1ll << "read-only";
+        QTest::newRow("store, read-only 0444") << true << int(ReadOnly) << -1ll << "read-only";
+        QTest::newRow("script, another user's link in /tmp") << false << int(PlantedLink) << -1ll << "link";
+        QTest::newRow("store, another user's link in /tmp") << true << int(PlantedLink) << -1ll << "link";
+        QTest::newRow("script, own link in /tmp is followed") << false << int(OwnLink) << -1ll << "";
     }
 
     void writeFailures()
     {
-        QFETCH(QString, writer);
-        QFETCH(QString, target);
+        QFETCH(bool, store);
+        QFETCH(int, target);
         QFETCH(qint64, limit);
         QFETCH(QString, reason);
-        if (target == u"planted link" && ::geteuid() != 0)
+        if (target == PlantedLink && ::geteuid() != 0)
             QSKIP("only the superuser can give a link to another user");
 
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("script.txt"));
-        const QByteArray old = QByteArray(2300, 'o');
-        {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(old);
-        }
-        const mode_t mode = target == u"read-only" ? 0444 : 0640;
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QByteArray(2300, 'o')) == 2300);
+        f.close();
+        const mode_t mode = target == ReadOnly ? 0444 : 0640;
         QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode), 0);
         QString path = file;
-        if (target.endsWith(u"link")) {
-            const QString shared = dir.filePath(QStringLiteral("shared"));
-            QVERIFY(QDir().mkpath(shared));
-            QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
-            path = shared + QStringLiteral("/script.txt");
+        if (target >= PlantedLink) { // a link in a sticky folder anyone may write to, like /tmp
+            const QByteArray shared = QFile::encodeName(dir.filePath(QStringLiteral("shared")));
+            QVERIFY(::mkdir(shared.constData(), 0700) == 0 && ::chmod(shared.constData(), 01777) == 0);
+            path = dir.filePath(QStringLiteral("shared/script.txt"));
             QVERIFY(QFile::link(file, path));
-            const uid_t owner = target == u"planted link" ? 4242 : ::geteuid();
+            const uid_t owner = target == PlantedLink ? 4242 : ::geteuid();
             QCOMPARE(::lchown(QFile::encodeName(path).constData(), owner, gid_t(-1)), 0);
         }
 
         const QString text(12 * 1024, u'n');
         const std::optional<QString> failure = writeInChild(
-            [&] {
-                if (writer == u"store")
-                    return storefile::save(path, text.toUtf8());
+            [&]() -> std::optional<QString> {
+                if (store) {
+                    const FileWrite w = storefile::save(path, text.toUtf8());
+                    return w.ok() ? std::nullopt : std::optional(w.detail);
+                }
                 const documents::Result r = documents::WriteTextFile(path, text);
-                FileWrite w;
-                w.status = r.ok() ? FileWrite::Ok : FileWrite::Failed;
-                w.detail = r.detail;
-                return w;
+                return r.ok() ? std::nullopt : std::optional(r.detail);
             },
             limit);
 
-        QCOMPARE(modeOf(file), mode);
+        struct stat st = {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, mode);
+        QVERIFY(f.open(QIODevice::ReadOnly));
         if (reason.isEmpty()) {
-            QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
-            QCOMPARE(readAll(file), text.toUtf8() + "\r\n");
+            QCOMPARE(failure, std::nullopt);
+            QCOMPARE(f.readAll(), text.toUtf8() + "\r\n");
         } else {
-            QVERIFY(failure);
-            QVERIFY2(failure->contains(reason), qPrintable(*failure));
-            QCOMPARE(readAll(file), old);
+            QVERIFY2(failure && failure->contains(reason), qPrintable(failure.value_or("saved")));
+            QCOMPARE(f.readAll(), QByteArray(2300, 'o'));
         }
-        if (path != file)
-            QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(path).isSymLink(), target >= PlantedLink);
         // No half-written copy is left behind.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("script.txt")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"script.txt"});
     }
 };
 

