@@ -274,8 +274,9 @@ FileWrite replaceInFolder(int dir, const QByteArray &name, QByteArrayView conten
 
     if (const int error = writeAll(fd, content))
         return discard(systemReason(error));
-    // A full disk may refuse the data only now, when it is flushed.
-    if (::fsync(fd) != 0)
+    // A full disk may refuse the data only now, when it is flushed. A file system that cannot flush
+    // on request (EINVAL) has lost nothing by that.
+    if (::fsync(fd) != 0 && errno != EINVAL)
         return discard(systemReason(errno));
     struct stat written
     {
