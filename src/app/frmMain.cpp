@@ -123,6 +123,7 @@ void frmMain::CreateStudio()
         if (const auto key = keyinput::fromEvent(*event))
             HandleKey(key->code, key->shift);
     };
+    p.stored = [this] { ReportStoreProblem(); };
     studio = new Studio(m_platform, std::move(p), this);
 }
 

@@ -130,6 +130,7 @@ private:
     void OptionsAction();
     // Reads the look back from the script view and the reading line and stores it.
     void SaveAppearance();
+    void ReportStoreProblem();
     // Colours every marker still in the collection with the highlight again.
     void ReapplyMarkerHighlights();
     // What mark mode does with an action while the mark panel is up.

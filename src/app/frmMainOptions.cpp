@@ -3,6 +3,7 @@
 #include "settings/Appearance.h"
 #include "settings/NumericText.h"
 #include "settings/dlgOptions.h"
+#include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
@@ -59,4 +60,12 @@ void frmMain::SaveAppearance()
     lLineColor = colors::backColor(picLine);
     appearance::Save({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
                       bFontUnderline, lBackColor, lLineColor});
+    ReportStoreProblem();
+}
+
+// Whichever change finds the store unable to keep it, the operator hears of it once.
+void frmMain::ReportStoreProblem()
+{
+    if (const std::optional<QString> problem = modSettings::takeStoreProblem())
+        m_dialogs.warning(this, windowTitle(), *problem);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QUrl>
 #include <QtGlobal>
@@ -41,3 +42,18 @@ struct RegularFileRead
     QString detail;  // the system's reason, with Unreadable
 };
 RegularFileRead readRegularFile(const QString &path, qint64 maxBytes);
+
+// Replaces a file's content, or leaves the file exactly as it was. The bytes go to a new file beside
+// it, each write checked and the whole flushed to the disk and measured, and only then does the new
+// file take the old one's name and permissions. Refused before anything is written: something at the
+// path that is no regular file, a file without write permission (for the superuser too: a read-only
+// file is the owner's choice) and a symbolic link in a shared sticky folder (like /tmp) owned by
+// neither the user nor the folder's owner, which the kernel itself would not follow.
+struct FileWrite
+{
+    enum Status { Ok, NotRegular, ReadOnly, UnsafeLink, Failed };
+    Status status = Ok;
+    QString detail; // the reason in words, for a message that names the file
+    bool ok() const { return status == Ok; }
+};
+FileWrite writeFileSafely(const QString &path, QByteArrayView content);

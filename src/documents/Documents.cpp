@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <utility>
 
@@ -283,20 +281,10 @@ FileData readScriptFile(const QString &path)
 Result WriteTextFile(const QString &path, const QString &text)
 {
     Result out;
-    // A device or a pipe in the file's place would be replaced by the saved file, not written to.
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isFile()) {
+    const FileWrite written = writeFileSafely(path, QByteArray(text.toUtf8() + "\r\n"));
+    if (!written.ok()) {
         out.error = Error::WriteFailed;
-        out.detail = QStringLiteral("it is not a regular file");
-        return out;
-    }
-    QSaveFile file(path);
-    QByteArray bytes = text.toUtf8();
-    bytes += "\r\n";
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        out.error = Error::WriteFailed;
-        out.detail = file.errorString();
-        file.cancelWriting();
+        out.detail = written.detail;
     }
     return out;
 }

@@ -130,7 +130,8 @@ TextResult plainText(QByteArrayView data);
 // Reading stops at the first character or paragraph over the limits.
 TextResult readPackageText(QByteArrayView zipData);
 
-// Writes the text followed by one CR LF in UTF-8. The old file stays intact if anything fails.
+// Writes the text followed by one CR LF in UTF-8 through writeFileSafely: the old file stays as it
+// was, bytes and permissions, if anything fails or the file is refused, and the detail says why.
 Result WriteTextFile(const QString &path, const QString &text);
 
 // Runs of characters that are not white space (Unicode white space and line ends separate them).

@@ -2,10 +2,11 @@
 
 #include "common/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace storefile {
 
@@ -47,14 +48,17 @@ Place locate(QByteArrayView file, QStringView section, QStringView key)
     qsizetype pos = file.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     bool firstLine = true;
     while (pos < file.size()) {
+        // Lines end in LF, CR LF or a lone CR, as each editor that touched the file left them.
         const qsizetype start = pos;
-        const qsizetype nl = file.indexOf('\n', pos);
-        const qsizetype end = nl < 0 ? file.size() : nl + 1;
-        qsizetype contentEnd = nl < 0 ? file.size() : nl;
-        if (contentEnd > start && file[contentEnd - 1] == '\r')
-            --contentEnd;
-        if (firstLine && nl >= 0) {
-            place.newline = contentEnd < nl ? "\r\n" : "\n";
+        qsizetype contentEnd = start;
+        while (contentEnd < file.size() && file[contentEnd] != '\n' && file[contentEnd] != '\r')
+            ++contentEnd;
+        const bool ended = contentEnd < file.size();
+        qsizetype end = contentEnd;
+        if (ended)
+            end += file[contentEnd] == '\r' && end + 1 < file.size() && file[end + 1] == '\n' ? 2 : 1;
+        if (firstLine && ended) {
+            place.newline = file.sliced(contentEnd, end - contentEnd).toByteArray();
             firstLine = false;
         }
         pos = end;
@@ -65,7 +69,7 @@ Place locate(QByteArrayView file, QStringView section, QStringView key)
             inSection = sameName(trimBlanks(line.sliced(1, (close < 0 ? line.size() : close) - 1)), section);
             if (inSection) {
                 place.insertAt = end;
-                place.insertAfterNewline = nl >= 0;
+                place.insertAfterNewline = ended;
             }
             continue;
         }
@@ -75,7 +79,7 @@ Place locate(QByteArrayView file, QStringView section, QStringView key)
         if (eq < 0)
             continue;
         place.insertAt = end;
-        place.insertAfterNewline = nl >= 0;
+        place.insertAfterNewline = ended;
         if (sameName(trimBlanks(line.first(eq)), key)) {
             qsizetype v = (line.data() - file.data()) + eq + 1;
             while (v < contentEnd && isBlank(file[v]))
@@ -132,7 +136,7 @@ QByteArray setValue(QByteArrayView file, QStringView section, QStringView key, Q
         out += file.sliced(place.insertAt);
     } else {
         out += file;
-        if (!file.isEmpty() && !file.endsWith('\n'))
+        if (!file.isEmpty() && !file.endsWith('\n') && !file.endsWith('\r'))
             out += place.newline;
         out += '[' + section.toUtf8() + ']' + place.newline + keyLine(key, value) + place.newline;
     }
@@ -241,32 +245,92 @@ QString decodeValue(QByteArrayView stored)
     return out;
 }
 
-std::optional<QByteArray> load(const QString &path)
+namespace {
+
+QString tr(const char *text)
 {
+    return QCoreApplication::translate("storefile", text);
+}
+
+QByteArray encoded(QByteArrayView text, Encoding encoding)
+{
+    if (encoding == Encoding::Utf8)
+        return text.toByteArray();
+    const bool le = encoding == Encoding::Utf16LE;
+    QStringEncoder encoder(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+    return QByteArray(le ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encoder(QString::fromUtf8(text)));
+}
+
+} // namespace
+
+Loaded open(const QString &path)
+{
+    Loaded out;
     RegularFileRead r = readRegularFile(path, kMaxStoreBytes);
     switch (r.status) {
     case RegularFileRead::Ok:
-        return std::move(r.data);
+        break;
     case RegularFileRead::Absent:
-        return QByteArray();
-    default:
-        return std::nullopt;
+        out.text = QByteArray();
+        return out;
+    case RegularFileRead::TooLarge:
+        out.problem = tr("it is larger than %1 bytes and was left as it is").arg(kMaxStoreBytes);
+        return out;
+    case RegularFileRead::NotRegular:
+        out.problem = tr("it is not a regular file");
+        return out;
+    case RegularFileRead::NoPermission:
+        out.problem = tr("it may not be read");
+        return out;
+    case RegularFileRead::Unreadable:
+        out.problem = r.detail;
+        return out;
     }
+    QByteArray text = std::move(r.data);
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+        out.encoding = text.startsWith("\xFF\xFE") ? Encoding::Utf16LE : Encoding::Utf16BE;
+        QStringDecoder decoder(out.encoding == Encoding::Utf16LE ? QStringConverter::Utf16LE
+                                                                 : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Stateless);
+        const QByteArray utf8 = QString(decoder(QByteArrayView(text).sliced(2))).toUtf8();
+        // Broken UTF-16 would come back changed: such a store is left alone.
+        if (encoded(utf8, out.encoding) != text) {
+            out.problem = tr("it is UTF-16 text that could not be written back unchanged");
+            return out;
+        }
+        text = utf8;
+    }
+    // UTF-16 without a byte order mark, UTF-32 or no text at all: a key added in UTF-8 would be lost.
+    if (text.contains('\0')) {
+        out.problem = tr("it is not in an encoding Cuescroll can write back (UTF-8, UTF-16 with a byte "
+                         "order mark or a single-byte code page)");
+        return out;
+    }
+    out.text = std::move(text);
+    return out;
 }
 
-bool save(const QString &path, QByteArrayView content)
+std::optional<QByteArray> load(const QString &path)
 {
-    const QString dir = QFileInfo(path).path();
-    if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content.data(), content.size()) != content.size()) {
-        file.cancelWriting();
-        return false;
+    return open(path).text;
+}
+
+FileWrite save(const QString &path, QByteArrayView text, Encoding encoding)
+{
+    FileWrite out;
+    const QByteArray bytes = encoded(text, encoding);
+    if (bytes.size() > kMaxStoreBytes) {
+        out.status = FileWrite::Failed;
+        out.detail = tr("it would grow beyond the %1 bytes a settings file may hold").arg(kMaxStoreBytes);
+        return out;
     }
-    return file.commit();
+    const QString dir = QFileInfo(path).path();
+    if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir)) {
+        out.status = FileWrite::Failed;
+        out.detail = tr("its folder could not be made");
+        return out;
+    }
+    return writeFileSafely(path, bytes);
 }
 
 } // namespace storefile

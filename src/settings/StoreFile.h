@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Platform.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -13,8 +15,11 @@
 // "General", where earlier versions of the program kept them.
 namespace storefile {
 
+// A store may hold this much besides the program's own keys, which get room of their own beyond it:
+// the program's writes never push a store it reads past the size it will read.
+constexpr qint64 kForeignStoreBytes = 1024 * 1024;
 // Larger stores are not ours: they are neither parsed nor rewritten.
-constexpr qint64 kMaxStoreBytes = 1024 * 1024;
+constexpr qint64 kMaxStoreBytes = kForeignStoreBytes + 64 * 1024;
 
 // The first value of the key in the section, or nothing when the key is absent.
 std::optional<QString> findValue(QByteArrayView file, QStringView section, QStringView key);
@@ -27,10 +32,24 @@ QByteArray setValue(QByteArrayView file, QStringView section, QStringView key, Q
 QByteArray encodeValue(QStringView value);
 QString decodeValue(QByteArrayView stored);
 
-// Whole-file access that never waits on what lies at the path. Nothing when the store cannot be
-// used (not a regular file, too large, unreadable); an absent file is an empty store.
+// The encoding the store's text was found in; it is written back in the same one.
+enum class Encoding { Utf8, Utf16LE, Utf16BE };
+
+struct Loaded
+{
+    // The text as findValue and setValue take it (UTF-16 turned into UTF-8, line ends as they are);
+    // nothing when the store is not ours to edit.
+    std::optional<QByteArray> text;
+    Encoding encoding = Encoding::Utf8;
+    QString problem; // why not, in words
+};
+
+// Whole-file access that never waits on what lies at the path. No text when the store cannot be
+// used (not a regular file, too large, unreadable, or text that could not be written back unchanged:
+// NUL bytes outside UTF-16 with a byte order mark); an absent file is an empty store.
+Loaded open(const QString &path);
 std::optional<QByteArray> load(const QString &path);
-// Atomic: an interrupted or failed write leaves the old file. False when nothing could be written.
-bool save(const QString &path, QByteArrayView content);
+// Through writeFileSafely, in the encoding the text was loaded in; never beyond kMaxStoreBytes.
+FileWrite save(const QString &path, QByteArrayView text, Encoding encoding = Encoding::Utf8);
 
 } // namespace storefile

@@ -5,6 +5,8 @@
 #include "settings/NumericText.h"
 #include "settings/StoreFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -33,6 +35,25 @@ QString &storePathOverride()
 {
     static QString path;
     return path;
+}
+
+// The reason the last change could not be kept, until one is kept again; told to the operator once.
+struct StoreProblem
+{
+    QString reason;
+    bool told = false;
+};
+
+StoreProblem &storeProblem()
+{
+    static StoreProblem problem;
+    return problem;
+}
+
+void changeNotKept(const QString &reason)
+{
+    if (storeProblem().reason.isEmpty())
+        storeProblem().reason = reason;
 }
 
 } // namespace
@@ -83,24 +104,45 @@ bool studioFlag(const QString &key, bool defaultValue)
 QString ReadSetting(const QString &section, const QString &key, const QString &defaultText)
 {
     // The file is read afresh each time: another copy of the program may have saved in between.
-    const std::optional<QByteArray> file = storefile::load(storeFilePath());
-    if (!file)
+    const storefile::Loaded file = storefile::open(storeFilePath());
+    if (!file.text)
         return defaultText;
-    const QString value = storefile::findValue(*file, section, key).value_or(QString());
+    const QString value = storefile::findValue(*file.text, section, key).value_or(QString());
     if (!value.isEmpty())
         return value;
-    storefile::save(storeFilePath(), storefile::setValue(*file, section, key, defaultText));
+    // A default that cannot be stored is no loss: it is read again next time.
+    storefile::save(storeFilePath(), storefile::setValue(*file.text, section, key, defaultText),
+                    file.encoding);
     return defaultText;
 }
 
 void WriteSetting(const QString &section, const QString &key, const QString &value)
 {
-    const std::optional<QByteArray> file = storefile::load(storeFilePath());
-    if (!file)
-        return; // not ours to overwrite: the operator's file is kept as it is
-    const QByteArray changed = storefile::setValue(*file, section, key, value);
-    if (changed != *file)
-        storefile::save(storeFilePath(), changed);
+    const storefile::Loaded file = storefile::open(storeFilePath());
+    if (!file.text) {
+        changeNotKept(file.problem); // not ours to overwrite: the operator's file is kept as it is
+        return;
+    }
+    const QByteArray changed = storefile::setValue(*file.text, section, key, value);
+    if (changed == *file.text)
+        return;
+    const FileWrite written = storefile::save(storeFilePath(), changed, file.encoding);
+    if (written.ok())
+        storeProblem() = {};
+    else
+        changeNotKept(written.detail);
+}
+
+std::optional<QString> takeStoreProblem()
+{
+    StoreProblem &problem = storeProblem();
+    if (problem.reason.isEmpty() || problem.told)
+        return std::nullopt;
+    problem.told = true;
+    return QCoreApplication::translate("modSettings",
+                                       "The settings could not be kept in “%1”: %2. They apply until "
+                                       "Cuescroll ends.")
+        .arg(QDir::toNativeSeparators(storeFilePath()), problem.reason);
 }
 
 QString ReadIniValue(const QString &section, const QString &key)

@@ -3,13 +3,20 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 // The settings store: the per-user appearance keys and the two site values of "Settings.ini".
-// A store that cannot be read or written never stops the program: it then runs on the defaults.
+// A store that cannot be read or written never stops the program: it then runs on the defaults, and
+// changes it could not keep are told once (takeStoreProblem).
 namespace modSettings {
 
 QString ReadSetting(const QString &section, const QString &key, const QString &defaultText);
 void WriteSetting(const QString &section, const QString &key, const QString &value);
 QString ReadIniValue(const QString &section, const QString &key);
+
+// Why changes given to WriteSetting were not kept, worded for the operator; said once: nothing more
+// until a change has been kept again and a later one fails. Nothing when all were kept.
+std::optional<QString> takeStoreProblem();
 
 QString GetAppName();
 QString GetHelpLink();

@@ -76,6 +76,8 @@ void Studio::setOptions(const StudioOptions &options, bool store)
             modSettings::SetCountdownSeconds(QString::number(options.countdownSeconds));
         if (options.jumpToReadingLine != old.jumpToReadingLine)
             modSettings::SetJumpToReadingLine(flagText(options.jumpToReadingLine));
+        if (m_prompter.stored)
+            m_prompter.stored();
     }
     if (options.countdownSeconds <= 0)
         cancelCountdown();

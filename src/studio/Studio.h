@@ -44,6 +44,7 @@ public:
         const frmLine *band = nullptr;
         std::function<void(quint32 tick)> startClock; // the clock's start, at that clock reading
         std::function<void(QKeyEvent *)> key;         // a key typed on the talent screen
+        std::function<void()> stored;                 // after choices went to the settings store
     };
 
     Studio(Platform &platform, Prompter prompter, QObject *parent = nullptr);

@@ -12,6 +12,7 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -111,6 +112,21 @@ private Q_SLOTS:
         for (const char *key : {"FontBold", "FontItalic", "FontStrikethrough", "FontUnderline"})
             QCOMPARE(stored(key), QStringLiteral("False"));
         QCOMPARE(w->lForeColor, qint32(0x80000012u));
+    }
+
+    // A store the program may not replace: the operator hears once that changes are not kept.
+    void readOnlyStoreIsToldOnce()
+    {
+        const auto w = makeWindow();
+        QVERIFY(QFile::setPermissions(modSettings::storeFilePath(), QFile::ReadOwner));
+        runOptions(*w, {}, Leave::Cancel);
+        runOptions(*w, {}, Leave::Cancel);
+        QStringList told;
+        for (const FakeDialogs::Shown &s : m_dialogs.shown)
+            if (s.kind == u"message")
+                told << s.text;
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(QDir::toNativeSeparators(modSettings::storeFilePath())));
     }
 
     void fractionalSizeShownButStoredRounded_data()

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void earlierVersionsStore_data();
     void earlierVersionsStore();
     void failedWriteKeepsOldFile();
+    void storeForms_data();
+    void storeForms();
 
 private:
     void useStore(std::unique_ptr<QTemporaryDir> dir);
@@ -400,6 +403,67 @@ void tst_Settings::failedWriteKeepsOldFile()
     QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(GetFontSize(), qint16(40));
     QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Cuescroll.ini")});
+}
+
+void tst_Settings::storeForms_data()
+{
+    // The store as another editor or an older version left it; the program changes FontSize and adds
+    // FontName. `after` empty: bytes not compared; `problem`: the change cannot be kept and is told once.
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("fontSize"); // read back afterwards
+    QTest::addColumn<bool>("problem");
+
+    const auto utf16 = [](const QString &text, bool le) {
+        QStringEncoder encoder(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::WriteBom);
+        return QByteArray(encoder(text));
+    };
+    QTest::newRow("CR-only line ends")
+        << QByteArray("[General]\rFontSize=40\r[Other]\rk=v\r")
+        << QByteArray("[General]\rFontSize=30\rFontName=Arial\r[Other]\rk=v\r") << 30 << false;
+    const QString text = QStringLiteral("[General]\r\nFontSize=40\r\n[Other]\r\nk=Café\r\n");
+    const QString changed =
+        QStringLiteral("[General]\r\nFontSize=30\r\nFontName=Arial\r\n[Other]\r\nk=Café\r\n");
+    QTest::newRow("UTF-16 LE") << utf16(text, true) << utf16(changed, true) << 30 << false;
+    QTest::newRow("UTF-16 BE") << utf16(text, false) << utf16(changed, false) << 30 << false;
+    QByteArray broken = utf16(text, true);
+    broken.append("\x00\xD8", 2); // a lone surrogate cannot be written back unchanged
+    QTest::newRow("broken UTF-16") << broken << broken << 28 << true;
+    QTest::newRow("UTF-16 without byte order mark")
+        << utf16(text, true).sliced(2) << utf16(text, true).sliced(2) << 28 << true;
+    // Just under the megabyte: the program's own keys still fit, and the store is still read.
+    QByteArray big = "[General]\n; " + QByteArray(storefile::kForeignStoreBytes - 14, 'x') + '\n';
+    QTest::newRow("just under 1 MB") << big << QByteArray() << 30 << false;
+    QTest::newRow("read-only") << QByteArray("[General]\nFontSize=40\n")
+                               << QByteArray("[General]\nFontSize=40\n") << 40 << true;
+}
+
+void tst_Settings::storeForms()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, fontSize);
+    QFETCH(bool, problem);
+    SetFontSize(QStringLiteral("1")); // a change kept: whatever an earlier test left untold is over
+
+    writeFile(storeFile(), before);
+    if (QTest::currentDataTag() == QByteArrayLiteral("read-only"))
+        QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    for (int run = 0; run < 2; ++run) {
+        SetFontSize(QStringLiteral("30"));
+        SetFontName(QStringLiteral("Arial"));
+        QCOMPARE(takeStoreProblem().has_value(), problem && run == 0);
+    }
+    QCOMPARE(GetFontSize(), qint16(fontSize));
+    if (!after.isEmpty()) {
+        QFile file(storeFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), after);
+    }
+    for (const Key &k : keys)
+        k.get();
+    QCOMPARE(GetFontSize(), qint16(fontSize));
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)
