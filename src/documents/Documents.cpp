@@ -281,6 +281,12 @@ FileData readScriptFile(const QString &path)
 Result WriteTextFile(const QString &path, const QString &text)
 {
     Result out;
+    // Whatever is saved must open again: a text over the limits of opening is refused before any write.
+    if (const Error beyond = checkTextLimits(text); beyond != Error::None) {
+        out.error = Error::WriteFailed;
+        out.detail = describe(Result{beyond, {}});
+        return out;
+    }
     const FileWrite written = writeFileSafely(path, QByteArray(text.toUtf8() + "\r\n"));
     if (!written.ok()) {
         out.error = Error::WriteFailed;
