@@ -3,6 +3,7 @@
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
 #include "documents/TextDecoding.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 
 #include <QCoreApplication>
@@ -24,36 +25,41 @@ QString tr(const char *text)
 
 namespace {
 
-// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich` (false when
-// it has too many paragraphs).
+// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich`; each returns
+// why it refused the text, or nothing.
 template <class Plain, class Rich> Opened readInto(const QString &path, Plain plain, Rich rich)
 {
     const documents::FileData file = documents::readScriptFile(path);
     if (!file.ok())
         return {Opened::State::Failed, failureMessage(path, documents::describe(file))};
     // Only the bytes read above, never the path again: the file may change in between.
+    QString refusal;
     switch (file.kind) {
     case documents::Kind::PlainText:
-        plain(textcodec::decodeText(file.data));
+        refusal = plain(textcodec::decodeText(file.data));
         break;
     case documents::Kind::Rtf:
-        // The data begins as RTF does, so the paragraph limit is the one thing the reader refuses.
-        if (!rich(file.data))
-            return {Opened::State::Failed,
-                    failureMessage(path, documents::describe(
-                                             documents::Result{documents::Error::TooManyParagraphs, {}}))};
+        refusal = rich(file.data);
         break;
     case documents::Kind::Zip: {
         const documents::TextResult r = documents::readPackageText(file.data);
         if (!r.ok())
             return {Opened::State::Failed, failureMessage(path, documents::describe(r))};
-        plain(r.text);
+        refusal = plain(r.text);
         break;
     }
     case documents::Kind::WordBinary:
         return {Opened::State::NeedsConverter, {}};
     }
+    if (!refusal.isEmpty())
+        return {Opened::State::Failed, failureMessage(path, refusal)};
     return {Opened::State::Loaded, {}};
+}
+
+// The data begins as RTF does, so the paragraph limit is the one thing the reader refuses.
+QString tooManyParagraphs()
+{
+    return documents::describe(documents::Result{documents::Error::TooManyParagraphs, {}});
 }
 
 } // namespace
@@ -61,21 +67,35 @@ template <class Plain, class Rich> Opened readInto(const QString &path, Plain pl
 Opened open(const QString &path, RichTextView &into)
 {
     return readInto(
-        path, [&into](const QString &text) { into.setText(text); },
-        [&into](const QByteArray &data) { return into.setTextRTF(data); });
+        path,
+        [&into](const QString &text) {
+            QString refusal = layoutbounds::refusal(text);
+            if (refusal.isEmpty())
+                into.setText(text);
+            return refusal;
+        },
+        [&into](const QByteArray &data) {
+            const RichTextView::LoadResult r = into.loadTextRTF(data);
+            return r.ok ? QString() : r.refused ? r.error : tooManyParagraphs();
+        });
 }
 
 OpenedText openText(const QString &path)
 {
     OpenedText out;
     out.opened = readInto(
-        path, [&out](const QString &text) { out.text = text; },
+        path,
+        [&out](const QString &text) {
+            out.text = text;
+            return layoutbounds::refusal(text);
+        },
         [&out](const QByteArray &data) {
             // No view: nothing lays the formatted text out only to take its characters.
             QTextDocument doc;
-            const bool ok = rtf::read(data, &doc);
+            if (!rtf::read(data, &doc))
+                return tooManyParagraphs();
             out.text = RichTextView::textOf(doc);
-            return ok;
+            return layoutbounds::refusal(out.text);
         });
     return out;
 }

@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Icons.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -172,10 +173,11 @@ void frmEditText::endBusy()
 void frmEditText::conversionFinished(const documents::TextResult &result)
 {
     endBusy();
-    if (result.ok())
+    const QString refusal = result.ok() ? layoutbounds::refusal(result.text) : documents::describe(result);
+    if (refusal.isEmpty())
         rtBody->setText(result.text);
     else if (isVisible())
-        openFailed(m_convertingPath, documents::describe(result));
+        openFailed(m_convertingPath, refusal);
 }
 
 void frmEditText::openFailed(const QString &path, const QString &reason)

@@ -21,7 +21,8 @@ public:
     struct LoadResult
     {
         bool ok = false;
-        QString error; // what went wrong, for the operator
+        QString error;        // what went wrong, for the operator
+        bool refused = false; // readable, but more than the layout takes quickly
     };
 
     explicit RichTextView(Input input, QWidget *parent = nullptr);
@@ -33,6 +34,9 @@ public:
 
     QByteArray TextRTF() const;
     bool setTextRTF(const QByteArray &rtfData);
+    // As setTextRTF, but a text beyond what the layout takes quickly (ui/LayoutBounds.h) is refused
+    // too; a refused text leaves the content as it was.
+    LoadResult loadTextRTF(const QByteArray &rtfData);
 
     int SelStart() const;
     void setSelStart(int position);
@@ -79,6 +83,7 @@ public:
 private:
     int toDocPosition(int textPosition) const;
     int toTextPosition(int docPosition) const;
+    LoadResult readRTF(QByteArrayView rtfData, bool bounded);
     void mergeIntoAll(const QTextCharFormat &format);
     void ensureLayout() const;
     QTextCursor selection() const;
