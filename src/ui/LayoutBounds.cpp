@@ -8,14 +8,8 @@
 namespace layoutbounds {
 namespace {
 
-bool isParagraphEnd(QChar c)
+bool isDirectionControl(char16_t u)
 {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator;
-}
-
-bool isDirectionControl(QChar c)
-{
-    const char16_t u = c.unicode();
     return (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
 }
 
@@ -53,22 +47,33 @@ Shape measure(QStringView text)
     qsizetype start = 0;
     qsizetype controls = 0;
     QChar::Script script = QChar::Script_Common;
+    const auto enter = [&](QChar::Script s) {
+        // Marks, digits and punctuation join the run they stand in.
+        if (s > QChar::Script_Common && s != script) {
+            shape.runChanges += script != QChar::Script_Common;
+            script = s;
+        }
+    };
     for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isParagraphEnd(text[i])) {
-            const QChar c = text[i];
-            if (isDirectionControl(c)) {
-                ++controls;
-                ++shape.runChanges;
+        if (i < text.size()) {
+            const char16_t u = text[i].unicode();
+            if (u < 0x80 && u != '\n' && u != '\r') { // most scripts: no Unicode tables needed
+                if ((u | 0x20) >= 'a' && (u | 0x20) <= 'z')
+                    enter(QChar::Script_Latin);
+                continue;
             }
-            // Marks, digits and punctuation join the run they stand in; a lone surrogate counts as its own.
-            const QChar::Script s = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()
-                                        ? QChar::script(QChar::surrogateToUcs4(c, text[++i]))
-                                        : c.script();
-            if (s > QChar::Script_Common && s != script) {
-                shape.runChanges += script != QChar::Script_Common;
-                script = s;
+            if (u >= 0x80 && u != QChar::ParagraphSeparator) {
+                if (isDirectionControl(u)) {
+                    ++controls;
+                    ++shape.runChanges;
+                }
+                // A lone surrogate counts as a character of its own.
+                const bool pair =
+                    QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+                enter(pair ? QChar::script(QChar::surrogateToUcs4(u, text[++i].unicode()))
+                           : QChar::script(u));
+                continue;
             }
-            continue;
         }
         const QStringView paragraph = text.sliced(start, i - start);
         shape.longestParagraph = std::max(shape.longestParagraph, paragraph.size());
