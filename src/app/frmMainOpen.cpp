@@ -3,6 +3,7 @@
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
 #include "ui/Dialogs.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -132,11 +133,12 @@ void frmMain::OpeningFinished(const documents::TextResult &result)
     picBack->setCursor(Qt::IBeamCursor);
     if (result.error == documents::Error::Cancelled)
         return;
-    if (result.ok())
+    const QString refusal = result.ok() ? layoutbounds::refusal(result.text) : documents::describe(result);
+    if (refusal.isEmpty())
         ApplyScript(result.text);
     else
         m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"),
-                          scriptfile::failureMessage(m_openingPath, documents::describe(result)));
+                          scriptfile::failureMessage(m_openingPath, refusal));
 }
 
 void frmMain::CancelOpening()

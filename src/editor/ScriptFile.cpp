@@ -2,6 +2,7 @@
 
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 
 #include <QCoreApplication>
@@ -23,33 +24,34 @@ QString tr(const char *text)
 
 namespace {
 
-// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich` (which says
-// why it refused it, if it did).
+// Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich`; each returns
+// why it refused the text, or nothing.
 template <class Plain, class Rich> Opened readInto(const QString &path, Plain plain, Rich rich)
 {
     const documents::FileData file = documents::readScriptFile(path);
     if (!file.ok())
         return {Opened::State::Failed, failureMessage(path, documents::describe(file))};
     // Only the bytes read above, never the path again: the file may change in between.
+    QString refusal;
     switch (file.kind) {
     case documents::Kind::PlainText:
-        plain(file.text);
+        refusal = plain(file.text);
         break;
     case documents::Kind::Rtf:
-        if (const documents::Error why = rich(file.data); why != documents::Error::None)
-            return {Opened::State::Failed,
-                    failureMessage(path, documents::describe(documents::Result{why, {}}))};
+        refusal = rich(file.data);
         break;
     case documents::Kind::Zip: {
         const documents::TextResult r = documents::readPackageText(file.data);
         if (!r.ok())
             return {Opened::State::Failed, failureMessage(path, documents::describe(r))};
-        plain(r.text);
+        refusal = plain(r.text);
         break;
     }
     case documents::Kind::WordBinary:
         return {Opened::State::NeedsConverter, {}};
     }
+    if (!refusal.isEmpty())
+        return {Opened::State::Failed, failureMessage(path, refusal)};
     return {Opened::State::Loaded, {}};
 }
 
@@ -58,11 +60,16 @@ template <class Plain, class Rich> Opened readInto(const QString &path, Plain pl
 Opened open(const QString &path, RichTextView &into)
 {
     return readInto(
-        path, [&into](const QString &text) { into.setText(text); },
+        path,
+        [&into](const QString &text) {
+            QString refusal = layoutbounds::refusal(text);
+            if (refusal.isEmpty())
+                into.setText(text);
+            return refusal;
+        },
         [&into](const QByteArray &data) {
-            documents::Error why = documents::Error::None;
-            into.setTextRTF(data, &why);
-            return why;
+            const RichTextView::LoadResult r = into.loadTextRTF(data);
+            return r.ok ? QString() : r.error;
         });
 }
 
@@ -70,13 +77,18 @@ OpenedText openText(const QString &path)
 {
     OpenedText out;
     out.opened = readInto(
-        path, [&out](const QString &text) { out.text = text; },
+        path,
+        [&out](const QString &text) {
+            out.text = text;
+            return layoutbounds::refusal(text);
+        },
         [&out](const QByteArray &data) {
             // No view: nothing lays the formatted text out only to take its characters.
             QTextDocument doc;
-            const documents::Error why = rtf::readWithin(data, &doc);
+            if (const documents::Error why = rtf::readWithin(data, &doc); why != documents::Error::None)
+                return documents::describe(documents::Result{why, {}});
             out.text = RichTextView::textOf(doc);
-            return why;
+            return layoutbounds::refusal(out.text);
         });
     return out;
 }

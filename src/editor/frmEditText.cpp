@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
 #include "ui/Icons.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -249,11 +250,13 @@ void frmEditText::endBusy()
 void frmEditText::conversionFinished(const documents::TextResult &result)
 {
     endBusy();
-    if (result.ok()) {
+    const QString refusal = result.ok() ? layoutbounds::refusal(result.text) : documents::describe(result);
+    if (refusal.isEmpty()) {
         rtBody->setText(result.text);
         rememberFolderOf(m_convertingPath);
-    } else if (isVisible())
-        openFailed(m_convertingPath, documents::describe(result));
+    } else if (isVisible()) {
+        openFailed(m_convertingPath, refusal);
+    }
 }
 
 void frmEditText::openFailed(const QString &path, const QString &reason)

@@ -5,6 +5,7 @@
 #include "documents/TextDecoding.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
+#include "ui/LayoutBounds.h"
 #include "ui/Tags.h"
 #include "ui/Twips.h"
 
@@ -84,6 +85,8 @@ void RichTextView::setText(const QString &text)
     base.setFont(font(), QTextCharFormat::FontPropertiesAll);
     all.setBlockCharFormat(base);
     all.setCharFormat(base);
+    // Set while the document is empty: a new wrap mode lays out what the document holds at once.
+    setWordWrapMode(layoutbounds::wrapMode(layoutbounds::measure(plain)));
     all.insertText(plain, base);
     contentReplaced();
     all.endEditBlock();
@@ -120,14 +123,47 @@ QByteArray RichTextView::TextRTF() const
 
 bool RichTextView::setTextRTF(const QByteArray &rtfData, documents::Error *refusal)
 {
+    const LoadResult r = readRTF(rtfData, false);
+    if (refusal)
+        *refusal = r.readError;
+    return r.ok;
+}
+
+RichTextView::LoadResult RichTextView::loadTextRTF(const QByteArray &rtfData)
+{
+    return readRTF(rtfData, true);
+}
+
+RichTextView::LoadResult RichTextView::readRTF(QByteArrayView rtfData, bool bounded)
+{
+    // Within one edit block nothing is laid out, so a text the layout must not take is never shown.
+    const QByteArray before = bounded && !document()->isEmpty() ? TextRTF() : QByteArray();
     QTextCursor batch(document());
     batch.beginEditBlock();
-    const documents::Error why = rtf::readWithin(rtfData, document());
+    LoadResult result;
+    result.readError = rtf::readWithin(rtfData, document());
+    result.ok = result.readError == documents::Error::None;
+    if (!result.ok) {
+        result.error = documents::describe(documents::Result{result.readError, {}});
+    } else {
+        const layoutbounds::Shape shape = layoutbounds::measure(document()->toRawText());
+        if (bounded)
+            result.error = layoutbounds::refusal(shape);
+        if (result.error.isEmpty()) {
+            // Lays out the first paragraph once more, in the mode it needs, when the mode changes.
+            setWordWrapMode(layoutbounds::wrapMode(shape));
+        } else {
+            result.ok = false;
+            result.refused = true;
+            if (before.isEmpty())
+                document()->clear();
+            else
+                rtf::read(before, document());
+        }
+    }
     contentReplaced();
     batch.endEditBlock();
-    if (refusal)
-        *refusal = why;
-    return why == documents::Error::None;
+    return result;
 }
 
 int RichTextView::textLength() const
@@ -263,16 +299,21 @@ RichTextView::LoadResult RichTextView::LoadFile(const QString &path)
         return {false, tr("“%1” cannot be read: %2").arg(path, file.errorString())};
 
     if (rtf::looksLikeRtf(data)) {
-        QString error;
-        if (!rtf::read(data, document(), &error))
-            return {false, tr("“%1” is not a readable Rich Text file: %2").arg(path, error)};
-        contentReplaced();
+        const LoadResult r = readRTF(data, true);
+        if (r.refused)
+            return {false, tr("“%1” cannot be shown: %2.").arg(path, r.error)};
+        if (!r.ok)
+            return {false, tr("“%1” is not a readable Rich Text file: %2").arg(path, r.error)};
     } else {
         if (documents::countParagraphs(data) > documents::kMaxParagraphs)
             return {false, tr("“%1” has more than %L2 paragraphs, too many for a script.")
                                .arg(path)
                                .arg(documents::kMaxParagraphs)};
-        setText(textcodec::decodeText(data));
+        const QString text = textcodec::decodeText(data);
+        const QString refusal = layoutbounds::refusal(layoutbounds::measure(text));
+        if (!refusal.isEmpty())
+            return {false, tr("“%1” cannot be shown: %2.").arg(path, refusal)};
+        setText(text);
     }
     return {true, {}};
 }

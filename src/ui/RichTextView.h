@@ -23,7 +23,9 @@ public:
     struct LoadResult
     {
         bool ok = false;
-        QString error; // what went wrong, for the operator
+        QString error;        // what went wrong, for the operator
+        bool refused = false; // readable, but more than the layout takes quickly
+        documents::Error readError = documents::Error::None; // why the reader refused it, if it did
     };
 
     explicit RichTextView(Input input, QWidget *parent = nullptr);
@@ -36,6 +38,9 @@ public:
     QByteArray TextRTF() const;
     // False when the data is no RTF or over a script's limits (`refusal` then says which).
     bool setTextRTF(const QByteArray &rtfData, documents::Error *refusal = nullptr);
+    // As setTextRTF, but a text beyond what the layout takes quickly (ui/LayoutBounds.h) is refused
+    // too; a refused text leaves the content as it was.
+    LoadResult loadTextRTF(const QByteArray &rtfData);
 
     int SelStart() const;
     void setSelStart(int position);
@@ -84,6 +89,7 @@ public:
 private:
     int toDocPosition(int textPosition) const;
     int toTextPosition(int docPosition) const;
+    LoadResult readRTF(QByteArrayView rtfData, bool bounded);
     void mergeIntoAll(const QTextCharFormat &format);
     void ensureLayout() const;
     QTextCursor selection() const;

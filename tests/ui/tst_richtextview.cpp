@@ -1,4 +1,6 @@
+#include "HostileText.h"
 #include "ui/Colors.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -23,6 +25,16 @@ class tst_RichTextView : public QObject
             return {};
         f.write(bytes);
         return path;
+    }
+
+    static QByteArray rtfOf(const QString &text)
+    {
+        QByteArray rtf = "{\\rtf1\\ansi ";
+        for (const QChar c : text)
+            rtf += c == QLatin1Char('\n') ? QByteArray("\\par ")
+                   : c.unicode() < 0x80   ? QByteArray(1, char(c.unicode()))
+                                          : "\\u" + QByteArray::number(qint16(c.unicode())) + '?';
+        return rtf + '}';
     }
 
 private Q_SLOTS:
@@ -125,6 +137,78 @@ private Q_SLOTS:
         // Wider view, fewer lines: the count follows the current width.
         twips::setWidth(&v, twips::fromPixels(1600));
         QVERIFY(v.GetLineFromChar(v.textLength()) < wrapped + 1);
+    }
+
+    // Texts that are slowest to lay out are wrapped within the width and shown as they are.
+    void hostileTextIsShownAsItIs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unbroken run") << hostileText(Hostile::UnbrokenRun, 3000);
+        QTest::newRow("run after words")
+            << QStringLiteral("a few words ") + hostileText(Hostile::UnbrokenRun, 600);
+        QTest::newRow("one paragraph") << hostileText(Hostile::OneParagraph, 20000);
+        QTest::newRow("direction controls at the bound")
+            << hostileText(Hostile::DirectionControls, 3000, layoutbounds::kMaxDirectionControls);
+        QTest::newRow("writing system at every letter") << hostileText(Hostile::ScriptAtEveryLetter, 3000);
+    }
+
+    void hostileTextIsShownAsItIs()
+    {
+        QFETCH(QString, text);
+        const QString shown = QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        for (const bool rich : {false, true}) {
+            RichTextView v(RichTextView::Input::None);
+            v.setBaseFont(QFont(QStringLiteral("Liberation Sans"), 20));
+            twips::move(&v, 0, 0, twips::fromPixels(400), twips::fromPixels(300));
+            if (rich)
+                QVERIFY(v.loadTextRTF(rtfOf(text)).ok);
+            else
+                v.setText(text);
+            QCOMPARE(v.Text(), shown);
+            int line = 0;
+            for (int p = 0; p < shown.size(); p += 97) {
+                v.setSelStart(p);
+                v.setSelLength(7);
+                QCOMPARE(v.SelText(), shown.mid(p, 7));
+                const int next = v.GetLineFromChar(p);
+                QVERIFY(next >= line);
+                line = next;
+            }
+            QVERIFY(v.document()->idealWidth() <= v.document()->textWidth());
+        }
+    }
+
+    void tooMuchForTheLayoutIsRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        const qsizetype controls = layoutbounds::kMaxDirectionControls;
+        QTest::newRow("longest paragraph")
+            << hostileText(Hostile::UnbrokenRun, layoutbounds::kMaxParagraphLength) << false;
+        QTest::newRow("one character more")
+            << hostileText(Hostile::UnbrokenRun, layoutbounds::kMaxParagraphLength + 1) << true;
+        QTest::newRow("direction controls over two paragraphs")
+            << hostileText(Hostile::DirectionControls, 2 * controls, controls) << false;
+        QTest::newRow("direction controls in one paragraph")
+            << hostileText(Hostile::DirectionControls, 2 * controls, 2 * controls) << true;
+        QTest::newRow("writing system at every letter")
+            << hostileText(Hostile::ScriptAtEveryLetter, layoutbounds::kMaxRunChanges * 6 / 5) << true;
+    }
+
+    void tooMuchForTheLayoutIsRefused()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        const QString path = writeFile(QStringLiteral("hostile.txt"), text.toUtf8());
+        for (const bool rich : {false, true}) {
+            RichTextView v(RichTextView::Input::Typing);
+            v.setText(QStringLiteral("keep me"));
+            const RichTextView::LoadResult r = rich ? v.loadTextRTF(rtfOf(text)) : v.LoadFile(path);
+            QCOMPARE(r.ok, !refused);
+            QCOMPARE(v.Text() == QStringLiteral("keep me"), refused);
+            if (refused)
+                QVERIFY(!r.error.isEmpty());
+        }
     }
 
     void marginsSurviveNewText()
