@@ -282,12 +282,13 @@ Result WriteTextFile(const QString &path, const QString &text)
 {
     Result out;
     // Whatever is saved must open again: a text over the limits of opening is refused before any write.
-    if (const Error beyond = checkTextLimits(text); beyond != Error::None) {
+    const QString saved = text + QStringLiteral("\r\n");
+    if (const Error beyond = checkTextLimits(saved); beyond != Error::None) {
         out.error = Error::WriteFailed;
         out.detail = describe(Result{beyond, {}});
         return out;
     }
-    const FileWrite written = writeFileSafely(path, QByteArray(text.toUtf8() + "\r\n"));
+    const FileWrite written = writeFileSafely(path, saved.toUtf8());
     if (!written.ok()) {
         out.error = Error::WriteFailed;
         out.detail = written.detail;

@@ -451,7 +451,7 @@ private Q_SLOTS:
         const qint64 saved = (text + QStringLiteral("\r\n")).toUtf8().size() - text.count(u"\r\n") - 1;
         text.prepend(QString(documents::kMaxTextBytes - saved, QLatin1Char('x')));
         text.replace(0, 1, change);
-        const QString path = m_dir.filePath(QStringLiteral("saved.txt"));
+        const QString path = m_dir.filePath(QLatin1String(QTest::currentDataTag()) + QStringLiteral(".txt"));
         // A text that could not be opened again is not saved at all.
         const documents::Result written = documents::WriteTextFile(path, text);
         QCOMPARE(written.ok(), error == Error::None);
