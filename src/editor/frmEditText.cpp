@@ -314,10 +314,22 @@ void frmEditText::cmdClear_Click()
 
 void frmEditText::cmdDone_Click()
 {
+    const QString text = rtBody->Text();
+    // Typed or pasted text meets the limits a file meets; what the prompter cannot take stays here.
+    const documents::Error beyond = documents::checkTextLimits(text);
+    const QString refusal = beyond != documents::Error::None
+                                ? documents::describe(documents::Result{beyond, {}})
+                                : layoutbounds::refusal(text);
+    if (!refusal.isEmpty()) {
+        m_dialogs.message(
+            this, Dialogs::Icon::Warning, tr("Done"),
+            tr("The script cannot go to the prompter: %1. It stays in the editor.").arg(refusal));
+        return;
+    }
     if (rtDoc)
-        scriptfile::apply(*rtDoc, lblWords, rtBody->Text());
+        scriptfile::apply(*rtDoc, lblWords, text);
     else if (lblWords)
-        lblWords->setText(QString::number(documents::CountWords(rtBody->Text())) + QStringLiteral(" Words"));
+        lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
     close();
 }
 

@@ -4,6 +4,7 @@
 #include "documents/DocConverter.h"
 #include "editor/frmEditText.h"
 #include "settings/modSettings.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -490,6 +491,32 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(body(editor)->TextRTF(), rtf);
         QCOMPARE(body(editor)->textCursor().position(), 0);
+    }
+
+    // What the prompter could not take, or a file could not hold, stays in the editor with a message.
+    void doneRefusesWhatNoFileCouldHold_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("too many paragraphs")
+            << QStringLiteral("line\n").repeated(documents::kMaxParagraphs + 1);
+        QTest::newRow("paragraph too long")
+            << QString(layoutbounds::kMaxParagraphLength + 1, QLatin1Char('a'));
+    }
+    void doneRefusesWhatNoFileCouldHold()
+    {
+        QFETCH(QString, text);
+        FakeDialogs dialogs;
+        auto w = makeMain(dialogs);
+        const QString before = w->rtDoc->Text();
+        dialogs.modals << [&](QWidget &editor) -> int {
+            body(editor)->setText(text);
+            click(editor, "cmdDone");
+            return 0;
+        };
+        w->DoAction(QStringLiteral("EditText"));
+        QCOMPARE(w->rtDoc->Text(), before);
+        QCOMPARE(dialogs.shown.last().kind, QStringLiteral("message"));
+        QVERIFY(dialogs.shown.last().text.endsWith(QStringLiteral("It stays in the editor.")));
     }
 
     void reopenedEditorShowsTheCurrentScript()
