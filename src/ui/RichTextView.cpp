@@ -68,26 +68,34 @@ QString RichTextView::textOf(const QTextDocument &doc)
     return text;
 }
 
-void RichTextView::setText(const QString &text)
+void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFont &font)
 {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // One edit that inserts the text in the base font: the layout meets it as one new document, laid
     // out when first needed, and no pass over every paragraph sets its format afterwards.
-    const bool undo = document()->isUndoRedoEnabled();
-    document()->setUndoRedoEnabled(false);
-    QTextCursor all(document());
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
+    QTextCursor all(&doc);
     all.beginEditBlock();
-    document()->clear();
+    doc.clear();
     QTextCharFormat base;
-    base.setFont(font(), QTextCharFormat::FontPropertiesAll);
+    base.setFont(font, QTextCharFormat::FontPropertiesAll);
     all.setBlockCharFormat(base);
     all.setCharFormat(base);
     all.insertText(plain, base);
-    contentReplaced();
     all.endEditBlock();
-    document()->setUndoRedoEnabled(undo);
+    doc.setUndoRedoEnabled(undo);
+}
+
+void RichTextView::setText(const QString &text)
+{
+    QTextCursor batch(document());
+    batch.beginEditBlock();
+    fillPlain(*document(), text, font());
+    contentReplaced();
+    batch.endEditBlock();
     // Emptying the document put the cursor at the start; the editor shows it there without making
     // the layout reach the end first.
     if (m_input == Input::Typing)
@@ -126,6 +134,26 @@ bool RichTextView::setTextRTF(const QByteArray &rtfData)
     contentReplaced();
     batch.endEditBlock();
     return ok;
+}
+
+void RichTextView::adoptDocument(std::unique_ptr<QTextDocument> doc)
+{
+    QTextDocument *old = document();
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
+    // The document the view made itself belongs to its text control, which deletes it on the switch.
+    const bool oldIsOurs = old->parent() == this;
+    doc->setParent(this);
+    setDocument(doc.release());
+    if (oldIsOurs)
+        delete old;
+    QTextCursor batch(document());
+    batch.beginEditBlock();
+    contentReplaced();
+    batch.endEditBlock();
+    if (m_input == Input::Typing)
+        verticalScrollBar()->setValue(0);
 }
 
 int RichTextView::textLength() const
