@@ -91,11 +91,15 @@ void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFon
 
 void RichTextView::setText(const QString &text)
 {
+    // Replacing the content, margins included, is no step the editor's Undo takes back.
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
     QTextCursor batch(document());
     batch.beginEditBlock();
     fillPlain(*document(), text, font());
     contentReplaced();
     batch.endEditBlock();
+    document()->setUndoRedoEnabled(undo);
     // Emptying the document put the cursor at the start; the editor shows it there without making
     // the layout reach the end first.
     if (m_input == Input::Typing)
@@ -141,8 +145,9 @@ void RichTextView::adoptDocument(std::unique_ptr<QTextDocument> doc)
     QTextDocument *old = document();
     doc->setDefaultFont(old->defaultFont());
     doc->setDocumentMargin(old->documentMargin());
-    doc->setUndoRedoEnabled(old->isUndoRedoEnabled());
-    // The document the view made itself belongs to its text control, which deletes it on the switch.
+    doc->setUndoRedoEnabled(false);
+    const bool undo = old->isUndoRedoEnabled();
+    // The text control deletes the document it made; one adopted before is ours to delete.
     const bool oldIsOurs = old->parent() == this;
     doc->setParent(this);
     setDocument(doc.release());
@@ -152,6 +157,7 @@ void RichTextView::adoptDocument(std::unique_ptr<QTextDocument> doc)
     batch.beginEditBlock();
     contentReplaced();
     batch.endEditBlock();
+    document()->setUndoRedoEnabled(undo);
     if (m_input == Input::Typing)
         verticalScrollBar()->setValue(0);
 }
