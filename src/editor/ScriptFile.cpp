@@ -124,7 +124,6 @@ void Reader::setReadInline(bool on)
 void Reader::start(const QString &path, Into into, const QFont &font)
 {
     cancel();
-    m_path = path;
     if (g_readInline) {
         deliver(readFile(path, into, font));
         return;

@@ -66,7 +66,6 @@ public:
     void start(const QString &path, Into into, const QFont &font = {});
     bool isRunning() const { return m_watcher != nullptr; }
     void cancel();
-    QString path() const { return m_path; }
 
     // Tests read on the calling thread: finished() is emitted before start() returns.
     static void setReadInline(bool on);
@@ -78,7 +77,6 @@ private:
     void deliver(Read result);
 
     QFutureWatcher<Read> *m_watcher = nullptr;
-    QString m_path;
 };
 
 // "The file … cannot be opened: <reason>."
