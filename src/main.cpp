@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "common/Platform.h"
+#include "common/Trace.h"
 #include "studio/Studio.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,6 +37,35 @@ int printed(const commandline::Request &request)
     return request.exitCode;
 }
 
+// The smoke test runs unattended: a message goes to standard error instead of waiting for an OK.
+class PrintedMessages final : public Dialogs
+{
+public:
+    void message(QWidget *, Icon, const QString &title, const QString &text) override
+    {
+        std::fputs(qPrintable(title + QStringLiteral(": ") + text + QLatin1Char('\n')), stderr);
+    }
+    QString openFileName(QWidget *parent, const QString &title, const QString &dir,
+                         const QString &filter) override
+    {
+        return system().openFileName(parent, title, dir, filter);
+    }
+    QString saveFileName(QWidget *parent, const QString &title, const QString &dir,
+                         const QString &filter) override
+    {
+        return system().saveFileName(parent, title, dir, filter);
+    }
+    std::optional<QColor> color(QWidget *parent, const QColor &initial, const QString &title) override
+    {
+        return system().color(parent, initial, title);
+    }
+    std::optional<FontChoice> font(QWidget *parent, const FontChoice &initial, const QString &title) override
+    {
+        return system().font(parent, initial, title);
+    }
+    int showModal(QWidget &window) override { return system().showModal(window); }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -61,8 +93,12 @@ int main(int argc, char *argv[])
             return printed(*request);
     }
 
-    frmMain window;
+    const bool smokeTest = qEnvironmentVariableIsSet("CUESCROLL_SMOKE_TEST");
+    PrintedMessages printedMessages;
+    frmMain window(Platform::system(),
+                   smokeTest ? static_cast<Dialogs &>(printedMessages) : Dialogs::system());
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
+    trace::watchEventLoop(&window);
     window.showMaximized();
     if (request->talentScreen || request->mirror || request->countdown) {
         StudioOptions studio = window.studio->options();
@@ -78,11 +114,15 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.OpenScript(file); });
     }
     // A smoke test of an installed copy: start up, open the script, say its word count and leave.
-    if (qEnvironmentVariableIsSet("CUESCROLL_SMOKE_TEST")) {
-        QTimer::singleShot(0, &window, [&window] {
+    if (smokeTest) {
+        const auto report = [&window] {
             std::fputs(qPrintable(window.lblWords->text() + QLatin1Char('\n')), stdout);
             window.close();
-        });
+        };
+        if (request->file.isEmpty())
+            QTimer::singleShot(0, &window, report);
+        else
+            QObject::connect(&window, &frmMain::openingEnded, &window, report, Qt::QueuedConnection);
     }
     return app.exec();
 }

@@ -10,8 +10,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class ControlDrag;
 class Dialogs;
+namespace scriptfile {
+class Reader;
+struct Read;
+} // namespace scriptfile
 class DocConverter;
 class Platform;
 class QLabel;
@@ -96,6 +102,8 @@ public:
 Q_SIGNALS:
     // The window has closed for good; the program ends.
     void unloaded();
+    // Opening a file from outside has ended: the script replaced, a message shown, or cancelled.
+    void openingEnded();
 
 protected:
     bool event(QEvent *event) override;
@@ -226,12 +234,18 @@ public:
     bool ModalWindowOpen() const;
     // The converter of a .doc being opened (null until the first one).
     DocConverter *openingConverter() const { return m_opening; }
+    // While a file from outside is being read or converted.
+    bool isOpening() const;
 
 private:
     void EnableDrops();
     void ScriptReplaced();
     void CancelOpening();
+    void ScriptRead(const scriptfile::Read &read);
     void OpeningFinished(const documents::TextResult &result);
+    void EndOpening();
+    scriptfile::Reader *m_reader = nullptr;
     DocConverter *m_opening = nullptr;
     QString m_openingPath;
+    std::optional<QString> m_wordsBeforeOpening; // the count shown before "Opening…"
 };

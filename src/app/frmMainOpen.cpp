@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 
@@ -107,13 +108,34 @@ void frmMain::OpenScript(const QString &path)
         return;
     StopPrompter();
     CancelOpening();
-    const scriptfile::OpenedText read = scriptfile::openText(path);
+    if (!m_reader) {
+        m_reader = new scriptfile::Reader(this);
+        connect(m_reader, &scriptfile::Reader::finished, this, &frmMain::ScriptRead);
+    }
+    // Read off the window's thread: the window keeps answering and shows that it is busy.
+    m_openingPath = path;
+    m_wordsBeforeOpening = lblWords->text();
+    lblWords->setText(tr("Opening…"));
+    setCursor(Qt::WaitCursor);
+    picBack->setCursor(Qt::WaitCursor);
+    m_reader->start(path, scriptfile::Reader::Into::Text);
+}
+
+bool frmMain::isOpening() const
+{
+    return (m_reader && m_reader->isRunning()) || (m_opening && m_opening->isRunning());
+}
+
+void frmMain::ScriptRead(const scriptfile::Read &read)
+{
     const scriptfile::Opened &opened = read.opened;
     switch (opened.state) {
     case scriptfile::Opened::State::Loaded:
+        EndOpening();
         ApplyScript(read.text);
         break;
     case scriptfile::Opened::State::Failed:
+        EndOpening();
         m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
         break;
     case scriptfile::Opened::State::NeedsConverter:
@@ -121,29 +143,46 @@ void frmMain::OpenScript(const QString &path)
             m_opening = new DocConverter(this);
             connect(m_opening, &DocConverter::finished, this, &frmMain::OpeningFinished);
         }
-        m_openingPath = path;
-        picBack->setCursor(Qt::WaitCursor);
-        m_opening->start(path);
-        break;
+        m_opening->start(m_openingPath);
+        return;
     }
+    Q_EMIT openingEnded();
 }
 
 void frmMain::OpeningFinished(const documents::TextResult &result)
 {
-    picBack->setCursor(Qt::IBeamCursor);
-    if (result.error == documents::Error::Cancelled)
+    EndOpening();
+    if (result.error == documents::Error::Cancelled) {
+        Q_EMIT openingEnded();
         return;
+    }
     const QString refusal = result.ok() ? layoutbounds::refusal(result.text) : documents::describe(result);
     if (refusal.isEmpty())
         ApplyScript(result.text);
     else
         m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"),
                           scriptfile::failureMessage(m_openingPath, refusal));
+    Q_EMIT openingEnded();
+}
+
+void frmMain::EndOpening()
+{
+    unsetCursor();
+    picBack->setCursor(Qt::IBeamCursor);
+    if (m_wordsBeforeOpening) {
+        lblWords->setText(*m_wordsBeforeOpening);
+        m_wordsBeforeOpening.reset();
+    }
 }
 
 void frmMain::CancelOpening()
 {
-    // What the operator does next (editing, another file) wins over a document still converting.
+    // What the operator does next (editing, another file) wins over a file still being read.
+    if (m_reader && m_reader->isRunning()) {
+        m_reader->cancel();
+        EndOpening();
+        Q_EMIT openingEnded();
+    }
     if (m_opening && m_opening->isRunning())
         m_opening->cancel();
 }

@@ -1,6 +1,7 @@
 #include "common/Trace.h"
 
 #include <QMoveEvent>
+#include <QTimerEvent>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,45 @@ public:
     }
 };
 
+class LoopWatch : public QObject
+{
+public:
+    explicit LoopWatch(QObject *parent) : QObject(parent), m_last(nowUs())
+    {
+        m_timer = startTimer(kTickMs, Qt::PreciseTimer);
+    }
+    ~LoopWatch() override { check(); }
+
+protected:
+    void timerEvent(QTimerEvent *event) override
+    {
+        if (event->timerId() == m_timer)
+            check();
+    }
+
+private:
+    static constexpr int kTickMs = 10;
+    static constexpr qint64 kStallUs = 50'000;
+
+    void check()
+    {
+        const qint64 now = nowUs();
+        if (now - m_last > kStallUs)
+            record('G', now - m_last);
+        m_last = now;
+        // A heartbeat, so that a program killed in a stall still shows where the stall began.
+        if (now - m_beat >= kBeatUs) {
+            record('H');
+            m_beat = now;
+        }
+    }
+
+    static constexpr qint64 kBeatUs = 100'000;
+    int m_timer = 0;
+    qint64 m_last;
+    qint64 m_beat = 0;
+};
+
 // The program's first moment, for start-up figures.
 const bool kStarted = [] {
     if (file())
@@ -70,6 +110,12 @@ void watchMoves(QObject *widget)
 {
     if (enabled())
         widget->installEventFilter(new MoveWatch(widget));
+}
+
+void watchEventLoop(QObject *widget)
+{
+    if (enabled())
+        new LoopWatch(widget);
 }
 
 } // namespace trace

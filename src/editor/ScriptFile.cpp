@@ -8,9 +8,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace scriptfile {
 namespace {
@@ -57,19 +59,20 @@ template <class Plain, class Rich> Opened readInto(const QString &path, Plain pl
 
 } // namespace
 
-Opened open(const QString &path, RichTextView &into)
+Opened open(const QString &path, QTextDocument &into, const QFont &font)
 {
     return readInto(
         path,
-        [&into](const QString &text) {
+        [&into, &font](const QString &text) {
             QString refusal = layoutbounds::refusal(text);
             if (refusal.isEmpty())
-                into.setText(text);
+                RichTextView::fillPlain(into, text, font);
             return refusal;
         },
         [&into](const QByteArray &data) {
-            const RichTextView::LoadResult r = into.loadTextRTF(data);
-            return r.ok ? QString() : r.error;
+            if (const documents::Error why = rtf::readWithin(data, &into); why != documents::Error::None)
+                return documents::describe(documents::Result{why, {}});
+            return layoutbounds::refusal(into.toRawText());
         });
 }
 
@@ -91,6 +94,81 @@ OpenedText openText(const QString &path)
             return layoutbounds::refusal(out.text);
         });
     return out;
+}
+
+namespace {
+
+bool g_readInline = false;
+
+// Runs on the worker. The document is handed over with no thread of its own, so that the window's
+// thread can take it, or a dropped read free it wherever its result goes.
+Read readFile(const QString &path, Reader::Into into, const QFont &font)
+{
+    Read out;
+    if (into == Reader::Into::Text) {
+        OpenedText read = openText(path);
+        out.opened = std::move(read.opened);
+        out.text = std::move(read.text);
+        return out;
+    }
+    auto doc = std::make_unique<QTextDocument>();
+    doc->setDefaultFont(font);
+    out.opened = open(path, *doc, font);
+    if (out.opened.state == Opened::State::Loaded) {
+        doc->moveToThread(nullptr);
+        out.document = std::make_shared<std::unique_ptr<QTextDocument>>(std::move(doc));
+    }
+    return out;
+}
+
+} // namespace
+
+Reader::Reader(QObject *parent) : QObject(parent) {}
+
+Reader::~Reader()
+{
+    cancel();
+}
+
+void Reader::setReadInline(bool on)
+{
+    g_readInline = on;
+}
+
+void Reader::start(const QString &path, Into into, const QFont &font)
+{
+    cancel();
+    if (g_readInline) {
+        deliver(readFile(path, into, font));
+        return;
+    }
+    auto *watcher = new QFutureWatcher<Read>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        if (watcher != m_watcher)
+            return;
+        m_watcher = nullptr;
+        watcher->deleteLater();
+        deliver(watcher->result());
+    });
+    m_watcher = watcher;
+    watcher->setFuture(QtConcurrent::run(readFile, path, into, font));
+}
+
+void Reader::cancel()
+{
+    // The worker cannot be interrupted: it runs to its end and its result goes with the future.
+    if (m_watcher) {
+        m_watcher->disconnect(this);
+        m_watcher->deleteLater();
+        m_watcher = nullptr;
+    }
+}
+
+void Reader::deliver(Read result)
+{
+    if (result.document && *result.document)
+        (*result.document)->moveToThread(thread());
+    Q_EMIT finished(result);
 }
 
 QString failureMessage(const QString &path, const QString &reason)

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QFont>
+#include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QLabel;
+class QTextDocument;
 class RichTextView;
+template <typename T> class QFutureWatcher;
 
 // Opening a script file and handing a script to the prompter: the editor's Open File and Done, and
 // the prompter's command line and drops, go through these so that all of them behave alike.
@@ -20,8 +26,9 @@ struct Opened
     QString message;
 };
 
-// Reads a script file of any kind the editor knows into the view.
-Opened open(const QString &path, RichTextView &into);
+// Reads a script file of any kind the editor knows into a document, as the editor shows it: plain
+// text in `font`, Rich Text with its own formats.
+Opened open(const QString &path, QTextDocument &into, const QFont &font);
 
 // The same, for the prompter, which takes only the characters.
 struct OpenedText
@@ -30,6 +37,47 @@ struct OpenedText
     QString text;
 };
 OpenedText openText(const QString &path);
+
+// What reading a script file off the window's thread gave.
+struct Read
+{
+    Opened opened;
+    QString text; // for the prompter: the characters
+    // For the editor: the script, for RichTextView::adoptDocument(); freed with the last copy if not taken.
+    std::shared_ptr<std::unique_ptr<QTextDocument>> document;
+};
+
+// Reads script files on a worker thread, one at a time, so that a large or hostile file never stops
+// the window from answering; finished() arrives on the reader's thread. A second start() or cancel()
+// drops the read still running: its result never arrives.
+class Reader : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Into {
+        Text, // the characters only, as openText() gives them
+        View  // a document in `font`, as open() would leave the view
+    };
+
+    explicit Reader(QObject *parent = nullptr);
+    ~Reader() override;
+
+    void start(const QString &path, Into into, const QFont &font = {});
+    bool isRunning() const { return m_watcher != nullptr; }
+    void cancel();
+
+    // Tests read on the calling thread: finished() is emitted before start() returns.
+    static void setReadInline(bool on);
+
+Q_SIGNALS:
+    void finished(const scriptfile::Read &result);
+
+private:
+    void deliver(Read result);
+
+    QFutureWatcher<Read> *m_watcher = nullptr;
+};
 
 // "The file … cannot be opened: <reason>."
 QString failureMessage(const QString &path, const QString &reason);

@@ -147,6 +147,8 @@ frmEditText::frmEditText(Dialogs &dialogs, QWidget *owner)
     connect(cmdDone, &QToolButton::clicked, this, &frmEditText::cmdDone_Click);
     connect(cmdCancel, &QToolButton::clicked, this, &frmEditText::cmdCancel_Click);
 
+    m_reader = new scriptfile::Reader(this);
+    connect(m_reader, &scriptfile::Reader::finished, this, &frmEditText::readFinished);
     m_converter = new DocConverter(this);
     connect(m_converter, &DocConverter::finished, this, &frmEditText::conversionFinished);
     m_busyDelay.setSingleShot(true);
@@ -184,29 +186,35 @@ void frmEditText::cmdOpen_Click()
 
 void frmEditText::OpenFile(const QString &path)
 {
-    if (isConverting())
+    if (isOpening())
         return;
-    const scriptfile::Opened opened = scriptfile::open(path, *rtBody);
-    switch (opened.state) {
+    m_convertingPath = path;
+    beginBusy();
+    m_reader->start(path, scriptfile::Reader::Into::View, rtBody->font());
+}
+
+void frmEditText::readFinished(const scriptfile::Read &read)
+{
+    switch (read.opened.state) {
     case scriptfile::Opened::State::Loaded:
-        rememberFolderOf(path);
+        endBusy();
+        rtBody->adoptDocument(std::move(*read.document));
+        rememberFolderOf(m_convertingPath);
         break;
     case scriptfile::Opened::State::Failed:
-        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
+        endBusy();
+        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), read.opened.message);
         break;
     case scriptfile::Opened::State::NeedsConverter:
-        // The converter runs on its own; the window keeps painting and can still be closed.
-        m_convertingPath = path;
-        setCursor(Qt::WaitCursor);
-        rtBody->setCursor(Qt::WaitCursor);
-        for (QWidget *w : {static_cast<QWidget *>(cmdOpen), static_cast<QWidget *>(cmdSave),
-                           static_cast<QWidget *>(cmdClear), static_cast<QWidget *>(cmdDone),
-                           static_cast<QWidget *>(cmdCancel), static_cast<QWidget *>(rtBody)})
-            w->setEnabled(false);
-        m_busyDelay.start();
-        m_converter->start(path);
+        // Still busy: the converter runs on its own and reports later.
+        m_converter->start(m_convertingPath);
         break;
     }
+}
+
+bool frmEditText::isOpening() const
+{
+    return m_reader->isRunning() || isConverting();
 }
 
 bool frmEditText::isConverting() const
@@ -214,9 +222,32 @@ bool frmEditText::isConverting() const
     return m_converter->isRunning();
 }
 
+void frmEditText::beginBusy()
+{
+    // The window keeps painting and can still be closed; nothing else may change the text meanwhile.
+    setCursor(Qt::WaitCursor);
+    rtBody->setCursor(Qt::WaitCursor);
+    for (QWidget *w :
+         {static_cast<QWidget *>(cmdOpen), static_cast<QWidget *>(cmdSave), static_cast<QWidget *>(cmdClear),
+          static_cast<QWidget *>(cmdDone), static_cast<QWidget *>(cmdCancel), static_cast<QWidget *>(rtBody)})
+        w->setEnabled(false);
+    m_busyDelay.start();
+}
+
+void frmEditText::cancelOpening()
+{
+    // A read in progress just stops reporting; the converter reports its cancellation itself.
+    if (m_reader->isRunning()) {
+        m_reader->cancel();
+        endBusy();
+    } else if (isConverting()) {
+        m_converter->cancel();
+    }
+}
+
 void frmEditText::timBusy_Timer()
 {
-    if (!isConverting() || m_progress)
+    if (!isOpening() || m_progress)
         return;
     m_progress = new QProgressDialog(tr("Reading “%1”…").arg(QFileInfo(m_convertingPath).fileName()),
                                      tr("&Cancel"), 0, 0, this);
@@ -226,7 +257,7 @@ void frmEditText::timBusy_Timer()
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
-    connect(m_progress.data(), &QProgressDialog::canceled, m_converter, &DocConverter::cancel);
+    connect(m_progress.data(), &QProgressDialog::canceled, this, &frmEditText::cancelOpening);
     m_progress->show();
 }
 
@@ -234,7 +265,7 @@ void frmEditText::endBusy()
 {
     m_busyDelay.stop();
     if (m_progress) {
-        m_progress->disconnect(m_converter);
+        m_progress->disconnect(this);
         m_progress->hide();
         m_progress->deleteLater();
         m_progress = nullptr;
@@ -340,7 +371,11 @@ void frmEditText::cmdCancel_Click()
 
 void frmEditText::closeEvent(QCloseEvent *event)
 {
-    // Like Cancel: a conversion still running is stopped and its text never arrives.
+    // Like Cancel: a file still being read or converted is dropped and its text never arrives.
+    if (m_reader->isRunning()) {
+        m_reader->cancel();
+        endBusy();
+    }
     if (isConverting()) {
         m_converter->cancel();
         endBusy();

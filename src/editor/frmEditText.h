@@ -11,6 +11,10 @@
 
 class DocConverter;
 class Dialogs;
+namespace scriptfile {
+class Reader;
+struct Read;
+} // namespace scriptfile
 
 class QToolButton;
 
@@ -31,12 +35,15 @@ public:
     void cmdDone_Click();
     void cmdCancel_Click();
 
-    // Reads a script file of any kind the editor knows into rtBody; a .doc finishes later.
+    // Reads a script file of any kind the editor knows into rtBody; the text arrives later, read off
+    // the window's thread (a .doc through the converter). The window is busy until then.
     void OpenFile(const QString &path);
-    // While a Word 97-2003 document is being converted.
+    // While a file is being read or a Word 97-2003 document converted.
+    bool isOpening() const;
     bool isConverting() const;
     DocConverter *converter() const { return m_converter; }
-    // Shows the progress dialog with its Cancel button; called a second into a conversion.
+    scriptfile::Reader *reader() const { return m_reader; }
+    // Shows the progress dialog with its Cancel button; called a second into opening a file.
     void timBusy_Timer();
     QProgressDialog *progressDialog() const { return m_progress; }
 
@@ -57,8 +64,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void readFinished(const scriptfile::Read &read);
     void conversionFinished(const documents::TextResult &result);
+    void beginBusy();
     void endBusy();
+    void cancelOpening();
     void openFailed(const QString &path, const QString &reason);
 
     QToolButton *addButton(const char *name, const QString &caption, const QString &image, float left);
@@ -66,6 +76,7 @@ private:
 
     Dialogs &m_dialogs;
     DocConverter *m_converter = nullptr;
+    scriptfile::Reader *m_reader = nullptr;
     QTimer m_busyDelay;
     QPointer<QProgressDialog> m_progress;
     QString m_convertingPath;

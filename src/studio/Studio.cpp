@@ -343,7 +343,9 @@ bool Studio::eventFilter(QObject *watched, QEvent *event)
         default:
             break;
         }
-    } else if (watched == m_talent) {
+    } else if (qobject_cast<ScriptPicture *>(watched)) {
+        // Asked of the object, not compared with m_talent: while the window is destroyed it is no
+        // longer a ScriptPicture, and its pointer must not be read as one.
         if (event->type() == QEvent::ContextMenu) {
             popupMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
             return true;

@@ -69,27 +69,40 @@ QString RichTextView::textOf(const QTextDocument &doc)
     return text;
 }
 
-void RichTextView::setText(const QString &text)
+void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFont &font)
 {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     // One edit that inserts the text in the base font: the layout meets it as one new document, laid
     // out when first needed, and no pass over every paragraph sets its format afterwards.
-    const bool undo = document()->isUndoRedoEnabled();
-    document()->setUndoRedoEnabled(false);
-    QTextCursor all(document());
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
+    QTextCursor all(&doc);
     all.beginEditBlock();
-    document()->clear();
+    doc.clear();
     QTextCharFormat base;
-    base.setFont(font(), QTextCharFormat::FontPropertiesAll);
+    base.setFont(font, QTextCharFormat::FontPropertiesAll);
     all.setBlockCharFormat(base);
     all.setCharFormat(base);
-    // Set while the document is empty: a new wrap mode lays out what the document holds at once.
-    setWordWrapMode(layoutbounds::wrapMode(layoutbounds::measure(plain)));
     all.insertText(plain, base);
-    contentReplaced();
     all.endEditBlock();
+    doc.setUndoRedoEnabled(undo);
+}
+
+void RichTextView::setText(const QString &text)
+{
+    // Replacing the content, margins included, is no step the editor's Undo takes back.
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor batch(document());
+    batch.beginEditBlock();
+    // Set while the document is empty: a new wrap mode lays out what the document holds at once.
+    document()->clear();
+    setWordWrapMode(layoutbounds::wrapMode(layoutbounds::measure(text)));
+    fillPlain(*document(), text, font());
+    contentReplaced();
+    batch.endEditBlock();
     document()->setUndoRedoEnabled(undo);
     // Emptying the document put the cursor at the start; the editor shows it there without making
     // the layout reach the end first.
@@ -164,6 +177,32 @@ RichTextView::LoadResult RichTextView::readRTF(QByteArrayView rtfData, bool boun
     contentReplaced();
     batch.endEditBlock();
     return result;
+}
+
+void RichTextView::adoptDocument(std::unique_ptr<QTextDocument> doc)
+{
+    QTextDocument *old = document();
+    doc->setDefaultFont(old->defaultFont());
+    doc->setDocumentMargin(old->documentMargin());
+    doc->setUndoRedoEnabled(false);
+    const bool undo = old->isUndoRedoEnabled();
+    // The view keeps its wrap mode and gives it to the new document; set while the old one is empty,
+    // nothing is laid out again for it.
+    old->clear();
+    setWordWrapMode(layoutbounds::wrapMode(layoutbounds::measure(doc->toRawText())));
+    // The text control deletes the document it made; one adopted before is ours to delete.
+    const bool oldIsOurs = old->parent() == this;
+    doc->setParent(this);
+    setDocument(doc.release());
+    if (oldIsOurs)
+        delete old;
+    QTextCursor batch(document());
+    batch.beginEditBlock();
+    contentReplaced();
+    batch.endEditBlock();
+    document()->setUndoRedoEnabled(undo);
+    if (m_input == Input::Typing)
+        verticalScrollBar()->setValue(0);
 }
 
 int RichTextView::textLength() const

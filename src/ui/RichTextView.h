@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <memory>
+
 // The rich text view behind the script view, its mark-mode mirror and the editor box.
 // Character positions count from 0 and agree between Text(), the selection and GetLineFromChar():
 // every paragraph end counts as the two characters CR LF that Text() shows.
@@ -34,6 +36,10 @@ public:
     // The text of any document as Text() gives it.
     static QString textOf(const QTextDocument &doc);
     void setText(const QString &text); // replaces everything; the new text takes the base font
+    // What setText() does, to a document of its own (one built off the window's thread).
+    static void fillPlain(QTextDocument &doc, const QString &text, const QFont &font);
+    // Shows a document built elsewhere instead of the current content, with the view's base font.
+    void adoptDocument(std::unique_ptr<QTextDocument> doc);
 
     QByteArray TextRTF() const;
     // False when the data is no RTF or over a script's limits (`refusal` then says which).

@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "app/frmMain.h"
 #include "documents/DocConverter.h"
+#include "editor/ScriptFile.h"
 #include "editor/frmEditText.h"
 #include "settings/modSettings.h"
 #include "ui/RichTextView.h"
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <memory>
@@ -89,6 +91,35 @@ class tst_Open : public QObject
     }
 
 private Q_SLOTS:
+    // Reads finish inside OpenScript, except where a test wants the worker thread.
+    void initTestCase() { scriptfile::Reader::setReadInline(true); }
+
+    // On the worker: the prompter shows it is busy, a second file wins over the first, whose text never
+    // arrives, and the window can go while a read runs.
+    void secondFileWinsOverOneStillBeingRead()
+    {
+        scriptfile::Reader::setReadInline(false);
+        const auto restore = qScopeGuard([] { scriptfile::Reader::setReadInline(true); });
+        FakeDialogs dialogs;
+        auto w = makeWindow(dialogs);
+        const QString words = w->lblWords->text();
+        w->OpenScript(dataPath(QStringLiteral("sample.rtf")));
+        QVERIFY(w->isOpening());
+        QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
+        QVERIFY(w->lblWords->text() != words);
+        w->OpenScript(samplePath());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isOpening(), 10000);
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(w->rtDoc->Text().startsWith(QStringLiteral("Good evening, and welcome")));
+        QCOMPARE(w->picBack->cursor().shape(), Qt::IBeamCursor);
+        QCOMPARE(dialogs.shown.size(), 0);
+
+        w->OpenScript(dataPath(QStringLiteral("sample.docx")));
+        w.reset();
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+    }
     void init()
     {
         m_settings = std::make_unique<IsolatedSettings>();

@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "app/frmMain.h"
 #include "documents/DocConverter.h"
+#include "editor/ScriptFile.h"
 #include "editor/frmEditText.h"
 #include "settings/modSettings.h"
 #include "ui/LayoutBounds.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QThreadPool>
 #include <QToolButton>
 
 #include <memory>
@@ -103,6 +105,39 @@ class tst_Editor : public QObject
     }
 
 private Q_SLOTS:
+    // Reads finish inside OpenFile, except where a test wants the worker thread.
+    void initTestCase() { scriptfile::Reader::setReadInline(true); }
+
+    // On the worker the window is busy until the text arrives; closing or deleting it meanwhile
+    // drops the read, which then never arrives.
+    void readsOffTheWindowThread()
+    {
+        scriptfile::Reader::setReadInline(false);
+        const auto restore = qScopeGuard([] { scriptfile::Reader::setReadInline(true); });
+        FakeDialogs dialogs;
+        auto editor = std::make_unique<frmEditText>(dialogs);
+        QSignalSpy arrived(editor->reader(), &scriptfile::Reader::finished);
+        editor->OpenFile(dataPath(QStringLiteral("sample.rtf")));
+        QVERIFY(editor->isOpening());
+        QVERIFY(!editor->cmdDone->isEnabled());
+        QCOMPARE(editor->cursor().shape(), Qt::WaitCursor);
+        QVERIFY(arrived.wait(10000));
+        QVERIFY(editor->cmdDone->isEnabled());
+        QCOMPARE(editor->cursor().shape(), Qt::ArrowCursor);
+        const QString rtfText = body(*editor)->Text();
+        QCOMPARE(rtfText.trimmed(), withCrLf(expectedText()));
+
+        editor->OpenFile(dataPath(QStringLiteral("sample.odt")));
+        editor->close();
+        QVERIFY(!editor->isOpening());
+        QVERIFY(editor->cmdOpen->isEnabled());
+        editor->OpenFile(dataPath(QStringLiteral("sample.docx")));
+        editor.reset();
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(arrived.count(), 1);
+        QCOMPARE(dialogs.messages(), QStringList());
+    }
 
     void opensEveryReadableKind_data()
     {
