@@ -69,7 +69,8 @@ QString RichTextView::textOf(const QTextDocument &doc)
     return text;
 }
 
-void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFont &font)
+void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFont &font,
+                             const std::function<void()> &whileEmpty)
 {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -85,6 +86,8 @@ void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFon
     base.setFont(font, QTextCharFormat::FontPropertiesAll);
     all.setBlockCharFormat(base);
     all.setCharFormat(base);
+    if (whileEmpty)
+        whileEmpty();
     all.insertText(plain, base);
     all.endEditBlock();
     doc.setUndoRedoEnabled(undo);
@@ -98,9 +101,8 @@ void RichTextView::setText(const QString &text)
     QTextCursor batch(document());
     batch.beginEditBlock();
     // Set while the document is empty: a new wrap mode lays out what the document holds at once.
-    document()->clear();
-    setWordWrapMode(layoutbounds::wrapMode(layoutbounds::measure(text)));
-    fillPlain(*document(), text, font());
+    fillPlain(*document(), text, font(),
+              [&] { setWordWrapMode(layoutbounds::wrapMode(layoutbounds::measure(text))); });
     contentReplaced();
     batch.endEditBlock();
     document()->setUndoRedoEnabled(undo);

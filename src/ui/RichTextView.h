@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <functional>
 #include <memory>
 
 // The rich text view behind the script view, its mark-mode mirror and the editor box.
@@ -37,7 +38,9 @@ public:
     static QString textOf(const QTextDocument &doc);
     void setText(const QString &text); // replaces everything; the new text takes the base font
     // What setText() does, to a document of its own (one built off the window's thread).
-    static void fillPlain(QTextDocument &doc, const QString &text, const QFont &font);
+    // `whileEmpty` runs once the old content is gone and before the new goes in.
+    static void fillPlain(QTextDocument &doc, const QString &text, const QFont &font,
+                          const std::function<void()> &whileEmpty = {});
     // Shows a document built elsewhere instead of the current content, with the view's base font.
     void adoptDocument(std::unique_ptr<QTextDocument> doc);
 
