@@ -369,9 +369,7 @@ void frmMain::InitPrompter()
     lLineColor = modSettings::GetLineColor();
     m_frameSync = modSettings::GetFrameSync();
 
-    rtDoc->setSelStart(0);
-    rtDoc->setSelLength(rtDoc->textLength());
-    rtDoc->setSelColor(lForeColor);
+    rtDoc->colorRange(0, rtDoc->textLength(), lForeColor);
     rtDoc->setTag(QString::number(lForeColor));
     QFont font = fonts::make(sFontName, iFontSize, bFontBold);
     font.setItalic(bFontItalic);
@@ -379,7 +377,6 @@ void frmMain::InitPrompter()
     font.setUnderline(bFontUnderline);
     rtDoc->setBaseFont(font);
     rtDoc->setBackColor(lBackColor);
-    rtDoc->setSelLength(0);
 
     colors::setBackColor(picLine, lLineColor);
     colors::setBackColor(picBack, rtDoc->BackColor());

@@ -70,10 +70,7 @@ void frmMain::cmdMark_Click()
         return;
     const QString text = rtMirror->SelText();
 
-    rtDoc->setSelStart(start);
-    rtDoc->setSelLength(length);
-    rtDoc->setSelColor(markers::kHighlightColor);
-    rtDoc->setSelLength(0);
+    rtDoc->colorRange(start, length, markers::kHighlightColor);
 
     oMarkers.Add({start, length, text});
     cmdCancel_Click();
@@ -123,19 +120,13 @@ void frmMain::UnmarkText()
         return;
     const qint32 index = picked->index;
     const markers::Passage p = picked->passage;
-    rtDoc->setSelStart(p.start);
-    rtDoc->setSelLength(p.length);
-    rtDoc->setSelColor(lForeColor);
-    rtDoc->setSelLength(0);
+    rtDoc->colorRange(p.start, p.length, lForeColor);
     [[maybe_unused]] const bool removed = oMarkers.Remove(index);
 }
 
 void frmMain::ClearAllMarkers()
 {
-    rtDoc->setSelStart(0);
-    rtDoc->setSelLength(rtDoc->textLength());
-    rtDoc->setSelColor(lForeColor);
-    rtDoc->setSelLength(0);
+    rtDoc->colorRange(0, rtDoc->textLength(), lForeColor);
     oMarkers.Clear();
 }
 

@@ -1,7 +1,6 @@
 #include "app/frmMain.h"
 #include "markers/MarkerPlaces.h"
 #include "settings/Appearance.h"
-#include "settings/NumericText.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
@@ -41,7 +40,7 @@ void frmMain::ReapplyMarkerHighlights()
         rtDoc->setSelLength(p.length);
         // A script taken since the marker was made may hold other words there, never marked.
         if (rtDoc->SelText() == marker->sText)
-            rtDoc->setSelColor(markers::kHighlightColor);
+            rtDoc->colorRange(p.start, p.length, markers::kHighlightColor);
     }
     rtDoc->setSelLength(0);
 }
@@ -49,7 +48,7 @@ void frmMain::ReapplyMarkerHighlights()
 void frmMain::SaveAppearance()
 {
     // Every writer of the tag writes a number; keep the colour known so far should one not.
-    lForeColor = numtext::toInt32(rtDoc->Tag()).value_or(lForeColor);
+    lForeColor = rtDoc->scriptColor().value_or(lForeColor);
     sFontName = rtDoc->FontName();
     bFontBold = rtDoc->FontBold();
     bFontItalic = rtDoc->FontItalic();

@@ -184,10 +184,7 @@ void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
     QTextCursor batch(rtDoc.document());
     batch.beginEditBlock();
     rtDoc.setText(text);
-    rtDoc.setSelStart(0);
-    rtDoc.setSelLength(rtDoc.textLength());
-    rtDoc.setSelColor(rtDoc.Tag().toInt());
-    rtDoc.setSelLength(0);
+    rtDoc.colorRange(0, rtDoc.textLength(), rtDoc.scriptColor().value_or(0));
     batch.endEditBlock();
     if (lblWords)
         lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));

@@ -1,6 +1,5 @@
 #include "settings/dlgOptions.h"
 
-#include "settings/NumericText.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -92,10 +91,8 @@ void dlgOptions::Form_Load()
             fontOf({rtfMain->FontName(), rtfMain->FontSize(), rtfMain->FontBold(), rtfMain->FontItalic(),
                     rtfMain->FontUnderline(), rtfMain->FontStrikethrough(), 0}));
         setPreviewBackColor(rtfMain->BackColor());
-        if (!rtfMain->Tag().isEmpty()) {
-            if (const auto color = numtext::toInt32(rtfMain->Tag()))
-                setPreviewForeColor(*color);
-        }
+        if (const std::optional<qint32> color = rtfMain->scriptColor())
+            setPreviewForeColor(*color);
     }
     if (picLine)
         colors::setBackColor(picPreview, colors::backColor(picLine));
@@ -136,15 +133,12 @@ void dlgOptions::cmdOk_Click()
 {
     if (rtfMain) {
         const qint32 foreColor = colors::foreColor(txtPreview);
-        rtfMain->setSelStart(0);
-        rtfMain->setSelLength(rtfMain->textLength());
-        rtfMain->setSelColor(foreColor);
+        rtfMain->colorRange(0, rtfMain->textLength(), foreColor);
         rtfMain->setTag(QString::number(foreColor));
         const QFont f = txtPreview->font();
         rtfMain->setBaseFont(
             fontOf({f.family(), f.pointSizeF(), f.bold(), f.italic(), f.underline(), f.strikeOut(), 0}));
         rtfMain->setBackColor(colors::backColor(txtPreview));
-        rtfMain->setSelLength(0);
     }
     if (picLine)
         colors::setBackColor(picLine, colors::backColor(picPreview));

@@ -296,6 +296,14 @@ void RichTextView::setSelColor(qint32 color)
     c.mergeCharFormat(f);
 }
 
+void RichTextView::colorRange(int start, int length, qint32 color)
+{
+    setSelStart(start);
+    setSelLength(length);
+    setSelColor(color);
+    setSelLength(0);
+}
+
 void RichTextView::ensureLayout() const
 {
     QTextDocument *doc = document();
@@ -480,6 +488,13 @@ QString RichTextView::Tag() const
 void RichTextView::setTag(const QString &text)
 {
     tags::setTag(this, text);
+}
+
+std::optional<qint32> RichTextView::scriptColor() const
+{
+    bool ok = false;
+    const qint32 color = Tag().toInt(&ok);
+    return ok ? std::optional<qint32>(color) : std::nullopt;
 }
 
 void RichTextView::keyPressEvent(QKeyEvent *event)

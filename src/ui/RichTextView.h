@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The rich text view behind the script view, its mark-mode mirror and the editor box.
 // Character positions count from 0 and agree between Text(), the selection and GetLineFromChar():
@@ -57,6 +58,8 @@ public:
     void setSelLength(int length);
     QString SelText() const;
     void setSelColor(qint32 color);
+    // Colours a range and leaves an empty selection at its start, as every colouring caller wants.
+    void colorRange(int start, int length, qint32 color);
 
     // 0-based display line (word wrap included, at the current width) holding a position.
     int GetLineFromChar(int position) const;
@@ -87,6 +90,9 @@ public:
 
     QString Tag() const;
     void setTag(const QString &text);
+    // The script colour, which the script view keeps as decimal text in its Tag; nothing while the
+    // Tag holds no number.
+    std::optional<qint32> scriptColor() const;
 
     int textLength() const; // length of Text()
 

@@ -117,6 +117,26 @@ private Q_SLOTS:
         QVERIFY(c.charFormat().foreground().color() != QColor(0, 0, 255));
     }
 
+    void scriptColorReadsTheTag_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<std::optional<qint32>>("color");
+        QTest::newRow("colour") << "255" << std::optional<qint32>(255);
+        QTest::newRow("system colour") << "-2147483630" << std::optional<qint32>(-2147483630);
+        QTest::newRow("never set") << "" << std::optional<qint32>();
+        QTest::newRow("no number") << "red" << std::optional<qint32>();
+        QTest::newRow("beyond 32 bits") << "4294967296" << std::optional<qint32>();
+    }
+
+    void scriptColorReadsTheTag()
+    {
+        QFETCH(QString, tag);
+        QFETCH(std::optional<qint32>, color);
+        RichTextView v(RichTextView::Input::None);
+        v.setTag(tag);
+        QCOMPARE(v.scriptColor(), color);
+    }
+
     void lineFromCharCountsWrappedLines()
     {
         RichTextView v(RichTextView::Input::None);
