@@ -11,6 +11,15 @@ readingline::Geometry lineGeometry(const QWidget *picMove, const QWidget *picRes
             twips::height(picResize), twips::top(picLine),    twips::height(picLine)};
 }
 
+void setLineGeometry(QWidget *picMove, QWidget *picResize, QWidget *picLine, const readingline::Geometry &g)
+{
+    twips::setTop(picMove, g.moveTop);
+    twips::setHeight(picMove, g.moveHeight);
+    twips::setTop(picResize, g.resizeTop);
+    twips::setTop(picLine, g.lineTop);
+    twips::setHeight(picLine, g.lineHeight);
+}
+
 readingline::Handle handleOf(const QWidget *source)
 {
     return source ? readingline::handleNamed(source->objectName()) : readingline::Handle::Other;
@@ -77,11 +86,7 @@ void frmMain::Form_DragDrop(QWidget *Source, float, float Y)
     const float viewportBottom = twips::top(picBack) + twips::height(picBack);
     const readingline::Geometry g =
         readingline::dropOnWindow(lineGeometry(picMove, picResize, picLine), h, Y, viewportBottom);
-    twips::setTop(picMove, g.moveTop);
-    twips::setHeight(picMove, g.moveHeight);
-    twips::setTop(picResize, g.resizeTop);
-    twips::setTop(picLine, g.lineTop);
-    twips::setHeight(picLine, g.lineHeight);
+    setLineGeometry(picMove, picResize, picLine, g);
 }
 
 void frmMain::picMove_DragDrop(QWidget *Source, float, float Y)
@@ -91,9 +96,5 @@ void frmMain::picMove_DragDrop(QWidget *Source, float, float Y)
         return;
     const readingline::Geometry g =
         readingline::dropOnMoveHandle(lineGeometry(picMove, picResize, picLine), h, Y);
-    twips::setTop(picMove, g.moveTop);
-    twips::setHeight(picMove, g.moveHeight);
-    twips::setTop(picResize, g.resizeTop);
-    twips::setTop(picLine, g.lineTop);
-    twips::setHeight(picLine, g.lineHeight);
+    setLineGeometry(picMove, picResize, picLine, g);
 }
