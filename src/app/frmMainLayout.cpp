@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "common/Trace.h"
+#include "line/ReadingLine.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
@@ -30,7 +31,6 @@ constexpr float kBottomMargin = 50;      // viewport to panel (or to the bottom 
 constexpr float kLineOffset = 60;        // first line placement below the viewport's middle
 constexpr float kHandleOverhang = 10000; // handles reach past both window edges
 constexpr float kLineInset = 30;         // line's left edge inside the viewport
-constexpr float kLineOverlap = 50;       // line starts this far above the move handle
 constexpr quint32 kHandleColorOffset = 200;
 constexpr float kToGoWidth = 585;   // the time label's design width
 constexpr float kLabelHeight = 225; // the panel labels' design height
@@ -154,7 +154,7 @@ void frmMain::ArrangeControls()
                 twips::width(picMove), twips::height(picResize));
     colors::setBackColor(picResize, colors::backColor(picMove));
 
-    twips::move(picLine, kLineInset, twips::top(picMove) - kLineOverlap, twips::width(picBack),
+    twips::move(picLine, kLineInset, twips::top(picMove) - readingline::kLineOverlap, twips::width(picBack),
                 twips::height(picResize) + twips::height(picMove));
 
     tags::setTag(lblToGo, QStringLiteral("0"));

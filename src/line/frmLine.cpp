@@ -155,12 +155,17 @@ bool frmLine::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmLine::paintEvent(QPaintEvent *event)
+QColor frmLine::bandColor() const
 {
     QColor c = colors::resolve(m_color, this);
     c.setAlpha(kAlpha);
+    return c;
+}
+
+void frmLine::paintEvent(QPaintEvent *event)
+{
     QPainter p(this);
-    p.fillRect(event->rect(), c);
+    p.fillRect(event->rect(), bandColor());
 }
 
 // The band takes clicks so they never reach the script beneath (where a click has a meaning of its

@@ -2,6 +2,7 @@
 
 #include "ui/Twips.h"
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 #include <QtGlobal>
@@ -23,6 +24,8 @@ public:
 
     qint32 lineColor() const { return m_color; }
     void setLineColor(qint32 color);
+    // What the band is painted with, wherever it is drawn.
+    QColor bandColor() const;
 
     // The prompter's viewport and its hidden reading line, which this band follows.
     void setSources(QWidget *picBack, const QWidget *picLine);

@@ -1,7 +1,6 @@
 #include "studio/ScriptPicture.h"
 
 #include "line/frmLine.h"
-#include "ui/Colors.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -14,8 +13,6 @@
 #include <cmath>
 
 namespace {
-// The band over the script is drawn as the prompter draws it: its colour at half opacity.
-constexpr int kBandAlpha = 128;
 // Tiles kept: the two on screen and the neighbours a step or a key may bring in.
 constexpr int kTilesKept = 4;
 // Source rows each tile draws beyond its own share, so that rounding leaves no seam between tiles.
@@ -199,8 +196,8 @@ void ScriptPicture::paintEvent(QPaintEvent *)
 
     p.setTransform(frameTransform());
     if (m_band && m_band->isVisible()) {
-        QColor c = colors::resolve(m_band->lineColor(), m_band);
-        c.setAlpha(kBandAlpha);
+        // The band over the script is drawn as the prompter draws it.
+        const QColor c = m_band->bandColor();
         // Through the screen: until the band settles into the viewport it lies outside picBack.
         const QPoint at = m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
         p.fillRect(QRect(at, m_band->size()).translated(-src.topLeft()), c);
