@@ -186,6 +186,11 @@ void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
     rtDoc.setText(text);
     rtDoc.colorRange(0, rtDoc.textLength(), rtDoc.scriptColor().value_or(0));
     batch.endEditBlock();
+    showWords(lblWords, text);
+}
+
+void showWords(QLabel *lblWords, const QString &text)
+{
     if (lblWords)
         lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
 }

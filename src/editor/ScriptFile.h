@@ -85,5 +85,7 @@ QString failureMessage(const QString &path, const QString &reason);
 // Done: the text becomes the script in the script colour (the decimal Tag of rtDoc), and the word
 // count goes to lblWords.
 void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text);
+// The word count alone, into lblWords when there is one.
+void showWords(QLabel *lblWords, const QString &text);
 
 } // namespace scriptfile

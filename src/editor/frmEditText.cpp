@@ -359,8 +359,8 @@ void frmEditText::cmdDone_Click()
     }
     if (rtDoc)
         scriptfile::apply(*rtDoc, lblWords, text);
-    else if (lblWords)
-        lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
+    else
+        scriptfile::showWords(lblWords, text);
     close();
 }
 
