@@ -171,10 +171,14 @@ void Reader::deliver(Read result)
     Q_EMIT finished(result);
 }
 
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
 QString failureMessage(const QString &path, const QString &reason)
 {
-    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    return tr("The file “%1” cannot be opened: %2.").arg(shown, reason);
+    return tr("The file “%1” cannot be opened: %2.").arg(shownPath(path), reason);
 }
 
 void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)

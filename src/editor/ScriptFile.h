@@ -79,6 +79,8 @@ private:
     QFutureWatcher<Read> *m_watcher = nullptr;
 };
 
+// A script file's name as messages show it: absolute, with the platform's separators.
+QString shownPath(const QString &path);
 // "The file … cannot be opened: <reason>."
 QString failureMessage(const QString &path, const QString &reason);
 

@@ -104,11 +104,6 @@ protected:
         p.drawRoundedRect(QRectF(rect()).adjusted(3, 3, -3, -3), 2, 2);
     }
 };
-
-QString shownPath(const QString &path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
 } // namespace
 
 // A normal window, not a dialog, so it keeps a taskbar entry to come back to when minimised.
@@ -308,11 +303,13 @@ void frmEditText::cmdSave_Click()
     const documents::Result r = documents::WriteTextFile(name, rtBody->Text());
     if (r.ok()) {
         rememberFolderOf(name);
-        m_dialogs.information(this, tr("Saved"), tr("The file has been saved : ") + shownPath(name));
+        m_dialogs.information(this, tr("Saved"),
+                              tr("The file has been saved : ") + scriptfile::shownPath(name));
     } else {
-        m_dialogs.message(this, Dialogs::Icon::Critical, tr("Save"),
-                          tr("The file “%1” could not be saved: %2. Nothing was changed on disk.")
-                              .arg(shownPath(name), r.detail.isEmpty() ? tr("unknown error") : r.detail));
+        m_dialogs.message(
+            this, Dialogs::Icon::Critical, tr("Save"),
+            tr("The file “%1” could not be saved: %2. Nothing was changed on disk.")
+                .arg(scriptfile::shownPath(name), r.detail.isEmpty() ? tr("unknown error") : r.detail));
     }
 }
 
