@@ -26,7 +26,9 @@ QFont standard()
 
 QFont standardBold()
 {
-    return make(QStringLiteral("MS Sans Serif"), kStandardPointSize, true);
+    QFont f = standard();
+    f.setBold(true);
+    return f;
 }
 
 QFont withFace(QFont font, const QFont &face)
