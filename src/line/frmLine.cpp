@@ -1,5 +1,6 @@
 #include "line/frmLine.h"
 
+#include "line/Log.h"
 #include "ui/Colors.h"
 
 #include <QAbstractScrollArea>
@@ -65,6 +66,7 @@ void frmLine::ResizeLine()
     const twips::Rect line = twips::rect(m_picLine);
     m_inBack = {line.left, line.top, line.width - kNarrower, line.height};
     m_band = {back.left + line.left, back.top + line.top, m_inBack.width, m_inBack.height};
+    qCDebug(lcLine) << "reading line at" << m_inBack.top << "twips," << m_inBack.height << "high";
     settleIn(topView());
     place();
     if (isHidden())
