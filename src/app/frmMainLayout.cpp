@@ -1,3 +1,4 @@
+#include "app/Log.h"
 #include "app/frmMain.h"
 #include "common/Trace.h"
 #include "line/ReadingLine.h"
@@ -9,6 +10,7 @@
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QProgressBar>
@@ -132,9 +134,15 @@ void frmMain::ArrangeControls()
         m_arrangePending = true;
     } else {
         m_arrangePending = false;
-        const trace::Span wrap('W', isVisible());      // the script re-wrapped
+        const trace::Span wrap('W', isVisible()); // the script re-wrapped
+        QElapsedTimer wrapping;
+        if (lcApp().isDebugEnabled())
+            wrapping.start();
         twips::setWidth(rtDoc, twips::width(picBack)); // Left and Top stay: the scroll position survives
         MeasureLineHeight();
+        if (wrapping.isValid())
+            qCDebug(lcApp) << "script wrapped at" << rtDoc->width() << "px:" << rtDoc->textLength()
+                           << "characters in" << wrapping.elapsed() << "ms";
     }
 
     twips::setLeft(picMove, -kHandleOverhang);

@@ -1,3 +1,4 @@
+#include "app/Log.h"
 #include "app/frmMain.h"
 #include "common/LocalPath.h"
 #include "documents/DocConverter.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -104,8 +106,11 @@ bool frmMain::ModalWindowOpen() const
 void frmMain::OpenScript(const QString &path)
 {
     // As for Edit Text; and the editor or a dialog over the prompter has the operator's attention.
-    if (bMarkMode || ModalWindowOpen())
+    if (bMarkMode || ModalWindowOpen()) {
+        qCInfo(lcApp).noquote() << path
+                                << "not opened:" << (bMarkMode ? "marking a passage" : "a window is open");
         return;
+    }
     StopPrompter();
     CancelOpening();
     if (!m_reader) {
@@ -189,8 +194,16 @@ void frmMain::CancelOpening()
 
 void frmMain::ApplyScript(const QString &text)
 {
+    QElapsedTimer laying;
+    if (lcApp().isDebugEnabled())
+        laying.start();
     scriptfile::apply(*rtDoc, lblWords, text);
     ScriptReplaced();
+    if (laying.isValid())
+        qCDebug(lcApp) << "new script laid out:" << text.size() << "characters,"
+                       << (rtDoc->wordWrapMode() == QTextOption::WrapAnywhere ? "wrapped anywhere"
+                                                                              : "wrapped at words")
+                       << "in" << laying.elapsed() << "ms";
 }
 
 void frmMain::ScriptReplaced()

@@ -2,6 +2,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "common/modCommon.h"
+#include "scroll/Log.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollEngine.h"
 #include "studio/Studio.h"
@@ -24,6 +25,7 @@ void frmMain::StartPrompter()
 {
     // Studio: a countdown set to run first starts the clock itself when it ends.
     if (studio && studio->holdStart(timTick->isActive())) {
+        qCDebug(lcScroll) << "start held for the countdown";
         bRunning = true;
         return;
     }
@@ -34,6 +36,8 @@ void frmMain::StartClock(quint32 tick)
 {
     lLastTick = static_cast<qint32>(tick);
     bRunning = true;
+    qCDebug(lcScroll) << "clock started at" << tick << "ms, speed" << sldSpeed->value()
+                      << (optUp->isChecked() ? "forward" : "back");
     timTick->start();
     scheduleTick();
 }
@@ -42,6 +46,8 @@ void frmMain::StopPrompter()
 {
     if (studio) // Studio: stopping ends a countdown too
         studio->cancelCountdown();
+    if (bRunning)
+        qCDebug(lcScroll) << "clock stopped at" << m_platform.timeGetTime() << "ms";
     timTick->stop();
     timTick->setInterval(1);
     bRunning = false;
@@ -164,6 +170,7 @@ void frmMain::UpdateProgress(bool bSmooth)
 
 void frmMain::sldSpeed_Change()
 {
+    qCDebug(lcScroll) << "speed" << sldSpeed->value();
     tags::setTag(lblToGo, QStringLiteral("0"));
 }
 

@@ -1,5 +1,7 @@
 #include "common/ProgramFiles.h"
 
+#include "common/Log.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +17,11 @@ QString locate(const QString &name)
         return beside;
     const QString installed =
         QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral("../share/cuescroll/") + name));
-    if (QFileInfo::exists(installed))
+    if (QFileInfo::exists(installed)) {
+        qCDebug(lcCommon).noquote() << name << "found at" << installed;
         return installed;
+    }
+    qCDebug(lcCommon).noquote() << name << "looked for at" << beside;
     return beside;
 }
 
@@ -31,8 +36,10 @@ QUrl helpAddress(const QString &link, const QString &programDir)
                          ? QUrl::fromLocalFile(QString(link).replace(u'\\', u'/'))
                          : QUrl::fromUserInput(link, programDir);
     const QString scheme = url.scheme().toLower();
-    if (scheme != u"http" && scheme != u"https" && scheme != u"file")
+    if (scheme != u"http" && scheme != u"https" && scheme != u"file") {
+        qCInfo(lcCommon).noquote() << "help address" << link << "refused: scheme" << scheme;
         return {};
+    }
     return url;
 }
 

@@ -1,5 +1,7 @@
 #include "documents/DocConverter.h"
 
+#include "documents/Log.h"
+
 #include <QFileInfo>
 
 using documents::Error;
@@ -50,6 +52,7 @@ void DocConverter::start(const QString &path)
     m_process->setArguments({QStringLiteral("-w"), QStringLiteral("0"), QStringLiteral("-m"),
                              QStringLiteral("UTF-8.txt"), QFileInfo(path).absoluteFilePath()});
     m_timeLimit.start();
+    qCDebug(lcDocuments) << "converting with" << m_program << "within" << timeLimit() << "ms";
     m_process->start(QIODevice::ReadOnly);
 }
 
@@ -169,5 +172,10 @@ void DocConverter::report(TextResult result)
         m_process->deleteLater();
         m_process = nullptr;
     }
+    if (result.ok())
+        qCDebug(lcDocuments) << "converted:" << m_limit.bytes() << "bytes as saved," << m_limit.paragraphs()
+                             << "paragraphs";
+    else
+        qCInfo(lcDocuments).noquote() << "conversion refused -" << documents::describe(result);
     Q_EMIT finished(result);
 }

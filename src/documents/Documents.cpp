@@ -1,6 +1,7 @@
 #include "documents/Documents.h"
 
 #include "common/Platform.h"
+#include "documents/Log.h"
 #include "documents/Rtf.h"
 #include "documents/TextDecoding.h"
 
@@ -29,6 +30,21 @@ bool hasUtf16Bom(QByteArrayView data)
 }
 
 } // namespace
+
+const char *kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::PlainText:
+        return "plain text";
+    case Kind::Rtf:
+        return "Rich Text";
+    case Kind::WordBinary:
+        return "Word 97-2003";
+    case Kind::Zip:
+        return "zip package";
+    }
+    return "?";
+}
 
 Kind detectKind(QByteArrayView head)
 {
@@ -222,6 +238,8 @@ TextResult plainText(QByteArrayView data)
         r.text.clear();
         return r;
     }
+    qCDebug(lcDocuments) << "plain text:" << limit.bytes() << "bytes as saved," << limit.paragraphs()
+                         << "paragraphs";
     // Saving ends the text with a line end; opening takes it off again, so the text does not grow an
     // empty paragraph each time it is saved and opened.
     if (r.text.endsWith(QLatin1String("\r\n")))
@@ -231,7 +249,9 @@ TextResult plainText(QByteArrayView data)
     return r;
 }
 
-FileData readScriptFile(const QString &path)
+namespace {
+
+FileData readScriptFileUnlogged(const QString &path)
 {
     FileData out;
     // One non-blocking open of whatever lies at the path now: the file may have changed since the
@@ -278,6 +298,20 @@ FileData readScriptFile(const QString &path)
     return out;
 }
 
+} // namespace
+
+FileData readScriptFile(const QString &path)
+{
+    FileData out = readScriptFileUnlogged(path);
+    if (!out.ok())
+        qCInfo(lcDocuments).noquote() << "refused" << path << "-" << describe(out);
+    else
+        qCDebug(lcDocuments).noquote()
+            << "read" << path << "-" << QString::fromLatin1(kindName(out.kind)) + QLatin1Char(',')
+            << out.data.size() << "bytes";
+    return out;
+}
+
 Result WriteTextFile(const QString &path, const QString &text)
 {
     Result out;
@@ -286,12 +320,16 @@ Result WriteTextFile(const QString &path, const QString &text)
     if (const Error beyond = checkTextLimits(saved); beyond != Error::None) {
         out.error = Error::WriteFailed;
         out.detail = describe(Result{beyond, {}});
+        qCInfo(lcDocuments).noquote() << "not saved" << path << "-" << out.detail;
         return out;
     }
     const FileWrite written = writeFileSafely(path, saved.toUtf8());
     if (!written.ok()) {
         out.error = Error::WriteFailed;
         out.detail = written.detail;
+        qCInfo(lcDocuments).noquote() << "saving" << path << "failed -" << out.detail;
+    } else {
+        qCDebug(lcDocuments).noquote() << "saved" << path << "-" << saved.size() << "characters";
     }
     return out;
 }

@@ -30,6 +30,8 @@ enum class Kind {
 };
 
 Kind detectKind(QByteArrayView head);
+// For the log.
+const char *kindName(Kind kind);
 
 enum class Error {
     None,

@@ -1,5 +1,6 @@
 // Body text of .docx and .odt packages, unpacked in memory with libzip.
 #include "documents/Documents.h"
+#include "documents/Log.h"
 
 #include <QXmlStreamReader>
 
@@ -268,7 +269,9 @@ QString docxMainPart(zip_t *zip)
 
 } // namespace
 
-TextResult readPackageText(QByteArrayView zipData)
+namespace {
+
+TextResult packageText(QByteArrayView zipData)
 {
     TextResult r;
     zip_error_t error;
@@ -324,6 +327,18 @@ TextResult readPackageText(QByteArrayView zipData)
         readDocx(xml, r);
     if (r.ok() && r.text.endsWith(QLatin1Char('\n')))
         r.text.chop(1);
+    return r;
+}
+
+} // namespace
+
+TextResult readPackageText(QByteArrayView zipData)
+{
+    TextResult r = packageText(zipData);
+    if (r.ok())
+        qCDebug(lcDocuments) << "package text:" << r.text.size() << "characters";
+    else
+        qCInfo(lcDocuments).noquote() << "package refused -" << describe(r);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #include "documents/Rtf.h"
 
 #include "documents/Documents.h"
+#include "documents/Log.h"
 #include "documents/TextDecoding.h"
 
 #include <QColor>
@@ -1294,9 +1295,13 @@ documents::Error readWithin(QByteArrayView data, QTextDocument *doc, const Limit
         return documents::Error::NotText;
     Reader reader(withoutBom(data).trimmed(), limits);
     reader.parse();
-    if (reader.refusal() != documents::Error::None)
+    if (reader.refusal() != documents::Error::None) {
+        qCInfo(lcDocuments).noquote()
+            << "Rich Text refused -" << documents::describe(documents::Result{reader.refusal(), {}});
         return reader.refusal();
+    }
     reader.build(doc);
+    qCDebug(lcDocuments) << "Rich Text:" << data.size() << "bytes," << doc->blockCount() << "paragraphs";
     return documents::Error::None;
 }
 

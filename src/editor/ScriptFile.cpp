@@ -2,6 +2,7 @@
 
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
+#include "editor/Log.h"
 #include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 
@@ -26,13 +27,19 @@ QString tr(const char *text)
 
 namespace {
 
+Opened refused(const QString &path, const QString &reason)
+{
+    qCInfo(lcEditor).noquote() << "not opened" << path << "-" << reason;
+    return {Opened::State::Failed, failureMessage(path, reason)};
+}
+
 // Reads the file once and hands its text on: plain text to `plain`, Rich Text to `rich`; each returns
 // why it refused the text, or nothing.
 template <class Plain, class Rich> Opened readInto(const QString &path, Plain plain, Rich rich)
 {
     const documents::FileData file = documents::readScriptFile(path);
     if (!file.ok())
-        return {Opened::State::Failed, failureMessage(path, documents::describe(file))};
+        return refused(path, documents::describe(file));
     // Only the bytes read above, never the path again: the file may change in between.
     QString refusal;
     switch (file.kind) {
@@ -45,15 +52,17 @@ template <class Plain, class Rich> Opened readInto(const QString &path, Plain pl
     case documents::Kind::Zip: {
         const documents::TextResult r = documents::readPackageText(file.data);
         if (!r.ok())
-            return {Opened::State::Failed, failureMessage(path, documents::describe(r))};
+            return refused(path, documents::describe(r));
         refusal = plain(r.text);
         break;
     }
     case documents::Kind::WordBinary:
+        qCDebug(lcEditor).noquote() << path << "needs the converter";
         return {Opened::State::NeedsConverter, {}};
     }
     if (!refusal.isEmpty())
-        return {Opened::State::Failed, failureMessage(path, refusal)};
+        return refused(path, refusal);
+    qCDebug(lcEditor).noquote() << "opened" << path << "as" << documents::kindName(file.kind);
     return {Opened::State::Loaded, {}};
 }
 

@@ -1,6 +1,7 @@
 #include "editor/frmEditText.h"
 
 #include "documents/DocConverter.h"
+#include "editor/Log.h"
 #include "editor/ScriptFile.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
@@ -349,11 +350,13 @@ void frmEditText::cmdDone_Click()
                                 ? documents::describe(documents::Result{beyond, {}})
                                 : layoutbounds::refusal(text);
     if (!refusal.isEmpty()) {
+        qCInfo(lcEditor).noquote() << "Done refused -" << refusal;
         m_dialogs.message(
             this, Dialogs::Icon::Warning, tr("Done"),
             tr("The script cannot go to the prompter: %1. It stays in the editor.").arg(refusal));
         return;
     }
+    qCDebug(lcEditor) << "Done:" << text.size() << "characters to the prompter";
     if (rtDoc)
         scriptfile::apply(*rtDoc, lblWords, text);
     else

@@ -1,5 +1,6 @@
 #include "line/ControlDrag.h"
 
+#include "line/Log.h"
 #include "ui/Twips.h"
 
 #include <QMouseEvent>
@@ -49,6 +50,9 @@ void ControlDrag::moveTo(const QPointF &windowPos)
 
 void ControlDrag::dropAt(const QPointF &windowPos)
 {
+    if (m_source)
+        qCDebug(lcLine).noquote() << m_source->objectName() << "dropped at" << windowPos
+                                  << (targetAt(windowPos.toPoint()) ? "" : "- outside every target, ignored");
     report(windowPos, &Handlers::drop);
     m_source = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "line/frmLine.h"
 
+#include "line/Log.h"
 #include "ui/Colors.h"
 
 #include <QAbstractScrollArea>
@@ -63,6 +64,8 @@ void frmLine::ResizeLine()
         return;
     const twips::Rect back = twips::rect(m_picBack);
     const twips::Rect line = twips::rect(m_picLine);
+    if (line.top != m_inBack.top || line.height != m_inBack.height)
+        qCDebug(lcLine) << "reading line at" << line.top << "twips," << line.height << "high";
     m_inBack = {line.left, line.top, line.width - kNarrower, line.height};
     m_band = {back.left + line.left, back.top + line.top, m_inBack.width, m_inBack.height};
     settleIn(topView());

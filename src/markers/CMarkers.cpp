@@ -1,15 +1,22 @@
 #include "markers/CMarkers.h"
 
+#include "markers/Log.h"
+
 void CMarkers::Add(const CMarker &oMarker)
 {
     colMarkers.append(oMarker);
+    qCDebug(lcMarkers) << "marker" << Count() << "added: characters" << oMarker.lStartFrom << "to"
+                       << oMarker.lStartFrom + oMarker.lLength;
 }
 
 bool CMarkers::Remove(qint32 lIndex)
 {
-    if (lIndex < 1 || lIndex > Count())
+    if (lIndex < 1 || lIndex > Count()) {
+        qCDebug(lcMarkers) << "no marker" << lIndex << "to remove of" << Count();
         return false;
+    }
     colMarkers.removeAt(lIndex - 1);
+    qCDebug(lcMarkers) << "marker" << lIndex << "removed," << Count() << "left";
     return true;
 }
 

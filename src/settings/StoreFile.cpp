@@ -1,6 +1,7 @@
 #include "settings/StoreFile.h"
 
 #include "common/Platform.h"
+#include "settings/Log.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -261,9 +262,7 @@ QByteArray encoded(QByteArrayView text, Encoding encoding)
     return QByteArray(le ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encoder(QString::fromUtf8(text)));
 }
 
-} // namespace
-
-Loaded open(const QString &path)
+Loaded read(const QString &path)
 {
     Loaded out;
     RegularFileRead r = readRegularFile(path, kMaxStoreBytes);
@@ -310,12 +309,7 @@ Loaded open(const QString &path)
     return out;
 }
 
-std::optional<QByteArray> load(const QString &path)
-{
-    return open(path).text;
-}
-
-FileWrite save(const QString &path, QByteArrayView text, Encoding encoding)
+FileWrite write(const QString &path, QByteArrayView text, Encoding encoding)
 {
     FileWrite out;
     const QByteArray bytes = encoded(text, encoding);
@@ -331,6 +325,31 @@ FileWrite save(const QString &path, QByteArrayView text, Encoding encoding)
         return out;
     }
     return writeFileSafely(path, bytes);
+}
+
+} // namespace
+
+Loaded open(const QString &path)
+{
+    Loaded out = read(path);
+    if (!out.text)
+        qCInfo(lcSettings).noquote() << "store" << path << "left alone -" << out.problem;
+    else
+        qCDebug(lcSettings).noquote() << "store" << path << "read:" << out.text->size() << "bytes";
+    return out;
+}
+
+std::optional<QByteArray> load(const QString &path)
+{
+    return open(path).text;
+}
+
+FileWrite save(const QString &path, QByteArrayView text, Encoding encoding)
+{
+    FileWrite out = write(path, text, encoding);
+    if (!out.ok())
+        qCInfo(lcSettings).noquote() << "store" << path << "not saved -" << out.detail;
+    return out;
 }
 
 } // namespace storefile

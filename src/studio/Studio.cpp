@@ -2,6 +2,7 @@
 
 #include "common/Platform.h"
 #include "settings/modSettings.h"
+#include "studio/Log.h"
 #include "studio/ScriptPicture.h"
 
 #include <QActionGroup>
@@ -120,6 +121,9 @@ void Studio::applyTalent()
     QScreen *screen = findScreen(m_options.talentScreen);
     // The choice stays: once the prompter is on another screen, the talent window opens there.
     if (!screen || screen == prompterScreen()) {
+        if (!m_options.talentScreen.isEmpty())
+            qCDebug(lcStudio).noquote() << "no talent screen:" << m_options.talentScreen
+                                        << (screen ? "is the prompter's screen" : "is not connected");
         delete m_talent;
         return;
     }
@@ -141,6 +145,7 @@ void Studio::applyTalent()
         // The geometry first: a screen is also chosen by where a window lies.
         m_talent->setGeometry(screen->geometry());
         m_talent->setScreen(screen);
+        qCDebug(lcStudio).noquote() << "talent screen on" << screen->name() << screen->geometry();
         m_talent->showFullScreen();
         if (QWindow *handle = m_talent->windowHandle(); handle && handle->screen() != screen)
             handle->setScreen(screen);
@@ -205,6 +210,7 @@ bool Studio::holdStart(bool clockRunning)
     if (clockRunning || m_options.countdownSeconds <= 0)
         return false;
     m_countdown.begin(m_platform.timeGetTime(), m_options.countdownSeconds);
+    qCDebug(lcStudio) << "countdown of" << m_options.countdownSeconds << "s begun";
     showNumber();
     tmrCountdown->start(1000);
     return true;
@@ -216,6 +222,7 @@ void Studio::cancelCountdown()
         return;
     m_countdown.cancel();
     tmrCountdown->stop();
+    qCDebug(lcStudio) << "countdown cancelled";
     showNumber();
 }
 
@@ -233,6 +240,7 @@ void Studio::tmrCountdown_Timer()
         const quint32 end = m_countdown.end();
         m_countdown.cancel();
         tmrCountdown->stop();
+        qCDebug(lcStudio) << "countdown over: the clock starts";
         showNumber();
         if (m_prompter.startClock)
             m_prompter.startClock(end);

@@ -1,5 +1,7 @@
 #include "ui/LayoutBounds.h"
 
+#include "ui/Log.h"
+
 #include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
@@ -88,6 +90,12 @@ Shape measure(QStringView text)
 
 QString refusal(const Shape &shape)
 {
+    if (shape.longestParagraph > kMaxParagraphLength || shape.mostDirectionControls > kMaxDirectionControls ||
+        shape.runChanges > kMaxRunChanges)
+        qCInfo(lcUi) << "layout bounds refuse a text: longest paragraph" << shape.longestParagraph << "of"
+                     << kMaxParagraphLength << "characters," << shape.mostDirectionControls << "of"
+                     << kMaxDirectionControls << "direction controls," << shape.runChanges << "of"
+                     << kMaxRunChanges << "run changes";
     if (shape.longestParagraph > kMaxParagraphLength)
         return QCoreApplication::translate(
                    "RichTextView", "it has a paragraph of more than %L1 characters, too long for a script")
@@ -105,6 +113,9 @@ QString refusal(const Shape &shape)
 
 QTextOption::WrapMode wrapMode(const Shape &shape)
 {
+    if (shape.unbrokenRun)
+        qCDebug(lcUi) << "a run of more than" << kMaxUnbrokenRun
+                      << "characters cannot break: wrapping anywhere";
     return shape.unbrokenRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,6 +41,47 @@ QString expectedText()
     QFile f(dataPath(QStringLiteral("sample_expected.txt")));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
 }
+
+// Lines logged under the program's categories while it lives, as "category: message"; other
+// messages go on to the test's own handler.
+class LogCapture
+{
+public:
+    explicit LogCapture(const QString &rules)
+    {
+        QLoggingCategory::setFilterRules(rules);
+        s_lines = &lines;
+        s_previous = qInstallMessageHandler(&LogCapture::handle);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(s_previous);
+        s_lines = nullptr;
+        QLoggingCategory::setFilterRules({});
+    }
+    LogCapture(const LogCapture &) = delete;
+    LogCapture &operator=(const LogCapture &) = delete;
+
+    bool has(const QString &category, const QString &words) const
+    {
+        return std::any_of(lines.begin(), lines.end(), [&](const QString &l) {
+            return l.startsWith(category + QStringLiteral(": ")) && l.contains(words);
+        });
+    }
+
+    QStringList lines;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (s_lines && QByteArrayView(context.category).startsWith("cuescroll."))
+            s_lines->append(QLatin1String(context.category) + QStringLiteral(": ") + message);
+        else if (s_previous)
+            s_previous(type, context, message);
+    }
+    static inline QStringList *s_lines = nullptr;
+    static inline QtMessageHandler s_previous = nullptr;
+};
 
 QString withCrLf(QString text)
 {
@@ -218,7 +260,11 @@ private Q_SLOTS:
         frmEditText editor(dialogs);
         editor.show();
         body(editor)->setText(QStringLiteral("typed text"));
+        LogCapture log(QStringLiteral("cuescroll.*=true"));
         openInEditor(editor, dialogs, path);
+        QVERIFY2(log.has(QStringLiteral("cuescroll.documents"), reason) ||
+                     log.has(QStringLiteral("cuescroll.editor"), reason),
+                 qPrintable(log.lines.join(QLatin1Char('\n'))));
         QCOMPARE(body(editor)->Text(), QStringLiteral("typed text"));
         QCOMPARE(dialogs.shown.size(), 2);
         const FakeDialogs::Shown &m = dialogs.shown.last();
@@ -226,6 +272,37 @@ private Q_SLOTS:
         QCOMPARE(m.icon, Dialogs::Icon::Warning);
         QVERIFY2(m.text.contains(QFileInfo(path).fileName()), qPrintable(m.text));
         QVERIFY2(m.text.contains(reason), qPrintable(m.text));
+    }
+
+    // Opening, refusing and running say nothing unless the rules ask for the program's categories.
+    void logsOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("default") << QString() << false;
+        QTest::newRow("all warnings") << "*.warning=true" << false;
+        QTest::newRow("asked") << "cuescroll.*=true" << true;
+    }
+    void logsOnlyWhenAsked()
+    {
+        QFETCH(QString, rules);
+        QFETCH(bool, logged);
+        FakeDialogs dialogs;
+        auto w = makeMain(dialogs);
+        LogCapture log(rules);
+        w->OpenScript(dataPath(QStringLiteral("sample.docx")));
+        w->OpenScript(dataPath(QStringLiteral("bad/random.docx")));
+        w->DoAction(QStringLiteral("Start"));
+        w->DoAction(QStringLiteral("Stop"));
+        QCOMPARE(dialogs.shown.size(), 1); // the refusal
+        if (!logged) {
+            QVERIFY2(log.lines.isEmpty(), qPrintable(log.lines.join(QLatin1Char('\n'))));
+            return;
+        }
+        QVERIFY(log.has(QStringLiteral("cuescroll.documents"), QStringLiteral("sample.docx")));
+        QVERIFY(log.has(QStringLiteral("cuescroll.app"), QStringLiteral("laid out")));
+        QVERIFY(log.has(QStringLiteral("cuescroll.scroll"), QStringLiteral("clock started")));
+        QVERIFY(log.has(QStringLiteral("cuescroll.scroll"), QStringLiteral("clock stopped")));
     }
 
     // The chosen file changes between the dialog's answer and the read: what lies there then either

@@ -1,0 +1,3 @@
+#include "app/Log.h"
+
+Q_LOGGING_CATEGORY(lcApp, "cuescroll.app", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "editor/Log.h"
+
+Q_LOGGING_CATEGORY(lcEditor, "cuescroll.editor", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "line/Log.h"
+
+Q_LOGGING_CATEGORY(lcLine, "cuescroll.line", QtWarningMsg)

@@ -1,0 +1,3 @@
+#include "studio/Log.h"
+
+Q_LOGGING_CATEGORY(lcStudio, "cuescroll.studio", QtWarningMsg)
