@@ -5,6 +5,7 @@
 #include "common/Trace.h"
 #include "line/frmLine.h"
 #include "scroll/ScrollEngine.h"
+#include "settings/Settings.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
@@ -102,7 +103,14 @@ constexpr float kViewportOverhang = 100;
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
 
 frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_dialogs(dialogs)
+    : frmMain(platform, dialogs, *new Settings, parent)
+{
+    // Its last child, so that the studio and the editor are gone before it is.
+    m_settings.setParent(this);
+}
+
+frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_dialogs(dialogs), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
@@ -124,7 +132,7 @@ void frmMain::CreateStudio()
             HandleKey(key->code, key->shift);
     };
     p.stored = [this] { ReportStoreProblem(); };
-    studio = new Studio(m_platform, std::move(p), this);
+    studio = new Studio(m_platform, m_settings, std::move(p), this);
 }
 
 frmMain::~frmMain()
@@ -358,16 +366,17 @@ void frmMain::InitPrompter()
     cmdCancel->setIcon(icons::tool(QStringLiteral("Cancel")));
     cmdMark->setIcon(icons::tool(QStringLiteral("Mark")));
 
-    lForeColor = modSettings::GetForeColor();
-    sFontName = modSettings::GetFontName();
-    bFontBold = modSettings::GetFontBold();
-    bFontItalic = modSettings::GetFontItalic();
-    iFontSize = modSettings::GetFontSize();
-    bFontStrikethrough = modSettings::GetFontStrikethrough();
-    bFontUnderline = modSettings::GetFontUnderline();
-    lBackColor = modSettings::GetBackColor();
-    lLineColor = modSettings::GetLineColor();
-    m_frameSync = modSettings::GetFrameSync();
+    const appearance::Appearance stored = m_settings.appearance();
+    lForeColor = stored.lForeColor;
+    sFontName = stored.sFontName;
+    bFontBold = stored.bFontBold;
+    bFontItalic = stored.bFontItalic;
+    iFontSize = stored.iFontSize;
+    bFontStrikethrough = stored.bFontStrikethrough;
+    bFontUnderline = stored.bFontUnderline;
+    lBackColor = stored.lBackColor;
+    lLineColor = stored.lLineColor;
+    m_frameSync = m_settings.frameSync();
 
     rtDoc->setSelStart(0);
     rtDoc->setSelLength(rtDoc->textLength());

@@ -2,6 +2,7 @@
 #include "markers/MarkerPlaces.h"
 #include "settings/Appearance.h"
 #include "settings/NumericText.h"
+#include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
@@ -58,8 +59,8 @@ void frmMain::SaveAppearance()
     bFontUnderline = rtDoc->FontUnderline();
     lBackColor = rtDoc->BackColor();
     lLineColor = colors::backColor(picLine);
-    appearance::Save({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
-                      bFontUnderline, lBackColor, lLineColor});
+    m_settings.setAppearance({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
+                              bFontUnderline, lBackColor, lLineColor});
     ReportStoreProblem();
 }
 

@@ -23,7 +23,4 @@ struct Appearance
 // 11.5 is 12), held within 16 bits.
 qint16 storedFontSize(double points);
 
-// Stores all nine values: colours and the size as decimal text, switches as "True" / "False".
-void Save(const Appearance &a);
-
 } // namespace appearance
