@@ -371,7 +371,7 @@ void frmMain::InitPrompter()
     sFontName = stored.sFontName;
     bFontBold = stored.bFontBold;
     bFontItalic = stored.bFontItalic;
-    iFontSize = stored.iFontSize;
+    iFontSize = appearance::storedFontSize(stored.dFontSize);
     bFontStrikethrough = stored.bFontStrikethrough;
     bFontUnderline = stored.bFontUnderline;
     lBackColor = stored.lBackColor;

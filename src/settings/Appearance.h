@@ -3,7 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
-// The script's look and the reading line's colour as the prompter keeps them between runs.
+// The script's look and the reading line's colour, as the prompter shows them and keeps them between
+// runs.
 namespace appearance {
 
 struct Appearance
@@ -12,7 +13,7 @@ struct Appearance
     QString sFontName;
     bool bFontBold = false;
     bool bFontItalic = false;
-    qint16 iFontSize = 0;
+    double dFontSize = 0; // points; stored rounded (storedFontSize)
     bool bFontStrikethrough = false;
     bool bFontUnderline = false;
     qint32 lBackColor = 0;

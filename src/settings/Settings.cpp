@@ -148,7 +148,7 @@ appearance::Appearance Settings::appearance() const
     a.sFontName = fontName();
     a.bFontBold = fontBold();
     a.bFontItalic = fontItalic();
-    a.iFontSize = fontSize();
+    a.dFontSize = fontSize();
     a.bFontStrikethrough = fontStrikethrough();
     a.bFontUnderline = fontUnderline();
     a.lBackColor = backColor();
@@ -247,7 +247,7 @@ void Settings::setAppearance(const appearance::Appearance &a)
     setFontName(a.sFontName);
     setFontBold(a.bFontBold);
     setFontItalic(a.bFontItalic);
-    setFontSize(a.iFontSize);
+    setFontSize(appearance::storedFontSize(a.dFontSize));
     setFontStrikethrough(a.bFontStrikethrough);
     setFontUnderline(a.bFontUnderline);
     setBackColor(a.lBackColor);

@@ -76,7 +76,7 @@ public:
     void setBackColor(qint32 value);
     void setLineColor(qint32 value);
     void setFrameSync(bool value);
-    // All nine, in the order an earlier version wrote them.
+    // All nine, in the order an earlier version wrote them; the size rounded to whole points.
     void setAppearance(const appearance::Appearance &a);
 
     void setTalentScreen(const QString &value);
