@@ -6,6 +6,7 @@
 #include "line/frmLine.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
+#include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
@@ -378,19 +379,7 @@ void frmMain::InitPrompter()
     lLineColor = stored.lLineColor;
     m_frameSync = m_settings.frameSync();
 
-    rtDoc->setSelStart(0);
-    rtDoc->setSelLength(rtDoc->textLength());
-    rtDoc->setSelColor(lForeColor);
-    rtDoc->setTag(QString::number(lForeColor));
-    QFont font = fonts::make(sFontName, iFontSize, bFontBold);
-    font.setItalic(bFontItalic);
-    font.setStrikeOut(bFontStrikethrough);
-    font.setUnderline(bFontUnderline);
-    rtDoc->setBaseFont(font);
-    rtDoc->setBackColor(lBackColor);
-    rtDoc->setSelLength(0);
-
-    colors::setBackColor(picLine, lLineColor);
+    appearance::apply(stored, *rtDoc, *picLine);
     colors::setBackColor(picBack, rtDoc->BackColor());
 }
 
