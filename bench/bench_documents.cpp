@@ -9,6 +9,7 @@
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
 #include "editor/frmEditText.h"
+#include "settings/Settings.h"
 #include "ui/RichTextView.h"
 
 #include <QElapsedTimer>
@@ -65,7 +66,8 @@ class bench_documents : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    IsolatedSettings m_settings;
+    IsolatedSettings m_sandbox;
+    Settings m_settings; // read once the sandbox is in place
     FakePlatform m_platform;
     FakeDialogs m_dialogs;
 
@@ -79,7 +81,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(makeDocx(docxBody(50000)));
         f.close();
-        frmEditText editor(m_dialogs);
+        frmEditText editor(m_dialogs, m_settings);
         editor.resize(800, 600);
         editor.show();
         QBENCHMARK
@@ -93,7 +95,7 @@ private Q_SLOTS:
     // Clear and Ctrl+Z on a script at the paragraph limit: the undo is what the operator waits for.
     void clearAndUndo50000Paragraphs()
     {
-        frmEditText editor(m_dialogs);
+        frmEditText editor(m_dialogs, m_settings);
         editor.resize(800, 600);
         editor.show();
         editor.rtBody->setText(scriptOfLines(50000));
@@ -110,7 +112,7 @@ private Q_SLOTS:
     void openDocSample()
     {
         const QString path = QStringLiteral(CUESCROLL_TEST_DATA "/sample.doc");
-        frmEditText editor(m_dialogs);
+        frmEditText editor(m_dialogs, m_settings);
         editor.show();
         QBENCHMARK
         {

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
+#include "settings/Settings.h"
 #include "studio/Studio.h"
 #include "ui/Dialogs.h"
 
@@ -95,8 +96,9 @@ int main(int argc, char *argv[])
 
     const bool smokeTest = qEnvironmentVariableIsSet("CUESCROLL_SMOKE_TEST");
     PrintedMessages printedMessages;
+    Settings settings;
     frmMain window(Platform::system(),
-                   smokeTest ? static_cast<Dialogs &>(printedMessages) : Dialogs::system());
+                   smokeTest ? static_cast<Dialogs &>(printedMessages) : Dialogs::system(), settings);
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
     trace::watchEventLoop(&window);
     window.showMaximized();

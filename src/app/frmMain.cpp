@@ -5,6 +5,8 @@
 #include "common/Trace.h"
 #include "line/frmLine.h"
 #include "scroll/ScrollEngine.h"
+#include "settings/Settings.h"
+#include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
@@ -102,7 +104,14 @@ constexpr float kViewportOverhang = 100;
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
 
 frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_dialogs(dialogs)
+    : frmMain(platform, dialogs, *new Settings, parent)
+{
+    // Its last child, so that the studio and the editor are gone before it is.
+    m_settings.setParent(this);
+}
+
+frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidget *parent)
+    : QWidget(parent), m_platform(platform), m_dialogs(dialogs), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
@@ -124,7 +133,7 @@ void frmMain::CreateStudio()
             HandleKey(key->code, key->shift);
     };
     p.stored = [this] { ReportStoreProblem(); };
-    studio = new Studio(m_platform, std::move(p), this);
+    studio = new Studio(m_platform, m_settings, std::move(p), this);
 }
 
 frmMain::~frmMain()
@@ -358,27 +367,19 @@ void frmMain::InitPrompter()
     cmdCancel->setIcon(icons::tool(QStringLiteral("Cancel")));
     cmdMark->setIcon(icons::tool(QStringLiteral("Mark")));
 
-    lForeColor = modSettings::GetForeColor();
-    sFontName = modSettings::GetFontName();
-    bFontBold = modSettings::GetFontBold();
-    bFontItalic = modSettings::GetFontItalic();
-    iFontSize = modSettings::GetFontSize();
-    bFontStrikethrough = modSettings::GetFontStrikethrough();
-    bFontUnderline = modSettings::GetFontUnderline();
-    lBackColor = modSettings::GetBackColor();
-    lLineColor = modSettings::GetLineColor();
-    m_frameSync = modSettings::GetFrameSync();
+    const appearance::Appearance stored = m_settings.appearance();
+    lForeColor = stored.lForeColor;
+    sFontName = stored.sFontName;
+    bFontBold = stored.bFontBold;
+    bFontItalic = stored.bFontItalic;
+    iFontSize = appearance::storedFontSize(stored.dFontSize);
+    bFontStrikethrough = stored.bFontStrikethrough;
+    bFontUnderline = stored.bFontUnderline;
+    lBackColor = stored.lBackColor;
+    lLineColor = stored.lLineColor;
+    m_frameSync = m_settings.frameSync();
 
-    rtDoc->colorRange(0, rtDoc->textLength(), lForeColor);
-    rtDoc->setTag(QString::number(lForeColor));
-    QFont font = fonts::make(sFontName, iFontSize, bFontBold);
-    font.setItalic(bFontItalic);
-    font.setStrikeOut(bFontStrikethrough);
-    font.setUnderline(bFontUnderline);
-    rtDoc->setBaseFont(font);
-    rtDoc->setBackColor(lBackColor);
-
-    colors::setBackColor(picLine, lLineColor);
+    appearance::apply(stored, *rtDoc, *picLine);
     colors::setBackColor(picBack, rtDoc->BackColor());
 }
 

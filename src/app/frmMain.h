@@ -28,6 +28,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class RichTextView;
+class Settings;
 class Studio;
 class dlgSelectMarker;
 class frmLine;
@@ -38,6 +39,8 @@ class frmMain : public QWidget
     Q_OBJECT
 
 public:
+    frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidget *parent = nullptr);
+    // With settings of its own, read from the store as a fresh start of the program reads them.
     frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
@@ -170,6 +173,7 @@ public:
 private:
     Platform &m_platform;
     Dialogs &m_dialogs;
+    Settings &m_settings;
     bool m_unloaded = false;
     bool m_lineSettled = false; // the line has had its first placement on screen
     WheelAccumulator m_wheel;

@@ -70,7 +70,7 @@ void frmMain::DoAction(const QString &sAction)
 void frmMain::EditTextAction()
 {
     CancelOpening();
-    frmEditText editor(m_dialogs, this);
+    frmEditText editor(m_dialogs, m_settings, this);
     editor.rtDoc = rtDoc;
     editor.lblWords = lblWords;
     m_dialogs.showModal(editor);

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "markers/MarkerPlaces.h"
 #include "settings/Appearance.h"
+#include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
@@ -11,10 +12,10 @@
 void frmMain::OptionsAction()
 {
     dlgOptions options(m_dialogs, this);
-    options.rtfMain = rtDoc;
-    options.picLine = picLine;
+    options.current = appearance::of(*rtDoc, *picLine, lForeColor);
     m_dialogs.showModal(options);
-    if (options.result() == QDialog::Accepted) {
+    if (options.chosen) {
+        appearance::apply(*options.chosen, *rtDoc, *picLine);
         // The viewport shows below the end of the script: one background, not two.
         colors::setBackColor(picBack, rtDoc->BackColor());
         // OK coloured every character; the markers are still there and must still look marked.
@@ -48,17 +49,17 @@ void frmMain::ReapplyMarkerHighlights()
 void frmMain::SaveAppearance()
 {
     // Every writer of the tag writes a number; keep the colour known so far should one not.
-    lForeColor = rtDoc->scriptColor().value_or(lForeColor);
-    sFontName = rtDoc->FontName();
-    bFontBold = rtDoc->FontBold();
-    bFontItalic = rtDoc->FontItalic();
-    iFontSize = appearance::storedFontSize(rtDoc->FontSize());
-    bFontStrikethrough = rtDoc->FontStrikethrough();
-    bFontUnderline = rtDoc->FontUnderline();
-    lBackColor = rtDoc->BackColor();
-    lLineColor = colors::backColor(picLine);
-    appearance::Save({lForeColor, sFontName, bFontBold, bFontItalic, iFontSize, bFontStrikethrough,
-                      bFontUnderline, lBackColor, lLineColor});
+    const appearance::Appearance shown = appearance::of(*rtDoc, *picLine, lForeColor);
+    lForeColor = shown.lForeColor;
+    sFontName = shown.sFontName;
+    bFontBold = shown.bFontBold;
+    bFontItalic = shown.bFontItalic;
+    iFontSize = appearance::storedFontSize(shown.dFontSize);
+    bFontStrikethrough = shown.bFontStrikethrough;
+    bFontUnderline = shown.bFontUnderline;
+    lBackColor = shown.lBackColor;
+    lLineColor = shown.lLineColor;
+    m_settings.setAppearance(shown);
     ReportStoreProblem();
 }
 

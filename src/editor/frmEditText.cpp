@@ -3,7 +3,7 @@
 #include "documents/DocConverter.h"
 #include "editor/Log.h"
 #include "editor/ScriptFile.h"
-#include "settings/modSettings.h"
+#include "settings/Settings.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/Fonts.h"
@@ -39,9 +39,9 @@ constexpr int kBusyDialogDelayMs = 1000;
 
 // Where the file dialogs open: the folder of the last script opened or saved, else the documents
 // folder. Never the program's own folder, which is a system folder once installed.
-QString startFolder()
+QString startFolder(const Settings &settings)
 {
-    const QString last = modSettings::GetLastScriptFolder();
+    const QString last = settings.lastScriptFolder();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -50,9 +50,9 @@ QString startFolder()
     return QDir::homePath();
 }
 
-void rememberFolderOf(const QString &path)
+void rememberFolderOf(Settings &settings, const QString &path)
 {
-    modSettings::SetLastScriptFolder(QFileInfo(path).absolutePath());
+    settings.setLastScriptFolder(QFileInfo(path).absolutePath());
 }
 
 // Undone first when Clear is undone. The text coming back would otherwise be laid out in one go
@@ -108,10 +108,10 @@ protected:
 } // namespace
 
 // A normal window, not a dialog, so it keeps a taskbar entry to come back to when minimised.
-frmEditText::frmEditText(Dialogs &dialogs, QWidget *owner)
+frmEditText::frmEditText(Dialogs &dialogs, Settings &settings, QWidget *owner)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      m_dialogs(dialogs)
+      m_dialogs(dialogs), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmEditText"));
     setWindowTitle(tr("Edit Text"));
@@ -174,7 +174,7 @@ void frmEditText::cmdOpen_Click()
     const QString filter = tr("Scripts (*.txt *.rtf *.doc *.docx *.odt);;"
                               "Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;"
                               "All Files (*)");
-    const QString name = m_dialogs.openFileName(this, tr("Select the file"), startFolder(), filter);
+    const QString name = m_dialogs.openFileName(this, tr("Select the file"), startFolder(m_settings), filter);
     if (name.trimmed().isEmpty())
         return;
     OpenFile(name);
@@ -195,7 +195,7 @@ void frmEditText::readFinished(const scriptfile::Read &read)
     case scriptfile::Opened::State::Loaded:
         endBusy();
         rtBody->adoptDocument(std::move(*read.document));
-        rememberFolderOf(m_convertingPath);
+        rememberFolderOf(m_settings, m_convertingPath);
         break;
     case scriptfile::Opened::State::Failed:
         endBusy();
@@ -280,7 +280,7 @@ void frmEditText::conversionFinished(const documents::TextResult &result)
     const QString refusal = result.ok() ? layoutbounds::refusal(result.text) : documents::describe(result);
     if (refusal.isEmpty()) {
         rtBody->setText(result.text);
-        rememberFolderOf(m_convertingPath);
+        rememberFolderOf(m_settings, m_convertingPath);
     } else if (isVisible()) {
         openFailed(m_convertingPath, refusal);
     }
@@ -295,7 +295,7 @@ void frmEditText::openFailed(const QString &path, const QString &reason)
 void frmEditText::cmdSave_Click()
 {
     QString name =
-        m_dialogs.saveFileName(this, tr("Save this file"), startFolder(), tr("Text Files (*.txt)"));
+        m_dialogs.saveFileName(this, tr("Save this file"), startFolder(m_settings), tr("Text Files (*.txt)"));
     if (name.trimmed().isEmpty())
         return;
     // A name typed without an ending gets the one the dialog offers.
@@ -303,7 +303,7 @@ void frmEditText::cmdSave_Click()
         name += QStringLiteral(".txt");
     const documents::Result r = documents::WriteTextFile(name, rtBody->Text());
     if (r.ok()) {
-        rememberFolderOf(name);
+        rememberFolderOf(m_settings, name);
         m_dialogs.information(this, tr("Saved"),
                               tr("The file has been saved : ") + scriptfile::shownPath(name));
     } else {

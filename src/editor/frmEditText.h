@@ -11,6 +11,7 @@
 
 class DocConverter;
 class Dialogs;
+class Settings;
 namespace scriptfile {
 class Reader;
 struct Read;
@@ -24,7 +25,7 @@ class frmEditText : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmEditText(Dialogs &dialogs, QWidget *owner = nullptr);
+    frmEditText(Dialogs &dialogs, Settings &settings, QWidget *owner = nullptr);
     ~frmEditText() override;
 
     // Event handlers, public so that tests drive them directly.
@@ -75,6 +76,7 @@ private:
     void centreOverOwner();
 
     Dialogs &m_dialogs;
+    Settings &m_settings;
     DocConverter *m_converter = nullptr;
     scriptfile::Reader *m_reader = nullptr;
     QTimer m_busyDelay;

@@ -3,7 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
-// The script's look and the reading line's colour as the prompter keeps them between runs.
+// The script's look and the reading line's colour, as the prompter shows them and keeps them between
+// runs.
 namespace appearance {
 
 struct Appearance
@@ -12,7 +13,7 @@ struct Appearance
     QString sFontName;
     bool bFontBold = false;
     bool bFontItalic = false;
-    qint16 iFontSize = 0;
+    double dFontSize = 0; // points; stored rounded (storedFontSize)
     bool bFontStrikethrough = false;
     bool bFontUnderline = false;
     qint32 lBackColor = 0;
@@ -22,8 +23,5 @@ struct Appearance
 // A font size in whole points as it is stored: to nearest, halves to the even neighbour (10.5 is 10,
 // 11.5 is 12), held within 16 bits.
 qint16 storedFontSize(double points);
-
-// Stores all nine values: colours and the size as decimal text, switches as "True" / "False".
-void Save(const Appearance &a);
 
 } // namespace appearance

@@ -24,6 +24,33 @@ QFont fontOf(const FontChoice &c)
 
 } // namespace
 
+namespace appearance {
+
+Appearance of(const RichTextView &view, const QWidget &line, qint32 foreColor)
+{
+    return {view.scriptColor().value_or(foreColor),
+            view.FontName(),
+            view.FontBold(),
+            view.FontItalic(),
+            view.FontSize(),
+            view.FontStrikethrough(),
+            view.FontUnderline(),
+            view.BackColor(),
+            colors::backColor(&line)};
+}
+
+void apply(const Appearance &a, RichTextView &view, QWidget &line)
+{
+    view.colorRange(0, view.textLength(), a.lForeColor);
+    view.setTag(QString::number(a.lForeColor));
+    view.setBaseFont(fontOf(
+        {a.sFontName, a.dFontSize, a.bFontBold, a.bFontItalic, a.bFontUnderline, a.bFontStrikethrough, 0}));
+    view.setBackColor(a.lBackColor);
+    colors::setBackColor(&line, a.lLineColor);
+}
+
+} // namespace appearance
+
 dlgOptions::dlgOptions(Dialogs &dialogs, QWidget *parent)
     : FixedDialog("dlgOptions", tr("Options"), 5355, 4350, parent), m_dialogs(dialogs)
 {
@@ -86,16 +113,14 @@ void dlgOptions::showEvent(QShowEvent *event)
 
 void dlgOptions::Form_Load()
 {
-    if (rtfMain) {
-        txtPreview->setFont(
-            fontOf({rtfMain->FontName(), rtfMain->FontSize(), rtfMain->FontBold(), rtfMain->FontItalic(),
-                    rtfMain->FontUnderline(), rtfMain->FontStrikethrough(), 0}));
-        setPreviewBackColor(rtfMain->BackColor());
-        if (const std::optional<qint32> color = rtfMain->scriptColor())
-            setPreviewForeColor(*color);
-    }
-    if (picLine)
-        colors::setBackColor(picPreview, colors::backColor(picLine));
+    if (!current)
+        return;
+    txtPreview->setFont(
+        fontOf({current->sFontName, current->dFontSize, current->bFontBold, current->bFontItalic,
+                current->bFontUnderline, current->bFontStrikethrough, 0}));
+    setPreviewBackColor(current->lBackColor);
+    setPreviewForeColor(current->lForeColor);
+    colors::setBackColor(picPreview, current->lLineColor);
 }
 
 void dlgOptions::cmdFont_Click()
@@ -131,17 +156,16 @@ void dlgOptions::cmdLineColor_Click()
 
 void dlgOptions::cmdOk_Click()
 {
-    if (rtfMain) {
-        const qint32 foreColor = colors::foreColor(txtPreview);
-        rtfMain->colorRange(0, rtfMain->textLength(), foreColor);
-        rtfMain->setTag(QString::number(foreColor));
-        const QFont f = txtPreview->font();
-        rtfMain->setBaseFont(
-            fontOf({f.family(), f.pointSizeF(), f.bold(), f.italic(), f.underline(), f.strikeOut(), 0}));
-        rtfMain->setBackColor(colors::backColor(txtPreview));
-    }
-    if (picLine)
-        colors::setBackColor(picLine, colors::backColor(picPreview));
+    const QFont f = txtPreview->font();
+    chosen = appearance::Appearance{colors::foreColor(txtPreview),
+                                    f.family(),
+                                    f.bold(),
+                                    f.italic(),
+                                    f.pointSizeF(),
+                                    f.strikeOut(),
+                                    f.underline(),
+                                    colors::backColor(txtPreview),
+                                    colors::backColor(picPreview)};
     accept();
 }
 

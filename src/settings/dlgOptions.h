@@ -1,17 +1,28 @@
 #pragma once
 
+#include "settings/Appearance.h"
 #include "ui/FixedDialog.h"
-#include "ui/RichTextView.h"
 
-#include <QPointer>
+#include <optional>
 
 class Dialogs;
 class QFrame;
 class QPushButton;
 class QTextEdit;
+class RichTextView;
+
+namespace appearance {
+
+// The look the script view and the reading line show; the text colour is the one the view's tag
+// records, `foreColor` when it records none.
+Appearance of(const RichTextView &view, const QWidget &line, qint32 foreColor);
+// Colours every character of the script, which paints over any marker highlight.
+void apply(const Appearance &a, RichTextView &view, QWidget &line);
+
+} // namespace appearance
 
 // Appearance options: the script's font and colours and the reading line's colour, with a preview.
-// The two previews are the dialog's whole state; only OK hands them to the prompter.
+// The two previews are the dialog's whole state; only OK hands them over, as `chosen`.
 class dlgOptions : public FixedDialog
 {
     Q_OBJECT
@@ -27,9 +38,10 @@ public:
     QPushButton *cmdFont = nullptr;
     QTextEdit *txtPreview = nullptr;
 
-    // Set by the caller before showing: the prompter's script view and its reading line.
-    QPointer<RichTextView> rtfMain;
-    QPointer<QWidget> picLine;
+    // Set by the caller before showing: where the previews start.
+    std::optional<appearance::Appearance> current;
+    // What OK confirmed, for the caller to apply; nothing after Cancel or the close box.
+    std::optional<appearance::Appearance> chosen;
 
     void cmdFont_Click();
     void cmdBackColor_Click();

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// The settings store: the per-user appearance keys and the two site values of "Settings.ini".
+// The settings store's generic operations on the per-user store and "Settings.ini".
 // A store that cannot be read or written never stops the program: it then runs on the defaults, and
 // changes it could not keep are told once (takeStoreProblem).
 namespace modSettings {
@@ -18,48 +18,9 @@ QString ReadIniValue(const QString &section, const QString &key);
 // until a change has been kept again and a later one fails. Nothing when all were kept.
 std::optional<QString> takeStoreProblem();
 
+// The two site values of "Settings.ini"; the per-user keys are read through a Settings object.
 QString GetAppName();
 QString GetHelpLink();
-qint32 GetBackColor();
-qint32 GetForeColor();
-QString GetFontName();
-bool GetFontBold();
-bool GetFontItalic();
-qint16 GetFontSize();
-bool GetFontStrikethrough();
-bool GetFontUnderline();
-qint32 GetLineColor();
-// Whether the moving script is shown once per display frame, between the clock's steps.
-bool GetFrameSync();
-
-void SetBackColor(const QString &value);
-void SetForeColor(const QString &value);
-void SetFontName(const QString &value);
-void SetFontBold(const QString &value);
-void SetFontItalic(const QString &value);
-void SetFontSize(const QString &value);
-void SetFontStrikethrough(const QString &value);
-void SetFontUnderline(const QString &value);
-void SetLineColor(const QString &value);
-
-// Studio output, beyond the appearance: read without writing defaults, so that a store never set
-// up for a studio stays exactly as it was.
-QString GetTalentScreen(); // a screen's name; empty: no talent screen
-bool GetMirrorTalent();    // default true
-bool GetFlipTalent();
-bool GetMirrorPrompter();
-qint32 GetCountdownSeconds(); // 0: no countdown
-bool GetJumpToReadingLine();
-void SetTalentScreen(const QString &value);
-void SetMirrorTalent(const QString &value);
-void SetFlipTalent(const QString &value);
-void SetMirrorPrompter(const QString &value);
-void SetCountdownSeconds(const QString &value);
-void SetJumpToReadingLine(const QString &value);
-
-// The folder the file dialogs open in: where a script was last opened or saved. Empty: never set.
-QString GetLastScriptFolder();
-void SetLastScriptFolder(const QString &value);
 
 // "Settings.ini" beside the executable unless a test points elsewhere; empty restores the default.
 QString iniFilePath();

@@ -1,7 +1,7 @@
 #include "studio/Studio.h"
 
 #include "common/Platform.h"
-#include "settings/modSettings.h"
+#include "settings/Settings.h"
 #include "studio/Log.h"
 #include "studio/ScriptPicture.h"
 
@@ -18,17 +18,12 @@
 
 namespace {
 
-QString flagText(bool on)
-{
-    return on ? QStringLiteral("True") : QStringLiteral("False");
-}
-
 constexpr int kCountdownChoices[] = {0, 3, 5, 10};
 
 } // namespace
 
-Studio::Studio(Platform &platform, Prompter prompter, QObject *parent)
-    : QObject(parent), m_platform(platform), m_prompter(std::move(prompter))
+Studio::Studio(Platform &platform, Settings &settings, Prompter prompter, QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings), m_prompter(std::move(prompter))
 {
     tmrCountdown = new QTimer(this);
     tmrCountdown->setObjectName(QStringLiteral("tmrCountdown"));
@@ -39,7 +34,7 @@ Studio::Studio(Platform &platform, Prompter prompter, QObject *parent)
     m_overlay = new CountdownOverlay(m_prompter.picBack);
     m_prompter.picBack->installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Studio::screenRemoved);
-    setOptions(storedOptions());
+    setOptions(storedOptions(m_settings));
 }
 
 Studio::~Studio()
@@ -47,15 +42,15 @@ Studio::~Studio()
     delete m_talent;
 }
 
-StudioOptions Studio::storedOptions()
+StudioOptions Studio::storedOptions(const Settings &settings)
 {
     StudioOptions o;
-    o.talentScreen = modSettings::GetTalentScreen();
-    o.mirrorTalent = modSettings::GetMirrorTalent();
-    o.flipTalent = modSettings::GetFlipTalent();
-    o.mirrorPrompter = modSettings::GetMirrorPrompter();
-    o.countdownSeconds = modSettings::GetCountdownSeconds();
-    o.jumpToReadingLine = modSettings::GetJumpToReadingLine();
+    o.talentScreen = settings.talentScreen();
+    o.mirrorTalent = settings.mirrorTalent();
+    o.flipTalent = settings.flipTalent();
+    o.mirrorPrompter = settings.mirrorPrompter();
+    o.countdownSeconds = settings.countdownSeconds();
+    o.jumpToReadingLine = settings.jumpToReadingLine();
     return o;
 }
 
@@ -66,17 +61,17 @@ void Studio::setOptions(const StudioOptions &options, bool store)
     if (store) {
         // Only what changed: a store never set up for a studio gains no keys it does not need.
         if (options.talentScreen != old.talentScreen)
-            modSettings::SetTalentScreen(options.talentScreen);
+            m_settings.setTalentScreen(options.talentScreen);
         if (options.mirrorTalent != old.mirrorTalent)
-            modSettings::SetMirrorTalent(flagText(options.mirrorTalent));
+            m_settings.setMirrorTalent(options.mirrorTalent);
         if (options.flipTalent != old.flipTalent)
-            modSettings::SetFlipTalent(flagText(options.flipTalent));
+            m_settings.setFlipTalent(options.flipTalent);
         if (options.mirrorPrompter != old.mirrorPrompter)
-            modSettings::SetMirrorPrompter(flagText(options.mirrorPrompter));
+            m_settings.setMirrorPrompter(options.mirrorPrompter);
         if (options.countdownSeconds != old.countdownSeconds)
-            modSettings::SetCountdownSeconds(QString::number(options.countdownSeconds));
+            m_settings.setCountdownSeconds(options.countdownSeconds);
         if (options.jumpToReadingLine != old.jumpToReadingLine)
-            modSettings::SetJumpToReadingLine(flagText(options.jumpToReadingLine));
+            m_settings.setJumpToReadingLine(options.jumpToReadingLine);
         if (m_prompter.stored)
             m_prompter.stored();
     }
@@ -280,8 +275,8 @@ void Studio::fillMenu(QMenu &menu)
             o.talentScreen = value;
             setOptions(o);
             // Stored even when only closed for this run: Off chosen after Esc must last.
-            if (modSettings::GetTalentScreen() != value)
-                modSettings::SetTalentScreen(value);
+            if (m_settings.talentScreen() != value)
+                m_settings.setTalentScreen(value);
         });
         return a;
     };

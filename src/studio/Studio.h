@@ -16,6 +16,7 @@ class QScreen;
 class QTextEdit;
 class QTimer;
 class QWidget;
+class Settings;
 class frmLine;
 
 // How a studio rig shows the script. Everything off is the prompter as it always was.
@@ -47,13 +48,13 @@ public:
         std::function<void()> stored;                 // after choices went to the settings store
     };
 
-    Studio(Platform &platform, Prompter prompter, QObject *parent = nullptr);
+    Studio(Platform &platform, Settings &settings, Prompter prompter, QObject *parent = nullptr);
     ~Studio() override;
 
     const StudioOptions &options() const { return m_options; }
     // Shows the options at once; `store` also keeps them in the settings store.
     void setOptions(const StudioOptions &options, bool store = false);
-    static StudioOptions storedOptions();
+    static StudioOptions storedOptions(const Settings &settings);
 
     // The screen a name or a 1-based number stands for; null when there is none.
     static QScreen *findScreen(const QString &nameOrNumber);
@@ -97,6 +98,7 @@ private:
     void placeOverPrompter();
 
     Platform &m_platform;
+    Settings &m_settings;
     Prompter m_prompter;
     StudioOptions m_options;
     Countdown m_countdown;

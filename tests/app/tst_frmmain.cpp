@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 #include "line/frmLine.h"
 #include "scroll/Progress.h"
+#include "settings/Settings.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/RichTextView.h"
@@ -546,7 +547,7 @@ private Q_SLOTS:
     {
         modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("FrameSync"),
                                   QStringLiteral("False"));
-        QVERIFY(!modSettings::GetFrameSync());
+        QVERIFY(!Settings().frameSync());
         auto w = makeWindow();
         w->sldSpeed->setValue(16);
         w->DoAction(QStringLiteral("Start"));
@@ -559,7 +560,7 @@ private Q_SLOTS:
     // The width watch rests once the width has settled and wakes when the window changes.
     void widthWatchRestsAndWakes()
     {
-        QVERIFY(modSettings::GetFrameSync()); // the default
+        QVERIFY(Settings().frameSync()); // the default
         auto w = makeWindow();
         for (int tick = 0; tick < 30; ++tick)
             w->timResize_Timer();

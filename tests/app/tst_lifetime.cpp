@@ -49,7 +49,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, setting);
         QFETCH(QColor, seen);
-        modSettings::SetForeColor(setting);
+        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("ForeColor"), setting);
 
         const auto w = makeWindow();
         auto *script = w->findChild<RichTextView *>(QStringLiteral("rtDoc"));

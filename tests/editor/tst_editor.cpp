@@ -4,7 +4,7 @@
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
 #include "editor/frmEditText.h"
-#include "settings/modSettings.h"
+#include "settings/Settings.h"
 #include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -113,7 +113,8 @@ class tst_Editor : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    IsolatedSettings m_settings;
+    IsolatedSettings m_sandbox;
+    Settings m_settings; // read once the sandbox is in place
     FakePlatform m_platform;
 
     std::unique_ptr<frmMain> makeMain(FakeDialogs &dialogs)
@@ -157,7 +158,7 @@ private Q_SLOTS:
         scriptfile::Reader::setReadInline(false);
         const auto restore = qScopeGuard([] { scriptfile::Reader::setReadInline(true); });
         FakeDialogs dialogs;
-        auto editor = std::make_unique<frmEditText>(dialogs);
+        auto editor = std::make_unique<frmEditText>(dialogs, m_settings);
         QSignalSpy arrived(editor->reader(), &scriptfile::Reader::finished);
         editor->OpenFile(dataPath(QStringLiteral("sample.rtf")));
         QVERIFY(editor->isOpening());
@@ -206,7 +207,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(QString, text);
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         openInEditor(editor, dialogs, path);
         QCOMPARE(dialogs.messages(), QStringList());
         if (text.isEmpty())
@@ -220,7 +221,7 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty())
             QSKIP("antiword is not installed (scripts/install-deps installs it)");
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         dialogs.fileNames << dataPath(QStringLiteral("sample.doc"));
         QSignalSpy spy(editor.converter(), &DocConverter::finished);
         click(editor, "cmdOpen");
@@ -257,7 +258,7 @@ private Q_SLOTS:
             QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty())
             QSKIP("antiword is not installed");
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         editor.show();
         body(editor)->setText(QStringLiteral("typed text"));
         LogCapture log(QStringLiteral("cuescroll.*=true"));
@@ -374,7 +375,7 @@ private Q_SLOTS:
                     QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
             }
         };
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         editor.show();
         body(editor)->setText(QStringLiteral("typed text"));
         openInEditor(editor, dialogs, path);
@@ -393,7 +394,7 @@ private Q_SLOTS:
     void slowConverterCanBeCancelled()
     {
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         editor.show();
         body(editor)->setText(QStringLiteral("kept"));
         const QString sleeper = m_dir.filePath(QStringLiteral("sleeper"));
@@ -425,7 +426,7 @@ private Q_SLOTS:
     void openDialog()
     {
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         body(editor)->setText(QStringLiteral("x"));
         dialogs.fileNames << QStringLiteral("   ");
         click(editor, "cmdOpen");
@@ -456,7 +457,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, written);
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         body(editor)->setText(QString::fromUtf8("Grüße\r\n日本"));
         dialogs.fileNames << m_dir.filePath(typed);
         click(editor, "cmdSave");
@@ -473,9 +474,9 @@ private Q_SLOTS:
     // Both file dialogs start where a script was last opened or saved; a failure moves nothing.
     void dialogsStartWhereTheLastScriptWas()
     {
-        modSettings::SetLastScriptFolder(QString());
+        m_settings.setLastScriptFolder(QString());
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         dialogs.fileNames << QString() << m_dir.filePath(QStringLiteral("kept.txt"))
                           << dataPath(QStringLiteral("bad/random.docx"));
         for (const char *button : {"cmdOpen", "cmdSave", "cmdOpen", "cmdOpen"})
@@ -491,7 +492,7 @@ private Q_SLOTS:
     void saveFailureSaysSo()
     {
         FakeDialogs dialogs;
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         dialogs.fileNames << m_dir.filePath(QStringLiteral("no folder/x.txt"));
         click(editor, "cmdSave");
         QCOMPARE(dialogs.shown.last().icon, Dialogs::Icon::Critical);
@@ -586,7 +587,7 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         RichTextView script(RichTextView::Input::None);
         script.setText(QStringLiteral("evening"));
-        frmEditText editor(dialogs);
+        frmEditText editor(dialogs, m_settings);
         editor.rtDoc = &script;
         editor.show();
         editor.activateWindow();

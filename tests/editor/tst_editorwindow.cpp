@@ -1,6 +1,8 @@
 #include "FakeDialogs.h"
+#include "FakePlatform.h"
 #include "WindowChecks.h"
 #include "editor/frmEditText.h"
+#include "settings/Settings.h"
 
 #include <QTest>
 
@@ -10,6 +12,13 @@ FakeDialogs &fakeDialogs()
 {
     static FakeDialogs dialogs;
     return dialogs;
+}
+
+Settings &settings()
+{
+    static IsolatedSettings sandbox;
+    static Settings settings;
+    return settings;
 }
 
 } // namespace
@@ -59,7 +68,7 @@ void tst_EditorWindow::controls_data()
 
 void tst_EditorWindow::controls()
 {
-    frmEditText w(fakeDialogs());
+    frmEditText w(fakeDialogs(), settings());
     windowchecks::control(w);
 }
 
@@ -73,7 +82,7 @@ void tst_EditorWindow::tabOrder_data()
 void tst_EditorWindow::tabOrder()
 {
     QFETCH(QStringList, order);
-    frmEditText w(fakeDialogs());
+    frmEditText w(fakeDialogs(), settings());
     windowchecks::tabOrder(w, order);
 }
 
@@ -89,7 +98,7 @@ void tst_EditorWindow::frame()
     QFETCH(QString, caption);
     QFETCH(QSizeF, client);
     QWidget owner;
-    frmEditText w(fakeDialogs(), &owner);
+    frmEditText w(fakeDialogs(), settings(), &owner);
     windowchecks::frame(w, caption, client, false);
 }
 
@@ -104,7 +113,7 @@ void tst_EditorWindow::editorIgnoresResize()
 {
     QFETCH(QSize, size);
 
-    frmEditText w(fakeDialogs());
+    frmEditText w(fakeDialogs(), settings());
     w.show();
     QHash<QString, QRect> before;
     for (QWidget *c : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
@@ -127,7 +136,7 @@ void tst_EditorWindow::centredOverOwner()
 {
     QWidget owner;
     windowchecks::showOwner(owner);
-    frmEditText w(fakeDialogs(), &owner);
+    frmEditText w(fakeDialogs(), settings(), &owner);
     windowchecks::centredOverOwner(owner, w);
 }
 
@@ -141,7 +150,7 @@ void tst_EditorWindow::closingButtons_data()
 
 void tst_EditorWindow::closingButtons()
 {
-    frmEditText w(fakeDialogs());
+    frmEditText w(fakeDialogs(), settings());
     windowchecks::closingButton(w);
 }
 

@@ -55,8 +55,12 @@ struct Prompter
     std::unique_ptr<dlgOptions> open(FakeDialogs &dialogs)
     {
         auto d = std::make_unique<dlgOptions>(dialogs);
-        d->rtfMain = &rtDoc;
-        d->picLine = &picLine;
+        d->current = appearance::of(rtDoc, picLine, kButtonText);
+        // As the prompter does with what OK hands over.
+        QObject::connect(d.get(), &QDialog::accepted, d.get(), [this, dialog = d.get()] {
+            if (dialog->chosen)
+                appearance::apply(*dialog->chosen, rtDoc, picLine);
+        });
         d->show();
         return d;
     }

@@ -1,4 +1,5 @@
 #include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "settings/StoreFile.h"
 #include "settings/modSettings.h"
 
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,21 +26,31 @@ struct Key
     QString name;
     QString defaultText;
     QVariant defaultValue;
-    std::function<QVariant()> get;
-    std::function<void(const QString &)> set;
+    std::function<QVariant(const Settings &)> get;
 };
 
+// Each read is a fresh start's: whatever reached the file since is seen.
+QVariant read(const Key &k)
+{
+    return k.get(Settings());
+}
+
+// As an earlier version or another editor may have left it: any text.
+void write(const Key &k, const QString &text)
+{
+    WriteSetting(QStringLiteral("General"), k.name, text);
+}
+
 const QList<Key> keys = {
-    {"BackColor", "&HC0FFFF", 12648447, [] { return QVariant(GetBackColor()); }, SetBackColor},
-    {"ForeColor", "&H80000012&", -2147483630, [] { return QVariant(GetForeColor()); }, SetForeColor},
-    {"FontName", "MS Sans Serif", "MS Sans Serif", [] { return QVariant(GetFontName()); }, SetFontName},
-    {"FontBold", "False", false, [] { return QVariant(GetFontBold()); }, SetFontBold},
-    {"FontItalic", "False", false, [] { return QVariant(GetFontItalic()); }, SetFontItalic},
-    {"FontSize", "28", 28, [] { return QVariant(int(GetFontSize())); }, SetFontSize},
-    {"FontStrikethrough", "False", false, [] { return QVariant(GetFontStrikethrough()); },
-     SetFontStrikethrough},
-    {"FontUnderline", "False", false, [] { return QVariant(GetFontUnderline()); }, SetFontUnderline},
-    {"LineColor", "&H0000C000&", 49152, [] { return QVariant(GetLineColor()); }, SetLineColor},
+    {"BackColor", "&HC0FFFF", 12648447, [](const Settings &s) { return QVariant(s.backColor()); }},
+    {"ForeColor", "&H80000012&", -2147483630, [](const Settings &s) { return QVariant(s.foreColor()); }},
+    {"FontName", "MS Sans Serif", "MS Sans Serif", [](const Settings &s) { return QVariant(s.fontName()); }},
+    {"FontBold", "False", false, [](const Settings &s) { return QVariant(s.fontBold()); }},
+    {"FontItalic", "False", false, [](const Settings &s) { return QVariant(s.fontItalic()); }},
+    {"FontSize", "28", 28, [](const Settings &s) { return QVariant(int(s.fontSize())); }},
+    {"FontStrikethrough", "False", false, [](const Settings &s) { return QVariant(s.fontStrikethrough()); }},
+    {"FontUnderline", "False", false, [](const Settings &s) { return QVariant(s.fontUnderline()); }},
+    {"LineColor", "&H0000C000&", 49152, [](const Settings &s) { return QVariant(s.lineColor()); }},
 };
 
 const QString general = QStringLiteral("General");
@@ -78,6 +90,8 @@ private Q_SLOTS:
     void failedWriteKeepsOldFile();
     void storeForms_data();
     void storeForms();
+    void typedSetters_data();
+    void typedSetters();
 
 private:
     void useStore(std::unique_ptr<QTemporaryDir> dir);
@@ -102,7 +116,7 @@ void tst_Settings::firstRunStoresDefaults()
 {
     for (int run = 0; run < 2; ++run) {
         for (const Key &k : keys)
-            QCOMPARE(k.get(), k.defaultValue);
+            QCOMPARE(read(k), k.defaultValue);
     }
     // Exactly as written, in a plain [General] section that any INI reader finds.
     for (const Key &k : keys)
@@ -150,7 +164,7 @@ void tst_Settings::typedGetters()
     const QByteArray content = "[General]\n" + name.toLatin1() + '=' + stored + '\n';
     writeFile(storeFile(), content);
     const Key &k = *std::find_if(keys.begin(), keys.end(), [&](const Key &key) { return key.name == name; });
-    QCOMPARE(k.get(), expected);
+    QCOMPARE(read(k), expected);
     // Only an empty value is replaced, never one that is there but unusable.
     if (stored.isEmpty()) {
         QCOMPARE(inifile::readValue(storeFile(), general, name), k.defaultText);
@@ -182,7 +196,7 @@ void tst_Settings::settersRoundTrip()
     QFETCH(QString, text);
 
     for (const Key &k : keys)
-        k.set(text + k.name);
+        write(k, text + k.name);
     WriteSetting(QStringLiteral("Other"), QStringLiteral("Key"), text);
 
     // Read a copy in a fresh place, so that what comes back is what reached the disk.
@@ -211,8 +225,8 @@ void tst_Settings::unusableStore()
     writeFile(m_dir->filePath(blocker), "1");
     for (int run = 0; run < 2; ++run) {
         for (const Key &k : keys) {
-            QCOMPARE(k.get(), k.defaultValue);
-            k.set(QStringLiteral("1"));
+            QCOMPARE(read(k), k.defaultValue);
+            write(k, QStringLiteral("1"));
         }
     }
 }
@@ -302,8 +316,8 @@ void tst_Settings::hostileStore()
         const QVariant expected = what == u"lockdir" || what == u"readonly"
                                       ? (k.name == u"FontSize" ? QVariant(40) : k.defaultValue)
                                       : k.defaultValue;
-        QCOMPARE(k.get(), expected);
-        k.set(QStringLiteral("1"));
+        QCOMPARE(read(k), expected);
+        write(k, QStringLiteral("1"));
     }
     // Generous for a loaded machine; a blocking open or lock wait would never return at all.
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
@@ -357,9 +371,9 @@ void tst_Settings::keepsEveryOtherLine()
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     writeFile(storeFile(), before);
-    SetFontSize(QStringLiteral("30"));
+    WriteSetting(general, QStringLiteral("FontSize"), QStringLiteral("30"));
     for (const Key &k : keys)
-        k.get();
+        read(k);
     QFile file(storeFile());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), after);
@@ -382,10 +396,10 @@ void tst_Settings::earlierVersionsStore()
     QFETCH(QByteArray, content);
     QFETCH(QString, fontName);
     writeFile(storeFile(), content);
-    QCOMPARE(GetFontName(), fontName);
+    QCOMPARE(Settings().fontName(), fontName);
     // Written back in a form that reads the same.
-    SetFontName(fontName);
-    QCOMPARE(GetFontName(), fontName);
+    WriteSetting(general, QStringLiteral("FontName"), fontName);
+    QCOMPARE(Settings().fontName(), fontName);
     QCOMPARE(storefile::decodeValue(storefile::encodeValue(u"\uFEFF\uFEFF")), u"\uFEFF\uFEFF");
 }
 
@@ -396,12 +410,14 @@ void tst_Settings::failedWriteKeepsOldFile()
     writeFile(storeFile(), "[General]\nFontSize=40\n");
     const QString dir = m_dir->filePath(QStringLiteral("Cuescroll"));
     QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner));
-    SetFontSize(QStringLiteral("12")); // a read-only store is the operator's choice
+    WriteSetting(general, QStringLiteral("FontSize"),
+                 QStringLiteral("12")); // a read-only store is the operator's choice
     QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner));
     QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner | QFile::WriteOwner));
-    SetFontSize(QStringLiteral("12")); // no room for the new copy beside it
+    WriteSetting(general, QStringLiteral("FontSize"),
+                 QStringLiteral("12")); // no room for the new copy beside it
     QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(GetFontSize(), qint16(40));
+    QCOMPARE(Settings().fontSize(), qint16(40));
     QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Cuescroll.ini")});
 }
 
@@ -445,25 +461,62 @@ void tst_Settings::storeForms()
     QFETCH(QByteArray, after);
     QFETCH(int, fontSize);
     QFETCH(bool, problem);
-    SetFontSize(QStringLiteral("1")); // a change kept: whatever an earlier test left untold is over
+    WriteSetting(general, QStringLiteral("FontSize"),
+                 QStringLiteral("1")); // a change kept: whatever an earlier test left untold is over
 
     writeFile(storeFile(), before);
     if (QTest::currentDataTag() == QByteArrayLiteral("read-only"))
         QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     for (int run = 0; run < 2; ++run) {
-        SetFontSize(QStringLiteral("30"));
-        SetFontName(QStringLiteral("Arial"));
+        WriteSetting(general, QStringLiteral("FontSize"), QStringLiteral("30"));
+        WriteSetting(general, QStringLiteral("FontName"), QStringLiteral("Arial"));
         QCOMPARE(takeStoreProblem().has_value(), problem && run == 0);
     }
-    QCOMPARE(GetFontSize(), qint16(fontSize));
+    QCOMPARE(Settings().fontSize(), qint16(fontSize));
     if (!after.isEmpty()) {
         QFile file(storeFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), after);
     }
     for (const Key &k : keys)
-        k.get();
-    QCOMPARE(GetFontSize(), qint16(fontSize));
+        read(k);
+    QCOMPARE(Settings().fontSize(), qint16(fontSize));
+}
+
+using Setter = std::function<void(Settings &)>;
+
+void tst_Settings::typedSetters_data()
+{
+    QTest::addColumn<Setter>("set");
+    QTest::addColumn<Settings::Key>("key");
+    QTest::addColumn<QString>("stored"); // the text an earlier version wrote for the same value
+
+    QTest::newRow("system colour") << Setter([](Settings &s) { s.setForeColor(qint32(0x80000012)); })
+                                   << Settings::Key::ForeColor << "-2147483630";
+    QTest::newRow("switch") << Setter([](Settings &s) { s.setFontBold(true); }) << Settings::Key::FontBold
+                            << "True";
+    QTest::newRow("size") << Setter([](Settings &s) { s.setFontSize(10); }) << Settings::Key::FontSize
+                          << "10";
+    QTest::newRow("studio switch off")
+        << Setter([](Settings &s) { s.setMirrorTalent(false); }) << Settings::Key::MirrorTalent << "False";
+    QTest::newRow("folder") << Setter([](Settings &s) { s.setLastScriptFolder(QStringLiteral("/a, b")); })
+                            << Settings::Key::LastScriptFolder << "/a, b";
+}
+
+// A change reaches the file at once and is announced once; the same value again is no change.
+void tst_Settings::typedSetters()
+{
+    QFETCH(Setter, set);
+    QFETCH(Settings::Key, key);
+    QFETCH(QString, stored);
+
+    Settings settings;
+    QSignalSpy changed(&settings, &Settings::changed);
+    for (int run = 0; run < 2; ++run)
+        set(settings);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().value<Settings::Key>(), key);
+    QCOMPARE(ReadSetting(general, Settings::keyName(key), QString()), stored);
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)

@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "settings/Settings.h"
 #include "settings/StoreFile.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
@@ -25,6 +26,11 @@ static std::optional<QString> storedValue(const QString &key)
     return file ? storefile::findValue(*file, u"General", key) : std::nullopt;
 }
 
+static void store(QStringView key, const QString &text)
+{
+    modSettings::WriteSetting(QStringLiteral("General"), key.toString(), text);
+}
+
 class tst_studio : public QObject
 {
     Q_OBJECT
@@ -36,7 +42,7 @@ class tst_studio : public QObject
     std::unique_ptr<frmMain> makeWindow(int countdown)
     {
         if (countdown > 0)
-            modSettings::SetCountdownSeconds(QString::number(countdown));
+            store(u"CountdownSeconds", QString::number(countdown));
         auto w = std::make_unique<frmMain>(m_platform, m_dialogs);
         w->rtDoc->setText(scriptOfLines(200));
         w->resize(1000, 700);
@@ -219,7 +225,7 @@ private Q_SLOTS:
         }
         chosen->trigger();
         QCOMPARE(storedValue(key).value_or(QString()), stored);
-        QCOMPARE(Studio::storedOptions(), w->studio->options());
+        QCOMPARE(Studio::storedOptions(Settings()), w->studio->options());
         // A fresh menu shows the choice ticked.
         QMenu again;
         w->studio->fillMenu(again);
@@ -235,10 +241,10 @@ private Q_SLOTS:
 
     void storedChoicesComeBackAtStart()
     {
-        modSettings::SetMirrorPrompter(QStringLiteral("True"));
-        modSettings::SetFlipTalent(QStringLiteral("True"));
-        modSettings::SetMirrorTalent(QStringLiteral("False"));
-        modSettings::SetTalentScreen(QStringLiteral("no such screen"));
+        store(u"MirrorPrompter", QStringLiteral("True"));
+        store(u"FlipTalent", QStringLiteral("True"));
+        store(u"MirrorTalent", QStringLiteral("False"));
+        store(u"TalentScreen", QStringLiteral("no such screen"));
         auto w = makeWindow(10);
         const StudioOptions o = w->studio->options();
         QCOMPARE(o.countdownSeconds, 10);
@@ -249,7 +255,7 @@ private Q_SLOTS:
 
     void prompterScreenIsNeverTheTalentScreen()
     {
-        modSettings::SetTalentScreen(QStringLiteral("1"));
+        store(u"TalentScreen", QStringLiteral("1"));
         auto w = makeWindow(0);
         QVERIFY(!w->studio->talentWindow());
         QMenu menu;

@@ -1,0 +1,290 @@
+#include "settings/Settings.h"
+
+#include "settings/NumericText.h"
+#include "settings/StoreFile.h"
+#include "settings/modSettings.h"
+
+#include <QMetaEnum>
+
+#include <algorithm>
+
+namespace {
+
+const QString kGeneral = QStringLiteral("General");
+constexpr qint16 kDefaultFontSize = 28;
+
+// The text a first read stores for a key that has none; empty: the key has no stored default.
+QString defaultText(Settings::Key key)
+{
+    using Key = Settings::Key;
+    switch (key) {
+    case Key::ForeColor:
+        return QStringLiteral("&H80000012&");
+    case Key::FontName:
+        return QStringLiteral("MS Sans Serif");
+    case Key::FontBold:
+    case Key::FontItalic:
+    case Key::FontStrikethrough:
+    case Key::FontUnderline:
+        return QStringLiteral("False");
+    case Key::FontSize:
+        return QString::number(kDefaultFontSize);
+    case Key::BackColor:
+        return QStringLiteral("&HC0FFFF");
+    case Key::LineColor:
+        return QStringLiteral("&H0000C000&");
+    case Key::FrameSync:
+        return QStringLiteral("True");
+    default:
+        return {};
+    }
+}
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
+Settings::Settings(QObject *parent) : QObject(parent)
+{
+    const storefile::Loaded file = storefile::open(modSettings::storeFilePath());
+    if (!file.text)
+        return;
+    for (std::size_t i = 0; i < kKeys; ++i)
+        m_texts[i] = storefile::findValue(*file.text, kGeneral, keyName(Key(i))).value_or(QString());
+}
+
+QString Settings::keyName(Key key)
+{
+    return QLatin1String(QMetaEnum::fromType<Key>().valueToKey(int(key)));
+}
+
+QString Settings::text(Key key) const
+{
+    QString &value = m_texts[std::size_t(key)];
+    const QString fallback = defaultText(key);
+    if (value.isEmpty() && !fallback.isEmpty())
+        value = modSettings::ReadSetting(kGeneral, keyName(key), fallback);
+    return value;
+}
+
+qint32 Settings::colour(Key key) const
+{
+    return numtext::toInt32(text(key)).value_or(numtext::toInt32(defaultText(key)).value_or(0));
+}
+
+bool Settings::flag(Key key) const
+{
+    return numtext::toBool(text(key)).value_or(numtext::toBool(defaultText(key)).value_or(false));
+}
+
+void Settings::store(Key key, const QString &text)
+{
+    modSettings::WriteSetting(kGeneral, keyName(key), text);
+    QString &value = m_texts[std::size_t(key)];
+    if (value == text)
+        return;
+    value = text;
+    Q_EMIT changed(key);
+}
+
+qint32 Settings::foreColor() const
+{
+    return colour(Key::ForeColor);
+}
+
+QString Settings::fontName() const
+{
+    return text(Key::FontName);
+}
+
+bool Settings::fontBold() const
+{
+    return flag(Key::FontBold);
+}
+
+bool Settings::fontItalic() const
+{
+    return flag(Key::FontItalic);
+}
+
+qint16 Settings::fontSize() const
+{
+    return numtext::toInt16(text(Key::FontSize)).value_or(kDefaultFontSize);
+}
+
+bool Settings::fontStrikethrough() const
+{
+    return flag(Key::FontStrikethrough);
+}
+
+bool Settings::fontUnderline() const
+{
+    return flag(Key::FontUnderline);
+}
+
+qint32 Settings::backColor() const
+{
+    return colour(Key::BackColor);
+}
+
+qint32 Settings::lineColor() const
+{
+    return colour(Key::LineColor);
+}
+
+bool Settings::frameSync() const
+{
+    return flag(Key::FrameSync);
+}
+
+appearance::Appearance Settings::appearance() const
+{
+    // In the order the prompter has always read them: a first start stores the defaults in it.
+    appearance::Appearance a;
+    a.lForeColor = foreColor();
+    a.sFontName = fontName();
+    a.bFontBold = fontBold();
+    a.bFontItalic = fontItalic();
+    a.dFontSize = fontSize();
+    a.bFontStrikethrough = fontStrikethrough();
+    a.bFontUnderline = fontUnderline();
+    a.lBackColor = backColor();
+    a.lLineColor = lineColor();
+    return a;
+}
+
+QString Settings::talentScreen() const
+{
+    return text(Key::TalentScreen);
+}
+
+bool Settings::mirrorTalent() const
+{
+    return numtext::toBool(text(Key::MirrorTalent)).value_or(true);
+}
+
+bool Settings::flipTalent() const
+{
+    return flag(Key::FlipTalent);
+}
+
+bool Settings::mirrorPrompter() const
+{
+    return flag(Key::MirrorPrompter);
+}
+
+qint32 Settings::countdownSeconds() const
+{
+    return std::max(0, numtext::toInt32(text(Key::CountdownSeconds)).value_or(0));
+}
+
+bool Settings::jumpToReadingLine() const
+{
+    return flag(Key::JumpToReadingLine);
+}
+
+QString Settings::lastScriptFolder() const
+{
+    return text(Key::LastScriptFolder);
+}
+
+void Settings::setForeColor(qint32 value)
+{
+    store(Key::ForeColor, QString::number(value));
+}
+
+void Settings::setFontName(const QString &value)
+{
+    store(Key::FontName, value);
+}
+
+void Settings::setFontBold(bool value)
+{
+    store(Key::FontBold, flagText(value));
+}
+
+void Settings::setFontItalic(bool value)
+{
+    store(Key::FontItalic, flagText(value));
+}
+
+void Settings::setFontSize(qint16 value)
+{
+    store(Key::FontSize, QString::number(value));
+}
+
+void Settings::setFontStrikethrough(bool value)
+{
+    store(Key::FontStrikethrough, flagText(value));
+}
+
+void Settings::setFontUnderline(bool value)
+{
+    store(Key::FontUnderline, flagText(value));
+}
+
+void Settings::setBackColor(qint32 value)
+{
+    store(Key::BackColor, QString::number(value));
+}
+
+void Settings::setLineColor(qint32 value)
+{
+    store(Key::LineColor, QString::number(value));
+}
+
+void Settings::setFrameSync(bool value)
+{
+    store(Key::FrameSync, flagText(value));
+}
+
+void Settings::setAppearance(const appearance::Appearance &a)
+{
+    setForeColor(a.lForeColor);
+    setFontName(a.sFontName);
+    setFontBold(a.bFontBold);
+    setFontItalic(a.bFontItalic);
+    setFontSize(appearance::storedFontSize(a.dFontSize));
+    setFontStrikethrough(a.bFontStrikethrough);
+    setFontUnderline(a.bFontUnderline);
+    setBackColor(a.lBackColor);
+    setLineColor(a.lLineColor);
+}
+
+void Settings::setTalentScreen(const QString &value)
+{
+    store(Key::TalentScreen, value);
+}
+
+void Settings::setMirrorTalent(bool value)
+{
+    store(Key::MirrorTalent, flagText(value));
+}
+
+void Settings::setFlipTalent(bool value)
+{
+    store(Key::FlipTalent, flagText(value));
+}
+
+void Settings::setMirrorPrompter(bool value)
+{
+    store(Key::MirrorPrompter, flagText(value));
+}
+
+void Settings::setCountdownSeconds(qint32 value)
+{
+    store(Key::CountdownSeconds, QString::number(value));
+}
+
+void Settings::setJumpToReadingLine(bool value)
+{
+    store(Key::JumpToReadingLine, flagText(value));
+}
+
+void Settings::setLastScriptFolder(const QString &value)
+{
+    store(Key::LastScriptFolder, value);
+}

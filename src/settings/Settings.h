@@ -1,0 +1,105 @@
+#pragma once
+
+#include "settings/Appearance.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+// The per-user settings, read from the store once when made and handed to whoever needs them. Every
+// change goes straight through to the store, so that nothing is lost should the program end
+// unexpectedly, and is announced by `changed`. A change the store cannot keep still applies until
+// the program ends; modSettings::takeStoreProblem tells why it was not kept.
+class Settings final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Key {
+        ForeColor,
+        FontName,
+        FontBold,
+        FontItalic,
+        FontSize,
+        FontStrikethrough,
+        FontUnderline,
+        BackColor,
+        LineColor,
+        FrameSync,
+        TalentScreen,
+        MirrorTalent,
+        FlipTalent,
+        MirrorPrompter,
+        CountdownSeconds,
+        JumpToReadingLine,
+        LastScriptFolder,
+    };
+    Q_ENUM(Key)
+
+    // Reads the store at modSettings::storeFilePath().
+    explicit Settings(QObject *parent = nullptr);
+
+    // The appearance keys and FrameSync have a default that their first read stores when the key
+    // is absent or empty; the others are read without storing anything, so that a store nobody set
+    // them in stays as it was.
+    qint32 foreColor() const;
+    QString fontName() const;
+    bool fontBold() const;
+    bool fontItalic() const;
+    qint16 fontSize() const;
+    bool fontStrikethrough() const;
+    bool fontUnderline() const;
+    qint32 backColor() const;
+    qint32 lineColor() const;
+    // Whether the moving script is shown once per display frame, between the clock's steps.
+    bool frameSync() const;
+    appearance::Appearance appearance() const;
+
+    QString talentScreen() const; // a screen's name; empty: no talent screen
+    bool mirrorTalent() const;    // default true
+    bool flipTalent() const;
+    bool mirrorPrompter() const;
+    qint32 countdownSeconds() const; // 0: no countdown
+    bool jumpToReadingLine() const;
+    // The folder the file dialogs open in: where a script was last opened or saved. Empty: never set.
+    QString lastScriptFolder() const;
+
+    // Colours and sizes are stored as decimal text, switches as "True" / "False".
+    void setForeColor(qint32 value);
+    void setFontName(const QString &value);
+    void setFontBold(bool value);
+    void setFontItalic(bool value);
+    void setFontSize(qint16 value);
+    void setFontStrikethrough(bool value);
+    void setFontUnderline(bool value);
+    void setBackColor(qint32 value);
+    void setLineColor(qint32 value);
+    void setFrameSync(bool value);
+    // All nine, in the order an earlier version wrote them; the size rounded to whole points.
+    void setAppearance(const appearance::Appearance &a);
+
+    void setTalentScreen(const QString &value);
+    void setMirrorTalent(bool value);
+    void setFlipTalent(bool value);
+    void setMirrorPrompter(bool value);
+    void setCountdownSeconds(qint32 value);
+    void setJumpToReadingLine(bool value);
+    void setLastScriptFolder(const QString &value);
+
+    static QString keyName(Key key);
+
+Q_SIGNALS:
+    void changed(Settings::Key key);
+
+private:
+    static constexpr std::size_t kKeys = std::size_t(Key::LastScriptFolder) + 1;
+
+    QString text(Key key) const;
+    qint32 colour(Key key) const;
+    bool flag(Key key) const;
+    void store(Key key, const QString &text);
+
+    // The texts as stored; an empty one of a key with a default is filled at its first read.
+    mutable std::array<QString, kKeys> m_texts;
+};
