@@ -90,47 +90,47 @@ void Settings::store(Key key, const QString &text)
     Q_EMIT changed(key);
 }
 
-qint32 Settings::foreColor() const
+qint32 Settings::GetForeColor() const
 {
     return colour(Key::ForeColor);
 }
 
-QString Settings::fontName() const
+QString Settings::GetFontName() const
 {
     return text(Key::FontName);
 }
 
-bool Settings::fontBold() const
+bool Settings::GetFontBold() const
 {
     return flag(Key::FontBold);
 }
 
-bool Settings::fontItalic() const
+bool Settings::GetFontItalic() const
 {
     return flag(Key::FontItalic);
 }
 
-qint16 Settings::fontSize() const
+qint16 Settings::GetFontSize() const
 {
     return numtext::toInt16(text(Key::FontSize)).value_or(kDefaultFontSize);
 }
 
-bool Settings::fontStrikethrough() const
+bool Settings::GetFontStrikethrough() const
 {
     return flag(Key::FontStrikethrough);
 }
 
-bool Settings::fontUnderline() const
+bool Settings::GetFontUnderline() const
 {
     return flag(Key::FontUnderline);
 }
 
-qint32 Settings::backColor() const
+qint32 Settings::GetBackColor() const
 {
     return colour(Key::BackColor);
 }
 
-qint32 Settings::lineColor() const
+qint32 Settings::GetLineColor() const
 {
     return colour(Key::LineColor);
 }
@@ -144,15 +144,15 @@ appearance::Appearance Settings::appearance() const
 {
     // In the order the prompter has always read them: a first start stores the defaults in it.
     appearance::Appearance a;
-    a.lForeColor = foreColor();
-    a.sFontName = fontName();
-    a.bFontBold = fontBold();
-    a.bFontItalic = fontItalic();
-    a.dFontSize = fontSize();
-    a.bFontStrikethrough = fontStrikethrough();
-    a.bFontUnderline = fontUnderline();
-    a.lBackColor = backColor();
-    a.lLineColor = lineColor();
+    a.lForeColor = GetForeColor();
+    a.sFontName = GetFontName();
+    a.bFontBold = GetFontBold();
+    a.bFontItalic = GetFontItalic();
+    a.dFontSize = GetFontSize();
+    a.bFontStrikethrough = GetFontStrikethrough();
+    a.bFontUnderline = GetFontUnderline();
+    a.lBackColor = GetBackColor();
+    a.lLineColor = GetLineColor();
     return a;
 }
 
@@ -191,47 +191,47 @@ QString Settings::lastScriptFolder() const
     return text(Key::LastScriptFolder);
 }
 
-void Settings::setForeColor(qint32 value)
+void Settings::SetForeColor(qint32 value)
 {
     store(Key::ForeColor, QString::number(value));
 }
 
-void Settings::setFontName(const QString &value)
+void Settings::SetFontName(const QString &value)
 {
     store(Key::FontName, value);
 }
 
-void Settings::setFontBold(bool value)
+void Settings::SetFontBold(bool value)
 {
     store(Key::FontBold, flagText(value));
 }
 
-void Settings::setFontItalic(bool value)
+void Settings::SetFontItalic(bool value)
 {
     store(Key::FontItalic, flagText(value));
 }
 
-void Settings::setFontSize(qint16 value)
+void Settings::SetFontSize(qint16 value)
 {
     store(Key::FontSize, QString::number(value));
 }
 
-void Settings::setFontStrikethrough(bool value)
+void Settings::SetFontStrikethrough(bool value)
 {
     store(Key::FontStrikethrough, flagText(value));
 }
 
-void Settings::setFontUnderline(bool value)
+void Settings::SetFontUnderline(bool value)
 {
     store(Key::FontUnderline, flagText(value));
 }
 
-void Settings::setBackColor(qint32 value)
+void Settings::SetBackColor(qint32 value)
 {
     store(Key::BackColor, QString::number(value));
 }
 
-void Settings::setLineColor(qint32 value)
+void Settings::SetLineColor(qint32 value)
 {
     store(Key::LineColor, QString::number(value));
 }
@@ -243,15 +243,15 @@ void Settings::setFrameSync(bool value)
 
 void Settings::setAppearance(const appearance::Appearance &a)
 {
-    setForeColor(a.lForeColor);
-    setFontName(a.sFontName);
-    setFontBold(a.bFontBold);
-    setFontItalic(a.bFontItalic);
-    setFontSize(appearance::storedFontSize(a.dFontSize));
-    setFontStrikethrough(a.bFontStrikethrough);
-    setFontUnderline(a.bFontUnderline);
-    setBackColor(a.lBackColor);
-    setLineColor(a.lLineColor);
+    SetForeColor(a.lForeColor);
+    SetFontName(a.sFontName);
+    SetFontBold(a.bFontBold);
+    SetFontItalic(a.bFontItalic);
+    SetFontSize(appearance::storedFontSize(a.dFontSize));
+    SetFontStrikethrough(a.bFontStrikethrough);
+    SetFontUnderline(a.bFontUnderline);
+    SetBackColor(a.lBackColor);
+    SetLineColor(a.lLineColor);
 }
 
 void Settings::setTalentScreen(const QString &value)

@@ -43,15 +43,16 @@ public:
     // The appearance keys and FrameSync have a default that their first read stores when the key
     // is absent or empty; the others are read without storing anything, so that a store nobody set
     // them in stays as it was.
-    qint32 foreColor() const;
-    QString fontName() const;
-    bool fontBold() const;
-    bool fontItalic() const;
-    qint16 fontSize() const;
-    bool fontStrikethrough() const;
-    bool fontUnderline() const;
-    qint32 backColor() const;
-    qint32 lineColor() const;
+    // Named as the store's typed getters and setters always were.
+    qint32 GetForeColor() const;
+    QString GetFontName() const;
+    bool GetFontBold() const;
+    bool GetFontItalic() const;
+    qint16 GetFontSize() const;
+    bool GetFontStrikethrough() const;
+    bool GetFontUnderline() const;
+    qint32 GetBackColor() const;
+    qint32 GetLineColor() const;
     // Whether the moving script is shown once per display frame, between the clock's steps.
     bool frameSync() const;
     appearance::Appearance appearance() const;
@@ -66,15 +67,15 @@ public:
     QString lastScriptFolder() const;
 
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
-    void setForeColor(qint32 value);
-    void setFontName(const QString &value);
-    void setFontBold(bool value);
-    void setFontItalic(bool value);
-    void setFontSize(qint16 value);
-    void setFontStrikethrough(bool value);
-    void setFontUnderline(bool value);
-    void setBackColor(qint32 value);
-    void setLineColor(qint32 value);
+    void SetForeColor(qint32 value);
+    void SetFontName(const QString &value);
+    void SetFontBold(bool value);
+    void SetFontItalic(bool value);
+    void SetFontSize(qint16 value);
+    void SetFontStrikethrough(bool value);
+    void SetFontUnderline(bool value);
+    void SetBackColor(qint32 value);
+    void SetLineColor(qint32 value);
     void setFrameSync(bool value);
     // All nine, in the order an earlier version wrote them; the size rounded to whole points.
     void setAppearance(const appearance::Appearance &a);

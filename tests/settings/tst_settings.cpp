@@ -42,15 +42,17 @@ void write(const Key &k, const QString &text)
 }
 
 const QList<Key> keys = {
-    {"BackColor", "&HC0FFFF", 12648447, [](const Settings &s) { return QVariant(s.backColor()); }},
-    {"ForeColor", "&H80000012&", -2147483630, [](const Settings &s) { return QVariant(s.foreColor()); }},
-    {"FontName", "MS Sans Serif", "MS Sans Serif", [](const Settings &s) { return QVariant(s.fontName()); }},
-    {"FontBold", "False", false, [](const Settings &s) { return QVariant(s.fontBold()); }},
-    {"FontItalic", "False", false, [](const Settings &s) { return QVariant(s.fontItalic()); }},
-    {"FontSize", "28", 28, [](const Settings &s) { return QVariant(int(s.fontSize())); }},
-    {"FontStrikethrough", "False", false, [](const Settings &s) { return QVariant(s.fontStrikethrough()); }},
-    {"FontUnderline", "False", false, [](const Settings &s) { return QVariant(s.fontUnderline()); }},
-    {"LineColor", "&H0000C000&", 49152, [](const Settings &s) { return QVariant(s.lineColor()); }},
+    {"BackColor", "&HC0FFFF", 12648447, [](const Settings &s) { return QVariant(s.GetBackColor()); }},
+    {"ForeColor", "&H80000012&", -2147483630, [](const Settings &s) { return QVariant(s.GetForeColor()); }},
+    {"FontName", "MS Sans Serif", "MS Sans Serif",
+     [](const Settings &s) { return QVariant(s.GetFontName()); }},
+    {"FontBold", "False", false, [](const Settings &s) { return QVariant(s.GetFontBold()); }},
+    {"FontItalic", "False", false, [](const Settings &s) { return QVariant(s.GetFontItalic()); }},
+    {"FontSize", "28", 28, [](const Settings &s) { return QVariant(int(s.GetFontSize())); }},
+    {"FontStrikethrough", "False", false,
+     [](const Settings &s) { return QVariant(s.GetFontStrikethrough()); }},
+    {"FontUnderline", "False", false, [](const Settings &s) { return QVariant(s.GetFontUnderline()); }},
+    {"LineColor", "&H0000C000&", 49152, [](const Settings &s) { return QVariant(s.GetLineColor()); }},
 };
 
 const QString general = QStringLiteral("General");
@@ -396,10 +398,10 @@ void tst_Settings::earlierVersionsStore()
     QFETCH(QByteArray, content);
     QFETCH(QString, fontName);
     writeFile(storeFile(), content);
-    QCOMPARE(Settings().fontName(), fontName);
+    QCOMPARE(Settings().GetFontName(), fontName);
     // Written back in a form that reads the same.
     WriteSetting(general, QStringLiteral("FontName"), fontName);
-    QCOMPARE(Settings().fontName(), fontName);
+    QCOMPARE(Settings().GetFontName(), fontName);
     QCOMPARE(storefile::decodeValue(storefile::encodeValue(u"\uFEFF\uFEFF")), u"\uFEFF\uFEFF");
 }
 
@@ -417,7 +419,7 @@ void tst_Settings::failedWriteKeepsOldFile()
     WriteSetting(general, QStringLiteral("FontSize"),
                  QStringLiteral("12")); // no room for the new copy beside it
     QVERIFY(QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(Settings().fontSize(), qint16(40));
+    QCOMPARE(Settings().GetFontSize(), qint16(40));
     QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("Cuescroll.ini")});
 }
 
@@ -472,7 +474,7 @@ void tst_Settings::storeForms()
         WriteSetting(general, QStringLiteral("FontName"), QStringLiteral("Arial"));
         QCOMPARE(takeStoreProblem().has_value(), problem && run == 0);
     }
-    QCOMPARE(Settings().fontSize(), qint16(fontSize));
+    QCOMPARE(Settings().GetFontSize(), qint16(fontSize));
     if (!after.isEmpty()) {
         QFile file(storeFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -480,7 +482,7 @@ void tst_Settings::storeForms()
     }
     for (const Key &k : keys)
         read(k);
-    QCOMPARE(Settings().fontSize(), qint16(fontSize));
+    QCOMPARE(Settings().GetFontSize(), qint16(fontSize));
 }
 
 using Setter = std::function<void(Settings &)>;
@@ -491,11 +493,11 @@ void tst_Settings::typedSetters_data()
     QTest::addColumn<Settings::Key>("key");
     QTest::addColumn<QString>("stored"); // the text an earlier version wrote for the same value
 
-    QTest::newRow("system colour") << Setter([](Settings &s) { s.setForeColor(qint32(0x80000012)); })
+    QTest::newRow("system colour") << Setter([](Settings &s) { s.SetForeColor(qint32(0x80000012)); })
                                    << Settings::Key::ForeColor << "-2147483630";
-    QTest::newRow("switch") << Setter([](Settings &s) { s.setFontBold(true); }) << Settings::Key::FontBold
+    QTest::newRow("switch") << Setter([](Settings &s) { s.SetFontBold(true); }) << Settings::Key::FontBold
                             << "True";
-    QTest::newRow("size") << Setter([](Settings &s) { s.setFontSize(10); }) << Settings::Key::FontSize
+    QTest::newRow("size") << Setter([](Settings &s) { s.SetFontSize(10); }) << Settings::Key::FontSize
                           << "10";
     QTest::newRow("studio switch off")
         << Setter([](Settings &s) { s.setMirrorTalent(false); }) << Settings::Key::MirrorTalent << "False";
