@@ -368,15 +368,7 @@ void frmMain::InitPrompter()
     cmdMark->setIcon(icons::tool(QStringLiteral("Mark")));
 
     const appearance::Appearance stored = m_settings.appearance();
-    lForeColor = stored.lForeColor;
-    sFontName = stored.sFontName;
-    bFontBold = stored.bFontBold;
-    bFontItalic = stored.bFontItalic;
-    iFontSize = appearance::storedFontSize(stored.dFontSize);
-    bFontStrikethrough = stored.bFontStrikethrough;
-    bFontUnderline = stored.bFontUnderline;
-    lBackColor = stored.lBackColor;
-    lLineColor = stored.lLineColor;
+    KeepAppearance(stored);
     m_frameSync = m_settings.frameSync();
 
     appearance::apply(stored, *rtDoc, *picLine);

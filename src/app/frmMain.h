@@ -14,6 +14,9 @@
 
 class ControlDrag;
 class Dialogs;
+namespace appearance {
+struct Appearance;
+}
 namespace scriptfile {
 class Reader;
 struct Read;
@@ -141,6 +144,8 @@ private:
     void OptionsAction();
     // Reads the look back from the script view and the reading line and stores it.
     void SaveAppearance();
+    // The appearance state the prompter keeps: as read at start, or as last chosen.
+    void KeepAppearance(const appearance::Appearance &a);
     void ReportStoreProblem();
     // Colours every marker still in the collection with the highlight again.
     void ReapplyMarkerHighlights();

@@ -50,17 +50,22 @@ void frmMain::SaveAppearance()
 {
     // Every writer of the tag writes a number; keep the colour known so far should one not.
     const appearance::Appearance shown = appearance::of(*rtDoc, *picLine, lForeColor);
-    lForeColor = shown.lForeColor;
-    sFontName = shown.sFontName;
-    bFontBold = shown.bFontBold;
-    bFontItalic = shown.bFontItalic;
-    iFontSize = appearance::storedFontSize(shown.dFontSize);
-    bFontStrikethrough = shown.bFontStrikethrough;
-    bFontUnderline = shown.bFontUnderline;
-    lBackColor = shown.lBackColor;
-    lLineColor = shown.lLineColor;
+    KeepAppearance(shown);
     m_settings.setAppearance(shown);
     ReportStoreProblem();
+}
+
+void frmMain::KeepAppearance(const appearance::Appearance &a)
+{
+    lForeColor = a.lForeColor;
+    sFontName = a.sFontName;
+    bFontBold = a.bFontBold;
+    bFontItalic = a.bFontItalic;
+    iFontSize = appearance::storedFontSize(a.dFontSize);
+    bFontStrikethrough = a.bFontStrikethrough;
+    bFontUnderline = a.bFontUnderline;
+    lBackColor = a.lBackColor;
+    lLineColor = a.lLineColor;
 }
 
 // Whichever change finds the store unable to keep it, the operator hears of it once.
