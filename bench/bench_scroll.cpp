@@ -4,7 +4,9 @@
 #include "FakePlatform.h"
 #include "PaintedArea.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "line/frmLine.h"
+#include "scroll/ScrollClock.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -102,8 +104,8 @@ private Q_SLOTS:
         QBENCHMARK
         {
             m_platform.now += 20;
-            w.timTick_Timer();
-            w.timFrame_Timer();
+            w.core().clock().timTick_Timer();
+            w.core().clock().timFrame_Timer();
             w.picBack->repaint();
         }
     }
@@ -116,7 +118,7 @@ private Q_SLOTS:
         w.sldSpeed->setValue(16);
         w.lineWindow->ResizeLine(); // as its timer would by now
         m_platform.now += 20;
-        w.timTick_Timer(); // a step under way, so that every frame below moves the script
+        w.core().clock().timTick_Timer(); // a step under way, so that every frame below moves the script
         QCoreApplication::processEvents();
         PaintedArea painted;
         w.rtDoc->viewport()->installEventFilter(&painted);
@@ -124,8 +126,10 @@ private Q_SLOTS:
         QBENCHMARK
         {
             m_platform.now += 20;
-            w.timTick_Timer();
-            w.timFrame_Timer(); // the frame that shows the step before (a no-op with frame sync off)
+            w.core().clock().timTick_Timer();
+            w.core()
+                .clock()
+                .timFrame_Timer(); // the frame that shows the step before (a no-op with frame sync off)
             QCoreApplication::sendPostedEvents(&w, QEvent::UpdateRequest);
             ++steps;
         }

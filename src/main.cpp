@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
+#include "core/PrompterCore.h"
 #include "settings/Settings.h"
 #include "studio/Studio.h"
 #include "ui/Dialogs.h"
@@ -113,7 +114,7 @@ int main(int argc, char *argv[])
     }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
-        QTimer::singleShot(0, &window, [&window, file = request->file] { window.OpenScript(file); });
+        QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });
     }
     // A smoke test of an installed copy: start up, open the script, say its word count and leave.
     if (smokeTest) {

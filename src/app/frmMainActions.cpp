@@ -1,23 +1,12 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
-#include "common/Platform.h"
-#include "common/ProgramFiles.h"
-#include "editor/frmEditText.h"
-#include "scroll/ScrollEngine.h"
-#include "settings/modSettings.h"
-#include "ui/Dialogs.h"
-#include "ui/RichTextView.h"
-#include "ui/Twips.h"
+#include "core/PrompterCore.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QSlider>
 #include <QToolBar>
-#include <QToolButton>
-#include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -28,110 +17,47 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
 
 void frmMain::DoAction(const QString &sAction)
 {
-    if (bMarkMode) {
-        MarkModeAction(sAction);
-        return;
-    }
-    if (sAction == QLatin1String("EditText")) {
-        StopPrompter();
-        EditTextAction();
-    } else if (sAction == QLatin1String("Start")) {
-        StartPrompter();
-    } else if (sAction == QLatin1String("Stop")) {
-        StopPrompter();
-    } else if (sAction == QLatin1String("Reset")) {
-        StopPrompter();
-        twips::setTop(rtDoc, 0);
-        UpdateProgress(false);
-    } else if (sAction == QLatin1String("Mark")) {
-        StopPrompter();
-        MarkAction();
-    } else if (sAction == QLatin1String("JumpTo")) {
-        StopPrompter();
-        JumpToAction();
-    } else if (sAction == QLatin1String("Unmark")) {
-        StopPrompter();
-        UnmarkAction();
-    } else if (sAction == QLatin1String("ClearAll")) {
-        ClearAllAction();
-    } else if (sAction == QLatin1String("FullScreen")) {
-        ToggleFullScreen(true);
-    } else if (sAction == QLatin1String("Options")) {
-        StopPrompter();
-        OptionsAction();
-    } else if (sAction == QLatin1String("Help")) {
-        StopPrompter();
-        ShowHelp();
-    } else if (sAction == QLatin1String("Exit")) {
-        close();
-    }
-}
-
-void frmMain::EditTextAction()
-{
-    CancelOpening();
-    frmEditText editor(m_dialogs, m_settings, this);
-    editor.rtDoc = rtDoc;
-    editor.lblWords = lblWords;
-    m_dialogs.showModal(editor);
-    ScriptReplaced();
-}
-
-void frmMain::ShowHelp()
-{
-    const QString link = modSettings::GetHelpLink().trimmed();
-    const QString programDir = QCoreApplication::applicationDirPath();
-    // No link: the page shipped with the program. A script or any other scheme in the site file never
-    // reaches the desktop.
-    const QUrl url = link.isEmpty()
-                         ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
-                         : programfiles::helpAddress(link, programDir);
-    if (!url.isValid() || !m_platform.openUrl(url)) {
-        m_dialogs.warning(
-            this, windowTitle(),
-            tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));
-    }
+    m_core->doAction(sAction);
 }
 
 void frmMain::HandleKey(int keyCode, int shift)
 {
     using namespace keyinput;
+    PrompterCore &run = *m_core;
     switch (keyCode) {
     case Up:
         if (shift == CtrlBit)
-            optUp->setChecked(true);
+            run.setDirection(PrompterCore::Direction::Up);
         else
-            Scroll(-1, scroll::kLineStep, false);
+            run.stepBack();
         break;
     case Down:
         if (shift == CtrlBit)
-            optDown->setChecked(true);
+            run.setDirection(PrompterCore::Direction::Down);
         else
-            Scroll(1, scroll::kLineStep, false);
+            run.stepForward();
         break;
     case PageUp:
-        Scroll(-1, scroll::kPageStep, false);
+        run.pageBack();
         break;
     case PageDown:
-        Scroll(1, scroll::kPageStep, false);
+        run.pageForward();
         break;
     case Home:
-        Scroll(-1, scroll::kEndStep, false);
+        run.home();
         break;
     case End:
-        Scroll(1, scroll::kEndStep, false);
+        run.end();
         break;
     case Left:
-        if (sldSpeed->value() > sldSpeed->minimum())
-            sldSpeed->setValue(sldSpeed->value() - 1);
+        run.slower();
         break;
     case Right:
-        if (sldSpeed->value() < sldSpeed->maximum())
-            sldSpeed->setValue(sldSpeed->value() + 1);
+        run.faster();
         break;
     case Space:
     case F3:
-        DoAction(bRunning ? QStringLiteral("Stop") : QStringLiteral("Start"));
+        run.toggle();
         break;
     case Back:
     case F4:
@@ -156,10 +82,7 @@ void frmMain::HandleKey(int keyCode, int shift)
         DoAction(QStringLiteral("ClearAll"));
         break;
     case F9:
-        if (bFullScreen)
-            ToggleFullScreen(false);
-        else
-            DoAction(QStringLiteral("FullScreen"));
+        run.toggleFullScreen();
         break;
     case F10:
         DoAction(QStringLiteral("Options"));
@@ -177,19 +100,33 @@ void frmMain::HandleKey(int keyCode, int shift)
 
 void frmMain::ToggleFullScreen(bool bEnter)
 {
+    m_core->setFullScreen(bEnter);
+}
+
+void frmMain::ShowFullScreen(bool bEnter)
+{
     if (bEnter) {
-        bFullScreen = true;
         tlbMain->hide();
         picPanel->hide();
         lOldWindowState = windowStateValue();
         setWindowStateValue(2);
     } else {
-        bFullScreen = false;
         tlbMain->show();
         picPanel->show();
         setWindowStateValue(lOldWindowState);
     }
     Form_Resize();
+}
+
+void frmMain::HandleWheel(int angleDelta)
+{
+    m_core->wheel(angleDelta);
+    txtFocus->setFocus();
+}
+
+void frmMain::sldSpeed_Scroll()
+{
+    txtFocus->setFocus();
 }
 
 void frmMain::picBack_KeyDown(int keyCode, int shift)
@@ -204,13 +141,13 @@ void frmMain::txtFocus_KeyDown(int keyCode, int shift)
 
 void frmMain::picBack_KeyPress(int)
 {
-    if (bFullScreen)
+    if (m_core->fullScreen())
         ToggleFullScreen(false);
 }
 
 void frmMain::picBack_Click()
 {
-    if (bFullScreen)
+    if (m_core->fullScreen())
         ToggleFullScreen(false);
 }
 

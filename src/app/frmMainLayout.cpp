@@ -1,6 +1,7 @@
 #include "app/Log.h"
 #include "app/frmMain.h"
 #include "common/Trace.h"
+#include "core/PrompterCore.h"
 #include "line/ReadingLine.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/Colors.h"
@@ -84,20 +85,20 @@ void frmMain::ArrangeControls()
     const float scaleWidth = twips::fromPixels(width());
     const float scaleHeight = twips::fromPixels(height());
 
-    if (!bFullScreen)
+    if (!m_core->fullScreen())
         FitToolbar(width());
     // One button high. No bottom-aligned toolbars outside a main window: place it on the bottom edge
     // here, except in full screen, where it is hidden and keeps where it was.
     const QList<QAction *> buttons = tlbMain->actions();
     const QWidget *button = buttons.isEmpty() ? nullptr : tlbMain->widgetForAction(buttons.first());
     const float toolbarHeight = twips::fromPixels(button ? button->sizeHint().height() : 0);
-    if (bFullScreen)
+    if (m_core->fullScreen())
         twips::setHeight(tlbMain, toolbarHeight);
     else
         twips::move(tlbMain, 0, scaleHeight - toolbarHeight, scaleWidth, toolbarHeight);
 
     const float panelHeight = twips::height(picPanel);
-    if (!bFullScreen) {
+    if (!m_core->fullScreen()) {
         twips::move(picPanel, 0, scaleHeight - toolbarHeight - panelHeight, scaleWidth, panelHeight);
         const float panelWidth = twips::width(picPanel);
         twips::setLeft(sldSpeed, kMargin);
@@ -124,7 +125,7 @@ void frmMain::ArrangeControls()
         return;
 
     float backHeight = scaleHeight - kBottomMargin;
-    if (!bFullScreen)
+    if (!m_core->fullScreen())
         backHeight -= toolbarHeight + panelHeight;
     twips::move(picBack, kMargin, 0, scaleWidth, backHeight);
 
@@ -165,8 +166,7 @@ void frmMain::ArrangeControls()
     twips::move(picLine, kLineInset, twips::top(picMove) - readingline::kLineOverlap, twips::width(picBack),
                 twips::height(picResize) + twips::height(picMove));
 
-    tags::setTag(lblToGo, QStringLiteral("0"));
-    UpdateProgress(false);
+    m_core->Relaid();
 }
 
 void frmMain::FitToolbar(int clientWidth)

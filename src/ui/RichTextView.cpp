@@ -213,6 +213,16 @@ int RichTextView::textLength() const
     return doc->characterCount() - 1 + doc->blockCount() - 1;
 }
 
+int RichTextView::lineStartAt(int y) const
+{
+    ensureLayout();
+    const QTextDocument *doc = document();
+    const int hit = doc->documentLayout()->hitTest(QPointF(0, std::max(0, y)), Qt::FuzzyHit);
+    const QTextBlock block = doc->findBlock(std::max(0, hit));
+    const QTextLine line = block.layout()->lineForTextPosition(std::max(0, hit) - block.position());
+    return toTextPosition(block.position() + (line.isValid() ? line.textStart() : 0));
+}
+
 // A paragraph end is one character in the document and two (CR LF) in Text().
 int RichTextView::toDocPosition(int textPosition) const
 {

@@ -95,6 +95,8 @@ public:
     std::optional<qint32> scriptColor() const;
 
     int textLength() const; // length of Text()
+    // Where in Text() the display line at y pixels down the view begins.
+    int lineStartAt(int y) const;
 
     // Space kept free inside the view's left and right edges, in pixels.
     void setTextMargins(int left, int right);

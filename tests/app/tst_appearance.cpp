@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
@@ -111,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(stored("FontSize"), QStringLiteral("28"));
         for (const char *key : {"FontBold", "FontItalic", "FontStrikethrough", "FontUnderline"})
             QCOMPARE(stored(key), QStringLiteral("False"));
-        QCOMPARE(w->lForeColor, qint32(0x80000012u));
+        QCOMPARE(w->core().appearance().lForeColor, qint32(0x80000012u));
     }
 
     // A store the program may not replace: the operator hears once that changes are not kept.
@@ -172,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(w->rtDoc->BackColor(), 12648447);
         QCOMPARE(colors::backColor(w->picBack), viewport);
         QCOMPARE(colors::backColor(w->picLine), 49152);
-        QCOMPARE(w->lBackColor, 12648447);
+        QCOMPARE(w->core().appearance().lBackColor, 12648447);
         QCOMPARE(stored("BackColor"), QStringLiteral("12648447"));
         QCOMPARE(twips::top(w->rtDoc), 0.0f); // every close brings the script back to its beginning
     }
@@ -185,7 +186,7 @@ private Q_SLOTS:
         m_dialogs.colors << QColor(0, 0, 64) << QColor(255, 0, 0);
         runOptions(*w, {QStringLiteral("cmdBackColor"), QStringLiteral("cmdLineColor")}, Leave::Ok);
 
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         const qint32 navy = colors::rgb(0, 0, 64);
         const qint32 red = colors::rgb(255, 0, 0);
         QCOMPARE(w->rtDoc->BackColor(), navy);
@@ -208,9 +209,10 @@ private Q_SLOTS:
         const auto w = makeWindow();
         const int gone = int(w->rtDoc->Text().indexOf(QStringLiteral("Line 7 of")));
         mark(*w, gone, 20);
-        w->ApplyScript(scriptOfLines(60).replace(QStringLiteral("Line 7 of"), QStringLiteral("Item 7 of")));
+        w->core().takeScript(
+            scriptOfLines(60).replace(QStringLiteral("Line 7 of"), QStringLiteral("Item 7 of")));
         runOptions(*w, {}, Leave::Ok);
-        QCOMPARE(colourAt(w->rtDoc, gone + 5), colors::toQColor(w->lForeColor));
+        QCOMPARE(colourAt(w->rtDoc, gone + 5), colors::toQColor(w->core().appearance().lForeColor));
     }
 
     // A dark desktop: the script keeps its own page and stays readable, and so do the panel's labels.
@@ -230,8 +232,8 @@ private Q_SLOTS:
                       QColor(0x35, 0x35, 0x35));
         QApplication::setPalette(dark);
         const auto w = makeWindow();
-        w->ApplyScript(scriptOfLines(20)); // as a script comes: coloured in the script's colour
-        std::pair<QColor, QColor> seen;    // text on background
+        w->core().takeScript(scriptOfLines(20)); // as a script comes: coloured in the script's colour
+        std::pair<QColor, QColor> seen;          // text on background
         if (place == QLatin1String("script")) {
             seen = {colourAt(w->rtDoc, 0), w->rtDoc->palette().color(QPalette::Base)};
         } else if (place == QLatin1String("mirror")) {
@@ -263,7 +265,7 @@ private Q_SLOTS:
         const int second = int(w->rtDoc->Text().indexOf(QStringLiteral("Line 7 of")));
         mark(*w, first, 20);
         mark(*w, second, 20);
-        QCOMPARE(w->oMarkers.Count(), 2);
+        QCOMPARE(w->core().markers().Count(), 2);
         const qint32 maroon = colors::rgb(128, 0, 0);
         m_dialogs.fonts << fontOf(20, maroon);
         runOptions(*w, {QStringLiteral("cmdFont")}, Leave::Ok);
@@ -275,7 +277,7 @@ private Q_SLOTS:
         QCOMPARE(colourAt(w->rtDoc, first + 20), QColor(128, 0, 0));
         QCOMPARE(colourAt(w->rtDoc, 0), QColor(128, 0, 0));
         QCOMPARE(w->rtDoc->Tag(), QString::number(maroon));
-        QCOMPARE(w->lForeColor, maroon);
+        QCOMPARE(w->core().appearance().lForeColor, maroon);
 
         // Unmark the first marker: its passage takes the new text colour, not the old one.
         m_dialogs.modals << [](QWidget &d) {
@@ -285,7 +287,7 @@ private Q_SLOTS:
             return 0;
         };
         w->DoAction(QStringLiteral("Unmark"));
-        QCOMPARE(w->oMarkers.Count(), 1);
+        QCOMPARE(w->core().markers().Count(), 1);
         QCOMPARE(colourAt(w->rtDoc, first + 10), QColor(128, 0, 0));
         QCOMPARE(colourAt(w->rtDoc, second + 5), blue);
     }

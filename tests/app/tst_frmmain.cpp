@@ -3,8 +3,10 @@
 #include "PrompterWindow.h"
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "line/frmLine.h"
 #include "scroll/Progress.h"
+#include "scroll/ScrollClock.h"
 #include "settings/Settings.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
@@ -127,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(w->lblToGo->text(), QStringLiteral("00:00"));
         QCOMPARE(w->lblWords->text(), QString());
         QVERIFY(w->picMark->isHidden());
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         QVERIFY(!w->timTick->isActive());
         QVERIFY(w->timResize->isActive());
         QCOMPARE(m_platform.periodsBegun, 1);
@@ -391,7 +393,7 @@ private Q_SLOTS:
         QCOMPARE(twips::width(w->picBack), before);
         w->timResize_Timer();
         QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
-        QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
+        QCOMPARE(w->lastWidth(), qint32(twips::fromPixels(w->frameGeometry().width())));
     }
 
     // A drag changes the width at every tick: the script is wrapped once, when the width holds.
@@ -430,7 +432,7 @@ private Q_SLOTS:
         holdWidth(*w);
         QCOMPARE(twips::width(w->picBack), twips::fromPixels(1200));
         // The layout has recorded the width, so the watch's next ticks find nothing new.
-        QCOMPARE(w->lLastWidth, qint32(twips::fromPixels(w->frameGeometry().width())));
+        QCOMPARE(w->lastWidth(), qint32(twips::fromPixels(w->frameGeometry().width())));
     }
 
     void scriptIsWrappedOnceAtTheSizeItShowsAt()
@@ -458,7 +460,7 @@ private Q_SLOTS:
     {
         auto w = makeWindow(3);
         QCOMPARE(twips::height(w->rtDoc), twips::height(w->picBack));
-        w->Scroll(1, 10000000, false);
+        w->core().Scroll(1, 10000000, false);
         w->HandleKey(keyinput::End, 0);
         QCOMPARE(twips::top(w->rtDoc), 0.f);
         QCOMPARE(w->lblToGo->text(), QStringLiteral("00:00"));
@@ -468,12 +470,12 @@ private Q_SLOTS:
     {
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
-        QVERIFY(w->bRunning);
+        QVERIFY(w->core().running());
         QVERIFY(w->timTick->isActive());
         QList<float> tops;
         for (int tick = 0; tick < 12; ++tick) {
             m_platform.now += 5;
-            w->timTick_Timer();
+            w->core().clock().timTick_Timer();
             tops << twips::top(w->rtDoc);
         }
         // A step of 8 twips on every fourth tick, nothing in between.
@@ -487,7 +489,7 @@ private Q_SLOTS:
         m_platform.now = 0xFFFFFFF0u;
         w->DoAction(QStringLiteral("Start"));
         m_platform.now += 25;
-        w->timTick_Timer();
+        w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), -8.f);
     }
 
@@ -498,11 +500,11 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         QCOMPARE(w->timTick->interval(), 19); // one early, then 1 ms to the due millisecond
         m_platform.now += 19;
-        w->timTick_Timer();
+        w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), 0.f);
         QCOMPARE(w->timTick->interval(), 1);
         m_platform.now += 1;
-        w->timTick_Timer();
+        w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), -8.f);
         QCOMPARE(w->timTick->interval(), 19);
         w->DoAction(QStringLiteral("Stop"));
@@ -518,14 +520,14 @@ private Q_SLOTS:
         w->sldSpeed->setValue(16); // 53 twips a step
         w->DoAction(QStringLiteral("Start"));
         m_platform.now += 20;
-        w->timTick_Timer();
+        w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), -53.f);
         QCOMPARE(w->rtDoc->y(), 0);
         QVERIFY(w->timFrame->isActive());
         QList<int> shown;
         for (int frame = 0; frame < 4; ++frame) {
             m_platform.now += 5;
-            w->timFrame_Timer();
+            w->core().clock().timFrame_Timer();
             shown << w->rtDoc->y();
         }
         QCOMPARE(shown, (QList<int>{-1, -2, -3, -4}));
@@ -534,12 +536,12 @@ private Q_SLOTS:
         w->HandleKey(40, 0); // Down: 605 twips at once
         QCOMPARE(twips::top(w->rtDoc), -658.f);
         QCOMPARE(w->rtDoc->y(), twips::toPixels(-658));
-        w->timFrame_Timer();
+        w->core().clock().timFrame_Timer();
         QCOMPARE(w->rtDoc->y(), twips::toPixels(-658));
 
         w->DoAction(QStringLiteral("Stop"));
         m_platform.now += 5;
-        w->timFrame_Timer();
+        w->core().clock().timFrame_Timer();
         QVERIFY(!w->timFrame->isActive()); // at rest: no more frames
     }
 
@@ -552,7 +554,7 @@ private Q_SLOTS:
         w->sldSpeed->setValue(16);
         w->DoAction(QStringLiteral("Start"));
         m_platform.now += 20;
-        w->timTick_Timer();
+        w->core().clock().timTick_Timer();
         QCOMPARE(w->rtDoc->y(), twips::toPixels(-53));
         QVERIFY(!w->timFrame->isActive());
     }
@@ -601,7 +603,7 @@ private Q_SLOTS:
         int last = shownSeconds(*w);
         for (int tick = 0; tick < 300; ++tick) {
             m_platform.now += 20;
-            w->timTick_Timer();
+            w->core().clock().timTick_Timer();
             const int shown = shownSeconds(*w);
             QVERIFY2(shown <= last && last - shown <= 1, qPrintable(w->lblToGo->text()));
             last = shown;
@@ -614,7 +616,7 @@ private Q_SLOTS:
         QVERIFY(slower > last + 5);
         for (int tick = 0; tick < 50; ++tick) {
             m_platform.now += 20;
-            w->timTick_Timer();
+            w->core().clock().timTick_Timer();
         }
         QVERIFY(shownSeconds(*w) >= slower - 1);
     }
@@ -628,9 +630,9 @@ private Q_SLOTS:
         QCOMPARE(w->lblToGo->text(), QStringLiteral("0:00"));
         const float end = twips::top(w->rtDoc);
         m_platform.now += 40;
-        w->timTick_Timer();
+        w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), end);
-        QVERIFY(w->bRunning); // reaching the end never stops the clock
+        QVERIFY(w->core().running()); // reaching the end never stops the clock
     }
 
     void rangeShrunkBelowTheScrolledDistance()
@@ -670,7 +672,7 @@ private Q_SLOTS:
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
         w->tlbMain_ButtonClick(action);
-        QCOMPARE(w->bRunning, keepsRunning);
+        QCOMPARE(w->core().running(), keepsRunning);
         QCOMPARE(w->timTick->isActive(), keepsRunning);
     }
 
@@ -678,7 +680,7 @@ private Q_SLOTS:
     {
         auto w = makeWindow();
         w->DoAction(QStringLiteral("start"));
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
     }
 
     void resetWhileRunning()
@@ -687,7 +689,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         twips::setTop(w->rtDoc, -5000);
         w->tlbMain->actions().at(3)->trigger();
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         QCOMPARE(twips::top(w->rtDoc), 0.f);
         QCOMPARE(w->prgDoc->value(), 0);
     }
@@ -750,7 +752,7 @@ private Q_SLOTS:
         auto w = makeWindow(0);
         w->DoAction(QStringLiteral("Start"));
         w->HandleKey(keyinput::F1, 0);
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         QCOMPARE(m_platform.opened.size(), 1);
         const QUrl url = m_platform.opened.first();
         if (expected.startsWith(QLatin1String("file:")) && !expected.startsWith(QLatin1String("file:///"))) {

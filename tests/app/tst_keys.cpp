@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/modSettings.h"
 #include "ui/RichTextView.h"
@@ -66,8 +67,8 @@ class tst_Keys : public QObject
         return {twips::top(m_w->rtDoc),
                 m_w->sldSpeed->value(),
                 m_w->optUp->isChecked(),
-                m_w->bRunning,
-                m_w->bFullScreen,
+                m_w->core().running(),
+                m_w->core().fullScreen(),
                 m_platform.opened.size(),
                 m_closed};
     }
@@ -196,11 +197,11 @@ private Q_SLOTS:
     void spaceAndF3ToggleByRunning()
     {
         for (int code : {keyinput::Space, keyinput::F3}) {
-            QVERIFY(!m_w->bRunning);
+            QVERIFY(!m_w->core().running());
             m_w->HandleKey(code, 0);
-            QVERIFY(m_w->bRunning);
+            QVERIFY(m_w->core().running());
             m_w->HandleKey(code, 0);
-            QVERIFY(!m_w->bRunning);
+            QVERIFY(!m_w->core().running());
         }
     }
 
@@ -228,27 +229,27 @@ private Q_SLOTS:
     {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
         QCoreApplication::sendEvent(m_w->picBack, &press);
-        QVERIFY(!m_w->bFullScreen);
-        QCOMPARE(m_w->lOldWindowState, 0);
+        QVERIFY(!m_w->core().fullScreen());
+        QCOMPARE(m_w->oldWindowState(), 0);
 
         QCoreApplication::sendEvent(m_w->txtFocus, &press);
-        QVERIFY(m_w->bFullScreen);
+        QVERIFY(m_w->core().fullScreen());
     }
 
     void fullScreenRoundTrip()
     {
         m_w->DoAction(QStringLiteral("FullScreen"));
-        QVERIFY(m_w->bFullScreen);
+        QVERIFY(m_w->core().fullScreen());
         QVERIFY(m_w->tlbMain->isHidden());
         QVERIFY(m_w->picPanel->isHidden());
         QCOMPARE(m_w->windowStateValue(), 2);
-        QCOMPARE(m_w->lOldWindowState, 0);
+        QCOMPARE(m_w->oldWindowState(), 0);
 
         // Entering again stores the maximised state, so leaving keeps the window maximised.
         m_w->HandleKey(keyinput::Return, 0);
-        QCOMPARE(m_w->lOldWindowState, 2);
+        QCOMPARE(m_w->oldWindowState(), 2);
         m_w->picBack_Click();
-        QVERIFY(!m_w->bFullScreen);
+        QVERIFY(!m_w->core().fullScreen());
         QVERIFY(!m_w->tlbMain->isHidden());
         QVERIFY(!m_w->picPanel->isHidden());
         QCOMPARE(m_w->windowStateValue(), 2);
@@ -257,16 +258,16 @@ private Q_SLOTS:
     void f9LeavesFullScreenDirectly()
     {
         m_w->HandleKey(keyinput::F9, 0);
-        QVERIFY(m_w->bFullScreen);
+        QVERIFY(m_w->core().fullScreen());
         // The dispatcher refuses everything in mark mode; F9 does not ask it.
         m_w->DoAction(QStringLiteral("Mark"));
-        QVERIFY(m_w->bMarkMode);
+        QVERIFY(m_w->core().markMode());
         m_w->HandleKey(keyinput::F9, 0);
-        QVERIFY(!m_w->bFullScreen);
+        QVERIFY(!m_w->core().fullScreen());
         m_w->HandleKey(keyinput::F9, 0);
-        QVERIFY(!m_w->bFullScreen);
+        QVERIFY(!m_w->core().fullScreen());
         m_w->findChild<QToolButton *>(QStringLiteral("cmdCancel"))->click();
-        QVERIFY(!m_w->bMarkMode);
+        QVERIFY(!m_w->core().markMode());
     }
 
     void keyEventsMapToTheTable_data()

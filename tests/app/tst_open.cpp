@@ -1,8 +1,10 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
+#include "editor/ScriptOpener.h"
 #include "editor/frmEditText.h"
 #include "settings/modSettings.h"
 #include "ui/RichTextView.h"
@@ -103,19 +105,19 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         auto w = makeWindow(dialogs);
         const QString words = w->lblWords->text();
-        w->OpenScript(dataPath(QStringLiteral("sample.rtf")));
-        QVERIFY(w->isOpening());
+        w->core().openScript(dataPath(QStringLiteral("sample.rtf")));
+        QVERIFY(w->core().opener().isOpening());
         QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
         QVERIFY(w->lblWords->text() != words);
-        w->OpenScript(samplePath());
-        QTRY_VERIFY_WITH_TIMEOUT(!w->isOpening(), 10000);
+        w->core().openScript(samplePath());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->core().opener().isOpening(), 10000);
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
         QVERIFY(w->rtDoc->Text().startsWith(QStringLiteral("Good evening, and welcome")));
         QCOMPARE(w->picBack->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(dialogs.shown.size(), 0);
 
-        w->OpenScript(dataPath(QStringLiteral("sample.docx")));
+        w->core().openScript(dataPath(QStringLiteral("sample.docx")));
         w.reset();
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
@@ -156,8 +158,8 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         const auto opened = makeWindow(dialogs);
         twips::setTop(opened->rtDoc, -300);
-        opened->OpenScript(path);
-        waitForConverter(opened->openingConverter());
+        opened->core().openScript(path);
+        waitForConverter(opened->core().opener().converter());
 
         QCOMPARE(dialogs.shown.size(), 0);
         QVERIFY(!opened->rtDoc->Text().isEmpty());
@@ -190,8 +192,8 @@ private Q_SLOTS:
             QSKIP("antiword is not installed");
         FakeDialogs dialogs;
         const auto w = makeWindow(dialogs);
-        w->OpenScript(path);
-        waitForConverter(w->openingConverter());
+        w->core().openScript(path);
+        waitForConverter(w->core().opener().converter());
         QCOMPARE(w->rtDoc->Text(), QString());
         QCOMPARE(w->lblWords->text(), QString());
         QCOMPARE(dialogs.shown.size(), 1);
@@ -208,9 +210,9 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         const auto w = makeWindow(dialogs);
         w->DoAction(QStringLiteral("Start"));
-        QVERIFY(w->bRunning);
-        w->OpenScript(samplePath());
-        QVERIFY(!w->bRunning);
+        QVERIFY(w->core().running());
+        w->core().openScript(samplePath());
+        QVERIFY(!w->core().running());
     }
 
     // Editing the script while a .doc converts: the operator's edit wins.
@@ -224,13 +226,13 @@ private Q_SLOTS:
         f.write("#!/bin/sh\nexec sleep 60\n");
         f.close();
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        w->OpenScript(dataPath(QStringLiteral("sample.doc")));
-        QVERIFY(w->openingConverter());
-        w->openingConverter()->cancel();
-        waitForConverter(w->openingConverter());
-        w->openingConverter()->setProgram(sleeper);
-        w->OpenScript(dataPath(QStringLiteral("sample.doc")));
-        QVERIFY(w->openingConverter()->isRunning());
+        w->core().openScript(dataPath(QStringLiteral("sample.doc")));
+        QVERIFY(w->core().opener().converter());
+        w->core().opener().converter()->cancel();
+        waitForConverter(w->core().opener().converter());
+        w->core().opener().converter()->setProgram(sleeper);
+        w->core().openScript(dataPath(QStringLiteral("sample.doc")));
+        QVERIFY(w->core().opener().converter()->isRunning());
         QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
         dialogs.modals << [](QWidget &editor) -> int {
             static_cast<frmEditText &>(editor).rtBody->setText(QStringLiteral("typed"));
@@ -238,7 +240,7 @@ private Q_SLOTS:
             return 0;
         };
         w->DoAction(QStringLiteral("EditText"));
-        waitForConverter(w->openingConverter());
+        waitForConverter(w->core().opener().converter());
         QCOMPARE(w->rtDoc->Text(), QStringLiteral("typed"));
         QCOMPARE(w->picBack->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(dialogs.messages(), QStringList());
@@ -273,7 +275,7 @@ private Q_SLOTS:
             mime.setText(text);
         QCOMPARE(dropOn(*w, mime), taken);
         QCOMPARE(w->rtDoc->Text().startsWith(QStringLiteral("old")), !taken);
-        QCOMPARE(w->bRunning, !taken);
+        QCOMPARE(w->core().running(), !taken);
         QCOMPARE(dialogs.shown.size(), 0);
     }
 
@@ -301,7 +303,7 @@ private Q_SLOTS:
         const auto w = makeWindow(dialogs);
         w->rtDoc->setText(QStringLiteral("old words"));
         w->DoAction(QStringLiteral("Mark"));
-        QVERIFY(w->bMarkMode);
+        QVERIFY(w->core().markMode());
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(samplePath())});
         QVERIFY(!dropOn(*w, mime));

@@ -1,6 +1,7 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
 #include "editor/frmEditText.h"
@@ -291,8 +292,8 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         auto w = makeMain(dialogs);
         LogCapture log(rules);
-        w->OpenScript(dataPath(QStringLiteral("sample.docx")));
-        w->OpenScript(dataPath(QStringLiteral("bad/random.docx")));
+        w->core().openScript(dataPath(QStringLiteral("sample.docx")));
+        w->core().openScript(dataPath(QStringLiteral("bad/random.docx")));
         w->DoAction(QStringLiteral("Start"));
         w->DoAction(QStringLiteral("Stop"));
         QCOMPARE(dialogs.shown.size(), 1); // the refusal
@@ -301,7 +302,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(log.has(QStringLiteral("cuescroll.documents"), QStringLiteral("sample.docx")));
-        QVERIFY(log.has(QStringLiteral("cuescroll.app"), QStringLiteral("laid out")));
+        QVERIFY(log.has(QStringLiteral("cuescroll.core"), QStringLiteral("laid out")));
         QVERIFY(log.has(QStringLiteral("cuescroll.scroll"), QStringLiteral("clock started")));
         QVERIFY(log.has(QStringLiteral("cuescroll.scroll"), QStringLiteral("clock stopped")));
     }

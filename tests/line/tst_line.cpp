@@ -3,7 +3,9 @@
 #include "PaintedArea.h"
 #include "PrompterWindow.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "line/ControlDrag.h"
+#include "line/LineHandles.h"
 #include "line/ReadingLine.h"
 #include "line/frmLine.h"
 #include "settings/modSettings.h"
@@ -172,7 +174,7 @@ private Q_SLOTS:
         QCOMPARE(geometryOf(*w), expected);
         QCOMPARE(geometryOf(*w) != before, changes);
         QVERIFY(readingline::invariantsHold(geometryOf(*w)));
-        QVERIFY(!w->lineDrag->source());
+        QVERIFY(!w->lineHandles().drag()->source());
     }
 
     // A move to window Y 1200 puts the handle 200 above the pointer; the invariants hold on screen.
@@ -221,8 +223,8 @@ private Q_SLOTS:
     void layoutKeepsTheInvariants()
     {
         const auto w = makeWindow();
-        w->Form_DragDrop(w->picResize, 0, twips::top(w->picMove) + 900);
-        w->Form_DragDrop(w->picMove, 0, 3000);
+        w->lineHandles().Form_DragDrop(w->picResize, 0, twips::top(w->picMove) + 900);
+        w->lineHandles().Form_DragDrop(w->picMove, 0, 3000);
         for (const QSize size : {QSize(800, 600), QSize(1200, 800)}) {
             w->resize(size);
             w->Form_Resize();
@@ -241,7 +243,7 @@ private Q_SLOTS:
     {
         const auto w = makeWindow();
         const float centred = twips::top(w->picMove);
-        w->Form_DragDrop(w->picMove, 0, 200);
+        w->lineHandles().Form_DragDrop(w->picMove, 0, 200);
         QCOMPARE(twips::top(w->picMove), 0.f);
         w->Form_Resize();
         QCOMPARE(twips::top(w->picMove), centred);
@@ -252,8 +254,8 @@ private Q_SLOTS:
         const auto w = makeWindow();
         verifyBandOnLine(*w);
 
-        w->Form_DragDrop(w->picMove, 0, 1500);
-        w->Form_DragDrop(w->picResize, 0, 2400);
+        w->lineHandles().Form_DragDrop(w->picMove, 0, 1500);
+        w->lineHandles().Form_DragDrop(w->picResize, 0, 2400);
         w->lineWindow->ResizeLine();
         verifyBandOnLine(*w);
 
@@ -300,8 +302,8 @@ private Q_SLOTS:
     {
         const auto w = makeWindow();
         const QPoint at = w->lineWindow->mapTo(w.get(), QPoint());
-        w->Scroll(1, 16, true);
-        w->Scroll(1, 200, false);
+        w->core().Scroll(1, 16, true);
+        w->core().Scroll(1, 200, false);
         QCOMPARE(w->lineWindow->mapTo(w.get(), QPoint()), at);
         verifyBandOnLine(*w);
     }
@@ -313,7 +315,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         PaintedArea painted;
         w->rtDoc->viewport()->installEventFilter(&painted);
-        w->Scroll(1, 16, true);
+        w->core().Scroll(1, 16, true);
         QCoreApplication::sendPostedEvents(w.get(), QEvent::UpdateRequest);
         const qint64 viewport = qint64(w->picBack->width()) * w->picBack->height();
         const qint64 band = qint64(w->rtDoc->viewport()->width()) * (w->lineWindow->height() + 10);
@@ -339,7 +341,7 @@ private Q_SLOTS:
         } else if (mode == QLatin1String("mark mode")) {
             // The mirror takes the script's place.
             w->DoAction(QStringLiteral("Mark"));
-            QVERIFY(w->bMarkMode);
+            QVERIFY(w->core().markMode());
             view = w->rtMirror;
         }
         w->lineWindow->ResizeLine();
@@ -369,14 +371,14 @@ private Q_SLOTS:
         const auto w = makeWindow();
         w->ToggleFullScreen(true);
         w->lineWindow->ResizeLine();
-        QVERIFY(w->bFullScreen);
+        QVERIFY(w->core().fullScreen());
         const QPoint onBand = w->lineWindow->mapTo(w.get(), w->lineWindow->rect().center());
         // The script takes no pointer input: clicks over it come to the viewport.
         QTest::mouseClick(w->picBack, Qt::LeftButton, {}, w->picBack->mapFrom(w.get(), onBand));
-        QVERIFY(w->bFullScreen);
+        QVERIFY(w->core().fullScreen());
         const QPoint beside = onBand - QPoint(0, w->lineWindow->height());
         QTest::mouseClick(w->picBack, Qt::LeftButton, {}, w->picBack->mapFrom(w.get(), beside));
-        QVERIFY(!w->bFullScreen); // a click on the script beside the band still has its meaning
+        QVERIFY(!w->core().fullScreen()); // a click on the script beside the band still has its meaning
     }
 };
 

@@ -2,6 +2,7 @@
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
@@ -94,7 +95,7 @@ class tst_MarkMode : public QObject
         w.cmdMark->click();
     }
 
-    static QColor normal(const frmMain &w) { return colors::toQColor(w.lForeColor); }
+    static QColor normal(const frmMain &w) { return colors::toQColor(w.core().appearance().lForeColor); }
     static QColor blue() { return colors::toQColor(markers::kHighlightColor); }
     static float lineHeight(const frmMain &w) { return twips::height(w.lblHeightFinder); }
 
@@ -118,7 +119,7 @@ private Q_SLOTS:
         const QImage before = w->picBack->grab().toImage();
 
         w->DoAction(QStringLiteral("Mark"));
-        QVERIFY(w->bMarkMode);
+        QVERIFY(w->core().markMode());
         QVERIFY(w->picMark->isVisible());
         QVERIFY(!w->picPanel->isVisible());
         QVERIFY(!w->rtDoc->isVisible());
@@ -153,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(twips::top(w->rtMirror), twips::top(w->rtDoc));
         w->HandleWheel(120);
         QCOMPARE(twips::top(w->rtMirror), twips::top(w->rtDoc));
-        QVERIFY(w->bMarkMode);
+        QVERIFY(w->core().markMode());
     }
 
     void markWithoutSelectionKeepsThePanelUp()
@@ -161,9 +162,9 @@ private Q_SLOTS:
         const auto w = makeWindow();
         w->DoAction(QStringLiteral("Mark"));
         w->cmdMark->click();
-        QVERIFY(w->bMarkMode);
+        QVERIFY(w->core().markMode());
         QVERIFY(w->picMark->isVisible());
-        QCOMPARE(w->oMarkers.Count(), 0);
+        QCOMPARE(w->core().markers().Count(), 0);
     }
 
     void markColoursExactlyThePassage()
@@ -173,8 +174,8 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         const int start = lineStart(w->rtDoc, 3) + 5;
         mark(*w, start, 70); // runs over a line end
-        QVERIFY(!w->bRunning);
-        QVERIFY(!w->bMarkMode);
+        QVERIFY(!w->core().running());
+        QVERIFY(!w->core().markMode());
         QVERIFY(w->rtDoc->isVisible());
         QVERIFY(!w->rtMirror->isVisible());
         QVERIFY(w->picPanel->isVisible());
@@ -189,16 +190,16 @@ private Q_SLOTS:
         QCOMPARE(w->rtDoc->SelStart(), start);
         QCOMPARE(w->rtDoc->SelLength(), 0);
 
-        QCOMPARE(w->oMarkers.Count(), 1);
-        const CMarker m = *w->oMarkers.Item(1);
+        QCOMPARE(w->core().markers().Count(), 1);
+        const CMarker m = *w->core().markers().Item(1);
         QCOMPARE(m.lStartFrom, start);
         QCOMPARE(m.lLength, 70);
         QCOMPARE(m.sText, w->rtDoc->Text().mid(start, 70));
 
         // The same passage again: a second, equal marker.
         mark(*w, start, 70);
-        QCOMPARE(w->oMarkers.Count(), 2);
-        QCOMPARE(*w->oMarkers.Item(2), m);
+        QCOMPARE(w->core().markers().Count(), 2);
+        QCOMPARE(*w->core().markers().Item(2), m);
     }
 
     void leavingMarkModeChangesNothing_data()
@@ -229,12 +230,12 @@ private Q_SLOTS:
             w->rtMirror->setFocus();
             QTest::keyClick(w->rtMirror, Qt::Key_Escape);
         }
-        QVERIFY(!w->bMarkMode);
+        QVERIFY(!w->core().markMode());
         QVERIFY(w->isVisible()); // Exit only ended mark mode
         QVERIFY(w->rtDoc->isVisible());
         QVERIFY(w->picPanel->isVisible());
         QVERIFY(!w->picMark->isVisible());
-        QCOMPARE(w->oMarkers.Count(), 1);
+        QCOMPARE(w->core().markers().Count(), 1);
         QCOMPARE(w->rtDoc->TextRTF(), rtf);
         QVERIFY(w->picBack->hasFocus() || !w->isActiveWindow());
     }
@@ -259,15 +260,15 @@ private Q_SLOTS:
         w->rtMirror->setSelLength(40);
 
         w->DoAction(action);
-        QVERIFY(w->bMarkMode);
+        QVERIFY(w->core().markMode());
         QVERIFY(w->picMark->isVisible());
         QVERIFY(w->rtMirror->isVisible());
         QCOMPARE(w->rtMirror->SelLength(), 40);
-        QVERIFY(!w->bRunning);
-        QVERIFY(!w->bFullScreen);
+        QVERIFY(!w->core().running());
+        QVERIFY(!w->core().fullScreen());
         QVERIFY(w->isVisible());
         QCOMPARE(twips::top(w->rtDoc), -3000.0f);
-        QCOMPARE(w->oMarkers.Count(), 1);
+        QCOMPARE(w->core().markers().Count(), 1);
         QCOMPARE(w->rtDoc->TextRTF(), rtf);
         QVERIFY(m_dialogs.shown.isEmpty());
         QVERIFY(m_platform.opened.isEmpty());
@@ -285,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(caption, QStringLiteral("Unmark"));
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown.first().text, QStringLiteral("dlgSelectMarker"));
-        QCOMPARE(w->oMarkers.Count(), 2);
+        QCOMPARE(w->core().markers().Count(), 2);
         QCOMPARE(w->rtDoc->TextRTF(), rtf);
     }
 
@@ -294,18 +295,18 @@ private Q_SLOTS:
         const auto w = makeWindow();
         mark(*w, 10, 30); // A: 10..39
         mark(*w, 30, 30); // B: 30..59
-        const CMarker b = *w->oMarkers.Item(2);
+        const CMarker b = *w->core().markers().Item(2);
         m_platform.now = 5000;
         w->DoAction(QStringLiteral("Start"));
         m_dialogs.modals << chooseRow(1);
         w->DoAction(QStringLiteral("Unmark"));
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         for (int p = 10; p < 40; ++p)
             QCOMPARE(colourAt(w->rtDoc, p), normal(*w));
         for (int p = 40; p < 60; ++p)
             QCOMPARE(colourAt(w->rtDoc, p), blue());
-        QCOMPARE(w->oMarkers.Count(), 1);
-        QCOMPARE(*w->oMarkers.Item(1), b);
+        QCOMPARE(w->core().markers().Count(), 1);
+        QCOMPARE(*w->core().markers().Item(1), b);
         QCOMPARE(w->rtDoc->SelStart(), 10);
         QCOMPARE(w->rtDoc->SelLength(), 0);
     }
@@ -321,7 +322,7 @@ private Q_SLOTS:
         m_platform.now = 5000;
         w->DoAction(QStringLiteral("Start"));
         w->DoAction(QStringLiteral("ClearAll"));
-        QVERIFY(w->bRunning); // the scroll goes on
+        QVERIFY(w->core().running()); // the scroll goes on
         const int length = w->rtDoc->textLength();
         for (int p : {0, 505, 1000, length - 1})
             QCOMPARE(colourAt(w->rtDoc, p), normal(*w));
@@ -332,7 +333,7 @@ private Q_SLOTS:
         mark(*w, 10, 5);
         mark(*w, 40, 5);
         w->DoAction(QStringLiteral("ClearAll"));
-        QCOMPARE(w->oMarkers.Count(), 0);
+        QCOMPARE(w->core().markers().Count(), 0);
         QCOMPARE(colourAt(w->rtDoc, 42), normal(*w));
         QVERIFY(m_dialogs.shown.isEmpty());
     }
@@ -419,7 +420,7 @@ private Q_SLOTS:
                 m_dialogs.modals << cancelPicker();
             w->DoAction(action);
             QCOMPARE(twips::top(w->rtDoc), -3000.0f);
-            QCOMPARE(w->oMarkers.Count(), 2);
+            QCOMPARE(w->core().markers().Count(), 2);
             QCOMPARE(w->rtDoc->TextRTF(), rtf);
             m_dialogs.modals << chooseRow(2);
             w->DoAction(QStringLiteral("JumpTo"));
@@ -446,9 +447,9 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Unmark"));
         QCOMPARE(listed, (QStringList{w->rtDoc->Text().mid(a, 6), w->rtDoc->Text().mid(b, 7),
                                       w->rtDoc->Text().mid(c, 8)}));
-        QCOMPARE(w->oMarkers.Count(), 2);
-        QCOMPARE(w->oMarkers.Item(1)->lStartFrom, a);
-        QCOMPARE(w->oMarkers.Item(2)->lStartFrom, c);
+        QCOMPARE(w->core().markers().Count(), 2);
+        QCOMPARE(w->core().markers().Item(1)->lStartFrom, a);
+        QCOMPARE(w->core().markers().Item(2)->lStartFrom, c);
         QCOMPARE(w->rtDoc->SelStart(), b);
     }
 
@@ -482,7 +483,7 @@ private Q_SLOTS:
         QCOMPARE(w->rtDoc->SelStart(), across);
         w->DoAction(QStringLiteral("Unmark"));
         QCOMPARE(w->rtDoc->SelStart(), length);
-        QCOMPARE(w->oMarkers.Count(), 0);
+        QCOMPARE(w->core().markers().Count(), 0);
     }
 };
 

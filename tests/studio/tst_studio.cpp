@@ -2,6 +2,8 @@
 #include "FakePlatform.h"
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
+#include "scroll/ScrollClock.h"
 #include "settings/Settings.h"
 #include "settings/StoreFile.h"
 #include "settings/modSettings.h"
@@ -58,7 +60,7 @@ class tst_studio : public QObject
         platform.now += ms;
         w.studio->tmrCountdown_Timer();
         if (w.timTick->isActive())
-            w.timTick_Timer();
+            w.core().clock().timTick_Timer();
     }
 
 private Q_SLOTS:
@@ -98,8 +100,8 @@ private Q_SLOTS:
         auto w = makeWindow(3);
         const float top = twips::top(w->rtDoc);
         const QString toGo = w->lblToGo->text();
-        w->HandleKey(32, 0);  // Space
-        QVERIFY(w->bRunning); // counts as started
+        w->HandleKey(32, 0);          // Space
+        QVERIFY(w->core().running()); // counts as started
         QVERIFY(!w->timTick->isActive());
         QVERIFY(w->studio->counting());
         QCOMPARE(w->studio->countdownOverlay()->number(), 3);
@@ -116,11 +118,11 @@ private Q_SLOTS:
         QVERIFY(!w->studio->counting());
         QVERIFY(!w->studio->countdownOverlay()->isVisible());
         QVERIFY(w->timTick->isActive());
-        QCOMPARE(quint32(w->lLastTick), end);
+        QCOMPARE(quint32(w->core().clock().lastTick()), end);
         QCOMPARE(twips::top(w->rtDoc), top); // 7 ms after the end: no step yet
         advance(*w, m_platform, 13);         // 20 ms after the end: the first step
         QCOMPARE(twips::top(w->rtDoc), top - 8);
-        QCOMPARE(quint32(w->lLastTick), end + 20);
+        QCOMPARE(quint32(w->core().clock().lastTick()), end + 20);
     }
 
     void countdownCancelledByAnythingThatStops_data()
@@ -142,7 +144,7 @@ private Q_SLOTS:
         w->HandleKey(114, 0); // F3 starts the countdown
         advance(*w, m_platform, 1500);
         w->HandleKey(key, 0);
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         QVERIFY(!w->studio->counting());
         QVERIFY(!w->studio->countdownOverlay()->isVisible());
         advance(*w, m_platform, 10000);
@@ -156,7 +158,7 @@ private Q_SLOTS:
         auto w = makeWindow(0);
         w->DoAction(QStringLiteral("Start"));
         QVERIFY(w->timTick->isActive());
-        QCOMPARE(quint32(w->lLastTick), m_platform.now);
+        QCOMPARE(quint32(w->core().clock().lastTick()), m_platform.now);
         QVERIFY(!w->studio->counting());
         QVERIFY(!w->studio->countdownOverlay()->isVisible());
         // The store gains none of the studio keys while nobody chose any.
@@ -174,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(w->studio->countdownShowing(), 2);
         advance(*w, m_platform, 1800);
         QVERIFY(w->timTick->isActive());
-        QCOMPARE(quint32(w->lLastTick), 4000u);
+        QCOMPARE(quint32(w->core().clock().lastTick()), 4000u);
     }
 
     // The context menu: each choice shows at once and lands in the store under its own key.

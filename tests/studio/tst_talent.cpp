@@ -1,6 +1,8 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
+#include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -155,15 +157,14 @@ private Q_SLOTS:
             const double d = difference(talentAsViewport(*w, true, false), viewport(*w));
             QVERIFY2(d < 8, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(what)).arg(d)));
         };
-        w->sldSpeed_Change();
         w->DoAction(QStringLiteral("Start"));
         // With frame-synchronised presentation the display frames show the clock's steps, a pixel
         // at a time.
         const int startY = w->rtDoc->y();
         for (int i = 0; i < 50 && w->rtDoc->y() == startY; ++i) {
             m_platform.now += 10;
-            w->timTick_Timer();
-            w->timFrame_Timer();
+            w->core().clock().timTick_Timer();
+            w->core().clock().timFrame_Timer();
         }
         QVERIFY(w->rtDoc->y() != startY);
         check("clock step");
@@ -181,9 +182,9 @@ private Q_SLOTS:
         QTest::keyClick(t, Qt::Key_End);
         QCOMPARE(-twips::top(w->rtDoc), std::nearbyint(twips::height(w->rtDoc) - twips::height(w->picBack)));
         QTest::keyClick(t, Qt::Key_Space);
-        QVERIFY(w->bRunning);
+        QVERIFY(w->core().running());
         QTest::keyClick(t, Qt::Key_F3);
-        QVERIFY(!w->bRunning);
+        QVERIFY(!w->core().running());
         QTest::keyClick(t, Qt::Key_Escape); // the program would go where nobody can see it
         QCoreApplication::processEvents();
         QVERIFY(w->isVisible() && !w->studio->talentWindow());
@@ -200,7 +201,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         for (int i = 0; i < 20; ++i) {
             m_platform.now += 20;
-            w->timTick_Timer();
+            w->core().clock().timTick_Timer();
             t->repaint();
         }
         QVERIFY(t->tilesRendered() - before <= 1);

@@ -1,19 +1,17 @@
-#include "app/Log.h"
-#include "app/frmMain.h"
+#include "editor/ScriptOpener.h"
+
 #include "common/LocalPath.h"
 #include "documents/DocConverter.h"
+#include "editor/Log.h"
 #include "editor/ScriptFile.h"
 #include "ui/Dialogs.h"
 #include "ui/LayoutBounds.h"
-#include "ui/RichTextView.h"
-#include "ui/Twips.h"
 
-#include <QApplication>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
+#include <QWidget>
 
 namespace {
 
@@ -38,7 +36,8 @@ QString droppedFile(const QMimeData *mime)
 class ScriptDropTarget final : public QObject
 {
 public:
-    ScriptDropTarget(frmMain &prompter, QWidget *viewport) : QObject(viewport), m_prompter(prompter)
+    ScriptDropTarget(ScriptOpener &opener, QWidget *viewport, std::function<QString()> busy)
+        : QObject(viewport), m_opener(opener), m_busy(std::move(busy))
     {
         viewport->setAcceptDrops(true);
         viewport->installEventFilter(this);
@@ -67,8 +66,7 @@ protected:
             drop->acceptProposedAction();
             // Opened once the drop is over: a message about the file must not hold up the drag source.
             QMetaObject::invokeMethod(
-                &m_prompter, [prompter = &m_prompter, path] { prompter->OpenScript(path); },
-                Qt::QueuedConnection);
+                &m_opener, [opener = &m_opener, path] { opener->OpenScript(path); }, Qt::QueuedConnection);
             return true;
         }
         default:
@@ -77,76 +75,63 @@ protected:
     }
 
 private:
-    QString wanted(const QMimeData *mime) const
-    {
-        if (m_prompter.bMarkMode || m_prompter.ModalWindowOpen())
-            return {};
-        return droppedFile(mime);
-    }
+    QString wanted(const QMimeData *mime) const { return m_busy().isEmpty() ? droppedFile(mime) : QString(); }
 
-    frmMain &m_prompter;
+    ScriptOpener &m_opener;
+    std::function<QString()> m_busy;
 };
 
 } // namespace
 
-void frmMain::EnableDrops()
+ScriptOpener::ScriptOpener(Dialogs &dialogs, Controls controls, std::function<QString()> busy)
+    : QObject(controls.window), m_dialogs(dialogs), m_c(controls), m_busy(std::move(busy))
 {
-    new ScriptDropTarget(*this, picBack);
+    new ScriptDropTarget(*this, m_c.picBack, m_busy);
 }
 
-bool frmMain::ModalWindowOpen() const
-{
-    if (QApplication::activeModalWidget())
-        return true;
-    const QList<QWidget *> children = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    return std::any_of(children.begin(), children.end(),
-                       [](const QWidget *w) { return w->isWindow() && w->isVisible(); });
-}
-
-void frmMain::OpenScript(const QString &path)
+void ScriptOpener::OpenScript(const QString &path)
 {
     // As for Edit Text; and the editor or a dialog over the prompter has the operator's attention.
-    if (bMarkMode || ModalWindowOpen()) {
-        qCInfo(lcApp).noquote() << path
-                                << "not opened:" << (bMarkMode ? "marking a passage" : "a window is open");
+    if (const QString busy = m_busy(); !busy.isEmpty()) {
+        qCInfo(lcEditor).noquote() << path << "not opened:" << busy;
         return;
     }
-    StopPrompter();
+    Q_EMIT opening();
     CancelOpening();
     if (!m_reader) {
         m_reader = new scriptfile::Reader(this);
-        connect(m_reader, &scriptfile::Reader::finished, this, &frmMain::ScriptRead);
+        connect(m_reader, &scriptfile::Reader::finished, this, &ScriptOpener::ScriptRead);
     }
     // Read off the window's thread: the window keeps answering and shows that it is busy.
     m_openingPath = path;
-    m_wordsBeforeOpening = lblWords->text();
-    lblWords->setText(tr("Opening…"));
-    setCursor(Qt::WaitCursor);
-    picBack->setCursor(Qt::WaitCursor);
+    m_wordsBeforeOpening = m_c.lblWords->text();
+    m_c.lblWords->setText(tr("Opening…"));
+    m_c.window->setCursor(Qt::WaitCursor);
+    m_c.picBack->setCursor(Qt::WaitCursor);
     m_reader->start(path, scriptfile::Reader::Into::Text);
 }
 
-bool frmMain::isOpening() const
+bool ScriptOpener::isOpening() const
 {
     return (m_reader && m_reader->isRunning()) || (m_opening && m_opening->isRunning());
 }
 
-void frmMain::ScriptRead(const scriptfile::Read &read)
+void ScriptOpener::ScriptRead(const scriptfile::Read &read)
 {
     const scriptfile::Opened &opened = read.opened;
     switch (opened.state) {
     case scriptfile::Opened::State::Loaded:
         EndOpening();
-        ApplyScript(read.text);
+        Q_EMIT scriptRead(read.text);
         break;
     case scriptfile::Opened::State::Failed:
         EndOpening();
-        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"), opened.message);
+        m_dialogs.message(m_c.window, Dialogs::Icon::Warning, tr("Open File"), opened.message);
         break;
     case scriptfile::Opened::State::NeedsConverter:
         if (!m_opening) {
             m_opening = new DocConverter(this);
-            connect(m_opening, &DocConverter::finished, this, &frmMain::OpeningFinished);
+            connect(m_opening, &DocConverter::finished, this, &ScriptOpener::OpeningFinished);
         }
         m_opening->start(m_openingPath);
         return;
@@ -154,7 +139,7 @@ void frmMain::ScriptRead(const scriptfile::Read &read)
     Q_EMIT openingEnded();
 }
 
-void frmMain::OpeningFinished(const documents::TextResult &result)
+void ScriptOpener::OpeningFinished(const documents::TextResult &result)
 {
     EndOpening();
     if (result.error == documents::Error::Cancelled) {
@@ -163,26 +148,25 @@ void frmMain::OpeningFinished(const documents::TextResult &result)
     }
     const QString refusal = result.ok() ? layoutbounds::refusal(result.text) : documents::describe(result);
     if (refusal.isEmpty())
-        ApplyScript(result.text);
+        Q_EMIT scriptRead(result.text);
     else
-        m_dialogs.message(this, Dialogs::Icon::Warning, tr("Open File"),
+        m_dialogs.message(m_c.window, Dialogs::Icon::Warning, tr("Open File"),
                           scriptfile::failureMessage(m_openingPath, refusal));
     Q_EMIT openingEnded();
 }
 
-void frmMain::EndOpening()
+void ScriptOpener::EndOpening()
 {
-    unsetCursor();
-    picBack->setCursor(Qt::IBeamCursor);
+    m_c.window->unsetCursor();
+    m_c.picBack->setCursor(Qt::IBeamCursor);
     if (m_wordsBeforeOpening) {
-        lblWords->setText(*m_wordsBeforeOpening);
+        m_c.lblWords->setText(*m_wordsBeforeOpening);
         m_wordsBeforeOpening.reset();
     }
 }
 
-void frmMain::CancelOpening()
+void ScriptOpener::CancelOpening()
 {
-    // What the operator does next (editing, another file) wins over a file still being read.
     if (m_reader && m_reader->isRunning()) {
         m_reader->cancel();
         EndOpening();
@@ -190,25 +174,4 @@ void frmMain::CancelOpening()
     }
     if (m_opening && m_opening->isRunning())
         m_opening->cancel();
-}
-
-void frmMain::ApplyScript(const QString &text)
-{
-    QElapsedTimer laying;
-    if (lcApp().isDebugEnabled())
-        laying.start();
-    scriptfile::apply(*rtDoc, lblWords, text);
-    ScriptReplaced();
-    if (laying.isValid())
-        qCDebug(lcApp) << "new script laid out:" << text.size() << "characters,"
-                       << (rtDoc->wordWrapMode() == QTextOption::WrapAnywhere ? "wrapped anywhere"
-                                                                              : "wrapped at words")
-                       << "in" << laying.elapsed() << "ms";
-}
-
-void frmMain::ScriptReplaced()
-{
-    Form_Resize();
-    twips::setTop(rtDoc, 0);
-    UpdateProgress(false);
 }

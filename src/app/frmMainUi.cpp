@@ -1,0 +1,265 @@
+#include "app/frmMainUi.h"
+
+#include "ui/Accessibility.h"
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/Icons.h"
+#include "ui/RichTextView.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+struct ButtonDef
+{
+    const char *key;
+    const char *caption;
+    const char *image;
+    const char *toolTip;
+};
+
+// The toolbar, in order: the key is the action a click passes on.
+constexpr ButtonDef kButtons[] = {
+    {"EditText", "Edit Text", "Edit", "Edit Text  (F2)"},
+    {"Start", "     Start     ", "Start", "Prompter Start  (F3)"},
+    {"Stop", "Stop", "Stop", "Prompter Stop  (F3)"},
+    {"Reset", "Reset", "Reset", "Reset  (F4)"},
+    {"Mark", "Mark", "Mark", "Mark  (F5)"},
+    {"JumpTo", "Jump To", "JumpTo", "Jump To Marker  (F6)"},
+    {"Unmark", "Unmark", "Unmark", "Unmark  (F7)"},
+    {"ClearAll", "Clear All", "ClearAll", "Clear All Markers  (F8)"},
+    {"FullScreen", "Full Screen", "FullScreen", "Full Screen Toggle  (F9)"},
+    {"Options", "Options", "Options", "Options  (F10)"},
+    {"Help", "Help", "Help", "Help  (F1)"},
+    {"Exit", "Exit", "Exit", "Exit  (Esc)"},
+};
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QToolButton *graphicalButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = named(new QToolButton(parent), name);
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFont(fonts::standardBold());
+    return b;
+}
+
+QLabel *panelLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *l = named(new QLabel(caption, parent), name);
+    l->setFont(fonts::standardBold());
+    colors::setReadableForeColor(l, 0x000040C0);
+    return l;
+}
+
+// The toolbar is one row of buttons and nothing else: no frame or margin of its own.
+class FlushToolBarStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ToolBarFrameWidth || metric == PM_ToolBarItemMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+constexpr int kMinimumWidth = 400;
+
+// How far the viewport reaches past the window's right edge (it is as wide as the window, 100 in).
+constexpr float kViewportOverhang = 100;
+
+} // namespace
+
+void frmMainUi::setupUi(QWidget *form)
+{
+    form->setWindowTitle(QStringLiteral("Cuescroll"));
+    form->setWindowIcon(icons::app());
+    form->setFont(fonts::standard());
+    form->resize(twips::toPixels(8880), twips::toPixels(6465));
+    // Narrow enough for a portrait screen 480 pixels wide, wide enough for the panel's time and word
+    // count side by side and for every toolbar button as an icon.
+    form->setMinimumWidth(kMinimumWidth);
+    // Restoring from maximised brings the window back to the middle of the screen.
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        form->move(s->availableGeometry().center() - form->rect().center());
+
+    timResize = named(new QTimer(form), "timResize");
+    timResize->setInterval(10);
+
+    tlbMain = named(new QToolBar(form), "tlbMain");
+    tlbMain->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tlbMain->setIconSize(QSize(16, 16));
+    tlbMain->setMovable(false);
+    tlbMain->setFloatable(false);
+    tlbMain->setFocusPolicy(Qt::NoFocus);
+    tlbMain->setAccessibleName(QCoreApplication::translate("frmMain", "Toolbar"));
+    auto *toolbarStyle = new FlushToolBarStyle(QApplication::style()->name());
+    toolbarStyle->setParent(tlbMain);
+    tlbMain->setStyle(toolbarStyle);
+    twips::move(tlbMain, 0, 5925, 8880, 540);
+
+    picBack = named(new QWidget(form), "picBack");
+    picBack->setAccessibleName(QCoreApplication::translate("frmMain", "Script"));
+    picBack->setFocusPolicy(Qt::StrongFocus);
+    colors::showsScript(picBack);
+    colors::setBackColor(picBack, 0x00C0FFFF);
+    twips::move(picBack, 330, 390, 2445, 4515);
+
+    picLine = named(new QWidget(picBack), "picLine");
+    picLine->setAccessibleName(QCoreApplication::translate("frmMain", "Reading line"));
+    colors::showsScript(picLine);
+    colors::setBackColor(picLine, 0x0000C000);
+    colors::setForeColor(picLine, colors::system(8));
+    twips::move(picLine, 360, 2520, 1725, 465);
+    picLine->hide();
+
+    rtDoc = named(new RichTextView(RichTextView::Input::None, picBack), "rtDoc");
+    rtDoc->setAccessibleName(QCoreApplication::translate("frmMain", "Script text"));
+    rtDoc->showScript();
+    rtDoc->setBaseFont(fonts::make(QStringLiteral("Times New Roman"), 36));
+    rtDoc->setBackColor(0x00C0FFFF);
+    twips::move(rtDoc, 0, 120, 1875, 3885);
+    // The viewport reaches past the window's right edge; wrap the text before it, not under the frame.
+    rtDoc->setTextMargins(0, twips::toPixels(kViewportOverhang));
+
+    rtMirror = named(new RichTextView(RichTextView::Input::Selection, picBack), "rtMirror");
+    rtMirror->setAccessibleName(QCoreApplication::translate("frmMain", "Script to mark"));
+    rtMirror->showScript();
+    rtMirror->setBaseFont(fonts::make(QStringLiteral("Times New Roman"), 36));
+    rtMirror->setBackColor(0x00C0FFFF);
+    twips::move(rtMirror, 1290, 3840, 1065, 585);
+    rtMirror->hide();
+
+    txtFocus = named(new QLineEdit(form), "txtFocus");
+    txtFocus->setAccessibleName(QCoreApplication::translate("frmMain", "Keyboard focus"));
+    twips::move(txtFocus, 3000, 180, 1005, 315);
+
+    picMove = named(new QWidget(form), "picMove");
+    picMove->setAccessibleName(QCoreApplication::translate("frmMain", "Move reading line"));
+    colors::showsScript(picMove); // the reading line's handles take its colour
+    colors::setBackColor(picMove, colors::system(5));
+    colors::setForeColor(picMove, colors::system(8));
+    picMove->setCursor(Qt::SizeAllCursor);
+    twips::move(picMove, 0, 0, 105, 885);
+
+    picResize = named(new QWidget(form), "picResize");
+    picResize->setAccessibleName(QCoreApplication::translate("frmMain", "Resize reading line"));
+    colors::showsScript(picResize);
+    colors::setBackColor(picResize, colors::system(5));
+    colors::setForeColor(picResize, colors::system(8));
+    picResize->setCursor(Qt::SizeVerCursor);
+    twips::move(picResize, 0, 1740, 105, 45);
+
+    picPanel = named(new QWidget(form), "picPanel");
+    picPanel->setAccessibleName(QCoreApplication::translate("frmMain", "Control panel"));
+    picPanel->setAutoFillBackground(true);
+    twips::move(picPanel, 30, 5040, 10125, 915);
+
+    optDown = named(new QToolButton(picPanel), "optDown");
+    optDown->setToolTip(QStringLiteral("Direction Down  (Ctrl+Dn)"));
+    optDown->setAccessibleName(QCoreApplication::translate("frmMain", "Direction down"));
+    twips::move(optDown, 3660, 480, 525, 345);
+
+    optUp = named(new QToolButton(picPanel), "optUp");
+    optUp->setToolTip(QStringLiteral("Direction Up  (Ctrl+Up)"));
+    optUp->setAccessibleName(QCoreApplication::translate("frmMain", "Direction up"));
+    twips::move(optUp, 3660, 120, 525, 345);
+    for (QToolButton *b : {optUp, optDown}) {
+        b->setCheckable(true);
+        b->setAutoExclusive(true);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    optUp->setChecked(true);
+
+    prgDoc = named(new QProgressBar(picPanel), "prgDoc");
+    prgDoc->setAccessibleName(QCoreApplication::translate("frmMain", "Progress"));
+    prgDoc->setRange(0, 100);
+    prgDoc->setValue(0);
+    prgDoc->setTextVisible(false);
+    prgDoc->setFocusPolicy(Qt::NoFocus);
+    twips::move(prgDoc, 6180, 120, 3435, 195);
+
+    sldSpeed = named(new QSlider(Qt::Horizontal, picPanel), "sldSpeed");
+    sldSpeed->setAccessibleName(QCoreApplication::translate("frmMain", "Speed"));
+    sldSpeed->setToolTip(QStringLiteral("Speed Up / Down  (Left / Right)"));
+    sldSpeed->setRange(1, 16);
+    sldSpeed->setValue(1);
+    sldSpeed->setSingleStep(1);
+    sldSpeed->setPageStep(2);
+    sldSpeed->setTickPosition(QSlider::TicksBelow);
+    sldSpeed->setTickInterval(1);
+    sldSpeed->setFocusPolicy(Qt::NoFocus);
+    twips::move(sldSpeed, 30, 60, 3615, 495);
+
+    lblWords = panelLabel(picPanel, "lblWords", QString());
+    lblWords->setAccessibleName(QCoreApplication::translate("frmMain", "Words"));
+    a11y::exposeCaption(lblWords);
+    lblWords->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    twips::move(lblWords, 8070, 390, 1545, 225);
+
+    lblToGo = panelLabel(picPanel, "lblToGo", QStringLiteral("00:00"));
+    lblToGo->setAccessibleName(QCoreApplication::translate("frmMain", "Time to go"));
+    a11y::exposeCaption(lblToGo);
+    twips::move(lblToGo, 6180, 390, 585, 225);
+
+    picMark = named(new QWidget(form), "picMark");
+    picMark->setAccessibleName(QCoreApplication::translate("frmMain", "Mark panel"));
+    picMark->setAutoFillBackground(true);
+    twips::move(picMark, 30, 5040, 11265, 915);
+    picMark->hide();
+
+    cmdCancel = graphicalButton(picMark, "cmdCancel", QStringLiteral("&Cancel"));
+    twips::move(cmdCancel, 9570, 150, 1305, 615);
+    cmdMark = graphicalButton(picMark, "cmdMark", QStringLiteral("&Mark"));
+    twips::move(cmdMark, 8100, 150, 1305, 615);
+
+    lblHeightFinder = named(new QLabel(QStringLiteral("Height Finder"), form), "lblHeightFinder");
+    lblHeightFinder->setFont(fonts::make(QStringLiteral("Times New Roman"), 27.75));
+    twips::move(lblHeightFinder, 4470, 960, 3015, 630);
+
+    // Earlier controls of the design lie in front of later ones; labels lie beneath everything.
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{picMark, picPanel, picResize, picMove, txtFocus, picBack})
+        w->raise();
+    lblHeightFinder->lower();
+
+    // Keyboard focus order; the viewport comes first so it has the focus when the window opens.
+    QWidget::setTabOrder(picBack, txtFocus);
+}
+
+void frmMainUi::addToolbarButtons()
+{
+    for (const ButtonDef &def : kButtons) {
+        auto *action =
+            new QAction(icons::tool(QLatin1String(def.image)), QLatin1String(def.caption), tlbMain);
+        action->setObjectName(QLatin1String(def.key));
+        action->setIconText(QLatin1String(def.caption)); // keeps the padding of the Start caption
+        action->setToolTip(QLatin1String(def.toolTip));
+        tlbMain->addAction(action);
+        if (QWidget *button = tlbMain->widgetForAction(action)) {
+            button->setFocusPolicy(Qt::NoFocus);
+            // A screen reader reads the caption, not the blanks that widen the Start button.
+            button->setAccessibleName(action->iconText().trimmed());
+        }
+    }
+}

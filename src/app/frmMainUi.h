@@ -1,0 +1,42 @@
+#pragma once
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSlider;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QWidget;
+class RichTextView;
+
+// The prompter window's controls as designed: made, named, placed and styled, before anything of
+// the prompter's own set-up. The window inherits them, as a form inherits its generated interface.
+struct frmMainUi
+{
+    void setupUi(QWidget *form);
+    // The toolbar's twelve buttons, the key of each as its action's object name.
+    void addToolbarButtons();
+
+    // Controls, named as in the window's design.
+    QTimer *timResize = nullptr;
+    QToolBar *tlbMain = nullptr;
+    QWidget *picBack = nullptr;
+    QWidget *picLine = nullptr;
+    RichTextView *rtDoc = nullptr;
+    RichTextView *rtMirror = nullptr;
+    QLineEdit *txtFocus = nullptr;
+    QWidget *picMove = nullptr;
+    QWidget *picResize = nullptr;
+    QWidget *picPanel = nullptr;
+    QToolButton *optDown = nullptr;
+    QToolButton *optUp = nullptr;
+    QProgressBar *prgDoc = nullptr;
+    QSlider *sldSpeed = nullptr;
+    QLabel *lblWords = nullptr;
+    QLabel *lblToGo = nullptr;
+    QWidget *picMark = nullptr;
+    QToolButton *cmdCancel = nullptr;
+    QToolButton *cmdMark = nullptr;
+    QLabel *lblHeightFinder = nullptr;
+};

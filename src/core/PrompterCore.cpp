@@ -1,0 +1,515 @@
+#include "core/PrompterCore.h"
+
+#include "common/Platform.h"
+#include "common/ProgramFiles.h"
+#include "common/Trace.h"
+#include "common/modCommon.h"
+#include "core/Log.h"
+#include "documents/Documents.h"
+#include "editor/ScriptFile.h"
+#include "editor/ScriptOpener.h"
+#include "editor/frmEditText.h"
+#include "markers/Marking.h"
+#include "scroll/Log.h"
+#include "scroll/Progress.h"
+#include "scroll/ScrollClock.h"
+#include "scroll/ScrollEngine.h"
+#include "settings/Settings.h"
+#include "settings/dlgOptions.h"
+#include "settings/modSettings.h"
+#include "studio/Studio.h"
+#include "ui/Colors.h"
+#include "ui/Dialogs.h"
+#include "ui/RichTextView.h"
+#include "ui/Tags.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSlider>
+#include <QToolButton>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls,
+                           Window window)
+    : QObject(controls.window), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_c(controls),
+      m_window(std::move(window))
+{
+    ScrollClock::Hooks clockHooks;
+    clockHooks.step = [this] {
+        m_stepFromClock = m_clock->frameSync() && !markMode();
+        Scroll(direction() == Direction::Up ? 1 : -1, speed(), true);
+        m_stepFromClock = false;
+        if (trace::enabled())
+            trace::record('S', qint64(top()));
+    };
+    clockHooks.waiting = [this] { UpdateProgress(true); };
+    clockHooks.running = [this] { return bRunning; };
+    clockHooks.framed = [this] { publishPosition(); };
+    m_clock = new ScrollClock(platform, m_c.window, m_c.rtDoc, settings.frameSync(), std::move(clockHooks));
+
+    Marking::Controls mc{m_c.rtDoc,   m_c.rtMirror, m_c.picBack,  m_c.picLine,
+                         m_c.picMark, m_c.picPanel, m_c.txtFocus, m_c.lblHeightFinder};
+    Marking::Hooks mh;
+    mh.lineMoved = [this] { m_window.lineMoved(); };
+    mh.fullScreen = [this] { return bFullScreen; };
+    mh.toReadingLine = [this] { return m_studio && m_studio->options().jumpToReadingLine; };
+    mh.scriptColor = [this] { return m_appearance.lForeColor; };
+    m_marking = new Marking(dialogs, mc, std::move(mh), m_c.window);
+    connect(m_marking, &Marking::markModeChanged, this, &PrompterCore::markModeChanged);
+    connect(m_marking, &Marking::markersChanged, this, &PrompterCore::markersChanged);
+    connect(m_marking, &Marking::jumped, this, &PrompterCore::placed);
+
+    m_opener = new ScriptOpener(dialogs, {m_c.window, m_c.picBack, m_c.lblWords}, [this] {
+        if (markMode())
+            return QStringLiteral("marking a passage");
+        return ModalWindowOpen() ? QStringLiteral("a window is open") : QString();
+    });
+    connect(m_opener, &ScriptOpener::opening, this, &PrompterCore::StopPrompter);
+    connect(m_opener, &ScriptOpener::scriptRead, this, &PrompterCore::takeScript);
+
+    connect(m_c.sldSpeed, &QSlider::valueChanged, this, [this](int value) {
+        qCDebug(lcScroll) << "speed" << value;
+        tags::setTag(m_c.lblToGo, QStringLiteral("0"));
+        Q_EMIT speedChanged(value);
+    });
+    connect(m_c.optUp, &QToolButton::toggled, this,
+            [this](bool up) { Q_EMIT directionChanged(up ? Direction::Up : Direction::Down); });
+}
+
+PrompterCore::~PrompterCore() = default;
+
+int PrompterCore::speed() const
+{
+    return m_c.sldSpeed->value();
+}
+
+PrompterCore::Direction PrompterCore::direction() const
+{
+    return m_c.optUp->isChecked() ? Direction::Up : Direction::Down;
+}
+
+float PrompterCore::top() const
+{
+    return twips::top(m_c.rtDoc);
+}
+
+qint32 PrompterCore::range() const
+{
+    return scroll::range(twips::height(m_c.rtDoc), twips::height(m_c.picBack));
+}
+
+int PrompterCore::progress() const
+{
+    return m_c.prgDoc->value();
+}
+
+QString PrompterCore::timeToGo() const
+{
+    return m_c.lblToGo->text();
+}
+
+QString PrompterCore::plainText() const
+{
+    return m_c.rtDoc->Text();
+}
+
+int PrompterCore::charAtLine() const
+{
+    const float middle = twips::top(m_c.picLine) + twips::height(m_c.picLine) / 2;
+    return m_c.rtDoc->lineStartAt(twips::toPixels(middle - top()));
+}
+
+const CMarkers &PrompterCore::markers() const
+{
+    return m_marking->markers();
+}
+
+bool PrompterCore::markMode() const
+{
+    return m_marking->markMode();
+}
+
+void PrompterCore::doAction(const QString &sAction)
+{
+    if (markMode()) {
+        m_marking->MarkModeAction(sAction);
+        return;
+    }
+    if (sAction == QLatin1String("EditText")) {
+        StopPrompter();
+        EditTextAction();
+    } else if (sAction == QLatin1String("Start")) {
+        StartPrompter();
+    } else if (sAction == QLatin1String("Stop")) {
+        StopPrompter();
+    } else if (sAction == QLatin1String("Reset")) {
+        StopPrompter();
+        twips::setTop(m_c.rtDoc, 0);
+        placed();
+    } else if (sAction == QLatin1String("Mark")) {
+        StopPrompter();
+        m_marking->EnterMarkMode();
+    } else if (sAction == QLatin1String("JumpTo")) {
+        StopPrompter();
+        m_marking->JumpToMarker();
+    } else if (sAction == QLatin1String("Unmark")) {
+        StopPrompter();
+        m_marking->UnmarkText();
+    } else if (sAction == QLatin1String("ClearAll")) {
+        m_marking->ClearAllMarkers();
+    } else if (sAction == QLatin1String("FullScreen")) {
+        setFullScreen(true);
+    } else if (sAction == QLatin1String("Options")) {
+        StopPrompter();
+        OptionsAction();
+    } else if (sAction == QLatin1String("Help")) {
+        StopPrompter();
+        ShowHelp();
+    } else if (sAction == QLatin1String("Exit")) {
+        m_window.close();
+    }
+}
+
+void PrompterCore::start()
+{
+    doAction(QStringLiteral("Start"));
+}
+
+void PrompterCore::stop()
+{
+    doAction(QStringLiteral("Stop"));
+}
+
+void PrompterCore::toggle()
+{
+    doAction(bRunning ? QStringLiteral("Stop") : QStringLiteral("Start"));
+}
+
+void PrompterCore::reset()
+{
+    doAction(QStringLiteral("Reset"));
+}
+
+void PrompterCore::stepBack()
+{
+    Scroll(-1, scroll::kLineStep, false);
+}
+
+void PrompterCore::stepForward()
+{
+    Scroll(1, scroll::kLineStep, false);
+}
+
+void PrompterCore::pageBack()
+{
+    Scroll(-1, scroll::kPageStep, false);
+}
+
+void PrompterCore::pageForward()
+{
+    Scroll(1, scroll::kPageStep, false);
+}
+
+void PrompterCore::home()
+{
+    Scroll(-1, scroll::kEndStep, false);
+}
+
+void PrompterCore::end()
+{
+    Scroll(1, scroll::kEndStep, false);
+}
+
+void PrompterCore::slower()
+{
+    setSpeed(speed() - 1);
+}
+
+void PrompterCore::faster()
+{
+    setSpeed(speed() + 1);
+}
+
+void PrompterCore::setSpeed(int value)
+{
+    QSlider *s = m_c.sldSpeed;
+    s->setValue(std::clamp(value, s->minimum(), s->maximum()));
+}
+
+void PrompterCore::setDirection(Direction d)
+{
+    (d == Direction::Up ? m_c.optUp : m_c.optDown)->setChecked(true);
+}
+
+void PrompterCore::toggleFullScreen()
+{
+    if (bFullScreen)
+        setFullScreen(false);
+    else
+        doAction(QStringLiteral("FullScreen"));
+}
+
+void PrompterCore::setFullScreen(bool enter)
+{
+    const bool changed = bFullScreen != enter;
+    bFullScreen = enter;
+    m_window.fullScreen(enter);
+    if (changed)
+        Q_EMIT fullScreenChanged(enter);
+}
+
+void PrompterCore::wheel(int angleDelta)
+{
+    const int dir = m_wheel.add(angleDelta);
+    if (dir != 0)
+        Scroll(static_cast<qint16>(-dir), scroll::kLineStep, false);
+}
+
+bool PrompterCore::jumpToMarker(int index)
+{
+    if (markMode())
+        return false;
+    StopPrompter();
+    return m_marking->JumpTo(index);
+}
+
+void PrompterCore::bringCharToLine(int position)
+{
+    const float lineHeight = twips::height(m_c.lblHeightFinder);
+    const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(position, 0, m_c.rtDoc->textLength()));
+    twips::setTop(m_c.rtDoc, markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
+                                                     twips::top(m_c.picLine), twips::height(m_c.picLine),
+                                                     float(range())));
+    placed();
+}
+
+void PrompterCore::goToFraction(double fraction)
+{
+    if (!std::isfinite(fraction))
+        return;
+    twips::setTop(m_c.rtDoc, -float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
+    placed();
+}
+
+void PrompterCore::openScript(const QString &path)
+{
+    m_opener->OpenScript(path);
+}
+
+void PrompterCore::takeScript(const QString &text)
+{
+    QElapsedTimer laying;
+    if (lcCore().isDebugEnabled())
+        laying.start();
+    scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
+    ScriptReplaced();
+    if (laying.isValid())
+        qCDebug(lcCore) << "new script laid out:" << text.size() << "characters,"
+                        << (m_c.rtDoc->wordWrapMode() == QTextOption::WrapAnywhere ? "wrapped anywhere"
+                                                                                   : "wrapped at words")
+                        << "in" << laying.elapsed() << "ms";
+}
+
+void PrompterCore::ScriptReplaced()
+{
+    m_window.layout();
+    twips::setTop(m_c.rtDoc, 0);
+    placed();
+    m_words = documents::CountWords(plainText());
+    Q_EMIT scriptChanged();
+}
+
+void PrompterCore::StartPrompter()
+{
+    // Studio: a countdown set to run first starts the clock itself when it ends.
+    if (m_studio && m_studio->holdStart(m_clock->ticking())) {
+        qCDebug(lcScroll) << "start held for the countdown";
+        setRunning(true);
+        return;
+    }
+    StartClock(m_platform.timeGetTime());
+}
+
+void PrompterCore::StartClock(quint32 tick)
+{
+    qCDebug(lcScroll) << "clock started at" << tick << "ms, speed" << speed()
+                      << (direction() == Direction::Up ? "forward" : "back");
+    m_clock->start(tick);
+    setRunning(true);
+}
+
+void PrompterCore::StopPrompter()
+{
+    if (m_studio) // Studio: stopping ends a countdown too
+        m_studio->cancelCountdown();
+    if (bRunning)
+        qCDebug(lcScroll) << "clock stopped at" << m_platform.timeGetTime() << "ms";
+    m_clock->stop();
+    setRunning(false);
+}
+
+void PrompterCore::setRunning(bool on)
+{
+    if (bRunning == on)
+        return;
+    bRunning = on;
+    Q_EMIT runningChanged(on);
+}
+
+void PrompterCore::Scroll(qint16 iDir, qint32 lVal, bool bSmooth)
+{
+    const scroll::StepResult r =
+        scroll::step(top(), twips::height(m_c.rtDoc), twips::height(m_c.picBack), iDir, lVal, bSmooth);
+    if (!r.hasRange)
+        return;
+    m_clock->place(r.top, m_stepFromClock);
+    if (markMode()) // keys and the wheel still move the script: the mirror moves with it
+        twips::setTop(m_c.rtMirror, r.top);
+    UpdateProgress(bSmooth);
+    if (!m_stepFromClock) // a clock step under frame sync is told when its frame shows it
+        publishPosition();
+}
+
+void PrompterCore::placed()
+{
+    UpdateProgress(false);
+    publishPosition();
+}
+
+void PrompterCore::publishPosition()
+{
+    const float t = top();
+    if (t == m_publishedTop)
+        return;
+    m_publishedTop = t;
+    Q_EMIT positionChanged(t);
+}
+
+void PrompterCore::Relaid()
+{
+    tags::setTag(m_c.lblToGo, QStringLiteral("0"));
+    placed();
+}
+
+void PrompterCore::UpdateProgress(bool bSmooth)
+{
+    const float viewHeight = twips::height(m_c.rtDoc);
+    const float viewportHeight = twips::height(m_c.picBack);
+    if (viewHeight == viewportHeight)
+        return;
+    const progress::Reading reading =
+        progress::read(top(), viewHeight, viewportHeight, speed(), direction() == Direction::Up);
+    const int percent = static_cast<int>(std::nearbyint(reading.percent));
+    if (m_c.prgDoc->value() != percent) {
+        m_c.prgDoc->setValue(percent);
+        Q_EMIT progressChanged(percent);
+    }
+
+    QLabel *lblToGo = m_c.lblToGo;
+    const progress::Countdown c = progress::countdown(tags::tag(lblToGo).toInt(), reading.seconds, bSmooth);
+    tags::setTag(lblToGo, QString::number(c.tag));
+    if (c.show) {
+        const QString caption = modCommon::FormatTime(c.tag);
+        if (lblToGo->text() != caption) {
+            lblToGo->setText(caption);
+            lblToGo->update();
+            Q_EMIT timeToGoChanged(caption);
+        }
+    }
+}
+
+void PrompterCore::EditTextAction()
+{
+    m_opener->CancelOpening();
+    const QString before = plainText();
+    frmEditText editor(m_dialogs, m_settings, m_c.window);
+    editor.rtDoc = m_c.rtDoc;
+    editor.lblWords = m_c.lblWords;
+    m_dialogs.showModal(editor);
+    m_window.layout();
+    twips::setTop(m_c.rtDoc, 0);
+    placed();
+    if (plainText() != before) {
+        m_words = documents::CountWords(plainText());
+        Q_EMIT scriptChanged();
+    }
+}
+
+void PrompterCore::ShowHelp()
+{
+    const QString link = modSettings::GetHelpLink().trimmed();
+    // No link: the page shipped with the program. A script or any other scheme in the site file never
+    // reaches the desktop.
+    const QUrl url = link.isEmpty()
+                         ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
+                         : programfiles::helpAddress(link, QCoreApplication::applicationDirPath());
+    if (!url.isValid() || !m_platform.openUrl(url)) {
+        m_dialogs.warning(
+            m_c.window, m_c.window->windowTitle(),
+            tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));
+    }
+}
+
+void PrompterCore::OptionsAction()
+{
+    dlgOptions options(m_dialogs, m_c.window);
+    options.current = appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor);
+    m_dialogs.showModal(options);
+    if (options.chosen) {
+        appearance::apply(*options.chosen, *m_c.rtDoc, *m_c.picLine);
+        // The viewport shows below the end of the script: one background, not two.
+        colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
+        // OK coloured every character; the markers are still there and must still look marked.
+        m_marking->ReapplyMarkerHighlights();
+    }
+    m_window.layout();
+    twips::setTop(m_c.rtDoc, 0);
+    placed();
+    SaveAppearance();
+}
+
+void PrompterCore::ApplyStoredAppearance()
+{
+    const appearance::Appearance stored = m_settings.appearance();
+    KeepAppearance(stored);
+    appearance::apply(stored, *m_c.rtDoc, *m_c.picLine);
+    colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
+}
+
+void PrompterCore::SaveAppearance()
+{
+    // Every writer of the tag writes a number; keep the colour known so far should one not.
+    const appearance::Appearance shown = appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor);
+    KeepAppearance(shown);
+    m_settings.setAppearance(shown);
+    ReportStoreProblem();
+}
+
+void PrompterCore::KeepAppearance(const appearance::Appearance &a)
+{
+    m_appearance = a;
+    m_appearance.dFontSize = appearance::storedFontSize(a.dFontSize);
+}
+
+// Whichever change finds the store unable to keep it, the operator hears of it once.
+void PrompterCore::ReportStoreProblem()
+{
+    if (const std::optional<QString> problem = modSettings::takeStoreProblem())
+        m_dialogs.warning(m_c.window, m_c.window->windowTitle(), *problem);
+}
+
+bool PrompterCore::ModalWindowOpen() const
+{
+    if (QApplication::activeModalWidget())
+        return true;
+    const QList<QWidget *> children = m_c.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.begin(), children.end(),
+                       [](const QWidget *w) { return w->isWindow() && w->isVisible(); });
+}

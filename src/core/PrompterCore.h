@@ -1,0 +1,176 @@
+#pragma once
+
+#include "markers/CMarkers.h"
+#include "scroll/WheelAccumulator.h"
+#include "settings/Appearance.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class Marking;
+class Platform;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSlider;
+class QToolButton;
+class QWidget;
+class RichTextView;
+class ScriptOpener;
+class ScrollClock;
+class Settings;
+class Studio;
+
+// The run of the prompter: whether it runs, how fast and which way, where the script stands, the
+// script itself, its markers, mark mode and full screen. Windows, keys and remote controls all drive
+// it through the same commands, and hear every change through its signals.
+class PrompterCore : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Direction { Up, Down }; // Up: the text moves up the screen, forward through the script
+
+    // The prompter window's controls the run shows itself in.
+    struct Controls
+    {
+        QWidget *window = nullptr;
+        RichTextView *rtDoc = nullptr;
+        RichTextView *rtMirror = nullptr;
+        QWidget *picBack = nullptr;
+        QWidget *picLine = nullptr;
+        QWidget *picMark = nullptr;
+        QWidget *picPanel = nullptr;
+        QLineEdit *txtFocus = nullptr;
+        QSlider *sldSpeed = nullptr;
+        QToolButton *optUp = nullptr;
+        QToolButton *optDown = nullptr;
+        QProgressBar *prgDoc = nullptr;
+        QLabel *lblToGo = nullptr;
+        QLabel *lblWords = nullptr;
+        QLabel *lblHeightFinder = nullptr;
+    };
+    // What only the window can do.
+    struct Window
+    {
+        std::function<void()> layout;         // lay the controls and the script out again
+        std::function<void(bool)> fullScreen; // show or leave full screen
+        std::function<void()> close;          // Exit
+        std::function<void()> lineMoved;      // the reading line's band must follow the script view
+    };
+
+    PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls, Window window);
+    ~PrompterCore() override;
+
+    // Studio output, which holds Start for its countdown and may put jumps on the reading line.
+    void setStudio(Studio *studio) { m_studio = studio; }
+
+    // --- The state of the run.
+    bool running() const { return bRunning; }
+    int speed() const; // 1 to 16
+    Direction direction() const;
+    float top() const;    // the script view's Top, twips: 0 at the beginning, negative further on
+    qint32 range() const; // how far Top can go below 0, twips
+    int progress() const; // 0 to 100
+    QString timeToGo() const;
+    // The script as plain text (paragraphs end in CR LF), and its word count.
+    QString plainText() const;
+    qint32 words() const { return m_words; }
+    // Where in plainText() the display line under the middle of the reading line begins.
+    int charAtLine() const;
+    const CMarkers &markers() const;
+    bool markMode() const;
+    bool fullScreen() const { return bFullScreen; }
+    // The look the script and the line have, as read at start or last chosen in Options.
+    const appearance::Appearance &appearance() const { return m_appearance; }
+
+    // --- Commands: each has exactly the effect of its key or button.
+    void doAction(const QString &sAction); // the toolbar's twelve actions, by key
+    void start();
+    void stop();
+    void toggle();
+    void reset();
+    void stepBack();
+    void stepForward();
+    void pageBack();
+    void pageForward();
+    void home();
+    void end();
+    void slower();
+    void faster();
+    void setSpeed(int speed);
+    void setDirection(Direction direction);
+    void toggleFullScreen();
+    void setFullScreen(bool enter);
+    void wheel(int angleDelta); // angle units, 120 per classic notch
+    // Marker `index` (1-based) as Jump To places it; false when there is none.
+    bool jumpToMarker(int index);
+    // That character of plainText() onto the reading line.
+    void bringCharToLine(int position);
+    // A fraction of the scroll range, 0 the beginning and 1 the end.
+    void goToFraction(double fraction);
+    void openScript(const QString &path);
+    // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
+    void takeScript(const QString &text);
+
+    // --- The design's procedures, for the window and the studio.
+    // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
+    void Scroll(qint16 iDir, qint32 lVal, bool bSmooth);
+    void StartClock(quint32 tick);
+    // After a layout: the time to go is counted afresh and the position told.
+    void Relaid();
+    void ApplyStoredAppearance();
+    void ReportStoreProblem();
+    bool ModalWindowOpen() const;
+
+    ScrollClock &clock() const { return *m_clock; }
+    Marking &marking() const { return *m_marking; }
+    ScriptOpener &opener() const { return *m_opener; }
+
+Q_SIGNALS:
+    void runningChanged(bool running);
+    void speedChanged(int speed);
+    void directionChanged(PrompterCore::Direction direction);
+    // At most once per shown frame while the script moves.
+    void positionChanged(float top);
+    void progressChanged(int percent);
+    void timeToGoChanged(const QString &caption);
+    void scriptChanged();
+    void markersChanged();
+    void markModeChanged(bool on);
+    void fullScreenChanged(bool on);
+
+private:
+    void StartPrompter();
+    void StopPrompter();
+    void setRunning(bool on);
+    void UpdateProgress(bool bSmooth);
+    void publishPosition();
+    void placed(); // the view was put somewhere: progress and position told
+    void ScriptReplaced();
+    void EditTextAction();
+    void OptionsAction();
+    void ShowHelp();
+    void SaveAppearance();
+    void KeepAppearance(const appearance::Appearance &a);
+
+    Platform &m_platform;
+    Dialogs &m_dialogs;
+    Settings &m_settings;
+    Controls m_c;
+    Window m_window;
+    Studio *m_studio = nullptr;
+    ScrollClock *m_clock;
+    Marking *m_marking;
+    ScriptOpener *m_opener;
+    WheelAccumulator m_wheel;
+    appearance::Appearance m_appearance;
+    bool bRunning = false;
+    bool bFullScreen = false;
+    bool m_stepFromClock = false; // the Scroll in progress is the clock's
+    float m_publishedTop = 0;
+    qint32 m_words = 0;
+};

@@ -1,0 +1,137 @@
+#include "scroll/ScrollClock.h"
+
+#include "common/Platform.h"
+#include "scroll/Log.h"
+#include "scroll/ScrollEngine.h"
+#include "ui/Twips.h"
+
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QTimer *designedTimer(QWidget *window, const char *name)
+{
+    auto *t = new QTimer(window);
+    t->setObjectName(QLatin1String(name));
+    t->setTimerType(Qt::PreciseTimer);
+    return t;
+}
+} // namespace
+
+ScrollClock::ScrollClock(Platform &platform, QWidget *window, QWidget *view, bool frameSync, Hooks hooks)
+    : QObject(window), timTick(designedTimer(window, "timTick")), timFrame(designedTimer(window, "timFrame")),
+      m_platform(platform), m_window(window), m_view(view), m_frameSync(frameSync), m_hooks(std::move(hooks))
+{
+    timTick->setInterval(1);
+    timFrame->setSingleShot(true);
+    connect(timTick, &QTimer::timeout, this, &ScrollClock::timTick_Timer);
+    connect(timFrame, &QTimer::timeout, this, &ScrollClock::timFrame_Timer);
+}
+
+void ScrollClock::start(quint32 tick)
+{
+    lLastTick = static_cast<qint32>(tick);
+    timTick->start();
+    scheduleTick();
+}
+
+void ScrollClock::stop()
+{
+    timTick->stop();
+    timTick->setInterval(1);
+}
+
+bool ScrollClock::ticking() const
+{
+    return timTick->isActive();
+}
+
+void ScrollClock::release()
+{
+    timTick->stop();
+    timFrame->stop();
+}
+
+// The clock wakes when the next step is due rather than every millisecond: the step still comes at
+// the first millisecond at least 20 ms after the previous one.
+void ScrollClock::scheduleTick()
+{
+    if (!timTick->isActive())
+        return;
+    // A millisecond early: the clock reads whole milliseconds, so a wake-up due in n of them may
+    // come almost one late; the tick one before the due one re-arms at 1 ms and catches it.
+    const qint32 wait = scroll::kStepIntervalMs - elapsedMs(m_platform.timeGetTime(), quint32(lLastTick)) - 1;
+    const int interval = std::clamp(wait, 1, scroll::kStepIntervalMs);
+    if (timTick->interval() != interval)
+        timTick->start(interval);
+}
+
+void ScrollClock::timTick_Timer()
+{
+    if (elapsedMs(m_platform.timeGetTime(), quint32(lLastTick)) < scroll::kStepIntervalMs) {
+        m_hooks.waiting();
+        scheduleTick();
+        return;
+    }
+    lLastTick = static_cast<qint32>(m_platform.timeGetTime());
+    m_hooks.step();
+    scheduleTick();
+}
+
+void ScrollClock::place(float top, bool fromClock)
+{
+    // A smooth step is many one-twip moves with no event in between: only the last is ever seen,
+    // so the view is moved once, and only the viewport repaints.
+    if (fromClock) {
+        twips::Rect g = twips::rect(m_view);
+        g.top = top;
+        twips::store(m_view, g);
+        m_glide.step(top, m_platform.timeGetTime());
+        if (!timFrame->isActive())
+            scheduleFrame();
+    } else {
+        twips::setTop(m_view, top);
+        m_glide.jump(top);
+    }
+}
+
+void ScrollClock::timFrame_Timer()
+{
+    const float top = twips::top(m_view);
+    // Placed by anything but a frame (Reset, a jump, a layout): shown where it was put.
+    if (m_view->y() != m_shownY || top != m_glide.target())
+        m_glide.jump(top);
+    const quint32 now = m_platform.timeGetTime();
+    const int y = twips::toPixels(m_glide.shownAt(now));
+    if (y != m_view->y())
+        m_view->move(m_view->x(), y);
+    m_shownY = y;
+    m_hooks.framed();
+    if (!m_hooks.running() && m_glide.settledAt(now)) {
+        timFrame->stop(); // at rest: no more frames until the clock steps again
+        return;
+    }
+    scheduleFrame();
+}
+
+// Frames fall on whole display periods from a fixed base, so they keep pace with the display.
+void ScrollClock::scheduleFrame()
+{
+    const QScreen *s = m_window->screen();
+    const double hz = s && s->refreshRate() >= 20 ? s->refreshRate() : 60.0;
+    const double period = 1000.0 / hz;
+    const quint32 now = m_platform.timeGetTime();
+    if (!timFrame->isActive() && !m_hooks.running())
+        m_frameBase = now;
+    const double since = double(elapsedMs(now, m_frameBase));
+    if (since > 1e6 || since < 0) // a long rest: start the count again
+        m_frameBase = now;
+    const double next =
+        (std::floor(std::max(0.0, double(elapsedMs(now, m_frameBase))) / period) + 1) * period;
+    const int wait = std::max(1, int(std::ceil(next - double(elapsedMs(now, m_frameBase)))));
+    timFrame->start(wait);
+}

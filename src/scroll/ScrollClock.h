@@ -1,0 +1,61 @@
+#pragma once
+
+#include "scroll/Glide.h"
+
+#include <QObject>
+
+#include <functional>
+
+class Platform;
+class QTimer;
+class QWidget;
+
+// The scroll clock and its presentation: a step every 20 ms while running, and (with frame sync)
+// the script view shown once per display frame, gliding between steps.
+class ScrollClock : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Hooks
+    {
+        std::function<void()> step;    // a step is due
+        std::function<void()> waiting; // woke before a step was due
+        std::function<bool()> running; // the run is on (frames stop only when it is not)
+        std::function<void()> framed;  // a frame has been shown
+    };
+
+    // Its timers are the window's designed `timTick` and `timFrame`, children of `window`.
+    ScrollClock(Platform &platform, QWidget *window, QWidget *view, bool frameSync, Hooks hooks);
+
+    void start(quint32 tick);
+    void stop();
+    bool ticking() const;
+    bool frameSync() const { return m_frameSync; }
+    quint32 lastTick() const { return quint32(lLastTick); }
+
+    // Puts the view's Top (twips) there: a clock step under frame sync is only recorded, and the
+    // next display frame shows it; anything else is shown at once.
+    void place(float top, bool fromClock);
+
+    void timTick_Timer();
+    void timFrame_Timer();
+    void release();
+
+    QTimer *const timTick;
+    QTimer *const timFrame;
+
+private:
+    void scheduleTick();
+    void scheduleFrame();
+
+    Platform &m_platform;
+    QWidget *m_window;
+    QWidget *m_view;
+    bool m_frameSync;
+    Hooks m_hooks;
+    qint32 lLastTick = 0;
+    Glide m_glide;
+    int m_shownY = 0;        // where the last frame put the view, in pixels
+    quint32 m_frameBase = 0; // frames fall on this reading plus whole periods
+};
