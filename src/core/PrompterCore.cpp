@@ -9,6 +9,7 @@
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
 #include "editor/frmEditText.h"
+#include "markers/MarkerPlaces.h"
 #include "markers/Marking.h"
 #include "scroll/Log.h"
 #include "scroll/Progress.h"
@@ -120,10 +121,31 @@ QString PrompterCore::plainText() const
     return m_c.rtDoc->Text();
 }
 
+float PrompterCore::readingMiddle() const
+{
+    return twips::top(m_c.picLine) + twips::height(m_c.picLine) / 2;
+}
+
 int PrompterCore::charAtLine() const
 {
-    const float middle = twips::top(m_c.picLine) + twips::height(m_c.picLine) / 2;
-    return m_c.rtDoc->lineStartAt(twips::toPixels(middle - top()));
+    return m_c.rtDoc->lineStartAt(twips::toPixels(readingMiddle() - top()));
+}
+
+PrompterCore::ReadingPlace PrompterCore::readingPlace() const
+{
+    const float lineHeight = twips::height(m_c.lblHeightFinder);
+    const float into = readingMiddle() - top();
+    const int character = charAtLine();
+    const float lineStart = markers::lineTop(lineHeight, m_c.rtDoc->GetLineFromChar(character));
+    return {character, lineHeight > 0 ? std::clamp(double((into - lineStart) / lineHeight), 0.0, 1.0) : 0.0};
+}
+
+float PrompterCore::topFor(const ReadingPlace &place) const
+{
+    const float lineHeight = twips::height(m_c.lblHeightFinder);
+    const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(place.character, 0, m_c.rtDoc->textLength()));
+    const float into = markers::lineTop(lineHeight, line) + float(place.through) * lineHeight;
+    return std::clamp(std::nearbyint(readingMiddle() - into), -float(range()), 0.0f);
 }
 
 const CMarkers &PrompterCore::markers() const

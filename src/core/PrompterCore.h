@@ -81,6 +81,16 @@ public:
     qint32 words() const { return m_words; }
     // Where in plainText() the display line under the middle of the reading line begins.
     int charAtLine() const;
+    // Where the reading line reads, independent of window and font size: the first character of the
+    // display line under its middle, and how far down that line (0 to 1) the middle lies.
+    struct ReadingPlace
+    {
+        int character = 0;
+        double through = 0;
+    };
+    ReadingPlace readingPlace() const;
+    // The Top that puts the reading line on that place here, within the scroll range.
+    float topFor(const ReadingPlace &place) const;
     const CMarkers &markers() const;
     bool markMode() const;
     bool fullScreen() const { return bFullScreen; }
@@ -149,7 +159,8 @@ private:
     void setRunning(bool on);
     void UpdateProgress(bool bSmooth);
     void publishPosition();
-    void placed(); // the view was put somewhere: progress and position told
+    float readingMiddle() const; // the reading line's middle, twips down the viewport
+    void placed();               // the view was put somewhere: progress and position told
     void ScriptReplaced();
     void EditTextAction();
     void OptionsAction();

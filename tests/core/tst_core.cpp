@@ -192,6 +192,17 @@ private Q_SLOTS:
         c.bringCharToLine(start + 3);
         if (c.top() < 0 && c.top() > -float(c.range())) // unless the script cannot scroll that far
             QCOMPARE(c.charAtLine(), start);
+        // The place read there puts another prompter, of another size, on the same words.
+        const PrompterCore::ReadingPlace place = c.readingPlace();
+        QCOMPARE(c.topFor(place), c.top());
+        auto other = prompter(m_platform, m_dialogs);
+        other->resize(700, 500);
+        other->Form_Resize();
+        other->core().goToFraction(0);
+        const float there = other->core().topFor(place);
+        other->core().goToFraction(-there / float(other->core().range()));
+        if (there < 0 && there > -float(other->core().range()))
+            QCOMPARE(other->core().charAtLine(), place.character);
     }
 };
 
