@@ -104,13 +104,13 @@ int main(int argc, char *argv[])
     trace::watchEventLoop(&window);
     window.showMaximized();
     if (request->talentScreen || request->mirror || request->countdown) {
-        StudioOptions studio = window.studio->options();
+        StudioOptions studio = window.studio()->options();
         if (request->talentScreen)
             studio.talentScreen = *request->talentScreen;
         studio.mirrorPrompter = studio.mirrorPrompter || request->mirror;
         if (request->countdown)
             studio.countdownSeconds = *request->countdown;
-        window.studio->setOptions(studio);
+        window.studio()->setOptions(studio);
     }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.

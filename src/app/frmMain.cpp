@@ -81,8 +81,8 @@ void frmMain::CreateStudio()
             HandleKey(key->code, key->shift);
     };
     p.stored = [this] { m_core->ReportStoreProblem(); };
-    studio = new Studio(m_platform, m_settings, std::move(p), this);
-    m_core->setStudio(studio);
+    m_studio = new Studio(m_platform, m_settings, std::move(p), this);
+    m_core->setStudio(m_studio);
 }
 
 frmMain::~frmMain()

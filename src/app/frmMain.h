@@ -35,6 +35,8 @@ public:
 
     PrompterCore &core() const { return *m_core; }
     LineHandles &lineHandles() const { return *m_handles; }
+    // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
+    Studio *studio() const { return m_studio; }
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -95,6 +97,7 @@ private:
     Settings &m_settings;
     PrompterCore *m_core = nullptr;
     LineHandles *m_handles = nullptr;
+    Studio *m_studio = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;
@@ -113,6 +116,4 @@ public:
     QTimer *timTick = nullptr;
     QTimer *timFrame = nullptr;
     frmLine *lineWindow = nullptr;
-    // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
-    Studio *studio = nullptr;
 };

@@ -383,7 +383,7 @@ private Q_SLOTS:
         const auto w = makeWindow();
         StudioOptions o;
         o.jumpToReadingLine = true;
-        w->studio->setOptions(o);
+        w->studio()->setOptions(o);
         mark(*w, 0, 4);
         const int start = lineStart(w->rtDoc, 52);
         mark(*w, start, 12);

@@ -58,7 +58,7 @@ class tst_studio : public QObject
     static void advance(frmMain &w, FakePlatform &platform, quint32 ms)
     {
         platform.now += ms;
-        w.studio->tmrCountdown_Timer();
+        w.studio()->tmrCountdown_Timer();
         if (w.timTick->isActive())
             w.core().clock().timTick_Timer();
     }
@@ -103,20 +103,20 @@ private Q_SLOTS:
         w->HandleKey(32, 0);          // Space
         QVERIFY(w->core().running()); // counts as started
         QVERIFY(!w->timTick->isActive());
-        QVERIFY(w->studio->counting());
-        QCOMPARE(w->studio->countdownOverlay()->number(), 3);
-        QVERIFY(w->studio->countdownOverlay()->isVisible());
+        QVERIFY(w->studio()->counting());
+        QCOMPARE(w->studio()->countdownOverlay()->number(), 3);
+        QVERIFY(w->studio()->countdownOverlay()->isVisible());
         advance(*w, m_platform, 1000);
-        QCOMPARE(w->studio->countdownOverlay()->number(), 2);
+        QCOMPARE(w->studio()->countdownOverlay()->number(), 2);
         advance(*w, m_platform, 1999); // 2999 ms in
-        QCOMPARE(w->studio->countdownOverlay()->number(), 1);
+        QCOMPARE(w->studio()->countdownOverlay()->number(), 1);
         QCOMPARE(twips::top(w->rtDoc), top);
         QCOMPARE(w->lblToGo->text(), toGo);
 
         const quint32 end = 1000 + 3000;
         advance(*w, m_platform, 8); // 7 ms late, the tick: the clock starts as of the countdown's end
-        QVERIFY(!w->studio->counting());
-        QVERIFY(!w->studio->countdownOverlay()->isVisible());
+        QVERIFY(!w->studio()->counting());
+        QVERIFY(!w->studio()->countdownOverlay()->isVisible());
         QVERIFY(w->timTick->isActive());
         QCOMPARE(quint32(w->core().clock().lastTick()), end);
         QCOMPARE(twips::top(w->rtDoc), top); // 7 ms after the end: no step yet
@@ -145,8 +145,8 @@ private Q_SLOTS:
         advance(*w, m_platform, 1500);
         w->HandleKey(key, 0);
         QVERIFY(!w->core().running());
-        QVERIFY(!w->studio->counting());
-        QVERIFY(!w->studio->countdownOverlay()->isVisible());
+        QVERIFY(!w->studio()->counting());
+        QVERIFY(!w->studio()->countdownOverlay()->isVisible());
         advance(*w, m_platform, 10000);
         QVERIFY(!w->timTick->isActive());
         QCOMPARE(twips::top(w->rtDoc), atTop ? 0.0f : top);
@@ -159,8 +159,8 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         QVERIFY(w->timTick->isActive());
         QCOMPARE(quint32(w->core().clock().lastTick()), m_platform.now);
-        QVERIFY(!w->studio->counting());
-        QVERIFY(!w->studio->countdownOverlay()->isVisible());
+        QVERIFY(!w->studio()->counting());
+        QVERIFY(!w->studio()->countdownOverlay()->isVisible());
         // The store gains none of the studio keys while nobody chose any.
         for (const char *k :
              {"TalentScreen", "MirrorTalent", "FlipTalent", "MirrorPrompter", "CountdownSeconds"})
@@ -173,7 +173,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         advance(*w, m_platform, 1200);
         w->DoAction(QStringLiteral("Start"));
-        QCOMPARE(w->studio->countdownShowing(), 2);
+        QCOMPARE(w->studio()->countdownShowing(), 2);
         advance(*w, m_platform, 1800);
         QVERIFY(w->timTick->isActive());
         QCOMPARE(quint32(w->core().clock().lastTick()), 4000u);
@@ -207,12 +207,12 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         auto w = makeWindow(0);
         if (key == QLatin1String("TalentScreen")) { // Off is only news when a screen was chosen
-            StudioOptions o = w->studio->options();
+            StudioOptions o = w->studio()->options();
             o.talentScreen = QStringLiteral("elsewhere");
-            w->studio->setOptions(o, true);
+            w->studio()->setOptions(o, true);
         }
         QMenu menu;
-        w->studio->fillMenu(menu);
+        w->studio()->fillMenu(menu);
         QMenu *in = &menu;
         QAction *chosen = nullptr;
         for (const QString &step : path) {
@@ -227,10 +227,10 @@ private Q_SLOTS:
         }
         chosen->trigger();
         QCOMPARE(storedValue(key).value_or(QString()), stored);
-        QCOMPARE(Studio::storedOptions(Settings()), w->studio->options());
+        QCOMPARE(Studio::storedOptions(Settings()), w->studio()->options());
         // A fresh menu shows the choice ticked.
         QMenu again;
-        w->studio->fillMenu(again);
+        w->studio()->fillMenu(again);
         QVERIFY(!again.actions().isEmpty());
         if (path.size() == 1) {
             for (QAction *a : again.actions()) {
@@ -238,7 +238,7 @@ private Q_SLOTS:
                     QCOMPARE(a->isChecked(), stored == QLatin1String("True"));
             }
         }
-        QCOMPARE(w->studio->prompterMirror() != nullptr, w->studio->options().mirrorPrompter);
+        QCOMPARE(w->studio()->prompterMirror() != nullptr, w->studio()->options().mirrorPrompter);
     }
 
     void storedChoicesComeBackAtStart()
@@ -248,20 +248,20 @@ private Q_SLOTS:
         store(u"MirrorTalent", QStringLiteral("False"));
         store(u"TalentScreen", QStringLiteral("no such screen"));
         auto w = makeWindow(10);
-        const StudioOptions o = w->studio->options();
+        const StudioOptions o = w->studio()->options();
         QCOMPARE(o.countdownSeconds, 10);
         QVERIFY(o.mirrorPrompter && o.flipTalent && !o.mirrorTalent);
-        QVERIFY(w->studio->prompterMirror());
-        QVERIFY(!w->studio->talentWindow()); // an unknown screen: no talent window
+        QVERIFY(w->studio()->prompterMirror());
+        QVERIFY(!w->studio()->talentWindow()); // an unknown screen: no talent window
     }
 
     void prompterScreenIsNeverTheTalentScreen()
     {
         store(u"TalentScreen", QStringLiteral("1"));
         auto w = makeWindow(0);
-        QVERIFY(!w->studio->talentWindow());
+        QVERIFY(!w->studio()->talentWindow());
         QMenu menu;
-        w->studio->fillMenu(menu);
+        w->studio()->fillMenu(menu);
         QVERIFY(!menu.findChild<QMenu *>(QStringLiteral("mnuTalentScreen"))->actions().first()->isEnabled());
     }
 

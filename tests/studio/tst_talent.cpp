@@ -70,12 +70,12 @@ class tst_talent : public QObject
         w->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
         w->Form_Resize();
-        StudioOptions o = w->studio->options();
+        StudioOptions o = w->studio()->options();
         o.talentScreen = Studio::screenKey(second());
         o.mirrorTalent = mirror;
         o.flipTalent = flip;
-        w->studio->setOptions(o);
-        if (ScriptPicture *t = w->studio->talentWindow()) [[maybe_unused]]
+        w->studio()->setOptions(o);
+        if (ScriptPicture *t = w->studio()->talentWindow()) [[maybe_unused]]
             const bool shown = QTest::qWaitForWindowExposed(t);
         return w;
     }
@@ -83,7 +83,7 @@ class tst_talent : public QObject
     // The talent screen's frame brought back to the viewport's size and orientation.
     static QImage talentAsViewport(frmMain &w, bool unmirror, bool unflip)
     {
-        ScriptPicture *t = w.studio->talentWindow();
+        ScriptPicture *t = w.studio()->talentWindow();
         const QRect src = studio::visibleRect(w.picBack);
         const QImage shown = t->grab(t->frame()).toImage();
         return shown.scaled(src.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -108,7 +108,7 @@ private Q_SLOTS:
     void landsOnTheChosenScreenFullAndBorderless()
     {
         auto w = makeWindow();
-        ScriptPicture *t = w->studio->talentWindow();
+        ScriptPicture *t = w->studio()->talentWindow();
         QVERIFY(t);
         QVERIFY(t->isVisible());
         QVERIFY(t->windowFlags() & Qt::FramelessWindowHint);
@@ -146,7 +146,7 @@ private Q_SLOTS:
     void followsStepsKeysAndResetInTheSameFrame()
     {
         auto w = makeWindow();
-        ScriptPicture *t = w->studio->talentWindow();
+        ScriptPicture *t = w->studio()->talentWindow();
         QCoreApplication::processEvents();
         PaintCounter painted;
         t->installEventFilter(&painted);
@@ -178,7 +178,7 @@ private Q_SLOTS:
     void keysOnTheTalentScreenActAsInThePrompter()
     {
         auto w = makeWindow();
-        ScriptPicture *t = w->studio->talentWindow();
+        ScriptPicture *t = w->studio()->talentWindow();
         QTest::keyClick(t, Qt::Key_End);
         QCOMPARE(-twips::top(w->rtDoc), std::nearbyint(twips::height(w->rtDoc) - twips::height(w->picBack)));
         QTest::keyClick(t, Qt::Key_Space);
@@ -187,13 +187,13 @@ private Q_SLOTS:
         QVERIFY(!w->core().running());
         QTest::keyClick(t, Qt::Key_Escape); // the program would go where nobody can see it
         QCoreApplication::processEvents();
-        QVERIFY(w->isVisible() && !w->studio->talentWindow());
+        QVERIFY(w->isVisible() && !w->studio()->talentWindow());
     }
 
     void scrollingDrawsNoNewTiles()
     {
         auto w = makeWindow();
-        ScriptPicture *t = w->studio->talentWindow();
+        ScriptPicture *t = w->studio()->talentWindow();
         QCoreApplication::processEvents();
         t->repaint();
         const int before = t->tilesRendered();
@@ -210,11 +210,11 @@ private Q_SLOTS:
     void closesWhenItsScreenGoes()
     {
         auto w = makeWindow();
-        QVERIFY(w->studio->talentWindow());
-        w->studio->screenRemoved(QGuiApplication::screens().first()); // another screen: stays
-        QVERIFY(w->studio->talentWindow());
-        w->studio->screenRemoved(second());
-        QVERIFY(!w->studio->talentWindow());
+        QVERIFY(w->studio()->talentWindow());
+        w->studio()->screenRemoved(QGuiApplication::screens().first()); // another screen: stays
+        QVERIFY(w->studio()->talentWindow());
+        w->studio()->screenRemoved(second());
+        QVERIFY(!w->studio()->talentWindow());
     }
 
     void prompterMirrorFlipsTheViewport()
@@ -222,29 +222,29 @@ private Q_SLOTS:
         auto w = makeWindow();
         w->HandleKey(34, 0);
         const QImage plain = viewport(*w);
-        StudioOptions o = w->studio->options();
+        StudioOptions o = w->studio()->options();
         o.mirrorPrompter = true;
-        w->studio->setOptions(o);
-        QVERIFY(w->studio->prompterMirror());
+        w->studio()->setOptions(o);
+        QVERIFY(w->studio()->prompterMirror());
         const QImage mirrored = viewport(*w);
         QVERIFY(difference(mirrored.mirrored(true, false), plain) < 4);
         QVERIFY(difference(mirrored, plain) > 10);
         o.mirrorPrompter = false;
-        w->studio->setOptions(o);
-        QVERIFY(!w->studio->prompterMirror());
+        w->studio()->setOptions(o);
+        QVERIFY(!w->studio()->prompterMirror());
         QVERIFY(difference(viewport(*w), plain) < 1);
     }
 
     void countdownShowsOnTheTalentScreenToo()
     {
         auto w = makeWindow();
-        StudioOptions o = w->studio->options();
+        StudioOptions o = w->studio()->options();
         o.countdownSeconds = 3;
-        w->studio->setOptions(o);
+        w->studio()->setOptions(o);
         w->DoAction(QStringLiteral("Start"));
-        QCOMPARE(w->studio->talentWindow()->countdown(), 3);
+        QCOMPARE(w->studio()->talentWindow()->countdown(), 3);
         w->DoAction(QStringLiteral("Stop"));
-        QCOMPARE(w->studio->talentWindow()->countdown(), 0);
+        QCOMPARE(w->studio()->talentWindow()->countdown(), 0);
     }
 };
 
