@@ -321,6 +321,8 @@ void Studio::fillMenu(QMenu &menu)
             setOptions(o, true);
         });
     }
+    if (m_prompter.moreItems)
+        m_prompter.moreItems(menu);
 }
 
 void Studio::screenRemoved(QScreen *screen)

@@ -46,6 +46,7 @@ public:
         std::function<void(quint32 tick)> startClock; // the clock's start, at that clock reading
         std::function<void(QKeyEvent *)> key;         // a key typed on the talent screen
         std::function<void()> stored;                 // after choices went to the settings store
+        std::function<void(QMenu &)> moreItems;       // the prompter's own entries, at the menu's end
     };
 
     Studio(Platform &platform, Settings &settings, Prompter prompter, QObject *parent = nullptr);
