@@ -51,8 +51,20 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
             trace::record('S', qint64(top()));
     };
     clockHooks.waiting = [this] { UpdateProgress(true); };
-    clockHooks.running = [this] { return bRunning; };
-    clockHooks.framed = [this] { publishPosition(); };
+    clockHooks.running = [this] { return bRunning || m_steering; };
+    clockHooks.steer = [this](quint32 now) -> std::optional<float> {
+        if (!m_steering)
+            return std::nullopt;
+        const std::optional<float> to = m_steering(now);
+        if (!to)
+            return std::nullopt;
+        return std::clamp(*to, -float(range()), 0.0f);
+    };
+    clockHooks.framed = [this] {
+        if (m_steering)
+            UpdateProgress(true);
+        publishPosition();
+    };
     m_clock = new ScrollClock(platform, m_c.window, m_c.rtDoc, settings.frameSync(), std::move(clockHooks));
 
     Marking::Controls mc{m_c.rtDoc,   m_c.rtMirror, m_c.picBack,  m_c.picLine,
@@ -318,6 +330,13 @@ void PrompterCore::goToFraction(double fraction)
         return;
     twips::setTop(m_c.rtDoc, -float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
     placed();
+}
+
+void PrompterCore::setSteering(Steering steering)
+{
+    m_steering = std::move(steering);
+    if (m_steering)
+        m_clock->startFrames();
 }
 
 void PrompterCore::openScript(const QString &path)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Dialogs;
 class Marking;
@@ -126,6 +127,12 @@ public:
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
     void takeScript(const QString &text);
 
+    // Something else moves the script (a leader, the presenter's voice): at each shown frame it says
+    // where the Top goes, or nothing to leave it. An empty function gives the motion back.
+    using Steering = std::function<std::optional<float>(quint32 now)>;
+    void setSteering(Steering steering);
+    bool steered() const { return bool(m_steering); }
+
     // --- The design's procedures, for the window and the studio.
     // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
     void Scroll(qint16 iDir, qint32 lVal, bool bSmooth);
@@ -178,6 +185,7 @@ private:
     Marking *m_marking;
     ScriptOpener *m_opener;
     WheelAccumulator m_wheel;
+    Steering m_steering;
     appearance::Appearance m_appearance;
     bool bRunning = false;
     bool bFullScreen = false;

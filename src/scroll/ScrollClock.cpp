@@ -99,8 +99,18 @@ void ScrollClock::place(float top, bool fromClock)
     }
 }
 
+void ScrollClock::startFrames()
+{
+    if (!timFrame->isActive())
+        scheduleFrame();
+}
+
 void ScrollClock::timFrame_Timer()
 {
+    if (m_hooks.steer) {
+        if (const std::optional<float> steered = m_hooks.steer(m_platform.timeGetTime()))
+            place(*steered, false);
+    }
     const float top = twips::top(m_view);
     // Placed by anything but a frame (Reset, a jump, a layout): shown where it was put.
     if (m_view->y() != m_shownY || top != m_glide.target())

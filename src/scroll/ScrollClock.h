@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class Platform;
 class QTimer;
@@ -23,6 +24,8 @@ public:
         std::function<void()> waiting; // woke before a step was due
         std::function<bool()> running; // the run is on (frames stop only when it is not)
         std::function<void()> framed;  // a frame has been shown
+        // Where another source (a leader, a voice) puts the view at this frame, if anywhere.
+        std::function<std::optional<float>(quint32 now)> steer;
     };
 
     // Its timers are the window's designed `timTick` and `timFrame`, children of `window`.
@@ -37,6 +40,9 @@ public:
     // Puts the view's Top (twips) there: a clock step under frame sync is only recorded, and the
     // next display frame shows it; anything else is shown at once.
     void place(float top, bool fromClock);
+
+    // Frames run while the view is steered from elsewhere, with or without the clock's steps.
+    void startFrames();
 
     void timTick_Timer();
     void timFrame_Timer();

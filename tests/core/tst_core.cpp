@@ -172,6 +172,27 @@ private Q_SLOTS:
         QCOMPARE(moved.last().first().toFloat(), c.top());
     }
 
+    // A steered script goes where it is told at each frame, within its range, and is told once per frame.
+    void steeringMovesEachFrame()
+    {
+        auto w = prompter(m_platform, m_dialogs);
+        PrompterCore &c = w->core();
+        QSignalSpy moved(&c, &PrompterCore::positionChanged);
+        const float from = c.top();
+        c.setSteering([from](quint32 now) { return std::optional<float>(from - float(now % 100000)); });
+        for (int frame = 0; frame < 5; ++frame) {
+            m_platform.now += 16;
+            c.clock().timFrame_Timer();
+        }
+        QCOMPARE(moved.size(), 5);
+        QCOMPARE(c.top(), from - float(m_platform.now % 100000));
+        c.setSteering([](quint32) { return std::optional<float>(1e9f); });
+        c.clock().timFrame_Timer();
+        QCOMPARE(c.top(), 0.0f);
+        c.setSteering({});
+        QVERIFY(!c.steered());
+    }
+
     // A character brought to the reading line is the one the line then reads.
     void charComesToTheLine_data()
     {
