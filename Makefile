@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Cuescroll developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cuescroll: `make run` builds and starts the prompter, `make test` builds and runs the whole suite.
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the operator waits when opening a long script, and when pressing Done on one.
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench_documents
 #include "FakeDialogs.h"

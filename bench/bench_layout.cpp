@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worst the layout is asked to do: texts that cost the most per character, each at the bound the
 // view keeps (a longer paragraph or more direction controls is refused). The work is linear in the
 // text's length, so a figure here scales to a longer script.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the operator feels: how long a layout of a long script takes, and what one clock step costs
 // with its repaint. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_scroll
 #include "FakeDialogs.h"

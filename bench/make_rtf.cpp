@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a sample Rich Text file for measuring the whole program on it:
 //   make-rtf realistic|bold BYTES FILE
 // then e.g. CUESCROLL_SMOKE_TEST=1 /usr/bin/time -v build/bin/cuescroll FILE

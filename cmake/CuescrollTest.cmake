@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Cuescroll developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cuescroll_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One Qt Test executable per call, registered with CTest and run headless, labelled with its folder
 # under tests/ (the library it tests), so that `ctest -L scroll` runs one library's tests.

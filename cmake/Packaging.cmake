@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Cuescroll developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `make package`: a Debian package of what `cmake --install` lays out, under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME cuescroll)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Cuescroll developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package into WORK_DIR and reads it back with dpkg-deb.
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's own icon for the desktop: PNGs at the usual sizes and a scalable SVG of the
 // same drawing, into <dir>/hicolor/<size>x<size>/apps and <dir>/hicolor/scalable/apps.
 #include "ui/Icons.h"

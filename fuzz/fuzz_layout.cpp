@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the readers accept, laid out as the prompter lays it out (scripts/fuzz gives each input a time
 // budget, so an input the layout is slow on is a finding), and shown as it was read.
 #include "documents/Documents.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The .docx and .odt reader on any bytes (seed it with real packages): what it returns is within the
 // limits of a script.
 #include "documents/Documents.h"

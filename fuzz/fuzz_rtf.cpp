@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RTF reader: any bytes read without harm and within the limits of a script, and what our writer makes of the
 // result reads back to the same text and the same formats.
 #include "documents/Rtf.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The per-user store's reader and writer: on any file, a value set reads back, other values stay,
 // and every byte of the old file is still there in order.
 #include "settings/StoreFile.h"

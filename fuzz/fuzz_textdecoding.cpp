@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding text of unknown encoding, and text in a Windows code page; a plain-text script as it is
 // opened stays within the limits.
 #include "documents/Documents.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Body text of .docx and .odt packages, unpacked in memory with libzip.
 #include "documents/Documents.h"
 #include "documents/Log.h"

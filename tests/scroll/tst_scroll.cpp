@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "scroll/Glide.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollEngine.h"
