@@ -48,6 +48,7 @@ foreach(expected
     "./usr/share/cuescroll/cuescroll-help.html"
     "./usr/share/applications/${APP_ID}.desktop"
     "./usr/share/metainfo/${APP_ID}.metainfo.xml"
+    "./usr/share/doc/cuescroll/copyright"
     "./usr/share/icons/hicolor/scalable/apps/cuescroll.svg"
     "./usr/share/icons/hicolor/16x16/apps/cuescroll.png"
     "./usr/share/icons/hicolor/256x256/apps/cuescroll.png")

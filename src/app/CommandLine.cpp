@@ -41,6 +41,14 @@ Request print(QString text, int exitCode)
     return r;
 }
 
+QString aboutLicense()
+{
+    return tr("Copyright 2026 The Cuescroll developers.\n"
+              "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>.\n"
+              "This is free software: you are free to change and redistribute it.\n"
+              "There is NO WARRANTY, to the extent permitted by law.");
+}
+
 Request mistake(const QString &what)
 {
     return print(
@@ -130,7 +138,9 @@ Request parse(const QList<QByteArray> &arguments)
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return print(helpText(parser), 0);
     if (parser.isSet(version))
-        return print(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion(), 0);
+        return print(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n') +
+                         aboutLicense(),
+                     0);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
