@@ -6,6 +6,7 @@
 
 #include "common/LocalPath.h"
 #include "common/ProgramFiles.h"
+#include "common/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,8 +44,7 @@ Request print(QString text, int exitCode)
 
 Request mistake(const QString &what)
 {
-    return print(
-        programName() + QStringLiteral(": ") + what + QLatin1Char(' ') + tr("(see cuescroll --help)"), 2);
+    return print(tr("%1: %2 (see cuescroll --help)").arg(programName(), what), 2);
 }
 
 QString helpText(QCommandLineParser &parser)
@@ -60,7 +60,7 @@ QString helpText(QCommandLineParser &parser)
     text += QStringLiteral("  %1\n").arg(
         QDir::toNativeSeparators(programfiles::locate(QStringLiteral("Settings.ini"))));
     text += QStringLiteral("  %1\n").arg(
-        QDir::toNativeSeparators(programfiles::locate(QStringLiteral("cuescroll-help.html"))));
+        QDir::toNativeSeparators(translations::localizedFile(QStringLiteral("cuescroll-help.html"))));
     return text;
 }
 
