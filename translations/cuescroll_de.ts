@@ -190,6 +190,11 @@ taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
         <translation>--countdown erwartet ganze Sekunden von 0 bis %1, nicht „%2“.</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>DATEI</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>

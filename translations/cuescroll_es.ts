@@ -190,6 +190,11 @@ y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
         <translation>--countdown admite segundos enteros de 0 a %1, no «%2».</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>ARCHIVO</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -278,7 +283,7 @@ y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
     </message>
     <message>
         <source>Set your Cuescroll Preferences Here</source>
-        <translation>Ajuste aquí sus preferencias de Cuescroll</translation>
+        <translation>Ajuste Cuescroll a su gusto</translation>
     </message>
     <message>
         <source>Font</source>

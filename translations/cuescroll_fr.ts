@@ -190,6 +190,11 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
         <translation>--countdown attend des secondes entières de 0 à %1, pas « %2 ».</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>FICHIER</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -278,7 +283,7 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
     </message>
     <message>
         <source>Set your Cuescroll Preferences Here</source>
-        <translation>Réglez ici vos préférences de Cuescroll</translation>
+        <translation>Réglez Cuescroll à votre goût</translation>
     </message>
     <message>
         <source>Font</source>
@@ -286,7 +291,7 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
     </message>
     <message>
         <source>Back Color</source>
-        <translation>Couleur du fond</translation>
+        <translation>Couleur fond</translation>
     </message>
     <message>
         <source>Line colour preview</source>
@@ -294,7 +299,7 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
     </message>
     <message>
         <source>Line Color</source>
-        <translation>Couleur de ligne</translation>
+        <translation>Couleur ligne</translation>
     </message>
     <message>
         <source>&amp;OK</source>

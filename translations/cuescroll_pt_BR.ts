@@ -190,6 +190,11 @@ aceito com Concluir: texto simples, Rich Text Format, .docx, .odt ou .doc.
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
         <translation>--countdown aceita segundos inteiros de 0 a %1, não “%2”.</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>ARQUIVO</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -278,7 +283,7 @@ aceito com Concluir: texto simples, Rich Text Format, .docx, .odt ou .doc.
     </message>
     <message>
         <source>Set your Cuescroll Preferences Here</source>
-        <translation>Defina aqui suas preferências do Cuescroll</translation>
+        <translation>Ajuste o Cuescroll a seu gosto</translation>
     </message>
     <message>
         <source>Font</source>

@@ -19,9 +19,9 @@
 namespace commandline {
 namespace {
 
-QString tr(const char *text)
+QString tr(const char *text, const char *disambiguation = nullptr)
 {
-    return QCoreApplication::translate("commandline", text);
+    return QCoreApplication::translate("commandline", text, disambiguation);
 }
 
 constexpr int kMaxCountdown = 60;
@@ -123,7 +123,8 @@ Request parse(const QList<QByteArray> &arguments)
         QStringLiteral("countdown"), tr("Count S seconds down on Start before the script moves (0 = none)."),
         QStringLiteral("S"));
     parser.addOptions({talent, mirror, countdown});
-    parser.addPositionalArgument(QStringLiteral("FILE"), tr("The script to show."), QStringLiteral("[FILE]"));
+    const QString file = tr("FILE", "the script named on the command line");
+    parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
 
     if (!parser.parse(decoded))
         return mistake(parser.errorText().replace(QLatin1Char('\n'), QLatin1Char(' ')));
