@@ -55,6 +55,8 @@ QStringList shippedLanguages(const QString &folder)
 
 QString install(QCoreApplication &app, const QLocale &locale, const QString &folder)
 {
+    // The catalogues lie where the help page does: beside the program in a build, in share/cuescroll
+    // once installed.
     const QString from =
         folder.isEmpty()
             ? QFileInfo(programfiles::locate(QStringLiteral("cuescroll-help.html"))).absolutePath()
