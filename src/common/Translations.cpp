@@ -27,9 +27,9 @@ QString fileLanguage(QString uiLanguage)
 
 } // namespace
 
-QString chooseLanguage(const QLocale &locale, const QStringList &shipped)
+QString chooseLanguage(const QStringList &uiLanguages, const QStringList &shipped)
 {
-    for (const QString &wanted : locale.uiLanguages()) {
+    for (const QString &wanted : uiLanguages) {
         const QString name = fileLanguage(wanted);
         // English is the source: a later language in the list must not take its place.
         if (name == u"C" || name == u"en" || name.startsWith(QLatin1String("en_")))
@@ -61,7 +61,7 @@ QString install(QCoreApplication &app, const QLocale &locale, const QString &fol
         folder.isEmpty()
             ? QFileInfo(programfiles::locate(QStringLiteral("cuescroll-help.html"))).absolutePath()
             : folder;
-    g_language = chooseLanguage(locale, shippedLanguages(from));
+    g_language = chooseLanguage(locale.uiLanguages(), shippedLanguages(from));
     if (g_language.isEmpty())
         return {};
     auto *own = new QTranslator(&app);

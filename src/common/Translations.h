@@ -13,9 +13,9 @@ class QCoreApplication;
 // The program's own catalogues (cuescroll_<language>.qm) and Qt's for its standard dialogs.
 namespace translations {
 
-// The language of a shipped catalogue the locale asks for ("de", "pt_BR"), taken in the order of the
-// locale's languages; empty when English comes first or none is shipped, and the source texts show.
-QString chooseLanguage(const QLocale &locale, const QStringList &shipped);
+// The shipped catalogue ("de", "pt_BR") for the first of the desktop's languages ("de-AT") that has
+// one; empty when English comes first or none is shipped, and the source texts show.
+QString chooseLanguage(const QStringList &uiLanguages, const QStringList &shipped);
 
 // The languages whose catalogues lie in the folder.
 QStringList shippedLanguages(const QString &folder);
