@@ -248,7 +248,7 @@ y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Tamaño:</translation>
+        <translation>Ta&amp;maño:</translation>
     </message>
     <message>
         <source>Style:</source>
