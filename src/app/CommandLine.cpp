@@ -59,8 +59,8 @@ QString helpText(QCommandLineParser &parser)
     text += QLatin1Char('\n') + tr("Files:\n");
     text += QStringLiteral("  %1\n").arg(
         QDir::toNativeSeparators(programfiles::locate(QStringLiteral("Settings.ini"))));
-    text += QStringLiteral("  %1\n").arg(
-        QDir::toNativeSeparators(translations::localizedFile(QStringLiteral("cuescroll-help.html"))));
+    text += QStringLiteral("  %1\n").arg(QDir::toNativeSeparators(
+        translations::localizedPath(programfiles::locate(QStringLiteral("cuescroll-help.html")))));
     return text;
 }
 

@@ -17,7 +17,7 @@ namespace translations {
 
 namespace {
 
-QString g_language;
+QString g_language; // chosen by install(); empty while the texts are English
 
 // "pt-BR" as the locale names it, "pt_BR" as the files do.
 QString fileLanguage(QString uiLanguage)
@@ -82,21 +82,16 @@ QString install(QCoreApplication &app, const QLocale &locale, const QString &fol
     return g_language;
 }
 
-QString language()
+QString localizedPath(const QString &path)
 {
-    return g_language;
-}
-
-QString localizedFile(const QString &name)
-{
-    if (!g_language.isEmpty()) {
-        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-        const QString localized = name.left(dot) + QLatin1Char('_') + g_language + name.mid(dot);
-        const QString path = programfiles::locate(localized);
-        if (QFileInfo::exists(path))
-            return path;
-    }
-    return programfiles::locate(name);
+    if (g_language.isEmpty())
+        return path;
+    const QFileInfo file(path);
+    QString name = file.completeBaseName() + QLatin1Char('_') + g_language;
+    if (!file.suffix().isEmpty())
+        name += QLatin1Char('.') + file.suffix();
+    const QString localized = file.dir().filePath(name);
+    return QFileInfo::exists(localized) ? localized : path;
 }
 
 } // namespace translations

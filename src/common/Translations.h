@@ -24,10 +24,7 @@ QStringList shippedLanguages(const QString &folder);
 // from its translations folder; returns the language installed, empty for English.
 QString install(QCoreApplication &app, const QLocale &locale = QLocale(), const QString &folder = QString());
 
-// The language install() chose; empty when the texts are English.
-QString language();
-
-// A shipped file in the chosen language, "name_<language>.ext" when there is one, else "name.ext".
-QString localizedFile(const QString &name);
+// The file's sibling in the chosen language, "name_<language>.ext", when there is one; else the path.
+QString localizedPath(const QString &path);
 
 } // namespace translations
