@@ -526,6 +526,7 @@ taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
     </message>
     <message>
         <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
         <translation>     Start     </translation>
     </message>
     <message>

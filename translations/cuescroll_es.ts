@@ -526,6 +526,7 @@ y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
     </message>
     <message>
         <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
         <translation>    Iniciar    </translation>
     </message>
     <message>

@@ -526,6 +526,7 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
     </message>
     <message>
         <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
         <translation>   Démarrer   </translation>
     </message>
     <message>

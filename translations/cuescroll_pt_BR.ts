@@ -526,6 +526,7 @@ aceito com Concluir: texto simples, Rich Text Format, .docx, .odt ou .doc.
     </message>
     <message>
         <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
         <translation>    Iniciar    </translation>
     </message>
     <message>

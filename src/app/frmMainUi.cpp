@@ -38,6 +38,7 @@ struct ButtonDef
 constexpr ButtonDef kButtons[] = {
     {"EditText", QT_TRANSLATE_NOOP("frmMain", "Edit Text"), "Edit",
      QT_TRANSLATE_NOOP("frmMain", "Edit Text  (F2)")},
+    //: The blanks widen the button that starts the script; keep about as wide a caption.
     {"Start", QT_TRANSLATE_NOOP("frmMain", "     Start     "), "Start",
      QT_TRANSLATE_NOOP("frmMain", "Prompter Start  (F3)")},
     {"Stop", QT_TRANSLATE_NOOP("frmMain", "Stop"), "Stop",
