@@ -17,7 +17,8 @@ function(cuescroll_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0"
+    # The tests expect the English texts whatever the desktop's language.
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_FATAL_WARNINGS=0;LC_ALL=C.UTF-8;LANGUAGE="
     LABELS ${folder}
     TIMEOUT 120)
 endfunction()

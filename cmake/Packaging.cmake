@@ -21,6 +21,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # script view measures with are loaded at run time, where it cannot see them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
-# .doc files are read through antiword; the help page opens through the desktop's browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, xdg-utils")
+# .doc files are read through antiword; the help page opens through the desktop's browser; Qt's
+# standard dialogs speak the operator's language with Qt's own catalogues.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, xdg-utils, qt6-translations-l10n")
 include(CPack)

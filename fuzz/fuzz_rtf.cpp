@@ -21,13 +21,13 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QTextDocument doc;
-    if (!rtf::read(QByteArrayView(data, qsizetype(size)), &doc))
+    if (rtf::read(QByteArrayView(data, qsizetype(size)), &doc) != documents::Error::None)
         return 0;
     if (documents::checkTextLimits(doc.toRawText()) != documents::Error::None)
         std::abort();
     const QByteArray written = rtf::write(&doc);
     QTextDocument again;
-    if (!rtf::read(written, &again))
+    if (rtf::read(written, &again) != documents::Error::None)
         std::abort();
     if (again.toPlainText() != doc.toPlainText())
         std::abort();

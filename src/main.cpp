@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
+#include "common/Translations.h"
 #include "core/PrompterCore.h"
 #include "settings/Settings.h"
 #include "studio/Studio.h"
@@ -84,6 +85,7 @@ int main(int argc, char *argv[])
         int probeArgc = argc;
         QCoreApplication probe(probeArgc, argv);
         nameTheProgram();
+        translations::install(probe);
         request = commandline::parse(given);
         if (request->action == commandline::Request::Action::Print)
             return printed(*request);
@@ -91,6 +93,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     nameTheProgram();
+    translations::install(app);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.cuescroll.Cuescroll"));
     if (!request) {

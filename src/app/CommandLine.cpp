@@ -6,6 +6,7 @@
 
 #include "common/LocalPath.h"
 #include "common/ProgramFiles.h"
+#include "common/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,9 +19,9 @@
 namespace commandline {
 namespace {
 
-QString tr(const char *text)
+QString tr(const char *text, const char *disambiguation = nullptr)
 {
-    return QCoreApplication::translate("commandline", text);
+    return QCoreApplication::translate("commandline", text, disambiguation);
 }
 
 constexpr int kMaxCountdown = 60;
@@ -51,8 +52,7 @@ QString aboutLicense()
 
 Request mistake(const QString &what)
 {
-    return print(
-        programName() + QStringLiteral(": ") + what + QLatin1Char(' ') + tr("(see cuescroll --help)"), 2);
+    return print(tr("%1: %2 (see cuescroll --help)").arg(programName(), what), 2);
 }
 
 QString helpText(QCommandLineParser &parser)
@@ -67,8 +67,8 @@ QString helpText(QCommandLineParser &parser)
     text += QLatin1Char('\n') + tr("Files:\n");
     text += QStringLiteral("  %1\n").arg(
         QDir::toNativeSeparators(programfiles::locate(QStringLiteral("Settings.ini"))));
-    text += QStringLiteral("  %1\n").arg(
-        QDir::toNativeSeparators(programfiles::locate(QStringLiteral("cuescroll-help.html"))));
+    text += QStringLiteral("  %1\n").arg(QDir::toNativeSeparators(
+        translations::localizedPath(programfiles::locate(QStringLiteral("cuescroll-help.html")))));
     return text;
 }
 
@@ -131,7 +131,8 @@ Request parse(const QList<QByteArray> &arguments)
         QStringLiteral("countdown"), tr("Count S seconds down on Start before the script moves (0 = none)."),
         QStringLiteral("S"));
     parser.addOptions({talent, mirror, countdown});
-    parser.addPositionalArgument(QStringLiteral("FILE"), tr("The script to show."), QStringLiteral("[FILE]"));
+    const QString file = tr("FILE", "the script named on the command line");
+    parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
 
     if (!parser.parse(decoded))
         return mistake(parser.errorText().replace(QLatin1Char('\n'), QLatin1Char(' ')));

@@ -36,18 +36,27 @@ struct ButtonDef
 
 // The toolbar, in order: the key is the action a click passes on.
 constexpr ButtonDef kButtons[] = {
-    {"EditText", "Edit Text", "Edit", "Edit Text  (F2)"},
-    {"Start", "     Start     ", "Start", "Prompter Start  (F3)"},
-    {"Stop", "Stop", "Stop", "Prompter Stop  (F3)"},
-    {"Reset", "Reset", "Reset", "Reset  (F4)"},
-    {"Mark", "Mark", "Mark", "Mark  (F5)"},
-    {"JumpTo", "Jump To", "JumpTo", "Jump To Marker  (F6)"},
-    {"Unmark", "Unmark", "Unmark", "Unmark  (F7)"},
-    {"ClearAll", "Clear All", "ClearAll", "Clear All Markers  (F8)"},
-    {"FullScreen", "Full Screen", "FullScreen", "Full Screen Toggle  (F9)"},
-    {"Options", "Options", "Options", "Options  (F10)"},
-    {"Help", "Help", "Help", "Help  (F1)"},
-    {"Exit", "Exit", "Exit", "Exit  (Esc)"},
+    {"EditText", QT_TRANSLATE_NOOP("frmMain", "Edit Text"), "Edit",
+     QT_TRANSLATE_NOOP("frmMain", "Edit Text  (F2)")},
+    //: The blanks widen the button that starts the script; keep about as wide a caption.
+    {"Start", QT_TRANSLATE_NOOP("frmMain", "     Start     "), "Start",
+     QT_TRANSLATE_NOOP("frmMain", "Prompter Start  (F3)")},
+    {"Stop", QT_TRANSLATE_NOOP("frmMain", "Stop"), "Stop",
+     QT_TRANSLATE_NOOP("frmMain", "Prompter Stop  (F3)")},
+    {"Reset", QT_TRANSLATE_NOOP("frmMain", "Reset"), "Reset", QT_TRANSLATE_NOOP("frmMain", "Reset  (F4)")},
+    {"Mark", QT_TRANSLATE_NOOP("frmMain", "Mark"), "Mark", QT_TRANSLATE_NOOP("frmMain", "Mark  (F5)")},
+    {"JumpTo", QT_TRANSLATE_NOOP("frmMain", "Jump To"), "JumpTo",
+     QT_TRANSLATE_NOOP("frmMain", "Jump To Marker  (F6)")},
+    {"Unmark", QT_TRANSLATE_NOOP("frmMain", "Unmark"), "Unmark",
+     QT_TRANSLATE_NOOP("frmMain", "Unmark  (F7)")},
+    {"ClearAll", QT_TRANSLATE_NOOP("frmMain", "Clear All"), "ClearAll",
+     QT_TRANSLATE_NOOP("frmMain", "Clear All Markers  (F8)")},
+    {"FullScreen", QT_TRANSLATE_NOOP("frmMain", "Full Screen"), "FullScreen",
+     QT_TRANSLATE_NOOP("frmMain", "Full Screen Toggle  (F9)")},
+    {"Options", QT_TRANSLATE_NOOP("frmMain", "Options"), "Options",
+     QT_TRANSLATE_NOOP("frmMain", "Options  (F10)")},
+    {"Help", QT_TRANSLATE_NOOP("frmMain", "Help"), "Help", QT_TRANSLATE_NOOP("frmMain", "Help  (F1)")},
+    {"Exit", QT_TRANSLATE_NOOP("frmMain", "Exit"), "Exit", QT_TRANSLATE_NOOP("frmMain", "Exit  (Esc)")},
 };
 
 template <typename T> T *named(T *widget, const char *name)
@@ -179,12 +188,12 @@ void frmMainUi::setupUi(QWidget *form)
     twips::move(picPanel, 30, 5040, 10125, 915);
 
     optDown = named(new QToolButton(picPanel), "optDown");
-    optDown->setToolTip(QStringLiteral("Direction Down  (Ctrl+Dn)"));
+    optDown->setToolTip(QCoreApplication::translate("frmMain", "Direction Down  (Ctrl+Dn)"));
     optDown->setAccessibleName(QCoreApplication::translate("frmMain", "Direction down"));
     twips::move(optDown, 3660, 480, 525, 345);
 
     optUp = named(new QToolButton(picPanel), "optUp");
-    optUp->setToolTip(QStringLiteral("Direction Up  (Ctrl+Up)"));
+    optUp->setToolTip(QCoreApplication::translate("frmMain", "Direction Up  (Ctrl+Up)"));
     optUp->setAccessibleName(QCoreApplication::translate("frmMain", "Direction up"));
     twips::move(optUp, 3660, 120, 525, 345);
     for (QToolButton *b : {optUp, optDown}) {
@@ -205,7 +214,7 @@ void frmMainUi::setupUi(QWidget *form)
 
     sldSpeed = named(new QSlider(Qt::Horizontal, picPanel), "sldSpeed");
     sldSpeed->setAccessibleName(QCoreApplication::translate("frmMain", "Speed"));
-    sldSpeed->setToolTip(QStringLiteral("Speed Up / Down  (Left / Right)"));
+    sldSpeed->setToolTip(QCoreApplication::translate("frmMain", "Speed Up / Down  (Left / Right)"));
     sldSpeed->setRange(1, 16);
     sldSpeed->setValue(1);
     sldSpeed->setSingleStep(1);
@@ -232,9 +241,9 @@ void frmMainUi::setupUi(QWidget *form)
     twips::move(picMark, 30, 5040, 11265, 915);
     picMark->hide();
 
-    cmdCancel = graphicalButton(picMark, "cmdCancel", QStringLiteral("&Cancel"));
+    cmdCancel = graphicalButton(picMark, "cmdCancel", QCoreApplication::translate("frmMain", "&Cancel"));
     twips::move(cmdCancel, 9570, 150, 1305, 615);
-    cmdMark = graphicalButton(picMark, "cmdMark", QStringLiteral("&Mark"));
+    cmdMark = graphicalButton(picMark, "cmdMark", QCoreApplication::translate("frmMain", "&Mark"));
     twips::move(cmdMark, 8100, 150, 1305, 615);
 
     lblHeightFinder = named(new QLabel(QStringLiteral("Height Finder"), form), "lblHeightFinder");
@@ -254,11 +263,11 @@ void frmMainUi::setupUi(QWidget *form)
 void frmMainUi::addToolbarButtons()
 {
     for (const ButtonDef &def : kButtons) {
-        auto *action =
-            new QAction(icons::tool(QLatin1String(def.image)), QLatin1String(def.caption), tlbMain);
+        const QString caption = QCoreApplication::translate("frmMain", def.caption);
+        auto *action = new QAction(icons::tool(QLatin1String(def.image)), caption, tlbMain);
         action->setObjectName(QLatin1String(def.key));
-        action->setIconText(QLatin1String(def.caption)); // keeps the padding of the Start caption
-        action->setToolTip(QLatin1String(def.toolTip));
+        action->setIconText(caption); // keeps the padding of the Start caption
+        action->setToolTip(QCoreApplication::translate("frmMain", def.toolTip));
         tlbMain->addAction(action);
         if (QWidget *button = tlbMain->widgetForAction(action)) {
             button->setFocusPolicy(Qt::NoFocus);

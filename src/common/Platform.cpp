@@ -4,6 +4,7 @@
 
 #include "common/Platform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFile>
@@ -195,13 +196,22 @@ FileWrite writeFailure(FileWrite::Status status, const QString &detail)
     return w;
 }
 
-const QString kNotRegular = QStringLiteral("it is not a regular file");
-const QString kReadOnly = QStringLiteral("the file is read-only");
+QString notRegular()
+{
+    return QCoreApplication::translate("platform", "it is not a regular file");
+}
+
+QString readOnly()
+{
+    return QCoreApplication::translate("platform", "the file is read-only");
+}
 
 #ifndef Q_OS_WIN
 QString shortWrite(qint64 written, qint64 wanted)
 {
-    return QStringLiteral("only %1 of %2 bytes reached the disk").arg(written).arg(wanted);
+    return QCoreApplication::translate("platform", "only %1 of %2 bytes reached the disk")
+        .arg(written)
+        .arg(wanted);
 }
 
 QString systemReason(int error)
@@ -321,9 +331,9 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView content)
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return writeFailure(FileWrite::NotRegular, kNotRegular);
+        return writeFailure(FileWrite::NotRegular, notRegular());
     if (info.exists() && !info.isWritable())
-        return writeFailure(FileWrite::ReadOnly, kReadOnly);
+        return writeFailure(FileWrite::ReadOnly, readOnly());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailure(FileWrite::Failed, file.errorString());
@@ -345,7 +355,7 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView content)
         const QByteArray folder = slash == 0 ? QByteArray("/") : target.left(slash);
         const QByteArray name = target.mid(slash + 1);
         if (name.isEmpty() || name == "." || name == "..")
-            return writeFailure(FileWrite::NotRegular, kNotRegular);
+            return writeFailure(FileWrite::NotRegular, notRegular());
         FileHandle dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.get() < 0)
             return writeFailure(FileWrite::Failed, systemReason(errno));
@@ -365,9 +375,10 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView content)
         if (S_ISLNK(st.st_mode)) {
             const bool shared = (folderStatus.st_mode & S_ISVTX) && (folderStatus.st_mode & S_IWOTH);
             if (shared && st.st_uid != ::geteuid() && st.st_uid != folderStatus.st_uid) {
-                return writeFailure(FileWrite::UnsafeLink,
-                                    QStringLiteral("it is a symbolic link that another user made in a shared "
-                                                   "folder; it was not followed"));
+                return writeFailure(
+                    FileWrite::UnsafeLink,
+                    QCoreApplication::translate("platform", "it is a symbolic link that another user made "
+                                                            "in a shared folder; it was not followed"));
             }
             if (links >= 40)
                 return writeFailure(FileWrite::Failed, systemReason(ELOOP));
@@ -382,14 +393,14 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView content)
             continue;
         }
         if (!S_ISREG(st.st_mode))
-            return writeFailure(FileWrite::NotRegular, kNotRegular);
+            return writeFailure(FileWrite::NotRegular, notRegular());
         // The superuser may write anything, but a file nobody may write is still meant to stay.
         if (::geteuid() == 0) {
             if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-                return writeFailure(FileWrite::ReadOnly, kReadOnly);
+                return writeFailure(FileWrite::ReadOnly, readOnly());
         } else if (::faccessat(dir.get(), name.constData(), W_OK, AT_EACCESS) != 0) {
             if (errno == EACCES || errno == EPERM)
-                return writeFailure(FileWrite::ReadOnly, kReadOnly);
+                return writeFailure(FileWrite::ReadOnly, readOnly());
             return writeFailure(FileWrite::Failed, systemReason(errno));
         }
         return replaceInFolder(dir.get(), name, content, &st);

@@ -7,6 +7,7 @@
 #include "common/Platform.h"
 #include "common/ProgramFiles.h"
 #include "common/Trace.h"
+#include "common/Translations.h"
 #include "common/modCommon.h"
 #include "core/Log.h"
 #include "documents/Documents.h"
@@ -492,9 +493,12 @@ void PrompterCore::ShowHelp()
     const QString link = modSettings::GetHelpLink().trimmed();
     // No link: the page shipped with the program. A script or any other scheme in the site file never
     // reaches the desktop.
-    const QUrl url = link.isEmpty()
-                         ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
-                         : programfiles::helpAddress(link, QCoreApplication::applicationDirPath());
+    QUrl url = link.isEmpty()
+                   ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
+                   : programfiles::helpAddress(link, QCoreApplication::applicationDirPath());
+    // A page on this machine may have a sibling in the operator's language, as the shipped one has.
+    if (url.isLocalFile())
+        url.setPath(QUrl::fromLocalFile(translations::localizedPath(url.toLocalFile())).path());
     if (!url.isValid() || !m_platform.openUrl(url)) {
         m_dialogs.warning(
             m_c.window, m_c.window->windowTitle(),

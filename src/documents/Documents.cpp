@@ -123,7 +123,7 @@ QString describe(const Result &result)
         break;
     }
     if (!result.detail.isEmpty())
-        reason += QStringLiteral(" (") + result.detail + QLatin1Char(')');
+        reason = tr("%1 (%2)").arg(reason, result.detail);
     return reason;
 }
 

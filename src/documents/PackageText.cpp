@@ -6,6 +6,7 @@
 #include "documents/Documents.h"
 #include "documents/Log.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 #include <memory>
@@ -35,7 +36,7 @@ TextResult unpack(zip_t *zip, const char *name, QByteArray *out)
     zip_stat_init(&st);
     if (zip_stat(zip, name, 0, &st) != 0) {
         r.error = Error::Damaged;
-        r.detail = QStringLiteral("%1 is missing").arg(QLatin1String(name));
+        r.detail = QCoreApplication::translate("documents", "%1 is missing").arg(QLatin1String(name));
         return r;
     }
     if ((st.valid & ZIP_STAT_SIZE) && st.size > static_cast<zip_uint64_t>(kMaxUnpackedBytes)) {
@@ -78,7 +79,9 @@ bool hasEntry(zip_t *zip, const char *name)
 void damagedXml(TextResult &r, const QXmlStreamReader &xml)
 {
     r.error = Error::Damaged;
-    r.detail = QStringLiteral("XML error at line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+    r.detail = QCoreApplication::translate("documents", "XML error at line %1: %2")
+                   .arg(xml.lineNumber())
+                   .arg(xml.errorString());
     r.text.clear();
 }
 

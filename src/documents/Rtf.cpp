@@ -1293,7 +1293,7 @@ QByteArray Writer::write()
 
 } // namespace
 
-documents::Error readWithin(QByteArrayView data, QTextDocument *doc, const Limits &limits)
+documents::Error read(QByteArrayView data, QTextDocument *doc, const Limits &limits)
 {
     if (!doc || !looksLikeRtf(data))
         return documents::Error::NotText;
@@ -1307,32 +1307,6 @@ documents::Error readWithin(QByteArrayView data, QTextDocument *doc, const Limit
     reader.build(doc);
     qCDebug(lcDocuments) << "Rich Text:" << data.size() << "bytes," << doc->blockCount() << "paragraphs";
     return documents::Error::None;
-}
-
-bool read(QByteArrayView data, QTextDocument *doc, QString *error, const Limits &limits)
-{
-    QString why;
-    if (!doc) {
-        why = QStringLiteral("No document to read into.");
-    } else if (!looksLikeRtf(data)) {
-        why = QStringLiteral("The file is not in Rich Text Format: it does not begin with {\\rtf.");
-    } else {
-        switch (readWithin(data, doc, limits)) {
-        case documents::Error::None:
-            break;
-        case documents::Error::TooManyParagraphs:
-            why = QStringLiteral("The document has more than %L1 paragraphs, too many for a script.")
-                      .arg(limits.paragraphs);
-            break;
-        default:
-            why = QStringLiteral("The document's text is larger than %1 MB, too large for a script.")
-                      .arg(limits.textBytes / (1024 * 1024));
-            break;
-        }
-    }
-    if (error)
-        *error = why;
-    return why.isEmpty();
 }
 
 QByteArray write(const QTextDocument *doc)

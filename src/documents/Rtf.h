@@ -35,13 +35,10 @@ struct Limits
 // Replaces the document's content with the RTF data: one block per paragraph, with font, size, bold,
 // italic, underline, strike-through and text colour kept per character. A manual line break and each
 // table cell make paragraphs of their own; headers, footers, footnotes, pictures and hidden text are
-// left out. Returns false (and leaves the document untouched) when the data is not RTF or its text is
-// over the limits; damaged RTF is read as far as it makes sense.
-bool read(QByteArrayView data, QTextDocument *doc, QString *error = nullptr, const Limits &limits = {});
-
-// The same, saying why nothing was read: NotText (no RTF, or no document), TooLarge or
-// TooManyParagraphs; None when the document holds the text.
-documents::Error readWithin(QByteArrayView data, QTextDocument *doc, const Limits &limits = {});
+// left out. Damaged RTF is read as far as it makes sense. Returns None when the document holds the
+// text; else NotText (no RTF, or no document), TooLarge or TooManyParagraphs, and the document is
+// left untouched. documents::describe() words the error.
+documents::Error read(QByteArrayView data, QTextDocument *doc, const Limits &limits = {});
 
 // The whole document as RTF (7-bit text; non-ASCII as \uN).
 QByteArray write(const QTextDocument *doc);

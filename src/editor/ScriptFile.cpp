@@ -24,7 +24,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("frmEditText", text);
+    return QCoreApplication::translate("scriptfile", text);
 }
 
 } // namespace
@@ -83,7 +83,7 @@ Opened open(const QString &path, QTextDocument &into, const QFont &font)
             return refusal;
         },
         [&into](const QByteArray &data) {
-            if (const documents::Error why = rtf::readWithin(data, &into); why != documents::Error::None)
+            if (const documents::Error why = rtf::read(data, &into); why != documents::Error::None)
                 return documents::describe(documents::Result{why, {}});
             return layoutbounds::refusal(into.toRawText());
         });
@@ -101,7 +101,7 @@ OpenedText openText(const QString &path)
         [&out](const QByteArray &data) {
             // No view: nothing lays the formatted text out only to take its characters.
             QTextDocument doc;
-            if (const documents::Error why = rtf::readWithin(data, &doc); why != documents::Error::None)
+            if (const documents::Error why = rtf::read(data, &doc); why != documents::Error::None)
                 return documents::describe(documents::Result{why, {}});
             out.text = RichTextView::textOf(doc);
             return layoutbounds::refusal(out.text);
@@ -208,8 +208,10 @@ void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
 
 void showWords(QLabel *lblWords, const QString &text)
 {
-    if (lblWords)
-        lblWords->setText(QString::number(documents::CountWords(text)) + QStringLiteral(" Words"));
+    if (lblWords) {
+        const int words = documents::CountWords(text);
+        lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr, words));
+    }
 }
 
 } // namespace scriptfile

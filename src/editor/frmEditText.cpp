@@ -309,7 +309,7 @@ void frmEditText::cmdSave_Click()
     if (r.ok()) {
         rememberFolderOf(m_settings, name);
         m_dialogs.information(this, tr("Saved"),
-                              tr("The file has been saved : ") + scriptfile::shownPath(name));
+                              tr("The file has been saved : %1").arg(scriptfile::shownPath(name)));
     } else {
         m_dialogs.message(
             this, Dialogs::Icon::Critical, tr("Save"),

@@ -108,7 +108,7 @@ std::optional<Marking::PickedPassage> Marking::passageOf(qint32 index) const
 
 void Marking::UnmarkText()
 {
-    const std::optional<PickedPassage> picked = passageOf(PickMarker(QStringLiteral("Unmark")));
+    const std::optional<PickedPassage> picked = passageOf(PickMarker(tr("Unmark")));
     if (!picked)
         return;
     m_c.rtDoc->colorRange(picked->passage.start, picked->passage.length, m_hooks.scriptColor());
@@ -127,7 +127,7 @@ void Marking::ClearAllMarkers()
 
 void Marking::JumpToMarker()
 {
-    JumpTo(PickMarker(QStringLiteral("Jump To")));
+    JumpTo(PickMarker(tr("Jump To")));
 }
 
 bool Marking::JumpTo(qint32 index)

@@ -47,7 +47,7 @@ void dlgSelectMarker::SetupMarkerColumns()
 {
     lvwMarkers->clear();
     lvwMarkers->setColumnCount(2);
-    lvwMarkers->setHeaderLabels({QStringLiteral("Index"), QStringLiteral("Marker")});
+    lvwMarkers->setHeaderLabels({tr("Index"), tr("Marker")});
     // The index column is there for the row's number only; nobody can drag it into view.
     QHeaderView *header = lvwMarkers->header();
     header->setSectionResizeMode(0, QHeaderView::Fixed);

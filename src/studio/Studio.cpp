@@ -287,14 +287,16 @@ void Studio::fillMenu(QMenu &menu)
     const QList<QScreen *> all = QGuiApplication::screens();
     for (qsizetype i = 0; i < all.size(); ++i) {
         const QSize size = all.at(i)->geometry().size();
-        QString text =
-            tr("%1: %2 (%3 × %4)").arg(i + 1).arg(all.at(i)->name()).arg(size.width()).arg(size.height());
         const bool own = all.at(i) == prompterScreen();
-        if (own)
-            text += tr(" – the prompter's own screen");
+        const QString text =
+            (own ? tr("%1: %2 (%3 × %4) – the prompter's own screen") : tr("%1: %2 (%3 × %4)"))
+                .arg(i + 1)
+                .arg(all.at(i)->name())
+                .arg(size.width())
+                .arg(size.height());
         addScreen(text, screenKey(all.at(i)))->setEnabled(!own);
     }
-    addScreen(tr("Off"), QString());
+    addScreen(tr("Off", "no talent screen"), QString());
 
     auto addFlag = [&](const QString &text, bool StudioOptions::*member) {
         QAction *a = menu.addAction(text);
@@ -315,7 +317,7 @@ void Studio::fillMenu(QMenu &menu)
     countdown->setObjectName(QStringLiteral("mnuCountdown"));
     auto *countGroup = new QActionGroup(countdown);
     for (int seconds : kCountdownChoices) {
-        QAction *a = countdown->addAction(seconds == 0 ? tr("Off") : tr("%1 s").arg(seconds));
+        QAction *a = countdown->addAction(seconds == 0 ? tr("Off", "no countdown") : tr("%1 s").arg(seconds));
         a->setCheckable(true);
         a->setChecked(m_options.countdownSeconds == seconds);
         a->setActionGroup(countGroup);

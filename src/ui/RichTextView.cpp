@@ -160,7 +160,7 @@ RichTextView::LoadResult RichTextView::readRTF(QByteArrayView rtfData, bool boun
     QTextCursor batch(document());
     batch.beginEditBlock();
     LoadResult result;
-    result.readError = rtf::readWithin(rtfData, document());
+    result.readError = rtf::read(rtfData, document());
     result.ok = result.readError == documents::Error::None;
     if (!result.ok) {
         result.error = documents::describe(documents::Result{result.readError, {}});

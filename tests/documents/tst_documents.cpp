@@ -423,7 +423,7 @@ private Q_SLOTS:
             r = documents::readScriptFile(path);
         } else if (reader == QLatin1String("rtf")) {
             QTextDocument doc;
-            r.error = rtf::readWithin(input, &doc);
+            r.error = rtf::read(input, &doc);
             QVERIFY(doc.isEmpty());
         } else {
             DocConverter converter;

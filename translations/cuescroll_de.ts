@@ -1,0 +1,772 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+</context>
+<context>
+    <name>DocConverter</name>
+    <message>
+        <source>no result after %1 seconds</source>
+        <translation>kein Ergebnis nach %1 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>Marking</name>
+    <message>
+        <source>Unmark</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Springen</translation>
+    </message>
+</context>
+<context>
+    <name>PrompterCore</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>Die Hilfeseite konnte nicht geöffnet werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextView</name>
+    <message>
+        <source>it has a paragraph of more than %L1 characters, too long for a script</source>
+        <translation>sie hat einen Absatz mit mehr als %L1 Zeichen, zu lang für ein Skript</translation>
+    </message>
+    <message>
+        <source>it has a paragraph with more than %L1 text direction controls</source>
+        <translation>sie hat einen Absatz mit mehr als %L1 Steuerzeichen für die Schreibrichtung</translation>
+    </message>
+    <message>
+        <source>it changes writing system or direction more than %L1 times</source>
+        <translation>sie wechselt Schriftsystem oder Schreibrichtung mehr als %L1-mal</translation>
+    </message>
+    <message>
+        <source>The file “%1” does not exist.</source>
+        <translation>Die Datei „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <translation>„%1“ ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a script.</source>
+        <translation>„%1“ ist zu groß für ein Skript.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be shown: %2.</source>
+        <translation>„%1“ kann nicht angezeigt werden: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a readable Rich Text file: %2</source>
+        <translation>„%1“ ist keine lesbare Rich-Text-Datei: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has more than %L2 paragraphs, too many for a script.</source>
+        <translation>„%1“ hat mehr als %L2 Absätze, zu viele für ein Skript.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptOpener</name>
+    <message>
+        <source>Opening…</source>
+        <translation>Wird geöffnet …</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Talent screen</source>
+        <translation>Sprecherbildschirm</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>%1: %2 (%3 × %4) – Bildschirm des Prompters</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4)</source>
+        <translation>%1: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no talent screen</comment>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Mirror talent screen</source>
+        <translation>Sprecherbildschirm spiegeln</translation>
+    </message>
+    <message>
+        <source>Flip talent screen vertically</source>
+        <translation>Sprecherbildschirm vertikal kippen</translation>
+    </message>
+    <message>
+        <source>Mirror prompter</source>
+        <translation>Prompter spiegeln</translation>
+    </message>
+    <message>
+        <source>Jump to the reading line</source>
+        <translation>Zur Leselinie springen</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Countdown</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no countdown</comment>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>%1: %2 (see cuescroll --help)</source>
+        <translation>%1: %2 (siehe cuescroll --help)</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]</source>
+        <translation>Aufruf: cuescroll [Optionen] [DATEI]</translation>
+    </message>
+    <message>
+        <source>FILE is shown in the prompter as if it had been opened in the script editor and
+taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
+</source>
+        <translation>DATEI erscheint im Prompter, als wäre sie im Skripteditor geöffnet und mit Fertig
+übernommen worden: reiner Text, Rich Text Format, .docx, .odt oder .doc.
+</translation>
+    </message>
+    <message>
+        <source>Files:
+</source>
+        <translation>Dateien:
+</translation>
+    </message>
+    <message>
+        <source>Cuescroll, a script prompter.</source>
+        <translation>Cuescroll, ein Text-Prompter.</translation>
+    </message>
+    <message>
+        <source>Show the script, mirrored, full screen on screen N (1 = the first; a screen&apos;s name also works; 0 = none).</source>
+        <translation>Das Skript gespiegelt im Vollbild auf Bildschirm N zeigen (1 = der erste; auch der Name eines Bildschirms geht; 0 = keiner).</translation>
+    </message>
+    <message>
+        <source>Mirror the prompter&apos;s own view left to right.</source>
+        <translation>Die eigene Ansicht des Prompters links–rechts spiegeln.</translation>
+    </message>
+    <message>
+        <source>Count S seconds down on Start before the script moves (0 = none).</source>
+        <translation>Bei Start S Sekunden herunterzählen, bevor das Skript läuft (0 = keine).</translation>
+    </message>
+    <message>
+        <source>The script to show.</source>
+        <translation>Das anzuzeigende Skript.</translation>
+    </message>
+    <message>
+        <source>one script at a time, %1 given.</source>
+        <translation>jeweils nur ein Skript, %1 angegeben.</translation>
+    </message>
+    <message>
+        <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--countdown erwartet ganze Sekunden von 0 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>DATEI</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>S&amp;trikethrough</source>
+        <translation>&amp;Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>C&amp;olor...</source>
+        <translation>F&amp;arbe …</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muster</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Stil:</translation>
+    </message>
+    <message>
+        <source>Effects:</source>
+        <translation>Effekte:</translation>
+    </message>
+    <message>
+        <source>Text color:</source>
+        <translation>Textfarbe:</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Muster:</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>dlgOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Font preview</source>
+        <translation>Schriftvorschau</translation>
+    </message>
+    <message>
+        <source>Set your Cuescroll Preferences Here</source>
+        <translation>Hier stellen Sie Cuescroll ein</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Back Color</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Line colour preview</source>
+        <translation>Vorschau der Linienfarbe</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+</context>
+<context>
+    <name>dlgSelectMarker</name>
+    <message>
+        <source>Select Marker</source>
+        <translation>Markierung wählen</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markierung</translation>
+    </message>
+</context>
+<context>
+    <name>documents</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder or a device, not a file</source>
+        <translation>es ist ein Ordner oder ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>you do not have permission to read it</source>
+        <translation>Sie haben keine Berechtigung, sie zu lesen</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>its text is larger than %1 MB, too large for a script</source>
+        <translation>ihr Text ist größer als %1 MB, zu groß für ein Skript</translation>
+    </message>
+    <message>
+        <source>its text has more than %L1 paragraphs, too many for a script</source>
+        <translation>ihr Text hat mehr als %L1 Absätze, zu viele für ein Skript</translation>
+    </message>
+    <message>
+        <source>it is neither text nor a document Cuescroll can read</source>
+        <translation>sie ist weder Text noch ein Dokument, das Cuescroll lesen kann</translation>
+    </message>
+    <message>
+        <source>it is a packed file but not a text document (.docx or .odt)</source>
+        <translation>sie ist gepackt, aber kein Textdokument (.docx oder .odt)</translation>
+    </message>
+    <message>
+        <source>the document is damaged</source>
+        <translation>das Dokument ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB; the document is damaged or harmful</source>
+        <translation>entpackt wäre sie größer als %1 MB; das Dokument ist beschädigt oder schädlich</translation>
+    </message>
+    <message>
+        <source>the Word document converter “antiword” is not installed; install the Debian package “antiword” (sudo apt install antiword)</source>
+        <translation>der Konverter für Word-Dokumente „antiword“ ist nicht installiert; installieren Sie das Debian-Paket „antiword“ (sudo apt install antiword)</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” crashed on it; the document is probably damaged</source>
+        <translation>der Konverter „antiword“ ist daran abgestürzt; das Dokument ist wohl beschädigt</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” did not finish in time</source>
+        <translation>der Konverter „antiword“ wurde nicht rechtzeitig fertig</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” could not read it</source>
+        <translation>der Konverter „antiword“ konnte sie nicht lesen</translation>
+    </message>
+    <message>
+        <source>reading was cancelled</source>
+        <translation>das Lesen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB</source>
+        <translation>die Datei ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>XML error at line %1: %2</source>
+        <translation>XML-Fehler in Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditText</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Open File</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>Fer&amp;tig</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Skripttext</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)</source>
+        <translation>Skripte (*.txt *.rtf *.doc *.docx *.odt);;Textdateien (*.txt);;Word-Dateien (*.doc);;Dokumente (*.docx *.odt *.rtf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Select the file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>„%1“ wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Save this file</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>The file has been saved : %1</source>
+        <translation>Die Datei wurde gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2. Nothing was changed on disk.</source>
+        <translation>Die Datei „%1“ konnte nicht gespeichert werden: %2. Auf dem Datenträger wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The script cannot go to the prompter: %1. It stays in the editor.</source>
+        <translation>Das Skript kann nicht an den Prompter gehen: %1. Es bleibt im Editor.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLine</name>
+    <message>
+        <source>Reading line</source>
+        <translation>Leselinie</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Text  (F2)</source>
+        <translation>Text bearbeiten  (F2)</translation>
+    </message>
+    <message>
+        <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
+        <translation>     Start     </translation>
+    </message>
+    <message>
+        <source>Prompter Start  (F3)</source>
+        <translation>Prompter starten  (F3)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Prompter Stop  (F3)</source>
+        <translation>Prompter anhalten  (F3)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Reset  (F4)</source>
+        <translation>Zurück zum Anfang  (F4)</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Markieren</translation>
+    </message>
+    <message>
+        <source>Mark  (F5)</source>
+        <translation>Passage markieren  (F5)</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Springen</translation>
+    </message>
+    <message>
+        <source>Jump To Marker  (F6)</source>
+        <translation>Zur Markierung springen  (F6)</translation>
+    </message>
+    <message>
+        <source>Unmark</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Unmark  (F7)</source>
+        <translation>Markierung entfernen  (F7)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Clear All Markers  (F8)</source>
+        <translation>Alle Markierungen löschen  (F8)</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Full Screen Toggle  (F9)</source>
+        <translation>Vollbild ein/aus  (F9)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Options  (F10)</source>
+        <translation>Optionen  (F10)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help  (F1)</source>
+        <translation>Hilfe  (F1)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Exit  (Esc)</source>
+        <translation>Beenden  (Esc)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skript</translation>
+    </message>
+    <message>
+        <source>Reading line</source>
+        <translation>Leselinie</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Skripttext</translation>
+    </message>
+    <message>
+        <source>Script to mark</source>
+        <translation>Skript zum Markieren</translation>
+    </message>
+    <message>
+        <source>Keyboard focus</source>
+        <translation>Tastaturfokus</translation>
+    </message>
+    <message>
+        <source>Move reading line</source>
+        <translation>Leselinie verschieben</translation>
+    </message>
+    <message>
+        <source>Resize reading line</source>
+        <translation>Höhe der Leselinie ändern</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Bedienfeld</translation>
+    </message>
+    <message>
+        <source>Direction Down  (Ctrl+Dn)</source>
+        <translation>Richtung abwärts  (Strg+Ab)</translation>
+    </message>
+    <message>
+        <source>Direction down</source>
+        <translation>Richtung abwärts</translation>
+    </message>
+    <message>
+        <source>Direction Up  (Ctrl+Up)</source>
+        <translation>Richtung aufwärts  (Strg+Auf)</translation>
+    </message>
+    <message>
+        <source>Direction up</source>
+        <translation>Richtung aufwärts</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Speed Up / Down  (Left / Right)</source>
+        <translation>Langsamer / schneller  (Links / Rechts)</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Time to go</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Mark panel</source>
+        <translation>Markierfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation>&amp;Markieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Words</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>modSettings</name>
+    <message>
+        <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Sie gelten, bis Cuescroll beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes reached the disk</source>
+        <translation>nur %1 von %2 Byte erreichten den Datenträger</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
+        <translation>sie ist eine symbolische Verknüpfung, die ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat; ihr wurde nicht gefolgt</translation>
+    </message>
+</context>
+<context>
+    <name>scriptfile</name>
+    <message>
+        <source>The file “%1” cannot be opened: %2.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>storefile</name>
+    <message>
+        <source>it is larger than %1 bytes and was left as it is</source>
+        <translation>sie ist größer als %1 Byte und blieb unverändert</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it may not be read</source>
+        <translation>sie darf nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text that could not be written back unchanged</source>
+        <translation>sie ist UTF-16-Text, der nicht unverändert zurückgeschrieben werden konnte</translation>
+    </message>
+    <message>
+        <source>it is not in an encoding Cuescroll can write back (UTF-8, UTF-16 with a byte order mark or a single-byte code page)</source>
+        <translation>sie ist in keiner Kodierung, die Cuescroll zurückschreiben kann (UTF-8, UTF-16 mit Byte-Order-Mark oder eine Ein-Byte-Codepage)</translation>
+    </message>
+    <message>
+        <source>it would grow beyond the %1 bytes a settings file may hold</source>
+        <translation>sie würde größer als die %1 Byte, die eine Einstellungsdatei haben darf</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>ihr Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,772 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+</context>
+<context>
+    <name>DocConverter</name>
+    <message>
+        <source>no result after %1 seconds</source>
+        <translation>sin resultado tras %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>Marking</name>
+    <message>
+        <source>Unmark</source>
+        <translation>Desmarcar</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Ir a</translation>
+    </message>
+</context>
+<context>
+    <name>PrompterCore</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>No se pudo abrir la página de ayuda:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextView</name>
+    <message>
+        <source>it has a paragraph of more than %L1 characters, too long for a script</source>
+        <translation>tiene un párrafo de más de %L1 caracteres, demasiado largo para un guion</translation>
+    </message>
+    <message>
+        <source>it has a paragraph with more than %L1 text direction controls</source>
+        <translation>tiene un párrafo con más de %L1 controles de dirección del texto</translation>
+    </message>
+    <message>
+        <source>it changes writing system or direction more than %L1 times</source>
+        <translation>cambia de sistema de escritura o de dirección más de %L1 veces</translation>
+    </message>
+    <message>
+        <source>The file “%1” does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <translation>«%1» no es un archivo.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a script.</source>
+        <translation>«%1» es demasiado grande para ser un guion.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be shown: %2.</source>
+        <translation>No se puede mostrar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a readable Rich Text file: %2</source>
+        <translation>«%1» no es un archivo de texto enriquecido legible: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has more than %L2 paragraphs, too many for a script.</source>
+        <translation>«%1» tiene más de %L2 párrafos, demasiados para un guion.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptOpener</name>
+    <message>
+        <source>Opening…</source>
+        <translation>Abriendo…</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Talent screen</source>
+        <translation>Pantalla del presentador</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>%1: %2 (%3 × %4) – la pantalla del propio prompter</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4)</source>
+        <translation>%1: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no talent screen</comment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Mirror talent screen</source>
+        <translation>Reflejar la pantalla del presentador</translation>
+    </message>
+    <message>
+        <source>Flip talent screen vertically</source>
+        <translation>Voltear la pantalla del presentador verticalmente</translation>
+    </message>
+    <message>
+        <source>Mirror prompter</source>
+        <translation>Reflejar el prompter</translation>
+    </message>
+    <message>
+        <source>Jump to the reading line</source>
+        <translation>Saltar a la línea de lectura</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no countdown</comment>
+        <translation>Desactivada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>%1: %2 (see cuescroll --help)</source>
+        <translation>%1: %2 (consulte cuescroll --help)</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]</source>
+        <translation>Uso: cuescroll [opciones] [ARCHIVO]</translation>
+    </message>
+    <message>
+        <source>FILE is shown in the prompter as if it had been opened in the script editor and
+taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
+</source>
+        <translation>ARCHIVO se muestra en el prompter como si se hubiera abierto en el editor de guiones
+y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
+</translation>
+    </message>
+    <message>
+        <source>Files:
+</source>
+        <translation>Archivos:
+</translation>
+    </message>
+    <message>
+        <source>Cuescroll, a script prompter.</source>
+        <translation>Cuescroll, un prompter de guiones.</translation>
+    </message>
+    <message>
+        <source>Show the script, mirrored, full screen on screen N (1 = the first; a screen&apos;s name also works; 0 = none).</source>
+        <translation>Mostrar el guion, reflejado, a pantalla completa en la pantalla N (1 = la primera; también vale el nombre de una pantalla; 0 = ninguna).</translation>
+    </message>
+    <message>
+        <source>Mirror the prompter&apos;s own view left to right.</source>
+        <translation>Reflejar de izquierda a derecha la vista del propio prompter.</translation>
+    </message>
+    <message>
+        <source>Count S seconds down on Start before the script moves (0 = none).</source>
+        <translation>Contar S segundos hacia atrás al iniciar antes de que el guion se mueva (0 = ninguno).</translation>
+    </message>
+    <message>
+        <source>The script to show.</source>
+        <translation>El guion que se muestra.</translation>
+    </message>
+    <message>
+        <source>one script at a time, %1 given.</source>
+        <translation>un guion cada vez, se indicaron %1.</translation>
+    </message>
+    <message>
+        <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--countdown admite segundos enteros de 0 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>ARCHIVO</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrita</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Cursiva</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Subrayado</translation>
+    </message>
+    <message>
+        <source>S&amp;trikethrough</source>
+        <translation>&amp;Tachado</translation>
+    </message>
+    <message>
+        <source>C&amp;olor...</source>
+        <translation>C&amp;olor…</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Muestra</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Fuente:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>Ta&amp;maño:</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>Effects:</source>
+        <translation>Efectos:</translation>
+    </message>
+    <message>
+        <source>Text color:</source>
+        <translation>Color del texto:</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Muestra:</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Color del texto</translation>
+    </message>
+</context>
+<context>
+    <name>dlgOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Font preview</source>
+        <translation>Vista previa de la fuente</translation>
+    </message>
+    <message>
+        <source>Set your Cuescroll Preferences Here</source>
+        <translation>Ajuste Cuescroll a su gusto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Back Color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Line colour preview</source>
+        <translation>Vista previa del color de la línea</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Color de línea</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>dlgSelectMarker</name>
+    <message>
+        <source>Select Marker</source>
+        <translation>Seleccionar marca</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marca</translation>
+    </message>
+</context>
+<context>
+    <name>documents</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is a folder or a device, not a file</source>
+        <translation>es una carpeta o un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>you do not have permission to read it</source>
+        <translation>no tiene permiso para leerlo</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>its text is larger than %1 MB, too large for a script</source>
+        <translation>su texto ocupa más de %1 MB, demasiado para un guion</translation>
+    </message>
+    <message>
+        <source>its text has more than %L1 paragraphs, too many for a script</source>
+        <translation>su texto tiene más de %L1 párrafos, demasiados para un guion</translation>
+    </message>
+    <message>
+        <source>it is neither text nor a document Cuescroll can read</source>
+        <translation>no es texto ni un documento que Cuescroll pueda leer</translation>
+    </message>
+    <message>
+        <source>it is a packed file but not a text document (.docx or .odt)</source>
+        <translation>es un archivo comprimido pero no un documento de texto (.docx u .odt)</translation>
+    </message>
+    <message>
+        <source>the document is damaged</source>
+        <translation>el documento está dañado</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB; the document is damaged or harmful</source>
+        <translation>descomprimido ocuparía más de %1 MB; el documento está dañado o es malicioso</translation>
+    </message>
+    <message>
+        <source>the Word document converter “antiword” is not installed; install the Debian package “antiword” (sudo apt install antiword)</source>
+        <translation>el conversor de documentos de Word «antiword» no está instalado; instale el paquete de Debian «antiword» (sudo apt install antiword)</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” crashed on it; the document is probably damaged</source>
+        <translation>el conversor «antiword» falló con él; probablemente el documento está dañado</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” did not finish in time</source>
+        <translation>el conversor «antiword» no terminó a tiempo</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” could not read it</source>
+        <translation>el conversor «antiword» no pudo leerlo</translation>
+    </message>
+    <message>
+        <source>reading was cancelled</source>
+        <translation>se canceló la lectura</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB</source>
+        <translation>el archivo ocupa más de %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>XML error at line %1: %2</source>
+        <translation>error de XML en la línea %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditText</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>&amp;Open File</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Listo</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Texto del guion</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)</source>
+        <translation>Guiones (*.txt *.rtf *.doc *.docx *.odt);;Archivos de texto (*.txt);;Archivos de Word (*.doc);;Documentos (*.docx *.odt *.rtf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Select the file</source>
+        <translation>Seleccione el archivo</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>Leyendo «%1»…</translation>
+    </message>
+    <message>
+        <source>Save this file</source>
+        <translation>Guardar este archivo</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>The file has been saved : %1</source>
+        <translation>Se ha guardado el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2. Nothing was changed on disk.</source>
+        <translation>No se pudo guardar el archivo «%1»: %2. No se ha cambiado nada en el disco.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>The script cannot go to the prompter: %1. It stays in the editor.</source>
+        <translation>El guion no puede pasar al prompter: %1. Se queda en el editor.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLine</name>
+    <message>
+        <source>Reading line</source>
+        <translation>Línea de lectura</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit Text  (F2)</source>
+        <translation>Editar el texto  (F2)</translation>
+    </message>
+    <message>
+        <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
+        <translation>    Iniciar    </translation>
+    </message>
+    <message>
+        <source>Prompter Start  (F3)</source>
+        <translation>Iniciar el prompter  (F3)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Prompter Stop  (F3)</source>
+        <translation>Detener el prompter  (F3)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Reset  (F4)</source>
+        <translation>Volver al principio  (F4)</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marcar</translation>
+    </message>
+    <message>
+        <source>Mark  (F5)</source>
+        <translation>Marcar un pasaje  (F5)</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Ir a</translation>
+    </message>
+    <message>
+        <source>Jump To Marker  (F6)</source>
+        <translation>Ir a una marca  (F6)</translation>
+    </message>
+    <message>
+        <source>Unmark</source>
+        <translation>Desmarcar</translation>
+    </message>
+    <message>
+        <source>Unmark  (F7)</source>
+        <translation>Quitar una marca  (F7)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todas</translation>
+    </message>
+    <message>
+        <source>Clear All Markers  (F8)</source>
+        <translation>Borrar todas las marcas  (F8)</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Full Screen Toggle  (F9)</source>
+        <translation>Activar/desactivar pantalla completa  (F9)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Options  (F10)</source>
+        <translation>Opciones  (F10)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help  (F1)</source>
+        <translation>Ayuda  (F1)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Exit  (Esc)</source>
+        <translation>Salir  (Esc)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Guion</translation>
+    </message>
+    <message>
+        <source>Reading line</source>
+        <translation>Línea de lectura</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Texto del guion</translation>
+    </message>
+    <message>
+        <source>Script to mark</source>
+        <translation>Guion para marcar</translation>
+    </message>
+    <message>
+        <source>Keyboard focus</source>
+        <translation>Foco del teclado</translation>
+    </message>
+    <message>
+        <source>Move reading line</source>
+        <translation>Mover la línea de lectura</translation>
+    </message>
+    <message>
+        <source>Resize reading line</source>
+        <translation>Cambiar la altura de la línea de lectura</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Panel de control</translation>
+    </message>
+    <message>
+        <source>Direction Down  (Ctrl+Dn)</source>
+        <translation>Dirección hacia abajo  (Ctrl+Abajo)</translation>
+    </message>
+    <message>
+        <source>Direction down</source>
+        <translation>Dirección hacia abajo</translation>
+    </message>
+    <message>
+        <source>Direction Up  (Ctrl+Up)</source>
+        <translation>Dirección hacia arriba  (Ctrl+Arriba)</translation>
+    </message>
+    <message>
+        <source>Direction up</source>
+        <translation>Dirección hacia arriba</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Speed Up / Down  (Left / Right)</source>
+        <translation>Más lento / más rápido  (Izquierda / Derecha)</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Time to go</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Mark panel</source>
+        <translation>Panel de marcado</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation>&amp;Marcar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Words</source>
+        <translation>
+            <numerusform>%n palabra</numerusform>
+            <numerusform>%n palabras</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>modSettings</name>
+    <message>
+        <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
+        <translation>No se pudieron guardar los ajustes en «%1»: %2. Se aplican hasta que se cierre Cuescroll.</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes reached the disk</source>
+        <translation>solo %1 de %2 bytes llegaron al disco</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
+        <translation>es un enlace simbólico que otro usuario creó en una carpeta compartida; no se siguió</translation>
+    </message>
+</context>
+<context>
+    <name>scriptfile</name>
+    <message>
+        <source>The file “%1” cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>storefile</name>
+    <message>
+        <source>it is larger than %1 bytes and was left as it is</source>
+        <translation>ocupa más de %1 bytes y se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it may not be read</source>
+        <translation>no se permite leerlo</translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text that could not be written back unchanged</source>
+        <translation>es texto UTF-16 que no se pudo volver a escribir sin cambios</translation>
+    </message>
+    <message>
+        <source>it is not in an encoding Cuescroll can write back (UTF-8, UTF-16 with a byte order mark or a single-byte code page)</source>
+        <translation>no está en una codificación que Cuescroll pueda volver a escribir (UTF-8, UTF-16 con marca de orden de bytes o una página de códigos de un byte)</translation>
+    </message>
+    <message>
+        <source>it would grow beyond the %1 bytes a settings file may hold</source>
+        <translation>superaría los %1 bytes que puede tener un archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>no se pudo crear su carpeta</translation>
+    </message>
+</context>
+</TS>

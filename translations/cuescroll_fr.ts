@@ -1,0 +1,772 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+</context>
+<context>
+    <name>DocConverter</name>
+    <message>
+        <source>no result after %1 seconds</source>
+        <translation>aucun résultat après %1 secondes</translation>
+    </message>
+</context>
+<context>
+    <name>Marking</name>
+    <message>
+        <source>Unmark</source>
+        <translation>Enlever</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Aller à</translation>
+    </message>
+</context>
+<context>
+    <name>PrompterCore</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>La page d’aide n’a pas pu être ouverte :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextView</name>
+    <message>
+        <source>it has a paragraph of more than %L1 characters, too long for a script</source>
+        <translation>il contient un paragraphe de plus de %L1 caractères, trop long pour un script</translation>
+    </message>
+    <message>
+        <source>it has a paragraph with more than %L1 text direction controls</source>
+        <translation>il contient un paragraphe de plus de %L1 caractères de contrôle de direction</translation>
+    </message>
+    <message>
+        <source>it changes writing system or direction more than %L1 times</source>
+        <translation>il change d’écriture ou de direction plus de %L1 fois</translation>
+    </message>
+    <message>
+        <source>The file “%1” does not exist.</source>
+        <translation>Le fichier « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <translation>« %1 » n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a script.</source>
+        <translation>« %1 » est trop volumineux pour être un script.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be shown: %2.</source>
+        <translation>Impossible d’afficher « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a readable Rich Text file: %2</source>
+        <translation>« %1 » n’est pas un fichier RTF lisible : %2</translation>
+    </message>
+    <message>
+        <source>“%1” has more than %L2 paragraphs, too many for a script.</source>
+        <translation>« %1 » compte plus de %L2 paragraphes, trop pour un script.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptOpener</name>
+    <message>
+        <source>Opening…</source>
+        <translation>Ouverture…</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Talent screen</source>
+        <translation>Écran du présentateur</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>%1 : %2 (%3 × %4) – l’écran du prompteur lui-même</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4)</source>
+        <translation>%1 : %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no talent screen</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Mirror talent screen</source>
+        <translation>Inverser l’écran du présentateur</translation>
+    </message>
+    <message>
+        <source>Flip talent screen vertically</source>
+        <translation>Retourner l’écran du présentateur verticalement</translation>
+    </message>
+    <message>
+        <source>Mirror prompter</source>
+        <translation>Inverser le prompteur</translation>
+    </message>
+    <message>
+        <source>Jump to the reading line</source>
+        <translation>Sauter à la ligne de lecture</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Compte à rebours</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no countdown</comment>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>%1: %2 (see cuescroll --help)</source>
+        <translation>%1 : %2 (voir cuescroll --help)</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]</source>
+        <translation>Usage : cuescroll [options] [FICHIER]</translation>
+    </message>
+    <message>
+        <source>FILE is shown in the prompter as if it had been opened in the script editor and
+taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
+</source>
+        <translation>FICHIER est affiché dans le prompteur comme s’il avait été ouvert dans l’éditeur de
+script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .doc.
+</translation>
+    </message>
+    <message>
+        <source>Files:
+</source>
+        <translation>Fichiers :
+</translation>
+    </message>
+    <message>
+        <source>Cuescroll, a script prompter.</source>
+        <translation>Cuescroll, un prompteur de scripts.</translation>
+    </message>
+    <message>
+        <source>Show the script, mirrored, full screen on screen N (1 = the first; a screen&apos;s name also works; 0 = none).</source>
+        <translation>Afficher le script, inversé, en plein écran sur l’écran N (1 = le premier ; le nom d’un écran convient aussi ; 0 = aucun).</translation>
+    </message>
+    <message>
+        <source>Mirror the prompter&apos;s own view left to right.</source>
+        <translation>Inverser de gauche à droite la vue du prompteur lui-même.</translation>
+    </message>
+    <message>
+        <source>Count S seconds down on Start before the script moves (0 = none).</source>
+        <translation>Décompter S secondes au démarrage avant que le script ne défile (0 = aucun).</translation>
+    </message>
+    <message>
+        <source>The script to show.</source>
+        <translation>Le script à afficher.</translation>
+    </message>
+    <message>
+        <source>one script at a time, %1 given.</source>
+        <translation>un script à la fois, %1 indiqués.</translation>
+    </message>
+    <message>
+        <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--countdown attend des secondes entières de 0 à %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>FICHIER</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
+    <message>
+        <source>S&amp;trikethrough</source>
+        <translation>&amp;Barré</translation>
+    </message>
+    <message>
+        <source>C&amp;olor...</source>
+        <translation>C&amp;ouleur…</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Police :</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Style :</translation>
+    </message>
+    <message>
+        <source>Effects:</source>
+        <translation>Effets :</translation>
+    </message>
+    <message>
+        <source>Text color:</source>
+        <translation>Couleur du texte :</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Aperçu :</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>dlgOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Font preview</source>
+        <translation>Aperçu de la police</translation>
+    </message>
+    <message>
+        <source>Set your Cuescroll Preferences Here</source>
+        <translation>Réglez Cuescroll à votre goût</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Back Color</source>
+        <translation>Couleur fond</translation>
+    </message>
+    <message>
+        <source>Line colour preview</source>
+        <translation>Aperçu de la couleur de la ligne</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Couleur ligne</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>dlgSelectMarker</name>
+    <message>
+        <source>Select Marker</source>
+        <translation>Choisir une marque</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marque</translation>
+    </message>
+</context>
+<context>
+    <name>documents</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder or a device, not a file</source>
+        <translation>c’est un dossier ou un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>you do not have permission to read it</source>
+        <translation>vous n’avez pas le droit de le lire</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>its text is larger than %1 MB, too large for a script</source>
+        <translation>son texte dépasse %1 Mo, trop pour un script</translation>
+    </message>
+    <message>
+        <source>its text has more than %L1 paragraphs, too many for a script</source>
+        <translation>son texte compte plus de %L1 paragraphes, trop pour un script</translation>
+    </message>
+    <message>
+        <source>it is neither text nor a document Cuescroll can read</source>
+        <translation>ce n’est ni du texte ni un document que Cuescroll sait lire</translation>
+    </message>
+    <message>
+        <source>it is a packed file but not a text document (.docx or .odt)</source>
+        <translation>c’est un fichier compressé mais pas un document texte (.docx ou .odt)</translation>
+    </message>
+    <message>
+        <source>the document is damaged</source>
+        <translation>le document est endommagé</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB; the document is damaged or harmful</source>
+        <translation>décompressé, il dépasserait %1 Mo ; le document est endommagé ou malveillant</translation>
+    </message>
+    <message>
+        <source>the Word document converter “antiword” is not installed; install the Debian package “antiword” (sudo apt install antiword)</source>
+        <translation>le convertisseur de documents Word « antiword » n’est pas installé ; installez le paquet Debian « antiword » (sudo apt install antiword)</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” crashed on it; the document is probably damaged</source>
+        <translation>le convertisseur « antiword » a planté dessus ; le document est sans doute endommagé</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” did not finish in time</source>
+        <translation>le convertisseur « antiword » n’a pas fini à temps</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” could not read it</source>
+        <translation>le convertisseur « antiword » n’a pas pu le lire</translation>
+    </message>
+    <message>
+        <source>reading was cancelled</source>
+        <translation>la lecture a été annulée</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB</source>
+        <translation>le fichier dépasse %1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est absent</translation>
+    </message>
+    <message>
+        <source>XML error at line %1: %2</source>
+        <translation>erreur XML à la ligne %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditText</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>&amp;Open File</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>E&amp;ffacer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Texte du script</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)</source>
+        <translation>Scripts (*.txt *.rtf *.doc *.docx *.odt);;Fichiers texte (*.txt);;Fichiers Word (*.doc);;Documents (*.docx *.odt *.rtf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Select the file</source>
+        <translation>Choisir le fichier</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>Lecture de « %1 »…</translation>
+    </message>
+    <message>
+        <source>Save this file</source>
+        <translation>Enregistrer ce fichier</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>The file has been saved : %1</source>
+        <translation>Le fichier a été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2. Nothing was changed on disk.</source>
+        <translation>Le fichier « %1 » n’a pas pu être enregistré : %2. Rien n’a été modifié sur le disque.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The script cannot go to the prompter: %1. It stays in the editor.</source>
+        <translation>Le script ne peut pas passer au prompteur : %1. Il reste dans l’éditeur.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLine</name>
+    <message>
+        <source>Reading line</source>
+        <translation>Ligne de lecture</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit Text  (F2)</source>
+        <translation>Modifier le texte  (F2)</translation>
+    </message>
+    <message>
+        <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
+        <translation>   Démarrer   </translation>
+    </message>
+    <message>
+        <source>Prompter Start  (F3)</source>
+        <translation>Démarrer le prompteur  (F3)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Prompter Stop  (F3)</source>
+        <translation>Arrêter le prompteur  (F3)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Reset  (F4)</source>
+        <translation>Revenir au début  (F4)</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marquer</translation>
+    </message>
+    <message>
+        <source>Mark  (F5)</source>
+        <translation>Marquer un passage  (F5)</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Jump To Marker  (F6)</source>
+        <translation>Aller à une marque  (F6)</translation>
+    </message>
+    <message>
+        <source>Unmark</source>
+        <translation>Enlever</translation>
+    </message>
+    <message>
+        <source>Unmark  (F7)</source>
+        <translation>Enlever une marque  (F7)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Clear All Markers  (F8)</source>
+        <translation>Effacer toutes les marques  (F8)</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Full Screen Toggle  (F9)</source>
+        <translation>Plein écran oui/non  (F9)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Options  (F10)</source>
+        <translation>Options  (F10)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help  (F1)</source>
+        <translation>Aide  (F1)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Exit  (Esc)</source>
+        <translation>Quitter  (Échap)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Reading line</source>
+        <translation>Ligne de lecture</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Texte du script</translation>
+    </message>
+    <message>
+        <source>Script to mark</source>
+        <translation>Script à marquer</translation>
+    </message>
+    <message>
+        <source>Keyboard focus</source>
+        <translation>Focus clavier</translation>
+    </message>
+    <message>
+        <source>Move reading line</source>
+        <translation>Déplacer la ligne de lecture</translation>
+    </message>
+    <message>
+        <source>Resize reading line</source>
+        <translation>Changer la hauteur de la ligne de lecture</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Panneau de commande</translation>
+    </message>
+    <message>
+        <source>Direction Down  (Ctrl+Dn)</source>
+        <translation>Sens vers le bas  (Ctrl+Bas)</translation>
+    </message>
+    <message>
+        <source>Direction down</source>
+        <translation>Sens vers le bas</translation>
+    </message>
+    <message>
+        <source>Direction Up  (Ctrl+Up)</source>
+        <translation>Sens vers le haut  (Ctrl+Haut)</translation>
+    </message>
+    <message>
+        <source>Direction up</source>
+        <translation>Sens vers le haut</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Speed Up / Down  (Left / Right)</source>
+        <translation>Plus lent / plus vite  (Gauche / Droite)</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Time to go</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Mark panel</source>
+        <translation>Panneau de marquage</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation>&amp;Marquer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Words</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>modSettings</name>
+    <message>
+        <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
+        <translation>Les réglages n’ont pas pu être conservés dans « %1 » : %2. Ils valent jusqu’à la fermeture de Cuescroll.</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes reached the disk</source>
+        <translation>seuls %1 octets sur %2 ont atteint le disque</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
+        <translation>c’est un lien symbolique créé par un autre utilisateur dans un dossier partagé ; il n’a pas été suivi</translation>
+    </message>
+</context>
+<context>
+    <name>scriptfile</name>
+    <message>
+        <source>The file “%1” cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir le fichier « %1 » : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>storefile</name>
+    <message>
+        <source>it is larger than %1 bytes and was left as it is</source>
+        <translation>il dépasse %1 octets et a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it may not be read</source>
+        <translation>sa lecture n’est pas autorisée</translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text that could not be written back unchanged</source>
+        <translation>c’est du texte UTF-16 qui n’a pas pu être réécrit à l’identique</translation>
+    </message>
+    <message>
+        <source>it is not in an encoding Cuescroll can write back (UTF-8, UTF-16 with a byte order mark or a single-byte code page)</source>
+        <translation>il n’est pas dans un encodage que Cuescroll sait réécrire (UTF-8, UTF-16 avec indicateur d’ordre des octets ou une page de codes à un octet)</translation>
+    </message>
+    <message>
+        <source>it would grow beyond the %1 bytes a settings file may hold</source>
+        <translation>il dépasserait les %1 octets qu’un fichier de réglages peut contenir</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>son dossier n’a pas pu être créé</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,772 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CountdownOverlay</name>
+    <message>
+        <source>Countdown</source>
+        <translation>Contagem regressiva</translation>
+    </message>
+</context>
+<context>
+    <name>DocConverter</name>
+    <message>
+        <source>no result after %1 seconds</source>
+        <translation>nenhum resultado após %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>Marking</name>
+    <message>
+        <source>Unmark</source>
+        <translation>Desmarcar</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Ir para</translation>
+    </message>
+</context>
+<context>
+    <name>PrompterCore</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>Não foi possível abrir a página de ajuda:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RichTextView</name>
+    <message>
+        <source>it has a paragraph of more than %L1 characters, too long for a script</source>
+        <translation>tem um parágrafo com mais de %L1 caracteres, longo demais para um roteiro</translation>
+    </message>
+    <message>
+        <source>it has a paragraph with more than %L1 text direction controls</source>
+        <translation>tem um parágrafo com mais de %L1 controles de direção do texto</translation>
+    </message>
+    <message>
+        <source>it changes writing system or direction more than %L1 times</source>
+        <translation>muda de sistema de escrita ou de direção mais de %L1 vezes</translation>
+    </message>
+    <message>
+        <source>The file “%1” does not exist.</source>
+        <translation>O arquivo “%1” não existe.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a file.</source>
+        <translation>“%1” não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a script.</source>
+        <translation>“%1” é grande demais para ser um roteiro.</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>Não é possível ler “%1”: %2</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be shown: %2.</source>
+        <translation>Não é possível mostrar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a readable Rich Text file: %2</source>
+        <translation>“%1” não é um arquivo Rich Text legível: %2</translation>
+    </message>
+    <message>
+        <source>“%1” has more than %L2 paragraphs, too many for a script.</source>
+        <translation>“%1” tem mais de %L2 parágrafos, demais para um roteiro.</translation>
+    </message>
+</context>
+<context>
+    <name>ScriptOpener</name>
+    <message>
+        <source>Opening…</source>
+        <translation>Abrindo…</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>Studio</name>
+    <message>
+        <source>Talent screen</source>
+        <translation>Tela do apresentador</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>%1: %2 (%3 × %4) – a tela do próprio prompter</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 × %4)</source>
+        <translation>%1: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no talent screen</comment>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Mirror talent screen</source>
+        <translation>Espelhar a tela do apresentador</translation>
+    </message>
+    <message>
+        <source>Flip talent screen vertically</source>
+        <translation>Virar a tela do apresentador verticalmente</translation>
+    </message>
+    <message>
+        <source>Mirror prompter</source>
+        <translation>Espelhar o prompter</translation>
+    </message>
+    <message>
+        <source>Jump to the reading line</source>
+        <translation>Saltar para a linha de leitura</translation>
+    </message>
+    <message>
+        <source>Countdown</source>
+        <translation>Contagem regressiva</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no countdown</comment>
+        <translation>Desligada</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>%1: %2 (see cuescroll --help)</source>
+        <translation>%1: %2 (veja cuescroll --help)</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]</source>
+        <translation>Uso: cuescroll [opções] [ARQUIVO]</translation>
+    </message>
+    <message>
+        <source>FILE is shown in the prompter as if it had been opened in the script editor and
+taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
+</source>
+        <translation>ARQUIVO é mostrado no prompter como se tivesse sido aberto no editor de roteiro e
+aceito com Concluir: texto simples, Rich Text Format, .docx, .odt ou .doc.
+</translation>
+    </message>
+    <message>
+        <source>Files:
+</source>
+        <translation>Arquivos:
+</translation>
+    </message>
+    <message>
+        <source>Cuescroll, a script prompter.</source>
+        <translation>Cuescroll, um prompter de roteiros.</translation>
+    </message>
+    <message>
+        <source>Show the script, mirrored, full screen on screen N (1 = the first; a screen&apos;s name also works; 0 = none).</source>
+        <translation>Mostrar o roteiro, espelhado, em tela cheia na tela N (1 = a primeira; o nome de uma tela também serve; 0 = nenhuma).</translation>
+    </message>
+    <message>
+        <source>Mirror the prompter&apos;s own view left to right.</source>
+        <translation>Espelhar da esquerda para a direita a visão do próprio prompter.</translation>
+    </message>
+    <message>
+        <source>Count S seconds down on Start before the script moves (0 = none).</source>
+        <translation>Contar S segundos regressivamente ao iniciar antes de o roteiro rolar (0 = nenhum).</translation>
+    </message>
+    <message>
+        <source>The script to show.</source>
+        <translation>O roteiro a mostrar.</translation>
+    </message>
+    <message>
+        <source>one script at a time, %1 given.</source>
+        <translation>um roteiro por vez, %1 indicados.</translation>
+    </message>
+    <message>
+        <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--countdown aceita segundos inteiros de 0 a %1, não “%2”.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the script named on the command line</comment>
+        <translation>ARQUIVO</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFont</name>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> pt</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrito</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Itálico</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Sublinhado</translation>
+    </message>
+    <message>
+        <source>S&amp;trikethrough</source>
+        <translation>&amp;Tachado</translation>
+    </message>
+    <message>
+        <source>C&amp;olor...</source>
+        <translation>C&amp;or…</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Cor do texto</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Amostra</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Fonte:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>Ta&amp;manho:</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>Effects:</source>
+        <translation>Efeitos:</translation>
+    </message>
+    <message>
+        <source>Text color:</source>
+        <translation>Cor do texto:</translation>
+    </message>
+    <message>
+        <source>Sample:</source>
+        <translation>Amostra:</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Cor do texto</translation>
+    </message>
+</context>
+<context>
+    <name>dlgOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Font preview</source>
+        <translation>Prévia da fonte</translation>
+    </message>
+    <message>
+        <source>Set your Cuescroll Preferences Here</source>
+        <translation>Ajuste o Cuescroll a seu gosto</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>Back Color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>Line colour preview</source>
+        <translation>Prévia da cor da linha</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Cor da linha</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>dlgSelectMarker</name>
+    <message>
+        <source>Select Marker</source>
+        <translation>Selecionar marcador</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Selecionar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marcador</translation>
+    </message>
+</context>
+<context>
+    <name>documents</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is a folder or a device, not a file</source>
+        <translation>é uma pasta ou um dispositivo, não um arquivo</translation>
+    </message>
+    <message>
+        <source>you do not have permission to read it</source>
+        <translation>você não tem permissão para lê-lo</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>its text is larger than %1 MB, too large for a script</source>
+        <translation>seu texto passa de %1 MB, grande demais para um roteiro</translation>
+    </message>
+    <message>
+        <source>its text has more than %L1 paragraphs, too many for a script</source>
+        <translation>seu texto tem mais de %L1 parágrafos, demais para um roteiro</translation>
+    </message>
+    <message>
+        <source>it is neither text nor a document Cuescroll can read</source>
+        <translation>não é texto nem um documento que o Cuescroll consiga ler</translation>
+    </message>
+    <message>
+        <source>it is a packed file but not a text document (.docx or .odt)</source>
+        <translation>é um arquivo compactado, mas não um documento de texto (.docx ou .odt)</translation>
+    </message>
+    <message>
+        <source>the document is damaged</source>
+        <translation>o documento está danificado</translation>
+    </message>
+    <message>
+        <source>it would unpack to more than %1 MB; the document is damaged or harmful</source>
+        <translation>descompactado passaria de %1 MB; o documento está danificado ou é malicioso</translation>
+    </message>
+    <message>
+        <source>the Word document converter “antiword” is not installed; install the Debian package “antiword” (sudo apt install antiword)</source>
+        <translation>o conversor de documentos do Word “antiword” não está instalado; instale o pacote Debian “antiword” (sudo apt install antiword)</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” crashed on it; the document is probably damaged</source>
+        <translation>o conversor “antiword” travou com ele; o documento provavelmente está danificado</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” did not finish in time</source>
+        <translation>o conversor “antiword” não terminou a tempo</translation>
+    </message>
+    <message>
+        <source>the converter “antiword” could not read it</source>
+        <translation>o conversor “antiword” não conseguiu lê-lo</translation>
+    </message>
+    <message>
+        <source>reading was cancelled</source>
+        <translation>a leitura foi cancelada</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>não foi possível gravá-lo</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB</source>
+        <translation>o arquivo passa de %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>XML error at line %1: %2</source>
+        <translation>erro de XML na linha %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditText</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <source>&amp;Open File</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>C&amp;oncluir</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Texto do roteiro</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.doc *.docx *.odt);;Text Files (*.txt);;Word Files (*.doc);;Documents (*.docx *.odt *.rtf);;All Files (*)</source>
+        <translation>Roteiros (*.txt *.rtf *.doc *.docx *.odt);;Arquivos de texto (*.txt);;Arquivos do Word (*.doc);;Documentos (*.docx *.odt *.rtf);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Select the file</source>
+        <translation>Selecione o arquivo</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir arquivo</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>Lendo “%1”…</translation>
+    </message>
+    <message>
+        <source>Save this file</source>
+        <translation>Salvar este arquivo</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Arquivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>The file has been saved : %1</source>
+        <translation>O arquivo foi salvo: %1</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be saved: %2. Nothing was changed on disk.</source>
+        <translation>Não foi possível salvar o arquivo “%1”: %2. Nada foi alterado no disco.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>The script cannot go to the prompter: %1. It stays in the editor.</source>
+        <translation>O roteiro não pode ir para o prompter: %1. Ele fica no editor.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLine</name>
+    <message>
+        <source>Reading line</source>
+        <translation>Linha de leitura</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Edit Text</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit Text  (F2)</source>
+        <translation>Editar o texto  (F2)</translation>
+    </message>
+    <message>
+        <source>     Start     </source>
+        <extracomment>The blanks widen the button that starts the script; keep about as wide a caption.</extracomment>
+        <translation>    Iniciar    </translation>
+    </message>
+    <message>
+        <source>Prompter Start  (F3)</source>
+        <translation>Iniciar o prompter  (F3)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Prompter Stop  (F3)</source>
+        <translation>Parar o prompter  (F3)</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Reset  (F4)</source>
+        <translation>Voltar ao início  (F4)</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Marcar</translation>
+    </message>
+    <message>
+        <source>Mark  (F5)</source>
+        <translation>Marcar um trecho  (F5)</translation>
+    </message>
+    <message>
+        <source>Jump To</source>
+        <translation>Ir para</translation>
+    </message>
+    <message>
+        <source>Jump To Marker  (F6)</source>
+        <translation>Ir para um marcador  (F6)</translation>
+    </message>
+    <message>
+        <source>Unmark</source>
+        <translation>Desmarcar</translation>
+    </message>
+    <message>
+        <source>Unmark  (F7)</source>
+        <translation>Remover um marcador  (F7)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Limpar tudo</translation>
+    </message>
+    <message>
+        <source>Clear All Markers  (F8)</source>
+        <translation>Limpar todos os marcadores  (F8)</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Full Screen Toggle  (F9)</source>
+        <translation>Ativar/desativar tela cheia  (F9)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Options  (F10)</source>
+        <translation>Opções  (F10)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Help  (F1)</source>
+        <translation>Ajuda  (F1)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Exit  (Esc)</source>
+        <translation>Sair  (Esc)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Roteiro</translation>
+    </message>
+    <message>
+        <source>Reading line</source>
+        <translation>Linha de leitura</translation>
+    </message>
+    <message>
+        <source>Script text</source>
+        <translation>Texto do roteiro</translation>
+    </message>
+    <message>
+        <source>Script to mark</source>
+        <translation>Roteiro para marcar</translation>
+    </message>
+    <message>
+        <source>Keyboard focus</source>
+        <translation>Foco do teclado</translation>
+    </message>
+    <message>
+        <source>Move reading line</source>
+        <translation>Mover a linha de leitura</translation>
+    </message>
+    <message>
+        <source>Resize reading line</source>
+        <translation>Mudar a altura da linha de leitura</translation>
+    </message>
+    <message>
+        <source>Control panel</source>
+        <translation>Painel de controle</translation>
+    </message>
+    <message>
+        <source>Direction Down  (Ctrl+Dn)</source>
+        <translation>Direção para baixo  (Ctrl+Baixo)</translation>
+    </message>
+    <message>
+        <source>Direction down</source>
+        <translation>Direção para baixo</translation>
+    </message>
+    <message>
+        <source>Direction Up  (Ctrl+Up)</source>
+        <translation>Direção para cima  (Ctrl+Cima)</translation>
+    </message>
+    <message>
+        <source>Direction up</source>
+        <translation>Direção para cima</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Speed Up / Down  (Left / Right)</source>
+        <translation>Mais devagar / mais rápido  (Esquerda / Direita)</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palavras</translation>
+    </message>
+    <message>
+        <source>Time to go</source>
+        <translation>Tempo restante</translation>
+    </message>
+    <message>
+        <source>Mark panel</source>
+        <translation>Painel de marcação</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Mark</source>
+        <translation>&amp;Marcar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Words</source>
+        <translation>
+            <numerusform>%n palavra</numerusform>
+            <numerusform>%n palavras</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>modSettings</name>
+    <message>
+        <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
+        <translation>Não foi possível guardar as configurações em “%1”: %2. Elas valem até o Cuescroll ser fechado.</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>o arquivo é somente leitura</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes reached the disk</source>
+        <translation>apenas %1 de %2 bytes chegaram ao disco</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
+        <translation>é um link simbólico que outro usuário criou em uma pasta compartilhada; ele não foi seguido</translation>
+    </message>
+</context>
+<context>
+    <name>scriptfile</name>
+    <message>
+        <source>The file “%1” cannot be opened: %2.</source>
+        <translation>Não é possível abrir o arquivo “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>storefile</name>
+    <message>
+        <source>it is larger than %1 bytes and was left as it is</source>
+        <translation>passa de %1 bytes e foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it may not be read</source>
+        <translation>não é permitido lê-lo</translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text that could not be written back unchanged</source>
+        <translation>é texto UTF-16 que não pôde ser regravado sem alterações</translation>
+    </message>
+    <message>
+        <source>it is not in an encoding Cuescroll can write back (UTF-8, UTF-16 with a byte order mark or a single-byte code page)</source>
+        <translation>não está em uma codificação que o Cuescroll consiga regravar (UTF-8, UTF-16 com marca de ordem de bytes ou uma página de código de um byte)</translation>
+    </message>
+    <message>
+        <source>it would grow beyond the %1 bytes a settings file may hold</source>
+        <translation>passaria dos %1 bytes que um arquivo de configurações pode ter</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>não foi possível criar a pasta dele</translation>
+    </message>
+</context>
+</TS>
