@@ -195,6 +195,16 @@ taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
         <comment>the script named on the command line</comment>
         <translation>DATEI</translation>
     </message>
+    <message>
+        <source>Copyright 2026 The Cuescroll developers.
+License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Copyright 2026 Die Cuescroll-Entwickler.
+Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>

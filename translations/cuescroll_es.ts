@@ -195,6 +195,16 @@ y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
         <comment>the script named on the command line</comment>
         <translation>ARCHIVO</translation>
     </message>
+    <message>
+        <source>Copyright 2026 The Cuescroll developers.
+License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Copyright 2026 Los desarrolladores de Cuescroll.
+Licencia GPL-3.0-or-later: GNU GPL versión 3 o posterior &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: puede modificarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>

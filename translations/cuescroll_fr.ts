@@ -195,6 +195,16 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
         <comment>the script named on the command line</comment>
         <translation>FICHIER</translation>
     </message>
+    <message>
+        <source>Copyright 2026 The Cuescroll developers.
+License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Copyright 2026 Les développeurs de Cuescroll.
+Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>

@@ -195,6 +195,16 @@ aceito com Concluir: texto simples, Rich Text Format, .docx, .odt ou .doc.
         <comment>the script named on the command line</comment>
         <translation>ARQUIVO</translation>
     </message>
+    <message>
+        <source>Copyright 2026 The Cuescroll developers.
+License GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Copyright 2026 Os desenvolvedores do Cuescroll.
+Licença GPL-3.0-or-later: GNU GPL versão 3 ou posterior &lt;https://www.gnu.org/licenses/gpl.html&gt;.
+Este é um software livre: você pode alterá-lo e redistribuí-lo.
+Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
