@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace remote {
 
@@ -32,6 +33,11 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     connect(m_server, &RemoteServer::commandReceived, this, &RemoteControl::apply);
     connect(m_midi, &MidiInput::commandReceived, this, &RemoteControl::apply);
     connect(m_server, &RemoteServer::devicesChanged, this, &RemoteControl::statusChanged);
+    connect(m_server, &RemoteServer::oscIgnored, this, [this](const QString &why) {
+        qCInfo(lcRemote) << why;
+        m_oscIgnored = why;
+        Q_EMIT statusChanged();
+    });
 
     const auto now = [this] { changed(false); };
     connect(&core, &PrompterCore::runningChanged, this, now);
@@ -130,7 +136,7 @@ bool RemoteControl::startServer(quint16 port, bool osc)
     const bool ok = m_server->start(o);
     m_error = ok ? QString() : m_server->errorString();
     if (!ok)
-        qCWarning(lcRemote) << m_error;
+        qCInfo(lcRemote) << m_error;
     return ok;
 }
 
@@ -282,10 +288,12 @@ void RemoteControl::changed(bool position)
         return;
     int delay = 0;
     if (position) {
+        m_movePending = true;
         if (m_push->isActive())
             return; // already due, and it will show the latest place
+        // Only moves wait for their turn: the first frame that moves after a Start goes out at once.
         delay =
-            std::clamp(kPositionGapMs - elapsedMs(m_platform.timeGetTime(), m_lastPush), 0, kPositionGapMs);
+            std::clamp(kPositionGapMs - elapsedMs(m_platform.timeGetTime(), m_lastMove), 0, kPositionGapMs);
     }
     if (!m_push->isActive() || m_push->remainingTime() > delay)
         m_push->start(delay);
@@ -294,7 +302,8 @@ void RemoteControl::changed(bool position)
 void RemoteControl::pushNow()
 {
     m_push->stop();
-    m_lastPush = m_platform.timeGetTime();
+    if (std::exchange(m_movePending, false))
+        m_lastMove = m_platform.timeGetTime();
     m_server->push(stateJson());
 }
 

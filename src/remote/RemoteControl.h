@@ -53,6 +53,8 @@ public:
     QString error() const { return m_error; }
     int devices() const;
     QStringList midiInputs() const;
+    // The last OSC packet not taken, and why; empty when none.
+    QString oscIgnored() const { return m_oscIgnored; }
     // CUESCROLL_REMOTE_TOKEN when set, else the stored one (made when first needed).
     QString token() const { return m_token; }
     void newToken();
@@ -92,9 +94,11 @@ private:
     QString m_token;
     QHostAddress m_address = QHostAddress::Any;
     QString m_error;
-    QString m_text;       // the script as plain text, kept from its last change
-    QJsonArray m_markers; // their JSON, kept from their last change
-    quint32 m_lastPush = 0;
+    QString m_oscIgnored;
+    QString m_text;             // the script as plain text, kept from its last change
+    QJsonArray m_markers;       // their JSON, kept from their last change
+    quint32 m_lastMove = 0;     // when a push last told a move
+    bool m_movePending = false; // the push due tells a move
     bool m_forRun = false;
     const QObject *m_ownWindow = nullptr;
 };

@@ -51,6 +51,9 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
     txtOscAllow->setObjectName(QStringLiteral("txtOscAllow"));
     txtOscAllow->setPlaceholderText(tr("this computer only"));
     txtOscAllow->setToolTip(tr("Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24"));
+    lblOscIgnored = new QLabel(this);
+    lblOscIgnored->setObjectName(QStringLiteral("lblOscIgnored"));
+    lblOscIgnored->setWordWrap(true);
     chkMidi = new QCheckBox(tr("Take &MIDI from every input"), this);
     chkMidi->setObjectName(QStringLiteral("chkMidi"));
     lblMidi = new QLabel(this);
@@ -68,6 +71,7 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
     form->addRow(lblDevices);
     form->addRow(chkOsc);
     form->addRow(txtOscAllow);
+    form->addRow(lblOscIgnored);
     form->addRow(chkMidi);
     form->addRow(lblMidi);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -133,6 +137,7 @@ void dlgRemote::refresh()
     cmdNewToken->setEnabled(on);
     lblDevices->setText(on ? tr("%n device(s) connected.", nullptr, m_remote.devices()) : QString());
     txtOscAllow->setEnabled(chkOsc->isChecked());
+    lblOscIgnored->setText(m_remote.oscListening() ? m_remote.oscIgnored() : QString());
     const QStringList midi = m_remote.midiInputs();
     lblMidi->setText(chkMidi->isChecked()
                          ? (midi.isEmpty() ? tr("No MIDI input found.")

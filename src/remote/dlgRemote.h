@@ -34,6 +34,7 @@ public:
     QPushButton *cmdNewToken;
     QCheckBox *chkOsc;
     QLineEdit *txtOscAllow;
+    QLabel *lblOscIgnored;
     QCheckBox *chkMidi;
     QLabel *lblMidi;
     QLabel *lblDevices;
