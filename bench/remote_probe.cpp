@@ -8,35 +8,59 @@
 // URL is the WebSocket's, token included: ws://127.0.0.1:8777/api/v1/ws?token=…
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+#include <QTimer>
 #include <QWebSocket>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
 
+QElapsedTimer g_clock; // when each state arrived, read in the handler rather than after a poll
+
 struct Phone
 {
     QWebSocket socket;
     QJsonObject last;
+    qint64 lastAt = 0; // ns on g_clock
     qint64 heard = 0;
+    std::function<bool()> until;
+    QEventLoop *loop = nullptr;
 
     bool open(const QUrl &url)
     {
         QObject::connect(&socket, &QWebSocket::textMessageReceived, &socket, [this](const QString &text) {
+            lastAt = g_clock.nsecsElapsed();
             last = QJsonDocument::fromJson(text.toUtf8()).object();
             ++heard;
+            if (loop && until && until())
+                loop->quit();
         });
         socket.open(url);
-        return QTest::qWaitFor([&] { return heard > 0; }, 10000);
+        return waitFor([this] { return heard > 0; }, 10000);
     }
     void send(const char *json) { socket.sendTextMessage(QString::fromLatin1(json)); }
-    bool waitFor(const std::function<bool()> &done, int ms = 5000) { return QTest::qWaitFor(done, ms); }
+    // Returns as soon as a state makes `done` true, without polling.
+    bool waitFor(const std::function<bool()> &done, int ms = 5000)
+    {
+        if (done())
+            return true;
+        QEventLoop l;
+        QTimer::singleShot(ms, &l, &QEventLoop::quit);
+        until = done;
+        loop = &l;
+        l.exec();
+        loop = nullptr;
+        until = nullptr;
+        return done();
+    }
 };
 
 int latency(const QUrl &url, int runs)
@@ -45,25 +69,32 @@ int latency(const QUrl &url, int runs)
     if (!p.open(url))
         return std::fprintf(stderr, "no connection\n"), 1;
     p.send(R"({"cmd":"speed","speed":8})");
-    std::vector<double> ms;
-    QElapsedTimer clock;
+    std::vector<double> ms;      // to the first state that has moved
+    std::vector<double> started; // to the first state that runs: the remote's own share
     for (int i = 0; i < runs; ++i) {
         p.send(i % 40 == 0 ? R"({"cmd":"reset"})" : R"({"cmd":"stop"})");
         if (!p.waitFor([&] { return !p.last.value(QLatin1String("running")).toBool(); }))
             return std::fprintf(stderr, "does not stop\n"), 1;
         QTest::qWait(120 + (i * 37) % 60); // at rest, and at no fixed phase of the clock
         const double top = p.last.value(QLatin1String("top")).toDouble();
-        clock.start();
+        const qint64 sent = g_clock.nsecsElapsed();
         p.send(R"({"cmd":"start"})");
+        if (!p.waitFor([&] { return p.last.value(QLatin1String("running")).toBool(); }))
+            return std::fprintf(stderr, "does not start\n"), 1;
+        started.push_back(double(p.lastAt - sent) / 1e6);
         if (!p.waitFor([&] { return p.last.value(QLatin1String("top")).toDouble() != top; }))
             return std::fprintf(stderr, "does not move\n"), 1;
-        ms.push_back(clock.nsecsElapsed() / 1e6);
+        ms.push_back(double(p.lastAt - sent) / 1e6);
     }
     p.send(R"({"cmd":"stop"})");
-    std::sort(ms.begin(), ms.end());
-    const auto at = [&](double q) { return ms[std::min(ms.size() - 1, size_t(q * double(ms.size())))]; };
-    std::printf("latency_ms runs=%d p50=%.1f p90=%.1f p99=%.1f max=%.1f\n", runs, at(0.5), at(0.9), at(0.99),
-                ms.back());
+    const auto print = [runs](const char *what, std::vector<double> &v) {
+        std::sort(v.begin(), v.end());
+        const auto at = [&](double q) { return v[std::min(v.size() - 1, size_t(q * double(v.size())))]; };
+        std::printf("%s runs=%d p50=%.1f p90=%.1f p99=%.1f max=%.1f\n", what, runs, at(0.5), at(0.9),
+                    at(0.99), v.back());
+    };
+    print("latency_ms", ms);
+    print("started_ms", started);
     return 0;
 }
 
@@ -89,6 +120,7 @@ int clients(const QUrl &url, int count, int seconds)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    g_clock.start();
     const QStringList a = app.arguments();
     if (a.size() >= 4 && a[1] == QLatin1String("latency"))
         return latency(QUrl(a[2]), a[3].toInt());

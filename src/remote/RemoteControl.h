@@ -32,7 +32,7 @@ class RemoteControl : public QObject
 
 public:
     // The moving script's position goes out at most this often; other changes at once.
-    static constexpr int kPositionGapMs = 34;
+    static constexpr int kPositionGapMs = 35;
 
     RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, QObject *parent = nullptr);
     ~RemoteControl() override;

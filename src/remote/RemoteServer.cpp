@@ -210,6 +210,8 @@ protected:
             }
         });
         socket->setReadBufferSize(kMaxRequestBytes);
+        // A state is a small write that must go at once, not wait for the last one's acknowledgement.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_open << socket;
         addPendingConnection(socket);
     }
