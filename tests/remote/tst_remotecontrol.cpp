@@ -6,9 +6,14 @@
 #include "app/KeyInput.h"
 #include "core/PrompterCore.h"
 #include "remote/RemoteControl.h"
+#include "remote/dlgRemote.h"
+#include "settings/Settings.h"
 
+#include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
+#include <QTcpServer>
 #include <QTest>
 
 using remote::Command;
@@ -36,6 +41,7 @@ private Q_SLOTS:
     void commandIsTheKey_data();
     void commandIsTheKey();
     void commandsWithValues();
+    void windowSaysWhenThePortIsBusy();
 
 private:
     std::unique_ptr<IsolatedSettings> m_settings;
@@ -106,6 +112,41 @@ void tst_RemoteControl::commandsWithValues()
     r.apply({Verb::JumpChar, line100, 0});
     QCOMPARE(seen(*w).value(QStringLiteral("charAtLine")).toInt(), line100);
     QVERIFY(seen(*w).value(QStringLiteral("lineText")).toString().startsWith(QLatin1String("Line 100 of")));
+}
+
+// Turned on in the window: a busy port is said there and nothing listens; once free, it listens.
+void tst_RemoteControl::windowSaysWhenThePortIsBusy()
+{
+    auto w = showPrompter(m_platform, m_dialogs, {});
+    Settings *settings = w->findChild<Settings *>();
+    QVERIFY(settings);
+    QTcpServer squatter;
+    QVERIFY(squatter.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = squatter.serverPort();
+    settings->setRemotePort(port);
+    remote::RemoteControl &r = w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+
+    remote::dlgRemote window(*settings, r, w.get());
+    window.chkEnabled->setChecked(true);
+    QVERIFY(!r.listening());
+    QVERIFY2(window.lblStatus->text().contains(QString::number(port)), qPrintable(window.lblStatus->text()));
+    QVERIFY(window.lblStatus->text().contains(QLatin1String("in use")));
+    QVERIFY(window.picQr->isHidden());
+
+    squatter.close();
+    window.chkEnabled->setChecked(false);
+    window.chkEnabled->setChecked(true);
+    QVERIFY(r.listening());
+    QCOMPARE(r.port(), port);
+    QVERIFY(!window.picQr->isHidden());
+    QVERIFY(!window.picQr->pixmap().isNull());
+    QVERIFY(settings->remoteEnabled());
+    QVERIFY(!settings->remoteToken().isEmpty());
+
+    window.chkEnabled->setChecked(false);
+    QVERIFY(!r.listening());
+    QVERIFY(!settings->remoteEnabled());
 }
 
 QTEST_MAIN(tst_RemoteControl)
