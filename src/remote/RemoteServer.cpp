@@ -31,6 +31,7 @@ namespace {
 
 // A request's head and body together: the most of one held in memory.
 constexpr qint64 kMaxRequestBytes = kMaxBody + 16 * 1024;
+constexpr int kIdleMs = 30000;
 const QLatin1String kApi("/api/v1/");
 
 QHostAddress plain(const QHostAddress &a)
@@ -180,7 +181,10 @@ private:
 class Listener final : public QTcpServer
 {
 public:
-    explicit Listener(QObject *parent) : QTcpServer(parent) {}
+    // `upgraded`: whether a connection now carries a WebSocket, which may be quiet for as long as it likes.
+    Listener(QObject *parent, std::function<bool(const QTcpSocket &)> upgraded)
+        : QTcpServer(parent), m_upgraded(std::move(upgraded))
+    {}
 
 protected:
     void incomingConnection(qintptr descriptor) override
@@ -209,6 +213,17 @@ protected:
                 QTimer::singleShot(0, socket, &QTcpSocket::abort);
             }
         });
+        // A connection that says nothing for a while gives its place to another, so that idle or
+        // trickling ones cannot hold all of them.
+        auto *idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        idle->setInterval(kIdleMs);
+        connect(socket, &QTcpSocket::readyRead, idle, qOverload<>(&QTimer::start));
+        connect(idle, &QTimer::timeout, socket, [this, socket] {
+            if (!m_upgraded(*socket))
+                socket->abort();
+        });
+        idle->start();
         socket->setReadBufferSize(kMaxRequestBytes);
         // A state is a small write that must go at once, not wait for the last one's acknowledgement.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -217,6 +232,7 @@ protected:
     }
 
 private:
+    std::function<bool(const QTcpSocket &)> m_upgraded;
     QList<QPointer<QTcpSocket>> m_open;
 };
 
@@ -232,7 +248,11 @@ bool RemoteServer::start(const Options &options)
     stop();
     m_options = options;
     m_error.clear();
-    auto *listener = new Listener(this);
+    auto *listener = new Listener(this, [this](const QTcpSocket &s) {
+        return std::any_of(m_sockets.begin(), m_sockets.end(), [&](const QWebSocket *w) {
+            return w->peerPort() == s.peerPort() && w->peerAddress() == s.peerAddress();
+        });
+    });
     if (!listener->listen(options.address, options.port)) {
         m_error = listener->serverError() == QAbstractSocket::AddressInUseError
                       ? tr("Port %1 is in use by another program.").arg(options.port)
