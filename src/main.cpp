@@ -8,6 +8,7 @@
 #include "common/Trace.h"
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
+#include "remote/RemoteControl.h"
 #include "settings/Settings.h"
 #include "studio/Studio.h"
 #include "ui/Dialogs.h"
@@ -118,6 +119,23 @@ int main(int argc, char *argv[])
         if (request->countdown)
             studio.countdownSeconds = *request->countdown;
         window.studio()->setOptions(studio);
+    }
+    if (request->remote) {
+        remote::RemoteControl &remote = window.remote();
+        if (remote.startForRun(request->remotePort, request->osc)) {
+            const QStringList pages = remote.pageAddresses();
+            std::fputs(
+                qPrintable(QCoreApplication::translate("main", "Remote control: %1\n").arg(pages.first())),
+                stdout);
+            for (qsizetype i = 1; i < pages.size(); ++i)
+                std::fputs(qPrintable(QCoreApplication::translate("main", "  also: %1\n").arg(pages.at(i))),
+                           stdout);
+            std::fflush(stdout);
+        } else {
+            std::fputs(qPrintable(QCoreApplication::translate("main", "cuescroll: remote control: %1\n")
+                                      .arg(remote.error())),
+                       stderr);
+        }
     }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.

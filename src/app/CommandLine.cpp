@@ -117,6 +117,12 @@ Request parse(const QList<QByteArray> &arguments)
     if (decoded.isEmpty())
         decoded << programName();
 
+    // --remote takes its port after an equals sign only, so that `--remote script.txt` opens the script.
+    for (QString &a : decoded) {
+        if (a.startsWith(QLatin1String("--remote=")))
+            a = QStringLiteral("--remote-port=") + a.mid(9);
+    }
+
     QCommandLineParser parser;
     parser.setApplicationDescription(tr("Cuescroll, a script prompter."));
     const QCommandLineOption help = parser.addHelpOption();
@@ -130,7 +136,17 @@ Request parse(const QList<QByteArray> &arguments)
     const QCommandLineOption countdown(
         QStringLiteral("countdown"), tr("Count S seconds down on Start before the script moves (0 = none)."),
         QStringLiteral("S"));
-    parser.addOptions({talent, mirror, countdown});
+    const QCommandLineOption remote(
+        QStringLiteral("remote"),
+        tr("Turn the remote control on for this run and print the phone page's address with its token "
+           "(--remote=PORT: on that port; default 8777 or the stored one)."));
+    QCommandLineOption remotePort(QStringLiteral("remote-port"), tr("The remote control's port."),
+                                  QStringLiteral("PORT"));
+    remotePort.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption osc(QStringLiteral("osc"),
+                                 tr("With the remote control, take OSC on the same port (UDP) from the "
+                                    "addresses allowed in the settings (default: this computer)."));
+    parser.addOptions({talent, mirror, countdown, remote, remotePort, osc});
     const QString file = tr("FILE", "the script named on the command line");
     parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
 
@@ -159,6 +175,16 @@ Request parse(const QList<QByteArray> &arguments)
                                .arg(kMaxCountdown)
                                .arg(parser.value(countdown)));
         r.countdown = seconds;
+    }
+    r.remote = parser.isSet(remote) || parser.isSet(remotePort) || parser.isSet(osc);
+    r.osc = parser.isSet(osc);
+    if (parser.isSet(remotePort)) {
+        bool ok = false;
+        const uint port = parser.value(remotePort).toUInt(&ok);
+        if (!ok || port < 1 || port > 65535)
+            return mistake(
+                tr("--remote takes a port from 1 to 65535, not \"%1\".").arg(parser.value(remotePort)));
+        r.remotePort = quint16(port);
     }
     if (files.size() == 1) {
         // The file's own bytes, not their decoding, so that any name the file system allows works.

@@ -28,6 +28,10 @@ struct Request
     std::optional<QString> talentScreen; // a screen's number (1 = first) or name; "0": none
     bool mirror = false;                 // mirror the prompter's own view
     std::optional<int> countdown;        // seconds before Start starts the clock
+    // Remote control for this run: on, on this port (the stored one when empty), with OSC.
+    bool remote = false;
+    std::optional<quint16> remotePort;
+    bool osc = false;
 };
 
 // The arguments as the process received them, the program's name first.

@@ -12,6 +12,8 @@
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"
+#include "remote/RemoteControl.h"
+#include "remote/dlgRemote.h"
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
@@ -31,6 +33,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QProxyStyle>
 #include <QScreen>
@@ -70,6 +73,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
+    CreateRemote();
 }
 
 // Studio output hooks into the prompter here and at Start and Stop only.
@@ -85,8 +89,33 @@ void frmMain::CreateStudio()
             HandleKey(key->code, key->shift);
     };
     p.stored = [this] { m_core->ReportStoreProblem(); };
+    p.moreItems = [this](QMenu &menu) {
+        QAction *remote = menu.addAction(tr("Remote control…"));
+        remote->setObjectName(QStringLiteral("mnuRemote"));
+        connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
+    };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);
+}
+
+void frmMain::CreateRemote()
+{
+    m_remote = new remote::RemoteControl(m_platform, m_settings, *m_core, this);
+    if (!m_remote->applySettings()) {
+        // Once the window is up, so that the message stands over it.
+        QTimer::singleShot(0, this, [this] {
+            m_dialogs.warning(
+                this, windowTitle(),
+                tr("Remote control is turned on but cannot listen:\n%1").arg(m_remote->error()));
+        });
+    }
+}
+
+void frmMain::ShowRemoteWindow()
+{
+    remote::dlgRemote window(m_settings, *m_remote, this);
+    m_dialogs.showModal(window);
+    m_core->ReportStoreProblem();
 }
 
 frmMain::~frmMain()
@@ -191,6 +220,7 @@ void frmMain::ReleaseRun()
         return;
     m_unloaded = true;
     m_core->clock().release();
+    m_remote->shutDown();
     timResize->stop();
     lineWindow->timResize->stop();
     m_platform.timeEndPeriod(1);

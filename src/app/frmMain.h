@@ -23,6 +23,9 @@ class RichTextView;
 class Settings;
 class Studio;
 class frmLine;
+namespace remote {
+class RemoteControl;
+}
 
 // The prompter window: its controls and their layout, and the dispatch of the operator's keys and
 // buttons to the run (`PrompterCore`), which owns everything a run is.
@@ -41,6 +44,10 @@ public:
     LineHandles &lineHandles() const { return *m_handles; }
     // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
     Studio *studio() const { return m_studio; }
+    // Phones, control desks, OSC and MIDI: off until the operator turns it on.
+    remote::RemoteControl &remote() const { return *m_remote; }
+    // "Remote control…" from the studio menu.
+    void ShowRemoteWindow();
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -84,6 +91,7 @@ protected:
 private:
     void createControls();
     void CreateStudio();
+    void CreateRemote();
     void Form_Load();
     void InitPrompter();
     void Form_Unload();
@@ -102,6 +110,7 @@ private:
     PrompterCore *m_core = nullptr;
     LineHandles *m_handles = nullptr;
     Studio *m_studio = nullptr;
+    remote::RemoteControl *m_remote = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

@@ -292,3 +292,74 @@ void Settings::setLastScriptFolder(const QString &value)
 {
     store(Key::LastScriptFolder, value);
 }
+
+bool Settings::remoteEnabled() const
+{
+    return flag(Key::RemoteEnabled);
+}
+
+quint16 Settings::remotePort() const
+{
+    const qint32 port = numtext::toInt32(text(Key::RemotePort)).value_or(0);
+    return port > 0 && port <= 65535 ? quint16(port) : quint16(8777);
+}
+
+QString Settings::remoteToken() const
+{
+    return text(Key::RemoteToken);
+}
+
+bool Settings::osc() const
+{
+    return flag(Key::Osc);
+}
+
+QString Settings::oscAllow() const
+{
+    return text(Key::OscAllow);
+}
+
+bool Settings::midi() const
+{
+    return flag(Key::Midi);
+}
+
+QString Settings::midiMap() const
+{
+    return text(Key::MidiMap);
+}
+
+void Settings::setRemoteEnabled(bool value)
+{
+    store(Key::RemoteEnabled, flagText(value));
+}
+
+void Settings::setRemotePort(quint16 value)
+{
+    store(Key::RemotePort, QString::number(value));
+}
+
+void Settings::setRemoteToken(const QString &value)
+{
+    store(Key::RemoteToken, value);
+}
+
+void Settings::setOsc(bool value)
+{
+    store(Key::Osc, flagText(value));
+}
+
+void Settings::setOscAllow(const QString &value)
+{
+    store(Key::OscAllow, value);
+}
+
+void Settings::setMidi(bool value)
+{
+    store(Key::Midi, flagText(value));
+}
+
+void Settings::setMidiMap(const QString &value)
+{
+    store(Key::MidiMap, value);
+}

@@ -38,6 +38,13 @@ public:
         CountdownSeconds,
         JumpToReadingLine,
         LastScriptFolder,
+        RemoteEnabled,
+        RemotePort,
+        RemoteToken,
+        Osc,
+        OscAllow,
+        Midi,
+        MidiMap,
     };
     Q_ENUM(Key)
 
@@ -70,6 +77,15 @@ public:
     // The folder the file dialogs open in: where a script was last opened or saved. Empty: never set.
     QString lastScriptFolder() const;
 
+    // The remote control, off until turned on; port 8777 unless set.
+    bool remoteEnabled() const;
+    quint16 remotePort() const;
+    QString remoteToken() const; // empty: none made yet
+    bool osc() const;
+    QString oscAllow() const; // empty: this machine only
+    bool midi() const;
+    QString midiMap() const; // empty: the default mapping
+
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
     void SetFontName(const QString &value);
@@ -91,6 +107,13 @@ public:
     void setCountdownSeconds(qint32 value);
     void setJumpToReadingLine(bool value);
     void setLastScriptFolder(const QString &value);
+    void setRemoteEnabled(bool value);
+    void setRemotePort(quint16 value);
+    void setRemoteToken(const QString &value);
+    void setOsc(bool value);
+    void setOscAllow(const QString &value);
+    void setMidi(bool value);
+    void setMidiMap(const QString &value);
 
     static QString keyName(Key key);
 
@@ -98,7 +121,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::LastScriptFolder) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::MidiMap) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

@@ -121,6 +121,45 @@ private Q_SLOTS:
         std::remove(raw.constData()); // QTemporaryDir cannot name it either
     }
 
+    // --remote takes its port only after "=", so that a script named after it is still opened.
+    void remote_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("args");
+        QTest::addColumn<int>("port"); // 0: the stored one; -1: a mistake
+        QTest::addColumn<bool>("osc");
+        QTest::addColumn<bool>("withFile");
+        const QByteArray plain = script("news.txt");
+        QTest::newRow("--remote") << QList<QByteArray>{"cuescroll", "--remote"} << 0 << false << false;
+        QTest::newRow("then a script")
+            << QList<QByteArray>{"cuescroll", "--remote", plain} << 0 << false << true;
+        QTest::newRow("=PORT") << QList<QByteArray>{"cuescroll", "--remote=9000", plain} << 9000 << false
+                               << true;
+        QTest::newRow("--osc") << QList<QByteArray>{"cuescroll", "--osc"} << 0 << true << false;
+        QTest::newRow("port 0") << QList<QByteArray>{"cuescroll", "--remote=0"} << -1 << false << false;
+        QTest::newRow("port 70000") << QList<QByteArray>{"cuescroll", "--remote=70000"} << -1 << false
+                                    << false;
+        QTest::newRow("no number") << QList<QByteArray>{"cuescroll", "--remote=http"} << -1 << false << false;
+    }
+
+    void remote()
+    {
+        QFETCH(QList<QByteArray>, args);
+        QFETCH(int, port);
+        QFETCH(bool, osc);
+        QFETCH(bool, withFile);
+        const Request r = commandline::parse(args);
+        if (port < 0) {
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY2(r.output.contains(QLatin1String("--remote")), qPrintable(r.output));
+            return;
+        }
+        QCOMPARE(r.action, Request::Action::Run);
+        QVERIFY(r.remote);
+        QCOMPARE(r.remotePort.value_or(0), port);
+        QCOMPARE(r.osc, osc);
+        QCOMPARE(!r.file.isEmpty(), withFile);
+    }
+
     void toolkitOptions_data()
     {
         QTest::addColumn<QByteArray>("arg");

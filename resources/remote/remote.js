@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The phone's remote: buttons send commands over the WebSocket, every state it pushes is shown,
+// and a dropped connection is made again by itself.
+'use strict';
+
+(function () {
+  const token = new URLSearchParams(location.search).get('token') || '';
+  const $ = (id) => document.getElementById(id);
+  let ws = null;
+  let retryMs = 500;
+  let retryTimer = 0;
+  let lastHeard = 0;
+  let state = null;
+
+  function setConnection(online) {
+    const c = $('connection');
+    c.textContent = online ? 'Connected' : 'Offline – reconnecting…';
+    c.className = online ? 'online' : 'offline';
+  }
+
+  function connect() {
+    clearTimeout(retryTimer);
+    if (ws) return;
+    const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
+    const socket = new WebSocket(scheme + '//' + location.host + '/api/v1/ws?token=' + encodeURIComponent(token));
+    ws = socket;
+    socket.onopen = () => { retryMs = 500; lastHeard = Date.now(); setConnection(true); };
+    socket.onmessage = (e) => {
+      lastHeard = Date.now();
+      let m;
+      try { m = JSON.parse(e.data); } catch (err) { return; }
+      if (m.error) { $('error').textContent = m.error; return; }
+      render(m);
+    };
+    socket.onclose = (e) => {
+      if (ws !== socket) return;
+      ws = null;
+      setConnection(false);
+      if (e.code === 1008) $('error').textContent = 'The page\'s token is not valid any more: scan the code again.';
+      retryTimer = setTimeout(connect, retryMs);
+      retryMs = Math.min(retryMs * 2, 5000);
+    };
+    socket.onerror = () => socket.close();
+  }
+
+  function send(message) {
+    if (ws && ws.readyState === WebSocket.OPEN) ws.send(JSON.stringify(message));
+  }
+
+  // A connection that went quiet (the phone slept, the network dropped) is given up and made anew.
+  setInterval(() => {
+    if (!ws || ws.readyState !== WebSocket.OPEN) return;
+    if (Date.now() - lastHeard > 12000) { ws.close(); return; }
+    send({ cmd: 'state' });
+  }, 5000);
+  document.addEventListener('visibilitychange', () => { if (!document.hidden) connect(); });
+  window.addEventListener('online', connect);
+
+  function render(s) {
+    state = s;
+    document.body.dataset.running = String(s.running);
+    const r = $('running');
+    r.textContent = s.running ? 'Running' : 'Stopped';
+    r.className = s.running ? 'running' : 'stopped';
+    const b = $('startstop');
+    b.textContent = s.running ? 'Stop' : 'Start';
+    b.dataset.cmd = s.running ? 'stop' : 'start';
+    b.className = 'big ' + (s.running ? 'stop' : 'go');
+    $('speed').textContent = s.speed;
+    $('timeToGo').textContent = s.timeToGo || '–';
+    $('words').textContent = s.words;
+    $('progressFill').style.width = s.progress + '%';
+    $('progress').setAttribute('aria-valuenow', s.progress);
+    $('lineText').textContent = s.lineText || '';
+    const d = $('direction');
+    d.dataset.cmd = s.direction === 'up' ? 'down' : 'up';
+    d.textContent = s.direction === 'up' ? 'Reverse' : 'Forward';
+    const slider = $('speedSlider');
+    if (!slider.matches(':active')) slider.value = s.speed;
+    renderMarkers(s.markers || []);
+  }
+
+  let markersShown = '';
+  function renderMarkers(markers) {
+    const key = JSON.stringify(markers.map((m) => [m.index, m.text]));
+    if (key === markersShown) return;
+    markersShown = key;
+    const box = $('markers');
+    box.replaceChildren();
+    if (markers.length === 0) {
+      const p = document.createElement('p');
+      p.className = 'none';
+      p.textContent = 'No markers.';
+      box.append(p);
+      return;
+    }
+    for (const m of markers) {
+      const button = document.createElement('button');
+      button.dataset.marker = m.index;
+      button.textContent = m.index + ': ' + m.text.replace(/\s+/g, ' ').trim();
+      box.append(button);
+    }
+  }
+
+  document.addEventListener('click', (e) => {
+    const button = e.target.closest('button');
+    if (!button) return;
+    $('error').textContent = '';
+    if (button.dataset.marker) send({ cmd: 'jump', marker: Number(button.dataset.marker) });
+    else if (button.dataset.cmd) send({ cmd: button.dataset.cmd });
+  });
+
+  // The slider's speed goes out as it moves, at most ten times a second, and once more where it stops.
+  let slideTimer = 0;
+  const slider = $('speedSlider');
+  const sendSpeed = () => { slideTimer = 0; send({ cmd: 'speed', speed: Number(slider.value) }); };
+  slider.addEventListener('input', () => { if (!slideTimer) slideTimer = setTimeout(sendSpeed, 100); });
+  slider.addEventListener('change', sendSpeed);
+
+  setConnection(false);
+  connect();
+})();

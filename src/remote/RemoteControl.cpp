@@ -1,0 +1,328 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "remote/RemoteControl.h"
+
+#include "common/Platform.h"
+#include "core/PrompterCore.h"
+#include "remote/Log.h"
+#include "remote/MidiInput.h"
+#include "remote/RemoteServer.h"
+#include "settings/Settings.h"
+
+#include <QApplication>
+#include <QNetworkInterface>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
+
+namespace remote {
+
+RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings), m_core(core),
+      m_server(new RemoteServer(platform, this)), m_midi(new MidiInput(this)), m_push(new QTimer(this))
+{
+    m_push->setSingleShot(true);
+    connect(m_push, &QTimer::timeout, this, &RemoteControl::pushNow);
+    m_server->setStateSource([this] { return stateJson(); });
+    connect(m_server, &RemoteServer::commandReceived, this, &RemoteControl::apply);
+    connect(m_midi, &MidiInput::commandReceived, this, &RemoteControl::apply);
+    connect(m_server, &RemoteServer::devicesChanged, this, &RemoteControl::statusChanged);
+    connect(m_server, &RemoteServer::oscIgnored, this, [this](const QString &why) {
+        qCInfo(lcRemote) << why;
+        m_oscIgnored = why;
+        Q_EMIT statusChanged();
+    });
+
+    const auto now = [this] { changed(false); };
+    connect(&core, &PrompterCore::runningChanged, this, now);
+    connect(&core, &PrompterCore::speedChanged, this, now);
+    connect(&core, &PrompterCore::directionChanged, this, now);
+    connect(&core, &PrompterCore::progressChanged, this, now);
+    connect(&core, &PrompterCore::timeToGoChanged, this, now);
+    connect(&core, &PrompterCore::markModeChanged, this, now);
+    connect(&core, &PrompterCore::fullScreenChanged, this, now);
+    connect(&core, &PrompterCore::positionChanged, this, [this] { changed(true); });
+    connect(&core, &PrompterCore::scriptChanged, this, &RemoteControl::scriptChanged);
+    connect(&core, &PrompterCore::markersChanged, this, &RemoteControl::markersChanged);
+    scriptChanged();
+    markersChanged();
+
+    m_token = qEnvironmentVariable("CUESCROLL_REMOTE_TOKEN");
+}
+
+RemoteControl::~RemoteControl()
+{
+    shutDown();
+}
+
+void RemoteControl::shutDown()
+{
+    // The MIDI threads end, and the sockets close, while the core they command is still there.
+    m_server->disconnect(this);
+    m_midi->disconnect(this);
+    stopAll();
+}
+
+void RemoteControl::ensureToken()
+{
+    if (!m_token.isEmpty())
+        return;
+    m_token = m_settings.remoteToken();
+    if (m_token.isEmpty())
+        newToken();
+}
+
+void RemoteControl::newToken()
+{
+    // 128 bits from the system's generator: not to be guessed within the rate limit.
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    QString token;
+    for (quint32 w : words)
+        token += QStringLiteral("%1").arg(w, 8, 16, QLatin1Char('0'));
+    m_token = token;
+    m_settings.setRemoteToken(token);
+    if (listening()) // devices holding the old token are let go
+        startServer(port(), oscListening());
+    Q_EMIT statusChanged();
+}
+
+bool RemoteControl::applySettings()
+{
+    m_forRun = false;
+    if (!m_settings.remoteEnabled() && !m_settings.midi()) {
+        stopAll();
+        m_error.clear();
+        Q_EMIT statusChanged();
+        return true;
+    }
+    bool ok = true;
+    if (m_settings.remoteEnabled())
+        ok = startServer(m_settings.remotePort(), m_settings.osc());
+    else
+        m_server->stop();
+    m_midi->close();
+    if (m_settings.midi()) {
+        m_midi->setMap(parseMidiMap(m_settings.midiMap()));
+        m_midi->open();
+    }
+    Q_EMIT statusChanged();
+    return ok;
+}
+
+bool RemoteControl::startForRun(std::optional<quint16> port, bool osc)
+{
+    const bool ok = startServer(port.value_or(m_settings.remotePort()), osc);
+    m_forRun = ok;
+    Q_EMIT statusChanged();
+    return ok;
+}
+
+bool RemoteControl::startServer(quint16 port, bool osc)
+{
+    ensureToken();
+    RemoteServer::Options o;
+    o.address = m_address;
+    o.port = port;
+    o.token = m_token.toUtf8();
+    o.osc = osc;
+    o.oscAllow = m_settings.oscAllow();
+    const bool ok = m_server->start(o);
+    m_error = ok ? QString() : m_server->errorString();
+    if (!ok)
+        qCInfo(lcRemote) << m_error;
+    return ok;
+}
+
+void RemoteControl::stopAll()
+{
+    m_server->stop();
+    m_midi->close();
+    m_push->stop();
+}
+
+bool RemoteControl::listening() const
+{
+    return m_server->listening();
+}
+
+quint16 RemoteControl::port() const
+{
+    return m_server->port();
+}
+
+bool RemoteControl::oscListening() const
+{
+    return m_server->oscListening();
+}
+
+int RemoteControl::devices() const
+{
+    return m_server->devices();
+}
+
+QStringList RemoteControl::midiInputs() const
+{
+    return m_midi->inputs();
+}
+
+QStringList RemoteControl::pageAddresses() const
+{
+    QStringList hosts;
+    for (const QHostAddress &a : QNetworkInterface::allAddresses()) {
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback() && !a.isLinkLocal())
+            hosts << a.toString();
+    }
+    hosts << QStringLiteral("127.0.0.1");
+    QStringList out;
+    const QString token = QString::fromLatin1(QUrl::toPercentEncoding(m_token));
+    for (const QString &h : std::as_const(hosts))
+        out << QStringLiteral("http://%1:%2/?token=%3").arg(h).arg(port()).arg(token);
+    return out;
+}
+
+void RemoteControl::apply(const Command &c)
+{
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != m_ownWindow) {
+        qCInfo(lcRemote) << "command" << actionName(c.verb) << "ignored: a window is open";
+        return;
+    }
+    qCDebug(lcRemote) << "command" << actionName(c.verb) << c.value << c.fraction;
+    PrompterCore &core = m_core;
+    switch (c.verb) {
+    case Verb::Start:
+        core.start();
+        break;
+    case Verb::Stop:
+        core.stop();
+        break;
+    case Verb::Toggle:
+        core.toggle();
+        break;
+    case Verb::Reset:
+        core.reset();
+        break;
+    case Verb::Back:
+        core.stepBack();
+        break;
+    case Verb::Forward:
+        core.stepForward();
+        break;
+    case Verb::PageBack:
+        core.pageBack();
+        break;
+    case Verb::PageForward:
+        core.pageForward();
+        break;
+    case Verb::Home:
+        core.home();
+        break;
+    case Verb::End:
+        core.end();
+        break;
+    case Verb::Slower:
+        core.slower();
+        break;
+    case Verb::Faster:
+        core.faster();
+        break;
+    case Verb::Up:
+        core.setDirection(PrompterCore::Direction::Up);
+        break;
+    case Verb::Down:
+        core.setDirection(PrompterCore::Direction::Down);
+        break;
+    case Verb::FullScreen:
+        core.toggleFullScreen();
+        break;
+    case Verb::Speed:
+        core.setSpeed(c.value);
+        break;
+    case Verb::JumpMarker:
+        core.jumpToMarker(c.value);
+        break;
+    case Verb::JumpChar:
+        core.bringCharToLine(c.value);
+        break;
+    case Verb::GoTo:
+        core.goToFraction(c.fraction);
+        break;
+    case Verb::State:
+        break;
+    }
+}
+
+State RemoteControl::state() const
+{
+    State s;
+    s.running = m_core.running();
+    s.speed = m_core.speed();
+    s.up = m_core.direction() == PrompterCore::Direction::Up;
+    s.top = m_core.top();
+    s.range = m_core.range();
+    s.progress = m_core.progress();
+    s.timeToGo = m_core.timeToGo();
+    s.words = m_core.words();
+    s.charAtLine = m_core.charAtLine();
+    s.lineText = lineFrom(m_text, s.charAtLine);
+    s.markMode = m_core.markMode();
+    s.fullScreen = m_core.fullScreen();
+    s.time = m_platform.timeGetTime();
+    return s;
+}
+
+QByteArray RemoteControl::stateJson() const
+{
+    return remote::stateJson(state(), m_markers);
+}
+
+void RemoteControl::changed(bool position)
+{
+    if (m_server->devices() == 0)
+        return;
+    int delay = 0;
+    if (position) {
+        m_movePending = true;
+        if (m_push->isActive())
+            return; // already due, and it will show the latest place
+        // Only moves wait for their turn: the first frame that moves after a Start goes out at once.
+        delay =
+            std::clamp(kPositionGapMs - elapsedMs(m_platform.timeGetTime(), m_lastMove), 0, kPositionGapMs);
+    }
+    if (!m_push->isActive() || m_push->remainingTime() > delay)
+        m_push->start(delay);
+}
+
+void RemoteControl::pushNow()
+{
+    m_push->stop();
+    if (std::exchange(m_movePending, false))
+        m_lastMove = m_platform.timeGetTime();
+    m_server->push(stateJson());
+}
+
+void RemoteControl::scriptChanged()
+{
+    m_text = m_core.plainText();
+    changed(false);
+}
+
+void RemoteControl::markersChanged()
+{
+    QList<Marker> list;
+    const CMarkers &markers = m_core.markers();
+    for (qint32 i = 1; i <= markers.Count(); ++i) {
+        if (const auto m = markers.Item(i))
+            list << Marker{m->lStartFrom, m->lLength, m->sText};
+    }
+    m_markers = markersJson(list);
+    changed(false);
+}
+
+} // namespace remote

@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "remote/dlgRemote.h"
+
+#include "remote/QrCode.h"
+#include "remote/RemoteControl.h"
+#include "settings/Settings.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace remote {
+
+dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_remote(remote)
+{
+    setObjectName(QStringLiteral("dlgRemote"));
+    setWindowTitle(tr("Remote control"));
+    m_remote.setOwnWindow(this);
+
+    chkEnabled = new QCheckBox(tr("Remote control &on"), this);
+    chkEnabled->setObjectName(QStringLiteral("chkEnabled"));
+    spnPort = new QSpinBox(this);
+    spnPort->setObjectName(QStringLiteral("spnPort"));
+    spnPort->setRange(1024, 65535);
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setWordWrap(true);
+    lblAddresses = new QLabel(this);
+    lblAddresses->setObjectName(QStringLiteral("lblAddresses"));
+    lblAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    picQr = new QLabel(this);
+    picQr->setObjectName(QStringLiteral("picQr"));
+    picQr->setAlignment(Qt::AlignCenter);
+    cmdNewToken = new QPushButton(tr("&New token"), this);
+    cmdNewToken->setObjectName(QStringLiteral("cmdNewToken"));
+    cmdNewToken->setToolTip(tr("Devices that have the page open must scan the new code."));
+    chkOsc = new QCheckBox(tr("Take &OSC (UDP, same port) from:"), this);
+    chkOsc->setObjectName(QStringLiteral("chkOsc"));
+    txtOscAllow = new QLineEdit(this);
+    txtOscAllow->setObjectName(QStringLiteral("txtOscAllow"));
+    txtOscAllow->setPlaceholderText(tr("this computer only"));
+    txtOscAllow->setToolTip(tr("Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24"));
+    lblOscIgnored = new QLabel(this);
+    lblOscIgnored->setObjectName(QStringLiteral("lblOscIgnored"));
+    lblOscIgnored->setWordWrap(true);
+    chkMidi = new QCheckBox(tr("Take &MIDI from every input"), this);
+    chkMidi->setObjectName(QStringLiteral("chkMidi"));
+    lblMidi = new QLabel(this);
+    lblMidi->setObjectName(QStringLiteral("lblMidi"));
+    lblDevices = new QLabel(this);
+    lblDevices->setObjectName(QStringLiteral("lblDevices"));
+
+    auto *form = new QFormLayout;
+    form->addRow(chkEnabled);
+    form->addRow(tr("&Port:"), spnPort);
+    form->addRow(lblStatus);
+    form->addRow(tr("Page:"), lblAddresses);
+    form->addRow(picQr);
+    form->addRow(cmdNewToken);
+    form->addRow(lblDevices);
+    form->addRow(chkOsc);
+    form->addRow(txtOscAllow);
+    form->addRow(lblOscIgnored);
+    form->addRow(chkMidi);
+    form->addRow(lblMidi);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    chkEnabled->setChecked(settings.remoteEnabled() || remote.listening());
+    spnPort->setValue(remote.listening() ? remote.port() : settings.remotePort());
+    chkOsc->setChecked(settings.osc() || remote.oscListening());
+    txtOscAllow->setText(settings.oscAllow());
+    chkMidi->setChecked(settings.midi());
+
+    connect(chkEnabled, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
+    connect(chkOsc, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
+    connect(chkMidi, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
+    connect(spnPort, &QSpinBox::editingFinished, this, &dlgRemote::applyChoices);
+    connect(txtOscAllow, &QLineEdit::editingFinished, this, &dlgRemote::applyChoices);
+    connect(cmdNewToken, &QPushButton::clicked, &remote, &RemoteControl::newToken);
+    connect(&remote, &RemoteControl::statusChanged, this, &dlgRemote::refresh);
+    refresh();
+}
+
+dlgRemote::~dlgRemote()
+{
+    m_remote.setOwnWindow(nullptr);
+}
+
+void dlgRemote::applyChoices()
+{
+    const bool portChanged = m_settings.remotePort() != spnPort->value();
+    const bool changed = m_settings.remoteEnabled() != chkEnabled->isChecked() || portChanged ||
+                         m_settings.osc() != chkOsc->isChecked() ||
+                         m_settings.oscAllow() != txtOscAllow->text().trimmed() ||
+                         m_settings.midi() != chkMidi->isChecked();
+    if (!changed && (m_remote.listening() == chkEnabled->isChecked()))
+        return;
+    m_settings.setRemoteEnabled(chkEnabled->isChecked());
+    m_settings.setRemotePort(quint16(spnPort->value()));
+    m_settings.setOsc(chkOsc->isChecked());
+    m_settings.setOscAllow(txtOscAllow->text().trimmed());
+    m_settings.setMidi(chkMidi->isChecked());
+    m_remote.applySettings();
+}
+
+void dlgRemote::refresh()
+{
+    const bool on = m_remote.listening();
+    if (!m_remote.error().isEmpty())
+        lblStatus->setText(m_remote.error());
+    else if (on)
+        lblStatus->setText(m_remote.oscListening() ? tr("Listening on port %1, OSC too.").arg(m_remote.port())
+                                                   : tr("Listening on port %1.").arg(m_remote.port()));
+    else
+        lblStatus->setText(tr("Off: nothing listens on the network."));
+    const QStringList pages = on ? m_remote.pageAddresses() : QStringList();
+    lblAddresses->setText(pages.join(QLatin1Char('\n')));
+    lblAddresses->setVisible(on);
+    picQr->setVisible(on);
+    if (on)
+        picQr->setPixmap(QPixmap::fromImage(qrCode(pages.first())));
+    cmdNewToken->setEnabled(on);
+    lblDevices->setText(on ? tr("%n device(s) connected.", nullptr, m_remote.devices()) : QString());
+    txtOscAllow->setEnabled(chkOsc->isChecked());
+    lblOscIgnored->setText(m_remote.oscListening() ? m_remote.oscIgnored() : QString());
+    const QStringList midi = m_remote.midiInputs();
+    lblMidi->setText(chkMidi->isChecked()
+                         ? (midi.isEmpty() ? tr("No MIDI input found.")
+                                           : tr("Listening to: %1").arg(midi.join(QStringLiteral(", "))))
+                         : QString());
+}
+
+} // namespace remote

@@ -1,0 +1,153 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PrompterWindow.h"
+#include "app/KeyInput.h"
+#include "core/PrompterCore.h"
+#include "remote/RemoteControl.h"
+#include "remote/dlgRemote.h"
+#include "settings/Settings.h"
+
+#include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QTcpServer>
+#include <QTest>
+
+using remote::Command;
+using remote::Verb;
+
+namespace {
+
+// The state as the remotes hear it, without the moment it was taken.
+QJsonObject seen(frmMain &w)
+{
+    QJsonObject o = QJsonDocument::fromJson(w.remote().stateJson()).object();
+    o.remove(QStringLiteral("time"));
+    return o;
+}
+
+} // namespace
+
+// A remote's command does exactly what the key does, on the real prompter.
+class tst_RemoteControl : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void commandIsTheKey_data();
+    void commandIsTheKey();
+    void commandsWithValues();
+    void windowSaysWhenThePortIsBusy();
+
+private:
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+    QTemporaryDir m_siteDir;
+};
+
+void tst_RemoteControl::init()
+{
+    startFresh(m_settings, m_platform, m_dialogs, m_siteDir);
+}
+
+void tst_RemoteControl::commandIsTheKey_data()
+{
+    QTest::addColumn<int>("verb");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("shift");
+    using namespace keyinput;
+    QTest::newRow("start") << int(Verb::Start) << int(Space) << 0;
+    QTest::newRow("toggle") << int(Verb::Toggle) << int(F3) << 0;
+    QTest::newRow("reset") << int(Verb::Reset) << int(Back) << 0;
+    QTest::newRow("back") << int(Verb::Back) << int(Up) << 0;
+    QTest::newRow("forward") << int(Verb::Forward) << int(Down) << 0;
+    QTest::newRow("pageback") << int(Verb::PageBack) << int(PageUp) << 0;
+    QTest::newRow("pageforward") << int(Verb::PageForward) << int(PageDown) << 0;
+    QTest::newRow("home") << int(Verb::Home) << int(Home) << 0;
+    QTest::newRow("end") << int(Verb::End) << int(End) << 0;
+    QTest::newRow("slower") << int(Verb::Slower) << int(Left) << 0;
+    QTest::newRow("faster") << int(Verb::Faster) << int(Right) << 0;
+    QTest::newRow("down") << int(Verb::Down) << int(Down) << int(CtrlBit);
+    QTest::newRow("fullscreen") << int(Verb::FullScreen) << int(F9) << 0;
+}
+
+void tst_RemoteControl::commandIsTheKey()
+{
+    QFETCH(int, verb);
+    QFETCH(int, key);
+    QFETCH(int, shift);
+    const QString script = scriptOfLines(200);
+    auto byKey = showPrompter(m_platform, m_dialogs, {});
+    auto byRemote = showPrompter(m_platform, m_dialogs, {});
+    for (frmMain *w : {byKey.get(), byRemote.get()}) {
+        w->core().takeScript(script);
+        w->core().goToFraction(0.5); // somewhere in the middle, so that every step shows
+        w->core().setSpeed(8);
+    }
+    QCOMPARE(seen(*byKey), seen(*byRemote));
+    const QJsonObject before = seen(*byKey);
+
+    byKey->HandleKey(key, shift);
+    byRemote->remote().apply(Command{Verb(verb), 0, 0});
+    QCOMPARE(seen(*byRemote), seen(*byKey));
+    QVERIFY(seen(*byRemote) != before);
+}
+
+void tst_RemoteControl::commandsWithValues()
+{
+    auto w = showPrompter(m_platform, m_dialogs, {});
+    w->core().takeScript(scriptOfLines(200));
+    remote::RemoteControl &r = w->remote();
+    r.apply({Verb::Speed, 12, 0});
+    QCOMPARE(seen(*w).value(QStringLiteral("speed")).toInt(), 12);
+    r.apply({Verb::GoTo, 0, 1.0});
+    QCOMPARE(seen(*w).value(QStringLiteral("top")).toDouble(), -double(w->core().range()));
+    QCOMPARE(seen(*w).value(QStringLiteral("progress")).toInt(), 100);
+    const int line100 = int(w->core().plainText().indexOf(QLatin1String("Line 100 ")));
+    r.apply({Verb::JumpChar, line100, 0});
+    QCOMPARE(seen(*w).value(QStringLiteral("charAtLine")).toInt(), line100);
+    QVERIFY(seen(*w).value(QStringLiteral("lineText")).toString().startsWith(QLatin1String("Line 100 of")));
+}
+
+// Turned on in the window: a busy port is said there and nothing listens; once free, it listens.
+void tst_RemoteControl::windowSaysWhenThePortIsBusy()
+{
+    auto w = showPrompter(m_platform, m_dialogs, {});
+    Settings *settings = w->findChild<Settings *>();
+    QVERIFY(settings);
+    QTcpServer squatter;
+    QVERIFY(squatter.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = squatter.serverPort();
+    settings->setRemotePort(port);
+    remote::RemoteControl &r = w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+
+    remote::dlgRemote window(*settings, r, w.get());
+    window.chkEnabled->setChecked(true);
+    QVERIFY(!r.listening());
+    QVERIFY2(window.lblStatus->text().contains(QString::number(port)), qPrintable(window.lblStatus->text()));
+    QVERIFY(window.lblStatus->text().contains(QLatin1String("in use")));
+    QVERIFY(window.picQr->isHidden());
+
+    squatter.close();
+    window.chkEnabled->setChecked(false);
+    window.chkEnabled->setChecked(true);
+    QVERIFY(r.listening());
+    QCOMPARE(r.port(), port);
+    QVERIFY(!window.picQr->isHidden());
+    QVERIFY(!window.picQr->pixmap().isNull());
+    QVERIFY(settings->remoteEnabled());
+    QVERIFY(!settings->remoteToken().isEmpty());
+
+    window.chkEnabled->setChecked(false);
+    QVERIFY(!r.listening());
+    QVERIFY(!settings->remoteEnabled());
+}
+
+QTEST_MAIN(tst_RemoteControl)
+#include "tst_remotecontrol.moc"
