@@ -205,6 +205,22 @@ Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer &lt;https://www.gnu.org/li
 Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
 Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
+        <translation>Die Fernsteuerung für diesen Lauf einschalten und die Adresse der Handyseite mit ihrem Token ausgeben (--remote=PORT: auf diesem Port; Standard 8777 oder der gespeicherte).</translation>
+    </message>
+    <message>
+        <source>The remote control&apos;s port.</source>
+        <translation>Der Port der Fernsteuerung.</translation>
+    </message>
+    <message>
+        <source>With the remote control, take OSC on the same port (UDP) from the addresses allowed in the settings (default: this computer).</source>
+        <translation>Mit der Fernsteuerung auch OSC auf demselben Port (UDP) annehmen, von den in den Einstellungen erlaubten Adressen (Standard: dieser Computer).</translation>
+    </message>
+    <message>
+        <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--remote erwartet einen Port von 1 bis 65535, nicht „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -714,6 +730,37 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
             <numerusform>%n Wörter</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remote control…</source>
+        <translation>Fernsteuerung …</translation>
+    </message>
+    <message>
+        <source>Remote control is turned on but cannot listen:
+%1</source>
+        <translation>Die Fernsteuerung ist eingeschaltet, kann aber keine Verbindungen annehmen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Remote control: %1
+</source>
+        <translation>Fernsteuerung: %1
+</translation>
+    </message>
+    <message>
+        <source>  also: %1
+</source>
+        <translation>  auch: %1
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: remote control: %1
+</source>
+        <translation>cuescroll: Fernsteuerung: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
@@ -739,6 +786,198 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
         <translation>sie ist eine symbolische Verknüpfung, die ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat; ihr wurde nicht gefolgt</translation>
+    </message>
+</context>
+<context>
+    <name>remote</name>
+    <message>
+        <source>The message is larger than 16 KB.</source>
+        <translation>Die Nachricht ist größer als 16 KB.</translation>
+    </message>
+    <message>
+        <source>The message is not a JSON object.</source>
+        <translation>Die Nachricht ist kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>&quot;speed&quot; must be a whole number from 1 to 16.</source>
+        <translation>&quot;speed&quot; muss eine ganze Zahl von 1 bis 16 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;marker&quot; must be a whole number from 1.</source>
+        <translation>&quot;marker&quot; muss eine ganze Zahl ab 1 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;char&quot; must be a whole number from 0.</source>
+        <translation>&quot;char&quot; muss eine ganze Zahl ab 0 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;fraction&quot; must be a number from 0 to 1.</source>
+        <translation>&quot;fraction&quot; muss eine Zahl von 0 bis 1 sein.</translation>
+    </message>
+    <message>
+        <source>A jump needs &quot;marker&quot;, &quot;char&quot; or &quot;fraction&quot;.</source>
+        <translation>Ein Sprung braucht &quot;marker&quot;, &quot;char&quot; oder &quot;fraction&quot;.</translation>
+    </message>
+    <message>
+        <source>The message has no &quot;cmd&quot;.</source>
+        <translation>Der Nachricht fehlt &quot;cmd&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Unbekannter Befehl „%1“.</translation>
+    </message>
+    <message>
+        <source>The packet is larger than 16 KB.</source>
+        <translation>Das Paket ist größer als 16 KB.</translation>
+    </message>
+    <message>
+        <source>Not an OSC message.</source>
+        <translation>Keine OSC-Nachricht.</translation>
+    </message>
+    <message>
+        <source>Not a Cuescroll address.</source>
+        <translation>Keine Cuescroll-Adresse.</translation>
+    </message>
+    <message>
+        <source>A malformed OSC message.</source>
+        <translation>Eine fehlerhafte OSC-Nachricht.</translation>
+    </message>
+    <message>
+        <source>/speed takes a number from 1 to 16.</source>
+        <translation>/speed erwartet eine Zahl von 1 bis 16.</translation>
+    </message>
+    <message>
+        <source>/jump takes a marker&apos;s number from 1.</source>
+        <translation>/jump erwartet die Nummer einer Markierung ab 1.</translation>
+    </message>
+    <message>
+        <source>/goto takes a fraction from 0 to 1.</source>
+        <translation>/goto erwartet einen Anteil von 0 bis 1.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::RemoteServer</name>
+    <message>
+        <source>Port %1 is in use by another program.</source>
+        <translation>Port %1 wird von einem anderen Programm belegt.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened: %2</source>
+        <translation>Port %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>OSC cannot listen on UDP port %1: %2</source>
+        <translation>OSC kann nicht auf UDP-Port %1 lauschen: %2</translation>
+    </message>
+    <message>
+        <source>Too many requests; slow down.</source>
+        <translation>Zu viele Anfragen; bitte langsamer.</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong.</source>
+        <translation>Das Token fehlt oder ist falsch.</translation>
+    </message>
+    <message>
+        <source>The body is larger than 16 KB.</source>
+        <translation>Der Inhalt der Anfrage ist größer als 16 KB.</translation>
+    </message>
+    <message>
+        <source>Only GET.</source>
+        <translation>Nur GET.</translation>
+    </message>
+    <message>
+        <source>No such page.</source>
+        <translation>Diese Seite gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>This address takes WebSocket connections.</source>
+        <translation>Diese Adresse nimmt WebSocket-Verbindungen an.</translation>
+    </message>
+    <message>
+        <source>No such action.</source>
+        <translation>Diese Aktion gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Only POST.</source>
+        <translation>Nur POST.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: the address is not allowed.</source>
+        <translation>OSC von %1 ignoriert: Die Adresse ist nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: %2</source>
+        <translation>OSC von %1 ignoriert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>remote::dlgRemote</name>
+    <message>
+        <source>Remote control</source>
+        <translation>Fernsteuerung</translation>
+    </message>
+    <message>
+        <source>Remote control &amp;on</source>
+        <translation>Fernsteuerung &amp;ein</translation>
+    </message>
+    <message>
+        <source>&amp;New token</source>
+        <translation>&amp;Neues Token</translation>
+    </message>
+    <message>
+        <source>Devices that have the page open must scan the new code.</source>
+        <translation>Geräte, auf denen die Seite offen ist, müssen den neuen Code scannen.</translation>
+    </message>
+    <message>
+        <source>Take &amp;OSC (UDP, same port) from:</source>
+        <translation>&amp;OSC (UDP, gleicher Port) annehmen von:</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>nur dieser Computer</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Adressen oder Netze, z. B. 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>Take &amp;MIDI from every input</source>
+        <translation>&amp;MIDI von allen Eingängen annehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Seite:</translation>
+    </message>
+    <message>
+        <source>Listening on port %1, OSC too.</source>
+        <translation>Lauscht auf Port %1, auch OSC.</translation>
+    </message>
+    <message>
+        <source>Listening on port %1.</source>
+        <translation>Lauscht auf Port %1.</translation>
+    </message>
+    <message>
+        <source>Off: nothing listens on the network.</source>
+        <translation>Aus: Nichts lauscht im Netzwerk.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected.</source>
+        <translation>
+            <numerusform>%n Gerät verbunden.</numerusform>
+            <numerusform>%n Geräte verbunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No MIDI input found.</source>
+        <translation>Kein MIDI-Eingang gefunden.</translation>
+    </message>
+    <message>
+        <source>Listening to: %1</source>
+        <translation>Empfängt von: %1</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,22 @@ Licencia GPL-3.0-or-later: GNU GPL versión 3 o posterior &lt;https://www.gnu.or
 Esto es software libre: puede modificarlo y redistribuirlo.
 No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
+        <translation>Activar el control remoto para esta ejecución y mostrar la dirección de la página para el móvil con su token (--remote=PORT: en ese puerto; por defecto 8777 o el guardado).</translation>
+    </message>
+    <message>
+        <source>The remote control&apos;s port.</source>
+        <translation>El puerto del control remoto.</translation>
+    </message>
+    <message>
+        <source>With the remote control, take OSC on the same port (UDP) from the addresses allowed in the settings (default: this computer).</source>
+        <translation>Con el control remoto, recibir OSC en el mismo puerto (UDP) desde las direcciones permitidas en los ajustes (por defecto: este equipo).</translation>
+    </message>
+    <message>
+        <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--remote admite un puerto de 1 a 65535, no «%1».</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -714,6 +730,37 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
             <numerusform>%n palabras</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remote control…</source>
+        <translation>Control remoto…</translation>
+    </message>
+    <message>
+        <source>Remote control is turned on but cannot listen:
+%1</source>
+        <translation>El control remoto está activado, pero no puede recibir conexiones:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Remote control: %1
+</source>
+        <translation>Control remoto: %1
+</translation>
+    </message>
+    <message>
+        <source>  also: %1
+</source>
+        <translation>  también: %1
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: remote control: %1
+</source>
+        <translation>cuescroll: control remoto: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
@@ -739,6 +786,198 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
         <translation>es un enlace simbólico que otro usuario creó en una carpeta compartida; no se siguió</translation>
+    </message>
+</context>
+<context>
+    <name>remote</name>
+    <message>
+        <source>The message is larger than 16 KB.</source>
+        <translation>El mensaje ocupa más de 16 KB.</translation>
+    </message>
+    <message>
+        <source>The message is not a JSON object.</source>
+        <translation>El mensaje no es un objeto JSON.</translation>
+    </message>
+    <message>
+        <source>&quot;speed&quot; must be a whole number from 1 to 16.</source>
+        <translation>&quot;speed&quot; debe ser un número entero de 1 a 16.</translation>
+    </message>
+    <message>
+        <source>&quot;marker&quot; must be a whole number from 1.</source>
+        <translation>&quot;marker&quot; debe ser un número entero a partir de 1.</translation>
+    </message>
+    <message>
+        <source>&quot;char&quot; must be a whole number from 0.</source>
+        <translation>&quot;char&quot; debe ser un número entero a partir de 0.</translation>
+    </message>
+    <message>
+        <source>&quot;fraction&quot; must be a number from 0 to 1.</source>
+        <translation>&quot;fraction&quot; debe ser un número de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>A jump needs &quot;marker&quot;, &quot;char&quot; or &quot;fraction&quot;.</source>
+        <translation>Un salto necesita &quot;marker&quot;, &quot;char&quot; o &quot;fraction&quot;.</translation>
+    </message>
+    <message>
+        <source>The message has no &quot;cmd&quot;.</source>
+        <translation>El mensaje no tiene &quot;cmd&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Comando desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>The packet is larger than 16 KB.</source>
+        <translation>El paquete ocupa más de 16 KB.</translation>
+    </message>
+    <message>
+        <source>Not an OSC message.</source>
+        <translation>No es un mensaje OSC.</translation>
+    </message>
+    <message>
+        <source>Not a Cuescroll address.</source>
+        <translation>No es una dirección de Cuescroll.</translation>
+    </message>
+    <message>
+        <source>A malformed OSC message.</source>
+        <translation>Un mensaje OSC mal formado.</translation>
+    </message>
+    <message>
+        <source>/speed takes a number from 1 to 16.</source>
+        <translation>/speed admite un número de 1 a 16.</translation>
+    </message>
+    <message>
+        <source>/jump takes a marker&apos;s number from 1.</source>
+        <translation>/jump admite el número de una marca a partir de 1.</translation>
+    </message>
+    <message>
+        <source>/goto takes a fraction from 0 to 1.</source>
+        <translation>/goto admite una fracción de 0 a 1.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::RemoteServer</name>
+    <message>
+        <source>Port %1 is in use by another program.</source>
+        <translation>Otro programa está usando el puerto %1.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened: %2</source>
+        <translation>No se puede abrir el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>OSC cannot listen on UDP port %1: %2</source>
+        <translation>OSC no puede escuchar en el puerto UDP %1: %2</translation>
+    </message>
+    <message>
+        <source>Too many requests; slow down.</source>
+        <translation>Demasiadas peticiones; vaya más despacio.</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong.</source>
+        <translation>Falta el token o es incorrecto.</translation>
+    </message>
+    <message>
+        <source>The body is larger than 16 KB.</source>
+        <translation>El cuerpo de la petición ocupa más de 16 KB.</translation>
+    </message>
+    <message>
+        <source>Only GET.</source>
+        <translation>Solo GET.</translation>
+    </message>
+    <message>
+        <source>No such page.</source>
+        <translation>No existe esa página.</translation>
+    </message>
+    <message>
+        <source>This address takes WebSocket connections.</source>
+        <translation>Esta dirección acepta conexiones WebSocket.</translation>
+    </message>
+    <message>
+        <source>No such action.</source>
+        <translation>No existe esa acción.</translation>
+    </message>
+    <message>
+        <source>Only POST.</source>
+        <translation>Solo POST.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: the address is not allowed.</source>
+        <translation>OSC de %1 ignorado: la dirección no está permitida.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: %2</source>
+        <translation>OSC de %1 ignorado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>remote::dlgRemote</name>
+    <message>
+        <source>Remote control</source>
+        <translation>Control remoto</translation>
+    </message>
+    <message>
+        <source>Remote control &amp;on</source>
+        <translation>Control remoto &amp;activado</translation>
+    </message>
+    <message>
+        <source>&amp;New token</source>
+        <translation>&amp;Nuevo token</translation>
+    </message>
+    <message>
+        <source>Devices that have the page open must scan the new code.</source>
+        <translation>Los dispositivos que tengan la página abierta deben escanear el código nuevo.</translation>
+    </message>
+    <message>
+        <source>Take &amp;OSC (UDP, same port) from:</source>
+        <translation>Recibir &amp;OSC (UDP, mismo puerto) de:</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>solo este equipo</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Direcciones o redes, p. ej. 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>Take &amp;MIDI from every input</source>
+        <translation>Recibir &amp;MIDI de todas las entradas</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Puerto:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Página:</translation>
+    </message>
+    <message>
+        <source>Listening on port %1, OSC too.</source>
+        <translation>Escuchando en el puerto %1, también OSC.</translation>
+    </message>
+    <message>
+        <source>Listening on port %1.</source>
+        <translation>Escuchando en el puerto %1.</translation>
+    </message>
+    <message>
+        <source>Off: nothing listens on the network.</source>
+        <translation>Desactivado: nada escucha en la red.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected.</source>
+        <translation>
+            <numerusform>%n dispositivo conectado.</numerusform>
+            <numerusform>%n dispositivos conectados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No MIDI input found.</source>
+        <translation>No se encontró ninguna entrada MIDI.</translation>
+    </message>
+    <message>
+        <source>Listening to: %1</source>
+        <translation>Escuchando: %1</translation>
     </message>
 </context>
 <context>

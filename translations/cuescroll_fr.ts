@@ -205,6 +205,22 @@ Licence GPL-3.0-or-later : GNU GPL version 3 ou ultérieure &lt;https://www.gnu.
 Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
 Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
+        <translation>Activer la télécommande pour cette exécution et afficher l’adresse de la page pour téléphone avec son jeton (--remote=PORT&#xa0;: sur ce port&#xa0;; par défaut 8777 ou celui enregistré).</translation>
+    </message>
+    <message>
+        <source>The remote control&apos;s port.</source>
+        <translation>Le port de la télécommande.</translation>
+    </message>
+    <message>
+        <source>With the remote control, take OSC on the same port (UDP) from the addresses allowed in the settings (default: this computer).</source>
+        <translation>Avec la télécommande, accepter l’OSC sur le même port (UDP) depuis les adresses autorisées dans les réglages (par défaut&#xa0;: cet ordinateur).</translation>
+    </message>
+    <message>
+        <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--remote attend un port de 1 à 65535, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -714,6 +730,37 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
             <numerusform>%n mots</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remote control…</source>
+        <translation>Télécommande…</translation>
+    </message>
+    <message>
+        <source>Remote control is turned on but cannot listen:
+%1</source>
+        <translation>La télécommande est activée mais ne peut pas se mettre à l’écoute&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Remote control: %1
+</source>
+        <translation>Télécommande&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>  also: %1
+</source>
+        <translation>  aussi&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: remote control: %1
+</source>
+        <translation>cuescroll&#xa0;: télécommande&#xa0;: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
@@ -739,6 +786,198 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
         <translation>c’est un lien symbolique créé par un autre utilisateur dans un dossier partagé ; il n’a pas été suivi</translation>
+    </message>
+</context>
+<context>
+    <name>remote</name>
+    <message>
+        <source>The message is larger than 16 KB.</source>
+        <translation>Le message dépasse 16 Ko.</translation>
+    </message>
+    <message>
+        <source>The message is not a JSON object.</source>
+        <translation>Le message n’est pas un objet JSON.</translation>
+    </message>
+    <message>
+        <source>&quot;speed&quot; must be a whole number from 1 to 16.</source>
+        <translation>&quot;speed&quot; doit être un nombre entier de 1 à 16.</translation>
+    </message>
+    <message>
+        <source>&quot;marker&quot; must be a whole number from 1.</source>
+        <translation>&quot;marker&quot; doit être un nombre entier à partir de 1.</translation>
+    </message>
+    <message>
+        <source>&quot;char&quot; must be a whole number from 0.</source>
+        <translation>&quot;char&quot; doit être un nombre entier à partir de 0.</translation>
+    </message>
+    <message>
+        <source>&quot;fraction&quot; must be a number from 0 to 1.</source>
+        <translation>&quot;fraction&quot; doit être un nombre de 0 à 1.</translation>
+    </message>
+    <message>
+        <source>A jump needs &quot;marker&quot;, &quot;char&quot; or &quot;fraction&quot;.</source>
+        <translation>Un saut nécessite &quot;marker&quot;, &quot;char&quot; ou &quot;fraction&quot;.</translation>
+    </message>
+    <message>
+        <source>The message has no &quot;cmd&quot;.</source>
+        <translation>Le message n’a pas de &quot;cmd&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The packet is larger than 16 KB.</source>
+        <translation>Le paquet dépasse 16 Ko.</translation>
+    </message>
+    <message>
+        <source>Not an OSC message.</source>
+        <translation>Ce n’est pas un message OSC.</translation>
+    </message>
+    <message>
+        <source>Not a Cuescroll address.</source>
+        <translation>Ce n’est pas une adresse Cuescroll.</translation>
+    </message>
+    <message>
+        <source>A malformed OSC message.</source>
+        <translation>Un message OSC mal formé.</translation>
+    </message>
+    <message>
+        <source>/speed takes a number from 1 to 16.</source>
+        <translation>/speed attend un nombre de 1 à 16.</translation>
+    </message>
+    <message>
+        <source>/jump takes a marker&apos;s number from 1.</source>
+        <translation>/jump attend le numéro d’une marque à partir de 1.</translation>
+    </message>
+    <message>
+        <source>/goto takes a fraction from 0 to 1.</source>
+        <translation>/goto attend une fraction de 0 à 1.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::RemoteServer</name>
+    <message>
+        <source>Port %1 is in use by another program.</source>
+        <translation>Le port %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened: %2</source>
+        <translation>Impossible d’ouvrir le port %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>OSC cannot listen on UDP port %1: %2</source>
+        <translation>OSC ne peut pas écouter sur le port UDP %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Too many requests; slow down.</source>
+        <translation>Trop de requêtes&#xa0;; ralentissez.</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong.</source>
+        <translation>Le jeton est absent ou erroné.</translation>
+    </message>
+    <message>
+        <source>The body is larger than 16 KB.</source>
+        <translation>Le corps de la requête dépasse 16 Ko.</translation>
+    </message>
+    <message>
+        <source>Only GET.</source>
+        <translation>GET uniquement.</translation>
+    </message>
+    <message>
+        <source>No such page.</source>
+        <translation>Cette page n’existe pas.</translation>
+    </message>
+    <message>
+        <source>This address takes WebSocket connections.</source>
+        <translation>Cette adresse accepte les connexions WebSocket.</translation>
+    </message>
+    <message>
+        <source>No such action.</source>
+        <translation>Cette action n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Only POST.</source>
+        <translation>POST uniquement.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: the address is not allowed.</source>
+        <translation>OSC de %1 ignoré&#xa0;: l’adresse n’est pas autorisée.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: %2</source>
+        <translation>OSC de %1 ignoré&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>remote::dlgRemote</name>
+    <message>
+        <source>Remote control</source>
+        <translation>Télécommande</translation>
+    </message>
+    <message>
+        <source>Remote control &amp;on</source>
+        <translation>Télécommande &amp;activée</translation>
+    </message>
+    <message>
+        <source>&amp;New token</source>
+        <translation>&amp;Nouveau jeton</translation>
+    </message>
+    <message>
+        <source>Devices that have the page open must scan the new code.</source>
+        <translation>Les appareils qui ont la page ouverte doivent scanner le nouveau code.</translation>
+    </message>
+    <message>
+        <source>Take &amp;OSC (UDP, same port) from:</source>
+        <translation>Accepter l’&amp;OSC (UDP, même port) de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>cet ordinateur uniquement</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Adresses ou réseaux, p. ex. 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>Take &amp;MIDI from every input</source>
+        <translation>Accepter le &amp;MIDI de toutes les entrées</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Listening on port %1, OSC too.</source>
+        <translation>À l’écoute sur le port %1, OSC aussi.</translation>
+    </message>
+    <message>
+        <source>Listening on port %1.</source>
+        <translation>À l’écoute sur le port %1.</translation>
+    </message>
+    <message>
+        <source>Off: nothing listens on the network.</source>
+        <translation>Désactivée&#xa0;: rien n’écoute sur le réseau.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected.</source>
+        <translation>
+            <numerusform>%n appareil connecté.</numerusform>
+            <numerusform>%n appareils connectés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No MIDI input found.</source>
+        <translation>Aucune entrée MIDI trouvée.</translation>
+    </message>
+    <message>
+        <source>Listening to: %1</source>
+        <translation>À l’écoute de&#xa0;: %1</translation>
     </message>
 </context>
 <context>

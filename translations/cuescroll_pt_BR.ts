@@ -205,6 +205,22 @@ Licença GPL-3.0-or-later: GNU GPL versão 3 ou posterior &lt;https://www.gnu.or
 Este é um software livre: você pode alterá-lo e redistribuí-lo.
 Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
+        <translation>Ligar o controle remoto nesta execução e mostrar o endereço da página do celular com seu token (--remote=PORT: nessa porta; padrão 8777 ou a salva).</translation>
+    </message>
+    <message>
+        <source>The remote control&apos;s port.</source>
+        <translation>A porta do controle remoto.</translation>
+    </message>
+    <message>
+        <source>With the remote control, take OSC on the same port (UDP) from the addresses allowed in the settings (default: this computer).</source>
+        <translation>Com o controle remoto, receber OSC na mesma porta (UDP) dos endereços permitidos nas configurações (padrão: este computador).</translation>
+    </message>
+    <message>
+        <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--remote aceita uma porta de 1 a 65535, não “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -714,6 +730,37 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
             <numerusform>%n palavras</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Remote control…</source>
+        <translation>Controle remoto…</translation>
+    </message>
+    <message>
+        <source>Remote control is turned on but cannot listen:
+%1</source>
+        <translation>O controle remoto está ligado, mas não consegue receber conexões:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Remote control: %1
+</source>
+        <translation>Controle remoto: %1
+</translation>
+    </message>
+    <message>
+        <source>  also: %1
+</source>
+        <translation>  também: %1
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: remote control: %1
+</source>
+        <translation>cuescroll: controle remoto: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
@@ -739,6 +786,198 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>it is a symbolic link that another user made in a shared folder; it was not followed</source>
         <translation>é um link simbólico que outro usuário criou em uma pasta compartilhada; ele não foi seguido</translation>
+    </message>
+</context>
+<context>
+    <name>remote</name>
+    <message>
+        <source>The message is larger than 16 KB.</source>
+        <translation>A mensagem passa de 16 KB.</translation>
+    </message>
+    <message>
+        <source>The message is not a JSON object.</source>
+        <translation>A mensagem não é um objeto JSON.</translation>
+    </message>
+    <message>
+        <source>&quot;speed&quot; must be a whole number from 1 to 16.</source>
+        <translation>&quot;speed&quot; deve ser um número inteiro de 1 a 16.</translation>
+    </message>
+    <message>
+        <source>&quot;marker&quot; must be a whole number from 1.</source>
+        <translation>&quot;marker&quot; deve ser um número inteiro a partir de 1.</translation>
+    </message>
+    <message>
+        <source>&quot;char&quot; must be a whole number from 0.</source>
+        <translation>&quot;char&quot; deve ser um número inteiro a partir de 0.</translation>
+    </message>
+    <message>
+        <source>&quot;fraction&quot; must be a number from 0 to 1.</source>
+        <translation>&quot;fraction&quot; deve ser um número de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>A jump needs &quot;marker&quot;, &quot;char&quot; or &quot;fraction&quot;.</source>
+        <translation>Um salto precisa de &quot;marker&quot;, &quot;char&quot; ou &quot;fraction&quot;.</translation>
+    </message>
+    <message>
+        <source>The message has no &quot;cmd&quot;.</source>
+        <translation>A mensagem não tem &quot;cmd&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;.</source>
+        <translation>Comando desconhecido “%1”.</translation>
+    </message>
+    <message>
+        <source>The packet is larger than 16 KB.</source>
+        <translation>O pacote passa de 16 KB.</translation>
+    </message>
+    <message>
+        <source>Not an OSC message.</source>
+        <translation>Não é uma mensagem OSC.</translation>
+    </message>
+    <message>
+        <source>Not a Cuescroll address.</source>
+        <translation>Não é um endereço do Cuescroll.</translation>
+    </message>
+    <message>
+        <source>A malformed OSC message.</source>
+        <translation>Uma mensagem OSC malformada.</translation>
+    </message>
+    <message>
+        <source>/speed takes a number from 1 to 16.</source>
+        <translation>/speed aceita um número de 1 a 16.</translation>
+    </message>
+    <message>
+        <source>/jump takes a marker&apos;s number from 1.</source>
+        <translation>/jump aceita o número de um marcador a partir de 1.</translation>
+    </message>
+    <message>
+        <source>/goto takes a fraction from 0 to 1.</source>
+        <translation>/goto aceita uma fração de 0 a 1.</translation>
+    </message>
+</context>
+<context>
+    <name>remote::RemoteServer</name>
+    <message>
+        <source>Port %1 is in use by another program.</source>
+        <translation>A porta %1 está sendo usada por outro programa.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir a porta %1: %2</translation>
+    </message>
+    <message>
+        <source>OSC cannot listen on UDP port %1: %2</source>
+        <translation>O OSC não consegue escutar na porta UDP %1: %2</translation>
+    </message>
+    <message>
+        <source>Too many requests; slow down.</source>
+        <translation>Requisições demais; vá mais devagar.</translation>
+    </message>
+    <message>
+        <source>The token is missing or wrong.</source>
+        <translation>O token está ausente ou incorreto.</translation>
+    </message>
+    <message>
+        <source>The body is larger than 16 KB.</source>
+        <translation>O corpo da requisição passa de 16 KB.</translation>
+    </message>
+    <message>
+        <source>Only GET.</source>
+        <translation>Somente GET.</translation>
+    </message>
+    <message>
+        <source>No such page.</source>
+        <translation>Essa página não existe.</translation>
+    </message>
+    <message>
+        <source>This address takes WebSocket connections.</source>
+        <translation>Este endereço aceita conexões WebSocket.</translation>
+    </message>
+    <message>
+        <source>No such action.</source>
+        <translation>Essa ação não existe.</translation>
+    </message>
+    <message>
+        <source>Only POST.</source>
+        <translation>Somente POST.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: the address is not allowed.</source>
+        <translation>OSC de %1 ignorado: o endereço não é permitido.</translation>
+    </message>
+    <message>
+        <source>OSC from %1 ignored: %2</source>
+        <translation>OSC de %1 ignorado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>remote::dlgRemote</name>
+    <message>
+        <source>Remote control</source>
+        <translation>Controle remoto</translation>
+    </message>
+    <message>
+        <source>Remote control &amp;on</source>
+        <translation>Controle remoto &amp;ligado</translation>
+    </message>
+    <message>
+        <source>&amp;New token</source>
+        <translation>&amp;Novo token</translation>
+    </message>
+    <message>
+        <source>Devices that have the page open must scan the new code.</source>
+        <translation>Os dispositivos com a página aberta precisam escanear o novo código.</translation>
+    </message>
+    <message>
+        <source>Take &amp;OSC (UDP, same port) from:</source>
+        <translation>Receber &amp;OSC (UDP, mesma porta) de:</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>somente este computador</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Endereços ou redes, ex.: 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>Take &amp;MIDI from every input</source>
+        <translation>Receber &amp;MIDI de todas as entradas</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Porta:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>Página:</translation>
+    </message>
+    <message>
+        <source>Listening on port %1, OSC too.</source>
+        <translation>Escutando na porta %1, também OSC.</translation>
+    </message>
+    <message>
+        <source>Listening on port %1.</source>
+        <translation>Escutando na porta %1.</translation>
+    </message>
+    <message>
+        <source>Off: nothing listens on the network.</source>
+        <translation>Desligado: nada escuta na rede.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected.</source>
+        <translation>
+            <numerusform>%n dispositivo conectado.</numerusform>
+            <numerusform>%n dispositivos conectados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No MIDI input found.</source>
+        <translation>Nenhuma entrada MIDI encontrada.</translation>
+    </message>
+    <message>
+        <source>Listening to: %1</source>
+        <translation>Escutando: %1</translation>
     </message>
 </context>
 <context>
