@@ -954,15 +954,15 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
     <message>
         <source>Listening on port %1, OSC too.</source>
-        <translation>Lauscht auf Port %1, auch OSC.</translation>
+        <translation>Empfangsbereit auf Port %1, auch für OSC.</translation>
     </message>
     <message>
         <source>Listening on port %1.</source>
-        <translation>Lauscht auf Port %1.</translation>
+        <translation>Empfangsbereit auf Port %1.</translation>
     </message>
     <message>
         <source>Off: nothing listens on the network.</source>
-        <translation>Aus: Nichts lauscht im Netzwerk.</translation>
+        <translation>Aus: Im Netzwerk wird nichts empfangen.</translation>
     </message>
     <message numerus="yes">
         <source>%n device(s) connected.</source>
