@@ -18,9 +18,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries the program links come from dpkg-shlibdeps; Qt's platform plugins and the fonts the
-# script view measures with are loaded at run time, where it cannot see them.
+# script view measures with are loaded at run time, where it cannot see them; so is the English
+# speech model the voice follower reads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, pocketsphinx-en-us")
 # .doc files are read through antiword; the help page opens through the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, xdg-utils")
 include(CPack)

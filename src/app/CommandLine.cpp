@@ -122,7 +122,13 @@ Request parse(const QList<QByteArray> &arguments)
     const QCommandLineOption countdown(
         QStringLiteral("countdown"), tr("Count S seconds down on Start before the script moves (0 = none)."),
         QStringLiteral("S"));
-    parser.addOptions({talent, mirror, countdown});
+    const QCommandLineOption voice(QStringLiteral("voice"),
+                                   tr("Follow the presenter's voice: the script moves as it is read aloud."));
+    const QCommandLineOption voiceInput(
+        QStringLiteral("voice-input"),
+        tr("Follow the voice in a WAV recording, played in real time, instead of the microphone."),
+        QStringLiteral("WAV"));
+    parser.addOptions({talent, mirror, countdown, voice, voiceInput});
     parser.addPositionalArgument(QStringLiteral("FILE"), tr("The script to show."), QStringLiteral("[FILE]"));
 
     if (!parser.parse(decoded))
@@ -148,6 +154,12 @@ Request parse(const QList<QByteArray> &arguments)
                                .arg(kMaxCountdown)
                                .arg(parser.value(countdown)));
         r.countdown = seconds;
+    }
+    r.voice = parser.isSet(voice) || parser.isSet(voiceInput);
+    if (parser.isSet(voiceInput)) {
+        r.voiceInput = parser.value(voiceInput);
+        if (r.voiceInput.isEmpty())
+            return mistake(tr("--voice-input needs a WAV file."));
     }
     if (files.size() == 1) {
         // The file's own bytes, not their decoding, so that any name the file system allows works.

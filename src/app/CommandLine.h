@@ -28,6 +28,8 @@ struct Request
     std::optional<QString> talentScreen; // a screen's number (1 = first) or name; "0": none
     bool mirror = false;                 // mirror the prompter's own view
     std::optional<int> countdown;        // seconds before Start starts the clock
+    bool voice = false;                  // follow the presenter's voice
+    QString voiceInput;                  // a WAV recording to follow instead of the microphone
 };
 
 // The arguments as the process received them, the program's name first.

@@ -22,6 +22,7 @@ class QToolButton;
 class RichTextView;
 class Settings;
 class Studio;
+class VoiceFollowing;
 class frmLine;
 
 // The prompter window: its controls and their layout, and the dispatch of the operator's keys and
@@ -41,6 +42,8 @@ public:
     LineHandles &lineHandles() const { return *m_handles; }
     // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
     Studio *studio() const { return m_studio; }
+    // The script following the presenter's voice (off by default).
+    VoiceFollowing *voice() const { return m_voice; }
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -102,6 +105,7 @@ private:
     PrompterCore *m_core = nullptr;
     LineHandles *m_handles = nullptr;
     Studio *m_studio = nullptr;
+    VoiceFollowing *m_voice = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

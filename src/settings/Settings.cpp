@@ -195,6 +195,11 @@ QString Settings::lastScriptFolder() const
     return text(Key::LastScriptFolder);
 }
 
+QString Settings::voiceInput() const
+{
+    return text(Key::VoiceInput);
+}
+
 void Settings::SetForeColor(qint32 value)
 {
     store(Key::ForeColor, QString::number(value));
@@ -291,4 +296,9 @@ void Settings::setJumpToReadingLine(bool value)
 void Settings::setLastScriptFolder(const QString &value)
 {
     store(Key::LastScriptFolder, value);
+}
+
+void Settings::setVoiceInput(const QString &value)
+{
+    store(Key::VoiceInput, value);
 }

@@ -38,6 +38,7 @@ public:
         CountdownSeconds,
         JumpToReadingLine,
         LastScriptFolder,
+        VoiceInput,
     };
     Q_ENUM(Key)
 
@@ -69,6 +70,8 @@ public:
     bool jumpToReadingLine() const;
     // The folder the file dialogs open in: where a script was last opened or saved. Empty: never set.
     QString lastScriptFolder() const;
+    // The capture device the voice is followed from, by its id. Empty: the system's default.
+    QString voiceInput() const;
 
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
@@ -91,6 +94,7 @@ public:
     void setCountdownSeconds(qint32 value);
     void setJumpToReadingLine(bool value);
     void setLastScriptFolder(const QString &value);
+    void setVoiceInput(const QString &value);
 
     static QString keyName(Key key);
 
@@ -98,7 +102,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::LastScriptFolder) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::VoiceInput) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

@@ -6,6 +6,7 @@
 
 #include "voice/Log.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <pocketsphinx.h>
@@ -13,6 +14,11 @@
 namespace voice {
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("voice::Decoder", text);
+}
 
 constexpr int kKeptWords = 20;
 
@@ -57,16 +63,16 @@ QString Decoder::load(const Model &model)
     cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(),
                                    "-dict", dict.constData(), "-logfn", "/dev/null", nullptr);
     if (!config)
-        return QStringLiteral("the recogniser's settings were refused");
+        return tr("the recogniser's settings were refused");
     m_ps = ps_init(config);
     cmd_ln_free_r(config);
     if (!m_ps)
-        return QStringLiteral("the recogniser could not load the model from %1").arg(model.acousticModel);
+        return tr("the recogniser could not load the model from %1").arg(model.acousticModel);
     m_model = model.dir;
     if (ps_start_utt(m_ps) < 0) {
         ps_free(m_ps);
         m_ps = nullptr;
-        return QStringLiteral("the recogniser did not start");
+        return tr("the recogniser did not start");
     }
     return {};
 }
@@ -74,13 +80,13 @@ QString Decoder::load(const Model &model)
 QString Decoder::restartUtterance()
 {
     if (ps_end_utt(m_ps) < 0)
-        return QStringLiteral("the recogniser failed to end an utterance");
+        return tr("the recogniser failed to end an utterance");
     const QStringList words = wordsOf(ps_get_hyp(m_ps, nullptr));
     m_said << words;
     if (m_said.size() > kKeptWords)
         m_said = m_said.mid(m_said.size() - kKeptWords);
     if (ps_start_utt(m_ps) < 0)
-        return QStringLiteral("the recogniser failed to start an utterance");
+        return tr("the recogniser failed to start an utterance");
     m_inUtterance = false;
     return {};
 }
@@ -89,11 +95,11 @@ Decoder::Result Decoder::feed(const std::int16_t *samples, std::size_t count)
 {
     Result r;
     if (!m_ps) {
-        r.error = QStringLiteral("no model is loaded");
+        r.error = tr("no model is loaded");
         return r;
     }
     if (ps_process_raw(m_ps, samples, count, FALSE, FALSE) < 0) {
-        r.error = QStringLiteral("the recogniser failed on the audio");
+        r.error = tr("the recogniser failed on the audio");
     } else {
         r.speech = ps_get_in_speech(m_ps) != 0;
         if (r.speech) {

@@ -6,6 +6,7 @@
 
 #include "voice/Log.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -25,6 +26,11 @@ cst_lexicon *cmu_lex_init(void);
 namespace voice {
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("voice::Model", text);
+}
 
 constexpr double kDiscount = 0.5;
 const QString kStart = QStringLiteral("<s>");
@@ -255,7 +261,7 @@ Model buildModel(const QString &text, const QString &folder)
                                }),
                 words.end());
     if (words.isEmpty()) {
-        m.error = QStringLiteral("no words to recognise");
+        m.error = tr("no words to recognise");
         return m;
     }
     m.words = int(prons.size());

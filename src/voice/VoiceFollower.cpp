@@ -72,6 +72,8 @@ void VoiceFollower::setScript(const QString &text)
     for (const ScriptWord &w : m_words)
         spelt.push_back(w.text);
     m_aligner.setScript(std::move(spelt));
+    if (m_words.isEmpty()) // nothing to follow until a script with words comes
+        return;
     // A model being built for the script before is still finished, and then dropped.
     m_building.setFuture(QtConcurrent::run([text] { return buildModel(text); }));
 }
@@ -96,6 +98,7 @@ void VoiceFollower::loaded(int generation, const QString &error)
     }
     m_ready = true;
     Q_EMIT modelReady();
+    startInput();
 }
 
 void VoiceFollower::setInput(AudioInput *input)
@@ -104,14 +107,24 @@ void VoiceFollower::setInput(AudioInput *input)
         m_input->stop();
         m_input->deleteLater();
     }
+    m_inputRunning = false;
     m_input = input;
     if (!input)
         return;
     input->setParent(this);
     connect(input, &AudioInput::samples, this, &VoiceFollower::feed);
     connect(input, &AudioInput::failed, this, &VoiceFollower::fail);
-    if (m_listening)
-        input->start();
+    startInput();
+}
+
+// A recording plays from the moment the first model is ready, so that none of it is lost to the
+// model's building; after that the input runs for as long as following does.
+void VoiceFollower::startInput()
+{
+    if (m_input && m_listening && m_ready && !m_inputRunning) {
+        m_inputRunning = true;
+        m_input->start();
+    }
 }
 
 void VoiceFollower::setListening(bool on)
@@ -121,11 +134,11 @@ void VoiceFollower::setListening(bool on)
     m_listening = on;
     m_pending.clear();
     m_speaking = false;
-    if (m_input) {
-        if (on)
-            m_input->start();
-        else
-            m_input->stop();
+    if (on) {
+        startInput();
+    } else if (m_input && m_inputRunning) {
+        m_inputRunning = false;
+        m_input->stop();
     }
 }
 

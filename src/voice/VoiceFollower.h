@@ -37,7 +37,7 @@ public:
 
     // The script, as plain text; character offsets in heard() are into it.
     void setScript(const QString &text);
-    bool modelReady() const { return m_ready; }
+    bool ready() const { return m_ready; }
 
     // The voice's source, owned from now on; it starts when listening does.
     void setInput(AudioInput *input);
@@ -65,6 +65,7 @@ private:
     void loaded(int generation, const QString &error);
     void recognised(int generation, const QStringList &words, bool speech, bool ended);
     void fail(const QString &reason);
+    void startInput();
 
     QThread m_thread;
     Recognizer *m_recognizer; // lives on m_thread
@@ -76,6 +77,7 @@ private:
     int m_generation = 0;
     bool m_ready = false;
     bool m_listening = false;
+    bool m_inputRunning = false;
     bool m_speaking = false;
 };
 
