@@ -52,7 +52,7 @@ public:
     QProgressBar *meter() const { return m_meter; }
 
     // The glide's fastest, in lines a second: a skipped sentence is caught up in about a second.
-    static constexpr float kMaxLinesPerSecond = 8;
+    static constexpr float kMaxLinesPerSecond = 12;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -17,10 +17,8 @@ constexpr int kGap = -1;
 // Three words in a row, or four with a slip between: fewer matches the recogniser makes up on
 // its own from the script's vocabulary while the presenter ad-libs.
 constexpr int kMinScore = 6;
-// A place further ahead must be shown by more words: a skipped sentence is caught after a few
-// words, an accidental match far off is not taken.
-constexpr int kFarAhead = 12;
-constexpr int kFarScore = 8;
+// Words heard in a row that show where the voice went when older words align better elsewhere.
+constexpr int kRun = 3;
 
 } // namespace
 
@@ -47,39 +45,48 @@ std::optional<int> Aligner::heard(const QStringList &words)
     if (ns <= 0)
         return std::nullopt;
 
-    // Smith–Waterman over the window: rows are heard words, columns script words.
+    // Smith–Waterman over the window: rows are heard words, columns script words. Alongside, the
+    // run of heard words matching in a row that ends at each cell.
     std::vector<int> prev(size_t(ns) + 1, 0), cur(size_t(ns) + 1, 0);
-    int bestScore = 0;
-    int bestEnd = -1;
-    int bestRow = 0;
+    std::vector<int> prevRun(size_t(ns) + 1, 0), curRun(size_t(ns) + 1, 0);
+    struct Best
+    {
+        int score = 0;
+        int end = -1;
+        int row = 0;
+    };
+    Best strongest; // the best alignment: where the voice was, surely
+    Best latest;    // the latest run of kRun words: where the voice is now, after a skip too
+    const auto nearer = [this](int a, int b) { return std::abs(a - m_place) < std::abs(b - m_place); };
     for (int i = 1; i <= nh; ++i) {
         const QString &w = words[h0 + i - 1];
         cur[0] = 0;
+        curRun[0] = 0;
         for (int j = 1; j <= ns; ++j) {
             const bool same = m_script[size_t(from + j - 1)] == w;
             const int diag = prev[size_t(j) - 1] + (same ? kMatch : kMismatch);
             const int s = std::max({0, diag, prev[size_t(j)] + kGap, cur[size_t(j) - 1] + kGap});
             cur[size_t(j)] = s;
+            curRun[size_t(j)] = same ? prevRun[size_t(j) - 1] + 1 : 0;
             // Only an alignment that ends on a matched word says where the presenter is.
             if (!same || s < kMinScore)
                 continue;
             const int end = from + j - 1;
-            const int needed = end > m_place + kFarAhead ? kFarScore : kMinScore;
-            if (s < needed)
-                continue;
-            // Equal evidence: the later heard word wins, as it is where the voice is now; then the
-            // nearer place, so that a phrase repeated elsewhere keeps the reader where they are.
-            const bool better =
-                s > bestScore ||
-                (s == bestScore && (i > bestRow || std::abs(end - m_place) < std::abs(bestEnd - m_place)));
-            if (better) {
-                bestScore = s;
-                bestEnd = end;
-                bestRow = i;
-            }
+            // At equal strength the nearer place, so that a phrase repeated elsewhere keeps the
+            // reader where they are; then the later heard word.
+            if (s > strongest.score ||
+                (s == strongest.score &&
+                 (nearer(end, strongest.end) || (!nearer(strongest.end, end) && i > strongest.row))))
+                strongest = {s, end, i};
+            // A lone stray word joined to a good alignment across a gap does not count here.
+            if (curRun[size_t(j)] >= kRun &&
+                (i > latest.row || s > latest.score || (s == latest.score && nearer(end, latest.end))))
+                latest = {s, end, i};
         }
         std::swap(prev, cur);
+        std::swap(prevRun, curRun);
     }
+    const int bestEnd = latest.row > strongest.row ? latest.end : strongest.end;
     if (bestEnd <= m_place)
         return std::nullopt;
     m_place = bestEnd;

@@ -15,8 +15,8 @@ namespace voice {
 class Approach
 {
 public:
-    static constexpr double kTimeConstant = 0.3; // seconds to close about two thirds of the distance
-    static constexpr float kNear = 8;            // twips: closer than this is there
+    static constexpr double kTimeConstant = 0.15; // seconds to close about two thirds of the distance
+    static constexpr float kNear = 8;             // twips: closer than this is there
 
     // Glide from `from` to `target` (Tops, twips) at no more than `maxSpeed` twips a second.
     void aim(float target, float from, float maxSpeed, quint32 now);

@@ -176,8 +176,9 @@ void VoiceFollower::recognised(int generation, const QStringList &words, bool sp
 {
     if (generation != m_generation || !m_listening)
         return;
+    // A word is recognised once it has been said: the voice is on the next one by then.
     if (const std::optional<int> w = m_aligner.heard(words))
-        Q_EMIT heard(m_words[*w].start);
+        Q_EMIT heard(m_words[std::min(*w + 1, int(m_words.size()) - 1)].start);
     if (speech)
         m_speaking = true;
     if (ended && m_speaking) {
