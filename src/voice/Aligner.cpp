@@ -72,11 +72,11 @@ std::optional<int> Aligner::heard(const QStringList &words)
             if (!same || s < kMinScore)
                 continue;
             const int end = from + j - 1;
-            // At equal strength the nearer place, so that a phrase repeated elsewhere keeps the
-            // reader where they are; then the later heard word.
+            // At equal strength the later heard word (the voice has moved on past a word the
+            // recogniser missed), or the nearer place, so that a phrase repeated elsewhere keeps
+            // the reader where they are.
             if (s > strongest.score ||
-                (s == strongest.score &&
-                 (nearer(end, strongest.end) || (!nearer(strongest.end, end) && i > strongest.row))))
+                (s == strongest.score && (i > strongest.row || nearer(end, strongest.end))))
                 strongest = {s, end, i};
             // A lone stray word joined to a good alignment across a gap does not count here.
             if (curRun[size_t(j)] >= kRun &&
