@@ -100,7 +100,7 @@ private Q_SLOTS:
         QTest::newRow("skipped sentence is caught") << 20 << "w31 w32 w33 w34" << 34;
         QTest::newRow("two words in a row are not enough") << 0 << "w30 w31" << 0;
         QTest::newRow("older words aligning better elsewhere") << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32;
-        QTest::newRow("past a word the recogniser missed") << 10 << "w8 w9 w10 w40 w12 w13" << 13;
+        QTest::newRow("past a word the recogniser missed") << 20 << "w18 w19 w20 uh er um w22 w23" << 23;
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
         QTest::newRow("beyond reach") << 0 << "w50 w51 w52 w53 w54 w55" << 0;
     }
