@@ -194,6 +194,8 @@ void VoiceFollowing::moved(float top)
 
 void VoiceFollowing::failed(const QString &reason)
 {
+    // A recogniser that failed has dropped its model: the next start builds it again.
+    m_scriptTaken = false;
     setOn(false);
     m_dialogs.warning(m_c.window, m_c.window->windowTitle(), reason);
 }

@@ -190,6 +190,7 @@ void VoiceFollower::recognised(int generation, const QStringList &words, bool sp
 void VoiceFollower::fail(const QString &reason)
 {
     qCWarning(lcVoice) << reason;
+    m_ready = false;
     setListening(false);
     Q_EMIT failed(reason);
 }
