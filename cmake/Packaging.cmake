@@ -19,10 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries the program links come from dpkg-shlibdeps (the remote control's are named as well);
 # Qt's platform plugins and the fonts the script view measures with are loaded at run time, where it
-# cannot see them.
+# cannot see them; so is the English speech model the voice follower reads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation2, libqt6httpserver6, libqt6websockets6, liblo7, librtmidi6, libqrencode4")
+    "qt6-qpa-plugins, fonts-liberation2, pocketsphinx-en-us, libqt6httpserver6, libqt6websockets6, liblo7, librtmidi6, libqrencode4")
 # .doc files are read through antiword; the help page opens through the desktop's browser; Qt's
 # standard dialogs speak the operator's language with Qt's own catalogues.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, xdg-utils, qt6-translations-l10n")

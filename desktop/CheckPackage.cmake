@@ -35,6 +35,8 @@ foreach(expected
     "libc6"
     "qt6-qpa-plugins"
     "fonts-liberation2"
+    "pocketsphinx-en-us"
+    "libpocketsphinx3"
     "Recommends: antiword")
   string(FIND "${info}" "${expected}" at)
   if(at EQUAL -1)

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/CommandLine.h"
+#include "app/VoiceFollowing.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
@@ -137,6 +138,10 @@ int main(int argc, char *argv[])
                        stderr);
         }
     }
+    if (!request->voiceInput.isEmpty())
+        window.voice()->setRecording(request->voiceInput);
+    if (request->voice)
+        window.voice()->setOn(true);
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });

@@ -44,10 +44,11 @@ Request print(QString text, int exitCode)
 
 QString aboutLicense()
 {
-    return tr("Copyright 2026 The Cuescroll developers.\n"
-              "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>.\n"
-              "This is free software: you are free to change and redistribute it.\n"
-              "There is NO WARRANTY, to the extent permitted by law.");
+    return tr(
+        "Copyright 2026 The Cuescroll developers.\n"
+        "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>.\n"
+        "This is free software: you are free to change and redistribute it.\n"
+        "There is NO WARRANTY, to the extent permitted by law.");
 }
 
 Request mistake(const QString &what)
@@ -146,7 +147,13 @@ Request parse(const QList<QByteArray> &arguments)
     const QCommandLineOption osc(QStringLiteral("osc"),
                                  tr("With the remote control, take OSC on the same port (UDP) from the "
                                     "addresses allowed in the settings (default: this computer)."));
-    parser.addOptions({talent, mirror, countdown, remote, remotePort, osc});
+    const QCommandLineOption voice(QStringLiteral("voice"),
+                                   tr("Follow the presenter's voice: the script moves as it is read aloud."));
+    const QCommandLineOption voiceInput(
+        QStringLiteral("voice-input"),
+        tr("Follow the voice in a WAV recording, played in real time, instead of the microphone."),
+        QStringLiteral("WAV"));
+    parser.addOptions({talent, mirror, countdown, remote, remotePort, osc, voice, voiceInput});
     const QString file = tr("FILE", "the script named on the command line");
     parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
 
@@ -155,8 +162,8 @@ Request parse(const QList<QByteArray> &arguments)
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return print(helpText(parser), 0);
     if (parser.isSet(version))
-        return print(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() + QLatin1Char('\n') +
-                         aboutLicense(),
+        return print(programName() + QLatin1Char(' ') + QCoreApplication::applicationVersion() +
+                         QLatin1Char('\n') + aboutLicense(),
                      0);
 
     const QStringList files = parser.positionalArguments();
@@ -185,6 +192,12 @@ Request parse(const QList<QByteArray> &arguments)
             return mistake(
                 tr("--remote takes a port from 1 to 65535, not \"%1\".").arg(parser.value(remotePort)));
         r.remotePort = quint16(port);
+    }
+    r.voice = parser.isSet(voice) || parser.isSet(voiceInput);
+    if (parser.isSet(voiceInput)) {
+        r.voiceInput = parser.value(voiceInput);
+        if (r.voiceInput.isEmpty())
+            return mistake(tr("--voice-input needs a WAV file."));
     }
     if (files.size() == 1) {
         // The file's own bytes, not their decoding, so that any name the file system allows works.

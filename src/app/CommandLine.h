@@ -32,6 +32,8 @@ struct Request
     bool remote = false;
     std::optional<quint16> remotePort;
     bool osc = false;
+    bool voice = false; // follow the presenter's voice
+    QString voiceInput; // a WAV recording to follow instead of the microphone
 };
 
 // The arguments as the process received them, the program's name first.

@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 
 #include "app/KeyInput.h"
+#include "app/VoiceFollowing.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
@@ -89,10 +90,12 @@ void frmMain::CreateStudio()
             HandleKey(key->code, key->shift);
     };
     p.stored = [this] { m_core->ReportStoreProblem(); };
+    m_voice = new VoiceFollowing(*m_core, m_platform, m_dialogs, m_settings, {this, picPanel, prgDoc});
     p.moreItems = [this](QMenu &menu) {
         QAction *remote = menu.addAction(tr("Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
+        m_voice->fillMenu(menu);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);

@@ -22,6 +22,7 @@ class QToolButton;
 class RichTextView;
 class Settings;
 class Studio;
+class VoiceFollowing;
 class frmLine;
 namespace remote {
 class RemoteControl;
@@ -48,6 +49,8 @@ public:
     remote::RemoteControl &remote() const { return *m_remote; }
     // "Remote control…" from the studio menu.
     void ShowRemoteWindow();
+    // The script following the presenter's voice (off by default).
+    VoiceFollowing *voice() const { return m_voice; }
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -111,6 +114,7 @@ private:
     LineHandles *m_handles = nullptr;
     Studio *m_studio = nullptr;
     remote::RemoteControl *m_remote = nullptr;
+    VoiceFollowing *m_voice = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

@@ -195,6 +195,11 @@ QString Settings::lastScriptFolder() const
     return text(Key::LastScriptFolder);
 }
 
+QString Settings::voiceInput() const
+{
+    return text(Key::VoiceInput);
+}
+
 void Settings::SetForeColor(qint32 value)
 {
     store(Key::ForeColor, QString::number(value));
@@ -362,4 +367,9 @@ void Settings::setMidi(bool value)
 void Settings::setMidiMap(const QString &value)
 {
     store(Key::MidiMap, value);
+}
+
+void Settings::setVoiceInput(const QString &value)
+{
+    store(Key::VoiceInput, value);
 }

@@ -45,6 +45,7 @@ public:
         OscAllow,
         Midi,
         MidiMap,
+        VoiceInput,
     };
     Q_ENUM(Key)
 
@@ -76,6 +77,8 @@ public:
     bool jumpToReadingLine() const;
     // The folder the file dialogs open in: where a script was last opened or saved. Empty: never set.
     QString lastScriptFolder() const;
+    // The capture device the voice is followed from, by its id. Empty: the system's default.
+    QString voiceInput() const;
 
     // The remote control, off until turned on; port 8777 unless set.
     bool remoteEnabled() const;
@@ -114,6 +117,7 @@ public:
     void setOscAllow(const QString &value);
     void setMidi(bool value);
     void setMidiMap(const QString &value);
+    void setVoiceInput(const QString &value);
 
     static QString keyName(Key key);
 
@@ -121,7 +125,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::MidiMap) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::VoiceInput) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

@@ -1,0 +1,214 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/VoiceFollowing.h"
+
+#include "common/Platform.h"
+#include "core/PrompterCore.h"
+#include "settings/Settings.h"
+#include "ui/Dialogs.h"
+#include "ui/Twips.h"
+#include "voice/AudioInput.h"
+#include "voice/VoiceFollower.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QAudioDevice>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMenu>
+#include <QProgressBar>
+
+#include <algorithm>
+#include <cmath>
+
+VoiceFollowing::VoiceFollowing(PrompterCore &core, Platform &platform, Dialogs &dialogs, Settings &settings,
+                               Controls c)
+    : QObject(c.window), m_core(core), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_c(c)
+{
+    m_meter = new QProgressBar(c.picPanel);
+    m_meter->setObjectName(QStringLiteral("prgVoiceLevel"));
+    m_meter->setAccessibleName(tr("Voice level"));
+    m_meter->setRange(0, 100);
+    m_meter->setTextVisible(false);
+    m_meter->setFocusPolicy(Qt::NoFocus);
+    m_meter->hide();
+    c.prgDoc->installEventFilter(this);
+
+    connect(&core, &PrompterCore::scriptChanged, this, [this] {
+        m_scriptTaken = false;
+        halt();
+        if (m_on)
+            ensureFollower();
+    });
+    connect(&core, &PrompterCore::positionChanged, this, &VoiceFollowing::moved);
+}
+
+// The core, made before it, is already gone: nothing of it is touched here.
+VoiceFollowing::~VoiceFollowing() = default;
+
+void VoiceFollowing::ensureFollower()
+{
+    if (!m_follower) {
+        m_follower = new voice::VoiceFollower(this);
+        connect(m_follower, &voice::VoiceFollower::heard, this, &VoiceFollowing::heard);
+        connect(m_follower, &voice::VoiceFollower::silence, this, &VoiceFollowing::halt);
+        connect(m_follower, &voice::VoiceFollower::level, this,
+                [this](float level) { m_meter->setValue(int(std::lround(level * 100))); });
+        connect(m_follower, &voice::VoiceFollower::failed, this, &VoiceFollowing::failed);
+        applyInput();
+    }
+    if (!m_scriptTaken) {
+        m_scriptTaken = true;
+        m_follower->setScript(m_core.plainText());
+        m_follower->setPlace(m_core.charAtLine());
+    }
+}
+
+void VoiceFollowing::applyInput()
+{
+    if (!m_follower)
+        return;
+    if (!m_recording.isEmpty())
+        m_follower->setInput(new voice::RecordingInput(m_platform, m_recording));
+    else
+        m_follower->setInput(new voice::Microphone(m_settings.voiceInput().toUtf8()));
+}
+
+void VoiceFollowing::setOn(bool on)
+{
+    if (on == m_on)
+        return;
+    m_on = on;
+    halt();
+    if (on) {
+        ensureFollower();
+        m_follower->setPlace(m_core.charAtLine());
+        placeMeter();
+        m_meter->setValue(0);
+        m_meter->show();
+        m_follower->setListening(true);
+    } else {
+        m_meter->hide();
+        if (m_follower)
+            m_follower->setListening(false);
+    }
+}
+
+void VoiceFollowing::setRecording(const QString &path)
+{
+    m_recording = path;
+    applyInput();
+}
+
+void VoiceFollowing::setDevice(const QString &id)
+{
+    m_settings.setVoiceInput(id);
+    m_recording.clear();
+    applyInput();
+}
+
+void VoiceFollowing::fillMenu(QMenu &menu)
+{
+    menu.addSeparator();
+    QAction *follow = menu.addAction(tr("Follow my voice"));
+    follow->setObjectName(QStringLiteral("mnuFollowVoice"));
+    follow->setCheckable(true);
+    follow->setChecked(m_on);
+    connect(follow, &QAction::toggled, this, &VoiceFollowing::setOn);
+
+    QMenu *inputs = menu.addMenu(tr("Voice input"));
+    inputs->setObjectName(QStringLiteral("mnuVoiceInput"));
+    auto *group = new QActionGroup(inputs);
+    const auto add = [&](const QString &caption, bool checked, auto choose) {
+        QAction *a = inputs->addAction(caption);
+        a->setCheckable(true);
+        a->setChecked(checked);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, choose);
+    };
+    const QString chosen = m_recording.isEmpty() ? m_settings.voiceInput() : QString();
+    add(tr("Default microphone"), m_recording.isEmpty() && chosen.isEmpty(), [this] { setDevice({}); });
+    for (const QAudioDevice &d : QMediaDevices::audioInputs()) {
+        const QString id = QString::fromUtf8(d.id());
+        add(d.description(), m_recording.isEmpty() && id == chosen, [this, id] { setDevice(id); });
+    }
+    if (!m_recording.isEmpty())
+        add(tr("Recording %1").arg(QFileInfo(m_recording).fileName()), true, [] {});
+}
+
+void VoiceFollowing::heard(int character)
+{
+    // The clock is running the script: the operator drives, and following resumes when it stops.
+    if (m_core.running()) {
+        m_follower->setPlace(m_core.charAtLine());
+        return;
+    }
+    const float target = m_core.topFor({character, 0.5});
+    const float line = std::abs(m_core.topFor({character, 1.0}) - m_core.topFor({character, 0.0}));
+    const float lineHeight = line > 0 ? line : 300.0f;
+    m_approach.aim(target, m_core.top(), lineHeight * kMaxLinesPerSecond, m_platform.timeGetTime());
+    if (m_steering)
+        return;
+    m_steering = true;
+    m_steeredTop = m_core.top();
+    m_core.setSteering([this](quint32 now) -> std::optional<float> {
+        const std::optional<float> top = m_approach.at(now);
+        if (!top) {
+            // Arrived: frames may stop. Not from inside the steering call itself.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!m_approach.moving())
+                        halt();
+                },
+                Qt::QueuedConnection);
+            return std::nullopt;
+        }
+        m_steeredTop = std::clamp(*top, -float(m_core.range()), 0.0f);
+        return top;
+    });
+}
+
+void VoiceFollowing::halt()
+{
+    m_approach.halt();
+    if (m_steering) {
+        m_steering = false;
+        m_core.setSteering({});
+    }
+}
+
+void VoiceFollowing::moved(float top)
+{
+    if (!m_on || !m_follower)
+        return;
+    if (m_steering && std::abs(top - m_steeredTop) < 1.0f)
+        return;
+    // Keys, the wheel, a jump, Reset, a new layout or the clock: the operator's place is the place.
+    halt();
+    m_follower->setPlace(m_core.charAtLine());
+}
+
+void VoiceFollowing::failed(const QString &reason)
+{
+    // A recogniser that failed has dropped its model: the next start builds it again.
+    m_scriptTaken = false;
+    setOn(false);
+    m_dialogs.warning(m_c.window, m_c.window->windowTitle(), reason);
+}
+
+void VoiceFollowing::placeMeter()
+{
+    const QProgressBar *p = m_c.prgDoc;
+    twips::move(m_meter, twips::left(p), twips::height(m_c.picPanel) - 240, twips::width(p), 120);
+}
+
+bool VoiceFollowing::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_c.prgDoc && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        placeMeter();
+    return QObject::eventFilter(watched, event);
+}

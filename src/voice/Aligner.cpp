@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "voice/Aligner.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace voice {
+
+namespace {
+
+constexpr int kMatch = 2;
+constexpr int kMismatch = -2;
+constexpr int kGap = -1;
+// Three words in a row, or four with a slip between: fewer matches the recogniser makes up on
+// its own from the script's vocabulary while the presenter ad-libs.
+constexpr int kMinScore = 6;
+// Words heard in a row that show where the voice went when older words align better elsewhere.
+constexpr int kRun = 3;
+
+} // namespace
+
+void Aligner::setScript(std::vector<QString> words)
+{
+    m_script = std::move(words);
+    m_place = -1;
+}
+
+void Aligner::setPlace(int wordIndex)
+{
+    m_place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
+}
+
+std::optional<int> Aligner::heard(const QStringList &words)
+{
+    if (words.isEmpty() || m_script.empty())
+        return std::nullopt;
+    const int nh = int(std::min<qsizetype>(words.size(), kHeardWords));
+    const int h0 = int(words.size()) - nh;
+    const int from = std::max(0, m_place - kBehind);
+    const int to = std::min(int(m_script.size()), m_place + 1 + kAhead);
+    const int ns = to - from;
+    if (ns <= 0)
+        return std::nullopt;
+
+    // Smith–Waterman over the window: rows are heard words, columns script words. Alongside, the
+    // run of heard words matching in a row that ends at each cell.
+    std::vector<int> prev(size_t(ns) + 1, 0), cur(size_t(ns) + 1, 0);
+    std::vector<int> prevRun(size_t(ns) + 1, 0), curRun(size_t(ns) + 1, 0);
+    struct Best
+    {
+        int score = 0;
+        int end = -1;
+        int row = 0;
+    };
+    Best strongest; // the best alignment: where the voice was, surely
+    Best latest;    // the latest run of kRun words: where the voice is now, after a skip too
+    const auto nearer = [this](int a, int b) { return std::abs(a - m_place) < std::abs(b - m_place); };
+    for (int i = 1; i <= nh; ++i) {
+        const QString &w = words[h0 + i - 1];
+        cur[0] = 0;
+        curRun[0] = 0;
+        for (int j = 1; j <= ns; ++j) {
+            const bool same = m_script[size_t(from + j - 1)] == w;
+            const int diag = prev[size_t(j) - 1] + (same ? kMatch : kMismatch);
+            const int s = std::max({0, diag, prev[size_t(j)] + kGap, cur[size_t(j) - 1] + kGap});
+            cur[size_t(j)] = s;
+            curRun[size_t(j)] = same ? prevRun[size_t(j) - 1] + 1 : 0;
+            // Only an alignment that ends on a matched word says where the presenter is.
+            if (!same || s < kMinScore)
+                continue;
+            const int end = from + j - 1;
+            // At equal strength the later heard word (the voice has moved on past a word the
+            // recogniser missed), or the nearer place, so that a phrase repeated elsewhere keeps
+            // the reader where they are.
+            if (s > strongest.score ||
+                (s == strongest.score && (i > strongest.row || nearer(end, strongest.end))))
+                strongest = {s, end, i};
+            // A lone stray word joined to a good alignment across a gap does not count here.
+            if (curRun[size_t(j)] >= kRun &&
+                (i > latest.row || s > latest.score || (s == latest.score && nearer(end, latest.end))))
+                latest = {s, end, i};
+        }
+        std::swap(prev, cur);
+        std::swap(prevRun, curRun);
+    }
+    const int bestEnd = latest.row > strongest.row ? latest.end : strongest.end;
+    if (bestEnd <= m_place)
+        return std::nullopt;
+    m_place = bestEnd;
+    return m_place;
+}
+
+} // namespace voice

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace voice {
+
+// Finds where in the script the presenter is from the last words the recogniser heard. Only a
+// stretch near the current place is searched, so a phrase that also occurs elsewhere, or words
+// the recogniser forced onto an ad-lib, cannot pull the place far away; and the place only moves
+// forward, unless the operator puts it somewhere else.
+class Aligner
+{
+public:
+    static constexpr int kHeardWords = 10; // the recent words aligned
+    static constexpr int kBehind = 10;     // how far back the search reaches
+    static constexpr int kAhead = 40;      // how far ahead
+
+    void setScript(std::vector<QString> words);
+    int size() const { return int(m_script.size()); }
+
+    // The index of the word last read; -1 before the first.
+    int place() const { return m_place; }
+    void setPlace(int wordIndex);
+
+    // The heard words, oldest first (only the last kHeardWords count). Returns the new place when
+    // they show the presenter further on, else nothing.
+    std::optional<int> heard(const QStringList &words);
+
+private:
+    std::vector<QString> m_script;
+    int m_place = -1;
+};
+
+} // namespace voice

@@ -1,0 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "voice/Log.h"
+
+Q_LOGGING_CATEGORY(lcVoice, "cuescroll.voice", QtWarningMsg)

@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
+#include "PrompterWindow.h"
+#include "app/VoiceFollowing.h"
+#include "core/PrompterCore.h"
+#include "scroll/ScrollClock.h"
+#include "studio/Studio.h"
+#include "ui/Twips.h"
+#include "voice/Aligner.h"
+#include "voice/AudioInput.h"
+#include "voice/Model.h"
+#include "voice/VoiceFollower.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Speech synthesised for the test; the suite needs flite and fails without it.
+QString synthesise(const QTemporaryDir &dir, const QString &name, const QString &text)
+{
+    const QString path = dir.filePath(name + QStringLiteral(".wav"));
+    QProcess flite;
+    flite.start(QStringLiteral("flite"), {QStringLiteral("-voice"), QStringLiteral("slt"),
+                                          QStringLiteral("-t"), text, QStringLiteral("-o"), path});
+    if (!flite.waitForFinished(60000) || flite.exitCode() != 0)
+        return {};
+    return path;
+}
+
+const QString kNews = QStringLiteral(
+    "Good evening and welcome to the news. The council voted this afternoon to lease the old grain store "
+    "to the Quizzleborn cooperative. The footbridge at Alder Point will close for three weeks while "
+    "engineers replace its wooden deck. Schools across the district are looking for volunteer readers.");
+
+// A second of silence: a recording that plays without anything to hear.
+QString silentWav(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("silence.wav"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    const quint32 bytes = 32000;
+    QByteArray h("RIFF");
+    const auto u32 = [&h](quint32 v) { h.append(reinterpret_cast<const char *>(&v), 4); };
+    const auto u16 = [&h](quint16 v) { h.append(reinterpret_cast<const char *>(&v), 2); };
+    u32(36 + bytes);
+    h += "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(16000);
+    u32(32000);
+    u16(2);
+    u16(16);
+    h += "data";
+    u32(bytes);
+    f.write(h + QByteArray(bytes, 0));
+    return path;
+}
+
+// Where line n (1-based) of scriptOfLines begins in the prompter's text.
+int lineStart(const QString &text, int n)
+{
+    return int(text.indexOf(QStringLiteral("Line %1 ").arg(n)));
+}
+
+} // namespace
+
+class tst_Voice : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(m_dir.isValid(), "no temporary folder"); }
+    void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
+
+    // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
+    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47.
+    void aligns_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("reading on") << 4 << "w3 w4 w5 w6 w7 w8" << 8;
+        QTest::newRow("a slip of the recogniser") << 4 << "w4 w5 w6 w40 w7 w8 w9" << 9;
+        QTest::newRow("ad-lib forced onto script words") << 8 << "w2 w30 w9 w21 w5 w11 w7" << 8;
+        QTest::newRow("phrase just read, also ahead") << 17 << "thank you for joining us" << 17;
+        QTest::newRow("phrase said again further on") << 20 << "thank you for joining us" << 20;
+        QTest::newRow("skipped sentence is caught") << 20 << "w31 w32 w33 w34" << 34;
+        QTest::newRow("two words in a row are not enough") << 0 << "w30 w31" << 0;
+        QTest::newRow("older words aligning better elsewhere") << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32;
+        QTest::newRow("past a word the recogniser missed") << 20 << "w18 w19 w20 uh er um w22 w23" << 23;
+        QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
+        QTest::newRow("beyond reach") << 0 << "w50 w51 w52 w53 w54 w55" << 0;
+    }
+    void aligns()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, heard);
+        QFETCH(int, expected);
+        const QStringList phrase = QStringLiteral("thank you for joining us").split(u' ');
+        std::vector<QString> script;
+        for (int i = 0; i < 60; ++i) {
+            const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
+            script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
+        }
+        voice::Aligner a;
+        a.setScript(script);
+        a.setPlace(place);
+        a.heard(heard.split(u' '));
+        QCOMPARE(a.place(), expected);
+    }
+
+    // Speech synthesised from the script, with a word no dictionary has, is followed through the
+    // recogniser's thread to its last words, forward only, as the recording plays by the clock.
+    void followsARecording()
+    {
+        const QString wav = synthesise(m_dir, QStringLiteral("news"), kNews);
+        QVERIFY2(!wav.isEmpty(), "flite is needed to synthesise speech");
+        QVERIFY(voice::buildModel(kNews).guessed >= 1);
+        voice::VoiceFollower f;
+        QSignalSpy ready(&f, &voice::VoiceFollower::modelReady);
+        QSignalSpy heard(&f, &voice::VoiceFollower::heard);
+        QSignalSpy levels(&f, &voice::VoiceFollower::level);
+        auto *input = new voice::RecordingInput(m_platform, wav);
+        f.setInput(input);
+        f.setScript(kNews);
+        f.setListening(true);
+        QVERIFY(ready.wait(30000));
+        QVERIFY(input->timer->isActive());
+        while (input->timer->isActive()) {
+            m_platform.now += 100;
+            input->tick();
+        }
+        const int nearEnd = int(kNews.indexOf(QStringLiteral("looking for")));
+        QTRY_VERIFY_WITH_TIMEOUT(!heard.isEmpty() && heard.last().first().toInt() >= nearEnd, 60000);
+        for (qsizetype i = 1; i < heard.size(); ++i)
+            QVERIFY(heard[i].first().toInt() > heard[i - 1].first().toInt());
+        QVERIFY(std::any_of(levels.cbegin(), levels.cend(),
+                            [](const auto &l) { return l.first().toFloat() > 0.3f; }));
+    }
+
+    // A word heard further down comes to the reading line by a glide no faster than its limit, and
+    // the motion is given back once it is there.
+    void glidesToTheWordHeard()
+    {
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300));
+        PrompterCore &c = w->core();
+        VoiceFollowing &v = *w->voice();
+        v.setRecording(silentWav(m_dir));
+        v.setOn(true);
+        QVERIFY(v.meter()->isVisible());
+        QCOMPARE(v.meter()->parentWidget(), w->picPanel);
+        const int target = lineStart(c.plainText(), 12);
+        Q_EMIT v.follower()->heard(target);
+        QVERIFY(c.steered());
+        const float maxStep = twips::height(w->lblHeightFinder) * VoiceFollowing::kMaxLinesPerSecond * 0.016f;
+        float before = c.top();
+        int frames = 0;
+        for (; c.steered() && frames < 500; ++frames) {
+            m_platform.now += 16;
+            c.clock().timFrame_Timer();
+            QCoreApplication::processEvents();
+            QVERIFY(before - c.top() >= 0 && before - c.top() <= maxStep + 1);
+            before = c.top();
+        }
+        QVERIFY(!c.steered());
+        QCOMPARE(c.charAtLine(), target);
+        QVERIFY2(frames * 16 < 2500, qPrintable(QString::number(frames)));
+    }
+
+    // The operator's moves win at once and following goes on from where they leave the script;
+    // silence only stops the motion.
+    void operatorOverrides_data()
+    {
+        QTest::addColumn<QString>("move");
+        QTest::newRow("step") << "step";
+        QTest::newRow("wheel") << "wheel";
+        QTest::newRow("jump") << "jump";
+        QTest::newRow("reset") << "reset";
+        QTest::newRow("silence") << "silence";
+    }
+    void operatorOverrides()
+    {
+        QFETCH(QString, move);
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300));
+        PrompterCore &c = w->core();
+        VoiceFollowing &v = *w->voice();
+        v.setRecording(silentWav(m_dir));
+        v.setOn(true);
+        Q_EMIT v.follower()->heard(lineStart(c.plainText(), 40));
+        for (int i = 0; i < 5; ++i) {
+            m_platform.now += 16;
+            c.clock().timFrame_Timer();
+        }
+        if (move == QLatin1String("step"))
+            c.stepForward();
+        else if (move == QLatin1String("wheel"))
+            c.wheel(120);
+        else if (move == QLatin1String("jump"))
+            c.goToFraction(0.5);
+        else if (move == QLatin1String("reset"))
+            c.reset();
+        else
+            Q_EMIT v.follower()->silence();
+        QVERIFY(!c.steered());
+        const float left = c.top();
+        m_platform.now += 16;
+        c.clock().timFrame_Timer();
+        QCOMPARE(c.top(), left);
+        if (move != QLatin1String("silence"))
+            QCOMPARE(v.follower()->place(), c.charAtLine());
+    }
+
+    // Found in the studio menu; an input that cannot be read says so and following goes off.
+    void menuAndFailure()
+    {
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(20));
+        VoiceFollowing &v = *w->voice();
+        const QString missing = m_dir.filePath(QStringLiteral("missing.wav"));
+        v.setRecording(missing);
+        QMenu menu;
+        w->studio()->fillMenu(menu);
+        auto *follow = menu.findChild<QAction *>(QStringLiteral("mnuFollowVoice"));
+        QVERIFY(follow);
+        follow->trigger();
+        QVERIFY(v.on());
+        QTRY_VERIFY_WITH_TIMEOUT(!v.on(), 30000);
+        QVERIFY(!v.meter()->isVisible());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY(m_dialogs.shown.first().text.contains(QLatin1String("missing.wav")));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QTemporaryDir m_siteDir;
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+};
+
+QTEST_MAIN(tst_Voice)
+#include "tst_voice.moc"
