@@ -139,6 +139,29 @@
     </message>
 </context>
 <context>
+    <name>VoiceFollowing</name>
+    <message>
+        <source>Voice level</source>
+        <translation>Stimmpegel</translation>
+    </message>
+    <message>
+        <source>Follow my voice</source>
+        <translation>Meiner Stimme folgen</translation>
+    </message>
+    <message>
+        <source>Voice input</source>
+        <translation>Spracheingang</translation>
+    </message>
+    <message>
+        <source>Default microphone</source>
+        <translation>Standardmikrofon</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Aufnahme %1</translation>
+    </message>
+</context>
+<context>
     <name>commandline</name>
     <message>
         <source>%1: %2 (see cuescroll --help)</source>
@@ -220,6 +243,18 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--remote erwartet einen Port von 1 bis 65535, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Follow the presenter&apos;s voice: the script moves as it is read aloud.</source>
+        <translation>Der Stimme des Sprechers folgen: Das Skript läuft mit, während es vorgelesen wird.</translation>
+    </message>
+    <message>
+        <source>Follow the voice in a WAV recording, played in real time, instead of the microphone.</source>
+        <translation>Statt des Mikrofons der Stimme in einer WAV-Aufnahme folgen, die in Echtzeit abgespielt wird.</translation>
+    </message>
+    <message>
+        <source>--voice-input needs a WAV file.</source>
+        <translation>--voice-input erwartet eine WAV-Datei.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1051,101 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>its folder could not be made</source>
         <translation>ihr Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>voice</name>
+    <message>
+        <source>no words to recognise</source>
+        <translation>keine erkennbaren Wörter</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than 1 GB.</source>
+        <translation>Die Aufnahme ist größer als 1 GB.</translation>
+    </message>
+    <message>
+        <source>It may not be read.</source>
+        <translation>Sie darf nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>It is not a WAV recording.</source>
+        <translation>Sie ist keine WAV-Aufnahme.</translation>
+    </message>
+    <message>
+        <source>Only uncompressed (PCM) WAV recordings can be read.</source>
+        <translation>Nur unkomprimierte WAV-Aufnahmen (PCM) können gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The WAV recording must be PCM of 8 or 16 bits.</source>
+        <translation>Die WAV-Aufnahme muss PCM mit 8 oder 16 Bit sein.</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Decoder</name>
+    <message>
+        <source>the recogniser&apos;s settings were refused</source>
+        <translation>die Einstellungen der Spracherkennung wurden abgelehnt</translation>
+    </message>
+    <message>
+        <source>the recogniser could not load the model from %1</source>
+        <translation>die Spracherkennung konnte das Modell aus %1 nicht laden</translation>
+    </message>
+    <message>
+        <source>the recogniser did not start</source>
+        <translation>die Spracherkennung ist nicht gestartet</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to end an utterance</source>
+        <translation>die Spracherkennung konnte eine Äußerung nicht abschließen</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to start an utterance</source>
+        <translation>die Spracherkennung konnte keine Äußerung beginnen</translation>
+    </message>
+    <message>
+        <source>no model is loaded</source>
+        <translation>es ist kein Modell geladen</translation>
+    </message>
+    <message>
+        <source>the recogniser failed on the audio</source>
+        <translation>die Spracherkennung scheiterte am Audiosignal</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Microphone</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Es wurde kein Mikrofon gefunden.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; could not be opened.</source>
+        <translation>Das Mikrofon „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>voice::RecordingInput</name>
+    <message>
+        <source>The recording %1 could not be read: %2</source>
+        <translation>Die Aufnahme %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>voice::VoiceFollower</name>
+    <message>
+        <source>Speech recognition stopped: %1</source>
+        <translation>Die Spracherkennung wurde gestoppt: %1</translation>
+    </message>
+    <message>
+        <source>The script&apos;s words could not be prepared for recognition: %1</source>
+        <translation>Die Wörter des Skripts konnten nicht für die Erkennung vorbereitet werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -139,6 +139,29 @@
     </message>
 </context>
 <context>
+    <name>VoiceFollowing</name>
+    <message>
+        <source>Voice level</source>
+        <translation>Nivel de voz</translation>
+    </message>
+    <message>
+        <source>Follow my voice</source>
+        <translation>Seguir mi voz</translation>
+    </message>
+    <message>
+        <source>Voice input</source>
+        <translation>Entrada de voz</translation>
+    </message>
+    <message>
+        <source>Default microphone</source>
+        <translation>Micrófono predeterminado</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Grabación %1</translation>
+    </message>
+</context>
+<context>
     <name>commandline</name>
     <message>
         <source>%1: %2 (see cuescroll --help)</source>
@@ -220,6 +243,18 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--remote admite un puerto de 1 a 65535, no «%1».</translation>
+    </message>
+    <message>
+        <source>Follow the presenter&apos;s voice: the script moves as it is read aloud.</source>
+        <translation>Seguir la voz del presentador: el guion avanza a medida que se lee en voz alta.</translation>
+    </message>
+    <message>
+        <source>Follow the voice in a WAV recording, played in real time, instead of the microphone.</source>
+        <translation>Seguir la voz de una grabación WAV, reproducida en tiempo real, en lugar del micrófono.</translation>
+    </message>
+    <message>
+        <source>--voice-input needs a WAV file.</source>
+        <translation>--voice-input necesita un archivo WAV.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1051,101 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>its folder could not be made</source>
         <translation>no se pudo crear su carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>voice</name>
+    <message>
+        <source>no words to recognise</source>
+        <translation>no hay palabras que reconocer</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>No existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than 1 GB.</source>
+        <translation>La grabación ocupa más de 1 GB.</translation>
+    </message>
+    <message>
+        <source>It may not be read.</source>
+        <translation>No se permite leerla.</translation>
+    </message>
+    <message>
+        <source>It is not a WAV recording.</source>
+        <translation>No es una grabación WAV.</translation>
+    </message>
+    <message>
+        <source>Only uncompressed (PCM) WAV recordings can be read.</source>
+        <translation>Solo se pueden leer grabaciones WAV sin comprimir (PCM).</translation>
+    </message>
+    <message>
+        <source>The WAV recording must be PCM of 8 or 16 bits.</source>
+        <translation>La grabación WAV debe ser PCM de 8 o 16 bits.</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Decoder</name>
+    <message>
+        <source>the recogniser&apos;s settings were refused</source>
+        <translation>se rechazaron los ajustes del motor de reconocimiento</translation>
+    </message>
+    <message>
+        <source>the recogniser could not load the model from %1</source>
+        <translation>el motor de reconocimiento no pudo cargar el modelo desde %1</translation>
+    </message>
+    <message>
+        <source>the recogniser did not start</source>
+        <translation>el motor de reconocimiento no se inició</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to end an utterance</source>
+        <translation>el motor de reconocimiento no pudo terminar un enunciado</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to start an utterance</source>
+        <translation>el motor de reconocimiento no pudo empezar un enunciado</translation>
+    </message>
+    <message>
+        <source>no model is loaded</source>
+        <translation>no hay ningún modelo cargado</translation>
+    </message>
+    <message>
+        <source>the recogniser failed on the audio</source>
+        <translation>el motor de reconocimiento falló con el audio</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Microphone</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>No se encontró ningún micrófono.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; could not be opened.</source>
+        <translation>No se pudo abrir el micrófono «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>voice::RecordingInput</name>
+    <message>
+        <source>The recording %1 could not be read: %2</source>
+        <translation>No se pudo leer la grabación %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>voice::VoiceFollower</name>
+    <message>
+        <source>Speech recognition stopped: %1</source>
+        <translation>El reconocimiento de voz se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>The script&apos;s words could not be prepared for recognition: %1</source>
+        <translation>No se pudieron preparar las palabras del guion para el reconocimiento: %1</translation>
     </message>
 </context>
 </TS>

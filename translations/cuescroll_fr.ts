@@ -139,6 +139,29 @@
     </message>
 </context>
 <context>
+    <name>VoiceFollowing</name>
+    <message>
+        <source>Voice level</source>
+        <translation>Niveau de la voix</translation>
+    </message>
+    <message>
+        <source>Follow my voice</source>
+        <translation>Suivre ma voix</translation>
+    </message>
+    <message>
+        <source>Voice input</source>
+        <translation>Entrée vocale</translation>
+    </message>
+    <message>
+        <source>Default microphone</source>
+        <translation>Microphone par défaut</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Enregistrement %1</translation>
+    </message>
+</context>
+<context>
     <name>commandline</name>
     <message>
         <source>%1: %2 (see cuescroll --help)</source>
@@ -220,6 +243,18 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--remote attend un port de 1 à 65535, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Follow the presenter&apos;s voice: the script moves as it is read aloud.</source>
+        <translation>Suivre la voix du présentateur&#xa0;: le script défile au fil de la lecture à voix haute.</translation>
+    </message>
+    <message>
+        <source>Follow the voice in a WAV recording, played in real time, instead of the microphone.</source>
+        <translation>Suivre la voix d’un enregistrement WAV, lu en temps réel, au lieu du microphone.</translation>
+    </message>
+    <message>
+        <source>--voice-input needs a WAV file.</source>
+        <translation>--voice-input attend un fichier WAV.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1051,101 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>its folder could not be made</source>
         <translation>son dossier n’a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>voice</name>
+    <message>
+        <source>no words to recognise</source>
+        <translation>aucun mot à reconnaître</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than 1 GB.</source>
+        <translation>L’enregistrement dépasse 1 Go.</translation>
+    </message>
+    <message>
+        <source>It may not be read.</source>
+        <translation>Sa lecture n’est pas autorisée.</translation>
+    </message>
+    <message>
+        <source>It is not a WAV recording.</source>
+        <translation>Ce n’est pas un enregistrement WAV.</translation>
+    </message>
+    <message>
+        <source>Only uncompressed (PCM) WAV recordings can be read.</source>
+        <translation>Seuls les enregistrements WAV non compressés (PCM) peuvent être lus.</translation>
+    </message>
+    <message>
+        <source>The WAV recording must be PCM of 8 or 16 bits.</source>
+        <translation>L’enregistrement WAV doit être en PCM 8 ou 16 bits.</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Decoder</name>
+    <message>
+        <source>the recogniser&apos;s settings were refused</source>
+        <translation>les réglages du moteur de reconnaissance ont été refusés</translation>
+    </message>
+    <message>
+        <source>the recogniser could not load the model from %1</source>
+        <translation>le moteur de reconnaissance n’a pas pu charger le modèle depuis %1</translation>
+    </message>
+    <message>
+        <source>the recogniser did not start</source>
+        <translation>le moteur de reconnaissance n’a pas démarré</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to end an utterance</source>
+        <translation>le moteur de reconnaissance n’a pas pu terminer un énoncé</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to start an utterance</source>
+        <translation>le moteur de reconnaissance n’a pas pu commencer un énoncé</translation>
+    </message>
+    <message>
+        <source>no model is loaded</source>
+        <translation>aucun modèle n’est chargé</translation>
+    </message>
+    <message>
+        <source>the recogniser failed on the audio</source>
+        <translation>le moteur de reconnaissance a échoué sur l’audio</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Microphone</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Aucun microphone n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; could not be opened.</source>
+        <translation>Impossible d’ouvrir le microphone «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>voice::RecordingInput</name>
+    <message>
+        <source>The recording %1 could not be read: %2</source>
+        <translation>Impossible de lire l’enregistrement %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>voice::VoiceFollower</name>
+    <message>
+        <source>Speech recognition stopped: %1</source>
+        <translation>La reconnaissance vocale s’est arrêtée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The script&apos;s words could not be prepared for recognition: %1</source>
+        <translation>Les mots du script n’ont pas pu être préparés pour la reconnaissance&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

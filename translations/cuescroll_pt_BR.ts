@@ -139,6 +139,29 @@
     </message>
 </context>
 <context>
+    <name>VoiceFollowing</name>
+    <message>
+        <source>Voice level</source>
+        <translation>Nível da voz</translation>
+    </message>
+    <message>
+        <source>Follow my voice</source>
+        <translation>Seguir minha voz</translation>
+    </message>
+    <message>
+        <source>Voice input</source>
+        <translation>Entrada de voz</translation>
+    </message>
+    <message>
+        <source>Default microphone</source>
+        <translation>Microfone padrão</translation>
+    </message>
+    <message>
+        <source>Recording %1</source>
+        <translation>Gravação %1</translation>
+    </message>
+</context>
+<context>
     <name>commandline</name>
     <message>
         <source>%1: %2 (see cuescroll --help)</source>
@@ -220,6 +243,18 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>--remote takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--remote aceita uma porta de 1 a 65535, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Follow the presenter&apos;s voice: the script moves as it is read aloud.</source>
+        <translation>Seguir a voz do apresentador: o roteiro rola conforme é lido em voz alta.</translation>
+    </message>
+    <message>
+        <source>Follow the voice in a WAV recording, played in real time, instead of the microphone.</source>
+        <translation>Seguir a voz de uma gravação WAV, tocada em tempo real, em vez do microfone.</translation>
+    </message>
+    <message>
+        <source>--voice-input needs a WAV file.</source>
+        <translation>--voice-input precisa de um arquivo WAV.</translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1051,101 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>its folder could not be made</source>
         <translation>não foi possível criar a pasta dele</translation>
+    </message>
+</context>
+<context>
+    <name>voice</name>
+    <message>
+        <source>no words to recognise</source>
+        <translation>nenhuma palavra para reconhecer</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Esse arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than 1 GB.</source>
+        <translation>A gravação passa de 1 GB.</translation>
+    </message>
+    <message>
+        <source>It may not be read.</source>
+        <translation>Não é permitido lê-la.</translation>
+    </message>
+    <message>
+        <source>It is not a WAV recording.</source>
+        <translation>Não é uma gravação WAV.</translation>
+    </message>
+    <message>
+        <source>Only uncompressed (PCM) WAV recordings can be read.</source>
+        <translation>Só é possível ler gravações WAV sem compressão (PCM).</translation>
+    </message>
+    <message>
+        <source>The WAV recording must be PCM of 8 or 16 bits.</source>
+        <translation>A gravação WAV deve ser PCM de 8 ou 16 bits.</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Decoder</name>
+    <message>
+        <source>the recogniser&apos;s settings were refused</source>
+        <translation>as configurações do motor de reconhecimento foram recusadas</translation>
+    </message>
+    <message>
+        <source>the recogniser could not load the model from %1</source>
+        <translation>o motor de reconhecimento não conseguiu carregar o modelo de %1</translation>
+    </message>
+    <message>
+        <source>the recogniser did not start</source>
+        <translation>o motor de reconhecimento não iniciou</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to end an utterance</source>
+        <translation>o motor de reconhecimento não conseguiu encerrar um enunciado</translation>
+    </message>
+    <message>
+        <source>the recogniser failed to start an utterance</source>
+        <translation>o motor de reconhecimento não conseguiu iniciar um enunciado</translation>
+    </message>
+    <message>
+        <source>no model is loaded</source>
+        <translation>nenhum modelo está carregado</translation>
+    </message>
+    <message>
+        <source>the recogniser failed on the audio</source>
+        <translation>o motor de reconhecimento falhou no áudio</translation>
+    </message>
+</context>
+<context>
+    <name>voice::Microphone</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Nenhum microfone foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; could not be opened.</source>
+        <translation>Não foi possível abrir o microfone “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>voice::RecordingInput</name>
+    <message>
+        <source>The recording %1 could not be read: %2</source>
+        <translation>Não foi possível ler a gravação %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>voice::VoiceFollower</name>
+    <message>
+        <source>Speech recognition stopped: %1</source>
+        <translation>O reconhecimento de voz parou: %1</translation>
+    </message>
+    <message>
+        <source>The script&apos;s words could not be prepared for recognition: %1</source>
+        <translation>Não foi possível preparar as palavras do roteiro para o reconhecimento: %1</translation>
     </message>
 </context>
 </TS>

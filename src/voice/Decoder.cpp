@@ -17,7 +17,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("voice::Decoder", text);
+    return QCoreApplication::translate("voice", text);
 }
 
 constexpr int kKeptWords = 20;

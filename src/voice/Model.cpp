@@ -29,7 +29,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("voice::Model", text);
+    return QCoreApplication::translate("voice", text);
 }
 
 constexpr double kDiscount = 0.5;

@@ -19,7 +19,7 @@ namespace {
 
 QString tr(const char *s)
 {
-    return QCoreApplication::translate("voice::WavFile", s);
+    return QCoreApplication::translate("voice", s);
 }
 
 } // namespace
