@@ -92,6 +92,7 @@ void frmMain::CreateStudio()
     p.stored = [this] { m_core->ReportStoreProblem(); };
     m_voice = new VoiceFollowing(*m_core, m_platform, m_dialogs, m_settings, {this, picPanel, prgDoc});
     p.moreItems = [this](QMenu &menu) {
+        menu.addSeparator();
         QAction *remote = menu.addAction(tr("Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
