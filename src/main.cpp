@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/CommandLine.h"
+#include "app/FollowSeat.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
@@ -12,6 +13,7 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QHostAddress>
 #include <QLabel>
 #include <QTimer>
 
@@ -115,6 +117,21 @@ int main(int argc, char *argv[])
         if (request->countdown)
             studio.countdownSeconds = *request->countdown;
         window.studio()->setOptions(studio);
+    }
+    if (request->follow) {
+        window.followSeat().follow(QUrl(*request->follow), request->token);
+    } else if (request->lead) {
+        QString error;
+        const quint16 port = request->leadPort ? request->leadPort : follow::kDefaultPort;
+        if (request->token.isEmpty() ||
+            !window.followSeat().lead(QHostAddress::Any, port, request->token, &error)) {
+            std::fputs(qPrintable(QCoreApplication::translate("main", "cuescroll: cannot lead: %1\n")
+                                      .arg(request->token.isEmpty()
+                                               ? QCoreApplication::translate("main", "no token (--token)")
+                                               : error)),
+                       stderr);
+            return 1;
+        }
     }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.

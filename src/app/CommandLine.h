@@ -28,6 +28,11 @@ struct Request
     std::optional<QString> talentScreen; // a screen's number (1 = first) or name; "0": none
     bool mirror = false;                 // mirror the prompter's own view
     std::optional<int> countdown;        // seconds before Start starts the clock
+    // Several prompters: follow a leader at this address (ws://host:port/path), or lead others.
+    std::optional<QString> follow;
+    bool lead = false;
+    quint16 leadPort = 0; // 0: the usual port
+    QString token;        // --token, else CUESCROLL_REMOTE_TOKEN
 };
 
 // The arguments as the process received them, the program's name first.

@@ -4,6 +4,7 @@
 
 #include "app/frmMain.h"
 
+#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
@@ -70,6 +71,14 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
+    m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
+    // The editor is closed and a script opened here is not shown while following.
+    connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
+    connect(optDown, &QToolButton::clicked, this,
+            [this] { ForwardToLeader(QStringLiteral("direction"), -1); });
+    connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
+        tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
+    });
 }
 
 // Studio output hooks into the prompter here and at Start and Stop only.
@@ -85,6 +94,7 @@ void frmMain::CreateStudio()
             HandleKey(key->code, key->shift);
     };
     p.stored = [this] { m_core->ReportStoreProblem(); };
+    p.moreItems = [this](QMenu &menu) { AddFollowItems(menu); };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);
 }

@@ -9,11 +9,13 @@
 #include <QWidget>
 
 class Dialogs;
+class FollowSeat;
 class LineHandles;
 class Platform;
 class PrompterCore;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QSlider;
 class QTimer;
@@ -41,6 +43,10 @@ public:
     LineHandles &lineHandles() const { return *m_handles; }
     // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
     Studio *studio() const { return m_studio; }
+    // Leading other prompters and following one.
+    FollowSeat &followSeat() const { return *m_follow; }
+    // "Follow prompter…": the leader's address and token, leaders on the network listed.
+    void FollowPrompterAction();
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -84,6 +90,10 @@ protected:
 private:
     void createControls();
     void CreateStudio();
+    void AddFollowItems(QMenu &menu);
+    // While following, what a key or button asks goes to the leader; true when it went.
+    bool ForwardToLeader(const QString &name, int value = 0);
+    bool LocalWhileFollowing(const QString &sAction);
     void Form_Load();
     void InitPrompter();
     void Form_Unload();
@@ -102,6 +112,7 @@ private:
     PrompterCore *m_core = nullptr;
     LineHandles *m_handles = nullptr;
     Studio *m_studio = nullptr;
+    FollowSeat *m_follow = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

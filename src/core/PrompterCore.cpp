@@ -149,19 +149,19 @@ int PrompterCore::charAtLine() const
 
 PrompterCore::ReadingPlace PrompterCore::readingPlace() const
 {
-    const float lineHeight = twips::height(m_c.lblHeightFinder);
-    const float into = readingMiddle() - top();
+    // The layout's own lines: a script in several sizes has lines of several heights.
+    const double into = double(readingMiddle() - top()) / twips::kPerPixel;
     const int character = charAtLine();
-    const float lineStart = markers::lineTop(lineHeight, m_c.rtDoc->GetLineFromChar(character));
-    return {character, lineHeight > 0 ? std::clamp(double((into - lineStart) / lineHeight), 0.0, 1.0) : 0.0};
+    const QRectF line = m_c.rtDoc->lineRect(character);
+    const double through = line.height() > 0 ? (into - line.top()) / line.height() : 0.0;
+    return {character, std::clamp(through, 0.0, 1.0)};
 }
 
 float PrompterCore::topFor(const ReadingPlace &place) const
 {
-    const float lineHeight = twips::height(m_c.lblHeightFinder);
-    const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(place.character, 0, m_c.rtDoc->textLength()));
-    const float into = markers::lineTop(lineHeight, line) + float(place.through) * lineHeight;
-    return std::clamp(std::nearbyint(readingMiddle() - into), -float(range()), 0.0f);
+    const QRectF line = m_c.rtDoc->lineRect(std::clamp(place.character, 0, m_c.rtDoc->textLength()));
+    const double into = (line.top() + place.through * line.height()) * twips::kPerPixel;
+    return std::clamp(float(std::nearbyint(readingMiddle() - into)), -float(range()), 0.0f);
 }
 
 const CMarkers &PrompterCore::markers() const
@@ -362,6 +362,40 @@ void PrompterCore::takeScript(const QString &text)
                         << "in" << laying.elapsed() << "ms";
 }
 
+QByteArray PrompterCore::scriptRtf() const
+{
+    return m_c.rtDoc->TextRTF();
+}
+
+bool PrompterCore::takeRichScript(const QByteArray &rtf)
+{
+    StopPrompter();
+    const RichTextView::LoadResult r = m_c.rtDoc->loadTextRTF(rtf);
+    if (!r.ok) {
+        qCWarning(lcCore) << "a script from another prompter was refused:" << r.error;
+        return false;
+    }
+    scriptfile::showWords(m_c.lblWords, plainText());
+    ScriptReplaced();
+    return true;
+}
+
+void PrompterCore::showAppearance(const appearance::Appearance &a)
+{
+    appearance::apply(a, *m_c.rtDoc, *m_c.picLine);
+    colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
+    m_marking->ReapplyMarkerHighlights();
+    KeepAppearance(a);
+    m_window.layout();
+    placed();
+    Q_EMIT appearanceChanged();
+}
+
+void PrompterCore::replaceMarkers(const CMarkers &markers)
+{
+    m_marking->ReplaceMarkers(markers);
+}
+
 void PrompterCore::ScriptReplaced()
 {
     m_window.layout();
@@ -441,6 +475,7 @@ void PrompterCore::Relaid()
 {
     tags::setTag(m_c.lblToGo, QStringLiteral("0"));
     placed();
+    Q_EMIT relaid();
 }
 
 void PrompterCore::UpdateProgress(bool bSmooth)
@@ -518,6 +553,8 @@ void PrompterCore::OptionsAction()
     twips::setTop(m_c.rtDoc, 0);
     placed();
     SaveAppearance();
+    if (options.chosen)
+        Q_EMIT appearanceChanged();
 }
 
 void PrompterCore::ApplyStoredAppearance()

@@ -130,6 +130,12 @@ public:
     void openScript(const QString &path);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
     void takeScript(const QString &text);
+    // The script with its formatting, as Rich Text, and the same taken from another prompter.
+    QByteArray scriptRtf() const;
+    bool takeRichScript(const QByteArray &rtf);
+    // Another prompter's look, shown here and not kept in this prompter's settings.
+    void showAppearance(const appearance::Appearance &a);
+    void replaceMarkers(const CMarkers &markers);
 
     // Something else moves the script (a leader, the presenter's voice): at each shown frame it says
     // where the Top goes, or nothing to leave it. An empty function gives the motion back.
@@ -161,6 +167,9 @@ Q_SIGNALS:
     void timeToGoChanged(const QString &caption);
     void scriptChanged();
     void markersChanged();
+    void appearanceChanged();
+    // The script was laid out again (a new width or look): places lie at other Tops now.
+    void relaid();
     void markModeChanged(bool on);
     void fullScreenChanged(bool on);
 

@@ -155,6 +155,13 @@ bool Marking::JumpTo(qint32 index)
     return true;
 }
 
+void Marking::ReplaceMarkers(const CMarkers &markers)
+{
+    oMarkers = markers;
+    ReapplyMarkerHighlights();
+    Q_EMIT markersChanged();
+}
+
 void Marking::ReapplyMarkerHighlights()
 {
     RichTextView *rtDoc = m_c.rtDoc;

@@ -64,6 +64,10 @@ public:
     bool JumpTo(qint32 index);
     // Colours every marker still in the collection with the highlight again.
     void ReapplyMarkerHighlights();
+    // Another prompter's markers instead of these, for the script it also sent.
+    void ReplaceMarkers(const CMarkers &markers);
+    // Shows the marker picker with sCaption on its select button: the chosen 1-based index, or -1.
+    qint32 PickMarker(const QString &sCaption);
 
 Q_SIGNALS:
     void markModeChanged(bool on);
@@ -72,8 +76,6 @@ Q_SIGNALS:
     void jumped();
 
 private:
-    // Shows the marker picker with sCaption on its select button: the chosen 1-based index, or -1.
-    qint32 PickMarker(const QString &sCaption);
     struct PickedPassage
     {
         qint32 index = -1;
