@@ -118,6 +118,8 @@ FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, 
 
 FollowSeat::~FollowSeat()
 {
+    // The window is going: it hears nothing more.
+    blockSignals(true);
     stopFollowing();
 }
 
@@ -130,7 +132,7 @@ follow::State FollowSeat::leaderState() const
     s.speed = m_core.speed();
     s.forward = m_core.direction() == PrompterCore::Direction::Up;
     const PrompterCore::ReadingPlace p = m_core.readingPlace();
-    s.place = {p.character, p.through};
+    s.place = {p.character, p.through, p.length};
     return s;
 }
 
@@ -168,11 +170,8 @@ quint16 FollowSeat::leadPort() const
     return m_server ? m_server->port() : 0;
 }
 
-void FollowSeat::follow(const QUrl &leader, const QString &token)
+void FollowSeat::makeFollower()
 {
-    stopFollowing();
-    m_token = token;
-    m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     follow::Follower::Prompter p;
     p.script = [this](const QByteArray &rtf) {
         // The same script again after a lost link: left where it is, not sent back to its beginning.
@@ -197,10 +196,29 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
         m_core.setSpeed(s.speed);
         m_core.setDirection(s.forward ? PrompterCore::Direction::Up : PrompterCore::Direction::Down);
     };
-    p.topFor = [this](const follow::Place &place) { return m_core.topFor({place.character, place.through}); };
+    p.topFor = [this](const follow::Place &place) {
+        return m_core.topFor({place.character, place.through, place.length});
+    };
     p.lineHeight = [this] { return twips::height(m_window.lblHeightFinder); };
     m_follower = new follow::Follower(std::move(p), this);
+    connect(&m_core, &PrompterCore::relaid, m_follower, &follow::Follower::relaid);
+    m_core.stop();
+    m_core.setSteering([this](quint32 now) { return m_follower->frame(now, m_core.top()); });
+}
 
+follow::Follower &FollowSeat::followInProcess()
+{
+    stopFollowing();
+    makeFollower();
+    return *m_follower;
+}
+
+void FollowSeat::follow(const QUrl &leader, const QString &token)
+{
+    stopFollowing();
+    m_token = token;
+    makeFollower();
+    m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
     connect(m_link, &follow::FollowLink::linked, this, [this, leader] {
         m_lost = false;
@@ -215,9 +233,6 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     connect(m_link, &follow::FollowLink::refused, this, [this](const QString &reason) {
         showStatus(tr("The leader refused to be followed: %1").arg(reason));
     });
-    connect(&m_core, &PrompterCore::relaid, m_follower, &follow::Follower::relaid);
-    m_core.stop();
-    m_core.setSteering([this](quint32 now) { return m_follower->frame(now, m_core.top()); });
     showStatus(tr("Connecting to %1…").arg(leader.host()));
     m_link->open(leader, token);
     qCInfo(lcApp) << "following" << leader.toDisplayString();
@@ -226,10 +241,9 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
 
 void FollowSeat::stopFollowing()
 {
-    if (!m_link)
+    if (!m_follower)
         return;
     m_core.setSteering({});
-    m_link->close();
     delete m_link;
     m_link = nullptr;
     delete m_follower;

@@ -43,10 +43,12 @@ public:
     quint16 leadPort() const;
 
     void follow(const QUrl &leader, const QString &token);
+    // Follows whatever is handed to the follower, with no link of its own (a simulation's).
+    follow::Follower &followInProcess();
     // Stops following and leads, on the port the old leader used, so the others may follow it.
     bool promote();
     void stopFollowing();
-    bool following() const { return m_link != nullptr; }
+    bool following() const { return m_follower != nullptr; }
     bool leaderLost() const { return m_lost; }
     follow::Follower *follower() const { return m_follower; }
     follow::FollowLink *link() const { return m_link; }
@@ -64,6 +66,7 @@ Q_SIGNALS:
 
 private:
     follow::State leaderState() const;
+    void makeFollower();
     void showStatus(const QString &text);
 
     Platform &m_platform;

@@ -103,6 +103,9 @@ frmMain::~frmMain()
 {
     // Destroyed without a close (its owner is going): release what the run holds, and emit nothing.
     ReleaseRun();
+    // Before the core it steers.
+    delete m_follow;
+    m_follow = nullptr;
 }
 
 // The window as designed, and what it does with its controls' events.

@@ -154,13 +154,26 @@ PrompterCore::ReadingPlace PrompterCore::readingPlace() const
     const int character = charAtLine();
     const QRectF line = m_c.rtDoc->lineRect(character);
     const double through = line.height() > 0 ? (into - line.top()) / line.height() : 0.0;
-    return {character, std::clamp(through, 0.0, 1.0)};
+    const RichTextView::Span span = m_c.rtDoc->lineSpan(character);
+    return {character, std::clamp(through, 0.0, 1.0), std::max(0, span.next - span.start)};
 }
 
 float PrompterCore::topFor(const ReadingPlace &place) const
 {
-    const QRectF line = m_c.rtDoc->lineRect(std::clamp(place.character, 0, m_c.rtDoc->textLength()));
-    const double into = (line.top() + place.through * line.height()) * twips::kPerPixel;
+    const int length = m_c.rtDoc->textLength();
+    int character = std::clamp(place.character, 0, length);
+    double through = place.through;
+    if (place.length > 0) {
+        // The same share of the text here, on whichever line holds it.
+        const double reached = std::min(double(length), place.character + place.through * place.length);
+        const RichTextView::Span span = m_c.rtDoc->lineSpan(int(std::floor(reached)));
+        character = span.start;
+        through = span.next > span.start
+                      ? std::clamp((reached - span.start) / (span.next - span.start), 0.0, 1.0)
+                      : 0.0;
+    }
+    const QRectF line = m_c.rtDoc->lineRect(character);
+    const double into = (line.top() + through * line.height()) * twips::kPerPixel;
     return std::clamp(float(std::nearbyint(readingMiddle() - into)), -float(range()), 0.0f);
 }
 

@@ -88,10 +88,14 @@ public:
     int charAtLine() const;
     // Where the reading line reads, independent of window and font size: the first character of the
     // display line under its middle, and how far down that line (0 to 1) the middle lies.
+    // `length` is the characters of that display line (to the next one's start): with it, a prompter
+    // whose lines wrap elsewhere finds how far through the text of the line the reading has got, and
+    // puts its own line there, so the place moves on evenly and never back at a line's end.
     struct ReadingPlace
     {
         int character = 0;
         double through = 0;
+        int length = 0; // 0: unknown, the place is the line's start and `through` its height
     };
     ReadingPlace readingPlace() const;
     // The Top that puts the reading line on that place here, within the scroll range.

@@ -6,6 +6,7 @@
 
 #include "follow/Log.h"
 
+#include <QMetaMethod>
 #include <QTimer>
 #include <QWebSocket>
 
@@ -77,9 +78,13 @@ std::optional<Message> LeaderFeed::answer(const QByteArray &text)
 
 void LeaderFeed::broadcast(const Message &message)
 {
-    if (m_sockets.isEmpty())
+    const bool heard = isSignalConnected(QMetaMethod::fromSignal(&LeaderFeed::broadcasting));
+    if (m_sockets.isEmpty() && !heard)
         return;
-    const QString text = QString::fromUtf8(encode(message));
+    const QByteArray bytes = encode(message);
+    if (heard)
+        Q_EMIT broadcasting(bytes);
+    const QString text = QString::fromUtf8(bytes);
     for (const QPointer<QWebSocket> &s : std::as_const(m_sockets)) {
         if (s)
             s->sendTextMessage(text);

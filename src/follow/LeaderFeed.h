@@ -63,6 +63,8 @@ public:
 
 Q_SIGNALS:
     void followersChanged(int count);
+    // Each message to all followers, as it goes out (for a simulation without sockets).
+    void broadcasting(const QByteArray &text);
 
 private:
     void broadcast(const Message &message);

@@ -24,7 +24,9 @@ const QString kType = QStringLiteral("type");
 
 QJsonObject placeJson(const Place &p)
 {
-    return {{QStringLiteral("character"), p.character}, {QStringLiteral("through"), p.through}};
+    return {{QStringLiteral("character"), p.character},
+            {QStringLiteral("through"), p.through},
+            {QStringLiteral("length"), p.length}};
 }
 
 QJsonObject stateJson(const State &s)
@@ -101,7 +103,12 @@ std::optional<Place> placeOf(const QJsonValue &v)
     const double t = through.toDouble();
     if (!(t >= 0 && t <= 1))
         return std::nullopt;
-    return Place{int(*character), t};
+    const QJsonValue lengthValue = o.value(QStringLiteral("length"));
+    const auto length = lengthValue.isUndefined() ? std::optional<qint64>(0)
+                                                  : whole(lengthValue, 0, std::numeric_limits<int>::max());
+    if (!length)
+        return std::nullopt;
+    return Place{int(*character), t, int(*length)};
 }
 
 std::optional<State> stateOf(const QJsonObject &o)

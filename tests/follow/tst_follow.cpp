@@ -33,7 +33,7 @@ private Q_SLOTS:
 void tst_Follow::messagesSurviveTheWire_data()
 {
     QTest::addColumn<Message>("message");
-    const State running{4000000000u, true, 8, true, {1234, 0.25}};
+    const State running{4000000000u, true, 8, true, {1234, 0.25, 61}};
     QTest::newRow("state") << Message(running);
     QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0}});
     QTest::newRow("welcome") << Message(Welcome{{QByteArray("{\\rtf1\\ansi {\\b Good} evening\\par}")},
