@@ -71,6 +71,11 @@ struct Seat
     int lastY = 0;
     double lastMove = 0;
     quint32 lastFrameAt = 0;
+    struct Move
+    {
+        double ms, twips, pixels;
+    };
+    std::vector<Move> moves; // while running
 };
 
 double percentile(std::vector<double> v, double p)
@@ -138,7 +143,6 @@ int main(int argc, char **argv)
     bool stopped = false;
     double nextTick = 20, nextReport = 100, nextPing = 0;
     lead.start();
-    const double nominalFrame = double(scroll::stepSize(speed)) / scroll::kStepIntervalMs * frameMs;
     const float lineHeight = twips::height(leader.window->lblHeightFinder);
     double stopLatency[3] = {0, 0, 0};
 
@@ -189,49 +193,44 @@ int main(int argc, char **argv)
             const int y = s.window->rtDoc->y();
             if (top != s.lastTop)
                 s.lastMove = now;
-            // Against the nominal step over the time this frame took on the follower's clock, and in
-            // shown pixels against a display frame's.
+            // Each move while running, with the time its frame took on the follower's clock.
             const double frameTook = std::max(1.0, double(qint32(s.platform.now - s.lastFrameAt)));
             s.lastFrameAt = s.platform.now;
-            if (top != s.lastTop && now > 3000) {
-                s.maxRatio = std::max(s.maxRatio, std::abs(double(top - s.lastTop)) /
-                                                      (nominalFrame * frameTook / frameMs));
-                s.maxPixelRatio = std::max(s.maxPixelRatio,
-                                           std::abs(double(y - s.lastY)) / (nominalFrame / twips::kPerPixel));
-            }
+            if (now > 3000 && now < stopAt * 1000)
+                s.moves.push_back(
+                    {frameTook, std::abs(double(top - s.lastTop)), std::abs(double(y - s.lastY))});
             s.lastTop = top;
             s.lastY = y;
-            if (qEnvironmentVariableIsSet("FOLLOW_SIM_DEBUG") && std::fmod(now, 5000) < 0.5) {
-                const PrompterCore::ReadingPlace p = c.readingPlace();
-                const PrompterCore::ReadingPlace l = lead.readingPlace();
-                std::fprintf(
-                    stderr, "%.0f f%d: %d %.3f top %.0f | leader %d %.3f top %.0f | text %lld/%lld\n", now, i,
-                    p.character, p.through, double(top), l.character, l.through, double(lead.top()),
-                    qint64(c.plainText().size()), qint64(lead.plainText().size()));
-            }
             if (now > 3000) {
-                // Where the leader's text at its reading line stands here, against where it is shown:
-                // lines are wrapped at other widths, so only this side has one line for the text.
+                // The text at the reading lines: how far into the script each has read, in characters,
+                // over the characters of the follower's lines.
                 const PrompterCore::ReadingPlace l = lead.readingPlace();
-                const float here = twips::height(s.window->lblHeightFinder);
-                s.errors.push_back(std::abs(double(c.topFor(l) - top)) / here);
-                if (qEnvironmentVariableIsSet("FOLLOW_SIM_DEBUG") && s.errors.back() > 0.4)
-                    std::fprintf(stderr, "%.1f f%d error %.2f lines: leader %d %.3f, here %.0f, wants %.0f\n",
-                                 now, i, s.errors.back(), l.character, l.through, double(top),
-                                 double(c.topFor(l)));
+                const PrompterCore::ReadingPlace p = c.readingPlace();
+                const double led = l.character + l.through * l.length;
+                const double read = p.character + p.through * p.length;
+                const RichTextView *view = s.window->rtDoc;
+                const double perLine =
+                    double(view->textLength()) / (view->GetLineFromChar(view->textLength()) + 1);
+                s.errors.push_back(std::abs(read - led) / perLine);
             }
             if (stopped && now < stopAt * 1000 + 1500)
                 stopLatency[i] = s.lastMove - stopAt * 1000;
         }
     }
 
-    if (qEnvironmentVariableIsSet("FOLLOW_SIM_PROBE")) {
-        const QStringList a = qEnvironmentVariable("FOLLOW_SIM_PROBE").split(QLatin1Char(','));
-        const PrompterCore::ReadingPlace p{a[0].toInt(), a[1].toDouble(), a[2].toInt()};
-        for (int f = 0; f < 3; ++f) {
-            PrompterCore &c = seats[f]->window->core();
-            const RichTextView::Span sp = seats[f]->window->rtDoc->lineSpan(p.character);
-            std::fprintf(stderr, "seat %d: top %.0f span %d-%d\n", f, double(c.topFor(p)), sp.start, sp.next);
+    // The nominal step of the speed on each follower is the speed's as the text passes there: its
+    // lines are as many more or fewer as its width makes them. Its own mean pace while running.
+    for (int f = 1; f < 3; ++f) {
+        Seat &s = *seats[f];
+        double ms = 0, twipsMoved = 0;
+        for (const Seat::Move &m : s.moves) {
+            ms += m.ms;
+            twipsMoved += m.twips;
+        }
+        const double pace = ms > 0 ? twipsMoved / ms : 1;
+        for (const Seat::Move &m : s.moves) {
+            s.maxRatio = std::max(s.maxRatio, m.twips / (pace * m.ms));
+            s.maxPixelRatio = std::max(s.maxPixelRatio, m.pixels / (pace * frameMs / twips::kPerPixel));
         }
     }
     std::printf("simulated %.0f s, speed %d, one-way delay %.1f-%.1f ms, leader %dx%d, line %.0f twips\n",

@@ -7,6 +7,7 @@
 #include "app/Log.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
+#include "common/Trace.h"
 #include "core/PrompterCore.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
@@ -14,10 +15,13 @@
 #include "follow/LeaderFeed.h"
 #include "follow/LeaderServer.h"
 #include "scroll/ScrollClock.h"
+#include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
 #include <QHostInfo>
 #include <QLabel>
+
+#include <cmath>
 
 namespace {
 
@@ -110,6 +114,19 @@ FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, 
     connect(&core, &PrompterCore::scriptChanged, m_feed, &follow::LeaderFeed::scriptChanged);
     connect(&core, &PrompterCore::appearanceChanged, m_feed, &follow::LeaderFeed::lookChanged);
     connect(&core, &PrompterCore::markersChanged, m_feed, &follow::LeaderFeed::markersChanged);
+    if (trace::enabled()) {
+        // For the measurement of several prompters: the share of the text read at each shown place
+        // (thousandths of a character) and the Top, and the lines a layout made of the text.
+        connect(&core, &PrompterCore::positionChanged, this, [this](float top) {
+            const PrompterCore::ReadingPlace p = m_core.readingPlace();
+            trace::record('R', qint64(std::llround((p.character + p.through * p.length) * 1000)),
+                          qint64(top));
+        });
+        connect(&core, &PrompterCore::relaid, this, [this] {
+            const RichTextView *view = m_window.rtDoc;
+            trace::record('N', view->textLength(), view->GetLineFromChar(view->textLength()) + 1);
+        });
+    }
     connect(m_feed, &follow::LeaderFeed::followersChanged, this, [this](int count) {
         if (!following())
             showStatus(count > 0 ? tr("Leading %n prompter(s)", nullptr, count) : tr("Leading"));
@@ -132,7 +149,7 @@ follow::State FollowSeat::leaderState() const
     s.speed = m_core.speed();
     s.forward = m_core.direction() == PrompterCore::Direction::Up;
     const PrompterCore::ReadingPlace p = m_core.readingPlace();
-    s.place = {p.character, p.through, p.length};
+    s.place = {p.character, p.through, p.length, p.paragraph};
     return s;
 }
 
@@ -155,6 +172,7 @@ bool FollowSeat::lead(const QHostAddress &address, quint16 port, const QString &
         return false;
     }
     m_token = token;
+    trace::record('V', m_server->port());
     discovery().announce(tr("Cuescroll on %1").arg(QHostInfo::localHostName()), m_server->port());
     showStatus(tr("Leading"));
     return true;
@@ -197,7 +215,8 @@ void FollowSeat::makeFollower()
         m_core.setDirection(s.forward ? PrompterCore::Direction::Up : PrompterCore::Direction::Down);
     };
     p.topFor = [this](const follow::Place &place) {
-        return m_core.topFor({place.character, place.through, place.length});
+        return m_core.topFor({place.character, place.through, place.length, place.paragraph},
+                             PrompterCore::Align::Paragraph);
     };
     p.lineHeight = [this] { return twips::height(m_window.lblHeightFinder); };
     m_follower = new follow::Follower(std::move(p), this);
@@ -221,6 +240,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
     connect(m_link, &follow::FollowLink::linked, this, [this, leader] {
+        trace::record('K');
         m_lost = false;
         showStatus(tr("Following %1").arg(leader.host()));
     });

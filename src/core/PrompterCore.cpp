@@ -155,26 +155,36 @@ PrompterCore::ReadingPlace PrompterCore::readingPlace() const
     const QRectF line = m_c.rtDoc->lineRect(character);
     const double through = line.height() > 0 ? (into - line.top()) / line.height() : 0.0;
     const RichTextView::Span span = m_c.rtDoc->lineSpan(character);
-    return {character, std::clamp(through, 0.0, 1.0), std::max(0, span.next - span.start)};
+    const QRectF paragraph = m_c.rtDoc->paragraphRect(character);
+    const double down = paragraph.height() > 0 ? (into - paragraph.top()) / paragraph.height() : 0.0;
+    return {character, std::clamp(through, 0.0, 1.0), std::max(0, span.next - span.start),
+            std::clamp(down, 0.0, 1.0)};
 }
 
-float PrompterCore::topFor(const ReadingPlace &place) const
+float PrompterCore::topFor(const ReadingPlace &place, Align align) const
 {
     const int length = m_c.rtDoc->textLength();
     int character = std::clamp(place.character, 0, length);
-    double through = place.through;
-    if (place.length > 0) {
-        // The same share of the text here, on whichever line holds it.
-        const double reached = std::min(double(length), place.character + place.through * place.length);
-        const RichTextView::Span span = m_c.rtDoc->lineSpan(int(std::floor(reached)));
-        character = span.start;
-        through = span.next > span.start
-                      ? std::clamp((reached - span.start) / (span.next - span.start), 0.0, 1.0)
-                      : 0.0;
+    double into = 0;
+    if (align == Align::Paragraph && place.paragraph >= 0) {
+        const QRectF paragraph = m_c.rtDoc->paragraphRect(character);
+        into = paragraph.top() + std::min(place.paragraph, 1.0) * paragraph.height();
+    } else {
+        double through = place.through;
+        if (place.length > 0) {
+            // The same share of the text here, on whichever line holds it.
+            const double reached = std::min(double(length), place.character + place.through * place.length);
+            const RichTextView::Span span = m_c.rtDoc->lineSpan(int(std::floor(reached)));
+            character = span.start;
+            through = span.next > span.start
+                          ? std::clamp((reached - span.start) / (span.next - span.start), 0.0, 1.0)
+                          : 0.0;
+        }
+        const QRectF line = m_c.rtDoc->lineRect(character);
+        into = line.top() + through * line.height();
     }
-    const QRectF line = m_c.rtDoc->lineRect(character);
-    const double into = (line.top() + through * line.height()) * twips::kPerPixel;
-    return std::clamp(float(std::nearbyint(readingMiddle() - into)), -float(range()), 0.0f);
+    return std::clamp(float(std::nearbyint(readingMiddle() - into * twips::kPerPixel)), -float(range()),
+                      0.0f);
 }
 
 const CMarkers &PrompterCore::markers() const

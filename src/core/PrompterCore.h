@@ -88,18 +88,24 @@ public:
     int charAtLine() const;
     // Where the reading line reads, independent of window and font size: the first character of the
     // display line under its middle, and how far down that line (0 to 1) the middle lies.
-    // `length` is the characters of that display line (to the next one's start): with it, a prompter
-    // whose lines wrap elsewhere finds how far through the text of the line the reading has got, and
-    // puts its own line there, so the place moves on evenly and never back at a line's end.
+    // Lines wrap elsewhere on another prompter, paragraphs do not: `paragraph` is how far down its
+    // paragraph (0 to 1) the reading line lies, and another prompter puts its reading line as far
+    // down the same paragraph. It passes each paragraph evenly in the same time, never slipping back
+    // where a line of one holds less text than a line of the other. `length` is the characters of
+    // the display line (to the next line's start).
     struct ReadingPlace
     {
         int character = 0;
         double through = 0;
-        int length = 0; // 0: unknown, the place is the line's start and `through` its height
+        int length = 0;
+        double paragraph = -1; // below 0: not known; the line and `through` place it
     };
     ReadingPlace readingPlace() const;
-    // The Top that puts the reading line on that place here, within the scroll range.
-    float topFor(const ReadingPlace &place) const;
+    // The Top that puts the reading line on that place here, within the scroll range: on the line
+    // holding the place's share of its line's text, or (for a motion that must stay even) as far
+    // down the place's paragraph.
+    enum class Align { Line, Paragraph };
+    float topFor(const ReadingPlace &place, Align align = Align::Line) const;
     const CMarkers &markers() const;
     bool markMode() const;
     bool fullScreen() const { return bFullScreen; }

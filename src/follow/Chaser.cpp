@@ -37,7 +37,7 @@ void Chaser::lead(const Lead &l)
         const double since = double(qint32(l.time - m_lead.time));
         if (since >= 50 && std::abs(l.top - expected(l.time)) < m_jump) {
             const double seen = std::abs(double(l.top) - m_lead.top) / since / nominalPace(l.speed);
-            m_scale = std::clamp(0.8 * m_scale + 0.2 * seen, 0.5, 1.5);
+            m_scale = std::clamp(0.8 * m_scale + 0.2 * seen, kLeastScale, kMostScale);
         }
     }
     m_lead = l;
@@ -80,7 +80,7 @@ std::optional<float> Chaser::frame(quint32 now, float shown)
     }
     // Running, the error is taken up gradually; stopped, straight away within the cap, so the
     // follower stops within a few frames of hearing of it.
-    const double cap = kMaxStepRatio * nominalPace(m_lead.speed) * dt;
+    const double cap = kMaxStepRatio * pace() * dt;
     const double correction = m_lead.running ? error * (1 - std::exp(-dt / kRunningLagMs)) : error;
     const double move = std::clamp(own + correction, -cap, cap);
     if (!m_lead.running && std::abs(target - (m_position + move)) < 0.5) {

@@ -10,7 +10,9 @@
 
 // A follower's motion. It moves at its own frames at the leader's speed and leans towards where the
 // leader's last reported place has got to by now, a little at every frame, so a correction is spread
-// over many frames: no frame moves more than kMaxStepRatio times the nominal step of the speed. A
+// over many frames: no frame moves more than kMaxStepRatio times the nominal step of the speed. That
+// step is the speed's as the text goes by here: a follower showing the text larger for its width has
+// more lines to pass at the same speed, and learns how many more from the leader's reports. A
 // stopped leader is met where it stopped; a leader far away (a jump, a page, a new script) is met at
 // once, as the leader itself jumped.
 // Positions are the script view's Top in twips (more negative further on); times the leader's clock.
@@ -21,6 +23,9 @@ class Chaser
 public:
     static constexpr double kMaxStepRatio = 1.8; // under the 2x a reader notices, with a pixel's rounding
     static constexpr double kRunningLagMs = 250; // a running error is halved in about 170 ms
+    // How much more or less slowly the text may pass here than at the leader, in twips.
+    static constexpr double kLeastScale = 0.25;
+    static constexpr double kMostScale = 4;
 
     struct Lead
     {
@@ -43,7 +48,8 @@ public:
 
     // Where the leader's place is by now, as far as is known.
     float expected(quint32 now) const;
-    // Twips per ms the script moves at the leader's speed, as the pace of the text here has shown.
+    // Twips per ms the script moves at the leader's speed, as the pace of the text here has shown:
+    // the nominal step of the speed on this view.
     double pace() const;
     bool led() const { return m_led; }
     bool settled() const { return m_settled; }

@@ -26,7 +26,8 @@ QJsonObject placeJson(const Place &p)
 {
     return {{QStringLiteral("character"), p.character},
             {QStringLiteral("through"), p.through},
-            {QStringLiteral("length"), p.length}};
+            {QStringLiteral("length"), p.length},
+            {QStringLiteral("paragraph"), p.paragraph}};
 }
 
 QJsonObject stateJson(const State &s)
@@ -106,9 +107,11 @@ std::optional<Place> placeOf(const QJsonValue &v)
     const QJsonValue lengthValue = o.value(QStringLiteral("length"));
     const auto length = lengthValue.isUndefined() ? std::optional<qint64>(0)
                                                   : whole(lengthValue, 0, std::numeric_limits<int>::max());
-    if (!length)
+    const QJsonValue paragraph = o.value(QStringLiteral("paragraph"));
+    const double down = paragraph.isUndefined() ? -1.0 : paragraph.toDouble(std::nan(""));
+    if (!length || !(down >= -1 && down <= 1))
         return std::nullopt;
-    return Place{int(*character), t, int(*length)};
+    return Place{int(*character), t, int(*length), down < 0 ? -1.0 : down};
 }
 
 std::optional<State> stateOf(const QJsonObject &o)

@@ -24,13 +24,14 @@ inline constexpr char kPath[] = "/api/v1/follow";
 
 // Where the reading line reads: the first character of the display line under it and how far down
 // that line (0 to 1). Window, screen and font size may differ between prompters; the text does not.
-// With the line's length the follower finds the share of the text read, so lines wrapped at another
-// width still follow evenly.
+// Lines wrap at other widths, paragraphs do not: a follower puts its reading line as far down the same
+// paragraph, and so passes each paragraph in the same time as the leader.
 struct Place
 {
     int character = 0;
     double through = 0;
-    int length = 0; // characters of that line to the next one's start; 0 when not known
+    int length = 0;        // characters of that line to the next one's start; 0 when not known
+    double paragraph = -1; // how far down its paragraph (0 to 1); below 0 when not known
     bool operator==(const Place &) const = default;
 };
 

@@ -242,6 +242,13 @@ QRectF RichTextView::lineRect(int position) const
     return line.rect().translated(layout->position());
 }
 
+QRectF RichTextView::paragraphRect(int position) const
+{
+    ensureLayout();
+    const QTextDocument *doc = document();
+    return doc->documentLayout()->blockBoundingRect(doc->findBlock(toDocPosition(position)));
+}
+
 RichTextView::Span RichTextView::lineSpan(int position) const
 {
     ensureLayout();

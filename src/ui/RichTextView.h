@@ -112,6 +112,8 @@ public:
         int next = 0;
     };
     Span lineSpan(int position) const;
+    // The paragraph holding a position, in pixels down and across the view.
+    QRectF paragraphRect(int position) const;
 
     // Space kept free inside the view's left and right edges, in pixels.
     void setTextMargins(int left, int right);

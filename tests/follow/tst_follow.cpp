@@ -33,7 +33,7 @@ private Q_SLOTS:
 void tst_Follow::messagesSurviveTheWire_data()
 {
     QTest::addColumn<Message>("message");
-    const State running{4000000000u, true, 8, true, {1234, 0.25, 61}};
+    const State running{4000000000u, true, 8, true, {1234, 0.25, 61, 0.5}};
     QTest::newRow("state") << Message(running);
     QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0}});
     QTest::newRow("welcome") << Message(Welcome{{QByteArray("{\\rtf1\\ansi {\\b Good} evening\\par}")},
@@ -153,7 +153,7 @@ Run simulate(Chaser &c, double startError, double rate, int reportMs, int latenc
 {
     Run r;
     const double pace = Chaser::nominalPace(speed) * rate; // the text's pace here
-    const double step = Chaser::nominalPace(speed) * kFrameMs;
+    const double step = pace * kFrameMs;                   // the speed's step as the text passes here
     double shown = -startError;
     quint32 nextReport = 0;
     c.lead({0, 0, true, speed, true});
@@ -192,6 +192,7 @@ void tst_Follow::chaserMovesWithoutJumps_data()
     QTest::newRow("a line ahead") << -540.0 << 1.0 << 2 << 8 << 270.0;
     QTest::newRow("larger type here") << 0.0 << 1.3 << 2 << 8 << 120.0;
     QTest::newRow("smaller type here") << 0.0 << 0.7 << 2 << 8 << 120.0;
+    QTest::newRow("lines half as long here") << 0.0 << 2.5 << 2 << 8 << 270.0;
     QTest::newRow("slowest speed") << 100.0 << 1.0 << 2 << 1 << 60.0;
     QTest::newRow("fastest speed") << 0.0 << 1.0 << 20 << 16 << 60.0;
 }
