@@ -275,7 +275,7 @@ void FollowSeat::stopFollowing()
     Q_EMIT followingChanged(false);
 }
 
-bool FollowSeat::promote()
+bool FollowSeat::promote(const QHostAddress &address)
 {
     const quint16 port =
         m_link && m_link->url().port() > 0 ? quint16(m_link->url().port()) : follow::kDefaultPort;
@@ -283,7 +283,7 @@ bool FollowSeat::promote()
     const follow::State last = m_follower ? m_follower->leaderState() : follow::State{};
     stopFollowing();
     QString error;
-    if (!lead(QHostAddress::Any, port, m_token, &error)) {
+    if (!lead(address, port, m_token, &error)) {
         showStatus(tr("This prompter cannot lead: %1").arg(error));
         return false;
     }

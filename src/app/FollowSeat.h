@@ -46,7 +46,7 @@ public:
     // Follows whatever is handed to the follower, with no link of its own (a simulation's).
     follow::Follower &followInProcess();
     // Stops following and leads, on the port the old leader used, so the others may follow it.
-    bool promote();
+    bool promote(const QHostAddress &address = QHostAddress::Any);
     void stopFollowing();
     bool following() const { return m_follower != nullptr; }
     bool leaderLost() const { return m_lost; }

@@ -297,7 +297,7 @@ void frmMain::AddFollowItems(QMenu &menu)
         connect(stop, &QAction::triggered, m_follow, &FollowSeat::stopFollowing);
         QAction *promote = menu.addAction(tr("Lead in the leader's place"));
         promote->setObjectName(QStringLiteral("mnuPromote"));
-        connect(promote, &QAction::triggered, m_follow, &FollowSeat::promote);
+        connect(promote, &QAction::triggered, m_follow, [this] { m_follow->promote(); });
     } else if (!m_follow->leading()) {
         QAction *lead = menu.addAction(tr("Let other prompters follow this one"));
         lead->setObjectName(QStringLiteral("mnuLead"));

@@ -405,13 +405,11 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
 
 void PrompterCore::showAppearance(const appearance::Appearance &a)
 {
-    appearance::apply(a, *m_c.rtDoc, *m_c.picLine);
-    colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
-    m_marking->ReapplyMarkerHighlights();
+    m_c.rtDoc->setTag(QString::number(a.lForeColor));
+    m_c.rtDoc->setBackColor(a.lBackColor);
+    colors::setBackColor(m_c.picBack, a.lBackColor);
+    colors::setBackColor(m_c.picLine, a.lLineColor);
     KeepAppearance(a);
-    m_window.layout();
-    placed();
-    Q_EMIT appearanceChanged();
 }
 
 void PrompterCore::replaceMarkers(const CMarkers &markers)

@@ -143,7 +143,9 @@ public:
     // The script with its formatting, as Rich Text, and the same taken from another prompter.
     QByteArray scriptRtf() const;
     bool takeRichScript(const QByteArray &rtf);
-    // Another prompter's look, shown here and not kept in this prompter's settings.
+    // Another prompter's look, shown here and not kept in this prompter's settings. Its script came
+    // with its own fonts and colours: only what lies around the text changes, the background and the
+    // reading line.
     void showAppearance(const appearance::Appearance &a);
     void replaceMarkers(const CMarkers &markers);
 

@@ -35,7 +35,6 @@ void Follower::receive(const Message &message, quint32 now)
         follow(m_state);
     } else if (const auto *l = std::get_if<Look>(&message)) {
         m_prompter.look(*l);
-        relaid();
     } else if (const auto *m = std::get_if<QList<Marker>>(&message)) {
         m_prompter.markers(*m);
     } else if (const auto *st = std::get_if<State>(&message)) {

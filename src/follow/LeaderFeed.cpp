@@ -128,6 +128,8 @@ void LeaderFeed::scriptChanged()
 
 void LeaderFeed::lookChanged()
 {
+    // A new look recolours and refonts every character: the script goes again with it.
+    broadcast(Script{m_prompter.script()});
     broadcast(m_prompter.look());
     report();
 }
