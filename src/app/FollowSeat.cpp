@@ -155,8 +155,10 @@ follow::State FollowSeat::leaderState() const
 
 follow::Discovery &FollowSeat::discovery()
 {
-    if (!m_discovery)
+    if (!m_discovery) {
         m_discovery = new follow::Discovery(this);
+        connect(m_discovery, &follow::Discovery::leadersChanged, this, &FollowSeat::leadersChanged);
+    }
     return *m_discovery;
 }
 
@@ -239,16 +241,19 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     makeFollower();
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
-    connect(m_link, &follow::FollowLink::linked, this, [this, leader] {
+    connect(m_link, &follow::FollowLink::linked, this, [this] {
         trace::record('K');
         m_lost = false;
-        showStatus(tr("Following %1").arg(leader.host()));
+        showStatus(tr("Following %1").arg(m_link->url().host()));
     });
     connect(m_link, &follow::FollowLink::lost, this, [this] {
         m_lost = true;
         m_follower->lose();
         showStatus(
             tr("Leader lost: going on at speed %1, reconnecting…").arg(m_follower->leaderState().speed));
+        // Another prompter may take the lead meanwhile and announce itself: it is followed then.
+        m_leadersWhenLost = discovery().leaders();
+        discovery().browse();
     });
     connect(m_link, &follow::FollowLink::refused, this, [this](const QString &reason) {
         showStatus(tr("The leader refused to be followed: %1").arg(reason));
@@ -257,6 +262,24 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     m_link->open(leader, token);
     qCInfo(lcApp) << "following" << leader.toDisplayString();
     Q_EMIT followingChanged(true);
+}
+
+void FollowSeat::leadersChanged()
+{
+    if (!m_lost || !m_link)
+        return;
+    for (const follow::Found &f : discovery().leaders()) {
+        if (m_leadersWhenLost.contains(f))
+            continue;
+        const std::optional<QUrl> url =
+            follow::FollowLink::addressOf(QStringLiteral("%1:%2").arg(f.host).arg(f.port));
+        if (!url || *url == m_link->url())
+            continue;
+        qCInfo(lcApp) << "the leader is lost and" << f.name << "leads now: following it";
+        showStatus(tr("Following %1 in the lost leader's place").arg(f.name));
+        m_link->open(*url, m_token);
+        return;
+    }
 }
 
 void FollowSeat::stopFollowing()

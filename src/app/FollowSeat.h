@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "follow/Discovery.h"
 #include "follow/Protocol.h"
 
 #include <QHostAddress>
@@ -67,6 +68,7 @@ Q_SIGNALS:
 private:
     follow::State leaderState() const;
     void makeFollower();
+    void leadersChanged();
     void showStatus(const QString &text);
 
     Platform &m_platform;
@@ -82,4 +84,5 @@ private:
     follow::Look m_shownLook;
     QString m_token;
     bool m_lost = false;
+    QList<follow::Found> m_leadersWhenLost; // announced before the leader was lost: not its successors
 };
