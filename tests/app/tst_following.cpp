@@ -7,13 +7,17 @@
 #include "PrompterWindow.h"
 #include "app/FollowSeat.h"
 #include "app/KeyInput.h"
+#include "app/dlgFollow.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
+#include "follow/LeaderFeed.h"
 #include "scroll/ScrollClock.h"
 #include "ui/RichTextView.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTextCursor>
 
@@ -110,6 +114,24 @@ private Q_SLOTS:
         QVERIFY(m_follower->followSeat().promote(QHostAddress::LocalHost));
         QVERIFY(m_follower->followSeat().leading());
         QVERIFY(!m_follower->core().steered());
+    }
+
+    // "Follow prompter…" with an address typed and the token: a third prompter follows too.
+    void theMenuFollowsATypedLeader()
+    {
+        FakeDialogs dialogs;
+        auto third = showPrompter(m_platform, dialogs, QString(), QSize(600, 500));
+        const quint16 port = m_leader->followSeat().leadPort();
+        dialogs.modals.append([port](QWidget &w) {
+            auto &d = static_cast<dlgFollow &>(w);
+            d.cboAddress->setEditText(QStringLiteral(" 127.0.0.1:%1 ").arg(port));
+            d.txtToken->setText(QStringLiteral("sesame"));
+            return int(QDialog::Accepted);
+        });
+        third->FollowPrompterAction();
+        QVERIFY(third->followSeat().following());
+        QTRY_COMPARE_WITH_TIMEOUT(third->core().plainText(), m_leader->core().plainText(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 2, 5000);
     }
 
 private:
