@@ -83,6 +83,10 @@ void carryOut(PrompterCore &core, const follow::Command &c)
         core.wheel(c.value);
     else if (n == QLatin1String("clearMarkers"))
         core.doAction(QStringLiteral("ClearAll"));
+    else if (n == QLatin1String("mark"))
+        core.markPassage(c.value, c.length);
+    else if (n == QLatin1String("unmark"))
+        core.unmark(c.value);
 }
 
 } // namespace

@@ -65,7 +65,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
     timTick = m_core->clock().timTick;
     timFrame = m_core->clock().timFrame;
-    connect(cmdMark, &QToolButton::clicked, &m_core->marking(), &Marking::cmdMark_Click);
+    connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
     connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
     trace::watchMoves(rtDoc);

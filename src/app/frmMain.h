@@ -92,7 +92,8 @@ private:
     void CreateStudio();
     void AddFollowItems(QMenu &menu);
     // While following, what a key or button asks goes to the leader; true when it went.
-    bool ForwardToLeader(const QString &name, int value = 0);
+    bool ForwardToLeader(const QString &name, int value = 0, int length = 0);
+    void cmdMark_Click();
     bool LocalWhileFollowing(const QString &sAction);
     void Form_Load();
     void InitPrompter();

@@ -10,6 +10,7 @@
 #include "follow/FollowLink.h"
 #include "markers/Marking.h"
 #include "ui/Dialogs.h"
+#include "ui/RichTextView.h"
 
 #include <QEvent>
 #include <QHostAddress>
@@ -48,19 +49,36 @@ bool frmMain::LocalWhileFollowing(const QString &sAction)
         ForwardToLeader(QStringLiteral("reset"));
     else if (sAction == QLatin1String("ClearAll"))
         ForwardToLeader(QStringLiteral("clearMarkers"));
-    else if (sAction == QLatin1String("JumpTo")) {
+    else if (sAction == QLatin1String("JumpTo") || sAction == QLatin1String("Unmark")) {
         // Picked from this prompter's copy of the leader's markers, carried out by the leader.
-        if (const int index = m_core->marking().PickMarker(QStringLiteral("Jump To")); index > 0)
-            ForwardToLeader(QStringLiteral("jump"), index);
+        const bool jump = sAction == QLatin1String("JumpTo");
+        if (const int index = m_core->marking().PickMarker(jump ? QStringLiteral("Jump To") : sAction);
+            index > 0)
+            ForwardToLeader(jump ? QStringLiteral("jump") : QStringLiteral("unmark"), index);
     } else
-        return sAction == QLatin1String("FullScreen") || sAction == QLatin1String("Options") ||
-               sAction == QLatin1String("Help") || sAction == QLatin1String("Exit");
+        // A passage is chosen here in mark mode; Mark sends it to the leader (see MarkOrForward).
+        return sAction == QLatin1String("Mark") || sAction == QLatin1String("FullScreen") ||
+               sAction == QLatin1String("Options") || sAction == QLatin1String("Help") ||
+               sAction == QLatin1String("Exit");
     return false;
 }
 
-bool frmMain::ForwardToLeader(const QString &name, int value)
+bool frmMain::ForwardToLeader(const QString &name, int value, int length)
 {
-    return m_follow && m_follow->forward({name, value});
+    return m_follow && m_follow->forward({name, value, length});
+}
+
+void frmMain::cmdMark_Click()
+{
+    Marking &marking = m_core->marking();
+    if (!m_follow || !m_follow->following()) {
+        marking.cmdMark_Click();
+        return;
+    }
+    // The leader marks it, and its markers come back here.
+    if (rtMirror->SelLength() > 0)
+        ForwardToLeader(QStringLiteral("mark"), rtMirror->SelStart(), rtMirror->SelLength());
+    marking.cmdCancel_Click();
 }
 
 void frmMain::HandleKey(int keyCode, int shift)

@@ -417,6 +417,22 @@ void PrompterCore::replaceMarkers(const CMarkers &markers)
     m_marking->ReplaceMarkers(markers);
 }
 
+bool PrompterCore::markPassage(int start, int length)
+{
+    if (markMode())
+        return false;
+    StopPrompter();
+    return m_marking->MarkPassage(start, length);
+}
+
+bool PrompterCore::unmark(int index)
+{
+    if (markMode())
+        return false;
+    StopPrompter();
+    return m_marking->Unmark(index);
+}
+
 void PrompterCore::ScriptReplaced()
 {
     m_window.layout();

@@ -148,6 +148,9 @@ public:
     // reading line.
     void showAppearance(const appearance::Appearance &a);
     void replaceMarkers(const CMarkers &markers);
+    // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
+    bool markPassage(int start, int length);
+    bool unmark(int index);
 
     // Something else moves the script (a leader, the presenter's voice): at each shown frame it says
     // where the Top goes, or nothing to leave it. An empty function gives the motion back.

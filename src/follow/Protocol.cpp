@@ -185,12 +185,13 @@ std::optional<Script> scriptOf(const QJsonObject &o)
 bool isCommand(const QString &name)
 {
     static const QStringList kCommands = {
-        QStringLiteral("start"),    QStringLiteral("stop"),        QStringLiteral("toggle"),
-        QStringLiteral("reset"),    QStringLiteral("stepBack"),    QStringLiteral("stepForward"),
-        QStringLiteral("pageBack"), QStringLiteral("pageForward"), QStringLiteral("home"),
-        QStringLiteral("end"),      QStringLiteral("slower"),      QStringLiteral("faster"),
-        QStringLiteral("speed"),    QStringLiteral("direction"),   QStringLiteral("jump"),
-        QStringLiteral("wheel"),    QStringLiteral("clearMarkers")};
+        QStringLiteral("start"),    QStringLiteral("stop"),         QStringLiteral("toggle"),
+        QStringLiteral("reset"),    QStringLiteral("stepBack"),     QStringLiteral("stepForward"),
+        QStringLiteral("pageBack"), QStringLiteral("pageForward"),  QStringLiteral("home"),
+        QStringLiteral("end"),      QStringLiteral("slower"),       QStringLiteral("faster"),
+        QStringLiteral("speed"),    QStringLiteral("direction"),    QStringLiteral("jump"),
+        QStringLiteral("wheel"),    QStringLiteral("clearMarkers"), QStringLiteral("mark"),
+        QStringLiteral("unmark")};
     return kCommands.contains(name);
 }
 
@@ -227,7 +228,8 @@ QByteArray encode(const Message &message)
             } else {
                 return {{kType, QStringLiteral("command")},
                         {QStringLiteral("name"), m.name},
-                        {QStringLiteral("value"), m.value}};
+                        {QStringLiteral("value"), m.value},
+                        {QStringLiteral("length"), m.length}};
             }
         },
         message);
@@ -276,9 +278,13 @@ std::optional<Message> decode(const QByteArray &text)
             return Pong{*id, *sent, *received};
     } else if (type == QLatin1String("command")) {
         const QString name = o.value(QStringLiteral("name")).toString();
-        const auto value = whole(o.value(QStringLiteral("value")), -1000000, 1000000);
-        if (isCommand(name) && value)
-            return Command{name, int(*value)};
+        const auto value = whole(o.value(QStringLiteral("value")), -1000000000, 1000000000);
+        const QJsonValue lengthValue = o.value(QStringLiteral("length"));
+        const auto length = lengthValue.isUndefined()
+                                ? std::optional<qint64>(0)
+                                : whole(lengthValue, 0, std::numeric_limits<int>::max());
+        if (isCommand(name) && value && length)
+            return Command{name, int(*value), int(*length)};
     }
     return std::nullopt;
 }

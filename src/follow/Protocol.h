@@ -92,11 +92,13 @@ struct Pong
     quint32 received = 0; // the leader's clock when it answered
 };
 // A key or button on a follower, for the leader to carry out: one of the commands below, with a
-// value for "speed" (1 to 16), "direction" (1 forward, -1 back) and "jump" (a marker's number).
+// value for "speed" (1 to 16), "direction" (1 forward, -1 back), "jump" and "unmark" (a marker's
+// number), "wheel" (angle units) and "mark" (the passage's first character, `length` its length).
 struct Command
 {
     QString name;
     int value = 0;
+    int length = 0;
     bool operator==(const Command &) const = default;
 };
 // The commands a follower may send; anything else is ignored.

@@ -58,6 +58,10 @@ public:
     void cmdCancel_Click();
     // Through the marker picker.
     void UnmarkText();
+    // A passage marked, or marker `index` (1-based) removed, as another prompter's operator asked;
+    // false when there is no such passage or marker.
+    bool MarkPassage(qint32 start, qint32 length);
+    bool Unmark(qint32 index);
     void ClearAllMarkers();
     void JumpToMarker();
     // Marker `index` (1-based) to the top of the view or the reading line; false when there is none.

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTextCursor>
+#include <QToolButton>
 
 // Two prompter windows in one test, the second following the first over 127.0.0.1.
 class tst_Following : public QObject
@@ -101,6 +102,22 @@ private Q_SLOTS:
                 opened << s.text;
         QCOMPARE(opened, localWindow.isEmpty() ? QStringList() : QStringList{localWindow});
         QVERIFY(m_leader->core().steered() == false);
+    }
+
+    // A passage marked on a follower is the leader's marker, and so every follower's.
+    void markingOnAFollowerMarksTheLeader()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        m_follower->HandleKey(keyinput::F5, 0);
+        QVERIFY(m_follower->core().markMode());
+        m_follower->rtMirror->setSelStart(12);
+        m_follower->rtMirror->setSelLength(6);
+        m_follower->cmdMark->click();
+        QVERIFY(!m_follower->core().markMode());
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().markers().Count(), 1, 5000);
+        QCOMPARE(m_leader->core().markers().Item(1)->lStartFrom, 12);
+        QCOMPARE(m_leader->core().markers().Item(1)->sText, m_leader->core().plainText().mid(12, 6));
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().markers().Count(), 1, 5000);
     }
 
     // The leader goes: the follower says so on its panel, keeps the run, and takes the lead on request.

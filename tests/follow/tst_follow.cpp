@@ -45,6 +45,7 @@ void tst_Follow::messagesSurviveTheWire_data()
     QTest::newRow("ping") << Message(Ping{4294967295u, 0});
     QTest::newRow("pong") << Message(Pong{3, 4294967290u, 12});
     QTest::newRow("command") << Message(Command{QStringLiteral("direction"), -1});
+    QTest::newRow("mark a passage") << Message(Command{QStringLiteral("mark"), 120, 17});
 }
 
 void tst_Follow::messagesSurviveTheWire()
