@@ -76,14 +76,17 @@ std::optional<Message> LeaderFeed::answer(const QByteArray &text)
     return std::nullopt;
 }
 
+bool LeaderFeed::heard() const
+{
+    return !m_sockets.isEmpty() || isSignalConnected(QMetaMethod::fromSignal(&LeaderFeed::broadcasting));
+}
+
 void LeaderFeed::broadcast(const Message &message)
 {
-    const bool heard = isSignalConnected(QMetaMethod::fromSignal(&LeaderFeed::broadcasting));
-    if (m_sockets.isEmpty() && !heard)
+    if (!heard())
         return;
     const QByteArray bytes = encode(message);
-    if (heard)
-        Q_EMIT broadcasting(bytes);
+    Q_EMIT broadcasting(bytes);
     const QString text = QString::fromUtf8(bytes);
     for (const QPointer<QWebSocket> &s : std::as_const(m_sockets)) {
         if (s)
@@ -93,6 +96,10 @@ void LeaderFeed::broadcast(const Message &message)
 
 void LeaderFeed::stateChanged()
 {
+    // Finding the place costs a few lookups in the layout: not at every frame of a prompter that
+    // nobody follows.
+    if (!heard())
+        return;
     const State s = m_prompter.state();
     // A moving script changes place at every frame; the timer reports that. Anything else at once.
     State was = m_lastSent;

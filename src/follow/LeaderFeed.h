@@ -67,6 +67,7 @@ Q_SIGNALS:
     void broadcasting(const QByteArray &text);
 
 private:
+    bool heard() const; // anyone follows
     void broadcast(const Message &message);
     void scheduleReport();
 
