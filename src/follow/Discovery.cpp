@@ -51,7 +51,10 @@ struct Discovery::Avahi
         client =
             avahi_client_new(avahi_threaded_poll_get(poll), AvahiClientFlags(0), nullptr, nullptr, &error);
         if (!client) {
+            // Asked again later: the daemon may have started by then.
             qCInfo(lcFollow) << "no DNS-SD:" << avahi_strerror(error);
+            avahi_threaded_poll_free(poll);
+            poll = nullptr;
             return false;
         }
         avahi_threaded_poll_start(poll);
