@@ -16,9 +16,17 @@ namespace follow {
 
 FollowLink::FollowLink(std::function<quint32()> now, QObject *parent)
     : QObject(parent), m_now(std::move(now)), m_retry(new QTimer(this)), m_ping(new QTimer(this)),
-      m_silence(new QTimer(this))
+      m_silence(new QTimer(this)), m_attempt(new QTimer(this))
 {
     m_retry->setSingleShot(true);
+    m_attempt->setSingleShot(true);
+    m_attempt->setInterval(kAttemptMs);
+    connect(m_attempt, &QTimer::timeout, this, [this] {
+        if (m_connected)
+            return;
+        dropSocket();
+        m_retry->start(retryDelay(m_failures++));
+    });
     m_silence->setSingleShot(true);
     m_silence->setInterval(kSilenceMs);
     connect(m_retry, &QTimer::timeout, this, &FollowLink::connectNow);
@@ -86,23 +94,26 @@ void FollowLink::close()
     m_retry->stop();
     m_ping->stop();
     m_silence->stop();
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->abort();
-        m_socket->deleteLater();
-        m_socket = nullptr;
-    }
+    m_attempt->stop();
+    dropSocket();
     m_connected = false;
+}
+
+void FollowLink::dropSocket()
+{
+    if (!m_socket)
+        return;
+    m_socket->disconnect(this);
+    m_socket->abort();
+    m_socket->deleteLater();
+    m_socket = nullptr;
 }
 
 void FollowLink::connectNow()
 {
     if (!m_open)
         return;
-    if (m_socket) {
-        m_socket->disconnect(this);
-        m_socket->deleteLater();
-    }
+    dropSocket();
     m_socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
     connect(m_socket, &QWebSocket::connected, this, &FollowLink::onConnected);
     connect(m_socket, &QWebSocket::disconnected, this, &FollowLink::onDisconnected);
@@ -111,6 +122,7 @@ void FollowLink::connectNow()
     if (!m_token.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + m_token.toUtf8());
     m_socket->open(request);
+    m_attempt->start();
 }
 
 void FollowLink::onConnected()
@@ -118,6 +130,7 @@ void FollowLink::onConnected()
     qCDebug(lcFollow) << "linked to" << m_url.toDisplayString();
     m_connected = true;
     m_failures = 0;
+    m_attempt->stop();
     m_pingsSent = 0;
     m_silence->start();
     sendPing();
@@ -131,6 +144,7 @@ void FollowLink::onDisconnected()
     m_connected = false;
     m_ping->stop();
     m_silence->stop();
+    m_attempt->stop();
     const QWebSocketProtocol::CloseCode code =
         m_socket ? m_socket->closeCode() : QWebSocketProtocol::CloseCodeNormal;
     if (code == QWebSocketProtocol::CloseCodePolicyViolated) {

@@ -30,6 +30,9 @@ public:
     static constexpr int kQuickPings = 5; // right after connecting, to know the clock at once
     // A leader silent this long is lost, even with the connection still open.
     static constexpr int kSilenceMs = 2500;
+    // An attempt not answered by then is given up and made again: a leader's machine that was down
+    // answers none of the attempts made meanwhile, and would hold this one for many seconds.
+    static constexpr int kAttemptMs = 800;
 
     // `now` reads the follower's clock, the one pings are timed by.
     FollowLink(std::function<quint32()> now, QObject *parent = nullptr);
@@ -60,12 +63,14 @@ private:
     void onDisconnected();
     void onText(const QString &text);
     void sendPing();
+    void dropSocket();
 
     std::function<quint32()> m_now;
     QWebSocket *m_socket = nullptr;
     QTimer *m_retry;
     QTimer *m_ping;
     QTimer *m_silence;
+    QTimer *m_attempt;
     QUrl m_url;
     QString m_token;
     int m_failures = 0;
