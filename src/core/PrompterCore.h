@@ -88,11 +88,11 @@ public:
     int charAtLine() const;
     // Where the reading line reads, independent of window and font size: the first character of the
     // display line under its middle, and how far down that line (0 to 1) the middle lies.
-    // Lines wrap elsewhere on another prompter, paragraphs do not: `paragraph` is how far down its
-    // paragraph (0 to 1) the reading line lies, and another prompter puts its reading line as far
-    // down the same paragraph. It passes each paragraph evenly in the same time, never slipping back
-    // where a line of one holds less text than a line of the other. `length` is the characters of
-    // the display line (to the next line's start).
+    // `length` is the characters of that display line (to the next line's start), so another
+    // prompter, whose lines wrap elsewhere, finds the share of the line's text read. Paragraphs do not
+    // wrap elsewhere: `paragraph` is how far down its paragraph (0 to 1) the reading line lies, for a
+    // prompter that must pass each paragraph evenly in the same time, never hurrying where a line of
+    // one holds less text than a line of the other.
     struct ReadingPlace
     {
         int character = 0;
