@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/CommandLine.h"
+#include "app/FollowSeat.h"
 #include "app/VoiceFollowing.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
@@ -15,6 +16,7 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QHostAddress>
 #include <QLabel>
 #include <QTimer>
 
@@ -142,6 +144,21 @@ int main(int argc, char *argv[])
         window.voice()->setRecording(request->voiceInput);
     if (request->voice)
         window.voice()->setOn(true);
+    if (request->follow) {
+        window.followSeat().follow(QUrl(*request->follow), request->token);
+    } else if (request->lead) {
+        QString error;
+        const quint16 port = request->leadPort ? request->leadPort : follow::kDefaultPort;
+        if (request->token.isEmpty() ||
+            !window.followSeat().lead(QHostAddress::Any, port, request->token, &error)) {
+            std::fputs(qPrintable(QCoreApplication::translate("main", "cuescroll: cannot lead: %1\n")
+                                      .arg(request->token.isEmpty()
+                                               ? QCoreApplication::translate("main", "no token (--token)")
+                                               : error)),
+                       stderr);
+            return 1;
+        }
+    }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });

@@ -7,6 +7,7 @@
 #include "common/LocalPath.h"
 #include "common/ProgramFiles.h"
 #include "common/Translations.h"
+#include "follow/FollowLink.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -153,7 +154,21 @@ Request parse(const QList<QByteArray> &arguments)
         QStringLiteral("voice-input"),
         tr("Follow the voice in a WAV recording, played in real time, instead of the microphone."),
         QStringLiteral("WAV"));
-    parser.addOptions({talent, mirror, countdown, remote, remotePort, osc, voice, voiceInput});
+    const QCommandLineOption followOption(
+        QStringLiteral("follow"),
+        tr("Follow the prompter leading at HOST (port 8777 unless given): its script, look and run are "
+           "shown here and the keys drive it."),
+        QStringLiteral("HOST[:PORT]"));
+    const QCommandLineOption lead(QStringLiteral("lead"), tr("Let other prompters follow this one."));
+    const QCommandLineOption leadPort(QStringLiteral("lead-port"),
+                                      tr("The port followers reach this prompter on (8777 unless given)."),
+                                      QStringLiteral("PORT"));
+    const QCommandLineOption token(
+        QStringLiteral("token"),
+        tr("The leader's token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN)."),
+        QStringLiteral("TOKEN"));
+    parser.addOptions({talent, mirror, countdown, remote, remotePort, osc, voice, voiceInput, followOption,
+                       lead, leadPort, token});
     const QString file = tr("FILE", "the script named on the command line");
     parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
 
@@ -199,6 +214,25 @@ Request parse(const QList<QByteArray> &arguments)
         if (r.voiceInput.isEmpty())
             return mistake(tr("--voice-input needs a WAV file."));
     }
+    if (parser.isSet(followOption)) {
+        const std::optional<QUrl> url = follow::FollowLink::addressOf(parser.value(followOption));
+        if (!url)
+            return mistake(tr("--follow takes a prompter's address, HOST or HOST:PORT, not \"%1\".")
+                               .arg(parser.value(followOption)));
+        r.follow = url->toString();
+    }
+    r.lead = parser.isSet(lead);
+    if (r.lead && r.follow)
+        return mistake(tr("--lead and --follow do not go together: a prompter leads or follows."));
+    if (parser.isSet(leadPort)) {
+        bool ok = false;
+        const uint port = parser.value(leadPort).toUInt(&ok);
+        if (!ok || port == 0 || port > 65535)
+            return mistake(
+                tr("--lead-port takes a port from 1 to 65535, not \"%1\".").arg(parser.value(leadPort)));
+        r.leadPort = quint16(port);
+    }
+    r.token = parser.isSet(token) ? parser.value(token) : qEnvironmentVariable("CUESCROLL_REMOTE_TOKEN");
     if (files.size() == 1) {
         // The file's own bytes, not their decoding, so that any name the file system allows works.
         QByteArray raw = QFile::encodeName(files.first());

@@ -34,6 +34,11 @@ struct Request
     bool osc = false;
     bool voice = false; // follow the presenter's voice
     QString voiceInput; // a WAV recording to follow instead of the microphone
+    // Several prompters: follow a leader at this address (ws://host:port/path), or lead others.
+    std::optional<QString> follow;
+    bool lead = false;
+    quint16 leadPort = 0; // 0: the usual port
+    QString token;        // --token, else CUESCROLL_REMOTE_TOKEN
 };
 
 // The arguments as the process received them, the program's name first.

@@ -4,6 +4,7 @@
 
 #include "app/frmMain.h"
 
+#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
 #include "app/VoiceFollowing.h"
 #include "common/Platform.h"
@@ -68,13 +69,21 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
     timTick = m_core->clock().timTick;
     timFrame = m_core->clock().timFrame;
-    connect(cmdMark, &QToolButton::clicked, &m_core->marking(), &Marking::cmdMark_Click);
+    connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
     connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
     CreateRemote();
+    m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
+    // The editor is closed and a script opened here is not shown while following.
+    connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
+    connect(optDown, &QToolButton::clicked, this,
+            [this] { ForwardToLeader(QStringLiteral("direction"), -1); });
+    connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
+        tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
+    });
 }
 
 // Studio output hooks into the prompter here and at Start and Stop only.
@@ -96,6 +105,7 @@ void frmMain::CreateStudio()
         QAction *remote = menu.addAction(tr("Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
+        AddFollowItems(menu);
         m_voice->fillMenu(menu);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
@@ -126,6 +136,9 @@ frmMain::~frmMain()
 {
     // Destroyed without a close (its owner is going): release what the run holds, and emit nothing.
     ReleaseRun();
+    // Before the core it steers.
+    delete m_follow;
+    m_follow = nullptr;
 }
 
 // The window as designed, and what it does with its controls' events.

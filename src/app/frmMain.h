@@ -9,11 +9,13 @@
 #include <QWidget>
 
 class Dialogs;
+class FollowSeat;
 class LineHandles;
 class Platform;
 class PrompterCore;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QProgressBar;
 class QSlider;
 class QTimer;
@@ -51,6 +53,10 @@ public:
     void ShowRemoteWindow();
     // The script following the presenter's voice (off by default).
     VoiceFollowing *voice() const { return m_voice; }
+    // Leading other prompters and following one.
+    FollowSeat &followSeat() const { return *m_follow; }
+    // "Follow prompter…": the leader's address and token, leaders on the network listed.
+    void FollowPrompterAction();
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -95,6 +101,11 @@ private:
     void createControls();
     void CreateStudio();
     void CreateRemote();
+    void AddFollowItems(QMenu &menu);
+    // While following, what a key or button asks goes to the leader; true when it went.
+    bool ForwardToLeader(const QString &name, int value = 0, int length = 0);
+    void cmdMark_Click();
+    bool LocalWhileFollowing(const QString &sAction);
     void Form_Load();
     void InitPrompter();
     void Form_Unload();
@@ -115,6 +126,7 @@ private:
     Studio *m_studio = nullptr;
     remote::RemoteControl *m_remote = nullptr;
     VoiceFollowing *m_voice = nullptr;
+    FollowSeat *m_follow = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

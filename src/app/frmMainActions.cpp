@@ -2,14 +2,24 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
+#include "app/dlgFollow.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "follow/FollowLink.h"
+#include "markers/Marking.h"
+#include "ui/Dialogs.h"
+#include "ui/RichTextView.h"
 
 #include <QEvent>
+#include <QHostAddress>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QSlider>
 #include <QToolBar>
 #include <QWheelEvent>
 #include <QWindow>
@@ -21,13 +31,96 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
 
 void frmMain::DoAction(const QString &sAction)
 {
-    m_core->doAction(sAction);
+    if (LocalWhileFollowing(sAction))
+        m_core->doAction(sAction);
+}
+
+// Exit, Options, Help and full screen are this prompter's own; the editor and marking would change a
+// script that is the leader's; everything else goes to the leader.
+bool frmMain::LocalWhileFollowing(const QString &sAction)
+{
+    if (!m_follow || !m_follow->following() || m_core->markMode())
+        return true;
+    if (sAction == QLatin1String("Start"))
+        ForwardToLeader(QStringLiteral("start"));
+    else if (sAction == QLatin1String("Stop"))
+        ForwardToLeader(QStringLiteral("stop"));
+    else if (sAction == QLatin1String("Reset"))
+        ForwardToLeader(QStringLiteral("reset"));
+    else if (sAction == QLatin1String("ClearAll"))
+        ForwardToLeader(QStringLiteral("clearMarkers"));
+    else if (sAction == QLatin1String("JumpTo") || sAction == QLatin1String("Unmark")) {
+        // Picked from this prompter's copy of the leader's markers, carried out by the leader.
+        const bool jump = sAction == QLatin1String("JumpTo");
+        if (const int index = m_core->marking().PickMarker(jump ? QStringLiteral("Jump To") : sAction);
+            index > 0)
+            ForwardToLeader(jump ? QStringLiteral("jump") : QStringLiteral("unmark"), index);
+    } else
+        // A passage is chosen here in mark mode; Mark sends it to the leader (see MarkOrForward).
+        return sAction == QLatin1String("Mark") || sAction == QLatin1String("FullScreen") ||
+               sAction == QLatin1String("Options") || sAction == QLatin1String("Help") ||
+               sAction == QLatin1String("Exit");
+    return false;
+}
+
+bool frmMain::ForwardToLeader(const QString &name, int value, int length)
+{
+    return m_follow && m_follow->forward({name, value, length});
+}
+
+void frmMain::cmdMark_Click()
+{
+    Marking &marking = m_core->marking();
+    if (!m_follow || !m_follow->following()) {
+        marking.cmdMark_Click();
+        return;
+    }
+    // The leader marks it, and its markers come back here.
+    if (rtMirror->SelLength() > 0)
+        ForwardToLeader(QStringLiteral("mark"), rtMirror->SelStart(), rtMirror->SelLength());
+    marking.cmdCancel_Click();
 }
 
 void frmMain::HandleKey(int keyCode, int shift)
 {
     using namespace keyinput;
     PrompterCore &run = *m_core;
+    if (m_follow && m_follow->following() && !m_core->markMode()) {
+        // The run is the leader's: its keys go there.
+        const bool ctrl = shift == CtrlBit;
+        switch (keyCode) {
+        case Up:
+            ForwardToLeader(ctrl ? QStringLiteral("direction") : QStringLiteral("stepBack"), 1);
+            return;
+        case Down:
+            ForwardToLeader(ctrl ? QStringLiteral("direction") : QStringLiteral("stepForward"), -1);
+            return;
+        case PageUp:
+            ForwardToLeader(QStringLiteral("pageBack"));
+            return;
+        case PageDown:
+            ForwardToLeader(QStringLiteral("pageForward"));
+            return;
+        case Home:
+            ForwardToLeader(QStringLiteral("home"));
+            return;
+        case End:
+            ForwardToLeader(QStringLiteral("end"));
+            return;
+        case Left:
+            ForwardToLeader(QStringLiteral("slower"));
+            return;
+        case Right:
+            ForwardToLeader(QStringLiteral("faster"));
+            return;
+        case Space:
+        case F3:
+            ForwardToLeader(QStringLiteral("toggle"));
+            return;
+        default:
+            break; // the rest through DoAction, which knows what stays here
+        }
+    }
     switch (keyCode) {
     case Up:
         if (shift == CtrlBit)
@@ -124,12 +217,15 @@ void frmMain::ShowFullScreen(bool bEnter)
 
 void frmMain::HandleWheel(int angleDelta)
 {
-    m_core->wheel(angleDelta);
+    if (!ForwardToLeader(QStringLiteral("wheel"), angleDelta))
+        m_core->wheel(angleDelta);
     txtFocus->setFocus();
 }
 
 void frmMain::sldSpeed_Scroll()
 {
+    // The slider already stands where the hand put it; the leader's answer confirms it.
+    ForwardToLeader(QStringLiteral("speed"), sldSpeed->sliderPosition());
     txtFocus->setFocus();
 }
 
@@ -205,4 +301,51 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::AddFollowItems(QMenu &menu)
+{
+    menu.addSeparator();
+    QAction *followItem = menu.addAction(tr("Follow prompter…"));
+    followItem->setObjectName(QStringLiteral("mnuFollow"));
+    connect(followItem, &QAction::triggered, this, &frmMain::FollowPrompterAction);
+    if (m_follow->following()) {
+        QAction *stop = menu.addAction(tr("Stop following"));
+        stop->setObjectName(QStringLiteral("mnuStopFollowing"));
+        connect(stop, &QAction::triggered, m_follow, &FollowSeat::stopFollowing);
+        QAction *promote = menu.addAction(tr("Lead in the leader's place"));
+        promote->setObjectName(QStringLiteral("mnuPromote"));
+        connect(promote, &QAction::triggered, m_follow, [this] { m_follow->promote(); });
+    } else if (!m_follow->leading()) {
+        QAction *lead = menu.addAction(tr("Let other prompters follow this one"));
+        lead->setObjectName(QStringLiteral("mnuLead"));
+        connect(lead, &QAction::triggered, this, [this] {
+            QString token = m_follow->token();
+            // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
+            if (token.isEmpty())
+                token = QString::number(QRandomGenerator::system()->generate64(), 36);
+            QString error;
+            if (!m_follow->lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
+                m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(error));
+                return;
+            }
+            m_dialogs.information(this, windowTitle(),
+                                  tr("Other prompters can follow this one on port %1 with the token %2.")
+                                      .arg(m_follow->leadPort())
+                                      .arg(token));
+        });
+    }
+}
+
+void frmMain::FollowPrompterAction()
+{
+    dlgFollow dialog(m_follow->discovery(), m_follow->token(), this);
+    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());
+    if (!url) {
+        m_dialogs.warning(this, windowTitle(), tr("“%1” is no prompter's address.").arg(dialog.address()));
+        return;
+    }
+    m_follow->follow(*url, dialog.token());
 }

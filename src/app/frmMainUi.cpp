@@ -235,6 +235,12 @@ void frmMainUi::setupUi(QWidget *form)
     a11y::exposeCaption(lblToGo);
     twips::move(lblToGo, 6180, 390, 585, 225);
 
+    lblFollow = panelLabel(picPanel, "lblFollow", QString());
+    lblFollow->setAccessibleName(QCoreApplication::translate("frmMain", "Following"));
+    a11y::exposeCaption(lblFollow);
+    twips::move(lblFollow, 6180, 660, 3435, 225);
+    lblFollow->hide();
+
     picMark = named(new QWidget(form), "picMark");
     picMark->setAccessibleName(QCoreApplication::translate("frmMain", "Mark panel"));
     picMark->setAutoFillBackground(true);

@@ -39,6 +39,7 @@ struct frmMainUi
     QSlider *sldSpeed = nullptr;
     QLabel *lblWords = nullptr;
     QLabel *lblToGo = nullptr;
+    QLabel *lblFollow = nullptr; // whom the prompter follows or leads; shown only then
     QWidget *picMark = nullptr;
     QToolButton *cmdCancel = nullptr;
     QToolButton *cmdMark = nullptr;

@@ -150,19 +150,42 @@ int PrompterCore::charAtLine() const
 
 PrompterCore::ReadingPlace PrompterCore::readingPlace() const
 {
-    const float lineHeight = twips::height(m_c.lblHeightFinder);
-    const float into = readingMiddle() - top();
+    // The layout's own lines: a script in several sizes has lines of several heights.
+    const double into = double(readingMiddle() - top()) / twips::kPerPixel;
     const int character = charAtLine();
-    const float lineStart = markers::lineTop(lineHeight, m_c.rtDoc->GetLineFromChar(character));
-    return {character, lineHeight > 0 ? std::clamp(double((into - lineStart) / lineHeight), 0.0, 1.0) : 0.0};
+    const QRectF line = m_c.rtDoc->lineRect(character);
+    const double through = line.height() > 0 ? (into - line.top()) / line.height() : 0.0;
+    const RichTextView::Span span = m_c.rtDoc->lineSpan(character);
+    const QRectF paragraph = m_c.rtDoc->paragraphRect(character);
+    const double down = paragraph.height() > 0 ? (into - paragraph.top()) / paragraph.height() : 0.0;
+    return {character, std::clamp(through, 0.0, 1.0), std::max(0, span.next - span.start),
+            std::clamp(down, 0.0, 1.0)};
 }
 
-float PrompterCore::topFor(const ReadingPlace &place) const
+float PrompterCore::topFor(const ReadingPlace &place, Align align) const
 {
-    const float lineHeight = twips::height(m_c.lblHeightFinder);
-    const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(place.character, 0, m_c.rtDoc->textLength()));
-    const float into = markers::lineTop(lineHeight, line) + float(place.through) * lineHeight;
-    return std::clamp(std::nearbyint(readingMiddle() - into), -float(range()), 0.0f);
+    const int length = m_c.rtDoc->textLength();
+    int character = std::clamp(place.character, 0, length);
+    double into = 0;
+    if (align == Align::Paragraph && place.paragraph >= 0) {
+        const QRectF paragraph = m_c.rtDoc->paragraphRect(character);
+        into = paragraph.top() + std::min(place.paragraph, 1.0) * paragraph.height();
+    } else {
+        double through = place.through;
+        if (place.length > 0) {
+            // The same share of the text here, on whichever line holds it.
+            const double reached = std::min(double(length), place.character + place.through * place.length);
+            const RichTextView::Span span = m_c.rtDoc->lineSpan(int(std::floor(reached)));
+            character = span.start;
+            through = span.next > span.start
+                          ? std::clamp((reached - span.start) / (span.next - span.start), 0.0, 1.0)
+                          : 0.0;
+        }
+        const QRectF line = m_c.rtDoc->lineRect(character);
+        into = line.top() + through * line.height();
+    }
+    return std::clamp(float(std::nearbyint(readingMiddle() - into * twips::kPerPixel)), -float(range()),
+                      0.0f);
 }
 
 const CMarkers &PrompterCore::markers() const
@@ -363,6 +386,54 @@ void PrompterCore::takeScript(const QString &text)
                         << "in" << laying.elapsed() << "ms";
 }
 
+QByteArray PrompterCore::scriptRtf() const
+{
+    return m_c.rtDoc->TextRTF();
+}
+
+bool PrompterCore::takeRichScript(const QByteArray &rtf)
+{
+    StopPrompter();
+    const RichTextView::LoadResult r = m_c.rtDoc->loadTextRTF(rtf);
+    if (!r.ok) {
+        qCWarning(lcCore) << "a script from another prompter was refused:" << r.error;
+        return false;
+    }
+    scriptfile::showWords(m_c.lblWords, plainText());
+    ScriptReplaced();
+    return true;
+}
+
+void PrompterCore::showAppearance(const appearance::Appearance &a)
+{
+    m_c.rtDoc->setTag(QString::number(a.lForeColor));
+    m_c.rtDoc->setBackColor(a.lBackColor);
+    colors::setBackColor(m_c.picBack, a.lBackColor);
+    colors::setBackColor(m_c.picLine, a.lLineColor);
+    KeepAppearance(a);
+}
+
+void PrompterCore::replaceMarkers(const CMarkers &markers)
+{
+    m_marking->ReplaceMarkers(markers);
+}
+
+bool PrompterCore::markPassage(int start, int length)
+{
+    if (markMode())
+        return false;
+    StopPrompter();
+    return m_marking->MarkPassage(start, length);
+}
+
+bool PrompterCore::unmark(int index)
+{
+    if (markMode())
+        return false;
+    StopPrompter();
+    return m_marking->Unmark(index);
+}
+
 void PrompterCore::ScriptReplaced()
 {
     m_window.layout();
@@ -442,6 +513,7 @@ void PrompterCore::Relaid()
 {
     tags::setTag(m_c.lblToGo, QStringLiteral("0"));
     placed();
+    Q_EMIT relaid();
 }
 
 void PrompterCore::UpdateProgress(bool bSmooth)
@@ -522,6 +594,8 @@ void PrompterCore::OptionsAction()
     twips::setTop(m_c.rtDoc, 0);
     placed();
     SaveAppearance();
+    if (options.chosen)
+        Q_EMIT appearanceChanged();
 }
 
 void PrompterCore::ApplyStoredAppearance()

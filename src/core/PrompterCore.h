@@ -88,14 +88,24 @@ public:
     int charAtLine() const;
     // Where the reading line reads, independent of window and font size: the first character of the
     // display line under its middle, and how far down that line (0 to 1) the middle lies.
+    // `length` is the characters of that display line (to the next line's start), so another
+    // prompter, whose lines wrap elsewhere, finds the share of the line's text read. Paragraphs do not
+    // wrap elsewhere: `paragraph` is how far down its paragraph (0 to 1) the reading line lies, for a
+    // prompter that must pass each paragraph evenly in the same time, never hurrying where a line of
+    // one holds less text than a line of the other.
     struct ReadingPlace
     {
         int character = 0;
         double through = 0;
+        int length = 0;
+        double paragraph = -1; // below 0: not known; the line and `through` place it
     };
     ReadingPlace readingPlace() const;
-    // The Top that puts the reading line on that place here, within the scroll range.
-    float topFor(const ReadingPlace &place) const;
+    // The Top that puts the reading line on that place here, within the scroll range: on the line
+    // holding the place's share of its line's text, or (for a motion that must stay even) as far
+    // down the place's paragraph.
+    enum class Align { Line, Paragraph };
+    float topFor(const ReadingPlace &place, Align align = Align::Line) const;
     const CMarkers &markers() const;
     bool markMode() const;
     bool fullScreen() const { return bFullScreen; }
@@ -130,6 +140,17 @@ public:
     void openScript(const QString &path);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
     void takeScript(const QString &text);
+    // The script with its formatting, as Rich Text, and the same taken from another prompter.
+    QByteArray scriptRtf() const;
+    bool takeRichScript(const QByteArray &rtf);
+    // Another prompter's look, shown here and not kept in this prompter's settings. Its script came
+    // with its own fonts and colours: only what lies around the text changes, the background and the
+    // reading line.
+    void showAppearance(const appearance::Appearance &a);
+    void replaceMarkers(const CMarkers &markers);
+    // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
+    bool markPassage(int start, int length);
+    bool unmark(int index);
 
     // Something else moves the script (a leader, the presenter's voice): at each shown frame it says
     // where the Top goes, or nothing to leave it. An empty function gives the motion back.
@@ -161,6 +182,9 @@ Q_SIGNALS:
     void timeToGoChanged(const QString &caption);
     void scriptChanged();
     void markersChanged();
+    void appearanceChanged();
+    // The script was laid out again (a new width or look): places lie at other Tops now.
+    void relaid();
     void markModeChanged(bool on);
     void fullScreenChanged(bool on);
 

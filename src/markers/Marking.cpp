@@ -108,12 +108,33 @@ std::optional<Marking::PickedPassage> Marking::passageOf(qint32 index) const
 
 void Marking::UnmarkText()
 {
-    const std::optional<PickedPassage> picked = passageOf(PickMarker(tr("Unmark")));
+    Unmark(PickMarker(tr("Unmark")));
+}
+
+bool Marking::Unmark(qint32 index)
+{
+    const std::optional<PickedPassage> picked = passageOf(index);
     if (!picked)
-        return;
+        return false;
     m_c.rtDoc->colorRange(picked->passage.start, picked->passage.length, m_hooks.scriptColor());
     if (oMarkers.Remove(picked->index))
         Q_EMIT markersChanged();
+    return true;
+}
+
+bool Marking::MarkPassage(qint32 start, qint32 length)
+{
+    const markers::Passage p = markers::clampPassage(start, length, m_c.rtDoc->textLength());
+    if (p.length <= 0)
+        return false;
+    RichTextView *rtDoc = m_c.rtDoc;
+    rtDoc->setSelStart(p.start);
+    rtDoc->setSelLength(p.length);
+    const QString text = rtDoc->SelText();
+    rtDoc->colorRange(p.start, p.length, markers::kHighlightColor);
+    oMarkers.Add({p.start, p.length, text});
+    Q_EMIT markersChanged();
+    return true;
 }
 
 void Marking::ClearAllMarkers()
@@ -153,6 +174,24 @@ bool Marking::JumpTo(qint32 index)
         twips::setTop(rtDoc, markers::jumpTop(twips::top(rtDoc), viewport, target));
     Q_EMIT jumped();
     return true;
+}
+
+void Marking::ReplaceMarkers(const CMarkers &markers)
+{
+    // A passage no longer marked there looks unmarked here too.
+    for (qint32 i = 1; i <= oMarkers.Count(); ++i) {
+        const CMarker old = *oMarkers.Item(i);
+        bool kept = false;
+        for (qint32 j = 1; j <= markers.Count() && !kept; ++j)
+            kept = *markers.Item(j) == old;
+        const markers::Passage p =
+            markers::clampPassage(old.lStartFrom, old.lLength, m_c.rtDoc->textLength());
+        if (!kept && p.length > 0)
+            m_c.rtDoc->colorRange(p.start, p.length, m_hooks.scriptColor());
+    }
+    oMarkers = markers;
+    ReapplyMarkerHighlights();
+    Q_EMIT markersChanged();
 }
 
 void Marking::ReapplyMarkerHighlights()

@@ -58,12 +58,20 @@ public:
     void cmdCancel_Click();
     // Through the marker picker.
     void UnmarkText();
+    // A passage marked, or marker `index` (1-based) removed, as another prompter's operator asked;
+    // false when there is no such passage or marker.
+    bool MarkPassage(qint32 start, qint32 length);
+    bool Unmark(qint32 index);
     void ClearAllMarkers();
     void JumpToMarker();
     // Marker `index` (1-based) to the top of the view or the reading line; false when there is none.
     bool JumpTo(qint32 index);
     // Colours every marker still in the collection with the highlight again.
     void ReapplyMarkerHighlights();
+    // Another prompter's markers instead of these, for the script it also sent.
+    void ReplaceMarkers(const CMarkers &markers);
+    // Shows the marker picker with sCaption on its select button: the chosen 1-based index, or -1.
+    qint32 PickMarker(const QString &sCaption);
 
 Q_SIGNALS:
     void markModeChanged(bool on);
@@ -72,8 +80,6 @@ Q_SIGNALS:
     void jumped();
 
 private:
-    // Shows the marker picker with sCaption on its select button: the chosen 1-based index, or -1.
-    qint32 PickMarker(const QString &sCaption);
     struct PickedPassage
     {
         qint32 index = -1;

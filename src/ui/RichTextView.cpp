@@ -227,6 +227,47 @@ int RichTextView::lineStartAt(int y) const
     return toTextPosition(block.position() + (line.isValid() ? line.textStart() : 0));
 }
 
+QRectF RichTextView::lineRect(int position) const
+{
+    ensureLayout();
+    const QTextDocument *doc = document();
+    const int docPos = toDocPosition(position);
+    const QTextBlock block = doc->findBlock(docPos);
+    const QTextLayout *layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return doc->documentLayout()->blockBoundingRect(block);
+    QTextLine line = layout->lineForTextPosition(docPos - block.position());
+    if (!line.isValid())
+        line = layout->lineAt(layout->lineCount() - 1);
+    return line.rect().translated(layout->position());
+}
+
+QRectF RichTextView::paragraphRect(int position) const
+{
+    ensureLayout();
+    const QTextDocument *doc = document();
+    return doc->documentLayout()->blockBoundingRect(doc->findBlock(toDocPosition(position)));
+}
+
+RichTextView::Span RichTextView::lineSpan(int position) const
+{
+    ensureLayout();
+    const QTextDocument *doc = document();
+    const int docPos = toDocPosition(position);
+    const QTextBlock block = doc->findBlock(docPos);
+    const QTextLayout *layout = block.layout();
+    const QTextBlock after = block.next();
+    const int blockEnd = after.isValid() ? toTextPosition(after.position()) : textLength();
+    if (!layout || layout->lineCount() == 0)
+        return {toTextPosition(block.position()), blockEnd};
+    QTextLine line = layout->lineForTextPosition(docPos - block.position());
+    if (!line.isValid())
+        line = layout->lineAt(layout->lineCount() - 1);
+    const int start = toTextPosition(block.position() + line.textStart());
+    const bool last = line.lineNumber() == layout->lineCount() - 1;
+    return {start, last ? blockEnd : start + line.textLength()};
+}
+
 // A paragraph end is one character in the document and two (CR LF) in Text().
 int RichTextView::toDocPosition(int textPosition) const
 {

@@ -101,6 +101,19 @@ public:
     int textLength() const; // length of Text()
     // Where in Text() the display line at y pixels down the view begins.
     int lineStartAt(int y) const;
+    // The display line holding a position, in pixels down and across the view: lines of a script in
+    // several sizes differ in height.
+    QRectF lineRect(int position) const;
+    // The display line holding a position, as positions of Text(): its start and the next line's
+    // (a paragraph's last line holds its line end).
+    struct Span
+    {
+        int start = 0;
+        int next = 0;
+    };
+    Span lineSpan(int position) const;
+    // The paragraph holding a position, in pixels down and across the view.
+    QRectF paragraphRect(int position) const;
 
     // Space kept free inside the view's left and right edges, in pixels.
     void setTextMargins(int left, int right);

@@ -67,6 +67,28 @@ private Q_SLOTS:
                                         << "Unknown option 'speed'";
         QTest::newRow("unknown short") << QList<QByteArray>{"cuescroll", "-x"} << 2 << ""
                                        << "Unknown option 'x'";
+        QTest::newRow("follow a web page")
+            << QList<QByteArray>{"cuescroll", "--follow", "http://studio"} << 2 << ""
+            << "--follow takes a prompter's address";
+        QTest::newRow("lead and follow")
+            << QList<QByteArray>{"cuescroll", "--lead", "--follow", "studio"} << 2 << ""
+            << "--lead and --follow";
+        QTest::newRow("lead on port 0")
+            << QList<QByteArray>{"cuescroll", "--lead", "--lead-port", "0"} << 2 << ""
+            << "--lead-port takes a port";
+    }
+
+    // The leader's address and token: the token from the command line before the environment's.
+    void followOptions()
+    {
+        qputenv("CUESCROLL_REMOTE_TOKEN", "from-env");
+        const Request byEnv = commandline::parse({"cuescroll", "--follow", "studio-a:9000"});
+        QCOMPARE(byEnv.follow.value_or(QString()), QStringLiteral("ws://studio-a:9000/api/v1/follow"));
+        QCOMPARE(byEnv.token, QStringLiteral("from-env"));
+        const Request given = commandline::parse({"cuescroll", "--lead", "--token", "given"});
+        QVERIFY(given.lead && !given.follow);
+        QCOMPARE(given.token, QStringLiteral("given"));
+        qunsetenv("CUESCROLL_REMOTE_TOKEN");
     }
 
     void parse()

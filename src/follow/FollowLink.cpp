@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "follow/FollowLink.h"
+
+#include "follow/Log.h"
+
+#include <QHostAddress>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QWebSocket>
+
+namespace follow {
+
+FollowLink::FollowLink(std::function<quint32()> now, QObject *parent)
+    : QObject(parent), m_now(std::move(now)), m_retry(new QTimer(this)), m_ping(new QTimer(this)),
+      m_silence(new QTimer(this)), m_attempt(new QTimer(this))
+{
+    m_retry->setSingleShot(true);
+    m_attempt->setSingleShot(true);
+    m_attempt->setInterval(kAttemptMs);
+    connect(m_attempt, &QTimer::timeout, this, [this] {
+        if (m_connected)
+            return;
+        dropSocket();
+        m_retry->start(retryDelay(m_failures++));
+    });
+    m_silence->setSingleShot(true);
+    m_silence->setInterval(kSilenceMs);
+    connect(m_retry, &QTimer::timeout, this, &FollowLink::connectNow);
+    connect(m_ping, &QTimer::timeout, this, &FollowLink::sendPing);
+    connect(m_silence, &QTimer::timeout, this, [this] {
+        qCDebug(lcFollow) << "leader silent for" << kSilenceMs << "ms";
+        if (m_socket)
+            m_socket->abort();
+    });
+}
+
+FollowLink::~FollowLink()
+{
+    close();
+}
+
+std::optional<QUrl> FollowLink::addressOf(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    QUrl url;
+    if (t.contains(QLatin1String("://"))) {
+        url = QUrl(t, QUrl::StrictMode);
+    } else {
+        // A bare IPv6 address has colons of its own and no port.
+        const QHostAddress bare(t);
+        url = QUrl(QStringLiteral("ws://") + (bare.protocol() == QAbstractSocket::IPv6Protocol
+                                                  ? QLatin1Char('[') + t + QLatin1Char(']')
+                                                  : t),
+                   QUrl::StrictMode);
+    }
+    if (!url.isValid() || url.host().isEmpty() ||
+        (url.scheme() != QLatin1String("ws") && url.scheme() != QLatin1String("wss")) ||
+        !url.userInfo().isEmpty())
+        return std::nullopt;
+    if (url.port() == -1)
+        url.setPort(kDefaultPort);
+    if (url.path().isEmpty() || url.path() == QLatin1String("/"))
+        url.setPath(QLatin1String(kPath));
+    return url;
+}
+
+int FollowLink::retryDelay(int failures)
+{
+    int delay = kFirstRetryMs;
+    for (int i = 0; i < failures && delay < kLongestRetryMs; ++i)
+        delay *= 2;
+    return std::min(delay, kLongestRetryMs);
+}
+
+void FollowLink::open(const QUrl &url, const QString &token)
+{
+    close();
+    m_url = url;
+    m_token = token;
+    m_open = true;
+    m_failures = 0;
+    connectNow();
+}
+
+void FollowLink::close()
+{
+    m_open = false;
+    m_retry->stop();
+    m_ping->stop();
+    m_silence->stop();
+    m_attempt->stop();
+    dropSocket();
+    m_connected = false;
+}
+
+void FollowLink::dropSocket()
+{
+    if (!m_socket)
+        return;
+    m_socket->disconnect(this);
+    m_socket->abort();
+    m_socket->deleteLater();
+    m_socket = nullptr;
+}
+
+void FollowLink::connectNow()
+{
+    if (!m_open)
+        return;
+    dropSocket();
+    m_socket = new QWebSocket(QString(), QWebSocketProtocol::VersionLatest, this);
+    connect(m_socket, &QWebSocket::connected, this, &FollowLink::onConnected);
+    connect(m_socket, &QWebSocket::disconnected, this, &FollowLink::onDisconnected);
+    connect(m_socket, &QWebSocket::textMessageReceived, this, &FollowLink::onText);
+    QNetworkRequest request(m_url);
+    if (!m_token.isEmpty())
+        request.setRawHeader("Authorization", "Bearer " + m_token.toUtf8());
+    m_socket->open(request);
+    m_attempt->start();
+}
+
+void FollowLink::onConnected()
+{
+    qCDebug(lcFollow) << "linked to" << m_url.toDisplayString();
+    m_connected = true;
+    m_failures = 0;
+    m_attempt->stop();
+    m_pingsSent = 0;
+    m_silence->start();
+    sendPing();
+    m_ping->start(kPingMs / kQuickPings);
+    Q_EMIT linked();
+}
+
+void FollowLink::onDisconnected()
+{
+    const bool was = m_connected;
+    m_connected = false;
+    m_ping->stop();
+    m_silence->stop();
+    m_attempt->stop();
+    const QWebSocketProtocol::CloseCode code =
+        m_socket ? m_socket->closeCode() : QWebSocketProtocol::CloseCodeNormal;
+    if (code == QWebSocketProtocol::CloseCodePolicyViolated) {
+        m_open = false;
+        Q_EMIT refused(m_socket->closeReason());
+        return;
+    }
+    if (was)
+        Q_EMIT lost();
+    if (!m_open)
+        return;
+    m_retry->start(retryDelay(m_failures++));
+}
+
+void FollowLink::onText(const QString &text)
+{
+    const quint32 now = m_now();
+    m_silence->start();
+    if (const std::optional<Message> m = decode(text.toUtf8()))
+        Q_EMIT received(*m, now);
+}
+
+void FollowLink::send(const Message &message)
+{
+    if (m_socket && m_connected)
+        m_socket->sendTextMessage(QString::fromUtf8(encode(message)));
+}
+
+void FollowLink::sendPing()
+{
+    send(Ping{++m_pingId, m_now()});
+    if (++m_pingsSent == kQuickPings)
+        m_ping->start(kPingMs);
+}
+
+} // namespace follow

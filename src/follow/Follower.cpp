@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "follow/Follower.h"
+
+#include "follow/Log.h"
+
+#include <algorithm>
+
+namespace follow {
+
+Follower::Follower(Prompter prompter, QObject *parent) : QObject(parent), m_prompter(std::move(prompter)) {}
+
+void Follower::receive(const Message &message, quint32 now)
+{
+    if (const auto *w = std::get_if<Welcome>(&message)) {
+        qCDebug(lcFollow) << "welcomed:" << w->script.rtf.size() << "bytes of script," << w->markers.size()
+                          << "markers";
+        // A leader back after a loss may be another process with another clock.
+        m_clock.reset();
+        m_clock.seed(w->state.time, now);
+        m_chaser.forget();
+        m_prompter.script(w->script.rtf);
+        m_prompter.look(w->look);
+        m_prompter.markers(w->markers);
+        m_welcomed = true;
+        follow(w->state);
+    } else if (!m_welcomed) {
+        if (const auto *p = std::get_if<Pong>(&message))
+            m_clock.add(p->sent, p->received, now);
+    } else if (const auto *s = std::get_if<Script>(&message)) {
+        m_chaser.forget();
+        m_prompter.script(s->rtf);
+        follow(m_state);
+    } else if (const auto *l = std::get_if<Look>(&message)) {
+        m_prompter.look(*l);
+    } else if (const auto *m = std::get_if<QList<Marker>>(&message)) {
+        m_prompter.markers(*m);
+    } else if (const auto *st = std::get_if<State>(&message)) {
+        follow(*st);
+    } else if (const auto *p = std::get_if<Pong>(&message)) {
+        m_clock.add(p->sent, p->received, now);
+    }
+}
+
+void Follower::follow(const State &s)
+{
+    const bool changed =
+        s.running != m_state.running || s.speed != m_state.speed || s.forward != m_state.forward;
+    m_state = s;
+    if (m_prompter.lineHeight)
+        m_chaser.setJumpDistance(std::max(3 * m_prompter.lineHeight(), 600.0f));
+    m_chaser.lead({s.time, m_prompter.topFor(s.place), s.running, s.speed, s.forward});
+    if (changed || !m_welcomed)
+        m_prompter.state(s);
+}
+
+Ping Follower::ping(quint32 now)
+{
+    return {m_nextPing++, now};
+}
+
+void Follower::relaid()
+{
+    if (m_welcomed)
+        m_chaser.relaid(m_prompter.topFor(m_state.place));
+}
+
+void Follower::lose()
+{
+    // The last report stays the lead, on the clock last known: a running leader is assumed still
+    // running at its speed.
+    qCDebug(lcFollow) << "leader lost; going on at speed" << m_state.speed
+                      << (m_state.running ? "running" : "stopped");
+}
+
+std::optional<float> Follower::frame(quint32 now, float shown)
+{
+    if (!m_welcomed)
+        return std::nullopt;
+    return m_chaser.frame(m_clock.leaderTime(now), shown);
+}
+
+} // namespace follow

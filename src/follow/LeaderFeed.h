@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "follow/Protocol.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QTimer;
+class QWebSocket;
+
+// The leader's side: followers' sockets, however they were accepted (the remote-control server, or
+// a server of its own), are handed over here. Each gets the script, look, markers and state at once,
+// the state again at every change and a few times a second while running, an answer to each ping,
+// and its commands are carried out on this prompter.
+namespace follow {
+
+class LeaderFeed : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Prompter
+    {
+        std::function<quint32()> now; // this prompter's clock
+        std::function<State()> state;
+        std::function<QByteArray()> script; // as Rich Text
+        std::function<Look()> look;
+        std::function<QList<Marker>()> markers;
+        std::function<void(const Command &)> command;
+    };
+
+    // While running the state goes out this often, so that a follower's error from a late report
+    // stays small; while stopped, seldom, as a sign of life.
+    static constexpr int kRunningReportMs = 100;
+    static constexpr int kStoppedReportMs = 1000;
+
+    explicit LeaderFeed(Prompter prompter, QObject *parent = nullptr);
+    ~LeaderFeed() override;
+
+    // Takes the socket (it becomes the feed's) and welcomes its follower.
+    void addFollower(QWebSocket *socket);
+    int followers() const;
+
+    // The prompter changed: the followers hear of it.
+    void stateChanged();
+    void scriptChanged();
+    void lookChanged();
+    void markersChanged();
+
+    // What a follower's message asks of the leader, if it asks anything; public for the simulation.
+    std::optional<Message> answer(const QByteArray &text);
+    Welcome welcome() const;
+
+    // Sends the state now, as the report timer does.
+    void report();
+
+Q_SIGNALS:
+    void followersChanged(int count);
+    // Each message to all followers, as it goes out (for a simulation without sockets).
+    void broadcasting(const QByteArray &text);
+
+private:
+    bool heard() const; // anyone follows
+    void broadcast(const Message &message);
+    void scheduleReport();
+
+    Prompter m_prompter;
+    QList<QPointer<QWebSocket>> m_sockets;
+    QTimer *m_report;
+    State m_lastSent;
+};
+
+} // namespace follow

@@ -1,0 +1,292 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "follow/Protocol.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace follow {
+namespace {
+
+// The markers a leader may hold, and the size of a script it may send (the readers' limit with room
+// for the formatting).
+constexpr qsizetype kMaxMarkers = 100000;
+constexpr qsizetype kMaxRtfBytes = 64 * 1024 * 1024;
+
+const QString kType = QStringLiteral("type");
+
+QJsonObject placeJson(const Place &p)
+{
+    return {{QStringLiteral("character"), p.character},
+            {QStringLiteral("through"), p.through},
+            {QStringLiteral("length"), p.length},
+            {QStringLiteral("paragraph"), p.paragraph}};
+}
+
+QJsonObject stateJson(const State &s)
+{
+    return {{kType, QStringLiteral("state")},
+            {QStringLiteral("time"), qint64(s.time)},
+            {QStringLiteral("running"), s.running},
+            {QStringLiteral("speed"), s.speed},
+            {QStringLiteral("direction"), s.forward ? 1 : -1},
+            {QStringLiteral("place"), placeJson(s.place)}};
+}
+
+QJsonObject lookJson(const Look &l)
+{
+    return {{kType, QStringLiteral("appearance")},
+            {QStringLiteral("font"), l.fontName},
+            {QStringLiteral("size"), l.fontSize},
+            {QStringLiteral("bold"), l.bold},
+            {QStringLiteral("italic"), l.italic},
+            {QStringLiteral("underline"), l.underline},
+            {QStringLiteral("strikethrough"), l.strikethrough},
+            {QStringLiteral("foreColor"), l.foreColor},
+            {QStringLiteral("backColor"), l.backColor},
+            {QStringLiteral("lineColor"), l.lineColor}};
+}
+
+QJsonObject markersJson(const QList<Marker> &markers)
+{
+    QJsonArray a;
+    for (const Marker &m : markers)
+        a.append(QJsonObject{{QStringLiteral("start"), m.start},
+                             {QStringLiteral("length"), m.length},
+                             {QStringLiteral("text"), m.text}});
+    return {{kType, QStringLiteral("markers")}, {QStringLiteral("markers"), a}};
+}
+
+QJsonObject scriptJson(const Script &s)
+{
+    return {{kType, QStringLiteral("script")},
+            {QStringLiteral("format"), QStringLiteral("rtf")},
+            {QStringLiteral("text"), QString::fromLatin1(s.rtf)}};
+}
+
+// Numbers as JSON carries them: whole ones within the type's range, nothing else.
+std::optional<qint64> whole(const QJsonValue &v, qint64 lo, qint64 hi)
+{
+    if (!v.isDouble())
+        return std::nullopt;
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || d != std::floor(d) || d < double(lo) || d > double(hi))
+        return std::nullopt;
+    return qint64(d);
+}
+
+std::optional<qint32> color(const QJsonValue &v)
+{
+    const auto c = whole(v, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+    return c ? std::optional<qint32>(qint32(*c)) : std::nullopt;
+}
+
+std::optional<quint32> clockReading(const QJsonValue &v)
+{
+    const auto t = whole(v, 0, std::numeric_limits<quint32>::max());
+    return t ? std::optional<quint32>(quint32(*t)) : std::nullopt;
+}
+
+std::optional<Place> placeOf(const QJsonValue &v)
+{
+    const QJsonObject o = v.toObject();
+    const auto character = whole(o.value(QStringLiteral("character")), 0, std::numeric_limits<int>::max());
+    const QJsonValue through = o.value(QStringLiteral("through"));
+    if (!character || !through.isDouble())
+        return std::nullopt;
+    const double t = through.toDouble();
+    if (!(t >= 0 && t <= 1))
+        return std::nullopt;
+    const QJsonValue lengthValue = o.value(QStringLiteral("length"));
+    const auto length = lengthValue.isUndefined() ? std::optional<qint64>(0)
+                                                  : whole(lengthValue, 0, std::numeric_limits<int>::max());
+    const QJsonValue paragraph = o.value(QStringLiteral("paragraph"));
+    const double down = paragraph.isUndefined() ? -1.0 : paragraph.toDouble(std::nan(""));
+    if (!length || !(down >= -1 && down <= 1))
+        return std::nullopt;
+    return Place{int(*character), t, int(*length), down < 0 ? -1.0 : down};
+}
+
+std::optional<State> stateOf(const QJsonObject &o)
+{
+    const auto time = clockReading(o.value(QStringLiteral("time")));
+    const QJsonValue running = o.value(QStringLiteral("running"));
+    const auto speed = whole(o.value(QStringLiteral("speed")), 1, 16);
+    const auto direction = whole(o.value(QStringLiteral("direction")), -1, 1);
+    const auto place = placeOf(o.value(QStringLiteral("place")));
+    if (!time || !running.isBool() || !speed || !direction || *direction == 0 || !place)
+        return std::nullopt;
+    return State{*time, running.toBool(), int(*speed), *direction > 0, *place};
+}
+
+std::optional<Look> lookOf(const QJsonObject &o)
+{
+    const QJsonValue font = o.value(QStringLiteral("font"));
+    const QJsonValue size = o.value(QStringLiteral("size"));
+    const auto fore = color(o.value(QStringLiteral("foreColor")));
+    const auto back = color(o.value(QStringLiteral("backColor")));
+    const auto line = color(o.value(QStringLiteral("lineColor")));
+    if (!font.isString() || !size.isDouble() || !(size.toDouble() > 0 && size.toDouble() <= 1638) || !fore ||
+        !back || !line)
+        return std::nullopt;
+    Look l;
+    l.fontName = font.toString();
+    l.fontSize = size.toDouble();
+    l.bold = o.value(QStringLiteral("bold")).toBool();
+    l.italic = o.value(QStringLiteral("italic")).toBool();
+    l.underline = o.value(QStringLiteral("underline")).toBool();
+    l.strikethrough = o.value(QStringLiteral("strikethrough")).toBool();
+    l.foreColor = *fore;
+    l.backColor = *back;
+    l.lineColor = *line;
+    return l;
+}
+
+std::optional<QList<Marker>> markersOf(const QJsonObject &o)
+{
+    const QJsonValue v = o.value(QStringLiteral("markers"));
+    if (!v.isArray() || v.toArray().size() > kMaxMarkers)
+        return std::nullopt;
+    QList<Marker> out;
+    for (const QJsonValue &item : v.toArray()) {
+        const QJsonObject m = item.toObject();
+        const auto start = whole(m.value(QStringLiteral("start")), 0, std::numeric_limits<int>::max());
+        const auto length = whole(m.value(QStringLiteral("length")), 0, std::numeric_limits<int>::max());
+        const QJsonValue text = m.value(QStringLiteral("text"));
+        if (!start || !length || !text.isString())
+            return std::nullopt;
+        out.append({int(*start), int(*length), text.toString()});
+    }
+    return out;
+}
+
+std::optional<Script> scriptOf(const QJsonObject &o)
+{
+    const QJsonValue text = o.value(QStringLiteral("text"));
+    if (o.value(QStringLiteral("format")).toString() != QLatin1String("rtf") || !text.isString())
+        return std::nullopt;
+    const QString s = text.toString();
+    // Rich Text is 7-bit by its own rules; anything else is no script of ours.
+    if (s.size() > kMaxRtfBytes ||
+        std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0x7f; }))
+        return std::nullopt;
+    return Script{s.toLatin1()};
+}
+
+} // namespace
+
+bool isCommand(const QString &name)
+{
+    static const QStringList kCommands = {
+        QStringLiteral("start"),    QStringLiteral("stop"),         QStringLiteral("toggle"),
+        QStringLiteral("reset"),    QStringLiteral("stepBack"),     QStringLiteral("stepForward"),
+        QStringLiteral("pageBack"), QStringLiteral("pageForward"),  QStringLiteral("home"),
+        QStringLiteral("end"),      QStringLiteral("slower"),       QStringLiteral("faster"),
+        QStringLiteral("speed"),    QStringLiteral("direction"),    QStringLiteral("jump"),
+        QStringLiteral("wheel"),    QStringLiteral("clearMarkers"), QStringLiteral("mark"),
+        QStringLiteral("unmark")};
+    return kCommands.contains(name);
+}
+
+QByteArray encode(const Message &message)
+{
+    QJsonObject o = std::visit(
+        [](const auto &m) -> QJsonObject {
+            using T = std::decay_t<decltype(m)>;
+            if constexpr (std::is_same_v<T, Welcome>) {
+                QJsonObject w{{kType, QStringLiteral("welcome")},
+                              {QStringLiteral("version"), kProtocolVersion}};
+                w.insert(QStringLiteral("script"), scriptJson(m.script));
+                w.insert(QStringLiteral("appearance"), lookJson(m.look));
+                w.insert(QStringLiteral("markers"), markersJson(m.markers));
+                w.insert(QStringLiteral("state"), stateJson(m.state));
+                return w;
+            } else if constexpr (std::is_same_v<T, Script>) {
+                return scriptJson(m);
+            } else if constexpr (std::is_same_v<T, Look>) {
+                return lookJson(m);
+            } else if constexpr (std::is_same_v<T, QList<Marker>>) {
+                return markersJson(m);
+            } else if constexpr (std::is_same_v<T, State>) {
+                return stateJson(m);
+            } else if constexpr (std::is_same_v<T, Ping>) {
+                return {{kType, QStringLiteral("ping")},
+                        {QStringLiteral("id"), qint64(m.id)},
+                        {QStringLiteral("sent"), qint64(m.sent)}};
+            } else if constexpr (std::is_same_v<T, Pong>) {
+                return {{kType, QStringLiteral("pong")},
+                        {QStringLiteral("id"), qint64(m.id)},
+                        {QStringLiteral("sent"), qint64(m.sent)},
+                        {QStringLiteral("received"), qint64(m.received)}};
+            } else {
+                return {{kType, QStringLiteral("command")},
+                        {QStringLiteral("name"), m.name},
+                        {QStringLiteral("value"), m.value},
+                        {QStringLiteral("length"), m.length}};
+            }
+        },
+        message);
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+std::optional<Message> decode(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        return std::nullopt;
+    const QJsonObject o = doc.object();
+    const QString type = o.value(kType).toString();
+    if (type == QLatin1String("welcome")) {
+        if (o.value(QStringLiteral("version")).toInt() != kProtocolVersion)
+            return std::nullopt;
+        const auto script = scriptOf(o.value(QStringLiteral("script")).toObject());
+        const auto look = lookOf(o.value(QStringLiteral("appearance")).toObject());
+        const auto markers = markersOf(o.value(QStringLiteral("markers")).toObject());
+        const auto state = stateOf(o.value(QStringLiteral("state")).toObject());
+        if (!script || !look || !markers || !state)
+            return std::nullopt;
+        return Welcome{*script, *look, *markers, *state};
+    }
+    if (type == QLatin1String("script")) {
+        if (auto s = scriptOf(o))
+            return *s;
+    } else if (type == QLatin1String("appearance")) {
+        if (auto l = lookOf(o))
+            return *l;
+    } else if (type == QLatin1String("markers")) {
+        if (auto m = markersOf(o))
+            return *m;
+    } else if (type == QLatin1String("state")) {
+        if (auto s = stateOf(o))
+            return *s;
+    } else if (type == QLatin1String("ping") || type == QLatin1String("pong")) {
+        const auto id = clockReading(o.value(QStringLiteral("id")));
+        const auto sent = clockReading(o.value(QStringLiteral("sent")));
+        if (!id || !sent)
+            return std::nullopt;
+        if (type == QLatin1String("ping"))
+            return Ping{*id, *sent};
+        if (const auto received = clockReading(o.value(QStringLiteral("received"))))
+            return Pong{*id, *sent, *received};
+    } else if (type == QLatin1String("command")) {
+        const QString name = o.value(QStringLiteral("name")).toString();
+        const auto value = whole(o.value(QStringLiteral("value")), -1000000000, 1000000000);
+        const QJsonValue lengthValue = o.value(QStringLiteral("length"));
+        const auto length = lengthValue.isUndefined()
+                                ? std::optional<qint64>(0)
+                                : whole(lengthValue, 0, std::numeric_limits<int>::max());
+        if (isCommand(name) && value && length)
+            return Command{name, int(*value), int(*length)};
+    }
+    return std::nullopt;
+}
+
+} // namespace follow

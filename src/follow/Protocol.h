@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+#include <variant>
+
+// What a leading prompter and its followers say to each other: one JSON object per WebSocket text
+// message, its kind in "type". Times are each side's own millisecond clock (a wrapping 32-bit count);
+// the follower learns the offset between the two clocks from ping and pong.
+namespace follow {
+
+inline constexpr int kProtocolVersion = 1;
+inline constexpr quint16 kDefaultPort = 8777;
+// Where a remote-control server mounts the feed; a leader of its own serves it at any path.
+inline constexpr char kPath[] = "/api/v1/follow";
+
+// Where the reading line reads: the first character of the display line under it and how far down
+// that line (0 to 1). Window, screen and font size may differ between prompters; the text does not.
+// Lines wrap at other widths, paragraphs do not: a follower puts its reading line as far down the same
+// paragraph, and so passes each paragraph in the same time as the leader.
+struct Place
+{
+    int character = 0;
+    double through = 0;
+    int length = 0;        // characters of that line to the next one's start; 0 when not known
+    double paragraph = -1; // how far down its paragraph (0 to 1); below 0 when not known
+    bool operator==(const Place &) const = default;
+};
+
+// The run at one moment of the leader's clock.
+struct State
+{
+    quint32 time = 0; // the leader's clock when the script stood at `place`
+    bool running = false;
+    int speed = 1; // 1 to 16
+    bool forward = true;
+    Place place;
+    bool operator==(const State &) const = default;
+};
+
+struct Look
+{
+    QString fontName;
+    double fontSize = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethrough = false;
+    qint32 foreColor = 0; // colours as the prompter keeps them (ui/Colors.h)
+    qint32 backColor = 0;
+    qint32 lineColor = 0;
+    bool operator==(const Look &) const = default;
+};
+
+struct Marker
+{
+    int start = 0;
+    int length = 0;
+    QString text;
+    bool operator==(const Marker &) const = default;
+};
+
+// Sent once to a new follower, and the parts again whenever they change.
+struct Script
+{
+    QByteArray rtf; // the script with its formatting, as Rich Text
+};
+struct Welcome
+{
+    Script script;
+    Look look;
+    QList<Marker> markers;
+    State state;
+};
+struct Ping
+{
+    quint32 id = 0;
+    quint32 sent = 0; // the follower's clock
+};
+struct Pong
+{
+    quint32 id = 0;
+    quint32 sent = 0;     // the ping's own reading, echoed
+    quint32 received = 0; // the leader's clock when it answered
+};
+// A key or button on a follower, for the leader to carry out: one of the commands below, with a
+// value for "speed" (1 to 16), "direction" (1 forward, -1 back), "jump" and "unmark" (a marker's
+// number), "wheel" (angle units) and "mark" (the passage's first character, `length` its length).
+struct Command
+{
+    QString name;
+    int value = 0;
+    int length = 0;
+    bool operator==(const Command &) const = default;
+};
+// The commands a follower may send; anything else is ignored.
+bool isCommand(const QString &name);
+
+using Message = std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command>;
+
+QByteArray encode(const Message &message);
+// Nothing for anything that is not a well-formed message of this version.
+std::optional<Message> decode(const QByteArray &text);
+
+} // namespace follow

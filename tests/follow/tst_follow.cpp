@@ -1,0 +1,242 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "follow/Chaser.h"
+#include "follow/ClockSync.h"
+#include "follow/Protocol.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace follow;
+
+Q_DECLARE_METATYPE(follow::Message)
+
+class tst_Follow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void messagesSurviveTheWire_data();
+    void messagesSurviveTheWire();
+    void malformedMessagesAreDropped_data();
+    void malformedMessagesAreDropped();
+    void clockBelievesTheShortestTrip_data();
+    void clockBelievesTheShortestTrip();
+    void chaserMovesWithoutJumps_data();
+    void chaserMovesWithoutJumps();
+    void chaserStopsWhereTheLeaderStopped();
+};
+
+void tst_Follow::messagesSurviveTheWire_data()
+{
+    QTest::addColumn<Message>("message");
+    const State running{4000000000u, true, 8, true, {1234, 0.25, 61, 0.5}};
+    QTest::newRow("state") << Message(running);
+    QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0}});
+    QTest::newRow("welcome") << Message(Welcome{{QByteArray("{\\rtf1\\ansi {\\b Good} evening\\par}")},
+                                                {QStringLiteral("Liberation Sans"), 36.5, true, false, true,
+                                                 false, 0x00ffffff, -2147483640, 0x0000ff},
+                                                {{10, 5, QStringLiteral("héllo")}, {0, 0, QString()}},
+                                                running});
+    QTest::newRow("markers, none") << Message(QList<Marker>());
+    QTest::newRow("ping") << Message(Ping{4294967295u, 0});
+    QTest::newRow("pong") << Message(Pong{3, 4294967290u, 12});
+    QTest::newRow("command") << Message(Command{QStringLiteral("direction"), -1});
+    QTest::newRow("mark a passage") << Message(Command{QStringLiteral("mark"), 120, 17});
+}
+
+void tst_Follow::messagesSurviveTheWire()
+{
+    QFETCH(Message, message);
+    const std::optional<Message> back = decode(encode(message));
+    QVERIFY(back);
+    QCOMPARE(back->index(), message.index());
+    // The parts compare as wholes; a welcome through its parts.
+    if (const auto *w = std::get_if<Welcome>(&message)) {
+        const auto &b = std::get<Welcome>(*back);
+        QCOMPARE(b.script.rtf, w->script.rtf);
+        QCOMPARE(b.look, w->look);
+        QCOMPARE(b.markers, w->markers);
+        QCOMPARE(b.state, w->state);
+    } else {
+        QCOMPARE(encode(*back), encode(message));
+    }
+}
+
+void tst_Follow::malformedMessagesAreDropped_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    const QByteArray place = R"("place":{"character":3,"through":0.5})";
+    QTest::newRow("no JSON") << QByteArray("state");
+    QTest::newRow("array") << QByteArray("[1,2]");
+    QTest::newRow("unknown type") << QByteArray(R"({"type":"shutdown"})");
+    QTest::newRow("speed 0") << QByteArray(
+        R"({"type":"state","time":1,"running":true,"speed":0,"direction":1,)" + place + "}");
+    QTest::newRow("speed fraction") << QByteArray(
+        R"({"type":"state","time":1,"running":true,"speed":8.5,"direction":1,)" + place + "}");
+    QTest::newRow("no direction") << QByteArray(
+        R"({"type":"state","time":1,"running":true,"speed":8,"direction":0,)" + place + "}");
+    QTest::newRow("time beyond the clock") << QByteArray(
+        R"({"type":"state","time":4294967296,"running":true,"speed":8,"direction":1,)" + place + "}");
+    QTest::newRow("through past the line")
+        << QByteArray(R"({"type":"state","time":1,"running":true,"speed":8,"direction":1,)"
+                      R"("place":{"character":3,"through":1.5}})");
+    QTest::newRow("negative character")
+        << QByteArray(R"({"type":"state","time":1,"running":true,"speed":8,"direction":1,)"
+                      R"("place":{"character":-1,"through":0}})");
+    QTest::newRow("running as text") << QByteArray(
+        R"({"type":"state","time":1,"running":"yes","speed":8,"direction":1,)" + place + "}");
+    QTest::newRow("script not 7-bit")
+        << QByteArray(R"({"type":"script","format":"rtf","text":"{\\rtf1 é}"})");
+    QTest::newRow("script as HTML") << QByteArray(R"({"type":"script","format":"html","text":"<p>x</p>"})");
+    QTest::newRow("unknown command") << QByteArray(R"({"type":"command","name":"exit","value":0})");
+    QTest::newRow("options stay local") << QByteArray(R"({"type":"command","name":"options","value":0})");
+    QTest::newRow("marker without text")
+        << QByteArray(R"({"type":"markers","markers":[{"start":1,"length":2}]})");
+    QTest::newRow("welcome of another version") << QByteArray(
+        R"({"type":"welcome","version":2,"script":{},"appearance":{},"markers":{},"state":{}})");
+    QTest::newRow("pong without the leader's reading") << QByteArray(R"({"type":"pong","id":1,"sent":2})");
+}
+
+void tst_Follow::malformedMessagesAreDropped()
+{
+    QFETCH(QByteArray, text);
+    QVERIFY(!decode(text));
+}
+
+void tst_Follow::clockBelievesTheShortestTrip_data()
+{
+    // Each trip: the follower's send, out and back delays; the leader's clock runs `offset` ahead.
+    QTest::addColumn<qint32>("offset");
+    QTest::addColumn<QList<QList<int>>>("trips");
+    QTest::addColumn<int>("tolerance");
+    QTest::newRow("even trips") << 5000 << QList<QList<int>>{{0, 2, 2}, {100, 3, 3}} << 0;
+    // Late answers from a busy leader lean one way; the quick trip in between is believed.
+    QTest::newRow("one quick trip among slow ones")
+        << -70000 << QList<QList<int>>{{0, 2, 80}, {100, 1, 1}, {200, 3, 120}, {300, 2, 60}} << 0;
+    QTest::newRow("uneven paths err by half the trip") << 12 << QList<QList<int>>{{0, 1, 9}} << 4;
+    QTest::newRow("across the clock's wrap") << 1000 << QList<QList<int>>{{-3, 2, 2}, {-1, 1, 1}} << 0;
+}
+
+void tst_Follow::clockBelievesTheShortestTrip()
+{
+    QFETCH(qint32, offset);
+    QFETCH(QList<QList<int>>, trips);
+    QFETCH(int, tolerance);
+    ClockSync sync;
+    sync.seed(123456, 0); // a first guess the trips replace
+    for (const QList<int> &t : trips) {
+        const quint32 sent = quint32(t[0]);
+        const quint32 read = sent + quint32(t[1]) + quint32(offset);
+        sync.add(sent, read, sent + quint32(t[1] + t[2]));
+    }
+    QVERIFY2(std::abs(sync.offset() - offset) <= tolerance, qPrintable(QString::number(sync.offset())));
+    QCOMPARE(sync.leaderTime(4294967295u), 4294967295u + quint32(sync.offset()));
+}
+
+namespace {
+
+constexpr double kFrameMs = 1000.0 / 60;
+
+// A follower at 60 frames a second behind a leader reporting every `reportMs`, each report arriving
+// `latency` ms late and known to the follower only from then on.
+struct Run
+{
+    double maxRatio = 0;   // largest frame move over the nominal frame step
+    double worstError = 0; // twips, after the first second
+    double finalError = 0;
+};
+
+Run simulate(Chaser &c, double startError, double rate, int reportMs, int latency, double seconds, int speed)
+{
+    Run r;
+    const double pace = Chaser::nominalPace(speed) * rate; // the text's pace here
+    const double step = pace * kFrameMs;                   // the speed's step as the text passes here
+    double shown = -startError;
+    quint32 nextReport = 0;
+    c.lead({0, 0, true, speed, true});
+    for (double t = 0; t < seconds * 1000; t += kFrameMs) {
+        const quint32 now = quint32(std::lround(t));
+        if (now >= nextReport + quint32(latency)) {
+            c.lead({nextReport, float(-pace * nextReport), true, speed, true});
+            nextReport += quint32(reportMs);
+        }
+        const std::optional<float> to = c.frame(now, float(shown));
+        if (to) {
+            r.maxRatio = std::max(r.maxRatio, std::abs(*to - shown) / step);
+            shown = *to;
+        }
+        const double error = std::abs(shown + pace * t);
+        if (t > 1000)
+            r.worstError = std::max(r.worstError, error);
+        r.finalError = error;
+    }
+    return r;
+}
+
+} // namespace
+
+void tst_Follow::chaserMovesWithoutJumps_data()
+{
+    QTest::addColumn<double>("startError");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<int>("latency");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<double>("maxError"); // twips after the first second
+    // A line of the default script is about 540 twips: half a line is the most a reader forgives.
+    QTest::newRow("in step") << 0.0 << 1.0 << 2 << 8 << 30.0;
+    QTest::newRow("slow network") << 0.0 << 1.0 << 80 << 8 << 60.0;
+    QTest::newRow("a line behind") << 540.0 << 1.0 << 2 << 8 << 270.0;
+    QTest::newRow("a line ahead") << -540.0 << 1.0 << 2 << 8 << 270.0;
+    QTest::newRow("larger type here") << 0.0 << 1.3 << 2 << 8 << 120.0;
+    QTest::newRow("smaller type here") << 0.0 << 0.7 << 2 << 8 << 120.0;
+    QTest::newRow("lines half as long here") << 0.0 << 2.5 << 2 << 8 << 270.0;
+    QTest::newRow("slowest speed") << 100.0 << 1.0 << 2 << 1 << 60.0;
+    QTest::newRow("fastest speed") << 0.0 << 1.0 << 20 << 16 << 60.0;
+}
+
+void tst_Follow::chaserMovesWithoutJumps()
+{
+    QFETCH(double, startError);
+    QFETCH(double, rate);
+    QFETCH(int, latency);
+    QFETCH(int, speed);
+    QFETCH(double, maxError);
+    Chaser c;
+    c.setJumpDistance(1500);
+    const Run r = simulate(c, startError, rate, 100, latency, 6, speed);
+    QVERIFY2(r.maxRatio <= 2.0, qPrintable(QString::number(r.maxRatio)));
+    QVERIFY2(r.worstError <= maxError, qPrintable(QString::number(r.worstError)));
+    QVERIFY2(r.finalError <= 30, qPrintable(QString::number(r.finalError)));
+}
+
+void tst_Follow::chaserStopsWhereTheLeaderStopped()
+{
+    Chaser c;
+    c.lead({0, 0, true, 8, true});
+    float shown = 0;
+    quint32 now = 0;
+    for (; now < 1000; now += 16)
+        shown = c.frame(now, shown).value_or(shown);
+    // The leader stopped a little behind where the follower has got to; word of it comes late.
+    const float stoppedAt = float(-Chaser::nominalPace(8) * 980);
+    c.lead({980, stoppedAt, false, 8, true});
+    quint32 lastMove = now;
+    for (; now < 2000; now += 16) {
+        const std::optional<float> to = c.frame(now, shown);
+        if (to && *to != shown) {
+            QVERIFY(std::abs(*to - shown) <= 2 * Chaser::nominalPace(8) * 16);
+            lastMove = now;
+            shown = *to;
+        }
+    }
+    QCOMPARE(shown, stoppedAt);
+    QVERIFY2(lastMove - 980 <= 100, qPrintable(QString::number(lastMove - 980)));
+    QVERIFY(c.settled());
+}
+
+QTEST_GUILESS_MAIN(tst_Follow)
+#include "tst_follow.moc"
