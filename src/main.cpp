@@ -146,6 +146,10 @@ int main(int argc, char *argv[])
         window.voice()->setOn(true);
     if (request->follow) {
         window.followSeat().follow(QUrl(*request->follow), request->token);
+    } else if (request->lead && window.remote().listening() &&
+               (!request->leadPort || request->leadPort == window.remote().port())) {
+        // Followers come through the remote control's port, with its token.
+        window.followSeat().leadThrough(window.remote().port(), window.remote().token());
     } else if (request->lead) {
         QString error;
         const quint16 port = request->leadPort ? request->leadPort : follow::kDefaultPort;

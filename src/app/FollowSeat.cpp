@@ -169,6 +169,7 @@ follow::Discovery &FollowSeat::discovery()
 bool FollowSeat::lead(const QHostAddress &address, quint16 port, const QString &token, QString *error)
 {
     delete m_server;
+    m_throughPort = 0;
     m_server = new follow::LeaderServer(*m_feed, token, this);
     if (!m_server->listen(address, port)) {
         if (error)
@@ -184,14 +185,24 @@ bool FollowSeat::lead(const QHostAddress &address, quint16 port, const QString &
     return true;
 }
 
+void FollowSeat::leadThrough(quint16 port, const QString &token)
+{
+    delete m_server;
+    m_server = nullptr;
+    m_throughPort = port;
+    m_token = token;
+    discovery().announce(tr("Cuescroll on %1").arg(QHostInfo::localHostName()), port);
+    showStatus(tr("Leading"));
+}
+
 bool FollowSeat::leading() const
 {
-    return m_server != nullptr;
+    return m_server != nullptr || m_throughPort != 0;
 }
 
 quint16 FollowSeat::leadPort() const
 {
-    return m_server ? m_server->port() : 0;
+    return m_server ? m_server->port() : m_throughPort;
 }
 
 void FollowSeat::makeFollower()

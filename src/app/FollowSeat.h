@@ -40,6 +40,8 @@ public:
 
     // Listens for followers on its own, announced on the network; false with the reason in `error`.
     bool lead(const QHostAddress &address, quint16 port, const QString &token, QString *error = nullptr);
+    // Leads through a server that already listens and hands followers to feed() (the remote control's).
+    void leadThrough(quint16 port, const QString &token);
     bool leading() const;
     quint16 leadPort() const;
 
@@ -77,6 +79,7 @@ private:
     QPointer<QLabel> m_status;
     follow::LeaderFeed *m_feed;
     follow::LeaderServer *m_server = nullptr;
+    quint16 m_throughPort = 0; // leading through another server, on this port
     follow::Discovery *m_discovery = nullptr;
     follow::FollowLink *m_link = nullptr;
     follow::Follower *m_follower = nullptr;

@@ -11,10 +11,12 @@
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
 #include "editor/ScriptOpener.h"
+#include "follow/LeaderFeed.h"
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"
 #include "remote/RemoteControl.h"
+#include "remote/RemoteServer.h"
 #include "remote/dlgRemote.h"
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
@@ -77,6 +79,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateStudio();
     CreateRemote();
     m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
+    // With the remote control on, other prompters may follow this one on its port, with its token.
+    m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
     // The editor is closed and a script opened here is not shown while following.
     connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
     connect(optDown, &QToolButton::clicked, this,

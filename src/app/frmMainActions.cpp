@@ -9,6 +9,7 @@
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
 #include "markers/Marking.h"
+#include "remote/RemoteControl.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 
@@ -320,6 +321,15 @@ void frmMain::AddFollowItems(QMenu &menu)
         QAction *lead = menu.addAction(tr("Let other prompters follow this one"));
         lead->setObjectName(QStringLiteral("mnuLead"));
         connect(lead, &QAction::triggered, this, [this] {
+            // The remote control's port already takes followers, with its token.
+            if (m_remote->listening()) {
+                m_follow->leadThrough(m_remote->port(), m_remote->token());
+                m_dialogs.information(this, windowTitle(),
+                                      tr("Other prompters can follow this one on port %1 with the token %2.")
+                                          .arg(m_follow->leadPort())
+                                          .arg(m_remote->token()));
+                return;
+            }
             QString token = m_follow->token();
             // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
             if (token.isEmpty())

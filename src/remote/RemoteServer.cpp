@@ -408,7 +408,8 @@ void RemoteServer::newWebSocket()
             bearer ? tokenMatches(header.mid(7).trimmed())
                    : tokenMatches(
                          QUrlQuery(url).queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toUtf8());
-        if (url.path() != QLatin1String("/api/v1/ws") || !allowed ||
+        const bool follower = m_followers && url.path() == QLatin1String("/api/v1/follow");
+        if ((url.path() != QLatin1String("/api/v1/ws") && !follower) || !allowed ||
             !m_rate.take(socket->peerAddress(), m_platform.timeGetTime())) {
             // The handshake is Qt's own; all that is left is to close at once, saying why.
             connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
@@ -423,6 +424,10 @@ void RemoteServer::newWebSocket()
         }
         socket->setMaxAllowedIncomingMessageSize(kMaxBody);
         socket->setMaxAllowedIncomingFrameSize(kMaxBody);
+        if (follower) {
+            m_followers(socket);
+            continue;
+        }
         connect(socket, &QWebSocket::textMessageReceived, this,
                 [this, socket](const QString &text) { message(socket, text); });
         connect(socket, &QWebSocket::disconnected, this, [this, socket] {

@@ -89,6 +89,9 @@ public:
 
     // The state as GET /api/v1/state answers it and a new WebSocket first hears it.
     void setStateSource(std::function<QByteArray()> source) { m_state = std::move(source); }
+    // Prompters following this one connect to /api/v1/follow with the same token; their sockets are
+    // handed over here, and belong to the taker from then on.
+    void setFollowerTaker(std::function<void(QWebSocket *)> taker) { m_followers = std::move(taker); }
     // To every WebSocket.
     void push(const QByteArray &state);
 
@@ -117,6 +120,7 @@ private:
     QUdpSocket *m_osc = nullptr;
     QList<QWebSocket *> m_sockets;
     std::function<QByteArray()> m_state;
+    std::function<void(QWebSocket *)> m_followers;
 };
 
 } // namespace remote

@@ -12,12 +12,14 @@
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
 #include "follow/LeaderFeed.h"
+#include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "ui/RichTextView.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
 #include <QToolButton>
@@ -149,6 +151,26 @@ private Q_SLOTS:
         QVERIFY(third->followSeat().following());
         QTRY_COMPARE_WITH_TIMEOUT(third->core().plainText(), m_leader->core().plainText(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 2, 5000);
+    }
+
+    // A prompter whose remote control is on takes followers on that port, with that token.
+    void followsThroughTheRemoteControl()
+    {
+        remote::RemoteControl &remote = m_leader->remote();
+        remote.setAddress(QHostAddress::LocalHost);
+        QVERIFY2(remote.startForRun(quint16(0), false), qPrintable(remote.error()));
+        m_leader->followSeat().leadThrough(remote.port(), remote.token());
+        FakeDialogs dialogs;
+        auto third = showPrompter(m_platform, dialogs, QString(), QSize(600, 500));
+        const QUrl url = *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(remote.port()));
+        third->followSeat().follow(url, QStringLiteral("not the token"));
+        QSignalSpy refused(third->followSeat().link(), &follow::FollowLink::refused);
+        QVERIFY(refused.wait(5000));
+        QVERIFY(third->core().plainText() != m_leader->core().plainText());
+        third->followSeat().follow(url, remote.token());
+        QTRY_COMPARE_WITH_TIMEOUT(third->core().plainText(), m_leader->core().plainText(), 5000);
+        third->HandleKey(keyinput::Space, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(m_leader->core().running(), 5000);
     }
 
 private:
