@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>FollowSeat</name>
+    <message numerus="yes">
+        <source>Leading %n prompter(s)</source>
+        <translation>
+            <numerusform>Führt %n Prompter</numerusform>
+            <numerusform>Führt %n Prompter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Führend</translation>
+    </message>
+    <message>
+        <source>Cuescroll on %1</source>
+        <translation>Cuescroll auf %1</translation>
+    </message>
+    <message>
+        <source>Following %1</source>
+        <translation>Folgt %1</translation>
+    </message>
+    <message>
+        <source>Leader lost: going on at speed %1, reconnecting…</source>
+        <translation>Leitprompter verloren: läuft mit Tempo %1 weiter, verbindet neu …</translation>
+    </message>
+    <message>
+        <source>The leader refused to be followed: %1</source>
+        <translation>Der Leitprompter lässt sich nicht folgen: %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbindet mit %1 …</translation>
+    </message>
+    <message>
+        <source>Following %1 in the lost leader&apos;s place</source>
+        <translation>Folgt %1 anstelle des verlorenen Leitprompters</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Dieser Prompter kann nicht führen: %1</translation>
+    </message>
+</context>
+<context>
     <name>Marking</name>
     <message>
         <source>Unmark</source>
@@ -256,6 +298,69 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>--voice-input needs a WAV file.</source>
         <translation>--voice-input erwartet eine WAV-Datei.</translation>
     </message>
+    <message>
+        <source>Follow the prompter leading at HOST (port 8777 unless given): its script, look and run are shown here and the keys drive it.</source>
+        <translation>Dem führenden Prompter auf HOST folgen (Port 8777, falls nicht angegeben): Sein Skript, sein Aussehen und sein Lauf erscheinen hier, und die Tasten steuern ihn.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one.</source>
+        <translation>Andere Prompter diesem folgen lassen.</translation>
+    </message>
+    <message>
+        <source>The port followers reach this prompter on (8777 unless given).</source>
+        <translation>Der Port, über den folgende Prompter diesen erreichen (8777, falls nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
+        <translation>Das Token des Leitprompters, für --follow und --lead (sonst CUESCROLL_REMOTE_TOKEN).</translation>
+    </message>
+    <message>
+        <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
+        <translation>--follow erwartet die Adresse eines Prompters, HOST oder HOST:PORT, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--lead and --follow do not go together: a prompter leads or follows.</source>
+        <translation>--lead und --follow schließen sich aus: Ein Prompter führt oder folgt.</translation>
+    </message>
+    <message>
+        <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--lead-port erwartet einen Port von 1 bis 65535, nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFollow</name>
+    <message>
+        <source>Follow Prompter</source>
+        <translation>Prompter folgen</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>Host oder Host:Port</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
+        <translation>Bildschirm, Skript und Lauf des Leitprompters erscheinen hier, und die Tasten steuern den Leitprompter.</translation>
+    </message>
+    <message>
+        <source>&amp;Leader:</source>
+        <translation>&amp;Leitprompter:</translation>
+    </message>
+    <message>
+        <source>&amp;Token:</source>
+        <translation>&amp;Token:</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Folgen</translation>
+    </message>
+    <message>
+        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
+        <translation>Keine Leitprompter aufgelistet: DNS-SD (Avahi) läuft hier nicht. Geben Sie die Adresse ein.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3)</source>
+        <translation>%1 (%2:%3)</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -483,6 +588,17 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>XML error at line %1: %2</source>
         <translation>XML-Fehler in Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>follow::LeaderServer</name>
+    <message>
+        <source>There is nothing to follow here.</source>
+        <translation>Hier gibt es nichts zu folgen.</translation>
+    </message>
+    <message>
+        <source>The token is not this prompter&apos;s.</source>
+        <translation>Das Token gehört nicht zu diesem Prompter.</translation>
     </message>
 </context>
 <context>
@@ -775,6 +891,42 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Die Fernsteuerung ist eingeschaltet, kann aber keine Verbindungen annehmen:
 %1</translation>
     </message>
+    <message>
+        <source>Keys and buttons drive the leader</source>
+        <translation>Tasten und Schaltflächen steuern den Leitprompter</translation>
+    </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Prompter folgen …</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Nicht mehr folgen</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Anstelle des Leitprompters führen</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Andere Prompter diesem folgen lassen</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>Andere Prompter können diesem auf Port %1 mit dem Token %2 folgen.</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Dieser Prompter kann nicht führen: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>„%1“ ist keine Prompter-Adresse.</translation>
+    </message>
+    <message>
+        <source>Following</source>
+        <translation>Folgen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -795,6 +947,16 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
 </source>
         <translation>cuescroll: Fernsteuerung: %1
 </translation>
+    </message>
+    <message>
+        <source>cuescroll: cannot lead: %1
+</source>
+        <translation>cuescroll: kann nicht führen: %1
+</translation>
+    </message>
+    <message>
+        <source>no token (--token)</source>
+        <translation>kein Token (--token)</translation>
     </message>
 </context>
 <context>

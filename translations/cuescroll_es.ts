@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>FollowSeat</name>
+    <message numerus="yes">
+        <source>Leading %n prompter(s)</source>
+        <translation>
+            <numerusform>Liderando %n prompter</numerusform>
+            <numerusform>Liderando %n prompters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Liderando</translation>
+    </message>
+    <message>
+        <source>Cuescroll on %1</source>
+        <translation>Cuescroll en %1</translation>
+    </message>
+    <message>
+        <source>Following %1</source>
+        <translation>Siguiendo a %1</translation>
+    </message>
+    <message>
+        <source>Leader lost: going on at speed %1, reconnecting…</source>
+        <translation>Líder perdido: sigue a velocidad %1, reconectando…</translation>
+    </message>
+    <message>
+        <source>The leader refused to be followed: %1</source>
+        <translation>El líder no se deja seguir: %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Conectando con %1…</translation>
+    </message>
+    <message>
+        <source>Following %1 in the lost leader&apos;s place</source>
+        <translation>Siguiendo a %1 en lugar del líder perdido</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Este prompter no puede liderar: %1</translation>
+    </message>
+</context>
+<context>
     <name>Marking</name>
     <message>
         <source>Unmark</source>
@@ -256,6 +298,69 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <source>--voice-input needs a WAV file.</source>
         <translation>--voice-input necesita un archivo WAV.</translation>
     </message>
+    <message>
+        <source>Follow the prompter leading at HOST (port 8777 unless given): its script, look and run are shown here and the keys drive it.</source>
+        <translation>Seguir al prompter que lidera en HOST (puerto 8777 si no se indica): su guion, su aspecto y su desplazamiento se muestran aquí y las teclas lo controlan.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one.</source>
+        <translation>Permitir que otros prompters sigan a este.</translation>
+    </message>
+    <message>
+        <source>The port followers reach this prompter on (8777 unless given).</source>
+        <translation>El puerto por el que los seguidores llegan a este prompter (8777 si no se indica).</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
+        <translation>El token del líder, para --follow y --lead (si no, CUESCROLL_REMOTE_TOKEN).</translation>
+    </message>
+    <message>
+        <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
+        <translation>--follow admite la dirección de un prompter, HOST o HOST:PORT, no «%1».</translation>
+    </message>
+    <message>
+        <source>--lead and --follow do not go together: a prompter leads or follows.</source>
+        <translation>--lead y --follow no van juntos: un prompter lidera o sigue.</translation>
+    </message>
+    <message>
+        <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--lead-port admite un puerto de 1 a 65535, no «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFollow</name>
+    <message>
+        <source>Follow Prompter</source>
+        <translation>Seguir prompter</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>host o host:puerto</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
+        <translation>La pantalla, el guion y el desplazamiento del líder se muestran aquí, y las teclas controlan al líder.</translation>
+    </message>
+    <message>
+        <source>&amp;Leader:</source>
+        <translation>&amp;Líder:</translation>
+    </message>
+    <message>
+        <source>&amp;Token:</source>
+        <translation>&amp;Token:</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
+        <translation>No hay líderes en la lista: DNS-SD (Avahi) no se está ejecutando aquí. Escriba la dirección.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3)</source>
+        <translation>%1 (%2:%3)</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -483,6 +588,17 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>XML error at line %1: %2</source>
         <translation>error de XML en la línea %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>follow::LeaderServer</name>
+    <message>
+        <source>There is nothing to follow here.</source>
+        <translation>Aquí no hay nada que seguir.</translation>
+    </message>
+    <message>
+        <source>The token is not this prompter&apos;s.</source>
+        <translation>El token no es de este prompter.</translation>
     </message>
 </context>
 <context>
@@ -775,6 +891,42 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>El control remoto está activado, pero no puede recibir conexiones:
 %1</translation>
     </message>
+    <message>
+        <source>Keys and buttons drive the leader</source>
+        <translation>Las teclas y los botones controlan al líder</translation>
+    </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Seguir prompter…</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Dejar de seguir</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Liderar en lugar del líder</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Permitir que otros prompters sigan a este</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>Otros prompters pueden seguir a este en el puerto %1 con el token %2.</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Este prompter no puede liderar: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«%1» no es la dirección de un prompter.</translation>
+    </message>
+    <message>
+        <source>Following</source>
+        <translation>Siguiendo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -795,6 +947,16 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
 </source>
         <translation>cuescroll: control remoto: %1
 </translation>
+    </message>
+    <message>
+        <source>cuescroll: cannot lead: %1
+</source>
+        <translation>cuescroll: no se puede liderar: %1
+</translation>
+    </message>
+    <message>
+        <source>no token (--token)</source>
+        <translation>sin token (--token)</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>FollowSeat</name>
+    <message numerus="yes">
+        <source>Leading %n prompter(s)</source>
+        <translation>
+            <numerusform>Mène %n prompteur</numerusform>
+            <numerusform>Mène %n prompteurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Meneur</translation>
+    </message>
+    <message>
+        <source>Cuescroll on %1</source>
+        <translation>Cuescroll sur %1</translation>
+    </message>
+    <message>
+        <source>Following %1</source>
+        <translation>Suit %1</translation>
+    </message>
+    <message>
+        <source>Leader lost: going on at speed %1, reconnecting…</source>
+        <translation>Meneur perdu&#xa0;: poursuite à la vitesse %1, reconnexion…</translation>
+    </message>
+    <message>
+        <source>The leader refused to be followed: %1</source>
+        <translation>Le meneur refuse d’être suivi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>Following %1 in the lost leader&apos;s place</source>
+        <translation>Suit %1 à la place du meneur perdu</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>Marking</name>
     <message>
         <source>Unmark</source>
@@ -256,6 +298,69 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <source>--voice-input needs a WAV file.</source>
         <translation>--voice-input attend un fichier WAV.</translation>
     </message>
+    <message>
+        <source>Follow the prompter leading at HOST (port 8777 unless given): its script, look and run are shown here and the keys drive it.</source>
+        <translation>Suivre le prompteur qui mène sur HOST (port 8777 sauf indication contraire)&#xa0;: son script, son apparence et son défilement s’affichent ici et les touches le pilotent.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one.</source>
+        <translation>Laisser d’autres prompteurs suivre celui-ci.</translation>
+    </message>
+    <message>
+        <source>The port followers reach this prompter on (8777 unless given).</source>
+        <translation>Le port par lequel les suiveurs joignent ce prompteur (8777 sauf indication contraire).</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
+        <translation>Le jeton du meneur, pour --follow et --lead (sinon CUESCROLL_REMOTE_TOKEN).</translation>
+    </message>
+    <message>
+        <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
+        <translation>--follow attend l’adresse d’un prompteur, HOST ou HOST:PORT, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--lead and --follow do not go together: a prompter leads or follows.</source>
+        <translation>--lead et --follow ne vont pas ensemble&#xa0;: un prompteur mène ou suit.</translation>
+    </message>
+    <message>
+        <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--lead-port attend un port de 1 à 65535, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFollow</name>
+    <message>
+        <source>Follow Prompter</source>
+        <translation>Suivre un prompteur</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>hôte ou hôte:port</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
+        <translation>L’écran, le script et le défilement du meneur s’affichent ici, et les touches pilotent le meneur.</translation>
+    </message>
+    <message>
+        <source>&amp;Leader:</source>
+        <translation>&amp;Meneur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Token:</source>
+        <translation>&amp;Jeton&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
+        <translation>Aucun meneur dans la liste&#xa0;: DNS-SD (Avahi) ne fonctionne pas ici. Saisissez l’adresse.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3)</source>
+        <translation>%1 (%2:%3)</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -483,6 +588,17 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>XML error at line %1: %2</source>
         <translation>erreur XML à la ligne %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>follow::LeaderServer</name>
+    <message>
+        <source>There is nothing to follow here.</source>
+        <translation>Il n’y a rien à suivre ici.</translation>
+    </message>
+    <message>
+        <source>The token is not this prompter&apos;s.</source>
+        <translation>Ce jeton n’est pas celui de ce prompteur.</translation>
     </message>
 </context>
 <context>
@@ -775,6 +891,42 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>La télécommande est activée mais ne peut pas se mettre à l’écoute&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>Keys and buttons drive the leader</source>
+        <translation>Les touches et les boutons pilotent le meneur</translation>
+    </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Suivre un prompteur…</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Ne plus suivre</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Mener à la place du meneur</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Laisser d’autres prompteurs suivre celui-ci</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>D’autres prompteurs peuvent suivre celui-ci sur le port %1 avec le jeton %2.</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
+    </message>
+    <message>
+        <source>Following</source>
+        <translation>Suivi</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -795,6 +947,16 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
 </source>
         <translation>cuescroll&#xa0;: télécommande&#xa0;: %1
 </translation>
+    </message>
+    <message>
+        <source>cuescroll: cannot lead: %1
+</source>
+        <translation>cuescroll&#xa0;: impossible de mener&#xa0;: %1
+</translation>
+    </message>
+    <message>
+        <source>no token (--token)</source>
+        <translation>aucun jeton (--token)</translation>
     </message>
 </context>
 <context>

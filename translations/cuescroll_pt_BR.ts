@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>FollowSeat</name>
+    <message numerus="yes">
+        <source>Leading %n prompter(s)</source>
+        <translation>
+            <numerusform>Liderando %n prompter</numerusform>
+            <numerusform>Liderando %n prompters</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Liderando</translation>
+    </message>
+    <message>
+        <source>Cuescroll on %1</source>
+        <translation>Cuescroll em %1</translation>
+    </message>
+    <message>
+        <source>Following %1</source>
+        <translation>Seguindo %1</translation>
+    </message>
+    <message>
+        <source>Leader lost: going on at speed %1, reconnecting…</source>
+        <translation>Líder perdido: continuando na velocidade %1, reconectando…</translation>
+    </message>
+    <message>
+        <source>The leader refused to be followed: %1</source>
+        <translation>O líder recusou ser seguido: %1</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Conectando a %1…</translation>
+    </message>
+    <message>
+        <source>Following %1 in the lost leader&apos;s place</source>
+        <translation>Seguindo %1 no lugar do líder perdido</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Este prompter não pode liderar: %1</translation>
+    </message>
+</context>
+<context>
     <name>Marking</name>
     <message>
         <source>Unmark</source>
@@ -256,6 +298,69 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <source>--voice-input needs a WAV file.</source>
         <translation>--voice-input precisa de um arquivo WAV.</translation>
     </message>
+    <message>
+        <source>Follow the prompter leading at HOST (port 8777 unless given): its script, look and run are shown here and the keys drive it.</source>
+        <translation>Seguir o prompter que lidera em HOST (porta 8777 se não for indicada): seu roteiro, sua aparência e sua rolagem aparecem aqui e as teclas o controlam.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one.</source>
+        <translation>Deixar outros prompters seguirem este.</translation>
+    </message>
+    <message>
+        <source>The port followers reach this prompter on (8777 unless given).</source>
+        <translation>A porta pela qual os seguidores chegam a este prompter (8777 se não for indicada).</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
+        <translation>O token do líder, para --follow e --lead (senão, CUESCROLL_REMOTE_TOKEN).</translation>
+    </message>
+    <message>
+        <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
+        <translation>--follow aceita o endereço de um prompter, HOST ou HOST:PORT, não “%1”.</translation>
+    </message>
+    <message>
+        <source>--lead and --follow do not go together: a prompter leads or follows.</source>
+        <translation>--lead e --follow não podem ser usados juntos: um prompter lidera ou segue.</translation>
+    </message>
+    <message>
+        <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
+        <translation>--lead-port aceita uma porta de 1 a 65535, não “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>dlgFollow</name>
+    <message>
+        <source>Follow Prompter</source>
+        <translation>Seguir prompter</translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation>host ou host:porta</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
+        <translation>A tela, o roteiro e a rolagem do líder aparecem aqui, e as teclas controlam o líder.</translation>
+    </message>
+    <message>
+        <source>&amp;Leader:</source>
+        <translation>&amp;Líder:</translation>
+    </message>
+    <message>
+        <source>&amp;Token:</source>
+        <translation>&amp;Token:</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
+        <translation>Nenhum líder na lista: o DNS-SD (Avahi) não está em execução aqui. Digite o endereço.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3)</source>
+        <translation>%1 (%2:%3)</translation>
+    </message>
 </context>
 <context>
     <name>dlgFont</name>
@@ -483,6 +588,17 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>XML error at line %1: %2</source>
         <translation>erro de XML na linha %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>follow::LeaderServer</name>
+    <message>
+        <source>There is nothing to follow here.</source>
+        <translation>Não há nada para seguir aqui.</translation>
+    </message>
+    <message>
+        <source>The token is not this prompter&apos;s.</source>
+        <translation>O token não é deste prompter.</translation>
     </message>
 </context>
 <context>
@@ -775,6 +891,42 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>O controle remoto está ligado, mas não consegue receber conexões:
 %1</translation>
     </message>
+    <message>
+        <source>Keys and buttons drive the leader</source>
+        <translation>Teclas e botões controlam o líder</translation>
+    </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Seguir prompter…</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Parar de seguir</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Liderar no lugar do líder</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Deixar outros prompters seguirem este</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>Outros prompters podem seguir este na porta %1 com o token %2.</translation>
+    </message>
+    <message>
+        <source>This prompter cannot lead: %1</source>
+        <translation>Este prompter não pode liderar: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>“%1” não é o endereço de um prompter.</translation>
+    </message>
+    <message>
+        <source>Following</source>
+        <translation>Seguindo</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -795,6 +947,16 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
 </source>
         <translation>cuescroll: controle remoto: %1
 </translation>
+    </message>
+    <message>
+        <source>cuescroll: cannot lead: %1
+</source>
+        <translation>cuescroll: não é possível liderar: %1
+</translation>
+    </message>
+    <message>
+        <source>no token (--token)</source>
+        <translation>sem token (--token)</translation>
     </message>
 </context>
 <context>
