@@ -74,11 +74,8 @@ int main(int argc, char **argv)
     out << "model " << built << ' ' << loaded << ' ' << model.words << ' ' << model.guessed << '\n';
 
     const QList<voice::ScriptWord> words = voice::scriptWords(text);
-    std::vector<QString> spelt;
-    for (const voice::ScriptWord &w : words)
-        spelt.push_back(w.text);
     voice::Aligner aligner;
-    aligner.setScript(spelt);
+    aligner.setScript(words);
     aligner.setPlace(from);
 
     for (qsizetype r = 2; r < args.size(); ++r) {

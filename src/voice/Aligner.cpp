@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace voice {
 
@@ -19,18 +20,41 @@ constexpr int kGap = -1;
 constexpr int kMinScore = 6;
 // Words heard in a row that show where the voice went when older words align better elsewhere.
 constexpr int kRun = 3;
+// After a sentence is finished, two from the start of another: a presenter who leaves something out
+// leaves out whole sentences, and resumes where one begins. Up to kOpeningSlack of its first words
+// may be misheard, having nothing before them to go on; such a run must still be there the next
+// time, since the recogniser's guess at its last words comes and goes.
+constexpr int kOpeningRun = 2;
+constexpr int kOpeningSlack = 2;
 
 } // namespace
 
-void Aligner::setScript(std::vector<QString> words)
+void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSentence)
 {
     m_script = std::move(words);
+    m_opens = std::move(opensSentence);
+    m_opens.resize(m_script.size(), false);
     m_place = -1;
+    m_slackStart = -1;
+}
+
+void Aligner::setScript(const QList<ScriptWord> &words)
+{
+    std::vector<QString> spelt;
+    std::vector<bool> opens;
+    spelt.reserve(size_t(words.size()));
+    opens.reserve(size_t(words.size()));
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        spelt.push_back(words[i].text);
+        opens.push_back(i == 0 || words[i - 1].sentenceEnd);
+    }
+    setScript(std::move(spelt), std::move(opens));
 }
 
 void Aligner::setPlace(int wordIndex)
 {
     m_place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
+    m_slackStart = -1;
 }
 
 std::optional<int> Aligner::heard(const QStringList &words)
@@ -57,6 +81,19 @@ std::optional<int> Aligner::heard(const QStringList &words)
     };
     Best strongest; // the best alignment: where the voice was, surely
     Best latest;    // the latest run of kRun words: where the voice is now, after a skip too
+    const auto opensNear = [this](int k) {
+        for (int o = k; o >= std::max(0, k - kOpeningSlack); --o)
+            if (m_opens[size_t(o)])
+                return true;
+        return false;
+    };
+    struct Resume
+    {
+        int end = -1;
+        int row = 0;
+        int start = -1; // the script word the run begins with
+    };
+    Resume resume; // the latest run of kOpeningRun words from near a sentence's start
     const auto nearer = [this](int a, int b) { return std::abs(a - m_place) < std::abs(b - m_place); };
     for (int i = 1; i <= nh; ++i) {
         const QString &w = words[h0 + i - 1];
@@ -69,9 +106,14 @@ std::optional<int> Aligner::heard(const QStringList &words)
             cur[size_t(j)] = s;
             curRun[size_t(j)] = same ? prevRun[size_t(j) - 1] + 1 : 0;
             // Only an alignment that ends on a matched word says where the presenter is.
-            if (!same || s < kMinScore)
+            if (!same)
                 continue;
             const int end = from + j - 1;
+            const int run = curRun[size_t(j)];
+            if (run == kOpeningRun && opensNear(end - run + 1) && (i > resume.row || nearer(end, resume.end)))
+                resume = {end, i, end - run + 1};
+            if (s < kMinScore)
+                continue;
             // At equal strength the later heard word (the voice has moved on past a word the
             // recogniser missed), or the nearer place, so that a phrase repeated elsewhere keeps
             // the reader where they are.
@@ -79,14 +121,24 @@ std::optional<int> Aligner::heard(const QStringList &words)
                 (s == strongest.score && (i > strongest.row || nearer(end, strongest.end))))
                 strongest = {s, end, i};
             // A lone stray word joined to a good alignment across a gap does not count here.
-            if (curRun[size_t(j)] >= kRun &&
+            if (run >= kRun &&
                 (i > latest.row || s > latest.score || (s == latest.score && nearer(end, latest.end))))
                 latest = {s, end, i};
         }
         std::swap(prev, cur);
         std::swap(prevRun, curRun);
     }
-    const int bestEnd = latest.row > strongest.row ? latest.end : strongest.end;
+    const Best &was = latest.row > strongest.row ? latest : strongest;
+    int bestEnd = was.end;
+    const int lastSlack = std::exchange(m_slackStart, -1);
+    const int between = resume.row - kOpeningRun - was.row; // heard words after the sentence's end
+    if (resume.end > was.end && was.end >= 0 && was.end + 1 < size() && m_opens[size_t(was.end) + 1] &&
+        between >= 0 && between <= kOpeningSlack) {
+        if (m_opens[size_t(resume.start)] || resume.start == lastSlack)
+            bestEnd = resume.end;
+        else
+            m_slackStart = resume.start;
+    }
     if (bestEnd <= m_place)
         return std::nullopt;
     m_place = bestEnd;

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "voice/ScriptWords.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -22,7 +24,9 @@ public:
     static constexpr int kBehind = 10;     // how far back the search reaches
     static constexpr int kAhead = 40;      // how far ahead
 
-    void setScript(std::vector<QString> words);
+    // The script's words, and which of them open a sentence (none marked when left empty).
+    void setScript(std::vector<QString> words, std::vector<bool> opensSentence = {});
+    void setScript(const QList<ScriptWord> &words);
     int size() const { return int(m_script.size()); }
 
     // The index of the word last read; -1 before the first.
@@ -35,7 +39,9 @@ public:
 
 private:
     std::vector<QString> m_script;
+    std::vector<bool> m_opens;
     int m_place = -1;
+    int m_slackStart = -1; // a run near a sentence's start last heard, waiting to be heard again
 };
 
 } // namespace voice

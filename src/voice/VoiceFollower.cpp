@@ -67,11 +67,7 @@ void VoiceFollower::setScript(const QString &text)
     m_speaking = false;
     m_pending.clear();
     m_words = scriptWords(text);
-    std::vector<QString> spelt;
-    spelt.reserve(size_t(m_words.size()));
-    for (const ScriptWord &w : m_words)
-        spelt.push_back(w.text);
-    m_aligner.setScript(std::move(spelt));
+    m_aligner.setScript(m_words);
     if (m_words.isEmpty()) // nothing to follow until a script with words comes
         return;
     // A model being built for the script before is still finished, and then dropped.

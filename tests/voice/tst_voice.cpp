@@ -86,7 +86,8 @@ private Q_SLOTS:
     void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
 
     // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
-    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47.
+    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
+    // begin at w25 and w31.
     void aligns_data()
     {
         QTest::addColumn<int>("place");
@@ -99,6 +100,8 @@ private Q_SLOTS:
         QTest::newRow("phrase said again further on") << 20 << "thank you for joining us" << 20;
         QTest::newRow("skipped sentence is caught") << 20 << "w31 w32 w33 w34" << 34;
         QTest::newRow("two words in a row are not enough") << 0 << "w30 w31" << 0;
+        QTest::newRow("a sentence's first two after another's end") << 24 << "w22 w23 w24 w31 w32" << 32;
+        QTest::newRow("two just into a sentence, heard once") << 24 << "w22 w23 w24 uh w32 w33" << 24;
         QTest::newRow("older words aligning better elsewhere") << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32;
         QTest::newRow("past a word the recogniser missed") << 20 << "w18 w19 w20 uh er um w22 w23" << 23;
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
@@ -111,12 +114,14 @@ private Q_SLOTS:
         QFETCH(int, expected);
         const QStringList phrase = QStringLiteral("thank you for joining us").split(u' ');
         std::vector<QString> script;
+        std::vector<bool> opens;
         for (int i = 0; i < 60; ++i) {
             const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
             script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
+            opens.push_back(i == 25 || i == 31);
         }
         voice::Aligner a;
-        a.setScript(script);
+        a.setScript(script, opens);
         a.setPlace(place);
         a.heard(heard.split(u' '));
         QCOMPARE(a.place(), expected);
