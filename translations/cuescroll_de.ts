@@ -906,7 +906,7 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
     <message>
         <source>Offline – reconnecting…</source>
-        <translation>Getrennt – verbinde neu …</translation>
+        <translation>Offline – verbinde …</translation>
     </message>
     <message>
         <source>Running</source>
