@@ -1053,6 +1053,105 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
+    <name>remote::Page</name>
+    <message>
+        <source>Cuescroll remote</source>
+        <translation>Cuescroll-Fernsteuerung</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Verbinde …</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Offline – reconnecting…</source>
+        <translation>Offline – verbinde …</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>To go</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Seite zurück</translation>
+    </message>
+    <message>
+        <source>Line back</source>
+        <translation>Zeile zurück</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Page fwd</source>
+        <translation>Seite vor</translation>
+    </message>
+    <message>
+        <source>Line fwd</source>
+        <translation>Zeile vor</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>− Slower</source>
+        <translation>− Langsamer</translation>
+    </message>
+    <message>
+        <source>+ Faster</source>
+        <translation>+ Schneller</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>No markers.</source>
+        <translation>Keine Markierungen.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s token is not valid any more: scan the code again.</source>
+        <translation>Das Token der Seite gilt nicht mehr: Bitte den Code neu scannen.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>

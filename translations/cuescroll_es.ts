@@ -1053,6 +1053,105 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
 </context>
 <context>
+    <name>remote::Page</name>
+    <message>
+        <source>Cuescroll remote</source>
+        <translation>Control remoto de Cuescroll</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Offline – reconnecting…</source>
+        <translation>Sin conexión – reconectando…</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En marcha</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>To go</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Página atrás</translation>
+    </message>
+    <message>
+        <source>Line back</source>
+        <translation>Línea atrás</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Page fwd</source>
+        <translation>Página adelante</translation>
+    </message>
+    <message>
+        <source>Line fwd</source>
+        <translation>Línea adelante</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>− Slower</source>
+        <translation>− Más lento</translation>
+    </message>
+    <message>
+        <source>+ Faster</source>
+        <translation>+ Más rápido</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>No markers.</source>
+        <translation>No hay marcas.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s token is not valid any more: scan the code again.</source>
+        <translation>El token de la página ya no es válido: escanee el código de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>

@@ -1053,6 +1053,105 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
 </context>
 <context>
+    <name>remote::Page</name>
+    <message>
+        <source>Cuescroll remote</source>
+        <translation>Télécommande Cuescroll</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Connexion…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Offline – reconnecting…</source>
+        <translation>Hors ligne – reconnexion…</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>To go</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Line back</source>
+        <translation>Ligne préc.</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Page fwd</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Line fwd</source>
+        <translation>Ligne suiv.</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>− Slower</source>
+        <translation>− Ralentir</translation>
+    </message>
+    <message>
+        <source>+ Faster</source>
+        <translation>+ Accélérer</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>En avant</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>No markers.</source>
+        <translation>Aucune marque.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s token is not valid any more: scan the code again.</source>
+        <translation>Le jeton de la page n’est plus valable&#xa0;: scannez de nouveau le code.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>

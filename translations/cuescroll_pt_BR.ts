@@ -1053,6 +1053,105 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
 </context>
 <context>
+    <name>remote::Page</name>
+    <message>
+        <source>Cuescroll remote</source>
+        <translation>Controle remoto do Cuescroll</translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation>Conectando…</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Offline – reconnecting…</source>
+        <translation>Sem conexão – reconectando…</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Rodando</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Parado</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>To go</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palavras</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Line back</source>
+        <translation>Linha anterior</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Page fwd</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Line fwd</source>
+        <translation>Próxima linha</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>− Slower</source>
+        <translation>− Mais devagar</translation>
+    </message>
+    <message>
+        <source>+ Faster</source>
+        <translation>+ Mais rápido</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Para frente</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>No markers.</source>
+        <translation>Nenhum marcador.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s token is not valid any more: scan the code again.</source>
+        <translation>O token da página não é mais válido: escaneie o código de novo.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>

@@ -14,10 +14,13 @@
   let retryTimer = 0;
   let lastHeard = 0;
   let state = null;
+  // The page comes with its words in the prompter's language; those it switches between are kept
+  // on the elements as data-text-* attributes.
+  const text = (id, name) => $(id).dataset['text' + name];
 
   function setConnection(online) {
     const c = $('connection');
-    c.textContent = online ? 'Connected' : 'Offline – reconnecting…';
+    c.textContent = text('connection', online ? 'Online' : 'Offline');
     c.className = online ? 'online' : 'offline';
   }
 
@@ -39,7 +42,7 @@
       if (ws !== socket) return;
       ws = null;
       setConnection(false);
-      if (e.code === 1008) $('error').textContent = 'The page\'s token is not valid any more: scan the code again.';
+      if (e.code === 1008) $('error').textContent = text('error', 'TokenInvalid');
       retryTimer = setTimeout(connect, retryMs);
       retryMs = Math.min(retryMs * 2, 5000);
     };
@@ -63,10 +66,10 @@
     state = s;
     document.body.dataset.running = String(s.running);
     const r = $('running');
-    r.textContent = s.running ? 'Running' : 'Stopped';
+    r.textContent = text('running', s.running ? 'Running' : 'Stopped');
     r.className = s.running ? 'running' : 'stopped';
     const b = $('startstop');
-    b.textContent = s.running ? 'Stop' : 'Start';
+    b.textContent = text('startstop', s.running ? 'Stop' : 'Start');
     b.dataset.cmd = s.running ? 'stop' : 'start';
     b.className = 'big ' + (s.running ? 'stop' : 'go');
     $('speed').textContent = s.speed;
@@ -77,7 +80,7 @@
     $('lineText').textContent = s.lineText || '';
     const d = $('direction');
     d.dataset.cmd = s.direction === 'up' ? 'down' : 'up';
-    d.textContent = s.direction === 'up' ? 'Reverse' : 'Forward';
+    d.textContent = text('direction', s.direction === 'up' ? 'Reverse' : 'Forward');
     const slider = $('speedSlider');
     if (!slider.matches(':active')) slider.value = s.speed;
     renderMarkers(s.markers || []);
@@ -93,7 +96,7 @@
     if (markers.length === 0) {
       const p = document.createElement('p');
       p.className = 'none';
-      p.textContent = 'No markers.';
+      p.textContent = text('markers', 'None');
       box.append(p);
       return;
     }

@@ -82,6 +82,11 @@ QString install(QCoreApplication &app, const QLocale &locale, const QString &fol
     return g_language;
 }
 
+QString language()
+{
+    return g_language;
+}
+
 QString localizedPath(const QString &path)
 {
     if (g_language.isEmpty())

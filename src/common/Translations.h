@@ -24,6 +24,9 @@ QStringList shippedLanguages(const QString &folder);
 // from its translations folder; returns the language installed, empty for English.
 QString install(QCoreApplication &app, const QLocale &locale = QLocale(), const QString &folder = QString());
 
+// The language install() chose, "de" or "pt_BR"; empty while the texts are English.
+QString language();
+
 // The file's sibling in the chosen language, "name_<language>.ext", when there is one; else the path.
 QString localizedPath(const QString &path);
 

@@ -6,6 +6,7 @@
 
 #include "common/Platform.h"
 #include "remote/Log.h"
+#include "remote/PageTexts.h"
 
 #include <QAbstractHttpServer>
 #include <QCoreApplication>
@@ -360,6 +361,8 @@ void RemoteServer::handle(const QHttpServerRequest &request, QTcpSocket *socket)
         QByteArray body = resource(f.resource);
         // The page's own files are asked for with the token it was opened with.
         body.replace("__TOKEN__", QUrl::toPercentEncoding(QString::fromUtf8(m_options.token)));
+        if (QByteArray(f.type).startsWith("text/html"))
+            body = localizePage(std::move(body));
         return answer(r, Status::Ok, body, f.type, pagePolicy(request.value("Host")));
     }
     if (!path.startsWith(kApi))

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTranslator>
 #include <QWebSocket>
 
 #include <lo/lo.h>
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void http_data();
     void http();
     void page();
+    void pageIsTranslated();
     void floodIsLimited();
     void hugeBodyIsCutOff();
     void connectionsBeyondTheLimitAreRefused();
@@ -170,6 +172,26 @@ void tst_RemoteServer::page()
     QVERIFY(r.policy.contains("default-src 'none'"));
     QCOMPARE(send("GET", QStringLiteral("/remote.js?token=") + QString::fromLatin1(kToken), {}).status, 200);
     QCOMPARE(send("GET", QStringLiteral("/"), {}).status, 401);
+}
+
+// A translated text reaches the page as it is served, escaped, and nothing is left untranslated.
+void tst_RemoteServer::pageIsTranslated()
+{
+    struct Translator : QTranslator
+    {
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return QByteArray(context) == "remote::Page" && QByteArray(source) == "Reset"
+                       ? QStringLiteral("<Anfang & \"so\">")
+                       : QString();
+        }
+    } translator;
+    QCoreApplication::installTranslator(&translator);
+    const Reply r = send("GET", QStringLiteral("/?token=") + QString::fromLatin1(kToken), {});
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(r.body.contains("data-cmd=\"reset\">&lt;Anfang &amp; &quot;so&quot;&gt;</button>"));
+    QVERIFY(r.body.contains("data-cmd=\"pageback\">Page back</button>"));
+    QVERIFY(!r.body.contains("{{"));
 }
 
 void tst_RemoteServer::floodIsLimited()
