@@ -142,7 +142,8 @@ void VoiceFollowing::fillMenu(QMenu &menu)
 void VoiceFollowing::heard(int character)
 {
     // The clock is running the script: the operator drives, and following resumes when it stops.
-    if (m_core.running()) {
+    // So is a leader steering this prompter as one of its followers.
+    if (m_core.running() || (m_core.steered() && !m_steering)) {
         m_follower->setPlace(m_core.charAtLine());
         return;
     }

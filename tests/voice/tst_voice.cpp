@@ -183,6 +183,13 @@ private Q_SLOTS:
         QVERIFY(!c.steered());
         QCOMPARE(c.charAtLine(), target);
         QVERIFY2(frames * 16 < 2500, qPrintable(QString::number(frames)));
+
+        // Another's steering (a leader's, on a follower) is not taken over by a word heard.
+        c.setSteering([](quint32) { return std::optional<float>(-600.0f); });
+        Q_EMIT v.follower()->heard(lineStart(c.plainText(), 30));
+        m_platform.now += 16;
+        c.clock().timFrame_Timer();
+        QCOMPARE(c.top(), -600.0f);
     }
 
     // The operator's moves win at once and following goes on from where they leave the script;
