@@ -16,7 +16,6 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
-#include <QHostAddress>
 #include <QLabel>
 #include <QTimer>
 
@@ -113,16 +112,6 @@ int main(int argc, char *argv[])
                    smokeTest ? static_cast<Dialogs &>(printedMessages) : Dialogs::system(), settings);
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
     trace::watchEventLoop(&window);
-    window.showMaximized();
-    if (request->talentScreen || request->mirror || request->countdown) {
-        StudioOptions studio = window.studio()->options();
-        if (request->talentScreen)
-            studio.talentScreen = *request->talentScreen;
-        studio.mirrorPrompter = studio.mirrorPrompter || request->mirror;
-        if (request->countdown)
-            studio.countdownSeconds = *request->countdown;
-        window.studio()->setOptions(studio);
-    }
     if (request->remote) {
         remote::RemoteControl &remote = window.remote();
         if (remote.startForRun(request->remotePort, request->osc)) {
@@ -140,29 +129,42 @@ int main(int argc, char *argv[])
                        stderr);
         }
     }
+    // Before the window shows, so that a prompter that cannot lead as asked never appears.
+    if (request->lead) {
+        const commandline::Leading how =
+            commandline::lead(window.followSeat(), window.remote(), request->leadPort, request->token);
+        if (!how.refusal.isEmpty()) {
+            std::fputs(
+                qPrintable(
+                    QCoreApplication::translate("main", "cuescroll: cannot lead: %1\n").arg(how.refusal)),
+                stderr);
+            return 1;
+        }
+        std::fputs(qPrintable((how.throughRemote
+                                   ? QCoreApplication::translate(
+                                         "main", "Leading through the remote control: port %1, token %2\n")
+                                   : QCoreApplication::translate("main", "Leading: port %1, token %2\n"))
+                                  .arg(how.port)
+                                  .arg(how.token)),
+                   stdout);
+        std::fflush(stdout);
+    }
+    window.showMaximized();
+    if (request->talentScreen || request->mirror || request->countdown) {
+        StudioOptions studio = window.studio()->options();
+        if (request->talentScreen)
+            studio.talentScreen = *request->talentScreen;
+        studio.mirrorPrompter = studio.mirrorPrompter || request->mirror;
+        if (request->countdown)
+            studio.countdownSeconds = *request->countdown;
+        window.studio()->setOptions(studio);
+    }
     if (!request->voiceInput.isEmpty())
         window.voice()->setRecording(request->voiceInput);
     if (request->voice)
         window.voice()->setOn(true);
-    if (request->follow) {
+    if (request->follow)
         window.followSeat().follow(QUrl(*request->follow), request->token);
-    } else if (request->lead && window.remote().listening() &&
-               (!request->leadPort || request->leadPort == window.remote().port())) {
-        // Followers come through the remote control's port, with its token.
-        window.followSeat().leadThrough(window.remote().port(), window.remote().token());
-    } else if (request->lead) {
-        QString error;
-        const quint16 port = request->leadPort ? request->leadPort : follow::kDefaultPort;
-        if (request->token.isEmpty() ||
-            !window.followSeat().lead(QHostAddress::Any, port, request->token, &error)) {
-            std::fputs(qPrintable(QCoreApplication::translate("main", "cuescroll: cannot lead: %1\n")
-                                      .arg(request->token.isEmpty()
-                                               ? QCoreApplication::translate("main", "no token (--token)")
-                                               : error)),
-                       stderr);
-            return 1;
-        }
-    }
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });

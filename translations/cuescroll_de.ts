@@ -271,10 +271,6 @@ Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
 Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
     <message>
-        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
-        <translation>Die Fernsteuerung für diesen Lauf einschalten und die Adresse der Handyseite mit ihrem Token ausgeben (--remote=PORT: auf diesem Port; Standard 8777 oder der gespeicherte).</translation>
-    </message>
-    <message>
         <source>The remote control&apos;s port.</source>
         <translation>Der Port der Fernsteuerung.</translation>
     </message>
@@ -303,16 +299,8 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Dem führenden Prompter auf HOST folgen (Port 8777, falls nicht angegeben): Sein Skript, sein Aussehen und sein Lauf erscheinen hier, und die Tasten steuern ihn.</translation>
     </message>
     <message>
-        <source>Let other prompters follow this one.</source>
-        <translation>Andere Prompter diesem folgen lassen.</translation>
-    </message>
-    <message>
         <source>The port followers reach this prompter on (8777 unless given).</source>
         <translation>Der Port, über den folgende Prompter diesen erreichen (8777, falls nicht angegeben).</translation>
-    </message>
-    <message>
-        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
-        <translation>Das Token des Leitprompters, für --follow und --lead (sonst CUESCROLL_REMOTE_TOKEN).</translation>
     </message>
     <message>
         <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
@@ -325,6 +313,26 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--lead-port erwartet einen Port von 1 bis 65535, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
+        <translation>Die Fernsteuerung für diesen Lauf einschalten und die Adresse der Handyseite mit ihrem Token ausgeben. --remote=PORT oder --remote PORT: auf diesem Port (Standard 8777 oder der gespeicherte). Sie behält ihr eigenes Token (angezeigt unter Fernsteuerung …, oder CUESCROLL_REMOTE_TOKEN): --token gilt nicht für sie.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
+        <translation>Andere Prompter diesem folgen lassen, mit dem Token von --token; ohne eines wird ein Token erzeugt. Port und Token zum Weitergeben werden beim Start ausgegeben. Ist die Fernsteuerung an, kommen folgende Prompter über ihren Port und brauchen ihr Token.</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>
+        <translation>Das Token des Leitprompters, für --follow und --lead (sonst CUESCROLL_REMOTE_TOKEN); nicht für --remote.</translation>
+    </message>
+    <message>
+        <source>the remote control takes followers on port %1, and only with its own token. Leave out --token to lead with that token, or give --lead-port another port.</source>
+        <translation>Die Fernsteuerung nimmt folgende Prompter auf Port %1 an, und nur mit ihrem eigenen Token. Lassen Sie --token weg, um mit diesem Token zu führen, oder geben Sie mit --lead-port einen anderen Port an.</translation>
+    </message>
+    <message>
+        <source>port %1 cannot be listened on.</source>
+        <translation>Port %1 kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -955,8 +963,16 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
 </translation>
     </message>
     <message>
-        <source>no token (--token)</source>
-        <translation>kein Token (--token)</translation>
+        <source>Leading through the remote control: port %1, token %2
+</source>
+        <translation>Führt über die Fernsteuerung: Port %1, Token %2
+</translation>
+    </message>
+    <message>
+        <source>Leading: port %1, token %2
+</source>
+        <translation>Führt: Port %1, Token %2
+</translation>
     </message>
 </context>
 <context>

@@ -271,10 +271,6 @@ Esto es software libre: puede modificarlo y redistribuirlo.
 No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
     <message>
-        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
-        <translation>Activar el control remoto para esta ejecución y mostrar la dirección de la página para el móvil con su token (--remote=PORT: en ese puerto; por defecto 8777 o el guardado).</translation>
-    </message>
-    <message>
         <source>The remote control&apos;s port.</source>
         <translation>El puerto del control remoto.</translation>
     </message>
@@ -303,16 +299,8 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Seguir al prompter que lidera en HOST (puerto 8777 si no se indica): su guion, su aspecto y su desplazamiento se muestran aquí y las teclas lo controlan.</translation>
     </message>
     <message>
-        <source>Let other prompters follow this one.</source>
-        <translation>Permitir que otros prompters sigan a este.</translation>
-    </message>
-    <message>
         <source>The port followers reach this prompter on (8777 unless given).</source>
         <translation>El puerto por el que los seguidores llegan a este prompter (8777 si no se indica).</translation>
-    </message>
-    <message>
-        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
-        <translation>El token del líder, para --follow y --lead (si no, CUESCROLL_REMOTE_TOKEN).</translation>
     </message>
     <message>
         <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
@@ -325,6 +313,26 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--lead-port admite un puerto de 1 a 65535, no «%1».</translation>
+    </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
+        <translation>Activa el control remoto para esta ejecución e imprime la dirección de la página del móvil con su token. --remote=PUERTO o --remote PUERTO: en ese puerto (por defecto 8777 o el guardado). Conserva su propio token (mostrado en Control remoto…, o CUESCROLL_REMOTE_TOKEN): --token no se aplica a él.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
+        <translation>Permite que otros prompters sigan a este, con el token de --token; sin él, se inventa uno. El puerto y el token que hay que pasar se imprimen al arrancar. Con el control remoto activo, los seguidores entran por su puerto y necesitan su token.</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>
+        <translation>El token del líder, para --follow y --lead (si no, CUESCROLL_REMOTE_TOKEN); no para --remote.</translation>
+    </message>
+    <message>
+        <source>the remote control takes followers on port %1, and only with its own token. Leave out --token to lead with that token, or give --lead-port another port.</source>
+        <translation>el control remoto acepta seguidores en el puerto %1, y solo con su propio token. Omita --token para liderar con ese token, o indique otro puerto con --lead-port.</translation>
+    </message>
+    <message>
+        <source>port %1 cannot be listened on.</source>
+        <translation>no se puede escuchar en el puerto %1.</translation>
     </message>
 </context>
 <context>
@@ -955,8 +963,16 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
 </translation>
     </message>
     <message>
-        <source>no token (--token)</source>
-        <translation>sin token (--token)</translation>
+        <source>Leading through the remote control: port %1, token %2
+</source>
+        <translation>Liderando a través del control remoto: puerto %1, token %2
+</translation>
+    </message>
+    <message>
+        <source>Leading: port %1, token %2
+</source>
+        <translation>Liderando: puerto %1, token %2
+</translation>
     </message>
 </context>
 <context>

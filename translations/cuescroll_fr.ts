@@ -271,10 +271,6 @@ Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribu
 Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
     <message>
-        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
-        <translation>Activer la télécommande pour cette exécution et afficher l’adresse de la page pour téléphone avec son jeton (--remote=PORT&#xa0;: sur ce port&#xa0;; par défaut 8777 ou celui enregistré).</translation>
-    </message>
-    <message>
         <source>The remote control&apos;s port.</source>
         <translation>Le port de la télécommande.</translation>
     </message>
@@ -303,16 +299,8 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Suivre le prompteur qui mène sur HOST (port 8777 sauf indication contraire)&#xa0;: son script, son apparence et son défilement s’affichent ici et les touches le pilotent.</translation>
     </message>
     <message>
-        <source>Let other prompters follow this one.</source>
-        <translation>Laisser d’autres prompteurs suivre celui-ci.</translation>
-    </message>
-    <message>
         <source>The port followers reach this prompter on (8777 unless given).</source>
         <translation>Le port par lequel les suiveurs joignent ce prompteur (8777 sauf indication contraire).</translation>
-    </message>
-    <message>
-        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
-        <translation>Le jeton du meneur, pour --follow et --lead (sinon CUESCROLL_REMOTE_TOKEN).</translation>
     </message>
     <message>
         <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
@@ -325,6 +313,26 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--lead-port attend un port de 1 à 65535, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
+        <translation>Active la télécommande pour cette exécution et affiche l’adresse de la page du téléphone avec son jeton. --remote=PORT ou --remote PORT : sur ce port (par défaut 8777 ou celui enregistré). Elle garde son propre jeton (affiché dans Télécommande…, ou CUESCROLL_REMOTE_TOKEN) : --token ne s’applique pas à elle.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
+        <translation>Laisse d’autres prompteurs suivre celui-ci, avec le jeton de --token ; sans jeton, un jeton est créé. Le port et le jeton à transmettre sont affichés au démarrage. Avec la télécommande active, les suiveurs passent par son port et ont besoin de son jeton.</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>
+        <translation>Le jeton du meneur, pour --follow et --lead (sinon CUESCROLL_REMOTE_TOKEN) ; pas pour --remote.</translation>
+    </message>
+    <message>
+        <source>the remote control takes followers on port %1, and only with its own token. Leave out --token to lead with that token, or give --lead-port another port.</source>
+        <translation>la télécommande accepte les suiveurs sur le port %1, et seulement avec son propre jeton. Omettez --token pour mener avec ce jeton, ou donnez un autre port avec --lead-port.</translation>
+    </message>
+    <message>
+        <source>port %1 cannot be listened on.</source>
+        <translation>impossible d’écouter sur le port %1.</translation>
     </message>
 </context>
 <context>
@@ -955,8 +963,16 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
 </translation>
     </message>
     <message>
-        <source>no token (--token)</source>
-        <translation>aucun jeton (--token)</translation>
+        <source>Leading through the remote control: port %1, token %2
+</source>
+        <translation>Mène par la télécommande : port %1, jeton %2
+</translation>
+    </message>
+    <message>
+        <source>Leading: port %1, token %2
+</source>
+        <translation>Mène : port %1, jeton %2
+</translation>
     </message>
 </context>
 <context>

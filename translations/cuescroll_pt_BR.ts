@@ -271,10 +271,6 @@ Este é um software livre: você pode alterá-lo e redistribuí-lo.
 Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
     <message>
-        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token (--remote=PORT: on that port; default 8777 or the stored one).</source>
-        <translation>Ligar o controle remoto nesta execução e mostrar o endereço da página do celular com seu token (--remote=PORT: nessa porta; padrão 8777 ou a salva).</translation>
-    </message>
-    <message>
         <source>The remote control&apos;s port.</source>
         <translation>A porta do controle remoto.</translation>
     </message>
@@ -303,16 +299,8 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>Seguir o prompter que lidera em HOST (porta 8777 se não for indicada): seu roteiro, sua aparência e sua rolagem aparecem aqui e as teclas o controlam.</translation>
     </message>
     <message>
-        <source>Let other prompters follow this one.</source>
-        <translation>Deixar outros prompters seguirem este.</translation>
-    </message>
-    <message>
         <source>The port followers reach this prompter on (8777 unless given).</source>
         <translation>A porta pela qual os seguidores chegam a este prompter (8777 se não for indicada).</translation>
-    </message>
-    <message>
-        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN).</source>
-        <translation>O token do líder, para --follow e --lead (senão, CUESCROLL_REMOTE_TOKEN).</translation>
     </message>
     <message>
         <source>--follow takes a prompter&apos;s address, HOST or HOST:PORT, not &quot;%1&quot;.</source>
@@ -325,6 +313,26 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>--lead-port takes a port from 1 to 65535, not &quot;%1&quot;.</source>
         <translation>--lead-port aceita uma porta de 1 a 65535, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
+        <translation>Liga o controle remoto nesta execução e imprime o endereço da página do celular com seu token. --remote=PORTA ou --remote PORTA: nessa porta (padrão 8777 ou a armazenada). Ele mantém seu próprio token (mostrado em Controle remoto…, ou CUESCROLL_REMOTE_TOKEN): --token não vale para ele.</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
+        <translation>Deixa outros prompters seguirem este, com o token de --token; sem ele, um token é criado. A porta e o token a repassar são impressos na partida. Com o controle remoto ligado, os seguidores entram pela porta dele e precisam do token dele.</translation>
+    </message>
+    <message>
+        <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>
+        <translation>O token do líder, para --follow e --lead (senão CUESCROLL_REMOTE_TOKEN); não para --remote.</translation>
+    </message>
+    <message>
+        <source>the remote control takes followers on port %1, and only with its own token. Leave out --token to lead with that token, or give --lead-port another port.</source>
+        <translation>o controle remoto aceita seguidores na porta %1, e só com seu próprio token. Omita --token para liderar com esse token, ou indique outra porta com --lead-port.</translation>
+    </message>
+    <message>
+        <source>port %1 cannot be listened on.</source>
+        <translation>não é possível escutar na porta %1.</translation>
     </message>
 </context>
 <context>
@@ -955,8 +963,16 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
 </translation>
     </message>
     <message>
-        <source>no token (--token)</source>
-        <translation>sem token (--token)</translation>
+        <source>Leading through the remote control: port %1, token %2
+</source>
+        <translation>Liderando pelo controle remoto: porta %1, token %2
+</translation>
+    </message>
+    <message>
+        <source>Leading: port %1, token %2
+</source>
+        <translation>Liderando: porta %1, token %2
+</translation>
     </message>
 </context>
 <context>

@@ -4,15 +4,19 @@
 
 #include "app/CommandLine.h"
 
+#include "app/FollowSeat.h"
 #include "common/LocalPath.h"
 #include "common/ProgramFiles.h"
 #include "common/Translations.h"
 #include "follow/FollowLink.h"
+#include "remote/RemoteControl.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -63,6 +67,9 @@ QString helpText(QCommandLineParser &parser)
     // The parser names the program by the path it was started with.
     const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
     text.replace(0, lineEnd, tr("Usage: cuescroll [options] [FILE]"));
+    // The parser cannot show a value that may be left out; the column stays as wide.
+    static const QRegularExpression remote(QStringLiteral("--remote {7}"));
+    text.replace(remote, QStringLiteral("--remote[=PORT]"));
     text += QLatin1Char('\n') +
             tr("FILE is shown in the prompter as if it had been opened in the script editor and\n"
                "taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.\n");
@@ -119,10 +126,16 @@ Request parse(const QList<QByteArray> &arguments)
     if (decoded.isEmpty())
         decoded << programName();
 
-    // --remote takes its port after an equals sign only, so that `--remote script.txt` opens the script.
-    for (QString &a : decoded) {
+    // --remote takes a port after an equals sign, or a number after a space; `--remote script.txt`
+    // opens the script. The rewriting keeps the arguments in place, for the file's raw name below.
+    static const QRegularExpression number(QStringLiteral("^\\d+$"));
+    for (qsizetype i = 1; i < decoded.size() && decoded.at(i) != QLatin1String("--"); ++i) {
+        QString &a = decoded[i];
         if (a.startsWith(QLatin1String("--remote=")))
             a = QStringLiteral("--remote-port=") + a.mid(9);
+        else if (a == QLatin1String("--remote") && i + 1 < decoded.size() &&
+                 number.match(decoded.at(i + 1)).hasMatch())
+            a = QStringLiteral("--remote-port");
     }
 
     QCommandLineParser parser;
@@ -140,8 +153,9 @@ Request parse(const QList<QByteArray> &arguments)
         QStringLiteral("S"));
     const QCommandLineOption remote(
         QStringLiteral("remote"),
-        tr("Turn the remote control on for this run and print the phone page's address with its token "
-           "(--remote=PORT: on that port; default 8777 or the stored one)."));
+        tr("Turn the remote control on for this run and print the phone page's address with its token. "
+           "--remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps "
+           "its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it."));
     QCommandLineOption remotePort(QStringLiteral("remote-port"), tr("The remote control's port."),
                                   QStringLiteral("PORT"));
     remotePort.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -159,13 +173,17 @@ Request parse(const QList<QByteArray> &arguments)
         tr("Follow the prompter leading at HOST (port 8777 unless given): its script, look and run are "
            "shown here and the keys drive it."),
         QStringLiteral("HOST[:PORT]"));
-    const QCommandLineOption lead(QStringLiteral("lead"), tr("Let other prompters follow this one."));
+    const QCommandLineOption lead(
+        QStringLiteral("lead"),
+        tr("Let other prompters follow this one, with the token of --token; without one, a token is "
+           "made up. The port and token to pass on are printed at start. With the remote control on, "
+           "followers come in on its port and need its token."));
     const QCommandLineOption leadPort(QStringLiteral("lead-port"),
                                       tr("The port followers reach this prompter on (8777 unless given)."),
                                       QStringLiteral("PORT"));
     const QCommandLineOption token(
         QStringLiteral("token"),
-        tr("The leader's token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN)."),
+        tr("The leader's token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote."),
         QStringLiteral("TOKEN"));
     parser.addOptions({talent, mirror, countdown, remote, remotePort, osc, voice, voiceInput, followOption,
                        lead, leadPort, token});
@@ -245,6 +263,44 @@ Request parse(const QList<QByteArray> &arguments)
         r.file = files.first().isEmpty() ? QString() : localpath::usable(raw);
     }
     return r;
+}
+
+Leading chooseLeading(quint16 askedPort, const QString &askedToken, const QString &lastToken,
+                      quint16 remotePort, const QString &remoteToken)
+{
+    Leading how;
+    if (remotePort != 0 && (askedPort == 0 || askedPort == remotePort)) {
+        if (!askedToken.isEmpty() && askedToken != remoteToken) {
+            how.refusal = tr("the remote control takes followers on port %1, and only with its own token. "
+                             "Leave out --token to lead with that token, or give --lead-port another port.")
+                              .arg(remotePort);
+            return how;
+        }
+        how.throughRemote = true;
+        how.port = remotePort;
+        how.token = remoteToken;
+        return how;
+    }
+    how.port = askedPort != 0 ? askedPort : follow::kDefaultPort;
+    how.token = !askedToken.isEmpty() ? askedToken : lastToken;
+    // Nobody can follow without a token: a fresh one, for the operator to pass on.
+    if (how.token.isEmpty())
+        how.token = QString::number(QRandomGenerator::system()->generate64(), 36);
+    return how;
+}
+
+Leading lead(FollowSeat &seat, const remote::RemoteControl &remote, quint16 askedPort,
+             const QString &askedToken)
+{
+    Leading how = chooseLeading(askedPort, askedToken, seat.token(), remote.listening() ? remote.port() : 0,
+                                remote.token());
+    if (!how.refusal.isEmpty())
+        return how;
+    if (how.throughRemote)
+        seat.leadThrough(how.port, how.token);
+    else if (!seat.lead(QHostAddress::Any, how.port, how.token, &how.refusal) && how.refusal.isEmpty())
+        how.refusal = tr("port %1 cannot be listened on.").arg(how.port);
+    return how;
 }
 
 } // namespace commandline

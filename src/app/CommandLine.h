@@ -10,6 +10,11 @@
 
 #include <optional>
 
+class FollowSeat;
+namespace remote {
+class RemoteControl;
+}
+
 // `cuescroll [FILE]`: what the program was asked to do at start.
 namespace commandline {
 
@@ -43,6 +48,24 @@ struct Request
 
 // The arguments as the process received them, the program's name first.
 Request parse(const QList<QByteArray> &arguments);
+
+// How this prompter leads others, for --lead and the studio menu's item alike. Followers come in
+// through the remote control when it listens on the port asked for (or none was asked for): then
+// only with its token. Otherwise on a port of its own, with the token given, the last one used or a
+// new one.
+struct Leading
+{
+    quint16 port = 0;
+    QString token;
+    bool throughRemote = false;
+    QString refusal; // not empty: it does not lead, and this says why
+};
+// `remotePort` is 0 when the remote control does not listen.
+Leading chooseLeading(quint16 askedPort, const QString &askedToken, const QString &lastToken,
+                      quint16 remotePort, const QString &remoteToken);
+// Chooses and starts leading; a port that cannot be listened on becomes the refusal.
+Leading lead(FollowSeat &seat, const remote::RemoteControl &remote, quint16 askedPort = 0,
+             const QString &askedToken = QString());
 
 // Qt's own options for windowing programs (-platform, -style…), which QApplication takes away.
 bool isToolkitOption(const QByteArray &argument);

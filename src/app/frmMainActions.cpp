@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/CommandLine.h"
 #include "app/FollowSeat.h"
 #include "app/KeyInput.h"
 #include "app/dlgFollow.h"
@@ -14,12 +15,10 @@
 #include "ui/RichTextView.h"
 
 #include <QEvent>
-#include <QHostAddress>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QSlider>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -321,28 +320,15 @@ void frmMain::AddFollowItems(QMenu &menu)
         QAction *lead = menu.addAction(tr("Let other prompters follow this one"));
         lead->setObjectName(QStringLiteral("mnuLead"));
         connect(lead, &QAction::triggered, this, [this] {
-            // The remote control's port already takes followers, with its token.
-            if (m_remote->listening()) {
-                m_follow->leadThrough(m_remote->port(), m_remote->token());
-                m_dialogs.information(this, windowTitle(),
-                                      tr("Other prompters can follow this one on port %1 with the token %2.")
-                                          .arg(m_follow->leadPort())
-                                          .arg(m_remote->token()));
-                return;
-            }
-            QString token = m_follow->token();
-            // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
-            if (token.isEmpty())
-                token = QString::number(QRandomGenerator::system()->generate64(), 36);
-            QString error;
-            if (!m_follow->lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
-                m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(error));
+            const commandline::Leading how = commandline::lead(*m_follow, *m_remote);
+            if (!how.refusal.isEmpty()) {
+                m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(how.refusal));
                 return;
             }
             m_dialogs.information(this, windowTitle(),
                                   tr("Other prompters can follow this one on port %1 with the token %2.")
-                                      .arg(m_follow->leadPort())
-                                      .arg(token));
+                                      .arg(how.port)
+                                      .arg(how.token));
         });
     }
 }

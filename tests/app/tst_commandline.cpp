@@ -161,6 +161,12 @@ private Q_SLOTS:
         QTest::newRow("port 70000") << QList<QByteArray>{"cuescroll", "--remote=70000"} << -1 << false
                                     << false;
         QTest::newRow("no number") << QList<QByteArray>{"cuescroll", "--remote=http"} << -1 << false << false;
+        QTest::newRow("space PORT") << QList<QByteArray>{"cuescroll", "--remote", "23430"} << 23430 << false
+                                    << false;
+        QTest::newRow("space PORT, script")
+            << QList<QByteArray>{"cuescroll", "--remote", "23430", plain} << 23430 << false << true;
+        QTest::newRow("-- then a number")
+            << QList<QByteArray>{"cuescroll", "--remote", "--", "23430"} << 0 << false << true;
     }
 
     void remote()
@@ -180,6 +186,64 @@ private Q_SLOTS:
         QCOMPARE(r.remotePort.value_or(0), port);
         QCOMPARE(r.osc, osc);
         QCOMPARE(!r.file.isEmpty(), withFile);
+    }
+
+    // What an operator starting from the help must not miss.
+    void helpExplains_data()
+    {
+        QTest::addColumn<QString>("says");
+        for (const char *says : {"--remote[=PORT] ", "--remote PORT: on that port", "--token is not for it",
+                                 "a token is made up", "CUESCROLL_REMOTE_TOKEN); not for --remote"})
+            QTest::newRow(says) << QString::fromLatin1(says);
+    }
+    void helpExplains()
+    {
+        QFETCH(QString, says);
+        const QString help = commandline::parse({"cuescroll", "--help"}).output.simplified();
+        QVERIFY2(help.contains(says), qPrintable(help));
+    }
+
+    // --lead and the menu decide alike; a token given is never silently swapped for another.
+    void leading_data()
+    {
+        QTest::addColumn<int>("askedPort");
+        QTest::addColumn<QString>("askedToken");
+        QTest::addColumn<QString>("lastToken");
+        QTest::addColumn<int>("remotePort"); // 0: the remote control is off
+        QTest::addColumn<int>("port");       // 0: refused
+        QTest::addColumn<QString>("token");  // "?": made up
+        QTest::addColumn<bool>("throughRemote");
+        QTest::newRow("alone, no token") << 0 << ""
+                                         << "" << 0 << 8777 << "?" << false;
+        QTest::newRow("alone, the last token") << 0 << ""
+                                               << "last" << 0 << 8777 << "last" << false;
+        QTest::newRow("remote on, no token") << 0 << ""
+                                             << "last" << 8777 << 8777 << "R" << true;
+        QTest::newRow("remote on, its token") << 0 << "R"
+                                              << "" << 9100 << 9100 << "R" << true;
+        QTest::newRow("remote on, another token") << 0 << "SECRET"
+                                                  << "" << 8777 << 0 << "" << false;
+        QTest::newRow("remote's port, another token") << 9100 << "SECRET"
+                                                      << "" << 9100 << 0 << "" << false;
+        QTest::newRow("own port beside the remote, given") << 9000 << "SECRET"
+                                                           << "" << 8777 << 9000 << "SECRET" << false;
+    }
+    void leading()
+    {
+        QFETCH(int, askedPort);
+        QFETCH(QString, askedToken);
+        QFETCH(QString, lastToken);
+        QFETCH(int, remotePort);
+        QFETCH(int, port);
+        QFETCH(QString, token);
+        QFETCH(bool, throughRemote);
+        const commandline::Leading how = commandline::chooseLeading(quint16(askedPort), askedToken, lastToken,
+                                                                    quint16(remotePort), QStringLiteral("R"));
+        QCOMPARE(how.refusal.contains(QLatin1String("--token")), port == 0);
+        QCOMPARE(how.port, port);
+        QCOMPARE(how.throughRemote, throughRemote);
+        QVERIFY(token == QLatin1String("?") ? how.token.size() >= 8 && how.token != lastToken
+                                            : how.token == token);
     }
 
     void toolkitOptions_data()
