@@ -34,10 +34,16 @@ foreach(expected
     "libqt6widgets6"
     "libc6"
     "qt6-qpa-plugins"
+    # What each session loads at run time: X11's platform plugin comes with Qt's GUI library,
+    # Wayland's in a package of its own.
+    "libqt6gui6"
+    "qt6-wayland"
     "fonts-liberation2"
     "pocketsphinx-en-us"
     "libpocketsphinx3"
-    "Recommends: antiword")
+    "Recommends: antiword"
+    "pipewire-pulse | pulseaudio"
+    "avahi-daemon")
   string(FIND "${info}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package's control data lacks \"${expected}\"")
