@@ -60,6 +60,8 @@ foreach(expected
     "./usr/share/applications/${APP_ID}.desktop"
     "./usr/share/metainfo/${APP_ID}.metainfo.xml"
     "./usr/share/doc/cuescroll/copyright"
+    "./usr/share/doc/cuescroll/operators-guide.md"
+    "./usr/share/doc/cuescroll/remote-api.md"
     "./usr/share/icons/hicolor/scalable/apps/cuescroll.svg"
     "./usr/share/icons/hicolor/16x16/apps/cuescroll.png"
     "./usr/share/icons/hicolor/256x256/apps/cuescroll.png")

@@ -46,6 +46,8 @@ private Q_SLOTS:
         QTest::newRow("program") << "bin/cuescroll";
         QTest::newRow("site file") << "share/cuescroll/Settings.ini";
         QTest::newRow("help page") << "share/cuescroll/cuescroll-help.html";
+        QTest::newRow("operator's guide") << "share/doc/cuescroll/operators-guide.md";
+        QTest::newRow("remote control API") << "share/doc/cuescroll/remote-api.md";
         QTest::newRow("desktop entry") << "share/applications/org.cuescroll.Cuescroll.desktop";
         QTest::newRow("metainfo") << "share/metainfo/org.cuescroll.Cuescroll.metainfo.xml";
         QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/cuescroll.svg";
