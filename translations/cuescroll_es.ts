@@ -316,11 +316,11 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
     <message>
         <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
-        <translation>Activa el control remoto para esta ejecución e imprime la dirección de la página del móvil con su token. --remote=PUERTO o --remote PUERTO: en ese puerto (por defecto 8777 o el guardado). Conserva su propio token (mostrado en Control remoto…, o CUESCROLL_REMOTE_TOKEN): --token no se aplica a él.</translation>
+        <translation>Activar el control remoto para esta ejecución y mostrar la dirección de la página para el móvil con su token. --remote=PORT o --remote PORT: en ese puerto (por defecto 8777 o el guardado). Conserva su propio token (mostrado en Control remoto…, o CUESCROLL_REMOTE_TOKEN): --token no se aplica a él.</translation>
     </message>
     <message>
         <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
-        <translation>Permite que otros prompters sigan a este, con el token de --token; sin él, se inventa uno. El puerto y el token que hay que pasar se imprimen al arrancar. Con el control remoto activo, los seguidores entran por su puerto y necesitan su token.</translation>
+        <translation>Permitir que otros prompters sigan a este, con el token de --token; sin él, se inventa uno. El puerto y el token que hay que pasar se imprimen al arrancar. Con el control remoto activo, los seguidores entran por su puerto y necesitan su token.</translation>
     </message>
     <message>
         <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>

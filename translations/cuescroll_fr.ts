@@ -316,15 +316,15 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
     <message>
         <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
-        <translation>Active la télécommande pour cette exécution et affiche l’adresse de la page du téléphone avec son jeton. --remote=PORT ou --remote PORT : sur ce port (par défaut 8777 ou celui enregistré). Elle garde son propre jeton (affiché dans Télécommande…, ou CUESCROLL_REMOTE_TOKEN) : --token ne s’applique pas à elle.</translation>
+        <translation>Activer la télécommande pour cette exécution et afficher l’adresse de la page pour téléphone avec son jeton. --remote=PORT ou --remote PORT&#xa0;: sur ce port (par défaut 8777 ou celui enregistré). Elle garde son propre jeton (affiché dans Télécommande…, ou CUESCROLL_REMOTE_TOKEN)&#xa0;: --token ne s’applique pas à elle.</translation>
     </message>
     <message>
         <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
-        <translation>Laisse d’autres prompteurs suivre celui-ci, avec le jeton de --token ; sans jeton, un jeton est créé. Le port et le jeton à transmettre sont affichés au démarrage. Avec la télécommande active, les suiveurs passent par son port et ont besoin de son jeton.</translation>
+        <translation>Laisser d’autres prompteurs suivre celui-ci, avec le jeton de --token&#xa0;; sans jeton, un jeton est créé. Le port et le jeton à transmettre sont affichés au démarrage. Avec la télécommande active, les suiveurs passent par son port et ont besoin de son jeton.</translation>
     </message>
     <message>
         <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>
-        <translation>Le jeton du meneur, pour --follow et --lead (sinon CUESCROLL_REMOTE_TOKEN) ; pas pour --remote.</translation>
+        <translation>Le jeton du meneur, pour --follow et --lead (sinon CUESCROLL_REMOTE_TOKEN)&#xa0;; pas pour --remote.</translation>
     </message>
     <message>
         <source>the remote control takes followers on port %1, and only with its own token. Leave out --token to lead with that token, or give --lead-port another port.</source>
@@ -965,13 +965,13 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Leading through the remote control: port %1, token %2
 </source>
-        <translation>Mène par la télécommande : port %1, jeton %2
+        <translation>Mène par la télécommande&#xa0;: port %1, jeton %2
 </translation>
     </message>
     <message>
         <source>Leading: port %1, token %2
 </source>
-        <translation>Mène : port %1, jeton %2
+        <translation>Mène&#xa0;: port %1, jeton %2
 </translation>
     </message>
 </context>

@@ -316,11 +316,11 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
     <message>
         <source>Turn the remote control on for this run and print the phone page&apos;s address with its token. --remote=PORT or --remote PORT: on that port (default 8777 or the stored one). It keeps its own token (shown in Remote control…, or CUESCROLL_REMOTE_TOKEN): --token is not for it.</source>
-        <translation>Liga o controle remoto nesta execução e imprime o endereço da página do celular com seu token. --remote=PORTA ou --remote PORTA: nessa porta (padrão 8777 ou a armazenada). Ele mantém seu próprio token (mostrado em Controle remoto…, ou CUESCROLL_REMOTE_TOKEN): --token não vale para ele.</translation>
+        <translation>Ligar o controle remoto nesta execução e mostrar o endereço da página do celular com seu token. --remote=PORT ou --remote PORT: nessa porta (padrão 8777 ou a salva). Ele mantém seu próprio token (mostrado em Controle remoto…, ou CUESCROLL_REMOTE_TOKEN): --token não vale para ele.</translation>
     </message>
     <message>
         <source>Let other prompters follow this one, with the token of --token; without one, a token is made up. The port and token to pass on are printed at start. With the remote control on, followers come in on its port and need its token.</source>
-        <translation>Deixa outros prompters seguirem este, com o token de --token; sem ele, um token é criado. A porta e o token a repassar são impressos na partida. Com o controle remoto ligado, os seguidores entram pela porta dele e precisam do token dele.</translation>
+        <translation>Deixar outros prompters seguirem este, com o token de --token; sem ele, um token é criado. A porta e o token a repassar são impressos na partida. Com o controle remoto ligado, os seguidores entram pela porta dele e precisam do token dele.</translation>
     </message>
     <message>
         <source>The leader&apos;s token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote.</source>
