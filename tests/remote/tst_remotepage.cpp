@@ -4,14 +4,17 @@
 
 #include "PrompterWindow.h"
 #include "core/PrompterCore.h"
+#include "remote/PageTexts.h"
 #include "remote/RemoteControl.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 #include <QWebSocket>
 
 #include <memory>
@@ -145,6 +148,8 @@ class tst_RemotePage : public QObject
 
 private Q_SLOTS:
     void tappingStartRunsThePrompter();
+    void signKeepsToItsWord_data();
+    void signKeepsToItsWord();
 };
 
 void tst_RemotePage::tappingStartRunsThePrompter()
@@ -198,6 +203,45 @@ void tst_RemotePage::tappingStartRunsThePrompter()
                                             "document.getElementById('startstop').textContent === 'Stop'")),
              "the page does not show the prompter running");
     QCOMPARE(remote.devices(), 1);
+
+    // A new token cuts the phone off for good: it says so at the top and stops trying.
+    remote.newToken();
+    QVERIFY2(browser.waitFor(QStringLiteral("document.getElementById('connection').className === 'gone'")),
+             "the page does not say it was cut off");
+    QVERIFY(browser.eval(QStringLiteral("document.getElementById('error').textContent"))
+                .toString()
+                .contains(QLatin1String("scan the code again")));
+    QVERIFY(
+        browser.eval(QStringLiteral("document.getElementById('error').getBoundingClientRect().bottom < 200"))
+            .toBool());
+    QCOMPARE(remote.devices(), 0);
+}
+
+void tst_RemotePage::signKeepsToItsWord_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "es", "fr", "pt_BR"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// "− Slower" in a narrow button: the sign must not stay behind alone at the end of a line.
+void tst_RemotePage::signKeepsToItsWord()
+{
+    QFETCH(QString, language);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral("cuescroll_") + language, QStringLiteral(CUESCROLL_QM_DIR)));
+    QCoreApplication::installTranslator(&catalogue);
+    QFile file(QStringLiteral(":/remote/index.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(remote::localizePage(file.readAll()));
+    QCoreApplication::removeTranslator(&catalogue);
+    for (const char *command : {"slower", "faster"}) {
+        const QRegularExpression button(
+            QStringLiteral("data-cmd=\"%1\">([^<]*)<").arg(QLatin1String(command)));
+        const QString caption = button.match(page).captured(1);
+        QVERIFY2(caption.size() > 2, command);
+        QVERIFY2(caption.at(1) == QChar(QChar::Nbsp), qPrintable(caption));
+    }
 }
 
 QTEST_MAIN(tst_RemotePage)
