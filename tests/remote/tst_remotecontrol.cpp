@@ -16,12 +16,9 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QSlider>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTest>
-#include <QToolButton>
 #include <QWebSocket>
 
 using remote::Command;
@@ -51,9 +48,6 @@ private Q_SLOTS:
     void commandsWithValues();
     void windowSaysWhenThePortIsBusy();
     void newTokenOnlyWhenMeant_data();
-    void panelShowsTheRemote_data();
-    void panelShowsTheRemote();
-    void namesSayWhatIsShown_data();
     void namesSayWhatIsShown();
     void newTokenOnlyWhenMeant();
 
@@ -165,24 +159,22 @@ void tst_RemoteControl::windowSaysWhenThePortIsBusy()
 
 void tst_RemoteControl::newTokenOnlyWhenMeant_data()
 {
-    QTest::addColumn<QString>("act"); // "return": Return in the port box; "click": the button
-    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("byReturn"); // Return in the port box, else a click on the button
+    QTest::addColumn<bool>("agreed");
     QTest::addColumn<int>("phones");
-    QTest::addColumn<bool>("replaced");
-    QTest::newRow("Return in the port box") << "return" << QList<bool>{true} << 1 << false;
-    QTest::newRow("declined") << "click" << QList<bool>{false} << 2 << false;
-    QTest::newRow("agreed, one phone") << "click" << QList<bool>{true} << 1 << true;
-    QTest::newRow("agreed, two phones") << "click" << QList<bool>{true} << 2 << true;
-    QTest::newRow("agreed, none") << "click" << QList<bool>{true} << 0 << true;
+    QTest::newRow("Return in the port box") << true << true << 1;
+    QTest::newRow("declined") << false << false << 2;
+    QTest::newRow("agreed, one phone") << false << true << 1;
+    QTest::newRow("agreed, two phones") << false << true << 2;
+    QTest::newRow("agreed, none") << false << true << 0;
 }
 
-// A new token cuts every phone off: only ever after a question that says how many.
+// A new token cuts off every phone the panel counts: only ever after a question that says how many.
 void tst_RemoteControl::newTokenOnlyWhenMeant()
 {
-    QFETCH(QString, act);
-    QFETCH(QList<bool>, answers);
+    QFETCH(bool, byReturn);
+    QFETCH(bool, agreed);
     QFETCH(int, phones);
-    QFETCH(bool, replaced);
     auto w = showPrompter(m_platform, m_dialogs, {});
     Settings *settings = w->findChild<Settings *>();
     remote::RemoteControl &r = w->remote();
@@ -191,127 +183,59 @@ void tst_RemoteControl::newTokenOnlyWhenMeant()
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     settings->setRemotePort(probe.serverPort());
     probe.close();
+    QVERIFY(!w->lblRemote->isVisible());
     remote::dlgRemote window(*settings, r, m_dialogs, w.get());
     window.chkEnabled->setChecked(true);
-    QVERIFY(r.listening());
     const QString token = r.token();
-    std::vector<std::unique_ptr<QWebSocket>> sockets;
-    for (int i = 0; i < phones; ++i) {
-        sockets.push_back(std::make_unique<QWebSocket>());
-        sockets.back()->open(
-            QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(token)));
+    std::vector<std::unique_ptr<QWebSocket>> sockets(phones);
+    for (auto &phone : sockets) {
+        phone = std::make_unique<QWebSocket>();
+        phone->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(token)));
+        QTRY_COMPARE(phone->state(), QAbstractSocket::ConnectedState);
     }
     QTRY_COMPARE(r.devices(), phones);
-    for (const auto &phone : sockets)
-        QTRY_COMPARE(phone->state(), QAbstractSocket::ConnectedState);
+    QVERIFY(w->lblRemote->isVisible());
+    QVERIFY2(w->lblRemote->text().contains(QString::number(phones)), qPrintable(w->lblRemote->text()));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     m_dialogs.shown.clear();
-    m_dialogs.confirms = answers;
-
-    if (act == QLatin1String("return")) {
-        window.spnPort->setFocus();
+    m_dialogs.confirms = {agreed};
+    if (byReturn)
         QTest::keyClick(window.spnPort, Qt::Key_Return);
-        QTest::keyClick(&window, Qt::Key_Enter);
-        QVERIFY(window.isVisible());
-        QVERIFY(m_dialogs.shown.isEmpty());
-    } else {
+    else
         QTest::mouseClick(window.cmdNewToken, Qt::LeftButton);
-        QCOMPARE(m_dialogs.shown.size(), 1);
-        QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("confirm"));
-        const QString text = m_dialogs.shown.first().text;
-        if (phones > 0)
-            QVERIFY2(text.contains(QString::number(phones)), qPrintable(text));
-    }
-    QCOMPARE(r.token() != token, replaced);
+    QVERIFY(window.isVisible());
+    QCOMPARE(m_dialogs.shown.size(), byReturn ? 0 : 1);
+    if (!byReturn && phones > 0)
+        QVERIFY2(m_dialogs.shown.first().text.contains(QString::number(phones)),
+                 qPrintable(m_dialogs.shown[0].text));
+    const bool replaced = agreed && !byReturn;
     QCOMPARE(settings->remoteToken() != token, replaced);
-    QTRY_COMPARE(r.devices(), replaced ? 0 : phones);
-    for (const auto &phone : sockets) {
-        // Told why, so that the page asks for the new code instead of trying again.
+    QCOMPARE(r.devices(), replaced ? 0 : phones);
+    for (const auto &phone : sockets) { // told why, so that the page asks for the new code
         if (replaced)
             QTRY_COMPARE(int(phone->closeCode()), int(remote::RemoteServer::kCloseTokenReplaced));
         QCOMPARE(phone->state() == QAbstractSocket::ConnectedState, !replaced);
     }
 }
 
-void tst_RemoteControl::panelShowsTheRemote_data()
-{
-    QTest::addColumn<bool>("on");
-    QTest::addColumn<int>("phones");
-    QTest::newRow("off") << false << 0;
-    QTest::newRow("on, none") << true << 0;
-    QTest::newRow("on, one") << true << 1;
-    QTest::newRow("on, three") << true << 3;
-}
-
-// The operator sees in the panel that the prompter takes commands from the network, and from how many.
-void tst_RemoteControl::panelShowsTheRemote()
-{
-    QFETCH(bool, on);
-    QFETCH(int, phones);
-    auto w = showPrompter(m_platform, m_dialogs, {});
-    remote::RemoteControl &r = w->remote();
-    r.setAddress(QHostAddress::LocalHost);
-    if (on)
-        QVERIFY(r.startForRun(quint16(0), false));
-    std::vector<std::unique_ptr<QWebSocket>> sockets;
-    for (int i = 0; i < phones; ++i) {
-        sockets.push_back(std::make_unique<QWebSocket>());
-        sockets.back()->open(
-            QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(r.token())));
-    }
-    QTRY_COMPARE(r.devices(), phones);
-    QCOMPARE(w->lblRemote->isVisible(), on);
-    if (on) {
-        QVERIFY2(w->lblRemote->text().contains(QString::number(phones)), qPrintable(w->lblRemote->text()));
-        QVERIFY(w->lblRemote->geometry().intersects(w->picPanel->rect()));
-        // Beside the other captions of the panel, never over them.
-        const std::initializer_list<const QWidget *> others{w->lblFollow, w->lblToGo, w->sldSpeed,
-                                                            w->optDown};
-        for (const QWidget *other : others)
-            QVERIFY2(!w->lblRemote->geometry().intersects(other->geometry()),
-                     qPrintable(other->objectName()));
-    }
-    QVERIFY(r.applySettings()); // as stored: off
-    QVERIFY(!w->lblRemote->isVisible());
-}
-
-void tst_RemoteControl::namesSayWhatIsShown_data()
-{
-    QTest::addColumn<QString>("widget");
-    QTest::addColumn<QString>("caption"); // set first; empty: the widget's own
-    QTest::newRow("leading") << "lblFollow"
-                             << "Leading 2 prompters";
-    QTest::newRow("leader lost") << "lblFollow"
-                                 << "Leader lost";
-    QTest::newRow("remote") << "lblRemote"
-                            << "Remote control on, 2 devices";
-    QTest::newRow("QR code") << "picQr"
-                             << "";
-    QTest::newRow("addresses") << "lblAddresses"
-                               << "";
-}
-
 // A screen reader hears what the screen shows: a status by what it says now, a picture by what it is.
 void tst_RemoteControl::namesSayWhatIsShown()
 {
-    QFETCH(QString, widget);
-    QFETCH(QString, caption);
     auto w = showPrompter(m_platform, m_dialogs, {});
-    Settings *settings = w->findChild<Settings *>();
-    remote::dlgRemote window(*settings, w->remote(), m_dialogs, w.get());
-    auto *label = w->findChild<QLabel *>(widget);
-    if (!label)
-        label = window.findChild<QLabel *>(widget);
-    QVERIFY(label);
-    QAccessibleInterface *seen = QAccessible::queryAccessibleInterface(label);
-    QVERIFY(seen);
-    if (!caption.isEmpty()) {
-        label->setText(caption);
-        QCOMPARE(seen->text(QAccessible::Name), caption);
-    } else {
-        QVERIFY(!seen->text(QAccessible::Name).isEmpty());
+    remote::dlgRemote window(*w->findChild<Settings *>(), w->remote(), m_dialogs, w.get());
+    const auto name = [](QWidget *shown) {
+        return QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name);
+    };
+    for (QLabel *status : {w->lblFollow, w->lblRemote}) {
+        for (const QString &caption :
+             {QStringLiteral("Leading 2 prompters"), QStringLiteral("Leader lost")}) {
+            status->setText(caption);
+            QCOMPARE(name(status), caption);
+        }
     }
+    QVERIFY(!name(window.picQr).isEmpty());
+    QVERIFY(!name(window.lblAddresses).isEmpty());
 }
 
 QTEST_MAIN(tst_RemoteControl)

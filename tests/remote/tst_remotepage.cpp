@@ -234,14 +234,10 @@ void tst_RemotePage::signKeepsToItsWord()
     QFile file(QStringLiteral(":/remote/index.html"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString page = QString::fromUtf8(remote::localizePage(file.readAll()));
-    QCoreApplication::removeTranslator(&catalogue);
-    for (const char *command : {"slower", "faster"}) {
-        const QRegularExpression button(
-            QStringLiteral("data-cmd=\"%1\">([^<]*)<").arg(QLatin1String(command)));
-        const QString caption = button.match(page).captured(1);
-        QVERIFY2(caption.size() > 2, command);
-        QVERIFY2(caption.at(1) == QChar(QChar::Nbsp), qPrintable(caption));
-    }
+    const QRegularExpression signs(QStringLiteral("data-cmd=\"(slower|faster)\">(.)(.)"));
+    for (auto it = signs.globalMatch(page); it.hasNext();)
+        QCOMPARE(it.next().captured(3), QString(QChar(QChar::Nbsp)));
+    QVERIFY(signs.match(page).hasMatch());
 }
 
 QTEST_MAIN(tst_RemotePage)
