@@ -114,18 +114,23 @@ dlgRemote::~dlgRemote()
 void dlgRemote::applyChoices()
 {
     const bool portChanged = m_settings.remotePort() != spnPort->value();
+    const bool sameFilters =
+        m_settings.oscAllow() == txtOscAllow->text().trimmed() && m_settings.midi() == chkMidi->isChecked();
     const bool changed = m_settings.remoteEnabled() != chkEnabled->isChecked() || portChanged ||
-                         m_settings.osc() != chkOsc->isChecked() ||
-                         m_settings.oscAllow() != txtOscAllow->text().trimmed() ||
-                         m_settings.midi() != chkMidi->isChecked();
+                         m_settings.osc() != chkOsc->isChecked() || !sameFilters;
     if (!changed && (m_remote.listening() == chkEnabled->isChecked()))
         return;
+    // Started from the command line, it may already listen as chosen: its phones stay connected.
+    const bool runsAsChosen = m_remote.listening() && chkEnabled->isChecked() && sameFilters &&
+                              m_remote.port() == spnPort->value() &&
+                              m_remote.oscListening() == chkOsc->isChecked();
     m_settings.setRemoteEnabled(chkEnabled->isChecked());
     m_settings.setRemotePort(quint16(spnPort->value()));
     m_settings.setOsc(chkOsc->isChecked());
     m_settings.setOscAllow(txtOscAllow->text().trimmed());
     m_settings.setMidi(chkMidi->isChecked());
-    m_remote.applySettings();
+    if (!runsAsChosen)
+        m_remote.applySettings();
 }
 
 void dlgRemote::askNewToken()

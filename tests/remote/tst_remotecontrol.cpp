@@ -162,11 +162,13 @@ void tst_RemoteControl::newTokenOnlyWhenMeant_data()
     QTest::addColumn<bool>("byReturn"); // Return in the port box, else a click on the button
     QTest::addColumn<bool>("agreed");
     QTest::addColumn<int>("phones");
-    QTest::newRow("Return in the port box") << true << true << 1;
-    QTest::newRow("declined") << false << false << 2;
-    QTest::newRow("agreed, one phone") << false << true << 1;
-    QTest::newRow("agreed, two phones") << false << true << 2;
-    QTest::newRow("agreed, none") << false << true << 0;
+    QTest::addColumn<bool>("forRun"); // on from the command line, not from the settings
+    QTest::newRow("Return in the port box") << true << true << 1 << false;
+    QTest::newRow("Return, on for the run") << true << true << 1 << true;
+    QTest::newRow("declined") << false << false << 2 << false;
+    QTest::newRow("agreed, one phone") << false << true << 1 << false;
+    QTest::newRow("agreed, two phones") << false << true << 2 << true;
+    QTest::newRow("agreed, none") << false << true << 0 << false;
 }
 
 // A new token cuts off every phone the panel counts: only ever after a question that says how many.
@@ -175,6 +177,7 @@ void tst_RemoteControl::newTokenOnlyWhenMeant()
     QFETCH(bool, byReturn);
     QFETCH(bool, agreed);
     QFETCH(int, phones);
+    QFETCH(bool, forRun);
     auto w = showPrompter(m_platform, m_dialogs, {});
     Settings *settings = w->findChild<Settings *>();
     remote::RemoteControl &r = w->remote();
@@ -184,6 +187,8 @@ void tst_RemoteControl::newTokenOnlyWhenMeant()
     settings->setRemotePort(probe.serverPort());
     probe.close();
     QVERIFY(!w->lblRemote->isVisible());
+    if (forRun)
+        QVERIFY(r.startForRun(std::nullopt, false));
     remote::dlgRemote window(*settings, r, m_dialogs, w.get());
     window.chkEnabled->setChecked(true);
     const QString token = r.token();
