@@ -4,17 +4,14 @@
 
 #include "PrompterWindow.h"
 #include "core/PrompterCore.h"
-#include "remote/PageTexts.h"
 #include "remote/RemoteControl.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTranslator>
 #include <QWebSocket>
 
 #include <memory>
@@ -148,8 +145,6 @@ class tst_RemotePage : public QObject
 
 private Q_SLOTS:
     void tappingStartRunsThePrompter();
-    void signKeepsToItsWord_data();
-    void signKeepsToItsWord();
 };
 
 void tst_RemotePage::tappingStartRunsThePrompter()
@@ -215,29 +210,6 @@ void tst_RemotePage::tappingStartRunsThePrompter()
         browser.eval(QStringLiteral("document.getElementById('error').getBoundingClientRect().bottom < 200"))
             .toBool());
     QCOMPARE(remote.devices(), 0);
-}
-
-void tst_RemotePage::signKeepsToItsWord_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const char *language : {"en", "de", "es", "fr", "pt_BR"})
-        QTest::newRow(language) << QString::fromLatin1(language);
-}
-
-// "− Slower" in a narrow button: the sign must not stay behind alone at the end of a line.
-void tst_RemotePage::signKeepsToItsWord()
-{
-    QFETCH(QString, language);
-    QTranslator catalogue;
-    QVERIFY(catalogue.load(QStringLiteral("cuescroll_") + language, QStringLiteral(CUESCROLL_QM_DIR)));
-    QCoreApplication::installTranslator(&catalogue);
-    QFile file(QStringLiteral(":/remote/index.html"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString page = QString::fromUtf8(remote::localizePage(file.readAll()));
-    const QRegularExpression signs(QStringLiteral("data-cmd=\"(slower|faster)\">(.)(.)"));
-    for (auto it = signs.globalMatch(page); it.hasNext();)
-        QCOMPARE(it.next().captured(3), QString(QChar(QChar::Nbsp)));
-    QVERIFY(signs.match(page).hasMatch());
 }
 
 QTEST_MAIN(tst_RemotePage)
