@@ -55,6 +55,12 @@ public:
     {
         std::fputs(qPrintable(title + QStringLiteral(": ") + text + QLatin1Char('\n')), stderr);
     }
+    // Nobody is there to agree.
+    bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &) override
+    {
+        message(parent, Icon::Information, title, text);
+        return false;
+    }
     QString openFileName(QWidget *parent, const QString &title, const QString &dir,
                          const QString &filter) override
     {

@@ -138,46 +138,50 @@
         <translation>Sprecherbildschirm</translation>
     </message>
     <message>
-        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
-        <translation>%1: %2 (%3 × %4) – Bildschirm des Prompters</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3 × %4)</source>
-        <translation>%1: %2 (%3 × %4)</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no talent screen</comment>
-        <translation>Aus</translation>
-    </message>
-    <message>
-        <source>Mirror talent screen</source>
-        <translation>Sprecherbildschirm spiegeln</translation>
-    </message>
-    <message>
-        <source>Flip talent screen vertically</source>
-        <translation>Sprecherbildschirm vertikal kippen</translation>
-    </message>
-    <message>
-        <source>Mirror prompter</source>
-        <translation>Prompter spiegeln</translation>
-    </message>
-    <message>
-        <source>Jump to the reading line</source>
-        <translation>Zur Leselinie springen</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Countdown</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no countdown</comment>
-        <translation>Aus</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Talent screen</source>
+        <translation>&amp;Sprecherbildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>&amp;%1: %2 (%3 × %4) – Bildschirm des Prompters</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4)</source>
+        <translation>&amp;%1: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no talent screen</comment>
+        <translation>&amp;Aus</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror talent screen</source>
+        <translation>Sprecherbildschirm s&amp;piegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Flip talent screen vertically</source>
+        <translation>Sprecherbildschirm vertikal &amp;kippen</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;prompter</source>
+        <translation>P&amp;rompter spiegeln</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to the reading line</source>
+        <translation>&amp;Zur Leselinie springen</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Countdown</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no countdown</comment>
+        <translation>&amp;Aus</translation>
     </message>
 </context>
 <context>
@@ -187,20 +191,20 @@
         <translation>Stimmpegel</translation>
     </message>
     <message>
-        <source>Follow my voice</source>
-        <translation>Meiner Stimme folgen</translation>
+        <source>Follow my &amp;voice</source>
+        <translation>Meiner S&amp;timme folgen</translation>
     </message>
     <message>
-        <source>Voice input</source>
-        <translation>Spracheingang</translation>
+        <source>Voice &amp;input</source>
+        <translation>Sprach&amp;eingang</translation>
     </message>
     <message>
-        <source>Default microphone</source>
-        <translation>Standardmikrofon</translation>
+        <source>&amp;Default microphone</source>
+        <translation>&amp;Standardmikrofon</translation>
     </message>
     <message>
-        <source>Recording %1</source>
-        <translation>Aufnahme %1</translation>
+        <source>&amp;Recording %1</source>
+        <translation>&amp;Aufnahme %1</translation>
     </message>
 </context>
 <context>
@@ -890,10 +894,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         </translation>
     </message>
     <message>
-        <source>Remote control…</source>
-        <translation>Fernsteuerung …</translation>
-    </message>
-    <message>
         <source>Remote control is turned on but cannot listen:
 %1</source>
         <translation>Die Fernsteuerung ist eingeschaltet, kann aber keine Verbindungen annehmen:
@@ -902,22 +902,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Tasten und Schaltflächen steuern den Leitprompter</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Prompter folgen …</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Nicht mehr folgen</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Anstelle des Leitprompters führen</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Andere Prompter diesem folgen lassen</translation>
     </message>
     <message>
         <source>Other prompters can follow this one on port %1 with the token %2.</source>
@@ -932,8 +916,31 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>„%1“ ist keine Prompter-Adresse.</translation>
     </message>
     <message>
-        <source>Following</source>
-        <translation>Folgen</translation>
+        <source>&amp;Remote control…</source>
+        <translation>&amp;Fernsteuerung …</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remote control on, %n device(s)</source>
+        <translation>
+            <numerusform>Fernsteuerung ein, %n Gerät</numerusform>
+            <numerusform>Fernsteuerung ein, %n Geräte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>Prompter f&amp;olgen …</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Nicht mehr folgen</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>Anstelle des &amp;Leitprompters führen</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Andere Prompter diesem folgen lassen</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1173,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>The page&apos;s token is not valid any more: scan the code again.</source>
         <translation>Das Token der Seite gilt nicht mehr: Bitte den Code neu scannen.</translation>
     </message>
+    <message>
+        <source>Cut off</source>
+        <translation>Getrennt</translation>
+    </message>
 </context>
 <context>
     <name>remote::RemoteServer</name>
@@ -1229,10 +1240,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Fernsteuerung</translation>
     </message>
     <message>
-        <source>Remote control &amp;on</source>
-        <translation>Fernsteuerung &amp;ein</translation>
-    </message>
-    <message>
         <source>&amp;New token</source>
         <translation>&amp;Neues Token</translation>
     </message>
@@ -1261,10 +1268,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>&amp;Port:</translation>
     </message>
     <message>
-        <source>Page:</source>
-        <translation>Seite:</translation>
-    </message>
-    <message>
         <source>Listening on port %1, OSC too.</source>
         <translation>Empfangsbereit auf Port %1, auch für OSC.</translation>
     </message>
@@ -1290,6 +1293,37 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Listening to: %1</source>
         <translation>Empfängt von: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Remote control on</source>
+        <translation>&amp;Fernsteuerung ein</translation>
+    </message>
+    <message>
+        <source>Addresses of the page</source>
+        <translation>Adressen der Seite</translation>
+    </message>
+    <message>
+        <source>QR code of the page&apos;s address, for a phone&apos;s camera</source>
+        <translation>QR-Code der Seitenadresse, für die Kamera eines Telefons</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
+        <translation>
+            <numerusform>%n verbundenes Gerät wird getrennt und muss den neuen Code scannen.</numerusform>
+            <numerusform>%n verbundene Geräte werden getrennt und müssen den neuen Code scannen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pages opened with the present code will stop working.</source>
+        <translation>Seiten, die mit dem jetzigen Code geöffnet wurden, funktionieren dann nicht mehr.</translation>
+    </message>
+    <message>
+        <source>&amp;Make a new token</source>
+        <translation>Neues Token &amp;erzeugen</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>S&amp;eite:</translation>
     </message>
 </context>
 <context>

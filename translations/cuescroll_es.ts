@@ -138,46 +138,50 @@
         <translation>Pantalla del presentador</translation>
     </message>
     <message>
-        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
-        <translation>%1: %2 (%3 × %4) – la pantalla del propio prompter</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3 × %4)</source>
-        <translation>%1: %2 (%3 × %4)</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no talent screen</comment>
-        <translation>Ninguna</translation>
-    </message>
-    <message>
-        <source>Mirror talent screen</source>
-        <translation>Reflejar la pantalla del presentador</translation>
-    </message>
-    <message>
-        <source>Flip talent screen vertically</source>
-        <translation>Voltear la pantalla del presentador verticalmente</translation>
-    </message>
-    <message>
-        <source>Mirror prompter</source>
-        <translation>Reflejar el prompter</translation>
-    </message>
-    <message>
-        <source>Jump to the reading line</source>
-        <translation>Saltar a la línea de lectura</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Cuenta atrás</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no countdown</comment>
-        <translation>Desactivada</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Talent screen</source>
+        <translation>&amp;Pantalla del presentador</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>&amp;%1: %2 (%3 × %4) – la pantalla del propio prompter</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4)</source>
+        <translation>&amp;%1: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no talent screen</comment>
+        <translation>&amp;Ninguna</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror talent screen</source>
+        <translation>&amp;Reflejar la pantalla del presentador</translation>
+    </message>
+    <message>
+        <source>&amp;Flip talent screen vertically</source>
+        <translation>&amp;Voltear la pantalla del presentador verticalmente</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;prompter</source>
+        <translation>Reflejar el pro&amp;mpter</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to the reading line</source>
+        <translation>&amp;Saltar a la línea de lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no countdown</comment>
+        <translation>&amp;Desactivada</translation>
     </message>
 </context>
 <context>
@@ -187,20 +191,20 @@
         <translation>Nivel de voz</translation>
     </message>
     <message>
-        <source>Follow my voice</source>
-        <translation>Seguir mi voz</translation>
+        <source>Follow my &amp;voice</source>
+        <translation>Seguir mi v&amp;oz</translation>
     </message>
     <message>
-        <source>Voice input</source>
-        <translation>Entrada de voz</translation>
+        <source>Voice &amp;input</source>
+        <translation>E&amp;ntrada de voz</translation>
     </message>
     <message>
-        <source>Default microphone</source>
-        <translation>Micrófono predeterminado</translation>
+        <source>&amp;Default microphone</source>
+        <translation>&amp;Micrófono predeterminado</translation>
     </message>
     <message>
-        <source>Recording %1</source>
-        <translation>Grabación %1</translation>
+        <source>&amp;Recording %1</source>
+        <translation>&amp;Grabación %1</translation>
     </message>
 </context>
 <context>
@@ -890,10 +894,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         </translation>
     </message>
     <message>
-        <source>Remote control…</source>
-        <translation>Control remoto…</translation>
-    </message>
-    <message>
         <source>Remote control is turned on but cannot listen:
 %1</source>
         <translation>El control remoto está activado, pero no puede recibir conexiones:
@@ -902,22 +902,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Las teclas y los botones controlan al líder</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Seguir prompter…</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Dejar de seguir</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Liderar en lugar del líder</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Permitir que otros prompters sigan a este</translation>
     </message>
     <message>
         <source>Other prompters can follow this one on port %1 with the token %2.</source>
@@ -932,8 +916,31 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>«%1» no es la dirección de un prompter.</translation>
     </message>
     <message>
-        <source>Following</source>
-        <translation>Siguiendo</translation>
+        <source>&amp;Remote control…</source>
+        <translation>Con&amp;trol remoto…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remote control on, %n device(s)</source>
+        <translation>
+            <numerusform>Control remoto activado, %n dispositivo</numerusform>
+            <numerusform>Control remoto activado, %n dispositivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>S&amp;eguir prompter…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Dejar de seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>&amp;Liderar en lugar del líder</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>Permitir &amp;que otros prompters sigan a este</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1173,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <source>The page&apos;s token is not valid any more: scan the code again.</source>
         <translation>El token de la página ya no es válido: escanee el código de nuevo.</translation>
     </message>
+    <message>
+        <source>Cut off</source>
+        <translation>Desconectado</translation>
+    </message>
 </context>
 <context>
     <name>remote::RemoteServer</name>
@@ -1229,10 +1240,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Control remoto</translation>
     </message>
     <message>
-        <source>Remote control &amp;on</source>
-        <translation>Control remoto &amp;activado</translation>
-    </message>
-    <message>
         <source>&amp;New token</source>
         <translation>&amp;Nuevo token</translation>
     </message>
@@ -1261,10 +1268,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>&amp;Puerto:</translation>
     </message>
     <message>
-        <source>Page:</source>
-        <translation>Página:</translation>
-    </message>
-    <message>
         <source>Listening on port %1, OSC too.</source>
         <translation>Escuchando en el puerto %1, también OSC.</translation>
     </message>
@@ -1290,6 +1293,37 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Listening to: %1</source>
         <translation>Escuchando: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Remote control on</source>
+        <translation>Control &amp;remoto activado</translation>
+    </message>
+    <message>
+        <source>Addresses of the page</source>
+        <translation>Direcciones de la página</translation>
+    </message>
+    <message>
+        <source>QR code of the page&apos;s address, for a phone&apos;s camera</source>
+        <translation>Código QR de la dirección de la página, para la cámara de un teléfono</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
+        <translation>
+            <numerusform>%n dispositivo conectado ahora quedará desconectado y deberá escanear el código nuevo.</numerusform>
+            <numerusform>%n dispositivos conectados ahora quedarán desconectados y deberán escanear el código nuevo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pages opened with the present code will stop working.</source>
+        <translation>Las páginas abiertas con el código actual dejarán de funcionar.</translation>
+    </message>
+    <message>
+        <source>&amp;Make a new token</source>
+        <translation>Crear un token &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>Pá&amp;gina:</translation>
     </message>
 </context>
 <context>

@@ -138,46 +138,50 @@
         <translation>Écran du présentateur</translation>
     </message>
     <message>
-        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
-        <translation>%1 : %2 (%3 × %4) – l’écran du prompteur lui-même</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3 × %4)</source>
-        <translation>%1 : %2 (%3 × %4)</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no talent screen</comment>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>Mirror talent screen</source>
-        <translation>Inverser l’écran du présentateur</translation>
-    </message>
-    <message>
-        <source>Flip talent screen vertically</source>
-        <translation>Retourner l’écran du présentateur verticalement</translation>
-    </message>
-    <message>
-        <source>Mirror prompter</source>
-        <translation>Inverser le prompteur</translation>
-    </message>
-    <message>
-        <source>Jump to the reading line</source>
-        <translation>Sauter à la ligne de lecture</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Compte à rebours</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no countdown</comment>
-        <translation>Désactivé</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Talent screen</source>
+        <translation>Écran du &amp;présentateur</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>&amp;%1&#xa0;: %2 (%3 × %4) – l’écran du prompteur lui-même</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4)</source>
+        <translation>&amp;%1&#xa0;: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no talent screen</comment>
+        <translation>&amp;Aucun</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror talent screen</source>
+        <translation>&amp;Inverser l’écran du présentateur</translation>
+    </message>
+    <message>
+        <source>&amp;Flip talent screen vertically</source>
+        <translation>&amp;Retourner l’écran du présentateur verticalement</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;prompter</source>
+        <translation>Inverser le pro&amp;mpteur</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to the reading line</source>
+        <translation>&amp;Sauter à la ligne de lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Compte à rebours</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no countdown</comment>
+        <translation>&amp;Désactivé</translation>
     </message>
 </context>
 <context>
@@ -187,20 +191,20 @@
         <translation>Niveau de la voix</translation>
     </message>
     <message>
-        <source>Follow my voice</source>
-        <translation>Suivre ma voix</translation>
+        <source>Follow my &amp;voice</source>
+        <translation>Suivre ma &amp;voix</translation>
     </message>
     <message>
-        <source>Voice input</source>
-        <translation>Entrée vocale</translation>
+        <source>Voice &amp;input</source>
+        <translation>Entrée v&amp;ocale</translation>
     </message>
     <message>
-        <source>Default microphone</source>
-        <translation>Microphone par défaut</translation>
+        <source>&amp;Default microphone</source>
+        <translation>&amp;Microphone par défaut</translation>
     </message>
     <message>
-        <source>Recording %1</source>
-        <translation>Enregistrement %1</translation>
+        <source>&amp;Recording %1</source>
+        <translation>&amp;Enregistrement %1</translation>
     </message>
 </context>
 <context>
@@ -890,10 +894,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         </translation>
     </message>
     <message>
-        <source>Remote control…</source>
-        <translation>Télécommande…</translation>
-    </message>
-    <message>
         <source>Remote control is turned on but cannot listen:
 %1</source>
         <translation>La télécommande est activée mais ne peut pas se mettre à l’écoute&#xa0;:
@@ -902,22 +902,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Les touches et les boutons pilotent le meneur</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Suivre un prompteur…</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Ne plus suivre</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Mener à la place du meneur</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Laisser d’autres prompteurs suivre celui-ci</translation>
     </message>
     <message>
         <source>Other prompters can follow this one on port %1 with the token %2.</source>
@@ -932,8 +916,31 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
     </message>
     <message>
-        <source>Following</source>
-        <translation>Suivi</translation>
+        <source>&amp;Remote control…</source>
+        <translation>&amp;Télécommande…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remote control on, %n device(s)</source>
+        <translation>
+            <numerusform>Télécommande activée, %n appareil</numerusform>
+            <numerusform>Télécommande activée, %n appareils</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>S&amp;uivre un prompteur…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Ne plus suivre</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>M&amp;ener à la place du meneur</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Laisser d’autres prompteurs suivre celui-ci</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1173,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <source>The page&apos;s token is not valid any more: scan the code again.</source>
         <translation>Le jeton de la page n’est plus valable&#xa0;: scannez de nouveau le code.</translation>
     </message>
+    <message>
+        <source>Cut off</source>
+        <translation>Coupé</translation>
+    </message>
 </context>
 <context>
     <name>remote::RemoteServer</name>
@@ -1229,10 +1240,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Télécommande</translation>
     </message>
     <message>
-        <source>Remote control &amp;on</source>
-        <translation>Télécommande &amp;activée</translation>
-    </message>
-    <message>
         <source>&amp;New token</source>
         <translation>&amp;Nouveau jeton</translation>
     </message>
@@ -1261,10 +1268,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>&amp;Port&#xa0;:</translation>
     </message>
     <message>
-        <source>Page:</source>
-        <translation>Page&#xa0;:</translation>
-    </message>
-    <message>
         <source>Listening on port %1, OSC too.</source>
         <translation>À l’écoute sur le port %1, OSC aussi.</translation>
     </message>
@@ -1290,6 +1293,37 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Listening to: %1</source>
         <translation>À l’écoute de&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Remote control on</source>
+        <translation>&amp;Télécommande activée</translation>
+    </message>
+    <message>
+        <source>Addresses of the page</source>
+        <translation>Adresses de la page</translation>
+    </message>
+    <message>
+        <source>QR code of the page&apos;s address, for a phone&apos;s camera</source>
+        <translation>Code QR de l’adresse de la page, pour l’appareil photo d’un téléphone</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
+        <translation>
+            <numerusform>%n appareil connecté maintenant sera coupé et devra scanner le nouveau code.</numerusform>
+            <numerusform>%n appareils connectés maintenant seront coupés et devront scanner le nouveau code.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pages opened with the present code will stop working.</source>
+        <translation>Les pages ouvertes avec le code actuel cesseront de fonctionner.</translation>
+    </message>
+    <message>
+        <source>&amp;Make a new token</source>
+        <translation>Créer un &amp;nouveau jeton</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>P&amp;age&#xa0;:</translation>
     </message>
 </context>
 <context>

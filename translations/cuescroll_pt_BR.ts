@@ -138,46 +138,50 @@
         <translation>Tela do apresentador</translation>
     </message>
     <message>
-        <source>%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
-        <translation>%1: %2 (%3 × %4) – a tela do próprio prompter</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3 × %4)</source>
-        <translation>%1: %2 (%3 × %4)</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no talent screen</comment>
-        <translation>Nenhuma</translation>
-    </message>
-    <message>
-        <source>Mirror talent screen</source>
-        <translation>Espelhar a tela do apresentador</translation>
-    </message>
-    <message>
-        <source>Flip talent screen vertically</source>
-        <translation>Virar a tela do apresentador verticalmente</translation>
-    </message>
-    <message>
-        <source>Mirror prompter</source>
-        <translation>Espelhar o prompter</translation>
-    </message>
-    <message>
-        <source>Jump to the reading line</source>
-        <translation>Saltar para a linha de leitura</translation>
-    </message>
-    <message>
-        <source>Countdown</source>
-        <translation>Contagem regressiva</translation>
-    </message>
-    <message>
-        <source>Off</source>
-        <comment>no countdown</comment>
-        <translation>Desligada</translation>
-    </message>
-    <message>
         <source>%1 s</source>
         <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Talent screen</source>
+        <translation>&amp;Tela do apresentador</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4) – the prompter&apos;s own screen</source>
+        <translation>&amp;%1: %2 (%3 × %4) – a tela do próprio prompter</translation>
+    </message>
+    <message>
+        <source>&amp;%1: %2 (%3 × %4)</source>
+        <translation>&amp;%1: %2 (%3 × %4)</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no talent screen</comment>
+        <translation>&amp;Nenhuma</translation>
+    </message>
+    <message>
+        <source>&amp;Mirror talent screen</source>
+        <translation>&amp;Espelhar a tela do apresentador</translation>
+    </message>
+    <message>
+        <source>&amp;Flip talent screen vertically</source>
+        <translation>&amp;Virar a tela do apresentador verticalmente</translation>
+    </message>
+    <message>
+        <source>Mirror &amp;prompter</source>
+        <translation>Espelhar o &amp;prompter</translation>
+    </message>
+    <message>
+        <source>&amp;Jump to the reading line</source>
+        <translation>&amp;Saltar para a linha de leitura</translation>
+    </message>
+    <message>
+        <source>&amp;Countdown</source>
+        <translation>&amp;Contagem regressiva</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <comment>no countdown</comment>
+        <translation>&amp;Desligada</translation>
     </message>
 </context>
 <context>
@@ -187,20 +191,20 @@
         <translation>Nível da voz</translation>
     </message>
     <message>
-        <source>Follow my voice</source>
-        <translation>Seguir minha voz</translation>
+        <source>Follow my &amp;voice</source>
+        <translation>Seguir minha v&amp;oz</translation>
     </message>
     <message>
-        <source>Voice input</source>
-        <translation>Entrada de voz</translation>
+        <source>Voice &amp;input</source>
+        <translation>E&amp;ntrada de voz</translation>
     </message>
     <message>
-        <source>Default microphone</source>
-        <translation>Microfone padrão</translation>
+        <source>&amp;Default microphone</source>
+        <translation>&amp;Microfone padrão</translation>
     </message>
     <message>
-        <source>Recording %1</source>
-        <translation>Gravação %1</translation>
+        <source>&amp;Recording %1</source>
+        <translation>&amp;Gravação %1</translation>
     </message>
 </context>
 <context>
@@ -890,10 +894,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         </translation>
     </message>
     <message>
-        <source>Remote control…</source>
-        <translation>Controle remoto…</translation>
-    </message>
-    <message>
         <source>Remote control is turned on but cannot listen:
 %1</source>
         <translation>O controle remoto está ligado, mas não consegue receber conexões:
@@ -902,22 +902,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Teclas e botões controlam o líder</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Seguir prompter…</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Parar de seguir</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Liderar no lugar do líder</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Deixar outros prompters seguirem este</translation>
     </message>
     <message>
         <source>Other prompters can follow this one on port %1 with the token %2.</source>
@@ -932,8 +916,31 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>“%1” não é o endereço de um prompter.</translation>
     </message>
     <message>
-        <source>Following</source>
-        <translation>Seguindo</translation>
+        <source>&amp;Remote control…</source>
+        <translation>Controle &amp;remoto…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remote control on, %n device(s)</source>
+        <translation>
+            <numerusform>Controle remoto ligado, %n dispositivo</numerusform>
+            <numerusform>Controle remoto ligado, %n dispositivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>Se&amp;guir prompter…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>P&amp;arar de seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>&amp;Liderar no lugar do líder</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Deixar outros prompters seguirem este</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1173,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <source>The page&apos;s token is not valid any more: scan the code again.</source>
         <translation>O token da página não é mais válido: escaneie o código de novo.</translation>
     </message>
+    <message>
+        <source>Cut off</source>
+        <translation>Desconectado</translation>
+    </message>
 </context>
 <context>
     <name>remote::RemoteServer</name>
@@ -1229,10 +1240,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>Controle remoto</translation>
     </message>
     <message>
-        <source>Remote control &amp;on</source>
-        <translation>Controle remoto &amp;ligado</translation>
-    </message>
-    <message>
         <source>&amp;New token</source>
         <translation>&amp;Novo token</translation>
     </message>
@@ -1261,10 +1268,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>&amp;Porta:</translation>
     </message>
     <message>
-        <source>Page:</source>
-        <translation>Página:</translation>
-    </message>
-    <message>
         <source>Listening on port %1, OSC too.</source>
         <translation>Escutando na porta %1, também OSC.</translation>
     </message>
@@ -1290,6 +1293,37 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Listening to: %1</source>
         <translation>Escutando: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Remote control on</source>
+        <translation>Controle &amp;remoto ligado</translation>
+    </message>
+    <message>
+        <source>Addresses of the page</source>
+        <translation>Endereços da página</translation>
+    </message>
+    <message>
+        <source>QR code of the page&apos;s address, for a phone&apos;s camera</source>
+        <translation>Código QR do endereço da página, para a câmera de um celular</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
+        <translation>
+            <numerusform>%n dispositivo conectado agora será desconectado e terá de escanear o novo código.</numerusform>
+            <numerusform>%n dispositivos conectados agora serão desconectados e terão de escanear o novo código.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pages opened with the present code will stop working.</source>
+        <translation>As páginas abertas com o código atual deixarão de funcionar.</translation>
+    </message>
+    <message>
+        <source>&amp;Make a new token</source>
+        <translation>Criar um &amp;novo token</translation>
+    </message>
+    <message>
+        <source>P&amp;age:</source>
+        <translation>Pá&amp;gina:</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,9 @@
   let retryTimer = 0;
   let lastHeard = 0;
   let state = null;
+  // The prompter made a new token, or never knew this one: trying again cannot help.
+  let gone = false;
+  const kTokenReplaced = 4001;
   // The page comes with its words in the prompter's language; those it switches between are kept
   // on the elements as data-text-* attributes.
   const text = (id, name) => $(id).dataset['text' + name];
@@ -24,9 +27,18 @@
     c.className = online ? 'online' : 'offline';
   }
 
+  function giveUp() {
+    gone = true;
+    const c = $('connection');
+    c.textContent = text('connection', 'Gone');
+    c.className = 'gone';
+    $('error').textContent = text('error', 'TokenInvalid');
+    document.body.dataset.gone = 'true';
+  }
+
   function connect() {
     clearTimeout(retryTimer);
-    if (ws) return;
+    if (ws || gone) return;
     const scheme = location.protocol === 'https:' ? 'wss:' : 'ws:';
     const socket = new WebSocket(scheme + '//' + location.host + '/api/v1/ws?token=' + encodeURIComponent(token));
     ws = socket;
@@ -41,8 +53,11 @@
     socket.onclose = (e) => {
       if (ws !== socket) return;
       ws = null;
+      if (e.code === kTokenReplaced || (e.code === 1008 && e.reason.startsWith('401'))) {
+        giveUp();
+        return;
+      }
       setConnection(false);
-      if (e.code === 1008) $('error').textContent = text('error', 'TokenInvalid');
       retryTimer = setTimeout(connect, retryMs);
       retryMs = Math.min(retryMs * 2, 5000);
     };

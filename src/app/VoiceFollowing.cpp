@@ -113,13 +113,13 @@ void VoiceFollowing::setDevice(const QString &id)
 void VoiceFollowing::fillMenu(QMenu &menu)
 {
     menu.addSeparator();
-    QAction *follow = menu.addAction(tr("Follow my voice"));
+    QAction *follow = menu.addAction(tr("Follow my &voice"));
     follow->setObjectName(QStringLiteral("mnuFollowVoice"));
     follow->setCheckable(true);
     follow->setChecked(m_on);
     connect(follow, &QAction::toggled, this, &VoiceFollowing::setOn);
 
-    QMenu *inputs = menu.addMenu(tr("Voice input"));
+    QMenu *inputs = menu.addMenu(tr("Voice &input"));
     inputs->setObjectName(QStringLiteral("mnuVoiceInput"));
     auto *group = new QActionGroup(inputs);
     const auto add = [&](const QString &caption, bool checked, auto choose) {
@@ -130,13 +130,20 @@ void VoiceFollowing::fillMenu(QMenu &menu)
         connect(a, &QAction::triggered, this, choose);
     };
     const QString chosen = m_recording.isEmpty() ? m_settings.voiceInput() : QString();
-    add(tr("Default microphone"), m_recording.isEmpty() && chosen.isEmpty(), [this] { setDevice({}); });
+    add(tr("&Default microphone"), m_recording.isEmpty() && chosen.isEmpty(), [this] { setDevice({}); });
+    int number = 0;
     for (const QAudioDevice &d : QMediaDevices::audioInputs()) {
         const QString id = QString::fromUtf8(d.id());
-        add(d.description(), m_recording.isEmpty() && id == chosen, [this, id] { setDevice(id); });
+        // Numbered, so that each has an accelerator; an "&" in the system's name is no accelerator.
+        QString name = d.description().replace(QLatin1Char('&'), QLatin1String("&&"));
+        if (++number <= 9)
+            name = QStringLiteral("&%1 %2").arg(number).arg(name);
+        add(name, m_recording.isEmpty() && id == chosen, [this, id] { setDevice(id); });
     }
     if (!m_recording.isEmpty())
-        add(tr("Recording %1").arg(QFileInfo(m_recording).fileName()), true, [] {});
+        add(tr("&Recording %1")
+                .arg(QFileInfo(m_recording).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))),
+            true, [] {});
 }
 
 void VoiceFollowing::heard(int character)

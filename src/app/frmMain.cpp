@@ -106,7 +106,7 @@ void frmMain::CreateStudio()
     m_voice = new VoiceFollowing(*m_core, m_platform, m_dialogs, m_settings, {this, picPanel, prgDoc});
     p.moreItems = [this](QMenu &menu) {
         menu.addSeparator();
-        QAction *remote = menu.addAction(tr("Remote control…"));
+        QAction *remote = menu.addAction(tr("&Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
         AddFollowItems(menu);
@@ -119,6 +119,11 @@ void frmMain::CreateStudio()
 void frmMain::CreateRemote()
 {
     m_remote = new remote::RemoteControl(m_platform, m_settings, *m_core, this);
+    // In the operator's panel only: the talent's picture never shows it.
+    connect(m_remote, &remote::RemoteControl::statusChanged, this, [this] {
+        lblRemote->setText(tr("Remote control on, %n device(s)", nullptr, m_remote->devices()));
+        lblRemote->setVisible(m_remote->listening());
+    });
     if (!m_remote->applySettings()) {
         // Once the window is up, so that the message stands over it.
         QTimer::singleShot(0, this, [this] {
@@ -131,7 +136,7 @@ void frmMain::CreateRemote()
 
 void frmMain::ShowRemoteWindow()
 {
-    remote::dlgRemote window(m_settings, *m_remote, this);
+    remote::dlgRemote window(m_settings, *m_remote, m_dialogs, this);
     m_dialogs.showModal(window);
     m_core->ReportStoreProblem();
 }

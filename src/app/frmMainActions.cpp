@@ -306,18 +306,18 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 void frmMain::AddFollowItems(QMenu &menu)
 {
     menu.addSeparator();
-    QAction *followItem = menu.addAction(tr("Follow prompter…"));
+    QAction *followItem = menu.addAction(tr("F&ollow prompter…"));
     followItem->setObjectName(QStringLiteral("mnuFollow"));
     connect(followItem, &QAction::triggered, this, &frmMain::FollowPrompterAction);
     if (m_follow->following()) {
-        QAction *stop = menu.addAction(tr("Stop following"));
+        QAction *stop = menu.addAction(tr("&Stop following"));
         stop->setObjectName(QStringLiteral("mnuStopFollowing"));
         connect(stop, &QAction::triggered, m_follow, &FollowSeat::stopFollowing);
-        QAction *promote = menu.addAction(tr("Lead in the leader's place"));
+        QAction *promote = menu.addAction(tr("&Lead in the leader's place"));
         promote->setObjectName(QStringLiteral("mnuPromote"));
         connect(promote, &QAction::triggered, m_follow, [this] { m_follow->promote(); });
     } else if (!m_follow->leading()) {
-        QAction *lead = menu.addAction(tr("Let other prompters follow this one"));
+        QAction *lead = menu.addAction(tr("&Let other prompters follow this one"));
         lead->setObjectName(QStringLiteral("mnuLead"));
         connect(lead, &QAction::triggered, this, [this] {
             const commandline::Leading how = commandline::lead(*m_follow, *m_remote);

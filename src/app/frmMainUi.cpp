@@ -235,11 +235,16 @@ void frmMainUi::setupUi(QWidget *form)
     a11y::exposeCaption(lblToGo);
     twips::move(lblToGo, 6180, 390, 585, 225);
 
+    // Their captions say all there is ("Leading 2 prompters"), so they are their names too.
     lblFollow = panelLabel(picPanel, "lblFollow", QString());
-    lblFollow->setAccessibleName(QCoreApplication::translate("frmMain", "Following"));
-    a11y::exposeCaption(lblFollow);
+    a11y::nameIsCaption(lblFollow);
     twips::move(lblFollow, 6180, 660, 3435, 225);
     lblFollow->hide();
+
+    lblRemote = panelLabel(picPanel, "lblRemote", QString());
+    a11y::nameIsCaption(lblRemote);
+    twips::move(lblRemote, 100, 660, 3435, 225);
+    lblRemote->hide();
 
     picMark = named(new QWidget(form), "picMark");
     picMark->setAccessibleName(QCoreApplication::translate("frmMain", "Mark panel"));

@@ -40,6 +40,7 @@ struct frmMainUi
     QLabel *lblWords = nullptr;
     QLabel *lblToGo = nullptr;
     QLabel *lblFollow = nullptr; // whom the prompter follows or leads; shown only then
+    QLabel *lblRemote = nullptr; // the remote control listening, and its devices; shown only then
     QWidget *picMark = nullptr;
     QToolButton *cmdCancel = nullptr;
     QToolButton *cmdMark = nullptr;

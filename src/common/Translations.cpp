@@ -29,11 +29,13 @@ QString fileLanguage(QString uiLanguage)
 
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &shipped)
 {
+    // English is the source; its catalogue, when shipped, holds only the plural forms.
+    const QString english = shipped.contains(QLatin1String("en")) ? QStringLiteral("en") : QString();
     for (const QString &wanted : uiLanguages) {
         const QString name = fileLanguage(wanted);
-        // English is the source: a later language in the list must not take its place.
+        // A later language in the list must not take English's place.
         if (name == u"C" || name == u"en" || name.startsWith(QLatin1String("en_")))
-            return {};
+            return english;
         for (QString candidate = name; !candidate.isEmpty();) {
             if (shipped.contains(candidate))
                 return candidate;
@@ -41,7 +43,7 @@ QString chooseLanguage(const QStringList &uiLanguages, const QStringList &shippe
             candidate = cut > 0 ? candidate.left(cut) : QString();
         }
     }
-    return {};
+    return english;
 }
 
 QStringList shippedLanguages(const QString &folder)

@@ -14,17 +14,18 @@ class QCoreApplication;
 namespace translations {
 
 // The shipped catalogue ("de", "pt_BR") for the first of the desktop's languages ("de-AT") that has
-// one; empty when English comes first or none is shipped, and the source texts show.
+// one. When English comes first or none is shipped the source texts show, with "en" (its plural forms
+// alone) when that catalogue is shipped, else empty.
 QString chooseLanguage(const QStringList &uiLanguages, const QStringList &shipped);
 
 // The languages whose catalogues lie in the folder.
 QStringList shippedLanguages(const QString &folder);
 
 // Loads the catalogues for the locale from the folder where the program's files are, and Qt's own
-// from its translations folder; returns the language installed, empty for English.
+// from its translations folder; returns the language installed, empty when none is.
 QString install(QCoreApplication &app, const QLocale &locale = QLocale(), const QString &folder = QString());
 
-// The language install() chose, "de" or "pt_BR"; empty while the texts are English.
+// The language install() chose, "de", "pt_BR" or "en"; empty when no catalogue is installed.
 QString language();
 
 // The file's sibling in the chosen language, "name_<language>.ext", when there is one; else the path.

@@ -18,12 +18,14 @@ struct PageText
 {
     const char *name;
     const char *text;
+    bool unbroken = false; // the sign keeps to its word: a narrow button never leaves "−" alone
 };
 constexpr PageText kTexts[] = {
     {"title", QT_TRANSLATE_NOOP("remote::Page", "Cuescroll remote")},
     {"connecting", QT_TRANSLATE_NOOP("remote::Page", "Connecting…")},
     {"connected", QT_TRANSLATE_NOOP("remote::Page", "Connected")},
     {"offline", QT_TRANSLATE_NOOP("remote::Page", "Offline – reconnecting…")},
+    {"scanAgain", QT_TRANSLATE_NOOP("remote::Page", "Cut off")},
     {"running", QT_TRANSLATE_NOOP("remote::Page", "Running")},
     {"stopped", QT_TRANSLATE_NOOP("remote::Page", "Stopped")},
     {"speed", QT_TRANSLATE_NOOP("remote::Page", "Speed")},
@@ -37,8 +39,8 @@ constexpr PageText kTexts[] = {
     {"pageForward", QT_TRANSLATE_NOOP("remote::Page", "Page fwd")},
     {"lineForward", QT_TRANSLATE_NOOP("remote::Page", "Line fwd")},
     {"fullScreen", QT_TRANSLATE_NOOP("remote::Page", "Full screen")},
-    {"slower", QT_TRANSLATE_NOOP("remote::Page", "− Slower")},
-    {"faster", QT_TRANSLATE_NOOP("remote::Page", "+ Faster")},
+    {"slower", QT_TRANSLATE_NOOP("remote::Page", "− Slower"), true},
+    {"faster", QT_TRANSLATE_NOOP("remote::Page", "+ Faster"), true},
     // The direction button names the way it turns the script to.
     {"reverse", QT_TRANSLATE_NOOP("remote::Page", "Reverse")},
     {"forward", QT_TRANSLATE_NOOP("remote::Page", "Forward")},
@@ -53,7 +55,9 @@ constexpr PageText kTexts[] = {
 QByteArray localizePage(QByteArray html)
 {
     for (const PageText &t : kTexts) {
-        const QString text = QCoreApplication::translate("remote::Page", t.text);
+        QString text = QCoreApplication::translate("remote::Page", t.text);
+        if (const qsizetype blank = text.indexOf(QLatin1Char(' ')); t.unbroken && blank >= 0)
+            text[blank] = QChar(QChar::Nbsp);
         const QByteArray placeholder = QByteArray("{{") + t.name + "}}";
         html.replace(placeholder, text.toHtmlEscaped().toUtf8());
     }

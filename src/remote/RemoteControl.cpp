@@ -88,8 +88,8 @@ void RemoteControl::newToken()
         token += QStringLiteral("%1").arg(w, 8, 16, QLatin1Char('0'));
     m_token = token;
     m_settings.setRemoteToken(token);
-    if (listening()) // devices holding the old token are let go
-        startServer(port(), oscListening());
+    if (listening()) // devices holding the old token are let go, and told why
+        m_server->replaceToken(token.toUtf8());
     Q_EMIT statusChanged();
 }
 

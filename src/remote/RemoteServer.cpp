@@ -299,6 +299,20 @@ void RemoteServer::stop()
         Q_EMIT devicesChanged(0);
 }
 
+void RemoteServer::replaceToken(const QByteArray &token)
+{
+    m_options.token = token;
+    const QList<QWebSocket *> sockets = std::exchange(m_sockets, {});
+    for (QWebSocket *s : sockets) {
+        s->disconnect(this);
+        connect(s, &QWebSocket::disconnected, s, &QObject::deleteLater);
+        s->close(QWebSocketProtocol::CloseCode(kCloseTokenReplaced), QStringLiteral("Token replaced"));
+        QTimer::singleShot(5000, s, &QWebSocket::abort); // one that never answers the close
+    }
+    if (!sockets.isEmpty())
+        Q_EMIT devicesChanged(0);
+}
+
 bool RemoteServer::listening() const
 {
     return m_listener && m_listener->isListening();

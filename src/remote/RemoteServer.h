@@ -74,6 +74,8 @@ public:
         QString oscAllow; // see AddressList
     };
     static constexpr int kMaxConnections = 32;
+    // The close code a WebSocket hears when a new token replaced the one it came with.
+    static constexpr int kCloseTokenReplaced = 4001;
 
     explicit RemoteServer(Platform &platform, QObject *parent = nullptr);
     ~RemoteServer() override;
@@ -86,6 +88,9 @@ public:
     bool oscListening() const;
     QString errorString() const { return m_error; }
     int devices() const { return int(m_sockets.size()); }
+    // From now on only `token` is let in; every WebSocket is closed with kCloseTokenReplaced, so that
+    // a phone asks to scan the new code instead of trying again.
+    void replaceToken(const QByteArray &token);
 
     // The state as GET /api/v1/state answers it and a new WebSocket first hears it.
     void setStateSource(std::function<QByteArray()> source) { m_state = std::move(source); }

@@ -7,6 +7,7 @@
 #include "remote/QrCode.h"
 #include "remote/RemoteControl.h"
 #include "settings/Settings.h"
+#include "ui/Dialogs.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -21,14 +22,14 @@
 
 namespace remote {
 
-dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
-    : QDialog(parent), m_settings(settings), m_remote(remote)
+dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, Dialogs &dialogs, QWidget *parent)
+    : QDialog(parent), m_settings(settings), m_remote(remote), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("dlgRemote"));
     setWindowTitle(tr("Remote control"));
     m_remote.setOwnWindow(this);
 
-    chkEnabled = new QCheckBox(tr("Remote control &on"), this);
+    chkEnabled = new QCheckBox(tr("&Remote control on"), this);
     chkEnabled->setObjectName(QStringLiteral("chkEnabled"));
     spnPort = new QSpinBox(this);
     spnPort->setObjectName(QStringLiteral("spnPort"));
@@ -38,13 +39,18 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
     lblStatus->setWordWrap(true);
     lblAddresses = new QLabel(this);
     lblAddresses->setObjectName(QStringLiteral("lblAddresses"));
-    lblAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Reached from its caption's accelerator, and copied from by keyboard as well.
+    lblAddresses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblAddresses->setAccessibleName(tr("Addresses of the page"));
     picQr = new QLabel(this);
     picQr->setObjectName(QStringLiteral("picQr"));
     picQr->setAlignment(Qt::AlignCenter);
+    picQr->setAccessibleName(tr("QR code of the page's address, for a phone's camera"));
     cmdNewToken = new QPushButton(tr("&New token"), this);
     cmdNewToken->setObjectName(QStringLiteral("cmdNewToken"));
     cmdNewToken->setToolTip(tr("Devices that have the page open must scan the new code."));
+    // Cutting every phone off is never what Return in the port box means.
+    cmdNewToken->setAutoDefault(false);
     chkOsc = new QCheckBox(tr("Take &OSC (UDP, same port) from:"), this);
     chkOsc->setObjectName(QStringLiteral("chkOsc"));
     txtOscAllow = new QLineEdit(this);
@@ -65,7 +71,7 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
     form->addRow(chkEnabled);
     form->addRow(tr("&Port:"), spnPort);
     form->addRow(lblStatus);
-    form->addRow(tr("Page:"), lblAddresses);
+    form->addRow(tr("P&age:"), lblAddresses);
     form->addRow(picQr);
     form->addRow(cmdNewToken);
     form->addRow(lblDevices);
@@ -76,6 +82,10 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
     form->addRow(lblMidi);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // No default button: Return applies the box it is pressed in, and nothing more.
+    for (QAbstractButton *b : buttons->buttons())
+        if (auto *p = qobject_cast<QPushButton *>(b))
+            p->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -91,7 +101,7 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent)
     connect(chkMidi, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
     connect(spnPort, &QSpinBox::editingFinished, this, &dlgRemote::applyChoices);
     connect(txtOscAllow, &QLineEdit::editingFinished, this, &dlgRemote::applyChoices);
-    connect(cmdNewToken, &QPushButton::clicked, &remote, &RemoteControl::newToken);
+    connect(cmdNewToken, &QPushButton::clicked, this, &dlgRemote::askNewToken);
     connect(&remote, &RemoteControl::statusChanged, this, &dlgRemote::refresh);
     refresh();
 }
@@ -104,18 +114,34 @@ dlgRemote::~dlgRemote()
 void dlgRemote::applyChoices()
 {
     const bool portChanged = m_settings.remotePort() != spnPort->value();
+    const bool sameFilters =
+        m_settings.oscAllow() == txtOscAllow->text().trimmed() && m_settings.midi() == chkMidi->isChecked();
     const bool changed = m_settings.remoteEnabled() != chkEnabled->isChecked() || portChanged ||
-                         m_settings.osc() != chkOsc->isChecked() ||
-                         m_settings.oscAllow() != txtOscAllow->text().trimmed() ||
-                         m_settings.midi() != chkMidi->isChecked();
+                         m_settings.osc() != chkOsc->isChecked() || !sameFilters;
     if (!changed && (m_remote.listening() == chkEnabled->isChecked()))
         return;
+    // Started from the command line, it may already listen as chosen: its phones stay connected.
+    const bool runsAsChosen = m_remote.listening() && chkEnabled->isChecked() && sameFilters &&
+                              m_remote.port() == spnPort->value() &&
+                              m_remote.oscListening() == chkOsc->isChecked();
     m_settings.setRemoteEnabled(chkEnabled->isChecked());
     m_settings.setRemotePort(quint16(spnPort->value()));
     m_settings.setOsc(chkOsc->isChecked());
     m_settings.setOscAllow(txtOscAllow->text().trimmed());
     m_settings.setMidi(chkMidi->isChecked());
-    m_remote.applySettings();
+    if (!runsAsChosen)
+        m_remote.applySettings();
+}
+
+void dlgRemote::askNewToken()
+{
+    const int devices = m_remote.devices();
+    const QString text =
+        devices > 0
+            ? tr("%n device(s) connected now will be cut off and must scan the new code.", nullptr, devices)
+            : tr("Pages opened with the present code will stop working.");
+    if (m_dialogs.confirm(this, windowTitle(), text, tr("&Make a new token")))
+        m_remote.newToken();
 }
 
 void dlgRemote::refresh()

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class Dialogs;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -23,7 +24,7 @@ class dlgRemote : public QDialog
     Q_OBJECT
 
 public:
-    dlgRemote(Settings &settings, RemoteControl &remote, QWidget *parent = nullptr);
+    dlgRemote(Settings &settings, RemoteControl &remote, Dialogs &dialogs, QWidget *parent = nullptr);
     ~dlgRemote() override;
 
     QCheckBox *chkEnabled;
@@ -44,9 +45,11 @@ public:
 
 private:
     void applyChoices();
+    void askNewToken();
 
     Settings &m_settings;
     RemoteControl &m_remote;
+    Dialogs &m_dialogs;
 };
 
 } // namespace remote

@@ -24,6 +24,12 @@ namespace {
 
 constexpr int kCountdownChoices[] = {0, 3, 5, 10};
 
+// A name from the system shows as it is in a menu, its "&" no accelerator.
+QString escapedForMenu(QString name)
+{
+    return name.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 Studio::Studio(Platform &platform, Settings &settings, Prompter prompter, QObject *parent)
@@ -265,7 +271,7 @@ void Studio::showNumber()
 void Studio::fillMenu(QMenu &menu)
 {
     menu.clear();
-    QMenu *screens = menu.addMenu(tr("Talent screen"));
+    QMenu *screens = menu.addMenu(tr("&Talent screen"));
     screens->setObjectName(QStringLiteral("mnuTalentScreen"));
     auto *screenGroup = new QActionGroup(screens);
     auto addScreen = [&](const QString &text, const QString &value) {
@@ -289,14 +295,14 @@ void Studio::fillMenu(QMenu &menu)
         const QSize size = all.at(i)->geometry().size();
         const bool own = all.at(i) == prompterScreen();
         const QString text =
-            (own ? tr("%1: %2 (%3 × %4) – the prompter's own screen") : tr("%1: %2 (%3 × %4)"))
+            (own ? tr("&%1: %2 (%3 × %4) – the prompter's own screen") : tr("&%1: %2 (%3 × %4)"))
                 .arg(i + 1)
-                .arg(all.at(i)->name())
+                .arg(escapedForMenu(all.at(i)->name()))
                 .arg(size.width())
                 .arg(size.height());
         addScreen(text, screenKey(all.at(i)))->setEnabled(!own);
     }
-    addScreen(tr("Off", "no talent screen"), QString());
+    addScreen(tr("&Off", "no talent screen"), QString());
 
     auto addFlag = [&](const QString &text, bool StudioOptions::*member) {
         QAction *a = menu.addAction(text);
@@ -308,16 +314,19 @@ void Studio::fillMenu(QMenu &menu)
             setOptions(o, true);
         });
     };
-    addFlag(tr("Mirror talent screen"), &StudioOptions::mirrorTalent);
-    addFlag(tr("Flip talent screen vertically"), &StudioOptions::flipTalent);
-    addFlag(tr("Mirror prompter"), &StudioOptions::mirrorPrompter);
-    addFlag(tr("Jump to the reading line"), &StudioOptions::jumpToReadingLine);
+    addFlag(tr("&Mirror talent screen"), &StudioOptions::mirrorTalent);
+    addFlag(tr("&Flip talent screen vertically"), &StudioOptions::flipTalent);
+    addFlag(tr("Mirror &prompter"), &StudioOptions::mirrorPrompter);
+    addFlag(tr("&Jump to the reading line"), &StudioOptions::jumpToReadingLine);
 
-    QMenu *countdown = menu.addMenu(tr("Countdown"));
+    QMenu *countdown = menu.addMenu(tr("&Countdown"));
     countdown->setObjectName(QStringLiteral("mnuCountdown"));
     auto *countGroup = new QActionGroup(countdown);
     for (int seconds : kCountdownChoices) {
-        QAction *a = countdown->addAction(seconds == 0 ? tr("Off", "no countdown") : tr("%1 s").arg(seconds));
+        // The last digit is the accelerator: 3, 5 and 0 for ten.
+        QString number = QString::number(seconds);
+        number.insert(number.size() - 1, QLatin1Char('&'));
+        QAction *a = countdown->addAction(seconds == 0 ? tr("&Off", "no countdown") : tr("%1 s").arg(number));
         a->setCheckable(true);
         a->setChecked(m_options.countdownSeconds == seconds);
         a->setActionGroup(countGroup);

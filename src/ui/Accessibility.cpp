@@ -41,7 +41,7 @@ QAccessibleInterface *factory(const QString &, QObject *object)
 class CaptionWatcher : public QObject
 {
 public:
-    using QObject::QObject;
+    CaptionWatcher(QLabel *label, QAccessible::Event change) : QObject(label), m_change(change) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -50,12 +50,15 @@ protected:
             auto *label = static_cast<QLabel *>(watched);
             if (label->property(kAnnounced).toString() != label->text()) {
                 label->setProperty(kAnnounced, label->text());
-                QAccessibleEvent changed(label, QAccessible::DescriptionChanged);
+                QAccessibleEvent changed(label, m_change);
                 QAccessible::updateAccessibility(&changed);
             }
         }
         return false;
     }
+
+private:
+    QAccessible::Event m_change;
 };
 
 } // namespace
@@ -73,7 +76,15 @@ void exposeCaption(QLabel *label)
         made && !dynamic_cast<CaptionAccessible *>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     label->setProperty(kAnnounced, label->text());
-    label->installEventFilter(new CaptionWatcher(label));
+    label->installEventFilter(new CaptionWatcher(label, QAccessible::DescriptionChanged));
+}
+
+void nameIsCaption(QLabel *label)
+{
+    // Without a name of its own, a label's accessible name is its caption.
+    label->setAccessibleName(QString());
+    label->setProperty(kAnnounced, label->text());
+    label->installEventFilter(new CaptionWatcher(label, QAccessible::NameChanged));
 }
 
 } // namespace a11y

@@ -13,4 +13,8 @@ namespace a11y {
 // told when the shown caption changes.
 void exposeCaption(QLabel *label);
 
+// A label whose changing caption says all there is ("Leading 2 prompters"): the caption is its
+// accessible name, and assistive technology is told when it changes.
+void nameIsCaption(QLabel *label);
+
 } // namespace a11y

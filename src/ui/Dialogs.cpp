@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -48,6 +49,15 @@ public:
                                                                   : QMessageBox::Critical;
         QMessageBox box(qIcon, title, text, QMessageBox::Ok, parent);
         box.exec();
+    }
+
+    bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &act) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
+        QPushButton *yes = box.addButton(act, QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == yes;
     }
 
     QString openFileName(QWidget *parent, const QString &title, const QString &dir,

@@ -47,6 +47,10 @@ public:
         message(parent, Icon::Warning, title, text);
     }
 
+    // A question with Cancel, the default, and one button that does what is asked (`act`, with its
+    // accelerator). True when that button was chosen.
+    virtual bool confirm(QWidget *parent, const QString &title, const QString &text, const QString &act) = 0;
+
     // File dialogs: `filter` pairs are separated by ";;" as QFileDialog has them. Empty when cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &dir,
                                  const QString &filter) = 0;

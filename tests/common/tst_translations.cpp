@@ -62,8 +62,11 @@ private Q_SLOTS:
 void tst_Translations::catalogue_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("options");
     for (const char *language : {"de", "es", "fr", "pt_BR"})
-        QTest::newRow(language) << QString::fromLatin1(language);
+        QTest::newRow(language) << QString::fromLatin1(language) << QStringList();
+    // English only needs its plurals: "1 device", "2 devices".
+    QTest::newRow("en") << QStringLiteral("en") << QStringList{QStringLiteral("-pluralonly")};
 }
 
 // lupdate, run into a copy, marks what the code says and the catalogue lacks as unfinished, and what
@@ -71,12 +74,13 @@ void tst_Translations::catalogue_data()
 void tst_Translations::catalogue()
 {
     QFETCH(QString, language);
+    QFETCH(QStringList, options);
     QTemporaryDir dir;
     const QString copy = dir.filePath(QStringLiteral("copy.ts"));
     QVERIFY(QFile::copy(QStringLiteral(CUESCROLL_TRANSLATIONS "/cuescroll_%1.ts").arg(language), copy));
     QProcess lupdate;
     lupdate.start(QStringLiteral(CUESCROLL_LUPDATE),
-                  {QStringLiteral(CUESCROLL_SOURCES), QStringLiteral("-ts"), copy});
+                  options + QStringList{QStringLiteral(CUESCROLL_SOURCES), QStringLiteral("-ts"), copy});
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
     const auto placeholders = [](const QString &text) {
@@ -105,19 +109,28 @@ void tst_Translations::chooseLanguage_data()
 {
     QTest::addColumn<QStringList>("wanted");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("region falls back") << QStringList{"de-AT", "de"} << "de";
-    QTest::newRow("region kept") << QStringList{"pt-BR"} << "pt_BR";
-    QTest::newRow("other region: none") << QStringList{"pt-PT", "pt"} << "";
-    QTest::newRow("next choice") << QStringList{"ja-JP", "fr-FR"} << "fr";
-    QTest::newRow("English before German") << QStringList{"en-US", "de-DE"} << "";
-    QTest::newRow("C") << QStringList{"C"} << "";
+    QTest::addColumn<QStringList>("shipped");
+    const QStringList others{"de", "es", "fr", "pt_BR"};
+    const QStringList withEnglish = others + QStringList{"en"};
+    QTest::newRow("region falls back") << QStringList{"de-AT", "de"} << "de" << others;
+    QTest::newRow("region kept") << QStringList{"pt-BR"} << "pt_BR" << others;
+    QTest::newRow("other region: none") << QStringList{"pt-PT", "pt"} << "" << others;
+    QTest::newRow("next choice") << QStringList{"ja-JP", "fr-FR"} << "fr" << others;
+    QTest::newRow("English before German") << QStringList{"en-US", "de-DE"} << "" << others;
+    QTest::newRow("C") << QStringList{"C"} << "" << others;
+    // The English catalogue only holds plurals, but English texts need them too.
+    QTest::newRow("English: its plurals") << QStringList{"en-GB", "de-DE"} << "en" << withEnglish;
+    QTest::newRow("C: English plurals") << QStringList{"C"} << "en" << withEnglish;
+    QTest::newRow("none shipped: English") << QStringList{"ja-JP"} << "en" << withEnglish;
+    QTest::newRow("German still German") << QStringList{"de-DE", "en-US"} << "de" << withEnglish;
 }
 
 void tst_Translations::chooseLanguage()
 {
     QFETCH(QStringList, wanted);
     QFETCH(QString, expected);
-    QCOMPARE(translations::chooseLanguage(wanted, {"de", "es", "fr", "pt_BR"}), expected);
+    QFETCH(QStringList, shipped);
+    QCOMPARE(translations::chooseLanguage(wanted, shipped), expected);
 }
 
 QTEST_MAIN(tst_Translations)

@@ -6,15 +6,20 @@
 #include "app/KeyInput.h"
 #include "core/PrompterCore.h"
 #include "remote/RemoteControl.h"
+#include "remote/RemoteServer.h"
 #include "remote/dlgRemote.h"
 #include "settings/Settings.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTest>
+#include <QWebSocket>
 
 using remote::Command;
 using remote::Verb;
@@ -42,6 +47,9 @@ private Q_SLOTS:
     void commandIsTheKey();
     void commandsWithValues();
     void windowSaysWhenThePortIsBusy();
+    void newTokenOnlyWhenMeant_data();
+    void namesSayWhatIsShown();
+    void newTokenOnlyWhenMeant();
 
 private:
     std::unique_ptr<IsolatedSettings> m_settings;
@@ -127,7 +135,7 @@ void tst_RemoteControl::windowSaysWhenThePortIsBusy()
     remote::RemoteControl &r = w->remote();
     r.setAddress(QHostAddress::LocalHost);
 
-    remote::dlgRemote window(*settings, r, w.get());
+    remote::dlgRemote window(*settings, r, m_dialogs, w.get());
     window.chkEnabled->setChecked(true);
     QVERIFY(!r.listening());
     QVERIFY2(window.lblStatus->text().contains(QString::number(port)), qPrintable(window.lblStatus->text()));
@@ -147,6 +155,92 @@ void tst_RemoteControl::windowSaysWhenThePortIsBusy()
     window.chkEnabled->setChecked(false);
     QVERIFY(!r.listening());
     QVERIFY(!settings->remoteEnabled());
+}
+
+void tst_RemoteControl::newTokenOnlyWhenMeant_data()
+{
+    QTest::addColumn<bool>("byReturn"); // Return in the port box, else a click on the button
+    QTest::addColumn<bool>("agreed");
+    QTest::addColumn<int>("phones");
+    QTest::addColumn<bool>("forRun"); // on from the command line, not from the settings
+    QTest::newRow("Return in the port box") << true << true << 1 << false;
+    QTest::newRow("Return, on for the run") << true << true << 1 << true;
+    QTest::newRow("declined") << false << false << 2 << false;
+    QTest::newRow("agreed, one phone") << false << true << 1 << false;
+    QTest::newRow("agreed, two phones") << false << true << 2 << true;
+    QTest::newRow("agreed, none") << false << true << 0 << false;
+}
+
+// A new token cuts off every phone the panel counts: only ever after a question that says how many.
+void tst_RemoteControl::newTokenOnlyWhenMeant()
+{
+    QFETCH(bool, byReturn);
+    QFETCH(bool, agreed);
+    QFETCH(int, phones);
+    QFETCH(bool, forRun);
+    auto w = showPrompter(m_platform, m_dialogs, {});
+    Settings *settings = w->findChild<Settings *>();
+    remote::RemoteControl &r = w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+    QTcpServer probe; // a free port
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    settings->setRemotePort(probe.serverPort());
+    probe.close();
+    QVERIFY(!w->lblRemote->isVisible());
+    if (forRun)
+        QVERIFY(r.startForRun(std::nullopt, false));
+    remote::dlgRemote window(*settings, r, m_dialogs, w.get());
+    window.chkEnabled->setChecked(true);
+    const QString token = r.token();
+    std::vector<std::unique_ptr<QWebSocket>> sockets(phones);
+    for (auto &phone : sockets) {
+        phone = std::make_unique<QWebSocket>();
+        phone->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(token)));
+        QTRY_COMPARE(phone->state(), QAbstractSocket::ConnectedState);
+    }
+    QTRY_COMPARE(r.devices(), phones);
+    QVERIFY(w->lblRemote->isVisible());
+    QVERIFY2(w->lblRemote->text().contains(QString::number(phones)), qPrintable(w->lblRemote->text()));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    m_dialogs.shown.clear();
+    m_dialogs.confirms = {agreed};
+    if (byReturn)
+        QTest::keyClick(window.spnPort, Qt::Key_Return);
+    else
+        QTest::mouseClick(window.cmdNewToken, Qt::LeftButton);
+    QVERIFY(window.isVisible());
+    QCOMPARE(m_dialogs.shown.size(), byReturn ? 0 : 1);
+    if (!byReturn && phones > 0)
+        QVERIFY2(m_dialogs.shown.first().text.contains(QString::number(phones)),
+                 qPrintable(m_dialogs.shown[0].text));
+    const bool replaced = agreed && !byReturn;
+    QCOMPARE(settings->remoteToken() != token, replaced);
+    QCOMPARE(r.devices(), replaced ? 0 : phones);
+    for (const auto &phone : sockets) { // told why, so that the page asks for the new code
+        if (replaced)
+            QTRY_COMPARE(int(phone->closeCode()), int(remote::RemoteServer::kCloseTokenReplaced));
+        QCOMPARE(phone->state() == QAbstractSocket::ConnectedState, !replaced);
+    }
+}
+
+// A screen reader hears what the screen shows: a status by what it says now, a picture by what it is.
+void tst_RemoteControl::namesSayWhatIsShown()
+{
+    auto w = showPrompter(m_platform, m_dialogs, {});
+    remote::dlgRemote window(*w->findChild<Settings *>(), w->remote(), m_dialogs, w.get());
+    const auto name = [](QWidget *shown) {
+        return QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name);
+    };
+    for (QLabel *status : {w->lblFollow, w->lblRemote}) {
+        for (const QString &caption :
+             {QStringLiteral("Leading 2 prompters"), QStringLiteral("Leader lost")}) {
+            status->setText(caption);
+            QCOMPARE(name(status), caption);
+        }
+    }
+    QVERIFY(!name(window.picQr).isEmpty());
+    QVERIFY(!name(window.lblAddresses).isEmpty());
 }
 
 QTEST_MAIN(tst_RemoteControl)

@@ -198,6 +198,18 @@ void tst_RemotePage::tappingStartRunsThePrompter()
                                             "document.getElementById('startstop').textContent === 'Stop'")),
              "the page does not show the prompter running");
     QCOMPARE(remote.devices(), 1);
+
+    // A new token cuts the phone off for good: it says so at the top and stops trying.
+    remote.newToken();
+    QVERIFY2(browser.waitFor(QStringLiteral("document.getElementById('connection').className === 'gone'")),
+             "the page does not say it was cut off");
+    QVERIFY(browser.eval(QStringLiteral("document.getElementById('error').textContent"))
+                .toString()
+                .contains(QLatin1String("scan the code again")));
+    QVERIFY(
+        browser.eval(QStringLiteral("document.getElementById('error').getBoundingClientRect().bottom < 200"))
+            .toBool());
+    QCOMPARE(remote.devices(), 0);
 }
 
 QTEST_MAIN(tst_RemotePage)

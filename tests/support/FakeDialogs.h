@@ -19,7 +19,7 @@ class FakeDialogs final : public Dialogs
 public:
     struct Shown
     {
-        QString kind; // "message", "open", "save", "color", "font", "modal"
+        QString kind; // "message", "confirm", "open", "save", "color", "font", "modal"
         Icon icon = Icon::Information;
         QString title;
         QString text;   // message text; the window's objectName for "modal"
@@ -29,6 +29,7 @@ public:
 
     QList<Shown> shown;
     QStringList fileNames;                  // answers to open and save, first first; none: cancelled
+    QList<bool> confirms;                   // answers to questions; none: cancelled
     QList<std::optional<QColor>> colors;    // answers to colour dialogs; none: cancelled
     QList<std::optional<FontChoice>> fonts; // answers to the font step; none: cancelled
     QList<FontChoice> fontsOffered;         // what each font step was opened with
@@ -41,6 +42,12 @@ public:
     void message(QWidget *, Icon icon, const QString &title, const QString &text) override
     {
         shown.append({QStringLiteral("message"), icon, title, text, {}, {}});
+    }
+
+    bool confirm(QWidget *, const QString &title, const QString &text, const QString &act) override
+    {
+        shown.append({QStringLiteral("confirm"), Icon::Information, title, text, act, {}});
+        return !confirms.isEmpty() && confirms.takeFirst();
     }
 
     QString openFileName(QWidget *, const QString &title, const QString &dir, const QString &filter) override

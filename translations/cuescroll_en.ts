@@ -1,0 +1,48 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>FollowSeat</name>
+    <message numerus="yes">
+        <source>Leading %n prompter(s)</source>
+        <translation>
+            <numerusform>Leading %n prompter</numerusform>
+            <numerusform>Leading %n prompters</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message numerus="yes">
+        <source>Remote control on, %n device(s)</source>
+        <translation>
+            <numerusform>Remote control on, %n device</numerusform>
+            <numerusform>Remote control on, %n devices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Words</source>
+        <translation>
+            <numerusform>%n Words</numerusform>
+            <numerusform>%n Words</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>remote::dlgRemote</name>
+    <message numerus="yes">
+        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
+        <translation>
+            <numerusform>The %n device connected now will be cut off and must scan the new code.</numerusform>
+            <numerusform>The %n devices connected now will be cut off and must scan the new code.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected.</source>
+        <translation>
+            <numerusform>%n device connected.</numerusform>
+            <numerusform>%n devices connected.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
