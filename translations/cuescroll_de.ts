@@ -56,6 +56,14 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Dieser Prompter kann nicht führen: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Leitprompter verloren: hier angehalten, verbindet neu …</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>Der Leitprompter ist nicht erreichbar: Bis er zurück ist, wirkt hier nur Stopp.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +83,22 @@
 %1</source>
         <translation>Die Hilfeseite konnte nicht geöffnet werden:
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>Das Skript gehört dem Leitprompter.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Gerade wird eine Passage markiert.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>Es gibt keine Markierung %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>Der Wert liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1176,13 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Ein anderes Fenster ist geöffnet.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1204,6 +1235,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC von %1 ignoriert: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC von %1 nicht ausgeführt: %2</translation>
     </message>
 </context>
 <context>

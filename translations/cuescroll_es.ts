@@ -56,6 +56,14 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Este prompter no puede liderar: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Líder perdido: detenido aquí, reconectando…</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>No se puede alcanzar al líder: hasta que vuelva, aquí solo funciona Detener.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +83,22 @@
 %1</source>
         <translation>No se pudo abrir la página de ayuda:
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>El guion es del líder.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Se está marcando un pasaje.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>No existe la marca %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>El valor está fuera de rango.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1176,13 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Hay otra ventana abierta.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1204,6 +1235,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC de %1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC de %1 no ejecutado: %2</translation>
     </message>
 </context>
 <context>

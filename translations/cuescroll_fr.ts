@@ -56,6 +56,14 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Meneur perdu : arrêté ici, reconnexion…</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>Le meneur est injoignable : tant qu’il n’est pas revenu, seul Arrêter agit ici.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +83,22 @@
 %1</source>
         <translation>La page d’aide n’a pas pu être ouverte :
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>Le script appartient au meneur.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Un passage est en cours de marquage.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>Il n’y a pas de marque %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>La valeur est hors limites.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1176,13 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Une autre fenêtre est ouverte.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1204,6 +1235,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC de %1 ignoré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC de %1 non exécuté : %2</translation>
     </message>
 </context>
 <context>

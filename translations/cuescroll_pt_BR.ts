@@ -56,6 +56,14 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Este prompter não pode liderar: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Líder perdido: parado aqui, reconectando…</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>O líder não pode ser alcançado: até ele voltar, aqui só Parar funciona.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +83,22 @@
 %1</source>
         <translation>Não foi possível abrir a página de ajuda:
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>O roteiro é do líder.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Um trecho está sendo marcado.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>Não existe o marcador %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>O valor está fora do intervalo.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1176,13 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Outra janela está aberta.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1204,6 +1235,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC de %1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC de %1 não executado: %2</translation>
     </message>
 </context>
 <context>

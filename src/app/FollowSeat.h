@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/Command.h"
 #include "follow/Discovery.h"
 #include "follow/Protocol.h"
 
@@ -56,13 +57,16 @@ public:
     follow::Follower *follower() const { return m_follower; }
     follow::FollowLink *link() const { return m_link; }
 
-    // A key or button while following: carried out by the leader (true), or left to this prompter.
-    bool forward(const follow::Command &command);
+    // A command while following: sent to the leader, refused while it cannot be reached, or (with no
+    // link, in a simulation) nothing, left to this prompter.
+    std::optional<run::Answer> forward(const run::Command &command);
+    // Stopped here by the operator, until the leader says it stopped too or comes back.
+    bool held() const { return m_held; }
+    static constexpr int kHoldMs = 300;
 
     follow::Discovery &discovery();
     // The token from the command line or CUESCROLL_REMOTE_TOKEN, for the menu's dialog.
     QString token() const { return m_token; }
-    void setToken(const QString &token) { m_token = token; }
 
 Q_SIGNALS:
     void followingChanged(bool following);
@@ -70,6 +74,9 @@ Q_SIGNALS:
 private:
     follow::State leaderState() const;
     void makeFollower();
+    void followLeader();
+    void hold();
+    void heardFromLeader(const follow::Message &message, quint32 now);
     void leadersChanged();
     void showStatus(const QString &text);
 
@@ -87,5 +94,7 @@ private:
     follow::Look m_shownLook;
     QString m_token;
     bool m_lost = false;
+    bool m_held = false;
+    quint32 m_heldAt = 0;
     QList<follow::Found> m_leadersWhenLost; // announced before the leader was lost: not its successors
 };

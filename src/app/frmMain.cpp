@@ -69,8 +69,6 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     hooks.close = [this] { close(); };
     hooks.lineMoved = [this] { lineWindow->ResizeLine(); };
     m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
-    timTick = m_core->clock().timTick;
-    timFrame = m_core->clock().timFrame;
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
     connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
@@ -81,10 +79,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
-    // The editor is closed and a script opened here is not shown while following.
-    connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
-    connect(optDown, &QToolButton::clicked, this,
-            [this] { ForwardToLeader(QStringLiteral("direction"), -1); });
+    connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
+    connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
     connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
         tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
     });

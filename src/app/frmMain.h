@@ -102,10 +102,7 @@ private:
     void CreateStudio();
     void CreateRemote();
     void AddFollowItems(QMenu &menu);
-    // While following, what a key or button asks goes to the leader; true when it went.
-    bool ForwardToLeader(const QString &name, int value = 0, int length = 0);
     void cmdMark_Click();
-    bool LocalWhileFollowing(const QString &sAction);
     void Form_Load();
     void InitPrompter();
     void Form_Unload();
@@ -141,8 +138,6 @@ private:
     int m_captionedToolbarWidth = -1; // toolbar width its buttons need with their captions, pixels
 
 public:
-    // Made by the scroll clock, and the forms the prompter hangs its own windows on.
-    QTimer *timTick = nullptr;
-    QTimer *timFrame = nullptr;
+    // The form the prompter hangs its reading line's band on.
     frmLine *lineWindow = nullptr;
 };

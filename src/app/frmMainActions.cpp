@@ -32,168 +32,26 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
 
 void frmMain::DoAction(const QString &sAction)
 {
-    if (LocalWhileFollowing(sAction))
-        m_core->doAction(sAction);
-}
-
-// Exit, Options, Help and full screen are this prompter's own; the editor and marking would change a
-// script that is the leader's; everything else goes to the leader.
-bool frmMain::LocalWhileFollowing(const QString &sAction)
-{
-    if (!m_follow || !m_follow->following() || m_core->markMode())
-        return true;
-    if (sAction == QLatin1String("Start"))
-        ForwardToLeader(QStringLiteral("start"));
-    else if (sAction == QLatin1String("Stop"))
-        ForwardToLeader(QStringLiteral("stop"));
-    else if (sAction == QLatin1String("Reset"))
-        ForwardToLeader(QStringLiteral("reset"));
-    else if (sAction == QLatin1String("ClearAll"))
-        ForwardToLeader(QStringLiteral("clearMarkers"));
-    else if (sAction == QLatin1String("JumpTo") || sAction == QLatin1String("Unmark")) {
-        // Picked from this prompter's copy of the leader's markers, carried out by the leader.
-        const bool jump = sAction == QLatin1String("JumpTo");
-        if (const int index = m_core->marking().PickMarker(jump ? QStringLiteral("Jump To") : sAction);
-            index > 0)
-            ForwardToLeader(jump ? QStringLiteral("jump") : QStringLiteral("unmark"), index);
-    } else
-        // A passage is chosen here in mark mode; Mark sends it to the leader (see MarkOrForward).
-        return sAction == QLatin1String("Mark") || sAction == QLatin1String("FullScreen") ||
-               sAction == QLatin1String("Options") || sAction == QLatin1String("Help") ||
-               sAction == QLatin1String("Exit");
-    return false;
-}
-
-bool frmMain::ForwardToLeader(const QString &name, int value, int length)
-{
-    return m_follow && m_follow->forward({name, value, length});
+    m_core->command(PrompterCore::toolbarCommand(sAction));
 }
 
 void frmMain::cmdMark_Click()
 {
     Marking &marking = m_core->marking();
-    if (!m_follow || !m_follow->following()) {
+    if (!m_core->following()) {
         marking.cmdMark_Click();
         return;
     }
     // The leader marks it, and its markers come back here.
     if (rtMirror->SelLength() > 0)
-        ForwardToLeader(QStringLiteral("mark"), rtMirror->SelStart(), rtMirror->SelLength());
+        m_core->command({run::Verb::Mark, rtMirror->SelStart(), 0, rtMirror->SelLength()});
     marking.cmdCancel_Click();
 }
 
 void frmMain::HandleKey(int keyCode, int shift)
 {
-    using namespace keyinput;
-    PrompterCore &run = *m_core;
-    if (m_follow && m_follow->following() && !m_core->markMode()) {
-        // The run is the leader's: its keys go there.
-        const bool ctrl = shift == CtrlBit;
-        switch (keyCode) {
-        case Up:
-            ForwardToLeader(ctrl ? QStringLiteral("direction") : QStringLiteral("stepBack"), 1);
-            return;
-        case Down:
-            ForwardToLeader(ctrl ? QStringLiteral("direction") : QStringLiteral("stepForward"), -1);
-            return;
-        case PageUp:
-            ForwardToLeader(QStringLiteral("pageBack"));
-            return;
-        case PageDown:
-            ForwardToLeader(QStringLiteral("pageForward"));
-            return;
-        case Home:
-            ForwardToLeader(QStringLiteral("home"));
-            return;
-        case End:
-            ForwardToLeader(QStringLiteral("end"));
-            return;
-        case Left:
-            ForwardToLeader(QStringLiteral("slower"));
-            return;
-        case Right:
-            ForwardToLeader(QStringLiteral("faster"));
-            return;
-        case Space:
-        case F3:
-            ForwardToLeader(QStringLiteral("toggle"));
-            return;
-        default:
-            break; // the rest through DoAction, which knows what stays here
-        }
-    }
-    switch (keyCode) {
-    case Up:
-        if (shift == CtrlBit)
-            run.setDirection(PrompterCore::Direction::Up);
-        else
-            run.stepBack();
-        break;
-    case Down:
-        if (shift == CtrlBit)
-            run.setDirection(PrompterCore::Direction::Down);
-        else
-            run.stepForward();
-        break;
-    case PageUp:
-        run.pageBack();
-        break;
-    case PageDown:
-        run.pageForward();
-        break;
-    case Home:
-        run.home();
-        break;
-    case End:
-        run.end();
-        break;
-    case Left:
-        run.slower();
-        break;
-    case Right:
-        run.faster();
-        break;
-    case Space:
-    case F3:
-        run.toggle();
-        break;
-    case Back:
-    case F4:
-        DoAction(QStringLiteral("Reset"));
-        break;
-    case F1:
-        DoAction(QStringLiteral("Help"));
-        break;
-    case F2:
-        DoAction(QStringLiteral("EditText"));
-        break;
-    case F5:
-        DoAction(QStringLiteral("Mark"));
-        break;
-    case F6:
-        DoAction(QStringLiteral("JumpTo"));
-        break;
-    case F7:
-        DoAction(QStringLiteral("Unmark"));
-        break;
-    case F8:
-        DoAction(QStringLiteral("ClearAll"));
-        break;
-    case F9:
-        run.toggleFullScreen();
-        break;
-    case F10:
-        DoAction(QStringLiteral("Options"));
-        break;
-    case Escape:
-        DoAction(QStringLiteral("Exit"));
-        break;
-    case Return:
-        DoAction(QStringLiteral("FullScreen"));
-        break;
-    default:
-        break;
-    }
+    if (const std::optional<run::Command> c = keyinput::commandFor(keyCode, shift))
+        m_core->command(*c);
 }
 
 void frmMain::ToggleFullScreen(bool bEnter)
@@ -218,15 +76,14 @@ void frmMain::ShowFullScreen(bool bEnter)
 
 void frmMain::HandleWheel(int angleDelta)
 {
-    if (!ForwardToLeader(QStringLiteral("wheel"), angleDelta))
-        m_core->wheel(angleDelta);
+    m_core->command({run::Verb::Wheel, angleDelta});
     txtFocus->setFocus();
 }
 
 void frmMain::sldSpeed_Scroll()
 {
-    // The slider already stands where the hand put it; the leader's answer confirms it.
-    ForwardToLeader(QStringLiteral("speed"), sldSpeed->sliderPosition());
+    // The slider already stands where the hand put it; a leader's answer confirms it.
+    m_core->command({run::Verb::Speed, sldSpeed->sliderPosition()});
     txtFocus->setFocus();
 }
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/Command.h"
 #include "markers/CMarkers.h"
 #include "scroll/WheelAccumulator.h"
 #include "settings/Appearance.h"
@@ -11,6 +12,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -112,6 +114,16 @@ public:
     // The look the script and the line have, as read at start or last chosen in Options.
     const appearance::Appearance &appearance() const { return m_appearance; }
 
+    // --- The one way in for every source. A command is carried out here, forwarded to the leader
+    // while following, or refused with the reason.
+    run::Answer command(const run::Command &c);
+    // The toolbar's twelve actions by key ("Start", "JumpTo"…) as commands.
+    static run::Command toolbarCommand(const QString &key);
+    // While following: the leader's commands go here. Nothing back: carried out on this prompter.
+    using Leader = std::function<std::optional<run::Answer>(const run::Command &)>;
+    void setLeader(Leader leader) { m_leader = std::move(leader); }
+    bool following() const { return bool(m_leader); }
+
     // --- Commands: each has exactly the effect of its key or button.
     void doAction(const QString &sAction); // the toolbar's twelve actions, by key
     void start();
@@ -152,11 +164,16 @@ public:
     bool markPassage(int start, int length);
     bool unmark(int index);
 
-    // Something else moves the script (a leader, the presenter's voice): at each shown frame it says
-    // where the Top goes, or nothing to leave it. An empty function gives the motion back.
+    // Who moves the script, first the strongest: the operator's own moves and the clock act at once;
+    // a leader or the presenter's voice steers at each shown frame, saying where the Top goes (or
+    // nothing to leave it). Each steers and lets go for itself only; while a leader steers, the
+    // voice's steering waits.
+    enum class Driver { Operator, Clock, Leader, Voice };
     using Steering = std::function<std::optional<float>(quint32 now)>;
-    void setSteering(Steering steering);
-    bool steered() const { return bool(m_steering); }
+    void steer(Driver driver, Steering steering);
+    void letGo(Driver driver) { steer(driver, {}); }
+    bool steered() const;
+    bool steeredBy(Driver driver) const;
 
     // --- The design's procedures, for the window and the studio.
     // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
@@ -189,6 +206,10 @@ Q_SIGNALS:
     void fullScreenChanged(bool on);
 
 private:
+    run::Answer carryOut(const run::Command &c);
+    std::optional<run::Answer> refusalHere(const run::Command &c) const;
+    std::optional<float> steering(quint32 now);
+    Steering &slot(Driver driver);
     void StartPrompter();
     void StopPrompter();
     void setRunning(bool on);
@@ -213,7 +234,8 @@ private:
     Marking *m_marking;
     ScriptOpener *m_opener;
     WheelAccumulator m_wheel;
-    Steering m_steering;
+    std::array<Steering, 2> m_steering; // the leader's, then the voice's
+    Leader m_leader;
     appearance::Appearance m_appearance;
     bool bRunning = false;
     bool bFullScreen = false;
