@@ -4,13 +4,12 @@
 
 #include "app/frmMain.h"
 
-#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
-#include "app/VoiceFollowing.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
 #include "editor/ScriptOpener.h"
+#include "follow/FollowSeat.h"
 #include "follow/LeaderFeed.h"
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
@@ -30,6 +29,7 @@
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
+#include "voice/VoiceFollowing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,7 +76,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     Form_Load();
     CreateStudio();
     CreateRemote();
-    m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
+    m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
     connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });

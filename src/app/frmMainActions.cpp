@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
-#include "app/dlgFollow.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
+#include "follow/FollowSeat.h"
+#include "follow/dlgFollow.h"
 #include "markers/Marking.h"
 #include "remote/RemoteControl.h"
 #include "ui/Dialogs.h"

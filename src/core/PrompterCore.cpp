@@ -131,6 +131,21 @@ QString PrompterCore::plainText() const
     return m_c.rtDoc->Text();
 }
 
+int PrompterCore::layoutLength() const
+{
+    return m_c.rtDoc->textLength();
+}
+
+int PrompterCore::lineCount() const
+{
+    return m_c.rtDoc->GetLineFromChar(layoutLength()) + 1;
+}
+
+float PrompterCore::lineHeight() const
+{
+    return twips::height(m_c.lblHeightFinder);
+}
+
 float PrompterCore::readingMiddle() const
 {
     return twips::top(m_c.picLine) + twips::height(m_c.picLine) / 2;

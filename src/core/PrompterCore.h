@@ -86,6 +86,11 @@ public:
     // The script as plain text (paragraphs end in CR LF), and its word count.
     QString plainText() const;
     qint32 words() const { return m_words; }
+    // The script's characters as the layout counts them, the display lines they make, and the height
+    // of a line of the script's font, twips.
+    int layoutLength() const;
+    int lineCount() const;
+    float lineHeight() const;
     // Where in plainText() the display line under the middle of the reading line begins.
     int charAtLine() const;
     // Where the reading line reads, independent of window and font size: the first character of the

@@ -5,9 +5,8 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
-#include "app/FollowSeat.h"
-#include "app/VoiceFollowing.h"
 #include "core/PrompterCore.h"
+#include "follow/FollowSeat.h"
 #include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/Twips.h"
@@ -15,6 +14,7 @@
 #include "voice/AudioInput.h"
 #include "voice/Model.h"
 #include "voice/VoiceFollower.h"
+#include "voice/VoiceFollowing.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,10 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/FollowSeat.h"
+#include "follow/FollowSeat.h"
 
-#include "app/Log.h"
-#include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
@@ -14,9 +12,8 @@
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
 #include "follow/LeaderServer.h"
+#include "follow/Log.h"
 #include "scroll/ScrollClock.h"
-#include "ui/RichTextView.h"
-#include "ui/Twips.h"
 
 #include <QHostInfo>
 #include <QLabel>
@@ -75,8 +72,8 @@ std::optional<run::Command> fromLink(const follow::Command &c)
 
 } // namespace
 
-FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, QLabel *status)
-    : QObject(&window), m_platform(platform), m_window(window), m_core(core), m_status(status)
+FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, QObject *parent)
+    : QObject(parent), m_platform(platform), m_core(core), m_status(status)
 {
     follow::LeaderFeed::Prompter p;
     p.now = [this] { return m_platform.timeGetTime(); };
@@ -113,10 +110,8 @@ FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, 
             trace::record('R', qint64(std::llround((p.character + p.through * p.length) * 1000)),
                           qint64(top));
         });
-        connect(&core, &PrompterCore::relaid, this, [this] {
-            const RichTextView *view = m_window.rtDoc;
-            trace::record('N', view->textLength(), view->GetLineFromChar(view->textLength()) + 1);
-        });
+        connect(&core, &PrompterCore::relaid, this,
+                [this] { trace::record('N', m_core.layoutLength(), m_core.lineCount()); });
     }
     connect(m_feed, &follow::LeaderFeed::followersChanged, this, [this](int count) {
         if (!following())
@@ -222,7 +217,7 @@ void FollowSeat::makeFollower()
         return m_core.topFor({place.character, place.through, place.length, place.paragraph},
                              PrompterCore::Align::Paragraph);
     };
-    p.lineHeight = [this] { return twips::height(m_window.lblHeightFinder); };
+    p.lineHeight = [this] { return m_core.lineHeight(); };
     m_follower = new follow::Follower(std::move(p), this);
     connect(&m_core, &PrompterCore::relaid, m_follower, &follow::Follower::relaid);
     m_core.stop();
@@ -294,7 +289,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     });
     showStatus(tr("Connecting to %1…").arg(leader.host()));
     m_link->open(leader, token);
-    qCInfo(lcApp) << "following" << leader.toDisplayString();
+    qCInfo(lcFollow) << "following" << leader.toDisplayString();
     Q_EMIT followingChanged(true);
 }
 
@@ -309,7 +304,7 @@ void FollowSeat::leadersChanged()
             follow::FollowLink::addressOf(QStringLiteral("%1:%2").arg(f.host).arg(f.port));
         if (!url || *url == m_link->url())
             continue;
-        qCInfo(lcApp) << "the leader is lost and" << f.name << "leads now: following it";
+        qCInfo(lcFollow) << "the leader is lost and" << f.name << "leads now: following it";
         showStatus(tr("Following %1 in the lost leader's place").arg(f.name));
         m_link->open(*url, m_token);
         return;
@@ -369,7 +364,7 @@ std::optional<run::Answer> FollowSeat::forward(const run::Command &c)
         return run::Answer::done();
     }
     const QString why = tr("The leader cannot be reached: only Stop works here until it is back.");
-    qCInfo(lcApp) << "command refused:" << why;
+    qCInfo(lcFollow) << "command refused:" << why;
     showStatus(why);
     return run::Answer::refused(run::Answer::Reason::LeaderLost, why);
 }

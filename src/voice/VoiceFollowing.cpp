@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/VoiceFollowing.h"
+#include "voice/VoiceFollowing.h"
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
