@@ -64,6 +64,30 @@
         <source>The leader cannot be reached: only Stop works here until it is back.</source>
         <translation>Der Leitprompter ist nicht erreichbar: Bis er zurück ist, wirkt hier nur Stopp.</translation>
     </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Prompter folgen …</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Nicht mehr folgen</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Anstelle des Leitprompters führen</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Andere Prompter diesem folgen lassen</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>Andere Prompter können diesem auf Port %1 mit dem Token %2 folgen.</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>„%1“ ist keine Prompter-Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -918,34 +942,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Tasten und Schaltflächen steuern den Leitprompter</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Prompter folgen …</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Nicht mehr folgen</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Anstelle des Leitprompters führen</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Andere Prompter diesem folgen lassen</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Andere Prompter können diesem auf Port %1 mit dem Token %2 folgen.</translation>
-    </message>
-    <message>
-        <source>This prompter cannot lead: %1</source>
-        <translation>Dieser Prompter kann nicht führen: %1</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>„%1“ ist keine Prompter-Adresse.</translation>
     </message>
     <message>
         <source>Following</source>

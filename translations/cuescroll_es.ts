@@ -64,6 +64,30 @@
         <source>The leader cannot be reached: only Stop works here until it is back.</source>
         <translation>No se puede alcanzar al líder: hasta que vuelva, aquí solo funciona Detener.</translation>
     </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Seguir prompter…</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Dejar de seguir</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Liderar en lugar del líder</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Permitir que otros prompters sigan a este</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>Otros prompters pueden seguir a este en el puerto %1 con el token %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«%1» no es la dirección de un prompter.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -918,34 +942,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Las teclas y los botones controlan al líder</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Seguir prompter…</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Dejar de seguir</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Liderar en lugar del líder</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Permitir que otros prompters sigan a este</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Otros prompters pueden seguir a este en el puerto %1 con el token %2.</translation>
-    </message>
-    <message>
-        <source>This prompter cannot lead: %1</source>
-        <translation>Este prompter no puede liderar: %1</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>«%1» no es la dirección de un prompter.</translation>
     </message>
     <message>
         <source>Following</source>

@@ -58,11 +58,35 @@
     </message>
     <message>
         <source>Leader lost: stopped here, reconnecting…</source>
-        <translation>Meneur perdu : arrêté ici, reconnexion…</translation>
+        <translation>Meneur perdu&#xa0;: arrêté ici, reconnexion…</translation>
     </message>
     <message>
         <source>The leader cannot be reached: only Stop works here until it is back.</source>
-        <translation>Le meneur est injoignable : tant qu’il n’est pas revenu, seul Arrêter agit ici.</translation>
+        <translation>Le meneur est injoignable&#xa0;: tant qu’il n’est pas revenu, seul Arrêter agit ici.</translation>
+    </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Suivre un prompteur…</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Ne plus suivre</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Mener à la place du meneur</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Laisser d’autres prompteurs suivre celui-ci</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>D’autres prompteurs peuvent suivre celui-ci sur le port %1 avec le jeton %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
     </message>
 </context>
 <context>
@@ -920,34 +944,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Les touches et les boutons pilotent le meneur</translation>
     </message>
     <message>
-        <source>Follow prompter…</source>
-        <translation>Suivre un prompteur…</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Ne plus suivre</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Mener à la place du meneur</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Laisser d’autres prompteurs suivre celui-ci</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>D’autres prompteurs peuvent suivre celui-ci sur le port %1 avec le jeton %2.</translation>
-    </message>
-    <message>
-        <source>This prompter cannot lead: %1</source>
-        <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
-    </message>
-    <message>
         <source>Following</source>
         <translation>Suivi</translation>
     </message>
@@ -1238,7 +1234,7 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
     <message>
         <source>OSC from %1 not carried out: %2</source>
-        <translation>OSC de %1 non exécuté : %2</translation>
+        <translation>OSC de %1 non exécuté&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,30 @@
         <source>The leader cannot be reached: only Stop works here until it is back.</source>
         <translation>O líder não pode ser alcançado: até ele voltar, aqui só Parar funciona.</translation>
     </message>
+    <message>
+        <source>Follow prompter…</source>
+        <translation>Seguir prompter…</translation>
+    </message>
+    <message>
+        <source>Stop following</source>
+        <translation>Parar de seguir</translation>
+    </message>
+    <message>
+        <source>Lead in the leader&apos;s place</source>
+        <translation>Liderar no lugar do líder</translation>
+    </message>
+    <message>
+        <source>Let other prompters follow this one</source>
+        <translation>Deixar outros prompters seguirem este</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one on port %1 with the token %2.</source>
+        <translation>Outros prompters podem seguir este na porta %1 com o token %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>“%1” não é o endereço de um prompter.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -918,34 +942,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Teclas e botões controlam o líder</translation>
-    </message>
-    <message>
-        <source>Follow prompter…</source>
-        <translation>Seguir prompter…</translation>
-    </message>
-    <message>
-        <source>Stop following</source>
-        <translation>Parar de seguir</translation>
-    </message>
-    <message>
-        <source>Lead in the leader&apos;s place</source>
-        <translation>Liderar no lugar do líder</translation>
-    </message>
-    <message>
-        <source>Let other prompters follow this one</source>
-        <translation>Deixar outros prompters seguirem este</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Outros prompters podem seguir este na porta %1 com o token %2.</translation>
-    </message>
-    <message>
-        <source>This prompter cannot lead: %1</source>
-        <translation>Este prompter não pode liderar: %1</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>“%1” não é o endereço de um prompter.</translation>
     </message>
     <message>
         <source>Following</source>

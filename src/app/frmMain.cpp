@@ -9,6 +9,7 @@
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
 #include "editor/ScriptOpener.h"
+#include "editor/frmEditText.h"
 #include "follow/FollowSeat.h"
 #include "follow/LeaderFeed.h"
 #include "line/LineHandles.h"
@@ -20,6 +21,7 @@
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
+#include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
@@ -68,6 +70,18 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     hooks.fullScreen = [this](bool enter) { ShowFullScreen(enter); };
     hooks.close = [this] { close(); };
     hooks.lineMoved = [this] { lineWindow->ResizeLine(); };
+    hooks.editText = [this] {
+        frmEditText editor(m_dialogs, m_settings, this);
+        editor.rtDoc = rtDoc;
+        editor.lblWords = lblWords;
+        m_dialogs.showModal(editor);
+    };
+    hooks.options = [this](const appearance::Appearance &shown) {
+        dlgOptions options(m_dialogs, this);
+        options.current = shown;
+        m_dialogs.showModal(options);
+        return options.chosen;
+    };
     m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
@@ -105,7 +119,7 @@ void frmMain::CreateStudio()
         QAction *remote = menu.addAction(tr("Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
-        AddFollowItems(menu);
+        m_follow->fillMenu(menu, m_dialogs, this, *m_remote);
         m_voice->fillMenu(menu);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "app/frmMainUi.h"
+#include "ui/frmMainUi.h"
 
 #include <QWidget>
 
@@ -101,7 +101,6 @@ private:
     void createControls();
     void CreateStudio();
     void CreateRemote();
-    void AddFollowItems(QMenu &menu);
     void cmdMark_Click();
     void Form_Load();
     void InitPrompter();

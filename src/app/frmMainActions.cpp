@@ -5,21 +5,14 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
-#include "follow/dlgFollow.h"
 #include "markers/Marking.h"
-#include "remote/RemoteControl.h"
-#include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 
 #include <QEvent>
-#include <QHostAddress>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QSlider>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -161,58 +154,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::AddFollowItems(QMenu &menu)
-{
-    menu.addSeparator();
-    QAction *followItem = menu.addAction(tr("Follow prompter…"));
-    followItem->setObjectName(QStringLiteral("mnuFollow"));
-    connect(followItem, &QAction::triggered, this, &frmMain::FollowPrompterAction);
-    if (m_follow->following()) {
-        QAction *stop = menu.addAction(tr("Stop following"));
-        stop->setObjectName(QStringLiteral("mnuStopFollowing"));
-        connect(stop, &QAction::triggered, m_follow, &FollowSeat::stopFollowing);
-        QAction *promote = menu.addAction(tr("Lead in the leader's place"));
-        promote->setObjectName(QStringLiteral("mnuPromote"));
-        connect(promote, &QAction::triggered, m_follow, [this] { m_follow->promote(); });
-    } else if (!m_follow->leading()) {
-        QAction *lead = menu.addAction(tr("Let other prompters follow this one"));
-        lead->setObjectName(QStringLiteral("mnuLead"));
-        connect(lead, &QAction::triggered, this, [this] {
-            // The remote control's port already takes followers, with its token.
-            if (m_remote->listening()) {
-                m_follow->leadThrough(m_remote->port(), m_remote->token());
-                m_dialogs.information(this, windowTitle(),
-                                      tr("Other prompters can follow this one on port %1 with the token %2.")
-                                          .arg(m_follow->leadPort())
-                                          .arg(m_remote->token()));
-                return;
-            }
-            QString token = m_follow->token();
-            // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
-            if (token.isEmpty())
-                token = QString::number(QRandomGenerator::system()->generate64(), 36);
-            QString error;
-            if (!m_follow->lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
-                m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(error));
-                return;
-            }
-            m_dialogs.information(this, windowTitle(),
-                                  tr("Other prompters can follow this one on port %1 with the token %2.")
-                                      .arg(m_follow->leadPort())
-                                      .arg(token));
-        });
-    }
-}
-
 void frmMain::FollowPrompterAction()
 {
-    dlgFollow dialog(m_follow->discovery(), m_follow->token(), this);
-    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
-        return;
-    const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());
-    if (!url) {
-        m_dialogs.warning(this, windowTitle(), tr("“%1” is no prompter's address.").arg(dialog.address()));
-        return;
-    }
-    m_follow->follow(*url, dialog.token());
+    m_follow->chooseLeader(m_dialogs, this);
 }

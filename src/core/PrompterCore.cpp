@@ -13,7 +13,6 @@
 #include "documents/Documents.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
-#include "editor/frmEditText.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/Marking.h"
 #include "scroll/Log.h"
@@ -21,7 +20,7 @@
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
-#include "settings/dlgOptions.h"
+#include "settings/dlgOptions.h" // the look as the script view and the line show it
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Colors.h"
@@ -766,10 +765,7 @@ void PrompterCore::EditTextAction()
 {
     m_opener->CancelOpening();
     const QString before = plainText();
-    frmEditText editor(m_dialogs, m_settings, m_c.window);
-    editor.rtDoc = m_c.rtDoc;
-    editor.lblWords = m_c.lblWords;
-    m_dialogs.showModal(editor);
+    m_window.editText();
     m_window.layout();
     twips::setTop(m_c.rtDoc, 0);
     placed();
@@ -799,11 +795,10 @@ void PrompterCore::ShowHelp()
 
 void PrompterCore::OptionsAction()
 {
-    dlgOptions options(m_dialogs, m_c.window);
-    options.current = appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor);
-    m_dialogs.showModal(options);
-    if (options.chosen) {
-        appearance::apply(*options.chosen, *m_c.rtDoc, *m_c.picLine);
+    const std::optional<appearance::Appearance> chosen =
+        m_window.options(appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor));
+    if (chosen) {
+        appearance::apply(*chosen, *m_c.rtDoc, *m_c.picLine);
         // The viewport shows below the end of the script: one background, not two.
         colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
         // OK coloured every character; the markers are still there and must still look marked.
@@ -813,7 +808,7 @@ void PrompterCore::OptionsAction()
     twips::setTop(m_c.rtDoc, 0);
     placed();
     SaveAppearance();
-    if (options.chosen)
+    if (chosen)
         Q_EMIT appearanceChanged();
 }
 

@@ -67,6 +67,9 @@ public:
         std::function<void(bool)> fullScreen; // show or leave full screen
         std::function<void()> close;          // Exit
         std::function<void()> lineMoved;      // the reading line's band must follow the script view
+        std::function<void()> editText;       // the script editor, until Done or Cancel
+        // Options, showing the look as it is; the look chosen with OK, or nothing.
+        std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
 
     PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls, Window window);

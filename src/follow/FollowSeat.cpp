@@ -13,10 +13,16 @@
 #include "follow/LeaderFeed.h"
 #include "follow/LeaderServer.h"
 #include "follow/Log.h"
+#include "follow/dlgFollow.h"
+#include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
+#include "ui/Dialogs.h"
 
+#include <QAction>
 #include <QHostInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QRandomGenerator>
 
 #include <cmath>
 
@@ -375,4 +381,60 @@ void FollowSeat::showStatus(const QString &text)
         return;
     m_status->setText(text);
     m_status->setVisible(!text.isEmpty());
+}
+
+void FollowSeat::fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window, const remote::RemoteControl &remote)
+{
+    menu.addSeparator();
+    QAction *followItem = menu.addAction(tr("Follow prompter…"));
+    followItem->setObjectName(QStringLiteral("mnuFollow"));
+    connect(followItem, &QAction::triggered, this,
+            [this, &dialogs, window] { chooseLeader(dialogs, window); });
+    if (following()) {
+        QAction *stop = menu.addAction(tr("Stop following"));
+        stop->setObjectName(QStringLiteral("mnuStopFollowing"));
+        connect(stop, &QAction::triggered, this, &FollowSeat::stopFollowing);
+        QAction *promoteItem = menu.addAction(tr("Lead in the leader's place"));
+        promoteItem->setObjectName(QStringLiteral("mnuPromote"));
+        connect(promoteItem, &QAction::triggered, this, [this] { promote(); });
+    } else if (!leading()) {
+        QAction *leadItem = menu.addAction(tr("Let other prompters follow this one"));
+        leadItem->setObjectName(QStringLiteral("mnuLead"));
+        connect(leadItem, &QAction::triggered, this, [this, &dialogs, window, &remote] {
+            // The remote control's port already takes followers, with its token.
+            QString token = remote.token();
+            if (remote.listening()) {
+                leadThrough(remote.port(), token);
+            } else {
+                token = m_token;
+                // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
+                if (token.isEmpty())
+                    token = QString::number(QRandomGenerator::system()->generate64(), 36);
+                QString error;
+                if (!lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
+                    dialogs.warning(window, window->windowTitle(),
+                                    tr("This prompter cannot lead: %1").arg(error));
+                    return;
+                }
+            }
+            dialogs.information(window, window->windowTitle(),
+                                tr("Other prompters can follow this one on port %1 with the token %2.")
+                                    .arg(leadPort())
+                                    .arg(token));
+        });
+    }
+}
+
+void FollowSeat::chooseLeader(Dialogs &dialogs, QWidget *window)
+{
+    dlgFollow dialog(discovery(), m_token, window);
+    if (dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());
+    if (!url) {
+        dialogs.warning(window, window->windowTitle(),
+                        tr("“%1” is no prompter's address.").arg(dialog.address()));
+        return;
+    }
+    follow(*url, dialog.token());
 }

@@ -13,9 +13,15 @@
 #include <QPointer>
 #include <QUrl>
 
+class Dialogs;
 class Platform;
 class PrompterCore;
 class QLabel;
+class QMenu;
+class QWidget;
+namespace remote {
+class RemoteControl;
+}
 
 namespace follow {
 class Discovery;
@@ -64,6 +70,10 @@ public:
     static constexpr int kHoldMs = 300;
 
     follow::Discovery &discovery();
+    // The studio menu's items: follow a leader (picked in a dialog), stop following, lead in the
+    // leader's place, or let others follow, through the remote control's port while it listens.
+    void fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window, const remote::RemoteControl &remote);
+    void chooseLeader(Dialogs &dialogs, QWidget *window);
     // The token from the command line or CUESCROLL_REMOTE_TOKEN, for the menu's dialog.
     QString token() const { return m_token; }
 
