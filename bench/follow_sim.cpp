@@ -10,9 +10,9 @@
 
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
-#include "app/FollowSeat.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "follow/FollowSeat.h"
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
 #include "scroll/ScrollClock.h"

@@ -3,17 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/CommandLine.h"
-#include "app/FollowSeat.h"
-#include "app/VoiceFollowing.h"
 #include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
+#include "follow/FollowSeat.h"
 #include "remote/RemoteControl.h"
 #include "settings/Settings.h"
 #include "studio/Studio.h"
 #include "ui/Dialogs.h"
+#include "voice/VoiceFollowing.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -56,6 +56,34 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Dieser Prompter kann nicht führen: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Leitprompter verloren: hier angehalten, verbindet neu …</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>Der Leitprompter ist nicht erreichbar: Bis er zurück ist, wirkt hier nur Stopp.</translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>Prompter f&amp;olgen …</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Nicht mehr folgen</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>Anstelle des &amp;Leitprompters führen</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Andere Prompter diesem folgen lassen</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>„%1“ ist keine Prompter-Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +103,22 @@
 %1</source>
         <translation>Die Hilfeseite konnte nicht geöffnet werden:
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>Das Skript gehört dem Leitprompter.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Gerade wird eine Passage markiert.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>Es gibt keine Markierung %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>Der Wert liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
 </context>
 <context>
@@ -912,10 +956,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Dieser Prompter kann nicht führen: %1</translation>
     </message>
     <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>„%1“ ist keine Prompter-Adresse.</translation>
-    </message>
-    <message>
         <source>&amp;Remote control…</source>
         <translation>&amp;Fernsteuerung …</translation>
     </message>
@@ -925,22 +965,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
             <numerusform>Fernsteuerung ein, %n Gerät</numerusform>
             <numerusform>Fernsteuerung ein, %n Geräte</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>Prompter f&amp;olgen …</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>&amp;Nicht mehr folgen</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>Anstelle des &amp;Leitprompters führen</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>&amp;Andere Prompter diesem folgen lassen</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1203,13 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Ein anderes Fenster ist geöffnet.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1231,6 +1262,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC von %1 ignoriert: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC von %1 nicht ausgeführt: %2</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,34 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Este prompter no puede liderar: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Líder perdido: detenido aquí, reconectando…</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>No se puede alcanzar al líder: hasta que vuelva, aquí solo funciona Detener.</translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>S&amp;eguir prompter…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Dejar de seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>&amp;Liderar en lugar del líder</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>Permitir &amp;que otros prompters sigan a este</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«%1» no es la dirección de un prompter.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +103,22 @@
 %1</source>
         <translation>No se pudo abrir la página de ayuda:
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>El guion es del líder.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Se está marcando un pasaje.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>No existe la marca %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>El valor está fuera de rango.</translation>
     </message>
 </context>
 <context>
@@ -912,10 +956,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Este prompter no puede liderar: %1</translation>
     </message>
     <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>«%1» no es la dirección de un prompter.</translation>
-    </message>
-    <message>
         <source>&amp;Remote control…</source>
         <translation>Con&amp;trol remoto…</translation>
     </message>
@@ -925,22 +965,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
             <numerusform>Control remoto activado, %n dispositivo</numerusform>
             <numerusform>Control remoto activado, %n dispositivos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>S&amp;eguir prompter…</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>&amp;Dejar de seguir</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>&amp;Liderar en lugar del líder</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>Permitir &amp;que otros prompters sigan a este</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1203,13 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Hay otra ventana abierta.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1231,6 +1262,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC de %1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC de %1 no ejecutado: %2</translation>
     </message>
 </context>
 <context>

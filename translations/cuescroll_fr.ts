@@ -56,6 +56,34 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Meneur perdu&#xa0;: arrêté ici, reconnexion…</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>Le meneur est injoignable&#xa0;: tant qu’il n’est pas revenu, seul Arrêter agit ici.</translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>S&amp;uivre un prompteur…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Ne plus suivre</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>M&amp;ener à la place du meneur</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Laisser d’autres prompteurs suivre celui-ci</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +103,22 @@
 %1</source>
         <translation>La page d’aide n’a pas pu être ouverte :
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>Le script appartient au meneur.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Un passage est en cours de marquage.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>Il n’y a pas de marque %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>La valeur est hors limites.</translation>
     </message>
 </context>
 <context>
@@ -912,10 +956,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
     </message>
     <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
-    </message>
-    <message>
         <source>&amp;Remote control…</source>
         <translation>&amp;Télécommande…</translation>
     </message>
@@ -925,22 +965,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
             <numerusform>Télécommande activée, %n appareil</numerusform>
             <numerusform>Télécommande activée, %n appareils</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>S&amp;uivre un prompteur…</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>&amp;Ne plus suivre</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>M&amp;ener à la place du meneur</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>&amp;Laisser d’autres prompteurs suivre celui-ci</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1203,13 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Une autre fenêtre est ouverte.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1231,6 +1262,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC de %1 ignoré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC de %1 non exécuté&#xa0;: %2</translation>
     </message>
 </context>
 <context>

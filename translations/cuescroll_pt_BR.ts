@@ -56,6 +56,34 @@
         <source>This prompter cannot lead: %1</source>
         <translation>Este prompter não pode liderar: %1</translation>
     </message>
+    <message>
+        <source>Leader lost: stopped here, reconnecting…</source>
+        <translation>Líder perdido: parado aqui, reconectando…</translation>
+    </message>
+    <message>
+        <source>The leader cannot be reached: only Stop works here until it is back.</source>
+        <translation>O líder não pode ser alcançado: até ele voltar, aqui só Parar funciona.</translation>
+    </message>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>Se&amp;guir prompter…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>P&amp;arar de seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>&amp;Liderar no lugar do líder</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Deixar outros prompters seguirem este</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>“%1” não é o endereço de um prompter.</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>
@@ -75,6 +103,22 @@
 %1</source>
         <translation>Não foi possível abrir a página de ajuda:
 %1</translation>
+    </message>
+    <message>
+        <source>The script is the leader&apos;s.</source>
+        <translation>O roteiro é do líder.</translation>
+    </message>
+    <message>
+        <source>A passage is being marked.</source>
+        <translation>Um trecho está sendo marcado.</translation>
+    </message>
+    <message>
+        <source>There is no marker %1.</source>
+        <translation>Não existe o marcador %1.</translation>
+    </message>
+    <message>
+        <source>The value is out of range.</source>
+        <translation>O valor está fora do intervalo.</translation>
     </message>
 </context>
 <context>
@@ -912,10 +956,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>Este prompter não pode liderar: %1</translation>
     </message>
     <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>“%1” não é o endereço de um prompter.</translation>
-    </message>
-    <message>
         <source>&amp;Remote control…</source>
         <translation>Controle &amp;remoto…</translation>
     </message>
@@ -925,22 +965,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
             <numerusform>Controle remoto ligado, %n dispositivo</numerusform>
             <numerusform>Controle remoto ligado, %n dispositivos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>Se&amp;guir prompter…</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>P&amp;arar de seguir</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>&amp;Liderar no lugar do líder</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>&amp;Deixar outros prompters seguirem este</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1203,13 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
 </context>
 <context>
+    <name>remote::RemoteControl</name>
+    <message>
+        <source>Another window is open.</source>
+        <translation>Outra janela está aberta.</translation>
+    </message>
+</context>
+<context>
     <name>remote::RemoteServer</name>
     <message>
         <source>Port %1 is in use by another program.</source>
@@ -1231,6 +1262,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>OSC from %1 ignored: %2</source>
         <translation>OSC de %1 ignorado: %2</translation>
+    </message>
+    <message>
+        <source>OSC from %1 not carried out: %2</source>
+        <translation>OSC de %1 não executado: %2</translation>
     </message>
 </context>
 <context>

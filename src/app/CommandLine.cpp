@@ -4,11 +4,11 @@
 
 #include "app/CommandLine.h"
 
-#include "app/FollowSeat.h"
 #include "common/LocalPath.h"
 #include "common/ProgramFiles.h"
 #include "common/Translations.h"
 #include "follow/FollowLink.h"
+#include "follow/FollowSeat.h"
 #include "remote/RemoteControl.h"
 
 #include <QCommandLineParser>

@@ -88,4 +88,56 @@ int typedCharacter(const QKeyEvent &event)
     return text.at(0).unicode();
 }
 
+std::optional<run::Command> commandFor(int code, int shift)
+{
+    using run::Verb;
+    const bool ctrl = shift == CtrlBit;
+    switch (code) {
+    case Up:
+        return run::Command{ctrl ? Verb::Up : Verb::Back};
+    case Down:
+        return run::Command{ctrl ? Verb::Down : Verb::Forward};
+    case PageUp:
+        return run::Command{Verb::PageBack};
+    case PageDown:
+        return run::Command{Verb::PageForward};
+    case Home:
+        return run::Command{Verb::Home};
+    case End:
+        return run::Command{Verb::End};
+    case Left:
+        return run::Command{Verb::Slower};
+    case Right:
+        return run::Command{Verb::Faster};
+    case Space:
+    case F3:
+        return run::Command{Verb::Toggle};
+    case Back:
+    case F4:
+        return run::Command{Verb::Reset};
+    case F1:
+        return run::Command{Verb::Help};
+    case F2:
+        return run::Command{Verb::EditText};
+    case F5:
+        return run::Command{Verb::MarkMode};
+    case F6:
+        return run::Command{Verb::PickJump};
+    case F7:
+        return run::Command{Verb::PickUnmark};
+    case F8:
+        return run::Command{Verb::ClearMarkers};
+    case F9:
+        return run::Command{Verb::FullScreen};
+    case F10:
+        return run::Command{Verb::Options};
+    case Escape:
+        return run::Command{Verb::Exit};
+    case Return:
+        return run::Command{Verb::EnterFullScreen};
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace keyinput

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/Command.h"
+
 #include <optional>
 
 class QKeyEvent;
@@ -51,5 +53,8 @@ std::optional<Key> fromEvent(const QKeyEvent &event);
 
 // The character a key press types (0 when it types none), as the typed-character handler sees it.
 int typedCharacter(const QKeyEvent &event);
+
+// What a key asks of the run; nothing for a key without a meaning.
+std::optional<run::Command> commandFor(int code, int shift);
 
 } // namespace keyinput

@@ -4,13 +4,13 @@
 
 #include "app/frmMain.h"
 
-#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
-#include "app/VoiceFollowing.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
 #include "editor/ScriptOpener.h"
+#include "editor/frmEditText.h"
+#include "follow/FollowSeat.h"
 #include "follow/LeaderFeed.h"
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
@@ -21,6 +21,7 @@
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
+#include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
@@ -30,6 +31,7 @@
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
+#include "voice/VoiceFollowing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,9 +70,19 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     hooks.fullScreen = [this](bool enter) { ShowFullScreen(enter); };
     hooks.close = [this] { close(); };
     hooks.lineMoved = [this] { lineWindow->ResizeLine(); };
+    hooks.editText = [this] {
+        frmEditText editor(m_dialogs, m_settings, this);
+        editor.rtDoc = rtDoc;
+        editor.lblWords = lblWords;
+        m_dialogs.showModal(editor);
+    };
+    hooks.options = [this](const appearance::Appearance &shown) {
+        dlgOptions options(m_dialogs, this);
+        options.current = shown;
+        m_dialogs.showModal(options);
+        return options.chosen;
+    };
     m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
-    timTick = m_core->clock().timTick;
-    timFrame = m_core->clock().timFrame;
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
     connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
@@ -78,13 +90,11 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     Form_Load();
     CreateStudio();
     CreateRemote();
-    m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
+    m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
-    // The editor is closed and a script opened here is not shown while following.
-    connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
-    connect(optDown, &QToolButton::clicked, this,
-            [this] { ForwardToLeader(QStringLiteral("direction"), -1); });
+    connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
+    connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
     connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
         tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
     });
@@ -109,7 +119,7 @@ void frmMain::CreateStudio()
         QAction *remote = menu.addAction(tr("&Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
-        AddFollowItems(menu);
+        m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
         m_voice->fillMenu(menu);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "app/frmMainUi.h"
+#include "ui/frmMainUi.h"
 
 #include <QWidget>
 
@@ -57,6 +57,8 @@ public:
     FollowSeat &followSeat() const { return *m_follow; }
     // "Follow prompter…": the leader's address and token, leaders on the network listed.
     void FollowPrompterAction();
+    // Lets other prompters follow this one, as --lead does, and tells the operator how.
+    void LeadOthers();
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -101,11 +103,7 @@ private:
     void createControls();
     void CreateStudio();
     void CreateRemote();
-    void AddFollowItems(QMenu &menu);
-    // While following, what a key or button asks goes to the leader; true when it went.
-    bool ForwardToLeader(const QString &name, int value = 0, int length = 0);
     void cmdMark_Click();
-    bool LocalWhileFollowing(const QString &sAction);
     void Form_Load();
     void InitPrompter();
     void Form_Unload();
@@ -141,8 +139,6 @@ private:
     int m_captionedToolbarWidth = -1; // toolbar width its buttons need with their captions, pixels
 
 public:
-    // Made by the scroll clock, and the forms the prompter hangs its own windows on.
-    QTimer *timTick = nullptr;
-    QTimer *timFrame = nullptr;
+    // The form the prompter hangs its reading line's band on.
     frmLine *lineWindow = nullptr;
 };

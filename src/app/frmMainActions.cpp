@@ -3,21 +3,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/CommandLine.h"
-#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
-#include "app/dlgFollow.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "follow/FollowLink.h"
+#include "follow/FollowSeat.h"
 #include "markers/Marking.h"
-#include "remote/RemoteControl.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolBar>
@@ -31,168 +27,26 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
 
 void frmMain::DoAction(const QString &sAction)
 {
-    if (LocalWhileFollowing(sAction))
-        m_core->doAction(sAction);
-}
-
-// Exit, Options, Help and full screen are this prompter's own; the editor and marking would change a
-// script that is the leader's; everything else goes to the leader.
-bool frmMain::LocalWhileFollowing(const QString &sAction)
-{
-    if (!m_follow || !m_follow->following() || m_core->markMode())
-        return true;
-    if (sAction == QLatin1String("Start"))
-        ForwardToLeader(QStringLiteral("start"));
-    else if (sAction == QLatin1String("Stop"))
-        ForwardToLeader(QStringLiteral("stop"));
-    else if (sAction == QLatin1String("Reset"))
-        ForwardToLeader(QStringLiteral("reset"));
-    else if (sAction == QLatin1String("ClearAll"))
-        ForwardToLeader(QStringLiteral("clearMarkers"));
-    else if (sAction == QLatin1String("JumpTo") || sAction == QLatin1String("Unmark")) {
-        // Picked from this prompter's copy of the leader's markers, carried out by the leader.
-        const bool jump = sAction == QLatin1String("JumpTo");
-        if (const int index = m_core->marking().PickMarker(jump ? QStringLiteral("Jump To") : sAction);
-            index > 0)
-            ForwardToLeader(jump ? QStringLiteral("jump") : QStringLiteral("unmark"), index);
-    } else
-        // A passage is chosen here in mark mode; Mark sends it to the leader (see MarkOrForward).
-        return sAction == QLatin1String("Mark") || sAction == QLatin1String("FullScreen") ||
-               sAction == QLatin1String("Options") || sAction == QLatin1String("Help") ||
-               sAction == QLatin1String("Exit");
-    return false;
-}
-
-bool frmMain::ForwardToLeader(const QString &name, int value, int length)
-{
-    return m_follow && m_follow->forward({name, value, length});
+    m_core->command(PrompterCore::toolbarCommand(sAction));
 }
 
 void frmMain::cmdMark_Click()
 {
     Marking &marking = m_core->marking();
-    if (!m_follow || !m_follow->following()) {
+    if (!m_core->following()) {
         marking.cmdMark_Click();
         return;
     }
     // The leader marks it, and its markers come back here.
     if (rtMirror->SelLength() > 0)
-        ForwardToLeader(QStringLiteral("mark"), rtMirror->SelStart(), rtMirror->SelLength());
+        m_core->command({run::Verb::Mark, rtMirror->SelStart(), 0, rtMirror->SelLength()});
     marking.cmdCancel_Click();
 }
 
 void frmMain::HandleKey(int keyCode, int shift)
 {
-    using namespace keyinput;
-    PrompterCore &run = *m_core;
-    if (m_follow && m_follow->following() && !m_core->markMode()) {
-        // The run is the leader's: its keys go there.
-        const bool ctrl = shift == CtrlBit;
-        switch (keyCode) {
-        case Up:
-            ForwardToLeader(ctrl ? QStringLiteral("direction") : QStringLiteral("stepBack"), 1);
-            return;
-        case Down:
-            ForwardToLeader(ctrl ? QStringLiteral("direction") : QStringLiteral("stepForward"), -1);
-            return;
-        case PageUp:
-            ForwardToLeader(QStringLiteral("pageBack"));
-            return;
-        case PageDown:
-            ForwardToLeader(QStringLiteral("pageForward"));
-            return;
-        case Home:
-            ForwardToLeader(QStringLiteral("home"));
-            return;
-        case End:
-            ForwardToLeader(QStringLiteral("end"));
-            return;
-        case Left:
-            ForwardToLeader(QStringLiteral("slower"));
-            return;
-        case Right:
-            ForwardToLeader(QStringLiteral("faster"));
-            return;
-        case Space:
-        case F3:
-            ForwardToLeader(QStringLiteral("toggle"));
-            return;
-        default:
-            break; // the rest through DoAction, which knows what stays here
-        }
-    }
-    switch (keyCode) {
-    case Up:
-        if (shift == CtrlBit)
-            run.setDirection(PrompterCore::Direction::Up);
-        else
-            run.stepBack();
-        break;
-    case Down:
-        if (shift == CtrlBit)
-            run.setDirection(PrompterCore::Direction::Down);
-        else
-            run.stepForward();
-        break;
-    case PageUp:
-        run.pageBack();
-        break;
-    case PageDown:
-        run.pageForward();
-        break;
-    case Home:
-        run.home();
-        break;
-    case End:
-        run.end();
-        break;
-    case Left:
-        run.slower();
-        break;
-    case Right:
-        run.faster();
-        break;
-    case Space:
-    case F3:
-        run.toggle();
-        break;
-    case Back:
-    case F4:
-        DoAction(QStringLiteral("Reset"));
-        break;
-    case F1:
-        DoAction(QStringLiteral("Help"));
-        break;
-    case F2:
-        DoAction(QStringLiteral("EditText"));
-        break;
-    case F5:
-        DoAction(QStringLiteral("Mark"));
-        break;
-    case F6:
-        DoAction(QStringLiteral("JumpTo"));
-        break;
-    case F7:
-        DoAction(QStringLiteral("Unmark"));
-        break;
-    case F8:
-        DoAction(QStringLiteral("ClearAll"));
-        break;
-    case F9:
-        run.toggleFullScreen();
-        break;
-    case F10:
-        DoAction(QStringLiteral("Options"));
-        break;
-    case Escape:
-        DoAction(QStringLiteral("Exit"));
-        break;
-    case Return:
-        DoAction(QStringLiteral("FullScreen"));
-        break;
-    default:
-        break;
-    }
+    if (const std::optional<run::Command> c = keyinput::commandFor(keyCode, shift))
+        m_core->command(*c);
 }
 
 void frmMain::ToggleFullScreen(bool bEnter)
@@ -217,15 +71,14 @@ void frmMain::ShowFullScreen(bool bEnter)
 
 void frmMain::HandleWheel(int angleDelta)
 {
-    if (!ForwardToLeader(QStringLiteral("wheel"), angleDelta))
-        m_core->wheel(angleDelta);
+    m_core->command({run::Verb::Wheel, angleDelta});
     txtFocus->setFocus();
 }
 
 void frmMain::sldSpeed_Scroll()
 {
-    // The slider already stands where the hand put it; the leader's answer confirms it.
-    ForwardToLeader(QStringLiteral("speed"), sldSpeed->sliderPosition());
+    // The slider already stands where the hand put it; a leader's answer confirms it.
+    m_core->command({run::Verb::Speed, sldSpeed->sliderPosition()});
     txtFocus->setFocus();
 }
 
@@ -303,45 +156,19 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmMain::AddFollowItems(QMenu &menu)
+void frmMain::LeadOthers()
 {
-    menu.addSeparator();
-    QAction *followItem = menu.addAction(tr("F&ollow prompter…"));
-    followItem->setObjectName(QStringLiteral("mnuFollow"));
-    connect(followItem, &QAction::triggered, this, &frmMain::FollowPrompterAction);
-    if (m_follow->following()) {
-        QAction *stop = menu.addAction(tr("&Stop following"));
-        stop->setObjectName(QStringLiteral("mnuStopFollowing"));
-        connect(stop, &QAction::triggered, m_follow, &FollowSeat::stopFollowing);
-        QAction *promote = menu.addAction(tr("&Lead in the leader's place"));
-        promote->setObjectName(QStringLiteral("mnuPromote"));
-        connect(promote, &QAction::triggered, m_follow, [this] { m_follow->promote(); });
-    } else if (!m_follow->leading()) {
-        QAction *lead = menu.addAction(tr("&Let other prompters follow this one"));
-        lead->setObjectName(QStringLiteral("mnuLead"));
-        connect(lead, &QAction::triggered, this, [this] {
-            const commandline::Leading how = commandline::lead(*m_follow, *m_remote);
-            if (!how.refusal.isEmpty()) {
-                m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(how.refusal));
-                return;
-            }
-            m_dialogs.information(this, windowTitle(),
-                                  tr("Other prompters can follow this one on port %1 with the token %2.")
-                                      .arg(how.port)
-                                      .arg(how.token));
-        });
+    const commandline::Leading how = commandline::lead(*m_follow, *m_remote);
+    if (!how.refusal.isEmpty()) {
+        m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(how.refusal));
+        return;
     }
+    m_dialogs.information(
+        this, windowTitle(),
+        tr("Other prompters can follow this one on port %1 with the token %2.").arg(how.port).arg(how.token));
 }
 
 void frmMain::FollowPrompterAction()
 {
-    dlgFollow dialog(m_follow->discovery(), m_follow->token(), this);
-    if (m_dialogs.showModal(dialog) != QDialog::Accepted)
-        return;
-    const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());
-    if (!url) {
-        m_dialogs.warning(this, windowTitle(), tr("“%1” is no prompter's address.").arg(dialog.address()));
-        return;
-    }
-    m_follow->follow(*url, dialog.token());
+    m_follow->chooseLeader(m_dialogs, this);
 }

@@ -13,7 +13,6 @@
 #include "documents/Documents.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
-#include "editor/frmEditText.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/Marking.h"
 #include "scroll/Log.h"
@@ -21,7 +20,7 @@
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
-#include "settings/dlgOptions.h"
+#include "settings/dlgOptions.h" // the look as the script view and the line show it
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Colors.h"
@@ -56,17 +55,10 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
             trace::record('S', qint64(top()));
     };
     clockHooks.waiting = [this] { UpdateProgress(true); };
-    clockHooks.running = [this] { return bRunning || m_steering; };
-    clockHooks.steer = [this](quint32 now) -> std::optional<float> {
-        if (!m_steering)
-            return std::nullopt;
-        const std::optional<float> to = m_steering(now);
-        if (!to)
-            return std::nullopt;
-        return std::clamp(*to, -float(range()), 0.0f);
-    };
+    clockHooks.running = [this] { return bRunning || steered(); };
+    clockHooks.steer = [this](quint32 now) { return steering(now); };
     clockHooks.framed = [this] {
-        if (m_steering)
+        if (steered())
             UpdateProgress(true);
         publishPosition();
     };
@@ -136,6 +128,21 @@ QString PrompterCore::timeToGo() const
 QString PrompterCore::plainText() const
 {
     return m_c.rtDoc->Text();
+}
+
+int PrompterCore::layoutLength() const
+{
+    return m_c.rtDoc->textLength();
+}
+
+int PrompterCore::lineCount() const
+{
+    return m_c.rtDoc->GetLineFromChar(layoutLength()) + 1;
+}
+
+float PrompterCore::lineHeight() const
+{
+    return twips::height(m_c.lblHeightFinder);
 }
 
 float PrompterCore::readingMiddle() const
@@ -237,6 +244,183 @@ void PrompterCore::doAction(const QString &sAction)
     } else if (sAction == QLatin1String("Exit")) {
         m_window.close();
     }
+}
+
+namespace {
+
+using run::Answer;
+using run::Verb;
+
+struct ToolbarKey
+{
+    const char *key;
+    Verb verb;
+};
+
+constexpr std::array kToolbar{
+    ToolbarKey{"EditText", Verb::EditText},
+    ToolbarKey{"Start", Verb::Start},
+    ToolbarKey{"Stop", Verb::Stop},
+    ToolbarKey{"Reset", Verb::Reset},
+    ToolbarKey{"Mark", Verb::MarkMode},
+    ToolbarKey{"JumpTo", Verb::PickJump},
+    ToolbarKey{"Unmark", Verb::PickUnmark},
+    ToolbarKey{"ClearAll", Verb::ClearMarkers},
+    ToolbarKey{"FullScreen", Verb::EnterFullScreen},
+    ToolbarKey{"Options", Verb::Options},
+    ToolbarKey{"Help", Verb::Help},
+    ToolbarKey{"Exit", Verb::Exit},
+};
+
+const char *toolbarKey(Verb verb)
+{
+    for (const ToolbarKey &t : kToolbar) {
+        if (t.verb == verb)
+            return t.key;
+    }
+    return nullptr;
+}
+
+// What a leader carries out for its followers; the rest stays with the prompter it was given to.
+bool leadersCommand(Verb verb)
+{
+    const run::VerbNames *n = run::namesOf(verb);
+    return (n && n->link) || verb == Verb::PickJump || verb == Verb::PickUnmark || verb == Verb::EditText;
+}
+
+} // namespace
+
+run::Command PrompterCore::toolbarCommand(const QString &key)
+{
+    for (const ToolbarKey &t : kToolbar) {
+        if (key == QLatin1String(t.key))
+            return {t.verb};
+    }
+    return {Verb::State};
+}
+
+Answer PrompterCore::command(const run::Command &c)
+{
+    // A passage chosen on a follower is marked by the leader, from mark mode; everything else
+    // there stays with this prompter's copy.
+    if (m_leader && leadersCommand(c.verb) && (c.verb == Verb::Mark || !markMode())) {
+        if (c.verb == Verb::EditText)
+            return Answer::refused(Answer::Reason::LeadersScript, tr("The script is the leader's."));
+        if (c.verb == Verb::PickJump || c.verb == Verb::PickUnmark) {
+            // Picked from this prompter's copy of the leader's markers, carried out by the leader.
+            const bool jump = c.verb == Verb::PickJump;
+            const int index =
+                m_marking->PickMarker(jump ? QStringLiteral("Jump To") : QStringLiteral("Unmark"));
+            if (index <= 0)
+                return Answer::done();
+            return command({jump ? Verb::JumpMarker : Verb::Unmark, index});
+        }
+        if (std::optional<Answer> a = m_leader(c))
+            return *a;
+    }
+    if (std::optional<Answer> refused = refusalHere(c))
+        return *refused;
+    return carryOut(c);
+}
+
+std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
+{
+    if (markMode()) {
+        // Marking takes the toolbar but for Exit, and no jump or marker is made meanwhile.
+        const bool refused = toolbarKey(c.verb) || c.verb == Verb::Toggle || c.verb == Verb::JumpMarker ||
+                             c.verb == Verb::Unmark || c.verb == Verb::Mark;
+        if (refused && c.verb != Verb::Exit)
+            return Answer::refused(Answer::Reason::Marking, tr("A passage is being marked."));
+    }
+    switch (c.verb) {
+    case Verb::JumpMarker:
+    case Verb::Unmark:
+        if (!markers().Item(c.value))
+            return Answer::refused(Answer::Reason::NoSuchMarker, tr("There is no marker %1.").arg(c.value));
+        break;
+    case Verb::Speed:
+        if (c.value < 1 || c.value > 16)
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
+        break;
+    case Verb::GoTo:
+        if (!(c.fraction >= 0 && c.fraction <= 1))
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+Answer PrompterCore::carryOut(const run::Command &c)
+{
+    if (const char *key = toolbarKey(c.verb)) {
+        doAction(QLatin1String(key));
+        return Answer::done();
+    }
+    switch (c.verb) {
+    case Verb::Toggle:
+        toggle();
+        break;
+    case Verb::Back:
+        stepBack();
+        break;
+    case Verb::Forward:
+        stepForward();
+        break;
+    case Verb::PageBack:
+        pageBack();
+        break;
+    case Verb::PageForward:
+        pageForward();
+        break;
+    case Verb::Home:
+        home();
+        break;
+    case Verb::End:
+        end();
+        break;
+    case Verb::Slower:
+        slower();
+        break;
+    case Verb::Faster:
+        faster();
+        break;
+    case Verb::Up:
+        setDirection(Direction::Up);
+        break;
+    case Verb::Down:
+        setDirection(Direction::Down);
+        break;
+    case Verb::FullScreen:
+        toggleFullScreen();
+        break;
+    case Verb::Speed:
+        setSpeed(c.value);
+        break;
+    case Verb::JumpMarker:
+        jumpToMarker(c.value);
+        break;
+    case Verb::JumpChar:
+        bringCharToLine(c.value);
+        break;
+    case Verb::GoTo:
+        goToFraction(c.fraction);
+        break;
+    case Verb::Wheel:
+        wheel(c.value);
+        break;
+    case Verb::Mark:
+        if (!markPassage(c.value, c.length))
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
+        break;
+    case Verb::Unmark:
+        unmark(c.value);
+        break;
+    default: // State, and the toolbar's above
+        break;
+    }
+    return Answer::done();
 }
 
 void PrompterCore::start()
@@ -360,11 +544,45 @@ void PrompterCore::goToFraction(double fraction)
     placed();
 }
 
-void PrompterCore::setSteering(Steering steering)
+namespace {
+
+// The operator and the clock move the script themselves; only these two steer.
+std::size_t slotOf(PrompterCore::Driver driver)
 {
-    m_steering = std::move(steering);
-    if (m_steering)
+    Q_ASSERT(driver == PrompterCore::Driver::Leader || driver == PrompterCore::Driver::Voice);
+    return driver == PrompterCore::Driver::Leader ? 0 : 1;
+}
+
+} // namespace
+
+void PrompterCore::steer(Driver driver, Steering steering)
+{
+    m_steering[slotOf(driver)] = std::move(steering);
+    if (steered())
         m_clock->startFrames();
+}
+
+bool PrompterCore::steered() const
+{
+    return m_steering[0] || m_steering[1];
+}
+
+bool PrompterCore::steeredBy(Driver driver) const
+{
+    return bool(m_steering[slotOf(driver)]);
+}
+
+std::optional<float> PrompterCore::steering(quint32 now)
+{
+    for (const Steering &s : m_steering) {
+        if (!s)
+            continue;
+        const std::optional<float> to = s(now);
+        if (!to)
+            return std::nullopt;
+        return std::clamp(*to, -float(range()), 0.0f);
+    }
+    return std::nullopt;
 }
 
 void PrompterCore::openScript(const QString &path)
@@ -547,10 +765,7 @@ void PrompterCore::EditTextAction()
 {
     m_opener->CancelOpening();
     const QString before = plainText();
-    frmEditText editor(m_dialogs, m_settings, m_c.window);
-    editor.rtDoc = m_c.rtDoc;
-    editor.lblWords = m_c.lblWords;
-    m_dialogs.showModal(editor);
+    m_window.editText();
     m_window.layout();
     twips::setTop(m_c.rtDoc, 0);
     placed();
@@ -580,11 +795,10 @@ void PrompterCore::ShowHelp()
 
 void PrompterCore::OptionsAction()
 {
-    dlgOptions options(m_dialogs, m_c.window);
-    options.current = appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor);
-    m_dialogs.showModal(options);
-    if (options.chosen) {
-        appearance::apply(*options.chosen, *m_c.rtDoc, *m_c.picLine);
+    const std::optional<appearance::Appearance> chosen =
+        m_window.options(appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor));
+    if (chosen) {
+        appearance::apply(*chosen, *m_c.rtDoc, *m_c.picLine);
         // The viewport shows below the end of the script: one background, not two.
         colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
         // OK coloured every character; the markers are still there and must still look marked.
@@ -594,7 +808,7 @@ void PrompterCore::OptionsAction()
     twips::setTop(m_c.rtDoc, 0);
     placed();
     SaveAppearance();
-    if (options.chosen)
+    if (chosen)
         Q_EMIT appearanceChanged();
 }
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/Command.h"
 #include "markers/CMarkers.h"
 #include "scroll/WheelAccumulator.h"
 #include "settings/Appearance.h"
@@ -11,6 +12,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -65,6 +67,9 @@ public:
         std::function<void(bool)> fullScreen; // show or leave full screen
         std::function<void()> close;          // Exit
         std::function<void()> lineMoved;      // the reading line's band must follow the script view
+        std::function<void()> editText;       // the script editor, until Done or Cancel
+        // Options, showing the look as it is; the look chosen with OK, or nothing.
+        std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
 
     PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls, Window window);
@@ -84,6 +89,11 @@ public:
     // The script as plain text (paragraphs end in CR LF), and its word count.
     QString plainText() const;
     qint32 words() const { return m_words; }
+    // The script's characters as the layout counts them, the display lines they make, and the height
+    // of a line of the script's font, twips.
+    int layoutLength() const;
+    int lineCount() const;
+    float lineHeight() const;
     // Where in plainText() the display line under the middle of the reading line begins.
     int charAtLine() const;
     // Where the reading line reads, independent of window and font size: the first character of the
@@ -111,6 +121,16 @@ public:
     bool fullScreen() const { return bFullScreen; }
     // The look the script and the line have, as read at start or last chosen in Options.
     const appearance::Appearance &appearance() const { return m_appearance; }
+
+    // --- The one way in for every source. A command is carried out here, forwarded to the leader
+    // while following, or refused with the reason.
+    run::Answer command(const run::Command &c);
+    // The toolbar's twelve actions by key ("Start", "JumpTo"…) as commands.
+    static run::Command toolbarCommand(const QString &key);
+    // While following: the leader's commands go here. Nothing back: carried out on this prompter.
+    using Leader = std::function<std::optional<run::Answer>(const run::Command &)>;
+    void setLeader(Leader leader) { m_leader = std::move(leader); }
+    bool following() const { return bool(m_leader); }
 
     // --- Commands: each has exactly the effect of its key or button.
     void doAction(const QString &sAction); // the toolbar's twelve actions, by key
@@ -152,11 +172,16 @@ public:
     bool markPassage(int start, int length);
     bool unmark(int index);
 
-    // Something else moves the script (a leader, the presenter's voice): at each shown frame it says
-    // where the Top goes, or nothing to leave it. An empty function gives the motion back.
+    // Who moves the script, first the strongest: the operator's own moves and the clock act at once;
+    // a leader or the presenter's voice steers at each shown frame, saying where the Top goes (or
+    // nothing to leave it). Each steers and lets go for itself only; while a leader steers, the
+    // voice's steering waits.
+    enum class Driver { Operator, Clock, Leader, Voice };
     using Steering = std::function<std::optional<float>(quint32 now)>;
-    void setSteering(Steering steering);
-    bool steered() const { return bool(m_steering); }
+    void steer(Driver driver, Steering steering);
+    void letGo(Driver driver) { steer(driver, {}); }
+    bool steered() const;
+    bool steeredBy(Driver driver) const;
 
     // --- The design's procedures, for the window and the studio.
     // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
@@ -189,6 +214,10 @@ Q_SIGNALS:
     void fullScreenChanged(bool on);
 
 private:
+    run::Answer carryOut(const run::Command &c);
+    std::optional<run::Answer> refusalHere(const run::Command &c) const;
+    std::optional<float> steering(quint32 now);
+    Steering &slot(Driver driver);
     void StartPrompter();
     void StopPrompter();
     void setRunning(bool on);
@@ -213,7 +242,8 @@ private:
     Marking *m_marking;
     ScriptOpener *m_opener;
     WheelAccumulator m_wheel;
-    Steering m_steering;
+    std::array<Steering, 2> m_steering; // the leader's, then the voice's
+    Leader m_leader;
     appearance::Appearance m_appearance;
     bool bRunning = false;
     bool bFullScreen = false;

@@ -47,10 +47,8 @@ public:
     // The Top for the frame shown at `now` (follower's clock) with the view at `shown`.
     std::optional<float> frame(quint32 now, float shown);
 
-    bool welcomed() const { return m_welcomed; }
     const State &leaderState() const { return m_state; }
     const ClockSync &clock() const { return m_clock; }
-    const Chaser &chaser() const { return m_chaser; }
 
 private:
     void follow(const State &s);

@@ -4,6 +4,8 @@
 
 #include "follow/Protocol.h"
 
+#include "core/Command.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -184,15 +186,7 @@ std::optional<Script> scriptOf(const QJsonObject &o)
 
 bool isCommand(const QString &name)
 {
-    static const QStringList kCommands = {
-        QStringLiteral("start"),    QStringLiteral("stop"),         QStringLiteral("toggle"),
-        QStringLiteral("reset"),    QStringLiteral("stepBack"),     QStringLiteral("stepForward"),
-        QStringLiteral("pageBack"), QStringLiteral("pageForward"),  QStringLiteral("home"),
-        QStringLiteral("end"),      QStringLiteral("slower"),       QStringLiteral("faster"),
-        QStringLiteral("speed"),    QStringLiteral("direction"),    QStringLiteral("jump"),
-        QStringLiteral("wheel"),    QStringLiteral("clearMarkers"), QStringLiteral("mark"),
-        QStringLiteral("unmark")};
-    return kCommands.contains(name);
+    return run::linkVerb(name).has_value();
 }
 
 QByteArray encode(const Message &message)

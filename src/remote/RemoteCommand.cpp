@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <lo/lo_lowlevel.h>
@@ -25,30 +24,6 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("remote", text);
 }
-
-struct Named
-{
-    const char *name;
-    Verb verb;
-};
-
-constexpr std::array kActions{
-    Named{"start", Verb::Start},
-    Named{"stop", Verb::Stop},
-    Named{"toggle", Verb::Toggle},
-    Named{"reset", Verb::Reset},
-    Named{"back", Verb::Back},
-    Named{"forward", Verb::Forward},
-    Named{"pageback", Verb::PageBack},
-    Named{"pageforward", Verb::PageForward},
-    Named{"home", Verb::Home},
-    Named{"end", Verb::End},
-    Named{"slower", Verb::Slower},
-    Named{"faster", Verb::Faster},
-    Named{"up", Verb::Up},
-    Named{"down", Verb::Down},
-    Named{"fullscreen", Verb::FullScreen},
-};
 
 Parsed failed(const QString &why)
 {
@@ -143,19 +118,13 @@ std::optional<double> oscNumber(lo_message m, int i)
 
 std::optional<Verb> actionNamed(QStringView name)
 {
-    for (const Named &n : kActions) {
-        if (name == QLatin1String(n.name))
-            return n.verb;
-    }
-    return std::nullopt;
+    return run::apiVerb(name);
 }
 
 QString actionName(Verb verb)
 {
-    for (const Named &n : kActions) {
-        if (n.verb == verb)
-            return QLatin1String(n.name);
-    }
+    if (const run::VerbNames *n = run::namesOf(verb); n && n->api)
+        return QLatin1String(n->api);
     switch (verb) {
     case Verb::Speed:
         return QStringLiteral("speed");

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/Command.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -15,36 +17,8 @@
 // from their messages without touching the network or the prompter.
 namespace remote {
 
-enum class Verb {
-    Start,
-    Stop,
-    Toggle,
-    Reset,
-    Back,
-    Forward,
-    PageBack,
-    PageForward,
-    Home,
-    End,
-    Slower,
-    Faster,
-    Up,
-    Down,
-    FullScreen,
-    Speed,      // value: 1 to 16
-    JumpMarker, // value: 1-based marker
-    JumpChar,   // value: a character of the plain text
-    GoTo,       // fraction: 0 to 1 of the scroll range
-    State,      // over the WebSocket: the state, to the one who asked
-};
-
-struct Command
-{
-    Verb verb = Verb::Stop;
-    int value = 0;
-    double fraction = 0;
-    friend bool operator==(const Command &, const Command &) = default;
-};
+using Verb = run::Verb;
+using Command = run::Command;
 
 inline constexpr int kMinSpeed = 1;
 inline constexpr int kMaxSpeed = 16;

@@ -30,7 +30,7 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     m_push->setSingleShot(true);
     connect(m_push, &QTimer::timeout, this, &RemoteControl::pushNow);
     m_server->setStateSource([this] { return stateJson(); });
-    connect(m_server, &RemoteServer::commandReceived, this, &RemoteControl::apply);
+    m_server->setCommandHandler([this](const Command &c) { return apply(c); });
     connect(m_midi, &MidiInput::commandReceived, this, &RemoteControl::apply);
     connect(m_server, &RemoteServer::devicesChanged, this, &RemoteControl::statusChanged);
     connect(m_server, &RemoteServer::oscIgnored, this, [this](const QString &why) {
@@ -65,6 +65,7 @@ void RemoteControl::shutDown()
 {
     // The MIDI threads end, and the sockets close, while the core they command is still there.
     m_server->disconnect(this);
+    m_server->setCommandHandler({});
     m_midi->disconnect(this);
     stopAll();
 }
@@ -187,75 +188,17 @@ QStringList RemoteControl::pageAddresses() const
     return out;
 }
 
-void RemoteControl::apply(const Command &c)
+run::Answer RemoteControl::apply(const Command &c)
 {
     if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != m_ownWindow) {
-        qCInfo(lcRemote) << "command" << actionName(c.verb) << "ignored: a window is open";
-        return;
+        qCInfo(lcRemote) << "command" << actionName(c.verb) << "refused: a window is open";
+        return run::Answer::refused(run::Answer::Reason::WindowOpen, tr("Another window is open."));
     }
     qCDebug(lcRemote) << "command" << actionName(c.verb) << c.value << c.fraction;
-    PrompterCore &core = m_core;
-    switch (c.verb) {
-    case Verb::Start:
-        core.start();
-        break;
-    case Verb::Stop:
-        core.stop();
-        break;
-    case Verb::Toggle:
-        core.toggle();
-        break;
-    case Verb::Reset:
-        core.reset();
-        break;
-    case Verb::Back:
-        core.stepBack();
-        break;
-    case Verb::Forward:
-        core.stepForward();
-        break;
-    case Verb::PageBack:
-        core.pageBack();
-        break;
-    case Verb::PageForward:
-        core.pageForward();
-        break;
-    case Verb::Home:
-        core.home();
-        break;
-    case Verb::End:
-        core.end();
-        break;
-    case Verb::Slower:
-        core.slower();
-        break;
-    case Verb::Faster:
-        core.faster();
-        break;
-    case Verb::Up:
-        core.setDirection(PrompterCore::Direction::Up);
-        break;
-    case Verb::Down:
-        core.setDirection(PrompterCore::Direction::Down);
-        break;
-    case Verb::FullScreen:
-        core.toggleFullScreen();
-        break;
-    case Verb::Speed:
-        core.setSpeed(c.value);
-        break;
-    case Verb::JumpMarker:
-        core.jumpToMarker(c.value);
-        break;
-    case Verb::JumpChar:
-        core.bringCharToLine(c.value);
-        break;
-    case Verb::GoTo:
-        core.goToFraction(c.fraction);
-        break;
-    case Verb::State:
-        break;
-    }
+    const run::Answer a = m_core.command(c);
+    if (a.refused())
+        qCInfo(lcRemote) << "command" << actionName(c.verb) << "refused:" << a.text;
+    return a;
 }
 
 State RemoteControl::state() const

@@ -61,9 +61,9 @@ public:
     // The page's address for each address of this machine a phone might reach, with the token.
     QStringList pageAddresses() const;
 
-    // A command from any remote, as its key would give it. Nothing while another window holds the
-    // prompter (an editor, Options), as for the keys.
-    void apply(const remote::Command &command);
+    // A command from any remote, as its key would give it; refused while another window holds the
+    // prompter (an editor, Options), as the keys cannot reach it then.
+    run::Answer apply(const remote::Command &command);
     remote::State state() const;
     QByteArray stateJson() const;
 

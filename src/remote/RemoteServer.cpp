@@ -75,6 +75,28 @@ void refuse(QHttpServerResponder &r, Status status, const QString &why)
     answer(r, status, errorJson(why));
 }
 
+// A command not carried out: 404 for what is not there, 400 for a value out of range, 409 for what
+// the prompter cannot do now.
+Status statusOf(const run::Answer &a)
+{
+    using Reason = run::Answer::Reason;
+    switch (a.reason) {
+    case Reason::NoSuchMarker:
+        return Status::NotFound;
+    case Reason::OutOfRange:
+        return Status::BadRequest;
+    default:
+        return Status::Conflict;
+    }
+}
+
+QByteArray refusalJson(const run::Answer &a)
+{
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("error"), a.text}, {QStringLiteral("status"), int(statusOf(a))}})
+        .toJson(QJsonDocument::Compact);
+}
+
 // The page's own files, served only from the program's resources.
 struct PageFile
 {
@@ -408,7 +430,8 @@ void RemoteServer::handle(const QHttpServerRequest &request, QTcpSocket *socket)
         return refuse(r, Status::MethodNotAllowed, tr("Only POST."));
     if (!parsed.command)
         return refuse(r, Status::BadRequest, parsed.error);
-    Q_EMIT commandReceived(*parsed.command);
+    if (const run::Answer a = carryOut(*parsed.command); a.refused())
+        return refuse(r, statusOf(a), a.text);
     answer(r, Status::NoContent);
 }
 
@@ -476,7 +499,13 @@ void RemoteServer::message(QWebSocket *socket, const QString &text)
             socket->sendTextMessage(QString::fromUtf8(m_state()));
         return;
     }
-    Q_EMIT commandReceived(*parsed.command);
+    if (const run::Answer a = carryOut(*parsed.command); a.refused())
+        socket->sendTextMessage(QString::fromUtf8(refusalJson(a)));
+}
+
+run::Answer RemoteServer::carryOut(const Command &command) const
+{
+    return m_commands ? m_commands(command) : run::Answer::done();
 }
 
 void RemoteServer::push(const QByteArray &state)
@@ -504,7 +533,8 @@ void RemoteServer::readOsc()
             Q_EMIT oscIgnored(tr("OSC from %1 ignored: %2").arg(from, parsed.error));
             continue;
         }
-        Q_EMIT commandReceived(*parsed.command);
+        if (const run::Answer a = carryOut(*parsed.command); a.refused())
+            Q_EMIT oscIgnored(tr("OSC from %1 not carried out: %2").arg(from, a.text));
     }
 }
 

@@ -58,8 +58,8 @@ private:
 };
 
 // The network side of the remote control: the page and the HTTP API, the WebSocket and OSC, on one
-// port. It reads and writes no files; every command it accepts goes out through commandReceived, in
-// the order it came, on the thread the server lives on.
+// port. It reads and writes no files; every command it accepts goes to the command handler, in the
+// order it came, on the thread the server lives on, and the handler's answer goes back to the sender.
 class RemoteServer : public QObject
 {
     Q_OBJECT
@@ -97,11 +97,13 @@ public:
     // Prompters following this one connect to /api/v1/follow with the same token; their sockets are
     // handed over here, and belong to the taker from then on.
     void setFollowerTaker(std::function<void(QWebSocket *)> taker) { m_followers = std::move(taker); }
+    // Carries a command out, forwards it or refuses it. Without one, every command is taken as done.
+    using CommandHandler = std::function<run::Answer(const remote::Command &)>;
+    void setCommandHandler(CommandHandler handler) { m_commands = std::move(handler); }
     // To every WebSocket.
     void push(const QByteArray &state);
 
 Q_SIGNALS:
-    void commandReceived(const remote::Command &command);
     void devicesChanged(int count);
     // An OSC packet was not taken, and why: a console set up wrongly shows here first.
     void oscIgnored(const QString &why);
@@ -114,6 +116,7 @@ private:
     void readOsc();
     bool authorised(const QHttpServerRequest &request) const;
     bool tokenMatches(const QByteArray &given) const;
+    run::Answer carryOut(const Command &command) const;
 
     Platform &m_platform;
     Options m_options;
@@ -125,6 +128,7 @@ private:
     QUdpSocket *m_osc = nullptr;
     QList<QWebSocket *> m_sockets;
     std::function<QByteArray()> m_state;
+    CommandHandler m_commands;
     std::function<void(QWebSocket *)> m_followers;
 };
 

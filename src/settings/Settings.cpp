@@ -245,11 +245,6 @@ void Settings::SetLineColor(qint32 value)
     store(Key::LineColor, QString::number(value));
 }
 
-void Settings::setFrameSync(bool value)
-{
-    store(Key::FrameSync, flagText(value));
-}
-
 void Settings::setAppearance(const appearance::Appearance &a)
 {
     SetForeColor(a.lForeColor);
@@ -362,11 +357,6 @@ void Settings::setOscAllow(const QString &value)
 void Settings::setMidi(bool value)
 {
     store(Key::Midi, flagText(value));
-}
-
-void Settings::setMidiMap(const QString &value)
-{
-    store(Key::MidiMap, value);
 }
 
 void Settings::setVoiceInput(const QString &value)

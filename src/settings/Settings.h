@@ -99,7 +99,6 @@ public:
     void SetFontUnderline(bool value);
     void SetBackColor(qint32 value);
     void SetLineColor(qint32 value);
-    void setFrameSync(bool value);
     // All nine, in the order an earlier version wrote them; the size rounded to whole points.
     void setAppearance(const appearance::Appearance &a);
 
@@ -116,7 +115,6 @@ public:
     void setOsc(bool value);
     void setOscAllow(const QString &value);
     void setMidi(bool value);
-    void setMidiMap(const QString &value);
     void setVoiceInput(const QString &value);
 
     static QString keyName(Key key);

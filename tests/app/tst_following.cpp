@@ -5,13 +5,14 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
-#include "app/FollowSeat.h"
 #include "app/KeyInput.h"
-#include "app/dlgFollow.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
+#include "follow/FollowSeat.h"
+#include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
+#include "follow/dlgFollow.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "ui/RichTextView.h"
@@ -23,6 +24,11 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QToolButton>
+
+#include <functional>
+
+using Source = std::function<void(frmMain &)>;
+Q_DECLARE_METATYPE(Source)
 
 // Two prompter windows in one test, the second following the first over 127.0.0.1.
 class tst_Following : public QObject
@@ -133,6 +139,107 @@ private Q_SLOTS:
         QVERIFY(m_follower->followSeat().promote(QHostAddress::LocalHost));
         QVERIFY(m_follower->followSeat().leading());
         QVERIFY(!m_follower->core().steered());
+    }
+
+    // Whatever a command comes from, on a follower it is the leader's to carry out.
+    void everySourceDrivesTheLeader_data()
+    {
+        using remote::Verb;
+        QTest::addColumn<Source>("source");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<bool>("moves");
+        const auto phone = [](remote::Command c) { return Source([c](frmMain &w) { w.remote().apply(c); }); };
+        QTest::newRow("phone: faster") << phone({Verb::Faster}) << 2 << false;
+        QTest::newRow("phone: speed") << phone({Verb::Speed, 7}) << 7 << false;
+        QTest::newRow("phone: go to") << phone({Verb::GoTo, 0, 0.5}) << 1 << true;
+        QTest::newRow("phone: a character") << phone({Verb::JumpChar, 4000}) << 1 << true;
+        QTest::newRow("wheel") << Source([](frmMain &w) { w.HandleWheel(-360); }) << 1 << true;
+        QTest::newRow("toolbar") << Source([](frmMain &w) { w.DoAction(QStringLiteral("Start")); }) << 1
+                                 << true;
+    }
+    void everySourceDrivesTheLeader()
+    {
+        QFETCH(Source, source);
+        QFETCH(int, speed);
+        QFETCH(bool, moves);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        const float top = m_leader->core().top();
+        source(*m_follower);
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().speed(), speed, 5000);
+        if (moves) {
+            QTRY_VERIFY_WITH_TIMEOUT(m_leader->core().top() != top || m_leader->core().running(), 5000);
+        } else {
+            QTest::qWait(50);
+            QCOMPARE(m_leader->core().top(), top);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().speed(), speed, 5000);
+    }
+
+    // With its leader lost, a follower goes on; Stop from any source stops it at the next frame for
+    // good, and what only the leader can do is refused, saying why on the panel.
+    void stopHoldsAFollowerWhoseLeaderIsLost_data()
+    {
+        QTest::addColumn<Source>("stop");
+        QTest::newRow("Space") << Source([](frmMain &w) { w.HandleKey(keyinput::Space, 0); });
+        QTest::newRow("F3") << Source([](frmMain &w) { w.HandleKey(keyinput::F3, 0); });
+        QTest::newRow("Stop button") << Source([](frmMain &w) { w.DoAction(QStringLiteral("Stop")); });
+        QTest::newRow("phone") << Source([](frmMain &w) { w.remote().apply({remote::Verb::Stop}); });
+    }
+    void stopHoldsAFollowerWhoseLeaderIsLost()
+    {
+        QFETCH(Source, stop);
+        PrompterCore &c = m_follower->core();
+        const auto frames = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                m_platform.now += 16;
+                c.clock().timFrame_Timer();
+            }
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        m_leader->core().setSpeed(16);
+        m_leader->core().start();
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->leaderState().running, 5000);
+        m_leader.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
+        frames(30);
+        float top = c.top();
+        frames(30);
+        QVERIFY(c.top() != top); // going on without its leader
+
+        stop(*m_follower);
+        frames(1);
+        top = c.top();
+        frames(60);
+        QCOMPARE(c.top(), top);
+        QVERIFY(!c.running());
+
+        const int speed = c.speed();
+        m_follower->HandleKey(keyinput::Right, 0);
+        m_follower->HandleKey(keyinput::Space, 0);
+        frames(30);
+        QCOMPARE(c.speed(), speed);
+        QCOMPARE(c.top(), top);
+        QVERIFY(m_follower->lblFollow->text().contains(QStringLiteral("cannot be reached")));
+    }
+
+    // Stopped while its leader was lost, a follower takes the leader's run again once it is back.
+    void aLeaderBackIsFollowedAgain()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        const quint16 port = m_leader->followSeat().leadPort();
+        m_leader.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
+        m_follower->DoAction(QStringLiteral("Stop"));
+        QVERIFY(m_follower->followSeat().held());
+        QVERIFY(!m_follower->core().steered());
+
+        m_leader = showPrompter(m_platform, m_dialogs, scriptOfLines(120), QSize(1000, 700));
+        m_leader->core().setSpeed(9);
+        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, port, QStringLiteral("sesame")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->core().steered(), 5000);
+        QVERIFY(!m_follower->followSeat().held());
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().speed(), 9, 5000);
     }
 
     // "Follow prompter…" with an address typed and the token: a third prompter follows too.

@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(w->lblWords->text(), QString());
         QVERIFY(w->picMark->isHidden());
         QVERIFY(!w->core().running());
-        QVERIFY(!w->timTick->isActive());
+        QVERIFY(!w->core().clock().timTick->isActive());
         QVERIFY(w->timResize->isActive());
         QCOMPARE(m_platform.periodsBegun, 1);
         QCOMPARE(w->windowTitle(), QString());
@@ -475,7 +475,7 @@ private Q_SLOTS:
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
         QVERIFY(w->core().running());
-        QVERIFY(w->timTick->isActive());
+        QVERIFY(w->core().clock().timTick->isActive());
         QList<float> tops;
         for (int tick = 0; tick < 12; ++tick) {
             m_platform.now += 5;
@@ -502,18 +502,18 @@ private Q_SLOTS:
     {
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
-        QCOMPARE(w->timTick->interval(), 19); // one early, then 1 ms to the due millisecond
+        QCOMPARE(w->core().clock().timTick->interval(), 19); // one early, then 1 ms to the due millisecond
         m_platform.now += 19;
         w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), 0.f);
-        QCOMPARE(w->timTick->interval(), 1);
+        QCOMPARE(w->core().clock().timTick->interval(), 1);
         m_platform.now += 1;
         w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), -8.f);
-        QCOMPARE(w->timTick->interval(), 19);
+        QCOMPARE(w->core().clock().timTick->interval(), 19);
         w->DoAction(QStringLiteral("Stop"));
-        QVERIFY(!w->timTick->isActive());
-        QCOMPARE(w->timTick->interval(), 1);
+        QVERIFY(!w->core().clock().timTick->isActive());
+        QCOMPARE(w->core().clock().timTick->interval(), 1);
     }
 
     // Clock steps are shown by display frames, gliding between the last two steps; Top is exact at
@@ -527,7 +527,7 @@ private Q_SLOTS:
         w->core().clock().timTick_Timer();
         QCOMPARE(twips::top(w->rtDoc), -53.f);
         QCOMPARE(w->rtDoc->y(), 0);
-        QVERIFY(w->timFrame->isActive());
+        QVERIFY(w->core().clock().timFrame->isActive());
         QList<int> shown;
         for (int frame = 0; frame < 4; ++frame) {
             m_platform.now += 5;
@@ -546,7 +546,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Stop"));
         m_platform.now += 5;
         w->core().clock().timFrame_Timer();
-        QVERIFY(!w->timFrame->isActive()); // at rest: no more frames
+        QVERIFY(!w->core().clock().timFrame->isActive()); // at rest: no more frames
     }
 
     void frameSyncOffShowsEachStepAtOnce()
@@ -560,7 +560,7 @@ private Q_SLOTS:
         m_platform.now += 20;
         w->core().clock().timTick_Timer();
         QCOMPARE(w->rtDoc->y(), twips::toPixels(-53));
-        QVERIFY(!w->timFrame->isActive());
+        QVERIFY(!w->core().clock().timFrame->isActive());
     }
 
     // The width watch rests once the width has settled and wakes when the window changes.
@@ -677,7 +677,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         w->tlbMain_ButtonClick(action);
         QCOMPARE(w->core().running(), keepsRunning);
-        QCOMPARE(w->timTick->isActive(), keepsRunning);
+        QCOMPARE(w->core().clock().timTick->isActive(), keepsRunning);
     }
 
     void lowerCaseStartDoesNothing()

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PrompterWindow.h"
-#include "app/FollowSeat.h"
+#include "follow/FollowSeat.h"
 #include "remote/PageTexts.h"
 #include "remote/dlgRemote.h"
 #include "settings/Settings.h"

@@ -183,17 +183,18 @@ private Q_SLOTS:
         PrompterCore &c = w->core();
         QSignalSpy moved(&c, &PrompterCore::positionChanged);
         const float from = c.top();
-        c.setSteering([from](quint32 now) { return std::optional<float>(from - float(now % 100000)); });
+        c.steer(PrompterCore::Driver::Leader,
+                [from](quint32 now) { return std::optional<float>(from - float(now % 100000)); });
         for (int frame = 0; frame < 5; ++frame) {
             m_platform.now += 16;
             c.clock().timFrame_Timer();
         }
         QCOMPARE(moved.size(), 5);
         QCOMPARE(c.top(), from - float(m_platform.now % 100000));
-        c.setSteering([](quint32) { return std::optional<float>(1e9f); });
+        c.steer(PrompterCore::Driver::Leader, [](quint32) { return std::optional<float>(1e9f); });
         c.clock().timFrame_Timer();
         QCOMPARE(c.top(), 0.0f);
-        c.setSteering({});
+        c.letGo(PrompterCore::Driver::Leader);
         QVERIFY(!c.steered());
     }
 

@@ -12,9 +12,12 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTcpServer>
@@ -46,6 +49,8 @@ private Q_SLOTS:
     void commandIsTheKey_data();
     void commandIsTheKey();
     void commandsWithValues();
+    void commandsNotCarriedOutAreRefused_data();
+    void commandsNotCarriedOutAreRefused();
     void windowSaysWhenThePortIsBusy();
     void newTokenOnlyWhenMeant_data();
     void namesSayWhatIsShown();
@@ -120,6 +125,86 @@ void tst_RemoteControl::commandsWithValues()
     r.apply({Verb::JumpChar, line100, 0});
     QCOMPARE(seen(*w).value(QStringLiteral("charAtLine")).toInt(), line100);
     QVERIFY(seen(*w).value(QStringLiteral("lineText")).toString().startsWith(QLatin1String("Line 100 of")));
+}
+
+// A command the prompter cannot carry out says why, with the status a program goes by, and leaves
+// the run as it was; over the WebSocket the same answer comes as a message.
+void tst_RemoteControl::commandsNotCarriedOutAreRefused_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("path"); // empty: over the WebSocket
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("no such marker, show running")
+        << "running"
+        << "/api/v1/jump" << QByteArray(R"({"marker":99})") << 404 << true;
+    QTest::newRow("no such marker, by WebSocket")
+        << "running" << QString() << QByteArray(R"({"cmd":"jump","marker":99})") << 404 << true;
+    QTest::newRow("a marker that is there")
+        << "running"
+        << "/api/v1/jump" << QByteArray(R"({"marker":1})") << 204 << false;
+    QTest::newRow("while marking") << "marking"
+                                   << "/api/v1/jump" << QByteArray(R"({"marker":1})") << 409 << false;
+    QTest::newRow("another window open") << "window"
+                                         << "/api/v1/action/start" << QByteArray() << 409 << false;
+}
+
+void tst_RemoteControl::commandsNotCarriedOutAreRefused()
+{
+    QFETCH(QString, situation);
+    QFETCH(QString, path);
+    QFETCH(QByteArray, body);
+    QFETCH(int, status);
+    QFETCH(bool, running);
+    auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(200));
+    remote::RemoteControl &r = w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+    QVERIFY2(r.startForRun(quint16(0), false), qPrintable(r.error()));
+    QVERIFY(w->core().markPassage(100, 20));
+    QDialog other(w.get());
+    if (situation == QLatin1String("running"))
+        w->core().start();
+    else if (situation == QLatin1String("marking"))
+        w->HandleKey(keyinput::F5, 0);
+    else
+        other.open();
+    const float top = w->core().top();
+
+    QByteArray answer;
+    int got = 0;
+    if (path.isEmpty()) {
+        QWebSocket phone;
+        QStringList heard;
+        connect(&phone, &QWebSocket::textMessageReceived, this, [&](const QString &m) { heard << m; });
+        phone.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(r.token())));
+        QVERIFY(QTest::qWaitFor([&] { return !heard.isEmpty(); }, 5000)); // the state
+        phone.sendTextMessage(QString::fromUtf8(body));
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return std::any_of(heard.cbegin(), heard.cend(),
+                                   [](const QString &m) { return m.contains(QLatin1String("error")); });
+            },
+            5000));
+        answer = heard.last().toUtf8();
+        got = QJsonDocument::fromJson(answer).object().value(QStringLiteral("status")).toInt();
+    } else {
+        QNetworkAccessManager net;
+        QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(r.port()).arg(path)));
+        request.setRawHeader("Authorization", "Bearer " + r.token().toUtf8());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
+        std::unique_ptr<QNetworkReply> reply(net.post(request, body));
+        QVERIFY(QTest::qWaitFor([&] { return reply->isFinished(); }, 5000));
+        got = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        answer = reply->readAll();
+    }
+    QCOMPARE(got, status);
+    QCOMPARE(w->core().running(), running);
+    if (status != 204) {
+        QVERIFY(
+            !QJsonDocument::fromJson(answer).object().value(QStringLiteral("error")).toString().isEmpty());
+        QCOMPARE(w->core().top(), top);
+    }
 }
 
 // Turned on in the window: a busy port is said there and nothing listens; once free, it listens.

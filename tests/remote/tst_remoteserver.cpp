@@ -62,7 +62,7 @@ private:
 
     FakePlatform m_platform;
     std::unique_ptr<RemoteServer> m_server;
-    std::unique_ptr<QSignalSpy> m_commands;
+    std::unique_ptr<QList<QVariantList>> m_commands; // each as a signal spy holds it
     QNetworkAccessManager m_net;
 };
 
@@ -83,7 +83,11 @@ void tst_RemoteServer::init()
     m_platform = FakePlatform();
     m_server = std::make_unique<RemoteServer>(m_platform);
     m_server->setStateSource([] { return QByteArray(R"({"running":false})"); });
-    m_commands = std::make_unique<QSignalSpy>(m_server.get(), &RemoteServer::commandReceived);
+    m_commands = std::make_unique<QList<QVariantList>>();
+    m_server->setCommandHandler([this](const Command &c) {
+        m_commands->append({QVariant::fromValue(c)});
+        return run::Answer::done();
+    });
     QVERIFY(startServer());
 }
 

@@ -5,8 +5,8 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
-#include "app/VoiceFollowing.h"
 #include "core/PrompterCore.h"
+#include "follow/FollowSeat.h"
 #include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/Twips.h"
@@ -14,6 +14,7 @@
 #include "voice/AudioInput.h"
 #include "voice/Model.h"
 #include "voice/VoiceFollower.h"
+#include "voice/VoiceFollowing.h"
 
 #include <QAction>
 #include <QLabel>
@@ -185,11 +186,44 @@ private Q_SLOTS:
         QVERIFY2(frames * 16 < 2500, qPrintable(QString::number(frames)));
 
         // Another's steering (a leader's, on a follower) is not taken over by a word heard.
-        c.setSteering([](quint32) { return std::optional<float>(-600.0f); });
+        c.steer(PrompterCore::Driver::Leader, [](quint32) { return std::optional<float>(-600.0f); });
         Q_EMIT v.follower()->heard(lineStart(c.plainText(), 30));
         m_platform.now += 16;
         c.clock().timFrame_Timer();
         QCOMPARE(c.top(), -600.0f);
+    }
+
+    // A glide under way when the prompter starts following a leader: however the voice lets go, the
+    // leader's steering stays.
+    void theVoiceLetsGoOfItsOwnOnly_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::newRow("silence") << "silence";
+        QTest::newRow("voice off") << "off";
+        QTest::newRow("a new script") << "script";
+    }
+    void theVoiceLetsGoOfItsOwnOnly()
+    {
+        QFETCH(QString, end);
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300));
+        PrompterCore &c = w->core();
+        VoiceFollowing &v = *w->voice();
+        v.setRecording(silentWav(m_dir));
+        v.setOn(true);
+        Q_EMIT v.follower()->heard(lineStart(c.plainText(), 40));
+        m_platform.now += 16;
+        c.clock().timFrame_Timer();
+        QVERIFY(c.steeredBy(PrompterCore::Driver::Voice));
+        w->followSeat().followInProcess();
+        if (end == QLatin1String("silence"))
+            Q_EMIT v.follower()->silence();
+        else if (end == QLatin1String("off"))
+            v.setOn(false);
+        else
+            c.takeScript(scriptOfLines(50));
+        QCoreApplication::processEvents();
+        QVERIFY(c.steeredBy(PrompterCore::Driver::Leader));
+        QVERIFY(c.steered());
     }
 
     // The operator's moves win at once and following goes on from where they leave the script;

@@ -2,10 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/FollowSeat.h"
+#include "follow/FollowSeat.h"
 
-#include "app/Log.h"
-#include "app/frmMain.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
@@ -14,12 +12,16 @@
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
 #include "follow/LeaderServer.h"
+#include "follow/Log.h"
+#include "follow/dlgFollow.h"
 #include "scroll/ScrollClock.h"
-#include "ui/RichTextView.h"
-#include "ui/Twips.h"
+#include "ui/Dialogs.h"
 
+#include <QAction>
 #include <QHostInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QRandomGenerator>
 
 #include <cmath>
 
@@ -46,53 +48,37 @@ appearance::Appearance appearanceOf(const follow::Look &l)
     return a;
 }
 
-void carryOut(PrompterCore &core, const follow::Command &c)
+// A command as the link between prompters carries it, and back.
+follow::Command toLink(const run::Command &c)
 {
-    const QString &n = c.name;
-    if (n == QLatin1String("start"))
-        core.start();
-    else if (n == QLatin1String("stop"))
-        core.stop();
-    else if (n == QLatin1String("toggle"))
-        core.toggle();
-    else if (n == QLatin1String("reset"))
-        core.reset();
-    else if (n == QLatin1String("stepBack"))
-        core.stepBack();
-    else if (n == QLatin1String("stepForward"))
-        core.stepForward();
-    else if (n == QLatin1String("pageBack"))
-        core.pageBack();
-    else if (n == QLatin1String("pageForward"))
-        core.pageForward();
-    else if (n == QLatin1String("home"))
-        core.home();
-    else if (n == QLatin1String("end"))
-        core.end();
-    else if (n == QLatin1String("slower"))
-        core.slower();
-    else if (n == QLatin1String("faster"))
-        core.faster();
-    else if (n == QLatin1String("speed"))
-        core.setSpeed(c.value);
-    else if (n == QLatin1String("direction"))
-        core.setDirection(c.value < 0 ? PrompterCore::Direction::Down : PrompterCore::Direction::Up);
-    else if (n == QLatin1String("jump"))
-        core.jumpToMarker(c.value);
-    else if (n == QLatin1String("wheel"))
-        core.wheel(c.value);
-    else if (n == QLatin1String("clearMarkers"))
-        core.doAction(QStringLiteral("ClearAll"));
-    else if (n == QLatin1String("mark"))
-        core.markPassage(c.value, c.length);
-    else if (n == QLatin1String("unmark"))
-        core.unmark(c.value);
+    const run::VerbNames *n = run::namesOf(c.verb);
+    const QString name = n && n->link ? QLatin1String(n->link) : QString();
+    switch (c.verb) {
+    case run::Verb::Up:
+        return {name, 1, 0};
+    case run::Verb::Down:
+        return {name, -1, 0};
+    case run::Verb::GoTo:
+        return {name, int(std::lround(c.fraction * run::kLinkFractionScale)), 0};
+    default:
+        return {name, c.value, c.length};
+    }
+}
+
+std::optional<run::Command> fromLink(const follow::Command &c)
+{
+    const std::optional<run::Verb> verb = run::linkVerb(c.name, c.value);
+    if (!verb)
+        return std::nullopt;
+    if (*verb == run::Verb::GoTo)
+        return run::Command{*verb, 0, c.value / run::kLinkFractionScale};
+    return run::Command{*verb, c.value, 0, c.length};
 }
 
 } // namespace
 
-FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, QLabel *status)
-    : QObject(&window), m_platform(platform), m_window(window), m_core(core), m_status(status)
+FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, QObject *parent)
+    : QObject(parent), m_platform(platform), m_core(core), m_status(status)
 {
     follow::LeaderFeed::Prompter p;
     p.now = [this] { return m_platform.timeGetTime(); };
@@ -108,7 +94,10 @@ FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, 
         }
         return out;
     };
-    p.command = [this](const follow::Command &c) { carryOut(m_core, c); };
+    p.command = [this](const follow::Command &c) {
+        if (const std::optional<run::Command> command = fromLink(c))
+            m_core.command(*command);
+    };
     m_feed = new follow::LeaderFeed(std::move(p), this);
 
     connect(&core, &PrompterCore::runningChanged, m_feed, &follow::LeaderFeed::stateChanged);
@@ -126,10 +115,8 @@ FollowSeat::FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, 
             trace::record('R', qint64(std::llround((p.character + p.through * p.length) * 1000)),
                           qint64(top));
         });
-        connect(&core, &PrompterCore::relaid, this, [this] {
-            const RichTextView *view = m_window.rtDoc;
-            trace::record('N', view->textLength(), view->GetLineFromChar(view->textLength()) + 1);
-        });
+        connect(&core, &PrompterCore::relaid, this,
+                [this] { trace::record('N', m_core.layoutLength(), m_core.lineCount()); });
     }
     connect(m_feed, &follow::LeaderFeed::followersChanged, this, [this](int count) {
         if (!following())
@@ -235,11 +222,39 @@ void FollowSeat::makeFollower()
         return m_core.topFor({place.character, place.through, place.length, place.paragraph},
                              PrompterCore::Align::Paragraph);
     };
-    p.lineHeight = [this] { return twips::height(m_window.lblHeightFinder); };
+    p.lineHeight = [this] { return m_core.lineHeight(); };
     m_follower = new follow::Follower(std::move(p), this);
     connect(&m_core, &PrompterCore::relaid, m_follower, &follow::Follower::relaid);
     m_core.stop();
-    m_core.setSteering([this](quint32 now) { return m_follower->frame(now, m_core.top()); });
+    followLeader();
+    m_core.setLeader([this](const run::Command &c) { return forward(c); });
+}
+
+void FollowSeat::followLeader()
+{
+    m_held = false;
+    m_core.steer(PrompterCore::Driver::Leader,
+                 [this](quint32 now) { return m_follower->frame(now, m_core.top()); });
+}
+
+void FollowSeat::hold()
+{
+    m_core.letGo(PrompterCore::Driver::Leader);
+    m_core.stop();
+    m_held = true;
+    m_heldAt = m_platform.timeGetTime();
+}
+
+void FollowSeat::heardFromLeader(const follow::Message &message, quint32 now)
+{
+    if (!m_held)
+        return;
+    // Held by a Stop: the leader's word that it stopped, or anything it says once the Stop had time to
+    // reach it (it may not have taken it), gives the motion back to it.
+    const auto *state = std::get_if<follow::State>(&message);
+    if (std::holds_alternative<follow::Welcome>(message) ||
+        (state && (!state->running || elapsedMs(now, m_heldAt) >= kHoldMs)))
+        followLeader();
 }
 
 follow::Follower &FollowSeat::followInProcess()
@@ -256,6 +271,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     makeFollower();
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
+    connect(m_link, &follow::FollowLink::received, this, &FollowSeat::heardFromLeader);
     connect(m_link, &follow::FollowLink::linked, this, [this] {
         trace::record('K');
         m_lost = false;
@@ -264,8 +280,11 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     connect(m_link, &follow::FollowLink::lost, this, [this] {
         m_lost = true;
         m_follower->lose();
-        showStatus(
-            tr("Leader lost: going on at speed %1, reconnecting…").arg(m_follower->leaderState().speed));
+        if (m_held)
+            showStatus(tr("Leader lost: stopped here, reconnecting…"));
+        else
+            showStatus(
+                tr("Leader lost: going on at speed %1, reconnecting…").arg(m_follower->leaderState().speed));
         // Another prompter may take the lead meanwhile and announce itself: it is followed then.
         m_leadersWhenLost = discovery().leaders();
         discovery().browse();
@@ -275,7 +294,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     });
     showStatus(tr("Connecting to %1…").arg(leader.host()));
     m_link->open(leader, token);
-    qCInfo(lcApp) << "following" << leader.toDisplayString();
+    qCInfo(lcFollow) << "following" << leader.toDisplayString();
     Q_EMIT followingChanged(true);
 }
 
@@ -290,7 +309,7 @@ void FollowSeat::leadersChanged()
             follow::FollowLink::addressOf(QStringLiteral("%1:%2").arg(f.host).arg(f.port));
         if (!url || *url == m_link->url())
             continue;
-        qCInfo(lcApp) << "the leader is lost and" << f.name << "leads now: following it";
+        qCInfo(lcFollow) << "the leader is lost and" << f.name << "leads now: following it";
         showStatus(tr("Following %1 in the lost leader's place").arg(f.name));
         m_link->open(*url, m_token);
         return;
@@ -301,7 +320,9 @@ void FollowSeat::stopFollowing()
 {
     if (!m_follower)
         return;
-    m_core.setSteering({});
+    m_core.setLeader({});
+    m_core.letGo(PrompterCore::Driver::Leader);
+    m_held = false;
     delete m_link;
     m_link = nullptr;
     delete m_follower;
@@ -330,12 +351,27 @@ bool FollowSeat::promote(const QHostAddress &address)
     return true;
 }
 
-bool FollowSeat::forward(const follow::Command &command)
+std::optional<run::Answer> FollowSeat::forward(const run::Command &c)
 {
     if (!m_link)
-        return false;
-    m_link->send(command);
-    return true;
+        return std::nullopt;
+    // Stop stops this prompter at once, whether the leader hears it or not.
+    const bool stops = c.verb == run::Verb::Stop ||
+                       (c.verb == run::Verb::Toggle && !m_held && m_follower->leaderState().running);
+    if (stops)
+        hold();
+    if (m_link->connected() && !m_lost) {
+        m_link->send(toLink(c));
+        return run::Answer::forwarded();
+    }
+    if (stops || (m_held && c.verb == run::Verb::Stop)) {
+        showStatus(tr("Leader lost: stopped here, reconnecting…"));
+        return run::Answer::done();
+    }
+    const QString why = tr("The leader cannot be reached: only Stop works here until it is back.");
+    qCInfo(lcFollow) << "command refused:" << why;
+    showStatus(why);
+    return run::Answer::refused(run::Answer::Reason::LeaderLost, why);
 }
 
 void FollowSeat::showStatus(const QString &text)
@@ -344,4 +380,40 @@ void FollowSeat::showStatus(const QString &text)
         return;
     m_status->setText(text);
     m_status->setVisible(!text.isEmpty());
+}
+
+void FollowSeat::fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window,
+                          const std::function<void()> &leadNow)
+{
+    menu.addSeparator();
+    QAction *followItem = menu.addAction(tr("F&ollow prompter…"));
+    followItem->setObjectName(QStringLiteral("mnuFollow"));
+    connect(followItem, &QAction::triggered, this,
+            [this, &dialogs, window] { chooseLeader(dialogs, window); });
+    if (following()) {
+        QAction *stop = menu.addAction(tr("&Stop following"));
+        stop->setObjectName(QStringLiteral("mnuStopFollowing"));
+        connect(stop, &QAction::triggered, this, &FollowSeat::stopFollowing);
+        QAction *promoteItem = menu.addAction(tr("&Lead in the leader's place"));
+        promoteItem->setObjectName(QStringLiteral("mnuPromote"));
+        connect(promoteItem, &QAction::triggered, this, [this] { promote(); });
+    } else if (!leading()) {
+        QAction *leadItem = menu.addAction(tr("&Let other prompters follow this one"));
+        leadItem->setObjectName(QStringLiteral("mnuLead"));
+        connect(leadItem, &QAction::triggered, this, leadNow);
+    }
+}
+
+void FollowSeat::chooseLeader(Dialogs &dialogs, QWidget *window)
+{
+    dlgFollow dialog(discovery(), m_token, window);
+    if (dialogs.showModal(dialog) != QDialog::Accepted)
+        return;
+    const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());
+    if (!url) {
+        dialogs.warning(window, window->windowTitle(),
+                        tr("“%1” is no prompter's address.").arg(dialog.address()));
+        return;
+    }
+    follow(*url, dialog.token());
 }

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/frmMainUi.h"
+#include "ui/frmMainUi.h"
 
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/dlgFollow.h"
+#include "follow/dlgFollow.h"
 
 #include "follow/Discovery.h"
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/VoiceFollowing.h"
+#include "voice/VoiceFollowing.h"
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
@@ -150,7 +150,7 @@ void VoiceFollowing::heard(int character)
 {
     // The clock is running the script: the operator drives, and following resumes when it stops.
     // So is a leader steering this prompter as one of its followers.
-    if (m_core.running() || (m_core.steered() && !m_steering)) {
+    if (m_core.running() || m_core.steeredBy(PrompterCore::Driver::Leader)) {
         m_follower->setPlace(m_core.charAtLine());
         return;
     }
@@ -162,7 +162,7 @@ void VoiceFollowing::heard(int character)
         return;
     m_steering = true;
     m_steeredTop = m_core.top();
-    m_core.setSteering([this](quint32 now) -> std::optional<float> {
+    m_core.steer(PrompterCore::Driver::Voice, [this](quint32 now) -> std::optional<float> {
         const std::optional<float> top = m_approach.at(now);
         if (!top) {
             // Arrived: frames may stop. Not from inside the steering call itself.
@@ -185,7 +185,7 @@ void VoiceFollowing::halt()
     m_approach.halt();
     if (m_steering) {
         m_steering = false;
-        m_core.setSteering({});
+        m_core.letGo(PrompterCore::Driver::Voice);
     }
 }
 

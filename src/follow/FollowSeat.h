@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/Command.h"
 #include "follow/Discovery.h"
 #include "follow/Protocol.h"
 
@@ -12,10 +13,14 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <functional>
+
+class Dialogs;
 class Platform;
 class PrompterCore;
 class QLabel;
-class frmMain;
+class QMenu;
+class QWidget;
 
 namespace follow {
 class Discovery;
@@ -32,7 +37,7 @@ class FollowSeat : public QObject
     Q_OBJECT
 
 public:
-    FollowSeat(Platform &platform, frmMain &window, PrompterCore &core, QLabel *status);
+    FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, QObject *parent = nullptr);
     ~FollowSeat() override;
 
     // Followers' connections accepted elsewhere (a remote-control server) are handed over here.
@@ -56,13 +61,20 @@ public:
     follow::Follower *follower() const { return m_follower; }
     follow::FollowLink *link() const { return m_link; }
 
-    // A key or button while following: carried out by the leader (true), or left to this prompter.
-    bool forward(const follow::Command &command);
+    // A command while following: sent to the leader, refused while it cannot be reached, or (with no
+    // link, in a simulation) nothing, left to this prompter.
+    std::optional<run::Answer> forward(const run::Command &command);
+    // Stopped here by the operator, until the leader says it stopped too or comes back.
+    bool held() const { return m_held; }
+    static constexpr int kHoldMs = 300;
 
     follow::Discovery &discovery();
+    // The studio menu's items: follow a leader (picked in a dialog), stop following, lead in the
+    // leader's place, or let others follow, through the remote control's port while it listens.
+    void fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window, const std::function<void()> &leadNow);
+    void chooseLeader(Dialogs &dialogs, QWidget *window);
     // The token from the command line or CUESCROLL_REMOTE_TOKEN, for the menu's dialog.
     QString token() const { return m_token; }
-    void setToken(const QString &token) { m_token = token; }
 
 Q_SIGNALS:
     void followingChanged(bool following);
@@ -70,11 +82,13 @@ Q_SIGNALS:
 private:
     follow::State leaderState() const;
     void makeFollower();
+    void followLeader();
+    void hold();
+    void heardFromLeader(const follow::Message &message, quint32 now);
     void leadersChanged();
     void showStatus(const QString &text);
 
     Platform &m_platform;
-    frmMain &m_window;
     PrompterCore &m_core;
     QPointer<QLabel> m_status;
     follow::LeaderFeed *m_feed;
@@ -87,5 +101,7 @@ private:
     follow::Look m_shownLook;
     QString m_token;
     bool m_lost = false;
+    bool m_held = false;
+    quint32 m_heldAt = 0;
     QList<follow::Found> m_leadersWhenLost; // announced before the leader was lost: not its successors
 };
