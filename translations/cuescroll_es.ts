@@ -41,10 +41,6 @@
         <translation>Líder perdido: sigue a velocidad %1, reconectando…</translation>
     </message>
     <message>
-        <source>The leader refused to be followed: %1</source>
-        <translation>El líder no se deja seguir: %1</translation>
-    </message>
-    <message>
         <source>Connecting to %1…</source>
         <translation>Conectando con %1…</translation>
     </message>
@@ -55,6 +51,18 @@
     <message>
         <source>This prompter cannot lead: %1</source>
         <translation>Este prompter no puede liderar: %1</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
+        <translation>El prompter en %1 no aceptó el token. Su menú de estudio muestra el correcto en «Cómo seguir a este prompter…».</translation>
+    </message>
+    <message>
+        <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
+        <translation>%1 es este mismo prompter: un prompter no puede seguirse a sí mismo.</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 does not lead: nothing can follow it.</source>
+        <translation>El prompter en %1 no lidera: nada puede seguirlo.</translation>
     </message>
 </context>
 <context>
@@ -334,10 +342,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Seguir prompter</translation>
     </message>
     <message>
-        <source>host or host:port</source>
-        <translation>host o host:puerto</translation>
-    </message>
-    <message>
         <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
         <translation>La pantalla, el guion y el desplazamiento del líder se muestran aquí, y las teclas controlan al líder.</translation>
     </message>
@@ -354,12 +358,20 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Seguir</translation>
     </message>
     <message>
-        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
-        <translation>No hay líderes en la lista: DNS-SD (Avahi) no se está ejecutando aquí. Escriba la dirección.</translation>
-    </message>
-    <message>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>&amp;Show the token</source>
+        <translation>&amp;Mostrar el token</translation>
+    </message>
+    <message>
+        <source>host or host:port, or the address with its token</source>
+        <translation>host o host:puerto, o la dirección con su token</translation>
+    </message>
+    <message>
+        <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
+        <translation>No se pueden listar líderes: DNS-SD (Avahi) no se está ejecutando en este equipo. Escriba la dirección del líder.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +447,37 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Text Color</source>
         <translation>Color del texto</translation>
+    </message>
+</context>
+<context>
+    <name>dlgLeading</name>
+    <message>
+        <source>&amp;Copy address and token</source>
+        <translation>&amp;Copiar dirección y token</translation>
+    </message>
+    <message>
+        <source>&amp;Stop leading</source>
+        <translation>Dejar de &amp;liderar</translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Liderando</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Direcciones de este equipo</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
+        <translation>Otros prompters pueden seguir a este. En cada uno, elija «Seguir prompter…» en el menú de estudio e indique una de estas direcciones y el token.</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Direcciones:</translation>
+    </message>
+    <message>
+        <source>Token:</source>
+        <translation>Token:</translation>
     </message>
 </context>
 <context>
@@ -912,10 +955,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Permitir que otros prompters sigan a este</translation>
     </message>
     <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Otros prompters pueden seguir a este en el puerto %1 con el token %2.</translation>
-    </message>
-    <message>
         <source>This prompter cannot lead: %1</source>
         <translation>Este prompter no puede liderar: %1</translation>
     </message>
@@ -926,6 +965,14 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Following</source>
         <translation>Siguiendo</translation>
+    </message>
+    <message>
+        <source>How to follow this prompter…</source>
+        <translation>Cómo seguir a este prompter…</translation>
+    </message>
+    <message>
+        <source>Stop leading</source>
+        <translation>Dejar de liderar</translation>
     </message>
 </context>
 <context>

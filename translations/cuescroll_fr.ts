@@ -41,10 +41,6 @@
         <translation>Meneur perdu&#xa0;: poursuite à la vitesse %1, reconnexion…</translation>
     </message>
     <message>
-        <source>The leader refused to be followed: %1</source>
-        <translation>Le meneur refuse d’être suivi&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Connecting to %1…</source>
         <translation>Connexion à %1…</translation>
     </message>
@@ -55,6 +51,18 @@
     <message>
         <source>This prompter cannot lead: %1</source>
         <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
+        <translation>Le prompteur à l’adresse %1 n’a pas accepté le jeton. Son menu studio montre le bon sous « Comment suivre ce prompteur… ».</translation>
+    </message>
+    <message>
+        <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
+        <translation>%1 est ce prompteur lui-même : un prompteur ne peut pas se suivre lui-même.</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 does not lead: nothing can follow it.</source>
+        <translation>Le prompteur à l’adresse %1 ne mène pas : rien ne peut le suivre.</translation>
     </message>
 </context>
 <context>
@@ -334,10 +342,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Suivre un prompteur</translation>
     </message>
     <message>
-        <source>host or host:port</source>
-        <translation>hôte ou hôte:port</translation>
-    </message>
-    <message>
         <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
         <translation>L’écran, le script et le défilement du meneur s’affichent ici, et les touches pilotent le meneur.</translation>
     </message>
@@ -354,12 +358,20 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Suivre</translation>
     </message>
     <message>
-        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
-        <translation>Aucun meneur dans la liste&#xa0;: DNS-SD (Avahi) ne fonctionne pas ici. Saisissez l’adresse.</translation>
-    </message>
-    <message>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>&amp;Show the token</source>
+        <translation>&amp;Afficher le jeton</translation>
+    </message>
+    <message>
+        <source>host or host:port, or the address with its token</source>
+        <translation>hôte ou hôte:port, ou l’adresse avec son jeton</translation>
+    </message>
+    <message>
+        <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
+        <translation>Aucun meneur ne peut être listé : DNS-SD (Avahi) ne tourne pas sur cet ordinateur. Saisissez l’adresse du meneur.</translation>
     </message>
 </context>
 <context>
@@ -435,6 +447,37 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Text Color</source>
         <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>dlgLeading</name>
+    <message>
+        <source>&amp;Copy address and token</source>
+        <translation>&amp;Copier l’adresse et le jeton</translation>
+    </message>
+    <message>
+        <source>&amp;Stop leading</source>
+        <translation>&amp;Arrêter de mener</translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Meneur</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Adresses de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
+        <translation>D’autres prompteurs peuvent suivre celui-ci. Sur chacun, choisissez « Suivre un prompteur… » dans le menu studio et indiquez l’une de ces adresses et le jeton.</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adresses :</translation>
+    </message>
+    <message>
+        <source>Token:</source>
+        <translation>Jeton :</translation>
     </message>
 </context>
 <context>
@@ -912,10 +955,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Laisser d’autres prompteurs suivre celui-ci</translation>
     </message>
     <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>D’autres prompteurs peuvent suivre celui-ci sur le port %1 avec le jeton %2.</translation>
-    </message>
-    <message>
         <source>This prompter cannot lead: %1</source>
         <translation>Ce prompteur ne peut pas mener&#xa0;: %1</translation>
     </message>
@@ -926,6 +965,14 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Following</source>
         <translation>Suivi</translation>
+    </message>
+    <message>
+        <source>How to follow this prompter…</source>
+        <translation>Comment suivre ce prompteur…</translation>
+    </message>
+    <message>
+        <source>Stop leading</source>
+        <translation>Arrêter de mener</translation>
     </message>
 </context>
 <context>

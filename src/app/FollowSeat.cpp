@@ -20,6 +20,7 @@
 
 #include <QHostInfo>
 #include <QLabel>
+#include <QNetworkInterface>
 
 #include <cmath>
 
@@ -205,6 +206,48 @@ quint16 FollowSeat::leadPort() const
     return m_server ? m_server->port() : m_throughPort;
 }
 
+void FollowSeat::stopLeading()
+{
+    if (!leading())
+        return;
+    delete m_server;
+    m_server = nullptr;
+    m_throughPort = 0;
+    discovery().withdraw();
+    m_feed->dropFollowers();
+    if (!following())
+        showStatus(QString());
+}
+
+QStringList FollowSeat::leadAddresses() const
+{
+    QStringList out;
+    for (const QHostAddress &a : QNetworkInterface::allAddresses()) {
+        if (a.isLoopback() || a.isLinkLocal() || a.isMulticast())
+            continue;
+        if (a.protocol() == QAbstractSocket::IPv4Protocol)
+            out.prepend(QStringLiteral("%1:%2").arg(a.toString()).arg(leadPort()));
+        else if (a.protocol() == QAbstractSocket::IPv6Protocol)
+            out.append(QStringLiteral("[%1]:%2").arg(a.toString()).arg(leadPort()));
+    }
+    // With no network, only prompters on this computer can follow.
+    if (out.isEmpty())
+        out << QStringLiteral("127.0.0.1:%1").arg(leadPort());
+    return out;
+}
+
+QString FollowSeat::lastLeader() const
+{
+    if (m_lastLeader.isEmpty())
+        return QString();
+    if (m_lastLeader.scheme() != QLatin1String("ws") || m_lastLeader.path() != QLatin1String(follow::kPath))
+        return m_lastLeader.toString();
+    const QString host = m_lastLeader.host();
+    return QStringLiteral("%1:%2")
+        .arg(host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host)
+        .arg(m_lastLeader.port(follow::kDefaultPort));
+}
+
 void FollowSeat::makeFollower()
 {
     follow::Follower::Prompter p;
@@ -253,6 +296,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
 {
     stopFollowing();
     m_token = token;
+    m_lastLeader = leader;
     makeFollower();
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
@@ -270,9 +314,30 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
         m_leadersWhenLost = discovery().leaders();
         discovery().browse();
     });
-    connect(m_link, &follow::FollowLink::refused, this, [this](const QString &reason) {
-        showStatus(tr("The leader refused to be followed: %1").arg(reason));
-    });
+    m_link->setOwnId(m_feed->id());
+    connect(m_link, &follow::FollowLink::refused, this,
+            [this](follow::FollowLink::Refusal why, const QString &detail) {
+                qCInfo(lcApp) << "refused by the leader:" << why << detail;
+                const QString host = m_link->url().host();
+                QString said;
+                switch (why) {
+                case follow::FollowLink::Refusal::Token:
+                    said = tr("The prompter at %1 did not accept the token. Its studio menu shows the "
+                              "right one under “How to follow this prompter…”.")
+                               .arg(host);
+                    break;
+                case follow::FollowLink::Refusal::Self:
+                    said = tr("%1 is this prompter itself: a prompter cannot follow itself.").arg(host);
+                    break;
+                case follow::FollowLink::Refusal::NotLeading:
+                    said = tr("The prompter at %1 does not lead: nothing can follow it.").arg(host);
+                    break;
+                }
+                const bool fresh = !m_follower->welcomed();
+                stopFollowing();
+                showStatus(said);
+                Q_EMIT refused(said, fresh);
+            });
     showStatus(tr("Connecting to %1…").arg(leader.host()));
     m_link->open(leader, token);
     qCInfo(lcApp) << "following" << leader.toDisplayString();
@@ -302,8 +367,13 @@ void FollowSeat::stopFollowing()
     if (!m_follower)
         return;
     m_core.setSteering({});
-    delete m_link;
-    m_link = nullptr;
+    if (m_link) {
+        // It may be what is telling us to stop.
+        m_link->close();
+        m_link->disconnect(this);
+        m_link->deleteLater();
+        m_link = nullptr;
+    }
     delete m_follower;
     m_follower = nullptr;
     m_shownRtf.clear();

@@ -44,6 +44,10 @@ public:
     void leadThrough(quint16 port, const QString &token);
     bool leading() const;
     quint16 leadPort() const;
+    // Followers are let go and no more taken; the prompter is no longer announced.
+    void stopLeading();
+    // Where other prompters reach this one while it leads: this computer's addresses with the port.
+    QStringList leadAddresses() const;
 
     void follow(const QUrl &leader, const QString &token);
     // Follows whatever is handed to the follower, with no link of its own (a simulation's).
@@ -52,6 +56,8 @@ public:
     bool promote(const QHostAddress &address = QHostAddress::Any);
     void stopFollowing();
     bool following() const { return m_follower != nullptr; }
+    // The leader last followed, as an operator would type it; empty before any.
+    QString lastLeader() const;
     bool leaderLost() const { return m_lost; }
     follow::Follower *follower() const { return m_follower; }
     follow::FollowLink *link() const { return m_link; }
@@ -66,6 +72,9 @@ public:
 
 Q_SIGNALS:
     void followingChanged(bool following);
+    // The leader would not be followed and following has stopped; `said` tells the operator why.
+    // `fresh`: refused at the first attempt, as the operator's choice of leader and token.
+    void refused(const QString &said, bool fresh);
 
 private:
     follow::State leaderState() const;
@@ -86,6 +95,7 @@ private:
     QByteArray m_shownRtf;
     follow::Look m_shownLook;
     QString m_token;
+    QUrl m_lastLeader;
     bool m_lost = false;
     QList<follow::Found> m_leadersWhenLost; // announced before the leader was lost: not its successors
 };

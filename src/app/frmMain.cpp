@@ -45,6 +45,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWebSocket>
 #include <QWindow>
 
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
@@ -80,7 +81,20 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateRemote();
     m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
     // With the remote control on, other prompters may follow this one on its port, with its token.
-    m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
+    m_remote->server().setFollowerTaker([this](QWebSocket *socket) {
+        if (m_follow->leading()) {
+            m_follow->feed().addFollower(socket);
+            return;
+        }
+        // Not leading (any more): nothing to follow here.
+        connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("404 Not Found"));
+    });
+    // Refused at once, the operator's choice is put back before them with what was wrong.
+    connect(m_follow, &FollowSeat::refused, this, [this](const QString &said, bool fresh) {
+        if (fresh)
+            QTimer::singleShot(0, this, [this, said] { FollowPrompterAction(said); });
+    });
     // The editor is closed and a script opened here is not shown while following.
     connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
     connect(optDown, &QToolButton::clicked, this,

@@ -55,8 +55,11 @@ public:
     VoiceFollowing *voice() const { return m_voice; }
     // Leading other prompters and following one.
     FollowSeat &followSeat() const { return *m_follow; }
-    // "Follow prompter…": the leader's address and token, leaders on the network listed.
-    void FollowPrompterAction();
+    // "Follow prompter…": the leader's address and token, leaders on the network listed; `problem`
+    // says why the last ones did not do.
+    void FollowPrompterAction(const QString &problem = QString());
+    // How other prompters follow this one, while it leads; and stopping that.
+    void ShowLeading();
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);

@@ -5,6 +5,7 @@
 #include "app/FollowSeat.h"
 #include "app/KeyInput.h"
 #include "app/dlgFollow.h"
+#include "app/dlgLeading.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
@@ -309,7 +310,7 @@ void frmMain::AddFollowItems(QMenu &menu)
     menu.addSeparator();
     QAction *followItem = menu.addAction(tr("Follow prompter…"));
     followItem->setObjectName(QStringLiteral("mnuFollow"));
-    connect(followItem, &QAction::triggered, this, &frmMain::FollowPrompterAction);
+    connect(followItem, &QAction::triggered, this, [this] { FollowPrompterAction(); });
     if (m_follow->following()) {
         QAction *stop = menu.addAction(tr("Stop following"));
         stop->setObjectName(QStringLiteral("mnuStopFollowing"));
@@ -324,32 +325,41 @@ void frmMain::AddFollowItems(QMenu &menu)
             // The remote control's port already takes followers, with its token.
             if (m_remote->listening()) {
                 m_follow->leadThrough(m_remote->port(), m_remote->token());
-                m_dialogs.information(this, windowTitle(),
-                                      tr("Other prompters can follow this one on port %1 with the token %2.")
-                                          .arg(m_follow->leadPort())
-                                          .arg(m_remote->token()));
-                return;
+            } else {
+                QString token = m_follow->token();
+                // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
+                if (token.isEmpty())
+                    token = QString::number(QRandomGenerator::system()->generate64(), 36);
+                QString error;
+                if (!m_follow->lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
+                    m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(error));
+                    return;
+                }
             }
-            QString token = m_follow->token();
-            // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
-            if (token.isEmpty())
-                token = QString::number(QRandomGenerator::system()->generate64(), 36);
-            QString error;
-            if (!m_follow->lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
-                m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(error));
-                return;
-            }
-            m_dialogs.information(this, windowTitle(),
-                                  tr("Other prompters can follow this one on port %1 with the token %2.")
-                                      .arg(m_follow->leadPort())
-                                      .arg(token));
+            ShowLeading();
         });
+    } else {
+        QAction *how = menu.addAction(tr("How to follow this prompter…"));
+        how->setObjectName(QStringLiteral("mnuHowToFollow"));
+        connect(how, &QAction::triggered, this, &frmMain::ShowLeading);
+        QAction *stop = menu.addAction(tr("Stop leading"));
+        stop->setObjectName(QStringLiteral("mnuStopLeading"));
+        connect(stop, &QAction::triggered, m_follow, &FollowSeat::stopLeading);
     }
 }
 
-void frmMain::FollowPrompterAction()
+void frmMain::ShowLeading()
 {
-    dlgFollow dialog(m_follow->discovery(), m_follow->token(), this);
+    if (!m_follow->leading())
+        return;
+    dlgLeading dialog(m_follow->leadAddresses(), m_follow->token(), this);
+    if (m_dialogs.showModal(dialog) == dlgLeading::kStopLeading)
+        m_follow->stopLeading();
+}
+
+void frmMain::FollowPrompterAction(const QString &problem)
+{
+    dlgFollow dialog(m_follow->discovery(), m_follow->lastLeader(), m_follow->token(), problem, this);
     if (m_dialogs.showModal(dialog) != QDialog::Accepted)
         return;
     const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());

@@ -41,6 +41,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls,
                            Window window)
@@ -63,11 +64,15 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
         const std::optional<float> to = m_steering(now);
         if (!to)
             return std::nullopt;
-        return std::clamp(*to, -float(range()), 0.0f);
+        const float target = std::clamp(*to, -float(range()), 0.0f);
+        // Far from where the view stood (the leader jumped, or is met again after a lost link): the
+        // time to go is counted afresh, as after any jump, rather than only ever running down.
+        m_steeredJump = std::abs(target - top()) > 2 * twips::height(m_c.lblHeightFinder);
+        return target;
     };
     clockHooks.framed = [this] {
         if (m_steering)
-            UpdateProgress(true);
+            UpdateProgress(!std::exchange(m_steeredJump, false));
         publishPosition();
     };
     m_clock = new ScrollClock(platform, m_c.window, m_c.rtDoc, settings.frameSync(), std::move(clockHooks));

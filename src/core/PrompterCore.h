@@ -214,6 +214,7 @@ private:
     ScriptOpener *m_opener;
     WheelAccumulator m_wheel;
     Steering m_steering;
+    bool m_steeredJump = false; // the last steered frame was a jump, not a glide
     appearance::Appearance m_appearance;
     bool bRunning = false;
     bool bFullScreen = false;
