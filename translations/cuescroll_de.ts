@@ -64,6 +64,18 @@
         <source>The prompter at %1 does not lead: nothing can follow it.</source>
         <translation>Der Prompter unter %1 führt nicht: Ihm kann nichts folgen.</translation>
     </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Folgt nicht: falsches Token</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Folgt nicht: Das ist dieser Prompter</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Folgt nicht: %1 führt nicht</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>

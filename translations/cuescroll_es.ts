@@ -64,6 +64,18 @@
         <source>The prompter at %1 does not lead: nothing can follow it.</source>
         <translation>El prompter en %1 no lidera: nada puede seguirlo.</translation>
     </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Sin seguir: token incorrecto</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Sin seguir: es este mismo prompter</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Sin seguir: %1 no lidera</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>

@@ -54,15 +54,27 @@
     </message>
     <message>
         <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
-        <translation>Le prompteur à l’adresse %1 n’a pas accepté le jeton. Son menu studio montre le bon sous « Comment suivre ce prompteur… ».</translation>
+        <translation>Le prompteur à l’adresse %1 n’a pas accepté le jeton. Son menu studio montre le bon sous «&#xa0;Comment suivre ce prompteur…&#xa0;».</translation>
     </message>
     <message>
         <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
-        <translation>%1 est ce prompteur lui-même : un prompteur ne peut pas se suivre lui-même.</translation>
+        <translation>%1 est ce prompteur lui-même&#xa0;: un prompteur ne peut pas se suivre lui-même.</translation>
     </message>
     <message>
         <source>The prompter at %1 does not lead: nothing can follow it.</source>
-        <translation>Le prompteur à l’adresse %1 ne mène pas : rien ne peut le suivre.</translation>
+        <translation>Le prompteur à l’adresse %1 ne mène pas&#xa0;: rien ne peut le suivre.</translation>
+    </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Ne suit pas : jeton erroné</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Ne suit pas : c’est ce prompteur</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Ne suit pas : %1 ne mène pas</translation>
     </message>
 </context>
 <context>
@@ -371,7 +383,7 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
     <message>
         <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
-        <translation>Aucun meneur ne peut être listé : DNS-SD (Avahi) ne tourne pas sur cet ordinateur. Saisissez l’adresse du meneur.</translation>
+        <translation>Aucun meneur ne peut être listé&#xa0;: DNS-SD (Avahi) ne tourne pas sur cet ordinateur. Saisissez l’adresse du meneur.</translation>
     </message>
 </context>
 <context>
@@ -469,15 +481,15 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
     <message>
         <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
-        <translation>D’autres prompteurs peuvent suivre celui-ci. Sur chacun, choisissez « Suivre un prompteur… » dans le menu studio et indiquez l’une de ces adresses et le jeton.</translation>
+        <translation>D’autres prompteurs peuvent suivre celui-ci. Sur chacun, choisissez «&#xa0;Suivre un prompteur…&#xa0;» dans le menu studio et indiquez l’une de ces adresses et le jeton.</translation>
     </message>
     <message>
         <source>Addresses:</source>
-        <translation>Adresses :</translation>
+        <translation>Adresses&#xa0;:</translation>
     </message>
     <message>
         <source>Token:</source>
-        <translation>Jeton :</translation>
+        <translation>Jeton&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,18 @@
         <source>The prompter at %1 does not lead: nothing can follow it.</source>
         <translation>O prompter em %1 não está liderando: nada pode segui-lo.</translation>
     </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Sem seguir: token errado</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Sem seguir: é este próprio prompter</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Sem seguir: %1 não lidera</translation>
+    </message>
 </context>
 <context>
     <name>Marking</name>

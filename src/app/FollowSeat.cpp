@@ -319,23 +319,26 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
             [this](follow::FollowLink::Refusal why, const QString &detail) {
                 qCInfo(lcApp) << "refused by the leader:" << why << detail;
                 const QString host = m_link->url().host();
-                QString said;
+                QString said, shortly; // the panel has room for a few words; its tooltip for all
                 switch (why) {
                 case follow::FollowLink::Refusal::Token:
                     said = tr("The prompter at %1 did not accept the token. Its studio menu shows the "
                               "right one under “How to follow this prompter…”.")
                                .arg(host);
+                    shortly = tr("Not following: wrong token");
                     break;
                 case follow::FollowLink::Refusal::Self:
                     said = tr("%1 is this prompter itself: a prompter cannot follow itself.").arg(host);
+                    shortly = tr("Not following: that is this prompter");
                     break;
                 case follow::FollowLink::Refusal::NotLeading:
                     said = tr("The prompter at %1 does not lead: nothing can follow it.").arg(host);
+                    shortly = tr("Not following: %1 does not lead").arg(host);
                     break;
                 }
                 const bool fresh = !m_follower->welcomed();
                 stopFollowing();
-                showStatus(said);
+                showStatus(shortly, said);
                 Q_EMIT refused(said, fresh);
             });
     showStatus(tr("Connecting to %1…").arg(leader.host()));
@@ -408,10 +411,11 @@ bool FollowSeat::forward(const follow::Command &command)
     return true;
 }
 
-void FollowSeat::showStatus(const QString &text)
+void FollowSeat::showStatus(const QString &text, const QString &more)
 {
     if (!m_status)
         return;
     m_status->setText(text);
+    m_status->setToolTip(more);
     m_status->setVisible(!text.isEmpty());
 }

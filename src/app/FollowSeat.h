@@ -80,7 +80,7 @@ private:
     follow::State leaderState() const;
     void makeFollower();
     void leadersChanged();
-    void showStatus(const QString &text);
+    void showStatus(const QString &text, const QString &more = QString());
 
     Platform &m_platform;
     frmMain &m_window;

@@ -32,8 +32,8 @@ dlgLeading::dlgLeading(const QStringList &addresses, const QString &token, QWidg
     txtAddresses->setFont(fixed);
     txtAddresses->setAccessibleName(tr("This computer's addresses"));
     const int lines = int(std::min<qsizetype>(addresses.size(), 4));
-    txtAddresses->setFixedHeight(txtAddresses->fontMetrics().lineSpacing() * lines +
-                                 2 * txtAddresses->frameWidth() + 8);
+    txtAddresses->setFixedHeight(txtAddresses->fontMetrics().lineSpacing() * (lines + 1) +
+                                 2 * txtAddresses->frameWidth());
     txtToken->setObjectName(QStringLiteral("txtToken"));
     txtToken->setReadOnly(true);
     txtToken->setFont(fixed);

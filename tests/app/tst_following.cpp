@@ -257,8 +257,10 @@ private Q_SLOTS:
         QCOMPARE(tokenAgain, token);
         QVERIFY(!who.followSeat().following());
         QVERIFY(!who.core().steered());
-        if (!itself) // a leader's panel tells of its leading
-            QCOMPARE(who.lblFollow->text(), problem);
+        if (!itself) { // a leader's panel tells of its leading
+            QVERIFY(who.lblFollow->isVisibleTo(&who));
+            QCOMPARE(who.lblFollow->toolTip(), problem);
+        }
         QCOMPARE(m_leader->followSeat().leading(), true);
     }
 
