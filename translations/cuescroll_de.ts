@@ -41,10 +41,6 @@
         <translation>Leitprompter verloren: läuft mit Tempo %1 weiter, verbindet neu …</translation>
     </message>
     <message>
-        <source>The leader refused to be followed: %1</source>
-        <translation>Der Leitprompter lässt sich nicht folgen: %1</translation>
-    </message>
-    <message>
         <source>Connecting to %1…</source>
         <translation>Verbindet mit %1 …</translation>
     </message>
@@ -83,6 +79,38 @@
     <message>
         <source>“%1” is no prompter&apos;s address.</source>
         <translation>„%1“ ist keine Prompter-Adresse.</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
+        <translation>Der Prompter unter %1 hat das Token nicht angenommen. Das richtige zeigt sein Studiomenü unter „So folgt man diesem Prompter …“.</translation>
+    </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Folgt nicht: falsches Token</translation>
+    </message>
+    <message>
+        <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
+        <translation>%1 ist dieser Prompter selbst: Ein Prompter kann sich nicht selbst folgen.</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Folgt nicht: Das ist dieser Prompter</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 does not lead: nothing can follow it.</source>
+        <translation>Der Prompter unter %1 führt nicht: Ihm kann nichts folgen.</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Folgt nicht: %1 führt nicht</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>So folgt man &amp;diesem Prompter …</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>Führen &amp;beenden</translation>
     </message>
 </context>
 <context>
@@ -390,10 +418,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Prompter folgen</translation>
     </message>
     <message>
-        <source>host or host:port</source>
-        <translation>Host oder Host:Port</translation>
-    </message>
-    <message>
         <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
         <translation>Bildschirm, Skript und Lauf des Leitprompters erscheinen hier, und die Tasten steuern den Leitprompter.</translation>
     </message>
@@ -410,12 +434,20 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Folgen</translation>
     </message>
     <message>
-        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
-        <translation>Keine Leitprompter aufgelistet: DNS-SD (Avahi) läuft hier nicht. Geben Sie die Adresse ein.</translation>
-    </message>
-    <message>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>&amp;Show the token</source>
+        <translation>Token &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>host or host:port, or the address with its token</source>
+        <translation>Host oder Host:Port, oder die Adresse mit ihrem Token</translation>
+    </message>
+    <message>
+        <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
+        <translation>Es können keine Leitprompter aufgelistet werden: DNS-SD (Avahi) läuft auf diesem Computer nicht. Geben Sie die Adresse des Leitprompters ein.</translation>
     </message>
 </context>
 <context>
@@ -491,6 +523,37 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Text Color</source>
         <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>dlgLeading</name>
+    <message>
+        <source>&amp;Copy address and token</source>
+        <translation>Adresse und Token &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Stop leading</source>
+        <translation>Führen &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Führend</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Adressen dieses Computers</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
+        <translation>Andere Prompter können diesem folgen. Wählen Sie an jedem im Studiomenü „Prompter folgen …“ und geben Sie eine dieser Adressen und das Token ein.</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adressen:</translation>
+    </message>
+    <message>
+        <source>Token:</source>
+        <translation>Token:</translation>
     </message>
 </context>
 <context>
@@ -946,10 +1009,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Tasten und Schaltflächen steuern den Leitprompter</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Andere Prompter können diesem auf Port %1 mit dem Token %2 folgen.</translation>
     </message>
     <message>
         <source>This prompter cannot lead: %1</source>

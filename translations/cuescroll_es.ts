@@ -41,10 +41,6 @@
         <translation>Líder perdido: sigue a velocidad %1, reconectando…</translation>
     </message>
     <message>
-        <source>The leader refused to be followed: %1</source>
-        <translation>El líder no se deja seguir: %1</translation>
-    </message>
-    <message>
         <source>Connecting to %1…</source>
         <translation>Conectando con %1…</translation>
     </message>
@@ -83,6 +79,38 @@
     <message>
         <source>“%1” is no prompter&apos;s address.</source>
         <translation>«%1» no es la dirección de un prompter.</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
+        <translation>El prompter en %1 no aceptó el token. Su menú de estudio muestra el correcto en «Cómo seguir a este prompter…».</translation>
+    </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Sin seguir: token incorrecto</translation>
+    </message>
+    <message>
+        <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
+        <translation>%1 es este mismo prompter: un prompter no puede seguirse a sí mismo.</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Sin seguir: es este mismo prompter</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 does not lead: nothing can follow it.</source>
+        <translation>El prompter en %1 no lidera: nada puede seguirlo.</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Sin seguir: %1 no lidera</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>Cómo se&amp;guir a este prompter…</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>&amp;Dejar de liderar</translation>
     </message>
 </context>
 <context>
@@ -390,10 +418,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Seguir prompter</translation>
     </message>
     <message>
-        <source>host or host:port</source>
-        <translation>host o host:puerto</translation>
-    </message>
-    <message>
         <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
         <translation>La pantalla, el guion y el desplazamiento del líder se muestran aquí, y las teclas controlan al líder.</translation>
     </message>
@@ -410,12 +434,20 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Seguir</translation>
     </message>
     <message>
-        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
-        <translation>No hay líderes en la lista: DNS-SD (Avahi) no se está ejecutando aquí. Escriba la dirección.</translation>
-    </message>
-    <message>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>&amp;Show the token</source>
+        <translation>&amp;Mostrar el token</translation>
+    </message>
+    <message>
+        <source>host or host:port, or the address with its token</source>
+        <translation>host o host:puerto, o la dirección con su token</translation>
+    </message>
+    <message>
+        <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
+        <translation>No se pueden listar líderes: DNS-SD (Avahi) no se está ejecutando en este equipo. Escriba la dirección del líder.</translation>
     </message>
 </context>
 <context>
@@ -491,6 +523,37 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Text Color</source>
         <translation>Color del texto</translation>
+    </message>
+</context>
+<context>
+    <name>dlgLeading</name>
+    <message>
+        <source>&amp;Copy address and token</source>
+        <translation>&amp;Copiar dirección y token</translation>
+    </message>
+    <message>
+        <source>&amp;Stop leading</source>
+        <translation>Dejar de &amp;liderar</translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Liderando</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Direcciones de este equipo</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
+        <translation>Otros prompters pueden seguir a este. En cada uno, elija «Seguir prompter…» en el menú de estudio e indique una de estas direcciones y el token.</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Direcciones:</translation>
+    </message>
+    <message>
+        <source>Token:</source>
+        <translation>Token:</translation>
     </message>
 </context>
 <context>
@@ -946,10 +1009,6 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Las teclas y los botones controlan al líder</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Otros prompters pueden seguir a este en el puerto %1 con el token %2.</translation>
     </message>
     <message>
         <source>This prompter cannot lead: %1</source>

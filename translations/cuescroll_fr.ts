@@ -41,10 +41,6 @@
         <translation>Meneur perdu&#xa0;: poursuite à la vitesse %1, reconnexion…</translation>
     </message>
     <message>
-        <source>The leader refused to be followed: %1</source>
-        <translation>Le meneur refuse d’être suivi&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Connecting to %1…</source>
         <translation>Connexion à %1…</translation>
     </message>
@@ -83,6 +79,38 @@
     <message>
         <source>“%1” is no prompter&apos;s address.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
+        <translation>Le prompteur à l’adresse %1 n’a pas accepté le jeton. Son menu studio montre le bon sous «&#xa0;Comment suivre ce prompteur…&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Ne suit pas&#xa0;: jeton erroné</translation>
+    </message>
+    <message>
+        <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
+        <translation>%1 est ce prompteur lui-même&#xa0;: un prompteur ne peut pas se suivre lui-même.</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Ne suit pas&#xa0;: c’est ce prompteur</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 does not lead: nothing can follow it.</source>
+        <translation>Le prompteur à l’adresse %1 ne mène pas&#xa0;: rien ne peut le suivre.</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Ne suit pas&#xa0;: %1 ne mène pas</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>Comm&amp;ent suivre ce prompteur…</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>&amp;Arrêter de mener</translation>
     </message>
 </context>
 <context>
@@ -390,10 +418,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Suivre un prompteur</translation>
     </message>
     <message>
-        <source>host or host:port</source>
-        <translation>hôte ou hôte:port</translation>
-    </message>
-    <message>
         <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
         <translation>L’écran, le script et le défilement du meneur s’affichent ici, et les touches pilotent le meneur.</translation>
     </message>
@@ -410,12 +434,20 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Suivre</translation>
     </message>
     <message>
-        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
-        <translation>Aucun meneur dans la liste&#xa0;: DNS-SD (Avahi) ne fonctionne pas ici. Saisissez l’adresse.</translation>
-    </message>
-    <message>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>&amp;Show the token</source>
+        <translation>&amp;Afficher le jeton</translation>
+    </message>
+    <message>
+        <source>host or host:port, or the address with its token</source>
+        <translation>hôte ou hôte:port, ou l’adresse avec son jeton</translation>
+    </message>
+    <message>
+        <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
+        <translation>Aucun meneur ne peut être listé&#xa0;: DNS-SD (Avahi) ne tourne pas sur cet ordinateur. Saisissez l’adresse du meneur.</translation>
     </message>
 </context>
 <context>
@@ -491,6 +523,37 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Text Color</source>
         <translation>Couleur du texte</translation>
+    </message>
+</context>
+<context>
+    <name>dlgLeading</name>
+    <message>
+        <source>&amp;Copy address and token</source>
+        <translation>&amp;Copier l’adresse et le jeton</translation>
+    </message>
+    <message>
+        <source>&amp;Stop leading</source>
+        <translation>&amp;Arrêter de mener</translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Meneur</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Adresses de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
+        <translation>D’autres prompteurs peuvent suivre celui-ci. Sur chacun, choisissez «&#xa0;Suivre un prompteur…&#xa0;» dans le menu studio et indiquez l’une de ces adresses et le jeton.</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Adresses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Token:</source>
+        <translation>Jeton&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -946,10 +1009,6 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Les touches et les boutons pilotent le meneur</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>D’autres prompteurs peuvent suivre celui-ci sur le port %1 avec le jeton %2.</translation>
     </message>
     <message>
         <source>This prompter cannot lead: %1</source>

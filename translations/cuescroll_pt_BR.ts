@@ -41,10 +41,6 @@
         <translation>Líder perdido: continuando na velocidade %1, reconectando…</translation>
     </message>
     <message>
-        <source>The leader refused to be followed: %1</source>
-        <translation>O líder recusou ser seguido: %1</translation>
-    </message>
-    <message>
         <source>Connecting to %1…</source>
         <translation>Conectando a %1…</translation>
     </message>
@@ -83,6 +79,38 @@
     <message>
         <source>“%1” is no prompter&apos;s address.</source>
         <translation>“%1” não é o endereço de um prompter.</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
+        <translation>O prompter em %1 não aceitou o token. O menu de estúdio dele mostra o correto em “Como seguir este prompter…”.</translation>
+    </message>
+    <message>
+        <source>Not following: wrong token</source>
+        <translation>Sem seguir: token errado</translation>
+    </message>
+    <message>
+        <source>%1 is this prompter itself: a prompter cannot follow itself.</source>
+        <translation>%1 é este próprio prompter: um prompter não pode seguir a si mesmo.</translation>
+    </message>
+    <message>
+        <source>Not following: that is this prompter</source>
+        <translation>Sem seguir: é este próprio prompter</translation>
+    </message>
+    <message>
+        <source>The prompter at %1 does not lead: nothing can follow it.</source>
+        <translation>O prompter em %1 não está liderando: nada pode segui-lo.</translation>
+    </message>
+    <message>
+        <source>Not following: %1 does not lead</source>
+        <translation>Sem seguir: %1 não lidera</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>Co&amp;mo seguir este prompter…</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>P&amp;arar de liderar</translation>
     </message>
 </context>
 <context>
@@ -390,10 +418,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>Seguir prompter</translation>
     </message>
     <message>
-        <source>host or host:port</source>
-        <translation>host ou host:porta</translation>
-    </message>
-    <message>
         <source>The leader&apos;s screen, script and run are shown here, and the keys drive the leader.</source>
         <translation>A tela, o roteiro e a rolagem do líder aparecem aqui, e as teclas controlam o líder.</translation>
     </message>
@@ -410,12 +434,20 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>Seguir</translation>
     </message>
     <message>
-        <source>No leaders are listed: DNS-SD (Avahi) is not running here. Type the address.</source>
-        <translation>Nenhum líder na lista: o DNS-SD (Avahi) não está em execução aqui. Digite o endereço.</translation>
-    </message>
-    <message>
         <source>%1 (%2:%3)</source>
         <translation>%1 (%2:%3)</translation>
+    </message>
+    <message>
+        <source>&amp;Show the token</source>
+        <translation>&amp;Mostrar o token</translation>
+    </message>
+    <message>
+        <source>host or host:port, or the address with its token</source>
+        <translation>host ou host:porta, ou o endereço com seu token</translation>
+    </message>
+    <message>
+        <source>No leaders can be listed: DNS-SD (Avahi) is not running on this computer. Type the leader&apos;s address.</source>
+        <translation>Nenhum líder pode ser listado: o DNS-SD (Avahi) não está em execução neste computador. Digite o endereço do líder.</translation>
     </message>
 </context>
 <context>
@@ -491,6 +523,37 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Text Color</source>
         <translation>Cor do texto</translation>
+    </message>
+</context>
+<context>
+    <name>dlgLeading</name>
+    <message>
+        <source>&amp;Copy address and token</source>
+        <translation>&amp;Copiar endereço e token</translation>
+    </message>
+    <message>
+        <source>&amp;Stop leading</source>
+        <translation>&amp;Parar de liderar</translation>
+    </message>
+    <message>
+        <source>Leading</source>
+        <translation>Liderando</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s addresses</source>
+        <translation>Endereços deste computador</translation>
+    </message>
+    <message>
+        <source>Other prompters can follow this one. On each, choose “Follow prompter…” in the studio menu and give one of these addresses and the token.</source>
+        <translation>Outros prompters podem seguir este. Em cada um, escolha “Seguir prompter…” no menu de estúdio e informe um destes endereços e o token.</translation>
+    </message>
+    <message>
+        <source>Addresses:</source>
+        <translation>Endereços:</translation>
+    </message>
+    <message>
+        <source>Token:</source>
+        <translation>Token:</translation>
     </message>
 </context>
 <context>
@@ -946,10 +1009,6 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Keys and buttons drive the leader</source>
         <translation>Teclas e botões controlam o líder</translation>
-    </message>
-    <message>
-        <source>Other prompters can follow this one on port %1 with the token %2.</source>
-        <translation>Outros prompters podem seguir este na porta %1 com o token %2.</translation>
     </message>
     <message>
         <source>This prompter cannot lead: %1</source>

@@ -47,6 +47,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWebSocket>
 #include <QWindow>
 
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
@@ -92,7 +93,20 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateRemote();
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
-    m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
+    m_remote->server().setFollowerTaker([this](QWebSocket *socket) {
+        if (m_follow->leading()) {
+            m_follow->feed().addFollower(socket);
+            return;
+        }
+        // Not leading (any more): nothing to follow here.
+        connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("404 Not Found"));
+    });
+    // Refused at once, the operator's choice is put back before them with what was wrong.
+    connect(m_follow, &FollowSeat::refused, this, [this](const QString &said, bool fresh) {
+        if (fresh)
+            QTimer::singleShot(0, this, [this, said] { FollowPrompterAction(said); });
+    });
     connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
     connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
     connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {

@@ -55,9 +55,10 @@ public:
     VoiceFollowing *voice() const { return m_voice; }
     // Leading other prompters and following one.
     FollowSeat &followSeat() const { return *m_follow; }
-    // "Follow prompter…": the leader's address and token, leaders on the network listed.
-    void FollowPrompterAction();
-    // Lets other prompters follow this one, as --lead does, and tells the operator how.
+    // "Follow prompter…": the leader's address and token, leaders on the network listed; `problem`
+    // says why the last ones did not do.
+    void FollowPrompterAction(const QString &problem = QString());
+    // Lets other prompters follow this one, as --lead does, and shows the operator how.
     void LeadOthers();
 
     void DoAction(const QString &sAction);

@@ -163,12 +163,10 @@ void frmMain::LeadOthers()
         m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(how.refusal));
         return;
     }
-    m_dialogs.information(
-        this, windowTitle(),
-        tr("Other prompters can follow this one on port %1 with the token %2.").arg(how.port).arg(how.token));
+    m_follow->showLeading(m_dialogs, this);
 }
 
-void frmMain::FollowPrompterAction()
+void frmMain::FollowPrompterAction(const QString &problem)
 {
-    m_follow->chooseLeader(m_dialogs, this);
+    m_follow->chooseLeader(m_dialogs, this, problem);
 }

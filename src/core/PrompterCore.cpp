@@ -40,6 +40,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls,
                            Window window)
@@ -59,7 +60,7 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
     clockHooks.steer = [this](quint32 now) { return steering(now); };
     clockHooks.framed = [this] {
         if (steered())
-            UpdateProgress(true);
+            UpdateProgress(!std::exchange(m_steeredJump, false));
         publishPosition();
     };
     m_clock = new ScrollClock(platform, m_c.window, m_c.rtDoc, settings.frameSync(), std::move(clockHooks));
@@ -580,7 +581,11 @@ std::optional<float> PrompterCore::steering(quint32 now)
         const std::optional<float> to = s(now);
         if (!to)
             return std::nullopt;
-        return std::clamp(*to, -float(range()), 0.0f);
+        const float target = std::clamp(*to, -float(range()), 0.0f);
+        // Far from where the view stood (the leader jumped, or is met again after a lost link): the
+        // time to go is counted afresh, as after any jump, rather than only ever running down.
+        m_steeredJump = std::abs(target - top()) > 2 * twips::height(m_c.lblHeightFinder);
+        return target;
     }
     return std::nullopt;
 }

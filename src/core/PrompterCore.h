@@ -244,6 +244,7 @@ private:
     WheelAccumulator m_wheel;
     std::array<Steering, 2> m_steering; // the leader's, then the voice's
     Leader m_leader;
+    bool m_steeredJump = false; // the last steered frame was a jump, not a glide
     appearance::Appearance m_appearance;
     bool bRunning = false;
     bool bFullScreen = false;

@@ -58,12 +58,12 @@ void Chaser::forget()
     m_started = false;
 }
 
-std::optional<float> Chaser::frame(quint32 now, float shown)
+std::optional<float> Chaser::frame(quint32 now, quint32 own, float shown)
 {
     if (!m_led)
         return std::nullopt;
-    const double dt = m_started ? std::clamp(double(qint32(now - m_lastFrame)), 0.0, 100.0) : 0.0;
-    m_lastFrame = now;
+    const double dt = m_started ? std::clamp(double(qint32(own - m_lastFrame)), 0.0, 100.0) : 0.0;
+    m_lastFrame = own;
     // Moved by anything else (a layout, the end of the range): go on from where it shows.
     if (!m_started || std::abs(m_position - shown) > 1)
         m_position = shown;
@@ -72,8 +72,8 @@ std::optional<float> Chaser::frame(quint32 now, float shown)
         return std::nullopt;
 
     const double target = expected(now);
-    const double own = m_lead.running ? (m_lead.forward ? -1 : 1) * pace() * dt : 0.0;
-    const double error = target - (m_position + own);
+    const double step = m_lead.running ? (m_lead.forward ? -1 : 1) * pace() * dt : 0.0;
+    const double error = target - (m_position + step);
     if (std::abs(error) > m_jump) {
         m_position = target;
         return float(m_position);
@@ -82,7 +82,7 @@ std::optional<float> Chaser::frame(quint32 now, float shown)
     // follower stops within a few frames of hearing of it.
     const double cap = kMaxStepRatio * pace() * dt;
     const double correction = m_lead.running ? error * (1 - std::exp(-dt / kRunningLagMs)) : error;
-    const double move = std::clamp(own + correction, -cap, cap);
+    const double move = std::clamp(step + correction, -cap, cap);
     if (!m_lead.running && std::abs(target - (m_position + move)) < 0.5) {
         m_position = target;
         m_settled = true;

@@ -44,7 +44,10 @@ public:
     void forget();
 
     // The Top for the frame at `now`, with the view now at `shown`; nothing before the first lead.
-    std::optional<float> frame(quint32 now, float shown);
+    std::optional<float> frame(quint32 now, float shown) { return frame(now, now, shown); }
+    // The same, with the frame's own time apart: `own` on the clock the frames are shown by. Steps
+    // are measured on it, so a change in what is known of the leader's clock moves no frame faster.
+    std::optional<float> frame(quint32 now, quint32 own, float shown);
 
     // Where the leader's place is by now, as far as is known.
     float expected(quint32 now) const;

@@ -136,6 +136,15 @@ bool Discovery::announce(const QString &name, quint16 port)
     return ok;
 }
 
+void Discovery::withdraw()
+{
+    if (!m_avahi->poll || !m_avahi->group)
+        return;
+    avahi_threaded_poll_lock(m_avahi->poll);
+    avahi_entry_group_reset(m_avahi->group);
+    avahi_threaded_poll_unlock(m_avahi->poll);
+}
+
 void Discovery::add(const Found &f)
 {
     remove(f.name);

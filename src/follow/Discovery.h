@@ -37,6 +37,8 @@ public:
     bool browse();
     // Announces this prompter as a leader on `port`; false without the daemon.
     bool announce(const QString &name, quint16 port);
+    // No longer announced.
+    void withdraw();
 
     QList<Found> leaders() const { return m_found; }
 

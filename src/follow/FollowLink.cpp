@@ -27,12 +27,15 @@ FollowLink::FollowLink(std::function<quint32()> now, QObject *parent)
         dropSocket();
         m_retry->start(retryDelay(m_failures++));
     });
-    m_silence->setSingleShot(true);
-    m_silence->setInterval(kSilenceMs);
+    // The silence is measured on the link's own clock, which a test may move by hand.
+    m_silence->setInterval(kSilenceCheckMs);
     connect(m_retry, &QTimer::timeout, this, &FollowLink::connectNow);
     connect(m_ping, &QTimer::timeout, this, &FollowLink::sendPing);
     connect(m_silence, &QTimer::timeout, this, [this] {
+        if (qint32(m_now() - m_heard) < kSilenceMs)
+            return;
         qCDebug(lcFollow) << "leader silent for" << kSilenceMs << "ms";
+        m_silence->stop();
         if (m_socket)
             m_socket->abort();
     });
@@ -118,6 +121,7 @@ void FollowLink::connectNow()
     connect(m_socket, &QWebSocket::connected, this, &FollowLink::onConnected);
     connect(m_socket, &QWebSocket::disconnected, this, &FollowLink::onDisconnected);
     connect(m_socket, &QWebSocket::textMessageReceived, this, &FollowLink::onText);
+    connect(m_socket, &QWebSocket::textFrameReceived, this, [this] { m_heard = m_now(); });
     QNetworkRequest request(m_url);
     if (!m_token.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + m_token.toUtf8());
@@ -131,10 +135,9 @@ void FollowLink::onConnected()
     m_connected = true;
     m_failures = 0;
     m_attempt->stop();
-    m_pingsSent = 0;
+    m_heard = m_now();
     m_silence->start();
-    sendPing();
-    m_ping->start(kPingMs / kQuickPings);
+    quickPings();
     Q_EMIT linked();
 }
 
@@ -149,7 +152,9 @@ void FollowLink::onDisconnected()
         m_socket ? m_socket->closeCode() : QWebSocketProtocol::CloseCodeNormal;
     if (code == QWebSocketProtocol::CloseCodePolicyViolated) {
         m_open = false;
-        Q_EMIT refused(m_socket->closeReason());
+        // Leaders refuse a token this way; a prompter's remote control also a feed it does not serve.
+        const QString reason = m_socket->closeReason();
+        Q_EMIT refused(reason.contains(QLatin1String("404")) ? Refusal::NotLeading : Refusal::Token, reason);
         return;
     }
     if (was)
@@ -162,15 +167,34 @@ void FollowLink::onDisconnected()
 void FollowLink::onText(const QString &text)
 {
     const quint32 now = m_now();
-    m_silence->start();
-    if (const std::optional<Message> m = decode(text.toUtf8()))
-        Q_EMIT received(*m, now);
+    m_heard = now;
+    const std::optional<Message> m = decode(text.toUtf8());
+    if (!m)
+        return;
+    if (const auto *w = std::get_if<Welcome>(&*m)) {
+        if (!m_ownId.isEmpty() && w->leader == m_ownId) {
+            qCInfo(lcFollow) << m_url.toDisplayString() << "is this prompter itself";
+            close();
+            Q_EMIT refused(Refusal::Self, QString());
+            return;
+        }
+        // Trips timed while the welcome was on its way queued behind it: the clock is learnt afresh.
+        quickPings();
+    }
+    Q_EMIT received(*m, now);
 }
 
 void FollowLink::send(const Message &message)
 {
     if (m_socket && m_connected)
         m_socket->sendTextMessage(QString::fromUtf8(encode(message)));
+}
+
+void FollowLink::quickPings()
+{
+    m_pingsSent = 0;
+    sendPing();
+    m_ping->start(kPingMs / kQuickPings);
 }
 
 void FollowLink::sendPing()

@@ -28,11 +28,17 @@ public:
     static constexpr int kLongestRetryMs = 500;
     static constexpr int kPingMs = 1000;
     static constexpr int kQuickPings = 5; // right after connecting, to know the clock at once
-    // A leader silent this long is lost, even with the connection still open.
+    // A leader silent this long is lost, even with the connection still open. Any frame of a message
+    // counts: a long script behind a slow link arrives in many, and is no silence.
     static constexpr int kSilenceMs = 2500;
+    static constexpr int kSilenceCheckMs = 100;
     // An attempt not answered by then is given up and made again: a leader's machine that was down
     // answers none of the attempts made meanwhile, and would hold this one for many seconds.
     static constexpr int kAttemptMs = 800;
+
+    // Why a leader will not be followed; no use trying again.
+    enum class Refusal { Token, NotLeading, Self };
+    Q_ENUM(Refusal)
 
     // `now` reads the follower's clock, the one pings are timed by.
     FollowLink(std::function<quint32()> now, QObject *parent = nullptr);
@@ -46,6 +52,8 @@ public:
     void open(const QUrl &url, const QString &token);
     void close();
     bool connected() const { return m_connected; }
+    // This prompter's own feed: a leader welcoming with its id is this prompter itself.
+    void setOwnId(const QString &id) { m_ownId = id; }
     QUrl url() const { return m_url; }
 
     void send(const Message &message);
@@ -54,8 +62,8 @@ Q_SIGNALS:
     void received(const follow::Message &message, quint32 now);
     void linked();
     void lost(); // the leader went away or fell silent; the link is trying again
-    // The leader refused us (a wrong token): no use trying again.
-    void refused(const QString &reason);
+    // The leader refused us, or is ourselves; `detail` is what a refusing leader said.
+    void refused(follow::FollowLink::Refusal why, const QString &detail);
 
 private:
     void connectNow();
@@ -63,6 +71,7 @@ private:
     void onDisconnected();
     void onText(const QString &text);
     void sendPing();
+    void quickPings();
     void dropSocket();
 
     std::function<quint32()> m_now;
@@ -73,6 +82,8 @@ private:
     QTimer *m_attempt;
     QUrl m_url;
     QString m_token;
+    QString m_ownId;
+    quint32 m_heard = 0; // when the leader last sent anything, on m_now's clock
     int m_failures = 0;
     int m_pingsSent = 0;
     quint32 m_pingId = 0;

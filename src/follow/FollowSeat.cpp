@@ -14,6 +14,7 @@
 #include "follow/LeaderServer.h"
 #include "follow/Log.h"
 #include "follow/dlgFollow.h"
+#include "follow/dlgLeading.h"
 #include "scroll/ScrollClock.h"
 #include "ui/Dialogs.h"
 
@@ -21,6 +22,7 @@
 #include <QHostInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QNetworkInterface>
 #include <QRandomGenerator>
 
 #include <cmath>
@@ -192,6 +194,48 @@ quint16 FollowSeat::leadPort() const
     return m_server ? m_server->port() : m_throughPort;
 }
 
+void FollowSeat::stopLeading()
+{
+    if (!leading())
+        return;
+    delete m_server;
+    m_server = nullptr;
+    m_throughPort = 0;
+    discovery().withdraw();
+    m_feed->dropFollowers();
+    if (!following())
+        showStatus(QString());
+}
+
+QStringList FollowSeat::leadAddresses() const
+{
+    QStringList out;
+    for (const QHostAddress &a : QNetworkInterface::allAddresses()) {
+        if (a.isLoopback() || a.isLinkLocal() || a.isMulticast())
+            continue;
+        if (a.protocol() == QAbstractSocket::IPv4Protocol)
+            out.prepend(QStringLiteral("%1:%2").arg(a.toString()).arg(leadPort()));
+        else if (a.protocol() == QAbstractSocket::IPv6Protocol)
+            out.append(QStringLiteral("[%1]:%2").arg(a.toString()).arg(leadPort()));
+    }
+    // With no network, only prompters on this computer can follow.
+    if (out.isEmpty())
+        out << QStringLiteral("127.0.0.1:%1").arg(leadPort());
+    return out;
+}
+
+QString FollowSeat::lastLeader() const
+{
+    if (m_lastLeader.isEmpty())
+        return QString();
+    if (m_lastLeader.scheme() != QLatin1String("ws") || m_lastLeader.path() != QLatin1String(follow::kPath))
+        return m_lastLeader.toString();
+    const QString host = m_lastLeader.host();
+    return QStringLiteral("%1:%2")
+        .arg(host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host)
+        .arg(m_lastLeader.port(follow::kDefaultPort));
+}
+
 void FollowSeat::makeFollower()
 {
     follow::Follower::Prompter p;
@@ -268,6 +312,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
 {
     stopFollowing();
     m_token = token;
+    m_lastLeader = leader;
     makeFollower();
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
@@ -289,9 +334,33 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
         m_leadersWhenLost = discovery().leaders();
         discovery().browse();
     });
-    connect(m_link, &follow::FollowLink::refused, this, [this](const QString &reason) {
-        showStatus(tr("The leader refused to be followed: %1").arg(reason));
-    });
+    m_link->setOwnId(m_feed->id());
+    connect(m_link, &follow::FollowLink::refused, this,
+            [this](follow::FollowLink::Refusal why, const QString &detail) {
+                qCInfo(lcFollow) << "refused by the leader:" << why << detail;
+                const QString host = m_link->url().host();
+                QString said, shortly; // the panel has room for a few words; its tooltip for all
+                switch (why) {
+                case follow::FollowLink::Refusal::Token:
+                    said = tr("The prompter at %1 did not accept the token. Its studio menu shows the "
+                              "right one under “How to follow this prompter…”.")
+                               .arg(host);
+                    shortly = tr("Not following: wrong token");
+                    break;
+                case follow::FollowLink::Refusal::Self:
+                    said = tr("%1 is this prompter itself: a prompter cannot follow itself.").arg(host);
+                    shortly = tr("Not following: that is this prompter");
+                    break;
+                case follow::FollowLink::Refusal::NotLeading:
+                    said = tr("The prompter at %1 does not lead: nothing can follow it.").arg(host);
+                    shortly = tr("Not following: %1 does not lead").arg(host);
+                    break;
+                }
+                const bool fresh = !m_follower->welcomed();
+                stopFollowing();
+                showStatus(shortly, said);
+                Q_EMIT refused(said, fresh);
+            });
     showStatus(tr("Connecting to %1…").arg(leader.host()));
     m_link->open(leader, token);
     qCInfo(lcFollow) << "following" << leader.toDisplayString();
@@ -323,8 +392,13 @@ void FollowSeat::stopFollowing()
     m_core.setLeader({});
     m_core.letGo(PrompterCore::Driver::Leader);
     m_held = false;
-    delete m_link;
-    m_link = nullptr;
+    if (m_link) {
+        // It may be what is telling us to stop.
+        m_link->close();
+        m_link->disconnect(this);
+        m_link->deleteLater();
+        m_link = nullptr;
+    }
     delete m_follower;
     m_follower = nullptr;
     m_shownRtf.clear();
@@ -374,11 +448,12 @@ std::optional<run::Answer> FollowSeat::forward(const run::Command &c)
     return run::Answer::refused(run::Answer::Reason::LeaderLost, why);
 }
 
-void FollowSeat::showStatus(const QString &text)
+void FollowSeat::showStatus(const QString &text, const QString &more)
 {
     if (!m_status)
         return;
     m_status->setText(text);
+    m_status->setToolTip(more);
     m_status->setVisible(!text.isEmpty());
 }
 
@@ -401,12 +476,28 @@ void FollowSeat::fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window,
         QAction *leadItem = menu.addAction(tr("&Let other prompters follow this one"));
         leadItem->setObjectName(QStringLiteral("mnuLead"));
         connect(leadItem, &QAction::triggered, this, leadNow);
+    } else {
+        QAction *how = menu.addAction(tr("&How to follow this prompter…"));
+        how->setObjectName(QStringLiteral("mnuHowToFollow"));
+        connect(how, &QAction::triggered, this, [this, &dialogs, window] { showLeading(dialogs, window); });
+        QAction *stop = menu.addAction(tr("Stop l&eading"));
+        stop->setObjectName(QStringLiteral("mnuStopLeading"));
+        connect(stop, &QAction::triggered, this, &FollowSeat::stopLeading);
     }
 }
 
-void FollowSeat::chooseLeader(Dialogs &dialogs, QWidget *window)
+void FollowSeat::showLeading(Dialogs &dialogs, QWidget *window)
 {
-    dlgFollow dialog(discovery(), m_token, window);
+    if (!leading())
+        return;
+    dlgLeading dialog(leadAddresses(), m_token, window);
+    if (dialogs.showModal(dialog) == dlgLeading::kStopLeading)
+        stopLeading();
+}
+
+void FollowSeat::chooseLeader(Dialogs &dialogs, QWidget *window, const QString &problem)
+{
+    dlgFollow dialog(discovery(), lastLeader(), m_token, problem, window);
     if (dialogs.showModal(dialog) != QDialog::Accepted)
         return;
     const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());

@@ -49,6 +49,10 @@ public:
     void leadThrough(quint16 port, const QString &token);
     bool leading() const;
     quint16 leadPort() const;
+    // Followers are let go and no more taken; the prompter is no longer announced.
+    void stopLeading();
+    // Where other prompters reach this one while it leads: this computer's addresses with the port.
+    QStringList leadAddresses() const;
 
     void follow(const QUrl &leader, const QString &token);
     // Follows whatever is handed to the follower, with no link of its own (a simulation's).
@@ -57,6 +61,8 @@ public:
     bool promote(const QHostAddress &address = QHostAddress::Any);
     void stopFollowing();
     bool following() const { return m_follower != nullptr; }
+    // The leader last followed, as an operator would type it; empty before any.
+    QString lastLeader() const;
     bool leaderLost() const { return m_lost; }
     follow::Follower *follower() const { return m_follower; }
     follow::FollowLink *link() const { return m_link; }
@@ -72,12 +78,17 @@ public:
     // The studio menu's items: follow a leader (picked in a dialog), stop following, lead in the
     // leader's place, or let others follow, through the remote control's port while it listens.
     void fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window, const std::function<void()> &leadNow);
-    void chooseLeader(Dialogs &dialogs, QWidget *window);
+    void chooseLeader(Dialogs &dialogs, QWidget *window, const QString &problem = QString());
+    // While leading: how other prompters follow this one (addresses, port, token), and stopping that.
+    void showLeading(Dialogs &dialogs, QWidget *window);
     // The token from the command line or CUESCROLL_REMOTE_TOKEN, for the menu's dialog.
     QString token() const { return m_token; }
 
 Q_SIGNALS:
     void followingChanged(bool following);
+    // The leader would not be followed and following has stopped; `said` tells the operator why.
+    // `fresh`: refused at the first attempt, as the operator's choice of leader and token.
+    void refused(const QString &said, bool fresh);
 
 private:
     follow::State leaderState() const;
@@ -86,7 +97,7 @@ private:
     void hold();
     void heardFromLeader(const follow::Message &message, quint32 now);
     void leadersChanged();
-    void showStatus(const QString &text);
+    void showStatus(const QString &text, const QString &more = QString());
 
     Platform &m_platform;
     PrompterCore &m_core;
@@ -100,6 +111,7 @@ private:
     QByteArray m_shownRtf;
     follow::Look m_shownLook;
     QString m_token;
+    QUrl m_lastLeader;
     bool m_lost = false;
     bool m_held = false;
     quint32 m_heldAt = 0;

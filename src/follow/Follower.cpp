@@ -7,6 +7,7 @@
 #include "follow/Log.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace follow {
 
@@ -17,9 +18,11 @@ void Follower::receive(const Message &message, quint32 now)
     if (const auto *w = std::get_if<Welcome>(&message)) {
         qCDebug(lcFollow) << "welcomed:" << w->script.rtf.size() << "bytes of script," << w->markers.size()
                           << "markers";
-        // A leader back after a loss may be another process with another clock.
+        // A leader back after a loss may be another process with another clock. Nor is the welcome's
+        // time of use: over a slow link it was read long before the script was through.
         m_clock.reset();
-        m_clock.seed(w->state.time, now);
+        m_offset.reset();
+        m_welcomedAt = now;
         m_chaser.forget();
         m_prompter.script(w->script.rtf);
         m_prompter.look(w->look);
@@ -40,7 +43,9 @@ void Follower::receive(const Message &message, quint32 now)
     } else if (const auto *st = std::get_if<State>(&message)) {
         follow(*st);
     } else if (const auto *p = std::get_if<Pong>(&message)) {
-        m_clock.add(p->sent, p->received, now);
+        // A trip begun before the welcome was through waited behind it.
+        if (qint32(p->sent - m_welcomedAt) >= 0)
+            m_clock.add(p->sent, p->received, now);
     }
 }
 
@@ -77,9 +82,18 @@ void Follower::lose()
 
 std::optional<float> Follower::frame(quint32 now, float shown)
 {
-    if (!m_welcomed)
+    if (!m_welcomed || !m_clock.known())
         return std::nullopt;
-    return m_chaser.frame(m_clock.leaderTime(now), shown);
+    const double estimate = m_clock.offset();
+    if (!m_offset) {
+        m_offset = estimate;
+    } else {
+        const double most =
+            std::max(1.0, kClockSlew * std::clamp(double(qint32(now - m_lastFrame)), 0.0, 100.0));
+        *m_offset += std::clamp(estimate - *m_offset, -most, most);
+    }
+    m_lastFrame = now;
+    return m_chaser.frame(now + quint32(qint32(std::lround(*m_offset))), now, shown);
 }
 
 } // namespace follow

@@ -44,9 +44,15 @@ public:
     // The link is gone: the script goes on at the last speed until the leader is back.
     void lose();
 
-    // The Top for the frame shown at `now` (follower's clock) with the view at `shown`.
+    // The Top for the frame shown at `now` (follower's clock) with the view at `shown`; nothing until
+    // a round trip after the welcome has told the leader's clock.
     std::optional<float> frame(quint32 now, float shown);
 
+    // How fast the offset shown by follows a new estimate of the leader's clock: a tenth of the time
+    // passing, so a changed estimate is taken up over frames and shows as no jump.
+    static constexpr double kClockSlew = 0.1;
+
+    bool welcomed() const { return m_welcomed; }
     const State &leaderState() const { return m_state; }
     const ClockSync &clock() const { return m_clock; }
 
@@ -58,6 +64,9 @@ private:
     Chaser m_chaser;
     State m_state;
     bool m_welcomed = false;
+    quint32 m_welcomedAt = 0;
+    std::optional<double> m_offset; // the leader's clock minus this one, as frames are shown by
+    quint32 m_lastFrame = 0;
     quint32 m_nextPing = 1;
 };
 

@@ -8,12 +8,14 @@
 
 #include <QMetaMethod>
 #include <QTimer>
+#include <QUuid>
 #include <QWebSocket>
 
 namespace follow {
 
 LeaderFeed::LeaderFeed(Prompter prompter, QObject *parent)
-    : QObject(parent), m_prompter(std::move(prompter)), m_report(new QTimer(this))
+    : QObject(parent), m_prompter(std::move(prompter)), m_report(new QTimer(this)),
+      m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     m_report->setTimerType(Qt::PreciseTimer);
     connect(m_report, &QTimer::timeout, this, &LeaderFeed::report);
@@ -31,12 +33,13 @@ LeaderFeed::~LeaderFeed()
 
 Welcome LeaderFeed::welcome() const
 {
-    return {{m_prompter.script()}, m_prompter.look(), m_prompter.markers(), m_prompter.state()};
+    return {{m_prompter.script()}, m_prompter.look(), m_prompter.markers(), m_prompter.state(), m_id};
 }
 
 void LeaderFeed::addFollower(QWebSocket *socket)
 {
     socket->setParent(this);
+    socket->setOutgoingFrameSize(kFrameBytes);
     m_sockets.append(socket);
     qCDebug(lcFollow) << "follower from" << socket->peerAddress().toString() << "port" << socket->peerPort();
     connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString &text) {
@@ -55,6 +58,14 @@ void LeaderFeed::addFollower(QWebSocket *socket)
     socket->sendTextMessage(QString::fromUtf8(encode(w)));
     Q_EMIT followersChanged(followers());
     scheduleReport();
+}
+
+void LeaderFeed::dropFollowers()
+{
+    for (const QPointer<QWebSocket> &s : std::as_const(m_sockets)) {
+        if (s)
+            s->close(QWebSocketProtocol::CloseCodeGoingAway);
+    }
 }
 
 int LeaderFeed::followers() const

@@ -40,6 +40,9 @@ public:
     // stays small; while stopped, seldom, as a sign of life.
     static constexpr int kRunningReportMs = 100;
     static constexpr int kStoppedReportMs = 1000;
+    // A long message (the script) goes in frames of this size: over a slow link each frame tells the
+    // follower the leader is still there, where the whole message would take longer than its patience.
+    static constexpr quint64 kFrameBytes = 16 * 1024;
 
     explicit LeaderFeed(Prompter prompter, QObject *parent = nullptr);
     ~LeaderFeed() override;
@@ -47,6 +50,8 @@ public:
     // Takes the socket (it becomes the feed's) and welcomes its follower.
     void addFollower(QWebSocket *socket);
     int followers() const;
+    // This prompter no longer leads: its followers are let go.
+    void dropFollowers();
 
     // The prompter changed: the followers hear of it.
     void stateChanged();
@@ -57,6 +62,8 @@ public:
     // What a follower's message asks of the leader, if it asks anything; public for the simulation.
     std::optional<Message> answer(const QByteArray &text);
     Welcome welcome() const;
+    // What this feed calls itself in its welcome, unlike any other's.
+    QString id() const { return m_id; }
 
     // Sends the state now, as the report timer does.
     void report();
@@ -75,6 +82,7 @@ private:
     QList<QPointer<QWebSocket>> m_sockets;
     QTimer *m_report;
     State m_lastSent;
+    QString m_id;
 };
 
 } // namespace follow

@@ -201,6 +201,8 @@ QByteArray encode(const Message &message)
                 w.insert(QStringLiteral("appearance"), lookJson(m.look));
                 w.insert(QStringLiteral("markers"), markersJson(m.markers));
                 w.insert(QStringLiteral("state"), stateJson(m.state));
+                if (!m.leader.isEmpty())
+                    w.insert(QStringLiteral("leader"), m.leader);
                 return w;
             } else if constexpr (std::is_same_v<T, Script>) {
                 return scriptJson(m);
@@ -245,9 +247,10 @@ std::optional<Message> decode(const QByteArray &text)
         const auto look = lookOf(o.value(QStringLiteral("appearance")).toObject());
         const auto markers = markersOf(o.value(QStringLiteral("markers")).toObject());
         const auto state = stateOf(o.value(QStringLiteral("state")).toObject());
-        if (!script || !look || !markers || !state)
+        const QJsonValue leader = o.value(QStringLiteral("leader"));
+        if (!script || !look || !markers || !state || !(leader.isUndefined() || leader.isString()))
             return std::nullopt;
-        return Welcome{*script, *look, *markers, *state};
+        return Welcome{*script, *look, *markers, *state, leader.toString()};
     }
     if (type == QLatin1String("script")) {
         if (auto s = scriptOf(o))

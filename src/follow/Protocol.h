@@ -79,6 +79,9 @@ struct Welcome
     Look look;
     QList<Marker> markers;
     State state;
+    // Made up by each leading prompter as it starts: a follower that is welcomed with its own knows
+    // that it reached itself, under whatever address.
+    QString leader;
 };
 struct Ping
 {

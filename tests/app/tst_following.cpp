@@ -8,11 +8,13 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "follow/Discovery.h"
 #include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
 #include "follow/dlgFollow.h"
+#include "follow/dlgLeading.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "ui/RichTextView.h"
@@ -20,6 +22,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
@@ -278,6 +281,161 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(third->core().plainText(), m_leader->core().plainText(), 5000);
         third->HandleKey(keyinput::Space, 0);
         QTRY_VERIFY_WITH_TIMEOUT(m_leader->core().running(), 5000);
+    }
+
+    // The remote control's page address, or a follow address, pasted whole: its token goes apart.
+    void pastedAddressesGiveTheirToken_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("address"); // empty: no token in it, taken as it is
+        QTest::addColumn<QString>("token");
+        QTest::newRow("phone page") << "http://192.168.1.20:8777/?token=a%2Bb%20c"
+                                    << "192.168.1.20:8777"
+                                    << "a+b c";
+        QTest::newRow("phone page, IPv6") << " http://[fd00::7]:9000/?token=t "
+                                          << "[fd00::7]:9000"
+                                          << "t";
+        QTest::newRow("page without a port") << "http://studio-b/?token=q"
+                                             << "studio-b"
+                                             << "q";
+        QTest::newRow("follow address") << "ws://10.0.0.7:8777/api/v1/follow?token=xyz"
+                                        << "ws://10.0.0.7:8777/api/v1/follow"
+                                        << "xyz";
+        QTest::newRow("host and port") << "studio-b:8777"
+                                       << ""
+                                       << "";
+        QTest::newRow("token without a host") << "?token=abc"
+                                              << ""
+                                              << "";
+    }
+    void pastedAddressesGiveTheirToken()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, address);
+        QFETCH(QString, token);
+        follow::Discovery discovery;
+        dlgFollow dialog(discovery, QString(), QStringLiteral("typed before"));
+        dialog.cboAddress->setEditText(pasted);
+        QCOMPARE(dialog.address(), address.isEmpty() ? pasted.trimmed() : address);
+        QCOMPARE(dialog.token(), token.isEmpty() ? QStringLiteral("typed before") : token);
+        if (!address.isEmpty())
+            QVERIFY(follow::FollowLink::addressOf(dialog.address()));
+    }
+
+    // A leader that will not be followed is said so in words, follow mode is left, and the choice is
+    // put back before the operator, address and token as they were.
+    void aRefusedFollowerIsAskedAgain_data()
+    {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<bool>("itself"); // the leader asked to follow its own address
+        QTest::addColumn<QString>("said");
+        QTest::newRow("wrong token") << "sesame2" << false << "did not accept the token";
+        QTest::newRow("itself") << "sesame" << true << "cannot follow itself";
+    }
+    void aRefusedFollowerIsAskedAgain()
+    {
+        QFETCH(QString, token);
+        QFETCH(bool, itself);
+        QFETCH(QString, said);
+        FakeDialogs dialogs;
+        auto other = showPrompter(m_platform, dialogs, QString(), QSize(600, 500));
+        frmMain &who = itself ? *m_leader : *other;
+        FakeDialogs &asked = itself ? m_dialogs : dialogs;
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort());
+        asked.modals.append([&](QWidget &w) {
+            auto &d = static_cast<dlgFollow &>(w);
+            d.cboAddress->setEditText(address);
+            d.txtToken->setText(token);
+            return int(QDialog::Accepted);
+        });
+        QString problem, addressAgain, tokenAgain;
+        asked.modals.append([&](QWidget &w) {
+            auto &d = static_cast<dlgFollow &>(w);
+            problem = d.lblProblem->isVisibleTo(&d) ? d.lblProblem->text() : QString();
+            addressAgain = d.address();
+            tokenAgain = d.token();
+            return int(QDialog::Rejected);
+        });
+        who.FollowPrompterAction();
+        QTRY_VERIFY_WITH_TIMEOUT(asked.modals.isEmpty(), 5000);
+        QVERIFY2(problem.contains(said), qPrintable(problem));
+        QCOMPARE(addressAgain, address);
+        QCOMPARE(tokenAgain, token);
+        QVERIFY(!who.followSeat().following());
+        QVERIFY(!who.core().steered());
+        if (!itself) { // a leader's panel tells of its leading
+            QVERIFY(who.lblFollow->isVisibleTo(&who));
+            QCOMPARE(who.lblFollow->toolTip(), problem);
+        }
+        QCOMPARE(m_leader->followSeat().leading(), true);
+    }
+
+    // Leading shows where and with what token to follow, and stops on request: its followers are let
+    // go, and none is taken any more on its own port or the remote control's.
+    void leadingShowsHowToFollowAndStops_data()
+    {
+        QTest::addColumn<bool>("throughRemote");
+        QTest::newRow("own port") << false;
+        QTest::newRow("remote control's port") << true;
+    }
+    void leadingShowsHowToFollowAndStops()
+    {
+        QFETCH(bool, throughRemote);
+        remote::RemoteControl &remote = m_leader->remote();
+        quint16 port = m_leader->followSeat().leadPort();
+        QString token = QStringLiteral("sesame");
+        if (throughRemote) {
+            remote.setAddress(QHostAddress::LocalHost);
+            QVERIFY2(remote.startForRun(quint16(0), false), qPrintable(remote.error()));
+            m_leader->followSeat().stopLeading();
+            m_leader->followSeat().leadThrough(remote.port(), remote.token());
+            port = remote.port();
+            token = remote.token();
+            m_follower->followSeat().follow(
+                *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(port)), token);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 1, 5000);
+        QStringList addresses;
+        QString shownToken;
+        m_dialogs.modals.append([&](QWidget &w) {
+            auto &d = static_cast<dlgLeading &>(w);
+            addresses = d.txtAddresses->toPlainText().split(QLatin1Char('\n'));
+            shownToken = d.txtToken->text();
+            return dlgLeading::kStopLeading;
+        });
+        m_leader->followSeat().showLeading(m_dialogs, m_leader.get());
+        QVERIFY(!addresses.isEmpty());
+        for (const QString &a : std::as_const(addresses))
+            QVERIFY2(a.endsWith(QStringLiteral(":%1").arg(port)) && follow::FollowLink::addressOf(a),
+                     qPrintable(a));
+        QCOMPARE(shownToken, token);
+        QVERIFY(!m_leader->followSeat().leading());
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 0, 5000);
+        // Its follower tries again and finds nothing to follow: the remote control says so at once.
+        if (throughRemote)
+            QTRY_VERIFY_WITH_TIMEOUT(!m_follower->followSeat().following(), 5000);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
+        QCOMPARE(m_leader->followSeat().feed().followers(), 0);
+    }
+
+    // After the leader jumps back, a follower's time to go is counted afresh as the leader's is, not
+    // left running down from where it stood.
+    void timeToGoFollowsTheLeadersJumps()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
+        const auto seconds = [this] {
+            const QStringList parts = m_follower->core().timeToGo().split(QLatin1Char(':'));
+            return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
+        };
+        const int atStart = seconds();
+        QVERIFY(atStart > 60);
+        m_leader->core().goToFraction(0.9);
+        QTRY_VERIFY_WITH_TIMEOUT(seconds() < atStart - 60, 5000);
+        m_leader->core().home();
+        QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2,
+                                  qPrintable(m_follower->core().timeToGo()), 5000);
     }
 
 private:

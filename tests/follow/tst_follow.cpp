@@ -4,11 +4,14 @@
 
 #include "follow/Chaser.h"
 #include "follow/ClockSync.h"
+#include "follow/Follower.h"
 #include "follow/Protocol.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
+#include <map>
 
 using namespace follow;
 
@@ -28,6 +31,8 @@ private Q_SLOTS:
     void chaserMovesWithoutJumps_data();
     void chaserMovesWithoutJumps();
     void chaserStopsWhereTheLeaderStopped();
+    void followerFramesStayWithinTheCap_data();
+    void followerFramesStayWithinTheCap();
 };
 
 void tst_Follow::messagesSurviveTheWire_data()
@@ -40,7 +45,8 @@ void tst_Follow::messagesSurviveTheWire_data()
                                                 {QStringLiteral("Liberation Sans"), 36.5, true, false, true,
                                                  false, 0x00ffffff, -2147483640, 0x0000ff},
                                                 {{10, 5, QStringLiteral("héllo")}, {0, 0, QString()}},
-                                                running});
+                                                running,
+                                                QStringLiteral("9b1f0c2e")});
     QTest::newRow("markers, none") << Message(QList<Marker>());
     QTest::newRow("ping") << Message(Ping{4294967295u, 0});
     QTest::newRow("pong") << Message(Pong{3, 4294967290u, 12});
@@ -61,6 +67,7 @@ void tst_Follow::messagesSurviveTheWire()
         QCOMPARE(b.look, w->look);
         QCOMPARE(b.markers, w->markers);
         QCOMPARE(b.state, w->state);
+        QCOMPARE(b.leader, w->leader);
     } else {
         QCOMPARE(encode(*back), encode(message));
     }
@@ -236,6 +243,79 @@ void tst_Follow::chaserStopsWhereTheLeaderStopped()
     QCOMPARE(shown, stoppedAt);
     QVERIFY2(lastMove - 980 <= 100, qPrintable(QString::number(lastMove - 980)));
     QVERIFY(c.settled());
+}
+
+void tst_Follow::followerFramesStayWithinTheCap_data()
+{
+    QTest::addColumn<int>("transfer"); // ms the welcome takes to arrive, the script being long
+    QTest::addColumn<int>("latency");
+    QTest::addColumn<int>("jitter"); // each way, each message: latency ± jitter
+    QTest::newRow("jittery link") << 0 << 80 << 40;
+    QTest::newRow("script slow to arrive") << 6000 << 20 << 2;
+    QTest::newRow("both") << 6000 << 80 << 40;
+}
+
+// A follower behind a leader running at speed 8, over a link that keeps order and delays each
+// message: whatever it learns of the leader's clock, and whenever, no frame after the first moves
+// more than the cap over the step of its own time.
+void tst_Follow::followerFramesStayWithinTheCap()
+{
+    QFETCH(int, transfer);
+    QFETCH(int, latency);
+    QFETCH(int, jitter);
+    constexpr quint32 kOffset = 123456; // the leader's clock ahead of the follower's
+    const double pace = Chaser::nominalPace(8);
+    const auto leaderTop = [&](double followerTime) { return -pace * followerTime; };
+    const auto placeAt = [&](double followerTime) {
+        const double chars = pace * followerTime / 10;
+        return Place{int(chars), chars - std::floor(chars)};
+    };
+    Follower::Prompter p;
+    p.script = [](const QByteArray &) {};
+    p.look = [](const Look &) {};
+    p.markers = [](const QList<Marker> &) {};
+    p.state = [](const State &) {};
+    p.topFor = [](const Place &place) { return float(-(place.character + place.through) * 10); };
+    p.lineHeight = [] { return 540.0f; };
+    Follower follower(p);
+
+    QRandomGenerator random(11);
+    const auto delay = [&] { return latency + (random.generateDouble() * 2 - 1) * jitter; };
+    std::multimap<double, Message> toFollower; // by arrival; the link keeps order
+    double lastArrival = 0;
+    const auto send = [&](double departure, const Message &m) {
+        lastArrival = std::max(lastArrival, departure + delay());
+        toFollower.emplace(lastArrival, m);
+    };
+    const auto stateAt = [&](double t) { return State{quint32(t) + kOffset, true, 8, true, placeAt(t)}; };
+    send(transfer, Welcome{{}, {}, {}, stateAt(0), {}});
+
+    double maxRatio = 0;
+    std::optional<double> shown;
+    double lastFrame = 0;
+    for (double t = 0; t < transfer + 8000; t += 1) {
+        while (!toFollower.empty() && toFollower.begin()->first <= t) {
+            follower.receive(toFollower.begin()->second, quint32(t));
+            toFollower.erase(toFollower.begin());
+        }
+        if (std::fmod(t, 100) == 0 && t > 0)
+            send(t, stateAt(t));
+        if (std::fmod(t, 200) == 0) {
+            const double read = t + delay();
+            send(read, Pong{0, quint32(t), quint32(read) + kOffset});
+        }
+        if (std::fmod(t, 50) != 0 && std::fmod(t, 50) != 17 && std::fmod(t, 50) != 33)
+            continue;
+        const std::optional<float> to = follower.frame(quint32(t), float(shown.value_or(0)));
+        if (to && shown)
+            maxRatio = std::max(maxRatio, std::abs(*to - *shown) / (pace * (t - lastFrame)));
+        if (to)
+            shown = *to;
+        lastFrame = t;
+    }
+    QVERIFY(shown);
+    QVERIFY2(maxRatio <= Chaser::kMaxStepRatio + 1e-6, qPrintable(QString::number(maxRatio)));
+    QVERIFY2(std::abs(*shown - leaderTop(transfer + 8000)) < 270, qPrintable(QString::number(*shown)));
 }
 
 QTEST_GUILESS_MAIN(tst_Follow)

@@ -7,7 +7,10 @@
 #include "follow/LeaderServer.h"
 
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 using namespace follow;
 
@@ -25,14 +28,18 @@ private Q_SLOTS:
     void followerIsWelcomedAndDrives();
     void wrongTokenIsRefused();
     void followerComesBackToARestartedLeader();
+    void scriptArrivesOverASlowLink_data();
+    void scriptArrivesOverASlowLink();
+    void promptersDoNotFollowThemselves_data();
+    void promptersDoNotFollowThemselves();
 
 private:
     struct Leader
     {
         State state{500, true, 8, true, {42, 0.5}};
         QList<Command> commands;
-        LeaderFeed feed{{[] { return quint32(777); }, [this] { return state; },
-                         [] { return QByteArray("{\\rtf1 Hello\\par}"); },
+        QByteArray script = "{\\rtf1 Hello\\par}";
+        LeaderFeed feed{{[] { return quint32(777); }, [this] { return state; }, [this] { return script; },
                          [] {
                              return Look{QStringLiteral("Liberation Sans"), 24};
                          },
@@ -124,6 +131,7 @@ void tst_FollowLink::wrongTokenIsRefused()
     link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
               QStringLiteral("sesame2"));
     QVERIFY(refused.wait(5000));
+    QCOMPARE(refused.at(0).at(0).value<FollowLink::Refusal>(), FollowLink::Refusal::Token);
     QCOMPARE(received.size(), 0);
     QCOMPARE(leader.feed.followers(), 0);
 }
@@ -145,6 +153,144 @@ void tst_FollowLink::followerComesBackToARestartedLeader()
     QVERIFY(leader->server.listen(QHostAddress::LocalHost, port));
     QVERIFY(linked.wait(5000));
     QTRY_COMPARE_WITH_TIMEOUT(leader->feed.followers(), 1, 5000);
+}
+
+namespace {
+
+// Passes bytes between followers and a leader on 127.0.0.1, the leader's way no faster than a link of
+// `bytesPerMs` on the test's clock: each piece let through moves `clock` on by the time it took.
+class Relay : public QObject
+{
+public:
+    Relay(quint16 leaderPort, quint32 &clock, double bytesPerMs)
+        : m_leaderPort(leaderPort), m_clock(clock), m_bytesPerMs(bytesPerMs)
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, &Relay::accept);
+        connect(&m_tick, &QTimer::timeout, this, &Relay::pass);
+        m_tick.start(1);
+    }
+    ~Relay() override
+    {
+        for (QTcpSocket *s : m_server.findChildren<QTcpSocket *>())
+            s->disconnect();
+    }
+    quint16 port() const { return m_server.serverPort(); }
+
+private:
+    static constexpr qsizetype kPiece = 2048;
+
+    void accept()
+    {
+        while (QTcpSocket *follower = m_server.nextPendingConnection()) {
+            auto *leader = new QTcpSocket(follower);
+            leader->connectToHost(QHostAddress::LocalHost, m_leaderPort);
+            connect(follower, &QTcpSocket::readyRead, leader, [=] { leader->write(follower->readAll()); });
+            connect(leader, &QTcpSocket::readyRead, follower,
+                    [=, this] { m_pending[follower] += leader->readAll(); });
+            connect(leader, &QTcpSocket::disconnected, follower, &QTcpSocket::disconnectFromHost);
+            connect(follower, &QTcpSocket::disconnected, this, [=, this] {
+                m_pending.remove(follower);
+                follower->deleteLater();
+            });
+        }
+    }
+
+    void pass()
+    {
+        for (auto it = m_pending.begin(); it != m_pending.end(); ++it) {
+            if (it.value().isEmpty())
+                continue;
+            const QByteArray piece = it.value().left(kPiece);
+            it.value().remove(0, piece.size());
+            it.key()->write(piece);
+            m_owed += double(piece.size()) / m_bytesPerMs;
+            m_clock += quint32(m_owed);
+            m_owed -= std::floor(m_owed);
+        }
+    }
+
+    QTcpServer m_server;
+    QTimer m_tick;
+    QHash<QTcpSocket *, QByteArray> m_pending;
+    quint16 m_leaderPort;
+    quint32 &m_clock;
+    double m_bytesPerMs;
+    double m_owed = 0;
+};
+
+} // namespace
+
+void tst_FollowLink::scriptArrivesOverASlowLink_data()
+{
+    QTest::addColumn<int>("kbits"); // the link's rate, kbit/s
+    QTest::addColumn<int>("words");
+    QTest::newRow("256 kbit, 20,000 words") << 256 << 20000;
+    QTest::newRow("64 kbit, 5,000 words") << 64 << 5000;
+}
+
+// A script taking many times the leader's allowed silence to arrive arrives all the same: it comes
+// in parts, each a sign of life.
+void tst_FollowLink::scriptArrivesOverASlowLink()
+{
+    QFETCH(int, kbits);
+    QFETCH(int, words);
+    Leader leader;
+    leader.script = "{\\rtf1\\ansi " + QByteArray("prompter ").repeated(words) + "\\par}";
+    QVERIFY(leader.server.listen(QHostAddress::LocalHost, 0));
+    quint32 clock = 0;
+    Relay relay(leader.server.port(), clock, kbits / 8.0);
+    const double transfer = leader.script.size() / (kbits / 8.0);
+    QVERIFY(transfer > 2 * FollowLink::kSilenceMs);
+
+    FollowLink link([&clock] { return clock; });
+    QSignalSpy received(&link, &FollowLink::received);
+    QSignalSpy lost(&link, &FollowLink::lost);
+    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(relay.port())),
+              QStringLiteral("sesame"));
+    QTRY_VERIFY_WITH_TIMEOUT(!received.isEmpty(), 20000);
+    QCOMPARE(std::get<Welcome>(received.at(0).at(0).value<Message>()).script.rtf, leader.script);
+    QVERIFY2(clock >= transfer, qPrintable(QString::number(clock)));
+    QCOMPARE(lost.size(), 0);
+}
+
+void tst_FollowLink::promptersDoNotFollowThemselves_data()
+{
+    QTest::addColumn<bool>("throughRelay"); // the leader under another address
+    QTest::addColumn<bool>("itself");
+    QTest::newRow("its own address") << false << true;
+    QTest::newRow("another address reaching it") << true << true;
+    QTest::newRow("another prompter") << false << false;
+}
+
+void tst_FollowLink::promptersDoNotFollowThemselves()
+{
+    QFETCH(bool, throughRelay);
+    QFETCH(bool, itself);
+    Leader leader;
+    QVERIFY(leader.server.listen(QHostAddress::LocalHost, 0));
+    quint32 clock = 0;
+    Relay relay(leader.server.port(), clock, 1e6);
+    LeaderFeed other{{}};
+
+    FollowLink link([] { return quint32(0); });
+    link.setOwnId(itself ? leader.feed.id() : other.id());
+    QSignalSpy received(&link, &FollowLink::received);
+    QSignalSpy refused(&link, &FollowLink::refused);
+    link.open(*FollowLink::addressOf(
+                  QStringLiteral("127.0.0.1:%1").arg(throughRelay ? relay.port() : leader.server.port())),
+              QStringLiteral("sesame"));
+    if (itself) {
+        QVERIFY(refused.wait(5000));
+        QCOMPARE(refused.at(0).at(0).value<FollowLink::Refusal>(), FollowLink::Refusal::Self);
+        QVERIFY(received.isEmpty());
+        QVERIFY(!link.connected());
+        QTRY_COMPARE_WITH_TIMEOUT(leader.feed.followers(), 0, 5000);
+    } else {
+        QVERIFY(received.wait(5000));
+        QVERIFY(std::holds_alternative<Welcome>(received.at(0).at(0).value<Message>()));
+        QVERIFY(refused.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_FollowLink)
