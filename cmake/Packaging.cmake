@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # cannot see them; so is the English speech model the voice follower reads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation2, pocketsphinx-en-us, libqt6httpserver6, libqt6websockets6, liblo7, librtmidi6, libqrencode4")
+    "qt6-qpa-plugins, fonts-liberation2, pocketsphinx-en-us, libqt6websockets6, liblo7, librtmidi6, libqrencode4")
 # .doc files are read through antiword; the help page opens through the desktop's browser; Qt's
 # standard dialogs speak the operator's language with Qt's own catalogues.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "antiword, xdg-utils, qt6-translations-l10n")

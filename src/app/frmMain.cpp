@@ -15,6 +15,7 @@
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"
+#include "net/Session.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
 #include "remote/dlgRemote.h"
@@ -80,7 +81,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateRemote();
     m_follow = new FollowSeat(m_platform, *this, *m_core, lblFollow);
     // With the remote control on, other prompters may follow this one on its port, with its token.
-    m_remote->server().setFollowerTaker([this](QWebSocket *socket) { m_follow->feed().addFollower(socket); });
+    m_remote->server().setFollowerTaker(
+        [this](net::Session *socket) { m_follow->feed().addFollower(socket); });
     // The editor is closed and a script opened here is not shown while following.
     connect(optUp, &QToolButton::clicked, this, [this] { ForwardToLeader(QStringLiteral("direction"), 1); });
     connect(optDown, &QToolButton::clicked, this,

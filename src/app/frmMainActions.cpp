@@ -9,6 +9,7 @@
 #include "core/PrompterCore.h"
 #include "follow/FollowLink.h"
 #include "markers/Marking.h"
+#include "net/Token.h"
 #include "remote/RemoteControl.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QSlider>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -333,7 +333,7 @@ void frmMain::AddFollowItems(QMenu &menu)
             QString token = m_follow->token();
             // Nobody can follow without a token: a fresh one, shown to the operator to pass on.
             if (token.isEmpty())
-                token = QString::number(QRandomGenerator::system()->generate64(), 36);
+                token = net::newToken();
             QString error;
             if (!m_follow->lead(QHostAddress::Any, follow::kDefaultPort, token, &error)) {
                 m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(error));

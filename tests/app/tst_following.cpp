@@ -38,12 +38,12 @@ private Q_SLOTS:
         QByteArray rtf("{\\rtf1\\ansi {\\b Bold} words\\par ");
         rtf += scriptOfLines(300).replace(QLatin1String("\r\n"), QLatin1String("\\par ")).toLatin1() + '}';
         QVERIFY(m_leader->core().takeRichScript(rtf));
-        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame")));
+        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
         m_follower = showPrompter(m_platform, m_followerDialogs, QString(), QSize(800, 600));
         m_follower->followSeat().follow(
             *follow::FollowLink::addressOf(
                 QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort())),
-            QStringLiteral("sesame"));
+            QStringLiteral("sesame-0123456789"));
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
     }
     void cleanup()
@@ -144,7 +144,7 @@ private Q_SLOTS:
         dialogs.modals.append([port](QWidget &w) {
             auto &d = static_cast<dlgFollow &>(w);
             d.cboAddress->setEditText(QStringLiteral(" 127.0.0.1:%1 ").arg(port));
-            d.txtToken->setText(QStringLiteral("sesame"));
+            d.txtToken->setText(QStringLiteral("sesame-0123456789"));
             return int(QDialog::Accepted);
         });
         third->FollowPrompterAction();

@@ -7,6 +7,7 @@
 #include "follow/LeaderServer.h"
 
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
 
 using namespace follow;
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void followerIsWelcomedAndDrives();
     void wrongTokenIsRefused();
     void followerComesBackToARestartedLeader();
+    void leaderSocketsSendAtOnce();
 
 private:
     struct Leader
@@ -40,7 +42,7 @@ private:
                              return QList<Marker>{{1, 2, QStringLiteral("el")}};
                          },
                          [this](const Command &c) { commands << c; }}};
-        LeaderServer server{feed, QStringLiteral("sesame")};
+        LeaderServer server{feed, QStringLiteral("sesame-0123456789")};
     };
 };
 
@@ -83,7 +85,7 @@ void tst_FollowLink::followerIsWelcomedAndDrives()
     FollowLink link([] { return quint32(100); });
     QSignalSpy received(&link, &FollowLink::received);
     link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
-              QStringLiteral("sesame"));
+              QStringLiteral("sesame-0123456789"));
     QVERIFY(received.wait(5000));
     const auto welcome = std::get<Welcome>(received.at(0).at(0).value<Message>());
     QCOMPARE(welcome.state, leader.state);
@@ -122,7 +124,7 @@ void tst_FollowLink::wrongTokenIsRefused()
     QSignalSpy refused(&link, &FollowLink::refused);
     QSignalSpy received(&link, &FollowLink::received);
     link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
-              QStringLiteral("sesame2"));
+              QStringLiteral("sesame-0123456780"));
     QVERIFY(refused.wait(5000));
     QCOMPARE(received.size(), 0);
     QCOMPARE(leader.feed.followers(), 0);
@@ -136,7 +138,8 @@ void tst_FollowLink::followerComesBackToARestartedLeader()
     FollowLink link([] { return quint32(0); });
     QSignalSpy linked(&link, &FollowLink::linked);
     QSignalSpy lost(&link, &FollowLink::lost);
-    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(port)), QStringLiteral("sesame"));
+    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(port)),
+              QStringLiteral("sesame-0123456789"));
     QVERIFY(linked.wait(5000));
     leader.reset();
     QVERIFY(lost.wait(5000));
@@ -145,6 +148,22 @@ void tst_FollowLink::followerComesBackToARestartedLeader()
     QVERIFY(leader->server.listen(QHostAddress::LocalHost, port));
     QVERIFY(linked.wait(5000));
     QTRY_COMPARE_WITH_TIMEOUT(leader->feed.followers(), 1, 5000);
+}
+
+// A Stop is a small write: it must not wait for the acknowledgement of the state before it.
+void tst_FollowLink::leaderSocketsSendAtOnce()
+{
+    Leader leader;
+    QVERIFY(leader.server.listen(QHostAddress::LocalHost, 0));
+    FollowLink link([] { return quint32(0); });
+    QSignalSpy linked(&link, &FollowLink::linked);
+    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
+              QStringLiteral("sesame-0123456789"));
+    QVERIFY(linked.wait(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(leader.feed.followers(), 1, 5000);
+    const QList<QTcpSocket *> sockets = leader.server.findChildren<QTcpSocket *>();
+    QCOMPARE(sockets.size(), 1);
+    QCOMPARE(sockets.first()->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_FollowLink)
