@@ -117,6 +117,7 @@ private Q_SLOTS:
     void noHostLocksOthersOut_data();
     void noHostLocksOthersOut();
     void slowReaderGetsTheLatestState();
+    void readerFarBehindIsLetGo();
     void socketsAreTimedAfterHandOver_data();
     void socketsAreTimedAfterHandOver();
     void followersAreRateLimited();
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<RemoteServer> m_server;
     std::unique_ptr<follow::LeaderFeed> m_feed;
     QList<follow::Command> m_followerCommands;
+    QList<follow::Marker> m_markers;
     QNetworkAccessManager m_net;
 };
 
@@ -150,11 +152,12 @@ void tst_Door::init()
 {
     m_platform = FakePlatform();
     m_followerCommands.clear();
+    m_markers.clear();
     follow::LeaderFeed::Prompter p{[this] { return m_platform.now; },
                                    [] { return follow::State{}; },
                                    [] { return QByteArray("{\\rtf1 Hi\\par}"); },
                                    [] { return follow::Look{}; },
-                                   [] { return QList<follow::Marker>{}; },
+                                   [this] { return m_markers; },
                                    [this](const follow::Command &c) { m_followerCommands << c; }};
     m_feed = std::make_unique<follow::LeaderFeed>(std::move(p));
     m_server = std::make_unique<RemoteServer>(m_platform);
@@ -254,6 +257,24 @@ void tst_Door::slowReaderGetsTheLatestState()
         ++states;
     }
     QVERIFY2(states < kPushes / 3, QByteArray::number(states).constData());
+}
+
+// What must arrive whole (markers, a script) is not dropped for a reader that lags; one that stops
+// reading altogether is let go rather than followed by an ever longer queue.
+void tst_Door::readerFarBehindIsLetGo()
+{
+    for (int i = 0; i < 1000; ++i)
+        m_markers << follow::Marker{i * 10, 5, QString(60, QLatin1Char('m'))};
+    Raw follower;
+    QVERIFY(follower.openSocket(m_server->port(), "/api/v1/follow"));
+    follower.socket.setReadBufferSize(1);
+    QVERIFY(QTest::qWaitFor([&] { return m_feed->followers() == 1; }, 5000));
+    for (int i = 0; i < 400 && m_feed->followers() == 1; ++i) {
+        m_feed->markersChanged();
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(QTest::qWaitFor([&] { return m_feed->followers() == 0; }, 5000));
+    QVERIFY(m_server->door()->backlog() < net::Limits{}.backlog);
 }
 
 void tst_Door::socketsAreTimedAfterHandOver_data()
