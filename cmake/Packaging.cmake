@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # the English speech model the voice follower reads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-wayland, qt6-qpa-plugins, fonts-liberation2, pocketsphinx-en-us, libqt6httpserver6, libqt6websockets6, liblo7, librtmidi6, libqrencode4")
+    "qt6-wayland, qt6-qpa-plugins, fonts-liberation2, pocketsphinx-en-us, libqt6websockets6, liblo7, librtmidi6, libqrencode4")
 # .doc files are read through antiword; the help page opens through the desktop's browser; Qt's
 # standard dialogs speak the operator's language with Qt's own catalogues; the voice follower hears
 # the microphone through a PulseAudio server (PipeWire's stands in for it); leaders are announced

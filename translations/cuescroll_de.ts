@@ -1073,6 +1073,57 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
+    <name>net::Door</name>
+    <message>
+        <source>The request is malformed.</source>
+        <translation>Die Anfrage ist fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>The request&apos;s header is too large.</source>
+        <translation>Der Kopf der Anfrage ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Content-Length is given more than once.</source>
+        <translation>Content-Length ist mehr als einmal angegeben.</translation>
+    </message>
+    <message>
+        <source>The body is larger than %1 KB.</source>
+        <translation>Der Inhalt ist größer als %1 KB.</translation>
+    </message>
+    <message>
+        <source>Too many connections from this address.</source>
+        <translation>Zu viele Verbindungen von dieser Adresse.</translation>
+    </message>
+    <message>
+        <source>Too many connections.</source>
+        <translation>Zu viele Verbindungen.</translation>
+    </message>
+    <message>
+        <source>An upgrade needs &quot;Connection: Upgrade&quot;.</source>
+        <translation>Ein Upgrade braucht „Connection: Upgrade“.</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Hier gibt es nichts.</translation>
+    </message>
+    <message>
+        <source>Only WebSocket version 13 is spoken here.</source>
+        <translation>Hier wird nur WebSocket-Version 13 gesprochen.</translation>
+    </message>
+    <message>
+        <source>A page from another site may not connect here.</source>
+        <translation>Eine Seite einer anderen Website darf sich hier nicht verbinden.</translation>
+    </message>
+    <message>
+        <source>The request took too long to arrive.</source>
+        <translation>Die Anfrage kam zu langsam an.</translation>
+    </message>
+    <message>
+        <source>The token must be at least %1 characters long.</source>
+        <translation>Das Token muss mindestens %1 Zeichen lang sein.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>it is not a regular file</source>
@@ -1325,6 +1376,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>OSC from %1 not carried out: %2</source>
         <translation>OSC von %1 nicht ausgeführt: %2</translation>
+    </message>
+    <message>
+        <source>Messages are JSON text; binary ones are not taken.</source>
+        <translation>Nachrichten sind JSON-Text; binäre werden nicht angenommen.</translation>
     </message>
 </context>
 <context>

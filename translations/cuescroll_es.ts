@@ -1073,6 +1073,57 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
 </context>
 <context>
+    <name>net::Door</name>
+    <message>
+        <source>The request is malformed.</source>
+        <translation>La solicitud está mal formada.</translation>
+    </message>
+    <message>
+        <source>The request&apos;s header is too large.</source>
+        <translation>La cabecera de la solicitud es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Content-Length is given more than once.</source>
+        <translation>Content-Length aparece más de una vez.</translation>
+    </message>
+    <message>
+        <source>The body is larger than %1 KB.</source>
+        <translation>El cuerpo supera los %1 KB.</translation>
+    </message>
+    <message>
+        <source>Too many connections from this address.</source>
+        <translation>Demasiadas conexiones desde esta dirección.</translation>
+    </message>
+    <message>
+        <source>Too many connections.</source>
+        <translation>Demasiadas conexiones.</translation>
+    </message>
+    <message>
+        <source>An upgrade needs &quot;Connection: Upgrade&quot;.</source>
+        <translation>Un cambio de protocolo necesita «Connection: Upgrade».</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Aquí no hay nada.</translation>
+    </message>
+    <message>
+        <source>Only WebSocket version 13 is spoken here.</source>
+        <translation>Aquí solo se habla WebSocket versión 13.</translation>
+    </message>
+    <message>
+        <source>A page from another site may not connect here.</source>
+        <translation>Una página de otro sitio no puede conectarse aquí.</translation>
+    </message>
+    <message>
+        <source>The request took too long to arrive.</source>
+        <translation>La solicitud tardó demasiado en llegar.</translation>
+    </message>
+    <message>
+        <source>The token must be at least %1 characters long.</source>
+        <translation>El token debe tener al menos %1 caracteres.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>it is not a regular file</source>
@@ -1325,6 +1376,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>OSC from %1 not carried out: %2</source>
         <translation>OSC de %1 no ejecutado: %2</translation>
+    </message>
+    <message>
+        <source>Messages are JSON text; binary ones are not taken.</source>
+        <translation>Los mensajes son texto JSON; los binarios no se aceptan.</translation>
     </message>
 </context>
 <context>

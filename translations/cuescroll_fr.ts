@@ -1073,6 +1073,57 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
 </context>
 <context>
+    <name>net::Door</name>
+    <message>
+        <source>The request is malformed.</source>
+        <translation>La requête est mal formée.</translation>
+    </message>
+    <message>
+        <source>The request&apos;s header is too large.</source>
+        <translation>L’en-tête de la requête est trop grand.</translation>
+    </message>
+    <message>
+        <source>Content-Length is given more than once.</source>
+        <translation>Content-Length est donné plus d’une fois.</translation>
+    </message>
+    <message>
+        <source>The body is larger than %1 KB.</source>
+        <translation>Le corps dépasse %1 Ko.</translation>
+    </message>
+    <message>
+        <source>Too many connections from this address.</source>
+        <translation>Trop de connexions depuis cette adresse.</translation>
+    </message>
+    <message>
+        <source>Too many connections.</source>
+        <translation>Trop de connexions.</translation>
+    </message>
+    <message>
+        <source>An upgrade needs &quot;Connection: Upgrade&quot;.</source>
+        <translation>Un changement de protocole demande « Connection: Upgrade ».</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Il n’y a rien ici.</translation>
+    </message>
+    <message>
+        <source>Only WebSocket version 13 is spoken here.</source>
+        <translation>Seule la version 13 de WebSocket est parlée ici.</translation>
+    </message>
+    <message>
+        <source>A page from another site may not connect here.</source>
+        <translation>Une page d’un autre site ne peut pas se connecter ici.</translation>
+    </message>
+    <message>
+        <source>The request took too long to arrive.</source>
+        <translation>La requête a mis trop de temps à arriver.</translation>
+    </message>
+    <message>
+        <source>The token must be at least %1 characters long.</source>
+        <translation>Le jeton doit compter au moins %1 caractères.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>it is not a regular file</source>
@@ -1325,6 +1376,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>OSC from %1 not carried out: %2</source>
         <translation>OSC de %1 non exécuté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Messages are JSON text; binary ones are not taken.</source>
+        <translation>Les messages sont du texte JSON ; les binaires ne sont pas acceptés.</translation>
     </message>
 </context>
 <context>

@@ -1073,6 +1073,57 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
 </context>
 <context>
+    <name>net::Door</name>
+    <message>
+        <source>The request is malformed.</source>
+        <translation>A requisição está malformada.</translation>
+    </message>
+    <message>
+        <source>The request&apos;s header is too large.</source>
+        <translation>O cabeçalho da requisição é grande demais.</translation>
+    </message>
+    <message>
+        <source>Content-Length is given more than once.</source>
+        <translation>Content-Length aparece mais de uma vez.</translation>
+    </message>
+    <message>
+        <source>The body is larger than %1 KB.</source>
+        <translation>O corpo passa de %1 KB.</translation>
+    </message>
+    <message>
+        <source>Too many connections from this address.</source>
+        <translation>Conexões demais a partir deste endereço.</translation>
+    </message>
+    <message>
+        <source>Too many connections.</source>
+        <translation>Conexões demais.</translation>
+    </message>
+    <message>
+        <source>An upgrade needs &quot;Connection: Upgrade&quot;.</source>
+        <translation>Uma troca de protocolo precisa de “Connection: Upgrade”.</translation>
+    </message>
+    <message>
+        <source>There is nothing here.</source>
+        <translation>Não há nada aqui.</translation>
+    </message>
+    <message>
+        <source>Only WebSocket version 13 is spoken here.</source>
+        <translation>Aqui só se fala WebSocket versão 13.</translation>
+    </message>
+    <message>
+        <source>A page from another site may not connect here.</source>
+        <translation>Uma página de outro site não pode se conectar aqui.</translation>
+    </message>
+    <message>
+        <source>The request took too long to arrive.</source>
+        <translation>A requisição demorou demais para chegar.</translation>
+    </message>
+    <message>
+        <source>The token must be at least %1 characters long.</source>
+        <translation>O token precisa ter pelo menos %1 caracteres.</translation>
+    </message>
+</context>
+<context>
     <name>platform</name>
     <message>
         <source>it is not a regular file</source>
@@ -1325,6 +1376,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>OSC from %1 not carried out: %2</source>
         <translation>OSC de %1 não executado: %2</translation>
+    </message>
+    <message>
+        <source>Messages are JSON text; binary ones are not taken.</source>
+        <translation>As mensagens são texto JSON; as binárias não são aceitas.</translation>
     </message>
 </context>
 <context>

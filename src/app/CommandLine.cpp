@@ -9,13 +9,13 @@
 #include "common/Translations.h"
 #include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
+#include "net/Token.h"
 #include "remote/RemoteControl.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -285,7 +285,7 @@ Leading chooseLeading(quint16 askedPort, const QString &askedToken, const QStrin
     how.token = !askedToken.isEmpty() ? askedToken : lastToken;
     // Nobody can follow without a token: a fresh one, for the operator to pass on.
     if (how.token.isEmpty())
-        how.token = QString::number(QRandomGenerator::system()->generate64(), 36);
+        how.token = net::newToken();
     return how;
 }
 

@@ -15,6 +15,7 @@
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"
+#include "net/Session.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
 #include "remote/dlgRemote.h"
@@ -93,13 +94,12 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateRemote();
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
-    m_remote->server().setFollowerTaker([this](QWebSocket *socket) {
+    m_remote->server().setFollowerTaker([this](net::Session *socket) {
         if (m_follow->leading()) {
             m_follow->feed().addFollower(socket);
             return;
         }
         // Not leading (any more): nothing to follow here.
-        connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
         socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("404 Not Found"));
     });
     // Refused at once, the operator's choice is put back before them with what was wrong.

@@ -263,7 +263,7 @@ int writeAll(int fd, QByteArrayView content)
 // Writes the content to a new file in the folder and renames it over `name`. `existing` is the old
 // file's status, or nothing when there is none.
 FileWrite replaceInFolder(int dir, const QByteArray &name, QByteArrayView content,
-                          const struct stat *existing)
+                          const struct stat *existing, NewFile made)
 {
     // Kept within the longest name a folder entry may have.
     const QByteArray stem = '.' + name.left(200) + '.';
@@ -273,7 +273,7 @@ FileWrite replaceInFolder(int dir, const QByteArray &name, QByteArrayView conten
         temp = stem + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + "~";
         // A new file gets the permissions any new file would; a replacement gets the old ones below.
         fd = ::openat(dir, temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                      existing ? 0600 : 0666);
+                      existing || made == NewFile::Private ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST)
             return writeFailure(FileWrite::Failed, systemReason(errno));
     }
@@ -326,7 +326,7 @@ FileWrite replaceInFolder(int dir, const QByteArray &name, QByteArrayView conten
 
 } // namespace
 
-FileWrite writeFileSafely(const QString &path, QByteArrayView content)
+FileWrite writeFileSafely(const QString &path, QByteArrayView content, [[maybe_unused]] NewFile made)
 {
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
@@ -370,7 +370,7 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView content)
         if (::fstatat(dir.get(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
                 return writeFailure(FileWrite::Failed, systemReason(errno));
-            return replaceInFolder(dir.get(), name, content, nullptr);
+            return replaceInFolder(dir.get(), name, content, nullptr, made);
         }
         if (S_ISLNK(st.st_mode)) {
             const bool shared = (folderStatus.st_mode & S_ISVTX) && (folderStatus.st_mode & S_IWOTH);
@@ -403,7 +403,7 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView content)
                 return writeFailure(FileWrite::ReadOnly, readOnly());
             return writeFailure(FileWrite::Failed, systemReason(errno));
         }
-        return replaceInFolder(dir.get(), name, content, &st);
+        return replaceInFolder(dir.get(), name, content, &st, made);
     }
 #endif
 }

@@ -60,4 +60,7 @@ struct FileWrite
     QString detail; // the reason in words, for a message that names the file
     bool ok() const { return status == Ok; }
 };
-FileWrite writeFileSafely(const QString &path, QByteArrayView content);
+// A file made new is readable by all, as any would be, or only by its owner (a secret in it); a
+// file replaced keeps the permissions it had.
+enum class NewFile { Shared, Private };
+FileWrite writeFileSafely(const QString &path, QByteArrayView content, NewFile made = NewFile::Shared);

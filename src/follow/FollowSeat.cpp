@@ -23,7 +23,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QNetworkInterface>
-#include <QRandomGenerator>
 
 #include <cmath>
 

@@ -5,11 +5,11 @@
 #include "follow/LeaderFeed.h"
 
 #include "follow/Log.h"
+#include "net/Session.h"
 
 #include <QMetaMethod>
 #include <QTimer>
 #include <QUuid>
-#include <QWebSocket>
 
 namespace follow {
 
@@ -23,10 +23,10 @@ LeaderFeed::LeaderFeed(Prompter prompter, QObject *parent)
 
 LeaderFeed::~LeaderFeed()
 {
-    for (const QPointer<QWebSocket> &s : std::as_const(m_sockets)) {
+    for (const QPointer<net::Session> &s : std::as_const(m_sockets)) {
         if (s) {
             s->disconnect(this);
-            s->close(QWebSocketProtocol::CloseCodeGoingAway);
+            s->close(1001); // going away
         }
     }
 }
@@ -36,35 +36,37 @@ Welcome LeaderFeed::welcome() const
     return {{m_prompter.script()}, m_prompter.look(), m_prompter.markers(), m_prompter.state(), m_id};
 }
 
-void LeaderFeed::addFollower(QWebSocket *socket)
+void LeaderFeed::addFollower(net::Session *socket)
 {
-    socket->setParent(this);
     socket->setOutgoingFrameSize(kFrameBytes);
     m_sockets.append(socket);
     qCDebug(lcFollow) << "follower from" << socket->peerAddress().toString() << "port" << socket->peerPort();
-    connect(socket, &QWebSocket::textMessageReceived, this, [this, socket](const QString &text) {
+    connect(socket, &net::Session::textMessageReceived, this, [this, socket](const QString &text) {
+        if (!m_rate.take(socket->peerAddress(), m_prompter.now())) {
+            qCDebug(lcFollow) << "a follower's message dropped: too many";
+            return;
+        }
         if (const std::optional<Message> reply = answer(text.toUtf8()))
-            socket->sendTextMessage(QString::fromUtf8(encode(*reply)));
+            socket->sendText(encode(*reply));
     });
-    connect(socket, &QWebSocket::disconnected, this, [this, socket] {
+    connect(socket, &net::Session::disconnected, this, [this, socket] {
         m_sockets.removeAll(socket);
-        socket->deleteLater();
         qCDebug(lcFollow) << "follower gone;" << m_sockets.size() << "left";
         Q_EMIT followersChanged(followers());
         scheduleReport();
     });
     const Welcome w = welcome();
     m_lastSent = w.state;
-    socket->sendTextMessage(QString::fromUtf8(encode(w)));
+    socket->sendText(encode(w));
     Q_EMIT followersChanged(followers());
     scheduleReport();
 }
 
 void LeaderFeed::dropFollowers()
 {
-    for (const QPointer<QWebSocket> &s : std::as_const(m_sockets)) {
+    for (const QPointer<net::Session> &s : std::as_const(m_sockets)) {
         if (s)
-            s->close(QWebSocketProtocol::CloseCodeGoingAway);
+            s->close(1001); // going away
     }
 }
 
@@ -98,10 +100,13 @@ void LeaderFeed::broadcast(const Message &message)
         return;
     const QByteArray bytes = encode(message);
     Q_EMIT broadcasting(bytes);
-    const QString text = QString::fromUtf8(bytes);
-    for (const QPointer<QWebSocket> &s : std::as_const(m_sockets)) {
-        if (s)
-            s->sendTextMessage(text);
+    // A follower that reads slowly gets the newest state, not every one, but all of the rest.
+    const bool state = std::holds_alternative<State>(message);
+    for (const QPointer<net::Session> &s : std::as_const(m_sockets)) {
+        if (s && state)
+            s->sendLatest(bytes);
+        else if (s)
+            s->sendText(bytes);
     }
 }
 

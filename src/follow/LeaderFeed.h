@@ -5,6 +5,7 @@
 #pragma once
 
 #include "follow/Protocol.h"
+#include "net/RateLimit.h"
 
 #include <QList>
 #include <QObject>
@@ -13,7 +14,10 @@
 #include <functional>
 
 class QTimer;
-class QWebSocket;
+
+namespace net {
+class Session;
+}
 
 // The leader's side: followers' sockets, however they were accepted (the remote-control server, or
 // a server of its own), are handed over here. Each gets the script, look, markers and state at once,
@@ -47,8 +51,8 @@ public:
     explicit LeaderFeed(Prompter prompter, QObject *parent = nullptr);
     ~LeaderFeed() override;
 
-    // Takes the socket (it becomes the feed's) and welcomes its follower.
-    void addFollower(QWebSocket *socket);
+    // Welcomes the socket's follower; the socket stays its server's, which times and bounds it.
+    void addFollower(net::Session *socket);
     int followers() const;
     // This prompter no longer leads: its followers are let go.
     void dropFollowers();
@@ -64,6 +68,7 @@ public:
     Welcome welcome() const;
     // What this feed calls itself in its welcome, unlike any other's.
     QString id() const { return m_id; }
+    quint32 now() const { return m_prompter.now(); }
 
     // Sends the state now, as the report timer does.
     void report();
@@ -79,7 +84,8 @@ private:
     void scheduleReport();
 
     Prompter m_prompter;
-    QList<QPointer<QWebSocket>> m_sockets;
+    QList<QPointer<net::Session>> m_sockets;
+    net::RateLimit m_rate; // a follower's messages, held to the rate a phone's are
     QTimer *m_report;
     State m_lastSent;
     QString m_id;

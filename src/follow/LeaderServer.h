@@ -8,18 +8,15 @@
 #include <QObject>
 #include <QString>
 
-class QNetworkRequest;
-class QWebSocketServer;
+namespace net {
+class Server;
+}
 
 // A leader's own listening socket for its followers, for a prompter without the remote-control
 // server: it checks each follower's token and hands the connection to the feed.
 namespace follow {
 
 class LeaderFeed;
-
-// Whether a follower's opening request carries the token: "Authorization: Bearer TOKEN" or
-// ?token=TOKEN. An empty token admits nobody.
-bool tokenAccepted(const QNetworkRequest &request, const QString &token);
 
 class LeaderServer : public QObject
 {
@@ -28,7 +25,7 @@ class LeaderServer : public QObject
 public:
     LeaderServer(LeaderFeed &feed, const QString &token, QObject *parent = nullptr);
 
-    // Port 0 takes any free one.
+    // Port 0 takes any free one. A token too short to guard anything listens nowhere.
     bool listen(const QHostAddress &address, quint16 port);
     void close();
     quint16 port() const;
@@ -37,7 +34,8 @@ public:
 private:
     LeaderFeed &m_feed;
     QString m_token;
-    QWebSocketServer *m_server;
+    net::Server *m_server;
+    QString m_error;
 };
 
 } // namespace follow

@@ -6,6 +6,7 @@
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
+#include "net/Token.h"
 #include "remote/Log.h"
 #include "remote/MidiInput.h"
 #include "remote/RemoteServer.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QNetworkInterface>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -81,16 +81,11 @@ void RemoteControl::ensureToken()
 
 void RemoteControl::newToken()
 {
-    // 128 bits from the system's generator: not to be guessed within the rate limit.
-    quint32 words[4];
-    QRandomGenerator::system()->fillRange(words);
-    QString token;
-    for (quint32 w : words)
-        token += QStringLiteral("%1").arg(w, 8, 16, QLatin1Char('0'));
-    m_token = token;
-    m_settings.setRemoteToken(token);
+    // Not to be guessed within the rate limit.
+    m_token = net::newToken();
+    m_settings.setRemoteToken(m_token);
     if (listening()) // devices holding the old token are let go, and told why
-        m_server->replaceToken(token.toUtf8());
+        m_server->replaceToken(m_token.toUtf8());
     Q_EMIT statusChanged();
 }
 

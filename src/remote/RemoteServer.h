@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "net/RateLimit.h"
+#include "net/Server.h"
 #include "remote/RemoteCommand.h"
 
 #include <QByteArray>
@@ -19,14 +21,13 @@
 #include <memory>
 
 class Platform;
-class QHttpServerRequest;
-class QTcpSocket;
 class QUdpSocket;
-class QWebSocket;
+
+namespace net {
+class Session;
+}
 
 namespace remote {
-class HttpEndpoint;
-class Listener;
 
 // The addresses OSC packets are taken from: "127.0.0.1 192.168.1.0/24 ::1"; empty: this machine.
 class AddressList
@@ -40,26 +41,12 @@ private:
     QList<QPair<QHostAddress, int>> m_subnets;
 };
 
-// Requests from one address over time: a burst, then a steady rate.
-class RateLimit
-{
-public:
-    static constexpr double kBurst = 60;
-    static constexpr double kPerSecond = 30;
-    bool take(const QHostAddress &from, quint32 now);
-
-private:
-    struct Bucket
-    {
-        double tokens = kBurst;
-        quint32 last = 0;
-    };
-    QHash<QString, Bucket> m_buckets;
-};
+using RateLimit = net::RateLimit;
 
 // The network side of the remote control: the page and the HTTP API, the WebSocket and OSC, on one
-// port. It reads and writes no files; every command it accepts goes to the command handler, in the
-// order it came, on the thread the server lives on, and the handler's answer goes back to the sender.
+// port, behind the door's limits. It reads and writes no files; every command it accepts goes to the
+// command handler, in the order it came, on the thread the server lives on, and the handler's answer
+// goes back to the sender.
 class RemoteServer : public QObject
 {
     Q_OBJECT
@@ -73,14 +60,14 @@ public:
         bool osc = false;
         QString oscAllow; // see AddressList
     };
-    static constexpr int kMaxConnections = 32;
+    static constexpr int kMaxConnections = net::Limits{}.maxConnections;
     // The close code a WebSocket hears when a new token replaced the one it came with.
     static constexpr int kCloseTokenReplaced = 4001;
 
     explicit RemoteServer(Platform &platform, QObject *parent = nullptr);
     ~RemoteServer() override;
 
-    // Nothing listens when it fails; errorString() says why.
+    // Nothing listens when it fails (a port taken, a token too short); errorString() says why.
     bool start(const Options &options);
     void stop();
     bool listening() const;
@@ -95,8 +82,10 @@ public:
     // The state as GET /api/v1/state answers it and a new WebSocket first hears it.
     void setStateSource(std::function<QByteArray()> source) { m_state = std::move(source); }
     // Prompters following this one connect to /api/v1/follow with the same token; their sockets are
-    // handed over here, and belong to the taker from then on.
-    void setFollowerTaker(std::function<void(QWebSocket *)> taker) { m_followers = std::move(taker); }
+    // handed over here; the server still times and bounds them.
+    void setFollowerTaker(std::function<void(net::Session *)> taker) { m_followers = std::move(taker); }
+    // The listener, for a test to move its deadlines by the clock.
+    net::Server *door() const { return m_server; }
     // Carries a command out, forwards it or refuses it. Without one, every command is taken as done.
     using CommandHandler = std::function<run::Answer(const remote::Command &)>;
     void setCommandHandler(CommandHandler handler) { m_commands = std::move(handler); }
@@ -109,27 +98,24 @@ Q_SIGNALS:
     void oscIgnored(const QString &why);
 
 private:
-    friend class HttpEndpoint;
-    void handle(const QHttpServerRequest &request, QTcpSocket *socket);
-    void newWebSocket();
-    void message(QWebSocket *socket, const QString &text);
+    void handle(const net::Request &request, net::Reply &r);
+    void newWebSocket(net::Session *socket);
+    void message(net::Session *socket, const QString &text);
     void readOsc();
-    bool authorised(const QHttpServerRequest &request) const;
-    bool tokenMatches(const QByteArray &given) const;
     run::Answer carryOut(const Command &command) const;
 
     Platform &m_platform;
     Options m_options;
     AddressList m_oscAllow;
     RateLimit m_rate;
+    RateLimit m_oscRate; // a console's packets spend nothing of the phones' budget
     QString m_error;
-    std::unique_ptr<HttpEndpoint> m_http;
-    QPointer<Listener> m_listener;
+    QPointer<net::Server> m_server;
     QUdpSocket *m_osc = nullptr;
-    QList<QWebSocket *> m_sockets;
+    QList<net::Session *> m_sockets;
     std::function<QByteArray()> m_state;
     CommandHandler m_commands;
-    std::function<void(QWebSocket *)> m_followers;
+    std::function<void(net::Session *)> m_followers;
 };
 
 } // namespace remote

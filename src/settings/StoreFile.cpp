@@ -328,7 +328,8 @@ FileWrite write(const QString &path, QByteArrayView text, Encoding encoding)
         out.detail = tr("its folder could not be made");
         return out;
     }
-    return writeFileSafely(path, bytes);
+    // It may hold the remote control's token: a new one is the user's alone.
+    return writeFileSafely(path, bytes, NewFile::Private);
 }
 
 } // namespace

@@ -47,12 +47,12 @@ private Q_SLOTS:
         QByteArray rtf("{\\rtf1\\ansi {\\b Bold} words\\par ");
         rtf += scriptOfLines(300).replace(QLatin1String("\r\n"), QLatin1String("\\par ")).toLatin1() + '}';
         QVERIFY(m_leader->core().takeRichScript(rtf));
-        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame")));
+        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
         m_follower = showPrompter(m_platform, m_followerDialogs, QString(), QSize(800, 600));
         m_follower->followSeat().follow(
             *follow::FollowLink::addressOf(
                 QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort())),
-            QStringLiteral("sesame"));
+            QStringLiteral("sesame-0123456789"));
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
     }
     void cleanup()
@@ -238,7 +238,8 @@ private Q_SLOTS:
 
         m_leader = showPrompter(m_platform, m_dialogs, scriptOfLines(120), QSize(1000, 700));
         m_leader->core().setSpeed(9);
-        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, port, QStringLiteral("sesame")));
+        QVERIFY(
+            m_leader->followSeat().lead(QHostAddress::LocalHost, port, QStringLiteral("sesame-0123456789")));
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->core().steered(), 5000);
         QVERIFY(!m_follower->followSeat().held());
@@ -254,7 +255,7 @@ private Q_SLOTS:
         dialogs.modals.append([port](QWidget &w) {
             auto &d = static_cast<dlgFollow &>(w);
             d.cboAddress->setEditText(QStringLiteral(" 127.0.0.1:%1 ").arg(port));
-            d.txtToken->setText(QStringLiteral("sesame"));
+            d.txtToken->setText(QStringLiteral("sesame-0123456789"));
             return int(QDialog::Accepted);
         });
         third->FollowPrompterAction();
@@ -329,8 +330,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("token");
         QTest::addColumn<bool>("itself"); // the leader asked to follow its own address
         QTest::addColumn<QString>("said");
-        QTest::newRow("wrong token") << "sesame2" << false << "did not accept the token";
-        QTest::newRow("itself") << "sesame" << true << "cannot follow itself";
+        QTest::newRow("wrong token") << "sesame-0123456780" << false << "did not accept the token";
+        QTest::newRow("itself") << "sesame-0123456789" << true << "cannot follow itself";
     }
     void aRefusedFollowerIsAskedAgain()
     {
@@ -383,7 +384,7 @@ private Q_SLOTS:
         QFETCH(bool, throughRemote);
         remote::RemoteControl &remote = m_leader->remote();
         quint16 port = m_leader->followSeat().leadPort();
-        QString token = QStringLiteral("sesame");
+        QString token = QStringLiteral("sesame-0123456789");
         if (throughRemote) {
             remote.setAddress(QHostAddress::LocalHost);
             QVERIFY2(remote.startForRun(quint16(0), false), qPrintable(remote.error()));

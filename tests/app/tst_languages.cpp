@@ -77,10 +77,10 @@ private Q_SLOTS:
             QCoreApplication::installTranslator(&qt);
         auto w = showPrompter(platform, dialogs, {});
         if (state == QLatin1String("leading"))
-            QVERIFY(w->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame")));
+            QVERIFY(w->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
         if (state == QLatin1String("following"))
             w->followSeat().follow(QUrl(QStringLiteral("ws://127.0.0.1:9/api/v1/follow")),
-                                   QStringLiteral("sesame"));
+                                   QStringLiteral("sesame-0123456789"));
         QMenu menu;
         w->studio()->fillMenu(menu);
         QStringList found = faults({}, menu.actions());

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void scriptArrivesOverASlowLink();
     void promptersDoNotFollowThemselves_data();
     void promptersDoNotFollowThemselves();
+    void leaderSocketsSendAtOnce();
 
 private:
     struct Leader
@@ -47,7 +48,7 @@ private:
                              return QList<Marker>{{1, 2, QStringLiteral("el")}};
                          },
                          [this](const Command &c) { commands << c; }}};
-        LeaderServer server{feed, QStringLiteral("sesame")};
+        LeaderServer server{feed, QStringLiteral("sesame-0123456789")};
     };
 };
 
@@ -90,7 +91,7 @@ void tst_FollowLink::followerIsWelcomedAndDrives()
     FollowLink link([] { return quint32(100); });
     QSignalSpy received(&link, &FollowLink::received);
     link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
-              QStringLiteral("sesame"));
+              QStringLiteral("sesame-0123456789"));
     QVERIFY(received.wait(5000));
     const auto welcome = std::get<Welcome>(received.at(0).at(0).value<Message>());
     QCOMPARE(welcome.state, leader.state);
@@ -129,7 +130,7 @@ void tst_FollowLink::wrongTokenIsRefused()
     QSignalSpy refused(&link, &FollowLink::refused);
     QSignalSpy received(&link, &FollowLink::received);
     link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
-              QStringLiteral("sesame2"));
+              QStringLiteral("sesame-0123456780"));
     QVERIFY(refused.wait(5000));
     QCOMPARE(refused.at(0).at(0).value<FollowLink::Refusal>(), FollowLink::Refusal::Token);
     QCOMPARE(received.size(), 0);
@@ -144,7 +145,8 @@ void tst_FollowLink::followerComesBackToARestartedLeader()
     FollowLink link([] { return quint32(0); });
     QSignalSpy linked(&link, &FollowLink::linked);
     QSignalSpy lost(&link, &FollowLink::lost);
-    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(port)), QStringLiteral("sesame"));
+    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(port)),
+              QStringLiteral("sesame-0123456789"));
     QVERIFY(linked.wait(5000));
     leader.reset();
     QVERIFY(lost.wait(5000));
@@ -247,7 +249,7 @@ void tst_FollowLink::scriptArrivesOverASlowLink()
     QSignalSpy received(&link, &FollowLink::received);
     QSignalSpy lost(&link, &FollowLink::lost);
     link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(relay.port())),
-              QStringLiteral("sesame"));
+              QStringLiteral("sesame-0123456789"));
     QTRY_VERIFY_WITH_TIMEOUT(!received.isEmpty(), 20000);
     QCOMPARE(std::get<Welcome>(received.at(0).at(0).value<Message>()).script.rtf, leader.script);
     QVERIFY2(clock >= transfer, qPrintable(QString::number(clock)));
@@ -279,7 +281,7 @@ void tst_FollowLink::promptersDoNotFollowThemselves()
     QSignalSpy refused(&link, &FollowLink::refused);
     link.open(*FollowLink::addressOf(
                   QStringLiteral("127.0.0.1:%1").arg(throughRelay ? relay.port() : leader.server.port())),
-              QStringLiteral("sesame"));
+              QStringLiteral("sesame-0123456789"));
     if (itself) {
         QVERIFY(refused.wait(5000));
         QCOMPARE(refused.at(0).at(0).value<FollowLink::Refusal>(), FollowLink::Refusal::Self);
@@ -291,6 +293,22 @@ void tst_FollowLink::promptersDoNotFollowThemselves()
         QVERIFY(std::holds_alternative<Welcome>(received.at(0).at(0).value<Message>()));
         QVERIFY(refused.isEmpty());
     }
+}
+
+// A Stop is a small write: it must not wait for the acknowledgement of the state before it.
+void tst_FollowLink::leaderSocketsSendAtOnce()
+{
+    Leader leader;
+    QVERIFY(leader.server.listen(QHostAddress::LocalHost, 0));
+    FollowLink link([] { return quint32(0); });
+    QSignalSpy linked(&link, &FollowLink::linked);
+    link.open(*FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.server.port())),
+              QStringLiteral("sesame-0123456789"));
+    QVERIFY(linked.wait(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(leader.feed.followers(), 1, 5000);
+    const QList<QTcpSocket *> sockets = leader.server.findChildren<QTcpSocket *>();
+    QCOMPARE(sockets.size(), 1);
+    QCOMPARE(sockets.first()->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_FollowLink)

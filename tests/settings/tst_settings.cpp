@@ -98,6 +98,8 @@ private Q_SLOTS:
     void storeForms();
     void typedSetters_data();
     void typedSetters();
+    void tokenIsKeptPrivate_data();
+    void tokenIsKeptPrivate();
 
 private:
     void useStore(std::unique_ptr<QTemporaryDir> dir);
@@ -523,6 +525,34 @@ void tst_Settings::typedSetters()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().value<Settings::Key>(), key);
     QCOMPARE(ReadSetting(general, Settings::keyName(key), QString()), stored);
+}
+
+void tst_Settings::tokenIsKeptPrivate_data()
+{
+    QTest::addColumn<int>("before"); // the file's mode; 0: there is none
+    QTest::addColumn<int>("after");
+    QTest::newRow("made new") << 0 << 0600;
+    QTest::newRow("readable by all, as the user left it") << 0644 << 0644;
+    QTest::newRow("the group's too") << 0640 << 0640;
+}
+
+// A settings file made to hold the remote control's token is the user's alone; one that exists
+// keeps the permissions its owner gave it.
+void tst_Settings::tokenIsKeptPrivate()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QFile::remove(storeFile());
+    if (before != 0) {
+        writeFile(storeFile(), "[General]\n");
+        QCOMPARE(::chmod(QFile::encodeName(storeFile()).constData(), mode_t(before)), 0);
+    }
+    Settings().setRemoteToken(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    struct stat st
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(storeFile()).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 0777), after);
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)

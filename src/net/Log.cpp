@@ -1,0 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "net/Log.h"
+
+Q_LOGGING_CATEGORY(lcNet, "cuescroll.net", QtWarningMsg)
