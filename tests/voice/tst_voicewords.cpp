@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "voice/Aligner.h"
+#include "voice/ScriptWords.h"
+
+#include <QTest>
+
+// The voice follower's text side, without the recogniser: where heard words put the presenter.
+class tst_VoiceWords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
+    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
+    // begin at w25 and w31. Calls are separated by "|"; "@n" is the operator putting the place at n.
+    void aligns_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("reading on") << 4 << "w3 w4 w5 w6 w7 w8" << 8;
+        QTest::newRow("a slip of the recogniser") << 4 << "w4 w5 w6 w40 w7 w8 w9" << 9;
+        QTest::newRow("ad-lib forced onto script words") << 8 << "w2 w30 w9 w21 w5 w11 w7" << 8;
+        QTest::newRow("phrase just read, also ahead") << 17 << "thank you for joining us" << 17;
+        QTest::newRow("phrase said again further on") << 20 << "thank you for joining us" << 20;
+        QTest::newRow("skipped sentence is caught") << 20 << "w31 w32 w33 w34" << 34;
+        QTest::newRow("two words in a row are not enough") << 0 << "w30 w31" << 0;
+        QTest::newRow("a sentence's first two after another's end") << 24 << "w22 w23 w24 w31 w32" << 32;
+        QTest::newRow("two just into a sentence, heard once") << 24 << "w22 w23 w24 uh w32 w33" << 24;
+        QTest::newRow("older words aligning better elsewhere") << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32;
+        QTest::newRow("past a word the recogniser missed") << 20 << "w18 w19 w20 uh er um w22 w23" << 23;
+        QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
+        QTest::newRow("a skipped paragraph: five once further on") << 0 << "w50 w51 w52 w53 w54" << 54;
+        QTest::newRow("beyond reach: four far on are not enough") << 0 << "w50 w51 w52 w53" << 0;
+        QTest::newRow("five far on, but slipped") << 0 << "w50 w51 w40 w53 w54" << 0;
+        QTest::newRow("five once, but behind") << 58 << "w50 w51 w52 w53 w54" << 58;
+        QTest::newRow("jumped back while words from before are still heard")
+            << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54" << 2;
+        QTest::newRow("reading on after the jump back is followed")
+            << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54|w51 w52 w53 w54 w55" << 55;
+        QTest::newRow("started further down") << -1 << "w48 w49 w50 w51 w52" << 52;
+    }
+    void aligns()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, heard);
+        QFETCH(int, expected);
+        const QStringList phrase = QStringLiteral("thank you for joining us").split(u' ');
+        std::vector<QString> script;
+        std::vector<bool> opens;
+        for (int i = 0; i < 60; ++i) {
+            const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
+            script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
+            opens.push_back(i == 25 || i == 31);
+        }
+        voice::Aligner a;
+        a.setScript(script, opens);
+        a.setPlace(place);
+        for (const QString &call : heard.split(u'|')) {
+            if (call.startsWith(u'@'))
+                a.setPlace(call.mid(1).toInt());
+            else
+                a.heard(call.split(u' '));
+        }
+        QCOMPARE(a.place(), expected);
+    }
+};
+
+QTEST_MAIN(tst_VoiceWords)
+#include "tst_voicewords.moc"
