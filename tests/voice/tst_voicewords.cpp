@@ -3,8 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "voice/Aligner.h"
+#include "voice/Model.h"
 #include "voice/ScriptWords.h"
 
+#include <QFile>
 #include <QTest>
 
 // The voice follower's text side, without the recogniser: where heard words put the presenter.
@@ -66,6 +68,76 @@ private Q_SLOTS:
                 a.heard(call.split(u' '));
         }
         QCOMPARE(a.place(), expected);
+    }
+
+    // The words a script is said as; "|" after a word that ends a sentence, the other reading of a
+    // number in brackets after its first word.
+    void saidAs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a year, two ways") << "In 2026 we"
+                                          << "in twenty (two thousand and twenty six) twenty six we|";
+        QTest::newRow("a year with a nought") << "1905"
+                                              << "nineteen (one thousand nine hundred and five) oh five|";
+        QTest::newRow("no year reading") << "2006 and 1800"
+                                         << "two thousand and six and one thousand eight hundred|";
+        QTest::newRow("decimal ends no sentence") << "Up 3.2 today."
+                                                  << "up three point two today|";
+        QTest::newRow("thousands' commas") << "1,250,000 or 12,5"
+                                           << "one million two hundred and fifty thousand or twelve five|";
+        QTest::newRow("ordinals") << "the 115th, 1st, 22nd and 3rd"
+                                  << "the one hundred and fifteenth first twenty second and third|";
+        QTest::newRow("per cent") << "5% rise"
+                                  << "five percent rise|";
+        QTest::newRow("abbreviations in their sentence") << "Dr. Okafor of Acme Ltd. said so. Then"
+                                                         << "doctor okafor of acme limited said so| then|";
+        QTest::newRow("initials") << "J. R. Ward wrote. a. b"
+                                  << "j r ward wrote| a| b|";
+        QTest::newRow("letters and digits") << "an mp3 of 4x4"
+                                            << "an mp3 of 4x4|";
+        QTest::newRow("a plain full stop") << "It ended. Then no."
+                                           << "it ended| then no|";
+    }
+    void saidAs()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, said);
+        QStringList out;
+        for (const voice::ScriptWord &w : voice::scriptWords(text)) {
+            QVERIFY(w.start >= 0 && w.end <= text.size() && w.start < w.end);
+            out << w.text + (w.sentenceEnd ? QStringLiteral("|") : QString());
+            if (!w.otherReading.isEmpty())
+                out << u'(' + w.otherReading.join(u' ') + u')';
+        }
+        QCOMPARE(out.join(u' '), said);
+    }
+
+    // Words the dictionary lacks still get a pronunciation in the acoustic model's phones.
+    void pronounced_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("expected"); // empty: any
+        QTest::newRow("letters of a word without vowels") << "nhs"
+                                                          << "EH N EY CH EH S";
+        QTest::newRow("rules giving a phone the model lacks") << "priya"
+                                                              << "";
+        QTest::newRow("another") << "oduya"
+                                 << "";
+        QTest::newRow("in the dictionary") << "doctor"
+                                           << "D AA K T ER";
+    }
+    void pronounced()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, expected);
+        const QString dict = voice::modelFolder() + QStringLiteral("/cmudict-en-us.dict");
+        QVERIFY2(QFile::exists(dict), "the recogniser's English model is needed");
+        const QHash<QString, QStringList> p = voice::pronunciations({word}, dict);
+        QCOMPARE(p.size(), 1);
+        QVERIFY(!p[word].isEmpty());
+        if (!expected.isEmpty())
+            QCOMPARE(p[word].first(), expected);
     }
 };
 
