@@ -34,6 +34,9 @@ QString tr(const char *text)
 }
 
 constexpr double kDiscount = 0.5;
+// The share of a script's words not in the dictionary beyond which it is taken for another language:
+// an English script with many names stays well below it (a sixth), Spanish or German well above.
+constexpr double kMostlyForeign = 0.4;
 const QString kStart = QStringLiteral("<s>");
 const QString kEnd = QStringLiteral("</s>");
 
@@ -210,7 +213,7 @@ QString arpaText(const QList<ScriptWord> &words)
 }
 
 QHash<QString, QStringList> pronunciations(const QStringList &words, const QString &dictionaryFile,
-                                           int *guessed)
+                                           int *guessed, QSet<QString> *byRules)
 {
     QHash<QString, QStringList> found;
     const QSet<QString> wanted(words.begin(), words.end());
@@ -258,6 +261,8 @@ QHash<QString, QStringList> pronunciations(const QStringList &words, const QStri
         if (!p.isEmpty()) {
             found[w] << p;
             ++n;
+            if (byRules)
+                byRules->insert(w);
         }
     }
     if (guessed)
@@ -300,8 +305,20 @@ Model buildModel(const QString &text, const QString &folder)
                 distinct << w.text;
             }
     }
+    QSet<QString> byRules;
     const QHash<QString, QStringList> prons =
-        pronunciations(distinct, folder + QStringLiteral("/cmudict-en-us.dict"), &m.guessed);
+        pronunciations(distinct, folder + QStringLiteral("/cmudict-en-us.dict"), &m.guessed, &byRules);
+    // A script in another language gets English sounds for its words and is followed wrongly: it is
+    // refused when too many of its words are not in the dictionary.
+    const auto foreign =
+        std::count_if(words.cbegin(), words.cbegin() + spokenWords, [&](const ScriptWord &w) {
+            return byRules.contains(w.text) || !prons.contains(w.text);
+        });
+    if (spokenWords > 0 && double(foreign) > kMostlyForeign * double(spokenWords)) {
+        m.error = tr("most of the script's words are not English, the only language of the installed "
+                     "speech model");
+        return m;
+    }
     // A word nobody can pronounce cannot be in the language model either.
     words.erase(std::remove_if(words.begin(), words.end(),
                                [&](const ScriptWord &w) {

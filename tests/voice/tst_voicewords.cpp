@@ -139,6 +139,39 @@ private Q_SLOTS:
         if (!expected.isEmpty())
             QCOMPARE(p[word].first(), expected);
     }
+
+    // A script mostly in another language than the model's is refused rather than followed wrongly;
+    // English with many names, numbers and abbreviations is not.
+    void language_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("Spanish")
+            << "Buenas noches y bienvenidos al noticiero. El ayuntamiento votó esta tarde "
+               "arrendar el antiguo almacén de grano a la cooperativa. El puente peatonal "
+               "cerrará durante tres semanas mientras los ingenieros reemplazan su cubierta."
+            << true;
+        QTest::newRow("German")
+            << "Guten Abend und willkommen zu den Nachrichten. Der Stadtrat hat heute "
+               "Nachmittag beschlossen, den alten Getreidespeicher an die Genossenschaft zu "
+               "verpachten. Die Fußgängerbrücke wird drei Wochen lang gesperrt."
+            << true;
+        QTest::newRow("English, many names")
+            << "Dr. Priya Oduya of Quizzleborn Ltd. told Ruth Adeyemi and Sam Okafor on Monday that the "
+               "footbridge at Alder Point will close in 2026 for 3.2 weeks while the NHS trust decides."
+            << false;
+        QTest::newRow("English") << "Good evening and welcome to the news. The council voted this afternoon "
+                                    "to lease the old grain store to the cooperative."
+                                 << false;
+    }
+    void language()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        const voice::Model m = voice::buildModel(text);
+        QCOMPARE(!m.error.isEmpty(), refused);
+        QCOMPARE(m.error.contains(QLatin1String("English")), refused);
+    }
 };
 
 QTEST_MAIN(tst_VoiceWords)
