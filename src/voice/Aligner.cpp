@@ -64,21 +64,29 @@ void Aligner::setPlace(int wordIndex)
 
 std::optional<int> Aligner::farAhead(const QStringList &words)
 {
-    if (words.size() < kFarRun)
+    if (words.size() < kFarOpeningRun || m_lastRun == m_staleRun)
         return std::nullopt;
-    const QStringList run = words.mid(words.size() - kFarRun);
-    if (run == m_staleRun)
-        return std::nullopt;
-    // Once in the whole script, so that a phrase just read that comes again later stays put.
-    int found = -1;
-    for (int k = 0; k + kFarRun <= size(); ++k) {
-        if (!std::equal(run.cbegin(), run.cend(), m_script.cbegin() + k))
-            continue;
-        if (found >= 0)
-            return std::nullopt;
-        found = k + kFarRun - 1;
-    }
-    return found > m_place ? std::optional<int>(found) : std::nullopt;
+    // Where the last n heard words stand in the script if they stand there once only, so that a
+    // phrase just read that comes again later stays put.
+    const auto once = [&](int n) {
+        int found = -1;
+        if (words.size() < n)
+            return found;
+        for (int k = 0; k + n <= size(); ++k) {
+            if (!std::equal(words.cend() - n, words.cend(), m_script.cbegin() + k))
+                continue;
+            if (found >= 0)
+                return -1;
+            found = k;
+        }
+        return found;
+    };
+    if (const int k = once(kFarRun); k >= 0 && k + kFarRun - 1 > m_place)
+        return k + kFarRun - 1;
+    // A presenter resumes where a sentence begins: there, fewer words tell.
+    if (const int k = once(kFarOpeningRun); k >= 0 && m_opens[size_t(k)] && k + kFarOpeningRun - 1 > m_place)
+        return k + kFarOpeningRun - 1;
+    return std::nullopt;
 }
 
 std::optional<int> Aligner::heard(const QStringList &words)

@@ -17,7 +17,7 @@ class tst_VoiceWords : public QObject
 private Q_SLOTS:
     // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
     // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
-    // begin at w25 and w31. Calls are separated by "|"; "@n" is the operator putting the place at n.
+    // begin at w25, w31 and w52. Calls are separated by "|"; "@n" is the operator putting the place at n.
     void aligns_data()
     {
         QTest::addColumn<int>("place");
@@ -37,6 +37,7 @@ private Q_SLOTS:
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
         QTest::newRow("a skipped paragraph: four once further on") << 0 << "w50 w51 w52 w53" << 53;
         QTest::newRow("beyond reach: three far on are not enough") << 0 << "w50 w51 w52" << 0;
+        QTest::newRow("three far on from a sentence's start") << 0 << "w52 w53 w54" << 54;
         QTest::newRow("four far on, but slipped") << 0 << "w50 w51 w40 w53" << 0;
         QTest::newRow("five once, but behind") << 58 << "w50 w51 w52 w53 w54" << 58;
         QTest::newRow("jumped back while words from before are still heard")
@@ -56,7 +57,7 @@ private Q_SLOTS:
         for (int i = 0; i < 60; ++i) {
             const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
             script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
-            opens.push_back(i == 25 || i == 31);
+            opens.push_back(i == 25 || i == 31 || i == 52);
         }
         voice::Aligner a;
         a.setScript(script, opens);
