@@ -64,7 +64,7 @@ void Aligner::setPlace(int wordIndex)
 
 std::optional<int> Aligner::farAhead(const QStringList &words)
 {
-    if (words.size() < kFarOpeningRun || m_lastRun == m_staleRun)
+    if (words.size() < kFarRun || m_lastRun == m_staleRun)
         return std::nullopt;
     // Where the last n heard words stand in the script if they stand there once only, so that a
     // phrase just read that comes again later stays put.
@@ -83,9 +83,6 @@ std::optional<int> Aligner::farAhead(const QStringList &words)
     };
     if (const int k = once(kFarRun); k >= 0 && k + kFarRun - 1 > m_place)
         return k + kFarRun - 1;
-    // A presenter resumes where a sentence begins: there, fewer words tell.
-    if (const int k = once(kFarOpeningRun); k >= 0 && m_opens[size_t(k)] && k + kFarOpeningRun - 1 > m_place)
-        return k + kFarOpeningRun - 1;
     return std::nullopt;
 }
 

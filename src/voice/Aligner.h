@@ -21,11 +21,10 @@ namespace voice {
 class Aligner
 {
 public:
-    static constexpr int kHeardWords = 10;   // the recent words aligned
-    static constexpr int kBehind = 10;       // how far back the search reaches
-    static constexpr int kAhead = 40;        // how far ahead
-    static constexpr int kFarRun = 4;        // words in a row that place the voice beyond that
-    static constexpr int kFarOpeningRun = 3; // as many from a sentence's start
+    static constexpr int kHeardWords = 10; // the recent words aligned
+    static constexpr int kBehind = 10;     // how far back the search reaches
+    static constexpr int kAhead = 40;      // how far ahead
+    static constexpr int kFarRun = 4;      // words in a row that place the voice beyond that
 
     // The script's words, and which of them open a sentence (none marked when left empty).
     void setScript(std::vector<QString> words, std::vector<bool> opensSentence = {});

@@ -37,7 +37,8 @@ private Q_SLOTS:
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
         QTest::newRow("a skipped paragraph: four once further on") << 0 << "w50 w51 w52 w53" << 53;
         QTest::newRow("beyond reach: three far on are not enough") << 0 << "w50 w51 w52" << 0;
-        QTest::newRow("three far on from a sentence's start") << 0 << "w52 w53 w54" << 54;
+        QTest::newRow("three far on from a sentence's start are not enough either")
+            << 0 << "w52 w53 w54" << 0;
         QTest::newRow("four far on, but slipped") << 0 << "w50 w51 w40 w53" << 0;
         QTest::newRow("five once, but behind") << 58 << "w50 w51 w52 w53 w54" << 58;
         QTest::newRow("jumped back while words from before are still heard")
