@@ -1547,6 +1547,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>The WAV recording must be PCM of 8 or 16 bits.</source>
         <translation>Die WAV-Aufnahme muss PCM mit 8 oder 16 Bit sein.</translation>
     </message>
+    <message>
+        <source>most of the script&apos;s words are not English, the only language of the installed speech model</source>
+        <translation>die meisten Wörter des Skripts sind nicht Englisch, die einzige Sprache des installierten Sprachmodells</translation>
+    </message>
 </context>
 <context>
     <name>voice::Decoder</name>

@@ -1547,6 +1547,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <source>The WAV recording must be PCM of 8 or 16 bits.</source>
         <translation>La grabación WAV debe ser PCM de 8 o 16 bits.</translation>
     </message>
+    <message>
+        <source>most of the script&apos;s words are not English, the only language of the installed speech model</source>
+        <translation>la mayoría de las palabras del guion no están en inglés, el único idioma del modelo de voz instalado</translation>
+    </message>
 </context>
 <context>
     <name>voice::Decoder</name>

@@ -1547,6 +1547,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <source>The WAV recording must be PCM of 8 or 16 bits.</source>
         <translation>L’enregistrement WAV doit être en PCM 8 ou 16 bits.</translation>
     </message>
+    <message>
+        <source>most of the script&apos;s words are not English, the only language of the installed speech model</source>
+        <translation>la plupart des mots du script ne sont pas en anglais, la seule langue du modèle vocal installé</translation>
+    </message>
 </context>
 <context>
     <name>voice::Decoder</name>

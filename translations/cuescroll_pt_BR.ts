@@ -1547,6 +1547,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <source>The WAV recording must be PCM of 8 or 16 bits.</source>
         <translation>A gravação WAV deve ser PCM de 8 ou 16 bits.</translation>
     </message>
+    <message>
+        <source>most of the script&apos;s words are not English, the only language of the installed speech model</source>
+        <translation>a maioria das palavras do roteiro não está em inglês, o único idioma do modelo de fala instalado</translation>
+    </message>
 </context>
 <context>
     <name>voice::Decoder</name>

@@ -36,6 +36,8 @@ void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSente
     m_opens.resize(m_script.size(), false);
     m_place = -1;
     m_slackStart = -1;
+    m_staleRun.clear();
+    m_lastRun.clear();
 }
 
 void Aligner::setScript(const QList<ScriptWord> &words)
@@ -55,12 +57,40 @@ void Aligner::setPlace(int wordIndex)
 {
     m_place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
     m_slackStart = -1;
+    // Words still heard from before the operator moved would carry the place back to the voice's
+    // old spot after a jump back: only a run that has changed since counts.
+    m_staleRun = m_lastRun;
+}
+
+std::optional<int> Aligner::farAhead(const QStringList &words)
+{
+    if (words.size() < kFarRun || m_lastRun == m_staleRun)
+        return std::nullopt;
+    // Where the last n heard words stand in the script if they stand there once only, so that a
+    // phrase just read that comes again later stays put.
+    const auto once = [&](int n) {
+        int found = -1;
+        if (words.size() < n)
+            return found;
+        for (int k = 0; k + n <= size(); ++k) {
+            if (!std::equal(words.cend() - n, words.cend(), m_script.cbegin() + k))
+                continue;
+            if (found >= 0)
+                return -1;
+            found = k;
+        }
+        return found;
+    };
+    if (const int k = once(kFarRun); k >= 0 && k + kFarRun - 1 > m_place)
+        return k + kFarRun - 1;
+    return std::nullopt;
 }
 
 std::optional<int> Aligner::heard(const QStringList &words)
 {
     if (words.isEmpty() || m_script.empty())
         return std::nullopt;
+    m_lastRun = words.mid(std::max<qsizetype>(0, words.size() - kFarRun));
     const int nh = int(std::min<qsizetype>(words.size(), kHeardWords));
     const int h0 = int(words.size()) - nh;
     const int from = std::max(0, m_place - kBehind);
@@ -139,8 +169,12 @@ std::optional<int> Aligner::heard(const QStringList &words)
         else
             m_slackStart = resume.start;
     }
-    if (bestEnd <= m_place)
-        return std::nullopt;
+    if (bestEnd <= m_place) {
+        const std::optional<int> far = farAhead(words);
+        if (!far)
+            return std::nullopt;
+        bestEnd = *far;
+    }
     m_place = bestEnd;
     return m_place;
 }

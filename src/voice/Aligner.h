@@ -16,13 +16,15 @@ namespace voice {
 // Finds where in the script the presenter is from the last words the recogniser heard. Only a
 // stretch near the current place is searched, so a phrase that also occurs elsewhere, or words
 // the recogniser forced onto an ad-lib, cannot pull the place far away; and the place only moves
-// forward, unless the operator puts it somewhere else.
+// forward, unless the operator puts it somewhere else. When that stretch shows nothing, a run of
+// heard words found only once in the rest of the script shows a skip, or a start further down.
 class Aligner
 {
 public:
     static constexpr int kHeardWords = 10; // the recent words aligned
     static constexpr int kBehind = 10;     // how far back the search reaches
     static constexpr int kAhead = 40;      // how far ahead
+    static constexpr int kFarRun = 4;      // words in a row that place the voice beyond that
 
     // The script's words, and which of them open a sentence (none marked when left empty).
     void setScript(std::vector<QString> words, std::vector<bool> opensSentence = {});
@@ -38,10 +40,14 @@ public:
     std::optional<int> heard(const QStringList &words);
 
 private:
+    std::optional<int> farAhead(const QStringList &words);
+
     std::vector<QString> m_script;
     std::vector<bool> m_opens;
     int m_place = -1;
-    int m_slackStart = -1; // a run near a sentence's start last heard, waiting to be heard again
+    int m_slackStart = -1;  // a run near a sentence's start last heard, waiting to be heard again
+    QStringList m_lastRun;  // the last words heard
+    QStringList m_staleRun; // those when the place was set, which say nothing about where the voice went
 };
 
 } // namespace voice

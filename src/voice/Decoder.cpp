@@ -60,8 +60,11 @@ QString Decoder::load(const Model &model)
     const QByteArray hmm = model.acousticModel.toLocal8Bit();
     const QByteArray lm = model.languageModel.toLocal8Bit();
     const QByteArray dict = model.dictionary.toLocal8Bit();
-    cmd_ln_t *config = cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(),
-                                   "-dict", dict.constData(), "-logfn", "/dev/null", nullptr);
+    // Only the first pass: the later ones rescore a whole utterance when it ends, which blocks the
+    // recogniser for seconds at every paragraph's pause, long after the first pass had the place.
+    cmd_ln_t *config =
+        cmd_ln_init(nullptr, ps_args(), TRUE, "-hmm", hmm.constData(), "-lm", lm.constData(), "-dict",
+                    dict.constData(), "-fwdflat", "no", "-bestpath", "no", "-logfn", "/dev/null", nullptr);
     if (!config)
         return tr("the recogniser's settings were refused");
     m_ps = ps_init(config);

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -33,6 +34,9 @@ QString tr(const char *text)
 }
 
 constexpr double kDiscount = 0.5;
+// The share of a script's words not in the dictionary beyond which it is taken for another language:
+// an English script with many names stays well below it (a sixth), Spanish or German well above.
+constexpr double kMostlyForeign = 0.4;
 const QString kStart = QStringLiteral("<s>");
 const QString kEnd = QStringLiteral("</s>");
 
@@ -64,6 +68,13 @@ QString letterToSound(const QString &word)
             w += c;
     if (w.isEmpty())
         return {};
+    // The rules' phones the acoustic model lacks, as the nearest it has.
+    static const QHash<QString, QString> nearest{
+        {QStringLiteral("AX"), QStringLiteral("AH")},   {QStringLiteral("AXR"), QStringLiteral("ER")},
+        {QStringLiteral("IX"), QStringLiteral("IH")},   {QStringLiteral("UX"), QStringLiteral("UW")},
+        {QStringLiteral("DX"), QStringLiteral("D")},    {QStringLiteral("NX"), QStringLiteral("N")},
+        {QStringLiteral("HV"), QStringLiteral("HH")},   {QStringLiteral("EL"), QStringLiteral("AH L")},
+        {QStringLiteral("EM"), QStringLiteral("AH M")}, {QStringLiteral("EN"), QStringLiteral("AH N")}};
     cst_val *phones = lex_lookup(lex, w.toLatin1().constData(), nullptr, nullptr);
     QStringList out;
     bool usable = true;
@@ -71,7 +82,8 @@ QString letterToSound(const QString &word)
         QString ph = QString::fromLatin1(val_string(val_car(p))).toUpper();
         while (!ph.isEmpty() && ph.back().isDigit())
             ph.chop(1);
-        if (!phoneSet().contains(ph))
+        ph = nearest.value(ph, ph);
+        if (!phoneSet().contains(ph.section(u' ', 0, 0)))
             usable = false;
         out << ph;
     }
@@ -201,10 +213,21 @@ QString arpaText(const QList<ScriptWord> &words)
 }
 
 QHash<QString, QStringList> pronunciations(const QStringList &words, const QString &dictionaryFile,
-                                           int *guessed)
+                                           int *guessed, QSet<QString> *byRules)
 {
     QHash<QString, QStringList> found;
     const QSet<QString> wanted(words.begin(), words.end());
+    // A word without a vowel ("nhs", "bbc") is said letter by letter, as the dictionary says them.
+    const auto spelt = [](const QString &w) {
+        return w.size() <= 6 && std::all_of(w.cbegin(), w.cend(), [](QChar c) {
+                   return c >= u'a' && c <= u'z' && !QStringView(u"aeiouy").contains(c);
+               });
+    };
+    QSet<QString> lookedUp = wanted;
+    for (const QString &w : wanted)
+        if (spelt(w))
+            for (QChar c : w)
+                lookedUp.insert(QString(c));
     QFile f(dictionaryFile);
     if (f.open(QIODevice::ReadOnly)) {
         // One pass over the dictionary, keeping only the script's words.
@@ -217,7 +240,7 @@ QHash<QString, QStringList> pronunciations(const QStringList &words, const QStri
             if (const qsizetype paren = key.indexOf('('); paren > 0)
                 key.truncate(paren);
             const QString word = QString::fromUtf8(key);
-            if (wanted.contains(word))
+            if (lookedUp.contains(word) && (wanted.contains(word) || !found.contains(word)))
                 found[word] << QString::fromUtf8(line.mid(space + 1).simplified());
         }
     }
@@ -225,14 +248,28 @@ QHash<QString, QStringList> pronunciations(const QStringList &words, const QStri
     for (const QString &w : wanted) {
         if (found.contains(w))
             continue;
+        if (spelt(w)) {
+            QStringList letters;
+            for (QChar c : w)
+                letters << found.value(QString(c)).value(0);
+            if (!letters.contains(QString())) {
+                found[w] << letters.join(u' ');
+                continue;
+            }
+        }
         const QString p = letterToSound(w);
         if (!p.isEmpty()) {
             found[w] << p;
             ++n;
+            if (byRules)
+                byRules->insert(w);
         }
     }
     if (guessed)
         *guessed = n;
+    // Letters looked up only to spell other words with.
+    for (auto it = found.begin(); it != found.end();)
+        it = wanted.contains(it.key()) ? std::next(it) : found.erase(it);
     return found;
 }
 
@@ -241,6 +278,24 @@ Model buildModel(const QString &text, const QString &folder)
     Model m;
     m.acousticModel = folder + QStringLiteral("/en-us");
     QList<ScriptWord> words = scriptWords(text);
+    // A number's other reading, in the language model as a sentence of its own within two words of
+    // its context each side, so that either way of saying it is likely.
+    const qsizetype spokenWords = words.size();
+    for (qsizetype i = 0; i < spokenWords; ++i) {
+        const QStringList other = words[i].otherReading;
+        if (other.isEmpty())
+            continue;
+        qsizetype after = i;
+        while (after < spokenWords && words[after].start == words[i].start)
+            ++after;
+        for (qsizetype k = std::max<qsizetype>(0, i - 2); k < i; ++k)
+            words.append({QString(words[k].text), 0, 0, false, {}});
+        for (const QString &w : other)
+            words.append({w, 0, 0, false, {}});
+        for (qsizetype k = after; k < std::min(after + 2, spokenWords); ++k)
+            words.append({QString(words[k].text), 0, 0, false, {}});
+        words.last().sentenceEnd = true;
+    }
     QStringList distinct;
     {
         QSet<QString> seen;
@@ -250,8 +305,20 @@ Model buildModel(const QString &text, const QString &folder)
                 distinct << w.text;
             }
     }
+    QSet<QString> byRules;
     const QHash<QString, QStringList> prons =
-        pronunciations(distinct, folder + QStringLiteral("/cmudict-en-us.dict"), &m.guessed);
+        pronunciations(distinct, folder + QStringLiteral("/cmudict-en-us.dict"), &m.guessed, &byRules);
+    // A script in another language gets English sounds for its words and is followed wrongly: it is
+    // refused when too many of its words are not in the dictionary.
+    const auto foreign =
+        std::count_if(words.cbegin(), words.cbegin() + spokenWords, [&](const ScriptWord &w) {
+            return byRules.contains(w.text) || !prons.contains(w.text);
+        });
+    if (spokenWords > 0 && double(foreign) > kMostlyForeign * double(spokenWords)) {
+        m.error = tr("most of the script's words are not English, the only language of the installed "
+                     "speech model");
+        return m;
+    }
     // A word nobody can pronounce cannot be in the language model either.
     words.erase(std::remove_if(words.begin(), words.end(),
                                [&](const ScriptWord &w) {
@@ -271,11 +338,15 @@ Model buildModel(const QString &text, const QString &folder)
         m.error = dir->errorString();
         return m;
     }
+    // In a fixed order: the recogniser breaks ties between words by it, and a script must be
+    // followed the same way each time.
+    QStringList keys = prons.keys();
+    keys.sort();
     QString dict;
-    for (auto it = prons.cbegin(); it != prons.cend(); ++it)
-        for (qsizetype i = 0; i < it.value().size(); ++i)
-            dict += (i == 0 ? it.key() : QStringLiteral("%1(%2)").arg(it.key()).arg(i + 1)) + u' ' +
-                    it.value()[i] + u'\n';
+    for (const QString &key : keys)
+        for (qsizetype i = 0; i < prons[key].size(); ++i)
+            dict +=
+                (i == 0 ? key : QStringLiteral("%1(%2)").arg(key).arg(i + 1)) + u' ' + prons[key][i] + u'\n';
     const auto write = [&](const QString &name, const QString &content) -> QString {
         const QString path = dir->filePath(name);
         QFile f(path);

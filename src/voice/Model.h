@@ -7,6 +7,7 @@
 #include "voice/ScriptWords.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -37,9 +38,9 @@ QString modelFolder();
 QString arpaText(const QList<ScriptWord> &words);
 
 // Each word's pronunciations from the model's dictionary, those it lacks from letter-to-sound
-// rules; `guessed` counts the latter. Words neither gives are left out.
+// rules; `guessed` counts the latter and `byRules` lists them. Words neither gives are left out.
 QHash<QString, QStringList> pronunciations(const QStringList &words, const QString &dictionaryFile,
-                                           int *guessed = nullptr);
+                                           int *guessed = nullptr, QSet<QString> *byRules = nullptr);
 
 // Builds the files for a script. Slow for a long script: not on the window's thread.
 Model buildModel(const QString &text, const QString &folder = modelFolder());

@@ -10,7 +10,6 @@
 #include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/Twips.h"
-#include "voice/Aligner.h"
 #include "voice/AudioInput.h"
 #include "voice/Model.h"
 #include "voice/VoiceFollower.h"
@@ -85,48 +84,6 @@ class tst_Voice : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_dir.isValid(), "no temporary folder"); }
     void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
-
-    // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
-    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
-    // begin at w25 and w31.
-    void aligns_data()
-    {
-        QTest::addColumn<int>("place");
-        QTest::addColumn<QString>("heard");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("reading on") << 4 << "w3 w4 w5 w6 w7 w8" << 8;
-        QTest::newRow("a slip of the recogniser") << 4 << "w4 w5 w6 w40 w7 w8 w9" << 9;
-        QTest::newRow("ad-lib forced onto script words") << 8 << "w2 w30 w9 w21 w5 w11 w7" << 8;
-        QTest::newRow("phrase just read, also ahead") << 17 << "thank you for joining us" << 17;
-        QTest::newRow("phrase said again further on") << 20 << "thank you for joining us" << 20;
-        QTest::newRow("skipped sentence is caught") << 20 << "w31 w32 w33 w34" << 34;
-        QTest::newRow("two words in a row are not enough") << 0 << "w30 w31" << 0;
-        QTest::newRow("a sentence's first two after another's end") << 24 << "w22 w23 w24 w31 w32" << 32;
-        QTest::newRow("two just into a sentence, heard once") << 24 << "w22 w23 w24 uh w32 w33" << 24;
-        QTest::newRow("older words aligning better elsewhere") << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32;
-        QTest::newRow("past a word the recogniser missed") << 20 << "w18 w19 w20 uh er um w22 w23" << 23;
-        QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
-        QTest::newRow("beyond reach") << 0 << "w50 w51 w52 w53 w54 w55" << 0;
-    }
-    void aligns()
-    {
-        QFETCH(int, place);
-        QFETCH(QString, heard);
-        QFETCH(int, expected);
-        const QStringList phrase = QStringLiteral("thank you for joining us").split(u' ');
-        std::vector<QString> script;
-        std::vector<bool> opens;
-        for (int i = 0; i < 60; ++i) {
-            const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
-            script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
-            opens.push_back(i == 25 || i == 31);
-        }
-        voice::Aligner a;
-        a.setScript(script, opens);
-        a.setPlace(place);
-        a.heard(heard.split(u' '));
-        QCOMPARE(a.place(), expected);
-    }
 
     // Speech synthesised from the script, with a word no dictionary has, is followed through the
     // recogniser's thread to its last words, forward only, as the recording plays by the clock.

@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "voice/Aligner.h"
+#include "voice/Model.h"
+#include "voice/ScriptWords.h"
+
+#include <QFile>
+#include <QTest>
+
+// The voice follower's text side, without the recogniser: where heard words put the presenter.
+class tst_VoiceWords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
+    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
+    // begin at w25, w31 and w52. Calls are separated by "|"; "@n" is the operator putting the place at n.
+    void aligns_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("reading on") << 4 << "w3 w4 w5 w6 w7 w8" << 8;
+        QTest::newRow("a slip of the recogniser") << 4 << "w4 w5 w6 w40 w7 w8 w9" << 9;
+        QTest::newRow("ad-lib forced onto script words") << 8 << "w2 w30 w9 w21 w5 w11 w7" << 8;
+        QTest::newRow("phrase just read, also ahead") << 17 << "thank you for joining us" << 17;
+        QTest::newRow("phrase said again further on") << 20 << "thank you for joining us" << 20;
+        QTest::newRow("skipped sentence is caught") << 20 << "w31 w32 w33 w34" << 34;
+        QTest::newRow("two words in a row are not enough") << 0 << "w30 w31" << 0;
+        QTest::newRow("a sentence's first two after another's end") << 24 << "w22 w23 w24 w31 w32" << 32;
+        QTest::newRow("two just into a sentence, heard once") << 24 << "w22 w23 w24 uh w32 w33" << 24;
+        QTest::newRow("older words aligning better elsewhere") << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32;
+        QTest::newRow("past a word the recogniser missed") << 20 << "w18 w19 w20 uh er um w22 w23" << 23;
+        QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30;
+        QTest::newRow("a skipped paragraph: four once further on") << 0 << "w50 w51 w52 w53" << 53;
+        QTest::newRow("beyond reach: three far on are not enough") << 0 << "w50 w51 w52" << 0;
+        QTest::newRow("three far on from a sentence's start are not enough either")
+            << 0 << "w52 w53 w54" << 0;
+        QTest::newRow("four far on, but slipped") << 0 << "w50 w51 w40 w53" << 0;
+        QTest::newRow("five once, but behind") << 58 << "w50 w51 w52 w53 w54" << 58;
+        QTest::newRow("jumped back while words from before are still heard")
+            << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54" << 2;
+        QTest::newRow("reading on after the jump back is followed")
+            << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54|w51 w52 w53 w54 w55" << 55;
+        QTest::newRow("started further down") << -1 << "w48 w49 w50 w51 w52" << 52;
+    }
+    void aligns()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, heard);
+        QFETCH(int, expected);
+        const QStringList phrase = QStringLiteral("thank you for joining us").split(u' ');
+        std::vector<QString> script;
+        std::vector<bool> opens;
+        for (int i = 0; i < 60; ++i) {
+            const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
+            script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
+            opens.push_back(i == 25 || i == 31 || i == 52);
+        }
+        voice::Aligner a;
+        a.setScript(script, opens);
+        a.setPlace(place);
+        for (const QString &call : heard.split(u'|')) {
+            if (call.startsWith(u'@'))
+                a.setPlace(call.mid(1).toInt());
+            else
+                a.heard(call.split(u' '));
+        }
+        QCOMPARE(a.place(), expected);
+    }
+
+    // The words a script is said as; "|" after a word that ends a sentence, the other reading of a
+    // number in brackets after its first word.
+    void saidAs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a year, two ways") << "In 2026 we"
+                                          << "in twenty (two thousand and twenty six) twenty six we|";
+        QTest::newRow("a year with a nought") << "1905"
+                                              << "nineteen (one thousand nine hundred and five) oh five|";
+        QTest::newRow("no year reading") << "2006 and 1800"
+                                         << "two thousand and six and one thousand eight hundred|";
+        QTest::newRow("decimal ends no sentence") << "Up 3.2 today."
+                                                  << "up three point two today|";
+        QTest::newRow("thousands' commas") << "1,250,000 or 12,5"
+                                           << "one million two hundred and fifty thousand or twelve five|";
+        QTest::newRow("ordinals") << "the 115th, 1st, 22nd and 3rd"
+                                  << "the one hundred and fifteenth first twenty second and third|";
+        QTest::newRow("per cent") << "5% rise"
+                                  << "five percent rise|";
+        QTest::newRow("abbreviations in their sentence") << "Dr. Okafor of Acme Ltd. said so. Then"
+                                                         << "doctor okafor of acme limited said so| then|";
+        QTest::newRow("initials") << "J. R. Ward wrote. a. b"
+                                  << "j r ward wrote| a| b|";
+        QTest::newRow("letters and digits") << "an mp3 of 4x4"
+                                            << "an mp3 of 4x4|";
+        QTest::newRow("a plain full stop") << "It ended. Then no."
+                                           << "it ended| then no|";
+    }
+    void saidAs()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, said);
+        QStringList out;
+        for (const voice::ScriptWord &w : voice::scriptWords(text)) {
+            QVERIFY(w.start >= 0 && w.end <= text.size() && w.start < w.end);
+            out << w.text + (w.sentenceEnd ? QStringLiteral("|") : QString());
+            if (!w.otherReading.isEmpty())
+                out << u'(' + w.otherReading.join(u' ') + u')';
+        }
+        QCOMPARE(out.join(u' '), said);
+    }
+
+    // Words the dictionary lacks still get a pronunciation in the acoustic model's phones.
+    void pronounced_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("expected"); // empty: any
+        QTest::newRow("letters of a word without vowels") << "nhs"
+                                                          << "EH N EY CH EH S";
+        QTest::newRow("rules giving a phone the model lacks") << "priya"
+                                                              << "";
+        QTest::newRow("another") << "oduya"
+                                 << "";
+        QTest::newRow("in the dictionary") << "doctor"
+                                           << "D AA K T ER";
+    }
+    void pronounced()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, expected);
+        const QString dict = voice::modelFolder() + QStringLiteral("/cmudict-en-us.dict");
+        QVERIFY2(QFile::exists(dict), "the recogniser's English model is needed");
+        const QHash<QString, QStringList> p = voice::pronunciations({word}, dict);
+        QCOMPARE(p.size(), 1);
+        QVERIFY(!p[word].isEmpty());
+        if (!expected.isEmpty())
+            QCOMPARE(p[word].first(), expected);
+    }
+
+    // A script mostly in another language than the model's is refused rather than followed wrongly;
+    // English with many names, numbers and abbreviations is not.
+    void language_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("Spanish")
+            << "Buenas noches y bienvenidos al noticiero. El ayuntamiento votó esta tarde "
+               "arrendar el antiguo almacén de grano a la cooperativa. El puente peatonal "
+               "cerrará durante tres semanas mientras los ingenieros reemplazan su cubierta."
+            << true;
+        QTest::newRow("German")
+            << "Guten Abend und willkommen zu den Nachrichten. Der Stadtrat hat heute "
+               "Nachmittag beschlossen, den alten Getreidespeicher an die Genossenschaft zu "
+               "verpachten. Die Fußgängerbrücke wird drei Wochen lang gesperrt."
+            << true;
+        QTest::newRow("English, many names")
+            << "Dr. Priya Oduya of Quizzleborn Ltd. told Ruth Adeyemi and Sam Okafor on Monday that the "
+               "footbridge at Alder Point will close in 2026 for 3.2 weeks while the NHS trust decides."
+            << false;
+        QTest::newRow("English") << "Good evening and welcome to the news. The council voted this afternoon "
+                                    "to lease the old grain store to the cooperative."
+                                 << false;
+    }
+    void language()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        const voice::Model m = voice::buildModel(text);
+        QCOMPARE(!m.error.isEmpty(), refused);
+        QCOMPARE(m.error.contains(QLatin1String("English")), refused);
+    }
+};
+
+QTEST_MAIN(tst_VoiceWords)
+#include "tst_voicewords.moc"
