@@ -15,7 +15,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-
 #include <sys/socket.h>
 
 namespace net {
