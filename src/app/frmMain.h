@@ -101,6 +101,7 @@ protected:
 
 private:
     void createControls();
+    void BindRun();
     void CreateStudio();
     void CreateRemote();
     void cmdMark_Click();

@@ -26,16 +26,12 @@
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
-#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
-#include <QSlider>
-#include <QToolButton>
 #include <QUrl>
 
 #include <algorithm>
@@ -83,27 +79,9 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
     });
     connect(m_opener, &ScriptOpener::opening, this, &PrompterCore::StopPrompter);
     connect(m_opener, &ScriptOpener::scriptRead, this, &PrompterCore::takeScript);
-
-    connect(m_c.sldSpeed, &QSlider::valueChanged, this, [this](int value) {
-        qCDebug(lcScroll) << "speed" << value;
-        tags::setTag(m_c.lblToGo, QStringLiteral("0"));
-        Q_EMIT speedChanged(value);
-    });
-    connect(m_c.optUp, &QToolButton::toggled, this,
-            [this](bool up) { Q_EMIT directionChanged(up ? Direction::Up : Direction::Down); });
 }
 
 PrompterCore::~PrompterCore() = default;
-
-int PrompterCore::speed() const
-{
-    return m_c.sldSpeed->value();
-}
-
-PrompterCore::Direction PrompterCore::direction() const
-{
-    return m_c.optUp->isChecked() ? Direction::Up : Direction::Down;
-}
 
 float PrompterCore::top() const
 {
@@ -113,16 +91,6 @@ float PrompterCore::top() const
 qint32 PrompterCore::range() const
 {
     return scroll::range(twips::height(m_c.rtDoc), twips::height(m_c.picBack));
-}
-
-int PrompterCore::progress() const
-{
-    return m_c.prgDoc->value();
-}
-
-QString PrompterCore::timeToGo() const
-{
-    return m_c.lblToGo->text();
 }
 
 QString PrompterCore::plainText() const
@@ -485,13 +453,21 @@ void PrompterCore::faster()
 
 void PrompterCore::setSpeed(int value)
 {
-    QSlider *s = m_c.sldSpeed;
-    s->setValue(std::clamp(value, s->minimum(), s->maximum()));
+    value = std::clamp(value, kMinSpeed, kMaxSpeed);
+    if (value == m_speed)
+        return;
+    m_speed = value;
+    qCDebug(lcScroll) << "speed" << value;
+    m_toGoSeconds = 0; // the time to go is counted afresh at the new speed
+    Q_EMIT speedChanged(value);
 }
 
 void PrompterCore::setDirection(Direction d)
 {
-    (d == Direction::Up ? m_c.optUp : m_c.optDown)->setChecked(true);
+    if (d == m_direction)
+        return;
+    m_direction = d;
+    Q_EMIT directionChanged(d);
 }
 
 void PrompterCore::toggleFullScreen()
@@ -729,7 +705,7 @@ void PrompterCore::publishPosition()
 
 void PrompterCore::Relaid()
 {
-    tags::setTag(m_c.lblToGo, QStringLiteral("0"));
+    m_toGoSeconds = 0;
     placed();
     Q_EMIT relaid();
 }
@@ -743,19 +719,17 @@ void PrompterCore::UpdateProgress(bool bSmooth)
     const progress::Reading reading =
         progress::read(top(), viewHeight, viewportHeight, speed(), direction() == Direction::Up);
     const int percent = static_cast<int>(std::nearbyint(reading.percent));
-    if (m_c.prgDoc->value() != percent) {
-        m_c.prgDoc->setValue(percent);
+    if (m_progress != percent) {
+        m_progress = percent;
         Q_EMIT progressChanged(percent);
     }
 
-    QLabel *lblToGo = m_c.lblToGo;
-    const progress::Countdown c = progress::countdown(tags::tag(lblToGo).toInt(), reading.seconds, bSmooth);
-    tags::setTag(lblToGo, QString::number(c.tag));
+    const progress::Countdown c = progress::countdown(m_toGoSeconds, reading.seconds, bSmooth);
+    m_toGoSeconds = c.tag;
     if (c.show) {
         const QString caption = modCommon::FormatTime(c.tag);
-        if (lblToGo->text() != caption) {
-            lblToGo->setText(caption);
-            lblToGo->update();
+        if (m_timeToGo != caption) {
+            m_timeToGo = caption;
             Q_EMIT timeToGoChanged(caption);
         }
     }

@@ -21,9 +21,6 @@ class Marking;
 class Platform;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
-class QSlider;
-class QToolButton;
 class QWidget;
 class RichTextView;
 class ScriptOpener;
@@ -52,11 +49,6 @@ public:
         QWidget *picMark = nullptr;
         QWidget *picPanel = nullptr;
         QLineEdit *txtFocus = nullptr;
-        QSlider *sldSpeed = nullptr;
-        QToolButton *optUp = nullptr;
-        QToolButton *optDown = nullptr;
-        QProgressBar *prgDoc = nullptr;
-        QLabel *lblToGo = nullptr;
         QLabel *lblWords = nullptr;
         QLabel *lblHeightFinder = nullptr;
     };
@@ -80,12 +72,14 @@ public:
 
     // --- The state of the run.
     bool running() const { return bRunning; }
-    int speed() const; // 1 to 16
-    Direction direction() const;
+    static constexpr int kMinSpeed = 1;
+    static constexpr int kMaxSpeed = 16;
+    int speed() const { return m_speed; }
+    Direction direction() const { return m_direction; }
     float top() const;    // the script view's Top, twips: 0 at the beginning, negative further on
     qint32 range() const; // how far Top can go below 0, twips
-    int progress() const; // 0 to 100
-    QString timeToGo() const;
+    int progress() const { return m_progress; } // 0 to 100
+    QString timeToGo() const { return m_timeToGo; }
     // The script as plain text (paragraphs end in CR LF), and its word count.
     QString plainText() const;
     qint32 words() const { return m_words; }
@@ -246,6 +240,12 @@ private:
     Leader m_leader;
     appearance::Appearance m_appearance;
     bool bRunning = false;
+    int m_speed = kMinSpeed;
+    Direction m_direction = Direction::Up;
+    int m_progress = 0;
+    // The time to go shown, and the seconds it counts down from while gliding (0: none yet).
+    QString m_timeToGo = QStringLiteral("00:00");
+    qint32 m_toGoSeconds = 0;
     bool bFullScreen = false;
     bool m_stepFromClock = false; // the Scroll in progress is the clock's
     float m_publishedTop = 0;
