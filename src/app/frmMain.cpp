@@ -82,7 +82,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         m_dialogs.showModal(options);
         return options.chosen;
     };
-    m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
+    m_core = new PrompterCore(m_platform, m_dialogs, m_settings, *this, c, std::move(hooks));
     BindRun();
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);

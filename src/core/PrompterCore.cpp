@@ -37,10 +37,10 @@
 #include <algorithm>
 #include <cmath>
 
-PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls,
-                           Window window)
-    : QObject(controls.window), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_c(controls),
-      m_window(std::move(window))
+PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, ScriptView &view,
+                           Controls controls, Window window)
+    : QObject(controls.window), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_view(view),
+      m_c(controls), m_window(std::move(window))
 {
     ScrollClock::Hooks clockHooks;
     clockHooks.step = [this] {
@@ -85,12 +85,12 @@ PrompterCore::~PrompterCore() = default;
 
 float PrompterCore::top() const
 {
-    return twips::top(m_c.rtDoc);
+    return m_view.scriptTop();
 }
 
 qint32 PrompterCore::range() const
 {
-    return scroll::range(twips::height(m_c.rtDoc), twips::height(m_c.picBack));
+    return scroll::range(m_view.scriptHeight(), m_view.viewportHeight());
 }
 
 QString PrompterCore::plainText() const
@@ -110,12 +110,12 @@ int PrompterCore::lineCount() const
 
 float PrompterCore::lineHeight() const
 {
-    return twips::height(m_c.lblHeightFinder);
+    return m_view.fontLineHeight();
 }
 
 float PrompterCore::readingMiddle() const
 {
-    return twips::top(m_c.picLine) + twips::height(m_c.picLine) / 2;
+    return m_view.readingLineTop() + m_view.readingLineHeight() / 2;
 }
 
 int PrompterCore::charAtLine() const
@@ -188,7 +188,7 @@ void PrompterCore::doAction(const QString &sAction)
         StopPrompter();
     } else if (sAction == QLatin1String("Reset")) {
         StopPrompter();
-        twips::setTop(m_c.rtDoc, 0);
+        m_view.setScriptTop(0);
         placed();
     } else if (sAction == QLatin1String("Mark")) {
         StopPrompter();
@@ -504,11 +504,11 @@ bool PrompterCore::jumpToMarker(int index)
 
 void PrompterCore::bringCharToLine(int position)
 {
-    const float lineHeight = twips::height(m_c.lblHeightFinder);
+    const float lineHeight = m_view.fontLineHeight();
     const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(position, 0, m_c.rtDoc->textLength()));
-    twips::setTop(m_c.rtDoc, markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
-                                                     twips::top(m_c.picLine), twips::height(m_c.picLine),
-                                                     float(range())));
+    m_view.setScriptTop(markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
+                                                m_view.readingLineTop(), m_view.readingLineHeight(),
+                                                float(range())));
     placed();
 }
 
@@ -516,7 +516,7 @@ void PrompterCore::goToFraction(double fraction)
 {
     if (!std::isfinite(fraction))
         return;
-    twips::setTop(m_c.rtDoc, -float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
+    m_view.setScriptTop(-float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
     placed();
 }
 
@@ -631,7 +631,7 @@ bool PrompterCore::unmark(int index)
 void PrompterCore::ScriptReplaced()
 {
     m_window.layout();
-    twips::setTop(m_c.rtDoc, 0);
+    m_view.setScriptTop(0);
     placed();
     m_words = documents::CountWords(plainText());
     Q_EMIT scriptChanged();
@@ -677,7 +677,7 @@ void PrompterCore::setRunning(bool on)
 void PrompterCore::Scroll(qint16 iDir, qint32 lVal, bool bSmooth)
 {
     const scroll::StepResult r =
-        scroll::step(top(), twips::height(m_c.rtDoc), twips::height(m_c.picBack), iDir, lVal, bSmooth);
+        scroll::step(top(), m_view.scriptHeight(), m_view.viewportHeight(), iDir, lVal, bSmooth);
     if (!r.hasRange)
         return;
     m_clock->place(r.top, m_stepFromClock);
@@ -712,8 +712,8 @@ void PrompterCore::Relaid()
 
 void PrompterCore::UpdateProgress(bool bSmooth)
 {
-    const float viewHeight = twips::height(m_c.rtDoc);
-    const float viewportHeight = twips::height(m_c.picBack);
+    const float viewHeight = m_view.scriptHeight();
+    const float viewportHeight = m_view.viewportHeight();
     if (viewHeight == viewportHeight)
         return;
     const progress::Reading reading =
@@ -741,7 +741,7 @@ void PrompterCore::EditTextAction()
     const QString before = plainText();
     m_window.editText();
     m_window.layout();
-    twips::setTop(m_c.rtDoc, 0);
+    m_view.setScriptTop(0);
     placed();
     if (plainText() != before) {
         m_words = documents::CountWords(plainText());
@@ -779,7 +779,7 @@ void PrompterCore::OptionsAction()
         m_marking->ReapplyMarkerHighlights();
     }
     m_window.layout();
-    twips::setTop(m_c.rtDoc, 0);
+    m_view.setScriptTop(0);
     placed();
     SaveAppearance();
     if (chosen)

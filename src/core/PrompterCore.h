@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Command.h"
+#include "core/ScriptView.h"
 #include "markers/CMarkers.h"
 #include "scroll/WheelAccumulator.h"
 #include "settings/Appearance.h"
@@ -64,7 +65,8 @@ public:
         std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
 
-    PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls, Window window);
+    PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, ScriptView &view,
+                 Controls controls, Window window);
     ~PrompterCore() override;
 
     // Studio output, which holds Start for its countdown and may put jumps on the reading line.
@@ -229,6 +231,7 @@ private:
     Platform &m_platform;
     Dialogs &m_dialogs;
     Settings &m_settings;
+    ScriptView &m_view;
     Controls m_c;
     Window m_window;
     Studio *m_studio = nullptr;
