@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "core/ScriptView.h"
 #include "ui/frmMainUi.h"
 
 #include <QWidget>
@@ -33,7 +32,7 @@ class RemoteControl;
 
 // The prompter window: its controls and their layout, and the dispatch of the operator's keys and
 // buttons to the run (`PrompterCore`), which owns everything a run is.
-class frmMain : public QWidget, public frmMainUi, private ScriptView
+class frmMain : public QWidget, public frmMainUi
 {
     Q_OBJECT
 
@@ -101,14 +100,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    float scriptTop() const override;
-    void setScriptTop(float top) override;
-    float scriptHeight() const override;
-    float viewportHeight() const override;
-    float readingLineTop() const override;
-    float readingLineHeight() const override;
-    float fontLineHeight() const override;
-
     void createControls();
     void BindRun();
     void CreateStudio();

@@ -209,39 +209,3 @@ void frmMain::MeasureLineHeight()
     sngTextHeight = m.textHeight;
     twips::setHeight(rtDoc, m.viewHeight);
 }
-
-// Where the run's script and reading line stand: the script view in the viewport, the line over it.
-float frmMain::scriptTop() const
-{
-    return twips::top(rtDoc);
-}
-
-void frmMain::setScriptTop(float top)
-{
-    twips::setTop(rtDoc, top);
-}
-
-float frmMain::scriptHeight() const
-{
-    return twips::height(rtDoc);
-}
-
-float frmMain::viewportHeight() const
-{
-    return twips::height(picBack);
-}
-
-float frmMain::readingLineTop() const
-{
-    return twips::top(picLine);
-}
-
-float frmMain::readingLineHeight() const
-{
-    return twips::height(picLine);
-}
-
-float frmMain::fontLineHeight() const
-{
-    return twips::height(lblHeightFinder);
-}

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "core/Command.h"
-#include "core/ScriptView.h"
 #include "markers/CMarkers.h"
+#include "scroll/ScriptView.h"
 #include "scroll/WheelAccumulator.h"
 #include "settings/Appearance.h"
 
