@@ -65,8 +65,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
-    PrompterCore::Controls c{this,     rtDoc, rtMirror, picBack, picLine, picMark,  picPanel,       txtFocus,
-                             sldSpeed, optUp, optDown,  prgDoc,  lblToGo, lblWords, lblHeightFinder};
+    PrompterCore::Controls c{this,    rtDoc,    rtMirror, picBack,  picLine,
+                             picMark, picPanel, txtFocus, lblWords, lblHeightFinder};
     PrompterCore::Window hooks;
     hooks.layout = [this] { Form_Resize(); };
     hooks.fullScreen = [this](bool enter) { ShowFullScreen(enter); };
@@ -84,7 +84,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         m_dialogs.showModal(options);
         return options.chosen;
     };
-    m_core = new PrompterCore(m_platform, m_dialogs, m_settings, c, std::move(hooks));
+    m_core = new PrompterCore(m_platform, m_dialogs, m_settings, *this, c, std::move(hooks));
+    BindRun();
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
     connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
@@ -107,11 +108,31 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         if (fresh)
             QTimer::singleShot(0, this, [this, said] { FollowPrompterAction(said); });
     });
-    connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
-    connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
     connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
         tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
     });
+}
+
+// The panel shows the run as the core holds it, and sends the operator's hand back as commands. A
+// control set by other means than the hand still moves the run with it.
+void frmMain::BindRun()
+{
+    connect(m_core, &PrompterCore::speedChanged, sldSpeed, &QSlider::setValue);
+    connect(sldSpeed, &QSlider::valueChanged, m_core, &PrompterCore::setSpeed);
+    connect(m_core, &PrompterCore::directionChanged, this, [this](PrompterCore::Direction d) {
+        (d == PrompterCore::Direction::Up ? optUp : optDown)->setChecked(true);
+    });
+    connect(optUp, &QToolButton::toggled, m_core, [this](bool up) {
+        m_core->setDirection(up ? PrompterCore::Direction::Up : PrompterCore::Direction::Down);
+    });
+    connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
+    connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
+    connect(m_core, &PrompterCore::progressChanged, prgDoc, &QProgressBar::setValue);
+    connect(m_core, &PrompterCore::timeToGoChanged, lblToGo, &QLabel::setText);
+    sldSpeed->setValue(m_core->speed());
+    optUp->setChecked(m_core->direction() == PrompterCore::Direction::Up);
+    prgDoc->setValue(m_core->progress());
+    lblToGo->setText(m_core->timeToGo());
 }
 
 // Studio output hooks into the prompter here and at Start and Stop only.

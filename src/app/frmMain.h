@@ -102,6 +102,7 @@ protected:
 
 private:
     void createControls();
+    void BindRun();
     void CreateStudio();
     void CreateRemote();
     void cmdMark_Click();

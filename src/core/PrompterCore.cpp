@@ -26,26 +26,22 @@
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
-#include "ui/Tags.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
-#include <QSlider>
-#include <QToolButton>
 #include <QUrl>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls,
-                           Window window)
-    : QObject(controls.window), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_c(controls),
-      m_window(std::move(window))
+PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, ScriptView &view,
+                           Controls controls, Window window)
+    : QObject(controls.window), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_view(view),
+      m_c(controls), m_window(std::move(window))
 {
     ScrollClock::Hooks clockHooks;
     clockHooks.step = [this] {
@@ -84,46 +80,18 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
     });
     connect(m_opener, &ScriptOpener::opening, this, &PrompterCore::StopPrompter);
     connect(m_opener, &ScriptOpener::scriptRead, this, &PrompterCore::takeScript);
-
-    connect(m_c.sldSpeed, &QSlider::valueChanged, this, [this](int value) {
-        qCDebug(lcScroll) << "speed" << value;
-        tags::setTag(m_c.lblToGo, QStringLiteral("0"));
-        Q_EMIT speedChanged(value);
-    });
-    connect(m_c.optUp, &QToolButton::toggled, this,
-            [this](bool up) { Q_EMIT directionChanged(up ? Direction::Up : Direction::Down); });
 }
 
 PrompterCore::~PrompterCore() = default;
 
-int PrompterCore::speed() const
-{
-    return m_c.sldSpeed->value();
-}
-
-PrompterCore::Direction PrompterCore::direction() const
-{
-    return m_c.optUp->isChecked() ? Direction::Up : Direction::Down;
-}
-
 float PrompterCore::top() const
 {
-    return twips::top(m_c.rtDoc);
+    return m_view.scriptTop();
 }
 
 qint32 PrompterCore::range() const
 {
-    return scroll::range(twips::height(m_c.rtDoc), twips::height(m_c.picBack));
-}
-
-int PrompterCore::progress() const
-{
-    return m_c.prgDoc->value();
-}
-
-QString PrompterCore::timeToGo() const
-{
-    return m_c.lblToGo->text();
+    return scroll::range(m_view.scriptHeight(), m_view.viewportHeight());
 }
 
 QString PrompterCore::plainText() const
@@ -143,12 +111,12 @@ int PrompterCore::lineCount() const
 
 float PrompterCore::lineHeight() const
 {
-    return twips::height(m_c.lblHeightFinder);
+    return m_view.fontLineHeight();
 }
 
 float PrompterCore::readingMiddle() const
 {
-    return twips::top(m_c.picLine) + twips::height(m_c.picLine) / 2;
+    return m_view.readingLineTop() + m_view.readingLineHeight() / 2;
 }
 
 int PrompterCore::charAtLine() const
@@ -221,7 +189,7 @@ void PrompterCore::doAction(const QString &sAction)
         StopPrompter();
     } else if (sAction == QLatin1String("Reset")) {
         StopPrompter();
-        twips::setTop(m_c.rtDoc, 0);
+        m_view.setScriptTop(0);
         placed();
     } else if (sAction == QLatin1String("Mark")) {
         StopPrompter();
@@ -486,13 +454,21 @@ void PrompterCore::faster()
 
 void PrompterCore::setSpeed(int value)
 {
-    QSlider *s = m_c.sldSpeed;
-    s->setValue(std::clamp(value, s->minimum(), s->maximum()));
+    value = std::clamp(value, kMinSpeed, kMaxSpeed);
+    if (value == m_speed)
+        return;
+    m_speed = value;
+    qCDebug(lcScroll) << "speed" << value;
+    m_toGoSeconds = 0; // the time to go is counted afresh at the new speed
+    Q_EMIT speedChanged(value);
 }
 
 void PrompterCore::setDirection(Direction d)
 {
-    (d == Direction::Up ? m_c.optUp : m_c.optDown)->setChecked(true);
+    if (d == m_direction)
+        return;
+    m_direction = d;
+    Q_EMIT directionChanged(d);
 }
 
 void PrompterCore::toggleFullScreen()
@@ -529,11 +505,11 @@ bool PrompterCore::jumpToMarker(int index)
 
 void PrompterCore::bringCharToLine(int position)
 {
-    const float lineHeight = twips::height(m_c.lblHeightFinder);
+    const float lineHeight = m_view.fontLineHeight();
     const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(position, 0, m_c.rtDoc->textLength()));
-    twips::setTop(m_c.rtDoc, markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
-                                                     twips::top(m_c.picLine), twips::height(m_c.picLine),
-                                                     float(range())));
+    m_view.setScriptTop(markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
+                                                m_view.readingLineTop(), m_view.readingLineHeight(),
+                                                float(range())));
     placed();
 }
 
@@ -541,7 +517,7 @@ void PrompterCore::goToFraction(double fraction)
 {
     if (!std::isfinite(fraction))
         return;
-    twips::setTop(m_c.rtDoc, -float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
+    m_view.setScriptTop(-float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
     placed();
 }
 
@@ -660,7 +636,7 @@ bool PrompterCore::unmark(int index)
 void PrompterCore::ScriptReplaced()
 {
     m_window.layout();
-    twips::setTop(m_c.rtDoc, 0);
+    m_view.setScriptTop(0);
     placed();
     m_words = documents::CountWords(plainText());
     Q_EMIT scriptChanged();
@@ -706,7 +682,7 @@ void PrompterCore::setRunning(bool on)
 void PrompterCore::Scroll(qint16 iDir, qint32 lVal, bool bSmooth)
 {
     const scroll::StepResult r =
-        scroll::step(top(), twips::height(m_c.rtDoc), twips::height(m_c.picBack), iDir, lVal, bSmooth);
+        scroll::step(top(), m_view.scriptHeight(), m_view.viewportHeight(), iDir, lVal, bSmooth);
     if (!r.hasRange)
         return;
     m_clock->place(r.top, m_stepFromClock);
@@ -734,33 +710,31 @@ void PrompterCore::publishPosition()
 
 void PrompterCore::Relaid()
 {
-    tags::setTag(m_c.lblToGo, QStringLiteral("0"));
+    m_toGoSeconds = 0;
     placed();
     Q_EMIT relaid();
 }
 
 void PrompterCore::UpdateProgress(bool bSmooth)
 {
-    const float viewHeight = twips::height(m_c.rtDoc);
-    const float viewportHeight = twips::height(m_c.picBack);
+    const float viewHeight = m_view.scriptHeight();
+    const float viewportHeight = m_view.viewportHeight();
     if (viewHeight == viewportHeight)
         return;
     const progress::Reading reading =
         progress::read(top(), viewHeight, viewportHeight, speed(), direction() == Direction::Up);
     const int percent = static_cast<int>(std::nearbyint(reading.percent));
-    if (m_c.prgDoc->value() != percent) {
-        m_c.prgDoc->setValue(percent);
+    if (m_progress != percent) {
+        m_progress = percent;
         Q_EMIT progressChanged(percent);
     }
 
-    QLabel *lblToGo = m_c.lblToGo;
-    const progress::Countdown c = progress::countdown(tags::tag(lblToGo).toInt(), reading.seconds, bSmooth);
-    tags::setTag(lblToGo, QString::number(c.tag));
+    const progress::Countdown c = progress::countdown(m_toGoSeconds, reading.seconds, bSmooth);
+    m_toGoSeconds = c.tag;
     if (c.show) {
         const QString caption = modCommon::FormatTime(c.tag);
-        if (lblToGo->text() != caption) {
-            lblToGo->setText(caption);
-            lblToGo->update();
+        if (m_timeToGo != caption) {
+            m_timeToGo = caption;
             Q_EMIT timeToGoChanged(caption);
         }
     }
@@ -772,7 +746,7 @@ void PrompterCore::EditTextAction()
     const QString before = plainText();
     m_window.editText();
     m_window.layout();
-    twips::setTop(m_c.rtDoc, 0);
+    m_view.setScriptTop(0);
     placed();
     if (plainText() != before) {
         m_words = documents::CountWords(plainText());
@@ -810,7 +784,7 @@ void PrompterCore::OptionsAction()
         m_marking->ReapplyMarkerHighlights();
     }
     m_window.layout();
-    twips::setTop(m_c.rtDoc, 0);
+    m_view.setScriptTop(0);
     placed();
     SaveAppearance();
     if (chosen)

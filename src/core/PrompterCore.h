@@ -6,6 +6,7 @@
 
 #include "core/Command.h"
 #include "markers/CMarkers.h"
+#include "scroll/ScriptView.h"
 #include "scroll/WheelAccumulator.h"
 #include "settings/Appearance.h"
 
@@ -21,9 +22,6 @@ class Marking;
 class Platform;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
-class QSlider;
-class QToolButton;
 class QWidget;
 class RichTextView;
 class ScriptOpener;
@@ -52,11 +50,6 @@ public:
         QWidget *picMark = nullptr;
         QWidget *picPanel = nullptr;
         QLineEdit *txtFocus = nullptr;
-        QSlider *sldSpeed = nullptr;
-        QToolButton *optUp = nullptr;
-        QToolButton *optDown = nullptr;
-        QProgressBar *prgDoc = nullptr;
-        QLabel *lblToGo = nullptr;
         QLabel *lblWords = nullptr;
         QLabel *lblHeightFinder = nullptr;
     };
@@ -72,7 +65,8 @@ public:
         std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
 
-    PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, Controls controls, Window window);
+    PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, ScriptView &view,
+                 Controls controls, Window window);
     ~PrompterCore() override;
 
     // Studio output, which holds Start for its countdown and may put jumps on the reading line.
@@ -80,12 +74,14 @@ public:
 
     // --- The state of the run.
     bool running() const { return bRunning; }
-    int speed() const; // 1 to 16
-    Direction direction() const;
+    static constexpr int kMinSpeed = 1;
+    static constexpr int kMaxSpeed = 16;
+    int speed() const { return m_speed; }
+    Direction direction() const { return m_direction; }
     float top() const;    // the script view's Top, twips: 0 at the beginning, negative further on
     qint32 range() const; // how far Top can go below 0, twips
-    int progress() const; // 0 to 100
-    QString timeToGo() const;
+    int progress() const { return m_progress; } // 0 to 100
+    QString timeToGo() const { return m_timeToGo; }
     // The script as plain text (paragraphs end in CR LF), and its word count.
     QString plainText() const;
     qint32 words() const { return m_words; }
@@ -235,6 +231,7 @@ private:
     Platform &m_platform;
     Dialogs &m_dialogs;
     Settings &m_settings;
+    ScriptView &m_view;
     Controls m_c;
     Window m_window;
     Studio *m_studio = nullptr;
@@ -247,6 +244,12 @@ private:
     bool m_steeredJump = false; // the last steered frame was a jump, not a glide
     appearance::Appearance m_appearance;
     bool bRunning = false;
+    int m_speed = kMinSpeed;
+    Direction m_direction = Direction::Up;
+    int m_progress = 0;
+    // The time to go shown, and the seconds it counts down from while gliding (0: none yet).
+    QString m_timeToGo = QStringLiteral("00:00");
+    qint32 m_toGoSeconds = 0;
     bool bFullScreen = false;
     bool m_stepFromClock = false; // the Scroll in progress is the clock's
     float m_publishedTop = 0;

@@ -287,3 +287,39 @@ void frmMainUi::addToolbarButtons()
         }
     }
 }
+
+// Where the run's script and reading line stand: the script view in the viewport, the line over it.
+float frmMainUi::scriptTop() const
+{
+    return twips::top(rtDoc);
+}
+
+void frmMainUi::setScriptTop(float top)
+{
+    twips::setTop(rtDoc, top);
+}
+
+float frmMainUi::scriptHeight() const
+{
+    return twips::height(rtDoc);
+}
+
+float frmMainUi::viewportHeight() const
+{
+    return twips::height(picBack);
+}
+
+float frmMainUi::readingLineTop() const
+{
+    return twips::top(picLine);
+}
+
+float frmMainUi::readingLineHeight() const
+{
+    return twips::height(picLine);
+}
+
+float frmMainUi::fontLineHeight() const
+{
+    return twips::height(lblHeightFinder);
+}

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "scroll/ScriptView.h"
+
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -16,7 +18,8 @@ class RichTextView;
 
 // The prompter window's controls as designed: made, named, placed and styled, before anything of
 // the prompter's own set-up. The window inherits them, as a form inherits its generated interface.
-struct frmMainUi
+// They answer where the run's script and reading line stand.
+struct frmMainUi : ScriptView
 {
     void setupUi(QWidget *form);
     // The toolbar's twelve buttons, the key of each as its action's object name.
@@ -45,4 +48,12 @@ struct frmMainUi
     QToolButton *cmdCancel = nullptr;
     QToolButton *cmdMark = nullptr;
     QLabel *lblHeightFinder = nullptr;
+
+    float scriptTop() const override;
+    void setScriptTop(float top) override;
+    float scriptHeight() const override;
+    float viewportHeight() const override;
+    float readingLineTop() const override;
+    float readingLineHeight() const override;
+    float fontLineHeight() const override;
 };

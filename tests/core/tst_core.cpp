@@ -12,15 +12,20 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QLabel>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
 
 using Command = std::function<void(PrompterCore &)>;
 Q_DECLARE_METATYPE(Command)
+using Hand = std::function<void(frmMain &)>; // on the window's controls, or on its core
+Q_DECLARE_METATYPE(Hand)
 
 namespace {
 
@@ -152,6 +157,51 @@ private Q_SLOTS:
         for (const Watch &w : watches)
             QVERIFY2(w.spy->size() == (expected.contains(w.name) ? 1 : 0),
                      qPrintable(QStringLiteral("%1 told %2 times").arg(w.name).arg(w.spy->size())));
+    }
+
+    // The panel shows the run as the core holds it, and a control moved by any means moves the run.
+    void panelAndRunAgree_data()
+    {
+        QTest::addColumn<Hand>("hand");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("progress"); // below 0: wherever the middle of the script is
+        QTest::newRow("faster") << Hand([](frmMain &w) { w.core().faster(); }) << 9 << true << -1;
+        QTest::newRow("speed command") << Hand([](frmMain &w) {
+            w.core().command({run::Verb::Speed, 3});
+        }) << 3 << true << -1;
+        QTest::newRow("down command")
+            << Hand([](frmMain &w) { w.core().command({run::Verb::Down}); }) << 8 << false << -1;
+        QTest::newRow("slider set") << Hand([](frmMain &w) { w.sldSpeed->setValue(13); }) << 13 << true << -1;
+        QTest::newRow("down button") << Hand([](frmMain &w) { w.optDown->click(); }) << 8 << false << -1;
+        QTest::newRow("down and up again") << Hand([](frmMain &w) {
+            w.optDown->setChecked(true);
+            w.optUp->setChecked(true);
+        }) << 8 << true << -1;
+        QTest::newRow("end") << Hand([](frmMain &w) { w.core().end(); }) << 8 << true << 100;
+        QTest::newRow("reset") << Hand([](frmMain &w) { w.core().reset(); }) << 8 << true << 0;
+    }
+    void panelAndRunAgree()
+    {
+        QFETCH(Hand, hand);
+        QFETCH(int, speed);
+        QFETCH(bool, up);
+        QFETCH(int, progress);
+        auto w = prompter(m_platform, m_dialogs);
+        hand(*w);
+        const PrompterCore &c = w->core();
+        QCOMPARE(c.speed(), speed);
+        QCOMPARE(c.direction() == PrompterCore::Direction::Up, up);
+        if (progress >= 0)
+            QCOMPARE(c.progress(), progress);
+        else
+            QVERIFY(c.progress() > 0 && c.progress() < 100);
+        QCOMPARE(w->sldSpeed->value(), c.speed());
+        QCOMPARE(w->optUp->isChecked(), up);
+        QCOMPARE(w->optDown->isChecked(), !up);
+        QCOMPARE(w->prgDoc->value(), c.progress());
+        QCOMPARE(w->lblToGo->text(), c.timeToGo());
+        QVERIFY(!c.timeToGo().isEmpty());
     }
 
     // However often the clock steps, the moving position is told at most once per shown frame.

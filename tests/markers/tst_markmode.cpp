@@ -10,6 +10,7 @@
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
+#include "scroll/Progress.h"
 #include "settings/modSettings.h"
 #include "studio/Studio.h"
 #include "ui/Colors.h"
@@ -366,7 +367,6 @@ private Q_SLOTS:
         mark(*w, 0, 3); // a second marker, so that the right row counts
         const float top = topOfLineAt(*w, lineStart(w->rtDoc, topLine));
         twips::setTop(w->rtDoc, top);
-        w->prgDoc->reset();
 
         QString caption;
         m_dialogs.modals << chooseRow(1, &caption);
@@ -378,7 +378,11 @@ private Q_SLOTS:
         QCOMPARE(twips::top(w->rtDoc), want);
         if (markLine == 1)
             QCOMPARE(twips::top(w->rtDoc), 0.0f);
-        QVERIFY(w->prgDoc->value() >= 0); // progress brought up to date
+        // Progress brought up to date, in the run and on the panel.
+        const progress::Reading reading = progress::read(twips::top(w->rtDoc), twips::height(w->rtDoc),
+                                                         twips::height(w->picBack), w->core().speed(), true);
+        QCOMPARE(w->core().progress(), int(std::nearbyint(reading.percent)));
+        QCOMPARE(w->prgDoc->value(), w->core().progress());
     }
 
     // Centred on the reading line, but the script never comes down past its start.

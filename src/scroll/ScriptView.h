@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the run asks of the view that shows its script: where the script and the reading line stand
+// and how tall they are, in twips down the viewport. The prompter window answers it.
+class ScriptView
+{
+public:
+    virtual ~ScriptView() = default;
+
+    virtual float scriptTop() const = 0; // 0 at the beginning, negative further on
+    virtual void setScriptTop(float top) = 0;
+    virtual float scriptHeight() const = 0; // the script as laid out
+    virtual float viewportHeight() const = 0;
+    virtual float readingLineTop() const = 0;
+    virtual float readingLineHeight() const = 0;
+    virtual float fontLineHeight() const = 0; // a line of the script's font
+};
