@@ -560,7 +560,7 @@ std::optional<float> PrompterCore::steering(quint32 now)
         const float target = std::clamp(*to, -float(range()), 0.0f);
         // Far from where the view stood (the leader jumped, or is met again after a lost link): the
         // time to go is counted afresh, as after any jump, rather than only ever running down.
-        m_steeredJump = std::abs(target - top()) > 2 * twips::height(m_c.lblHeightFinder);
+        m_steeredJump = std::abs(target - top()) > 2 * m_view.fontLineHeight();
         return target;
     }
     return std::nullopt;
