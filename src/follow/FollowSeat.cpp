@@ -82,7 +82,8 @@ FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, Q
     : QObject(parent), m_platform(platform), m_core(core), m_status(status)
 {
     follow::LeaderFeed::Prompter p;
-    p.now = [this] { return m_platform.timeGetTime(); };
+    // Not through this: the feed still asks the time while it is destroyed with this seat.
+    p.now = [&platform] { return platform.timeGetTime(); };
     p.state = [this] { return leaderState(); };
     p.script = [this] { return m_core.scriptRtf(); };
     p.look = [this] { return lookOf(m_core.appearance()); };
