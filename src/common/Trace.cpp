@@ -105,8 +105,13 @@ qint64 nowUs()
 
 void record(char kind, qint64 a, qint64 b)
 {
+    recordAgo(0, kind, a, b);
+}
+
+void recordAgo(qint64 agoUs, char kind, qint64 a, qint64 b)
+{
     if (std::FILE *f = file())
-        std::fprintf(f, "%c %lld %lld %lld\n", kind, static_cast<long long>(nowUs()),
+        std::fprintf(f, "%c %lld %lld %lld\n", kind, static_cast<long long>(nowUs() - agoUs),
                      static_cast<long long>(a), static_cast<long long>(b));
 }
 

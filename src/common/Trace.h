@@ -19,6 +19,8 @@ bool enabled();
 qint64 nowUs();
 
 void record(char kind, qint64 a = 0, qint64 b = 0);
+// A record of something that happened `agoUs` microseconds before now.
+void recordAgo(qint64 agoUs, char kind, qint64 a = 0, qint64 b = 0);
 
 // Records every move of the widget as 'Y' with its new pixel top.
 void watchMoves(QObject *widget);

@@ -48,8 +48,8 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
         m_stepFromClock = m_clock->frameSync() && !markMode();
         Scroll(direction() == Direction::Up ? 1 : -1, speed(), true);
         m_stepFromClock = false;
-        if (trace::enabled())
-            trace::record('S', qint64(top()));
+        if (trace::enabled()) // at the moment the step fell due, which its frame shows
+            trace::recordAgo(qint64(m_clock->stepLateness()) * 1000, 'S', qint64(top()));
     };
     clockHooks.waiting = [this] { UpdateProgress(true); };
     clockHooks.running = [this] { return bRunning || steered(); };

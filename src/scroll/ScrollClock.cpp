@@ -39,23 +39,35 @@ ScrollClock::ScrollClock(Platform &platform, QWidget *window, QWidget *view, boo
 void ScrollClock::start(quint32 tick)
 {
     lLastTick = static_cast<qint32>(tick);
+    m_ticking = true;
+    if (m_frameSync) {
+        startFrames();
+        return;
+    }
     timTick->start();
     scheduleTick();
 }
 
 void ScrollClock::stop()
 {
+    m_ticking = false;
     timTick->stop();
     timTick->setInterval(1);
 }
 
 bool ScrollClock::ticking() const
 {
-    return timTick->isActive();
+    return m_ticking;
+}
+
+quint32 ScrollClock::stepLateness() const
+{
+    return m_stepAt ? quint32(elapsedMs(m_platform.timeGetTime(), *m_stepAt)) : 0u;
 }
 
 void ScrollClock::release()
 {
+    m_ticking = false;
     timTick->stop();
     timFrame->stop();
 }
@@ -86,6 +98,28 @@ void ScrollClock::timTick_Timer()
     scheduleTick();
 }
 
+// The steps due by now, each at the moment it fell due, so that the glide between them is as even as
+// if a timer of their own had woken for each. After a stall the clock goes on from now, as a late
+// timer would, rather than catching up.
+void ScrollClock::stepsDue()
+{
+    const quint32 now = m_platform.timeGetTime();
+    if (elapsedMs(now, quint32(lLastTick)) < scroll::kStepIntervalMs) {
+        m_hooks.waiting();
+        return;
+    }
+    for (int i = 0; i < 4 && m_ticking && elapsedMs(now, quint32(lLastTick)) >= scroll::kStepIntervalMs;
+         ++i) {
+        quint32 due = quint32(lLastTick) + scroll::kStepIntervalMs;
+        if (elapsedMs(now, due) >= scroll::kStepIntervalMs * 4)
+            due = now;
+        lLastTick = static_cast<qint32>(due);
+        m_stepAt = due;
+        m_hooks.step();
+        m_stepAt.reset();
+    }
+}
+
 void ScrollClock::place(float top, bool fromClock)
 {
     // A smooth step is many one-twip moves with no event in between: only the last is ever seen,
@@ -94,7 +128,7 @@ void ScrollClock::place(float top, bool fromClock)
         twips::Rect g = twips::rect(m_view);
         g.top = top;
         twips::store(m_view, g);
-        m_glide.step(top, m_platform.timeGetTime());
+        m_glide.step(top, m_stepAt.value_or(m_platform.timeGetTime()));
         if (!timFrame->isActive())
             scheduleFrame();
     } else {
@@ -111,6 +145,8 @@ void ScrollClock::startFrames()
 
 void ScrollClock::timFrame_Timer()
 {
+    if (m_ticking && m_frameSync)
+        stepsDue();
     if (m_hooks.steer) {
         if (const std::optional<float> steered = m_hooks.steer(m_platform.timeGetTime()))
             place(*steered, false);

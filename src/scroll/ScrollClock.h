@@ -16,7 +16,9 @@ class QTimer;
 class QWidget;
 
 // The scroll clock and its presentation: a step every 20 ms while running, and (with frame sync)
-// the script view shown once per display frame, gliding between steps.
+// the script view shown once per display frame, gliding between steps. With frame sync one timer
+// wakes the program: each display frame takes the steps that fell due since the last, at the
+// moments they were due, and shows them.
 class ScrollClock : public QObject
 {
     Q_OBJECT
@@ -40,6 +42,8 @@ public:
     bool ticking() const;
     bool frameSync() const { return m_frameSync; }
     quint32 lastTick() const { return quint32(lLastTick); }
+    // While a step runs: how many milliseconds ago it fell due (a frame takes it a little late).
+    quint32 stepLateness() const;
 
     // Puts the view's Top (twips) there: a clock step under frame sync is only recorded, and the
     // next display frame shows it; anything else is shown at once.
@@ -58,6 +62,7 @@ public:
 private:
     void scheduleTick();
     void scheduleFrame();
+    void stepsDue();
 
     Platform &m_platform;
     QWidget *m_window;
@@ -68,4 +73,6 @@ private:
     Glide m_glide;
     int m_shownY = 0;        // where the last frame put the view, in pixels
     quint32 m_frameBase = 0; // frames fall on this reading plus whole periods
+    bool m_ticking = false;
+    std::optional<quint32> m_stepAt; // the moment the step being taken fell due
 };

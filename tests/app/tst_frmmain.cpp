@@ -134,6 +134,7 @@ private Q_SLOTS:
         QCOMPARE(w->lblWords->text(), QString());
         QVERIFY(w->picMark->isHidden());
         QVERIFY(!w->core().running());
+        QVERIFY(!w->core().clock().ticking());
         QVERIFY(!w->core().clock().timTick->isActive());
         QVERIFY(w->timResize->isActive());
         QCOMPARE(m_platform.periodsBegun, 1);
@@ -475,7 +476,7 @@ private Q_SLOTS:
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
         QVERIFY(w->core().running());
-        QVERIFY(w->core().clock().timTick->isActive());
+        QVERIFY(w->core().clock().ticking());
         QList<float> tops;
         for (int tick = 0; tick < 12; ++tick) {
             m_platform.now += 5;
@@ -497,9 +498,12 @@ private Q_SLOTS:
         QCOMPARE(twips::top(w->rtDoc), -8.f);
     }
 
-    // The clock wakes when a step is due, not every millisecond; stopped, it is the designed timer.
+    // Shown as they come, the steps have a timer of their own: it wakes when a step is due, not every
+    // millisecond; stopped, it is the designed timer.
     void clockWakesWhenTheStepIsDue()
     {
+        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("FrameSync"),
+                                  QStringLiteral("False"));
         auto w = makeWindow();
         w->DoAction(QStringLiteral("Start"));
         QCOMPARE(w->core().clock().timTick->interval(), 19); // one early, then 1 ms to the due millisecond
@@ -516,6 +520,39 @@ private Q_SLOTS:
         QCOMPARE(w->core().clock().timTick->interval(), 1);
     }
 
+    // With frame sync one timer wakes the program: each frame takes the steps due by then at the
+    // moments they fell due, so the run keeps the clock's pace; after a stall it goes on from now.
+    void framesCarryTheClockSteps()
+    {
+        auto w = makeWindow();
+        ScrollClock &clock = w->core().clock();
+        const quint32 t0 = m_platform.now;
+        w->DoAction(QStringLiteral("Start"));
+        QVERIFY(clock.ticking());
+        QVERIFY(!clock.timTick->isActive());
+        QVERIFY(clock.timFrame->isActive());
+        QList<float> tops;
+        QList<quint32> steps;
+        for (int frame = 0; frame < 6; ++frame) {
+            m_platform.now += 16;
+            clock.timFrame_Timer();
+            tops << twips::top(w->rtDoc);
+            steps << clock.lastTick() - t0;
+        }
+        QCOMPARE(tops, (QList<float>{0, -8, -16, -24, -32, -32}));
+        QCOMPARE(steps, (QList<quint32>{0, 20, 40, 60, 80, 80}));
+        m_platform.now += 500;
+        clock.timFrame_Timer();
+        QCOMPARE(twips::top(w->rtDoc), -40.f);
+        QCOMPARE(clock.lastTick(), m_platform.now);
+        w->DoAction(QStringLiteral("Stop"));
+        QVERIFY(!clock.ticking());
+        m_platform.now += 40;
+        clock.timFrame_Timer();
+        QCOMPARE(twips::top(w->rtDoc), -40.f);
+        QVERIFY(!clock.timFrame->isActive());
+    }
+
     // Clock steps are shown by display frames, gliding between the last two steps; Top is exact at
     // once, and every other move is shown at once.
     void framesGlideBetweenClockSteps()
@@ -529,12 +566,12 @@ private Q_SLOTS:
         QCOMPARE(w->rtDoc->y(), 0);
         QVERIFY(w->core().clock().timFrame->isActive());
         QList<int> shown;
-        for (int frame = 0; frame < 4; ++frame) {
-            m_platform.now += 5;
+        for (int frame = 0; frame < 4; ++frame) { // all before the next step falls due
+            m_platform.now += 4;
             w->core().clock().timFrame_Timer();
             shown << w->rtDoc->y();
         }
-        QCOMPARE(shown, (QList<int>{-1, -2, -3, -4}));
+        QCOMPARE(shown, (QList<int>{-1, -1, -2, -3}));
         QCOMPARE(twips::top(w->rtDoc), -53.f);
 
         w->HandleKey(40, 0); // Down: 605 twips at once
@@ -677,7 +714,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         w->tlbMain_ButtonClick(action);
         QCOMPARE(w->core().running(), keepsRunning);
-        QCOMPARE(w->core().clock().timTick->isActive(), keepsRunning);
+        QCOMPARE(w->core().clock().ticking(), keepsRunning);
     }
 
     void lowerCaseStartDoesNothing()

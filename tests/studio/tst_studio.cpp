@@ -63,7 +63,7 @@ class tst_studio : public QObject
     {
         platform.now += ms;
         w.studio()->tmrCountdown_Timer();
-        if (w.core().clock().timTick->isActive())
+        if (w.core().clock().ticking())
             w.core().clock().timTick_Timer();
     }
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
         const QString toGo = w->lblToGo->text();
         w->HandleKey(32, 0);          // Space
         QVERIFY(w->core().running()); // counts as started
-        QVERIFY(!w->core().clock().timTick->isActive());
+        QVERIFY(!w->core().clock().ticking());
         QVERIFY(w->studio()->counting());
         QCOMPARE(w->studio()->countdownOverlay()->number(), 3);
         QVERIFY(w->studio()->countdownOverlay()->isVisible());
@@ -121,7 +121,7 @@ private Q_SLOTS:
         advance(*w, m_platform, 8); // 7 ms late, the tick: the clock starts as of the countdown's end
         QVERIFY(!w->studio()->counting());
         QVERIFY(!w->studio()->countdownOverlay()->isVisible());
-        QVERIFY(w->core().clock().timTick->isActive());
+        QVERIFY(w->core().clock().ticking());
         QCOMPARE(quint32(w->core().clock().lastTick()), end);
         QCOMPARE(twips::top(w->rtDoc), top); // 7 ms after the end: no step yet
         advance(*w, m_platform, 13);         // 20 ms after the end: the first step
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QVERIFY(!w->studio()->counting());
         QVERIFY(!w->studio()->countdownOverlay()->isVisible());
         advance(*w, m_platform, 10000);
-        QVERIFY(!w->core().clock().timTick->isActive());
+        QVERIFY(!w->core().clock().ticking());
         QCOMPARE(twips::top(w->rtDoc), atTop ? 0.0f : top);
         QVERIFY(top != 0);
     }
@@ -161,7 +161,7 @@ private Q_SLOTS:
     {
         auto w = makeWindow(0);
         w->DoAction(QStringLiteral("Start"));
-        QVERIFY(w->core().clock().timTick->isActive());
+        QVERIFY(w->core().clock().ticking());
         QCOMPARE(quint32(w->core().clock().lastTick()), m_platform.now);
         QVERIFY(!w->studio()->counting());
         QVERIFY(!w->studio()->countdownOverlay()->isVisible());
@@ -179,7 +179,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         QCOMPARE(w->studio()->countdownShowing(), 2);
         advance(*w, m_platform, 1800);
-        QVERIFY(w->core().clock().timTick->isActive());
+        QVERIFY(w->core().clock().ticking());
         QCOMPARE(quint32(w->core().clock().lastTick()), 4000u);
     }
 
