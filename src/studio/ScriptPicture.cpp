@@ -8,6 +8,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextDocument>
@@ -172,6 +173,28 @@ QPixmap ScriptPicture::tile(int index)
     return pix;
 }
 
+// The script's offset in this widget's pixels: every tile lies a whole number of pixels from it, so
+// that a scroll by the change in offset leaves exactly the pixels a full paint would draw.
+int ScriptPicture::shownOffset() const
+{
+    const QPoint y0 = m_doc->viewport()->mapFrom(m_back.data(), studio::visibleRect(m_back).topLeft());
+    return int(std::lround(y0.y() * scale()));
+}
+
+QRect ScriptPicture::bandRect() const
+{
+    if (!m_band || !m_back || !m_band->isVisible())
+        return {};
+    // Through the screen: until the band settles into the viewport it lies outside picBack.
+    const QPoint at = m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
+    const QRectF r = frameTransform().mapRect(
+        QRectF(QRect(at, m_band->size()).translated(-studio::visibleRect(m_back).topLeft())));
+    // Whole pixels, so that the band's rows scroll among themselves.
+    const QPoint topLeft(int(std::lround(r.left())), int(std::lround(r.top())));
+    const QPoint end(int(std::lround(r.right())), int(std::lround(r.bottom())));
+    return QRect(topLeft, end - QPoint(1, 1)).intersected(frame());
+}
+
 void ScriptPicture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -189,24 +212,72 @@ void ScriptPicture::paintEvent(QPaintEvent *)
     const int th = tileHeight();
     const qreal s = scale();
     const int rows = th + kTileOverlap;
+    const int offset = shownOffset();
     const int first = int(std::floor(qreal(y0) / th));
     const int last = int(std::floor(qreal(y0 + src.height()) / th));
     for (int k = first; k <= last; ++k) {
         const QPixmap pix = tile(k);
-        const qreal top = m_flip ? f.top() + f.height() - (qreal(k) * th + rows - y0) * s
-                                 : f.top() + (qreal(k) * th - y0) * s;
-        p.drawPixmap(QPoint(f.left(), int(std::lround(top))), pix);
+        const int top = m_flip ? f.top() + f.height() - int(std::lround(qreal(k * th + rows) * s)) + offset
+                               : f.top() + int(std::lround(qreal(k * th) * s)) - offset;
+        p.drawPixmap(QPoint(f.left(), top), pix);
     }
+    m_offset = offset;
+    m_painted = true;
 
+    // The band over the script is drawn as the prompter draws it.
+    m_shownBand = bandRect();
+    m_shownBandColor = m_band ? m_band->bandColor() : QColor();
+    if (!m_shownBand.isEmpty())
+        p.fillRect(m_shownBand, m_shownBandColor);
     p.setTransform(frameTransform());
-    if (m_band && m_band->isVisible()) {
-        // The band over the script is drawn as the prompter draws it.
-        const QColor c = m_band->bandColor();
-        // Through the screen: until the band settles into the viewport it lies outside picBack.
-        const QPoint at = m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
-        p.fillRect(QRect(at, m_band->size()).translated(-src.topLeft()), c);
-    }
     studio::paintCountdown(p, QRectF(QPointF(), src.size()), m_countdown);
+}
+
+// The script view moved by a scroll step: the pixels shown move with it, and only the rows coming
+// into view are drawn. The band stays, so the rows beside it, above it, in it and below it each move
+// among themselves.
+bool ScriptPicture::followScroll(const QMoveEvent *event)
+{
+    if (!m_painted || m_countdown > 0 || event->pos().x() != event->oldPos().x() || !isVisible())
+        return false;
+    const QRect f = frame().intersected(rect());
+    const int d = shownOffset() - m_offset;
+    if (d == 0)
+        return true;
+    if (std::abs(d) >= f.height() / 2)
+        return false;
+    const int dy = m_flip ? d : -d;
+    const QRect b = m_shownBand.intersected(f);
+    if (b.isEmpty()) {
+        scroll(0, dy, f);
+    } else {
+        const QRect parts[] = {
+            QRect(QPoint(f.left(), f.top()), QPoint(b.left() - 1, f.bottom())),
+            QRect(QPoint(b.right() + 1, f.top()), QPoint(f.right(), f.bottom())),
+            QRect(QPoint(b.left(), f.top()), QPoint(b.right(), b.top() - 1)),
+            b,
+            QRect(QPoint(b.left(), b.bottom() + 1), QPoint(b.right(), f.bottom())),
+        };
+        for (const QRect &r : parts) {
+            if (r.height() > std::abs(dy) && r.width() > 0)
+                scroll(0, dy, r);
+            else if (!r.isEmpty())
+                update(r);
+        }
+    }
+    m_offset += d;
+    return true;
+}
+
+// The band was painted in the prompter: a new place or colour shows here too, anything else (the
+// script moving beneath it) is no change of the band.
+void ScriptPicture::followBand()
+{
+    const QRect now = bandRect();
+    const QColor color = m_band ? m_band->bandColor() : QColor();
+    if (now == m_shownBand && color == m_shownBandColor)
+        return;
+    update(); // the rows that scroll among themselves change with it
 }
 
 void ScriptPicture::resizeEvent(QResizeEvent *)
@@ -226,7 +297,12 @@ bool ScriptPicture::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Move:
-        update(); // a scroll step, a key, Reset: follow in the same frame
+        // A scroll step, a key, Reset: follow in the same frame. The band moves inside the script
+        // view to stay where it is on screen.
+        if (watched == m_band)
+            followBand();
+        else if (watched != m_doc || !followScroll(static_cast<QMoveEvent *>(event)))
+            update();
         break;
     case QEvent::Resize:
         if (watched == m_doc || watched == m_back) {
@@ -236,6 +312,8 @@ bool ScriptPicture::eventFilter(QObject *watched, QEvent *event)
                 invalidate();
             else
                 update();
+        } else if (watched == m_band) {
+            followBand();
         } else {
             update();
         }
@@ -248,7 +326,7 @@ bool ScriptPicture::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
     case QEvent::Paint:
         if (watched == m_band)
-            update(); // the band's colour or place changed
+            followBand();
         break;
     default:
         break;

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QMoveEvent;
 class QTextEdit;
 class frmLine;
 
@@ -23,8 +24,8 @@ void paintCountdown(QPainter &painter, const QRectF &area, int number);
 
 // What the prompter's viewport shows (script, background and reading band), drawn again scaled to
 // this widget's width and mirrored or flipped as a beam-splitter glass needs. It lays nothing out:
-// the script view's own document is drawn a screenful at a time into tiles, and a scroll step only
-// moves the tiles.
+// the script view's own document is drawn a screenful at a time into tiles, and a scroll step moves
+// the pixels already shown and draws only the rows coming into view.
 class ScriptPicture : public QWidget
 {
     Q_OBJECT
@@ -43,6 +44,8 @@ public:
     qreal scale() const;
     // Tiles drawn from the document since it was made (a scroll step within them draws none).
     int tilesRendered() const { return m_tilesRendered; }
+    // The reading band in this widget's pixels; empty while there is none.
+    QRect bandRect() const;
 
     // Keys typed while this window has the focus.
     std::function<void(QKeyEvent *)> onKey;
@@ -55,6 +58,9 @@ protected:
 
 private:
     void invalidate();
+    bool followScroll(const QMoveEvent *event);
+    void followBand();
+    int shownOffset() const;
     QPixmap tile(int index);
     int tileHeight() const;
     QTransform frameTransform() const;
@@ -68,6 +74,11 @@ private:
     QHash<int, QPixmap> m_tiles;
     QSize m_tileKey; // the source size and frame width the tiles were drawn for
     int m_tilesRendered = 0;
+    // What the pixels on screen show: the script's offset in this widget's pixels, and the band.
+    bool m_painted = false;
+    int m_offset = 0;
+    QRect m_shownBand;
+    QColor m_shownBandColor;
 };
 
 // The countdown's number over the prompter's own viewport.

@@ -4,6 +4,7 @@
 
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
+#include "PaintedArea.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "scroll/ScrollClock.h"
@@ -209,6 +210,52 @@ private Q_SLOTS:
             t->repaint();
         }
         QVERIFY(t->tilesRendered() - before <= 1);
+    }
+
+    // Running, each frame moves the pixels already on the talent screen and draws only the rows coming
+    // into view; what the screen then shows is what a fresh paint draws, band and tile seams included.
+    void framesMoveThePictureAndDrawOnlyTheNewRows_data()
+    {
+        QTest::addColumn<bool>("mirror");
+        QTest::addColumn<bool>("flip");
+        QTest::addColumn<int>("speed");
+        QTest::newRow("mirrored, speed 8") << true << false << 8;
+        QTest::newRow("flipped, speed 16") << false << true << 16;
+        QTest::newRow("both, back to front") << true << true << -16;
+    }
+    void framesMoveThePictureAndDrawOnlyTheNewRows()
+    {
+        QFETCH(bool, mirror);
+        QFETCH(bool, flip);
+        QFETCH(int, speed);
+        auto w = makeWindow(mirror, flip);
+        ScriptPicture *t = w->studio()->talentWindow();
+        if (speed < 0) { // two screenfuls down, running back
+            w->HandleKey(34, 0);
+            w->HandleKey(34, 0);
+        }
+        QCoreApplication::processEvents();
+        PaintedArea painted;
+        t->installEventFilter(&painted);
+        w->sldSpeed->setValue(std::abs(speed));
+        if (speed < 0)
+            w->core().setDirection(PrompterCore::Direction::Down);
+        w->DoAction(QStringLiteral("Start"));
+        const int startY = w->rtDoc->y();
+        // Long enough to cross from one tile into the next.
+        for (int frame = 0; frame < 300; ++frame) {
+            m_platform.now += 16;
+            w->core().clock().timFrame_Timer();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        }
+        QVERIFY(std::abs(w->rtDoc->y() - startY) > w->picBack->height() / 2);
+        const qint64 fullFrames = 300LL * t->frame().width() * t->frame().height();
+        QVERIFY2(painted.pixels < fullFrames / 10,
+                 qPrintable(QString::number(double(painted.pixels) / fullFrames)));
+        const QImage onScreen = t->screen()->grabWindow(t->winId()).toImage();
+        const QImage fresh = t->grab().toImage();
+        const double d = difference(onScreen, fresh);
+        QVERIFY2(d < 0.5, qPrintable(QString::number(d)));
     }
 
     void closesWhenItsScreenGoes()
