@@ -7,6 +7,7 @@
 #include "app/KeyInput.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
+#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "editor/ScriptOpener.h"
 #include "editor/frmEditText.h"
@@ -65,13 +66,19 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
-    PrompterCore::Controls c{this,    rtDoc,    rtMirror, picBack,  picLine,
-                             picMark, picPanel, txtFocus, lblWords, lblHeightFinder};
+    PrompterControls::Hooks ch;
+    ch.lineMoved = [this] { lineWindow->ResizeLine(); };
+    ch.fullScreen = [this] { return m_core->fullScreen(); };
+    ch.toReadingLine = [this] { return m_studio && m_studio->options().jumpToReadingLine; };
+    ch.scriptColor = [this] { return m_core->appearance().lForeColor; };
+    m_controls = new PrompterControls(
+        m_dialogs,
+        {this, rtDoc, rtMirror, picBack, picLine, picMark, picPanel, txtFocus, lblWords, lblHeightFinder},
+        std::move(ch));
     PrompterCore::Window hooks;
     hooks.layout = [this] { Form_Resize(); };
     hooks.fullScreen = [this](bool enter) { ShowFullScreen(enter); };
     hooks.close = [this] { close(); };
-    hooks.lineMoved = [this] { lineWindow->ResizeLine(); };
     hooks.editText = [this] {
         frmEditText editor(m_dialogs, m_settings, this);
         editor.rtDoc = rtDoc;
@@ -84,11 +91,11 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         m_dialogs.showModal(options);
         return options.chosen;
     };
-    m_core = new PrompterCore(m_platform, m_dialogs, m_settings, *this, c, std::move(hooks));
+    m_core = new PrompterCore(m_platform, m_settings, *this, *m_controls, std::move(hooks), this);
     BindRun();
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
-    connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
-    connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
+    connect(cmdCancel, &QToolButton::clicked, &m_controls->marking(), &Marking::cmdCancel_Click);
+    connect(&m_controls->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();

@@ -12,6 +12,7 @@ class Dialogs;
 class FollowSeat;
 class LineHandles;
 class Platform;
+class PrompterControls;
 class PrompterCore;
 class QLabel;
 class QLineEdit;
@@ -44,6 +45,7 @@ public:
     ~frmMain() override;
 
     PrompterCore &core() const { return *m_core; }
+    PrompterControls &controls() const { return *m_controls; }
     LineHandles &lineHandles() const { return *m_handles; }
     // Studio output: talent screen, mirrored prompter, countdown before Start (all off by default).
     Studio *studio() const { return m_studio; }
@@ -121,6 +123,7 @@ private:
     Platform &m_platform;
     Dialogs &m_dialogs;
     Settings &m_settings;
+    PrompterControls *m_controls = nullptr;
     PrompterCore *m_core = nullptr;
     LineHandles *m_handles = nullptr;
     Studio *m_studio = nullptr;

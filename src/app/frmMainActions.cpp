@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
+#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowSeat.h"
 #include "markers/Marking.h"
@@ -32,7 +33,7 @@ void frmMain::DoAction(const QString &sAction)
 
 void frmMain::cmdMark_Click()
 {
-    Marking &marking = m_core->marking();
+    Marking &marking = m_controls->marking();
     if (!m_core->following()) {
         marking.cmdMark_Click();
         return;

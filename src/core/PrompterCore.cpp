@@ -10,38 +10,32 @@
 #include "common/Translations.h"
 #include "common/modCommon.h"
 #include "core/Log.h"
+#include "core/StartGate.h"
 #include "documents/Documents.h"
-#include "editor/ScriptFile.h"
-#include "editor/ScriptOpener.h"
+#include "documents/ScriptLines.h"
 #include "markers/MarkerPlaces.h"
-#include "markers/Marking.h"
 #include "scroll/Log.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
+#include "scroll/TwipUnits.h"
 #include "settings/Settings.h"
-#include "settings/dlgOptions.h" // the look as the script view and the line show it
 #include "settings/modSettings.h"
-#include "studio/Studio.h"
-#include "ui/Colors.h"
-#include "ui/Dialogs.h"
-#include "ui/RichTextView.h"
-#include "ui/Twips.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QUrl>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, ScriptView &view,
-                           Controls controls, Window window)
-    : QObject(controls.window), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_view(view),
-      m_c(controls), m_window(std::move(window))
+PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &view, ScriptWindow &script,
+                           Window window, QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings), m_view(view), m_script(script),
+      m_window(std::move(window))
 {
     ScrollClock::Hooks clockHooks;
     clockHooks.step = [this] {
@@ -59,27 +53,17 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
             UpdateProgress(!std::exchange(m_steeredJump, false));
         publishPosition();
     };
-    m_clock = new ScrollClock(platform, m_c.window, m_c.rtDoc, settings.frameSync(), std::move(clockHooks));
+    // The window's designed timers, as before the run was apart from it; the run's own without one.
+    m_clock =
+        new ScrollClock(platform, parent ? parent : this, view, settings.frameSync(), std::move(clockHooks));
 
-    Marking::Controls mc{m_c.rtDoc,   m_c.rtMirror, m_c.picBack,  m_c.picLine,
-                         m_c.picMark, m_c.picPanel, m_c.txtFocus, m_c.lblHeightFinder};
-    Marking::Hooks mh;
-    mh.lineMoved = [this] { m_window.lineMoved(); };
-    mh.fullScreen = [this] { return bFullScreen; };
-    mh.toReadingLine = [this] { return m_studio && m_studio->options().jumpToReadingLine; };
-    mh.scriptColor = [this] { return m_appearance.lForeColor; };
-    m_marking = new Marking(dialogs, mc, std::move(mh), m_c.window);
-    connect(m_marking, &Marking::markModeChanged, this, &PrompterCore::markModeChanged);
-    connect(m_marking, &Marking::markersChanged, this, &PrompterCore::markersChanged);
-    connect(m_marking, &Marking::jumped, this, &PrompterCore::placed);
-
-    m_opener = new ScriptOpener(dialogs, {m_c.window, m_c.picBack, m_c.lblWords}, [this] {
-        if (markMode())
-            return QStringLiteral("marking a passage");
-        return ModalWindowOpen() ? QStringLiteral("a window is open") : QString();
-    });
-    connect(m_opener, &ScriptOpener::opening, this, &PrompterCore::StopPrompter);
-    connect(m_opener, &ScriptOpener::scriptRead, this, &PrompterCore::takeScript);
+    ScriptWindow::Heard heard;
+    heard.markModeChanged = [this](bool on) { Q_EMIT markModeChanged(on); };
+    heard.markersChanged = [this] { Q_EMIT markersChanged(); };
+    heard.jumped = [this] { placed(); };
+    heard.opening = [this] { StopPrompter(); };
+    heard.scriptRead = [this](const QString &text) { takeScript(text); };
+    m_script.hear(std::move(heard));
 }
 
 PrompterCore::~PrompterCore() = default;
@@ -96,17 +80,18 @@ qint32 PrompterCore::range() const
 
 QString PrompterCore::plainText() const
 {
-    return m_c.rtDoc->Text();
+    return ScriptLines(m_script.script()).text();
 }
 
 int PrompterCore::layoutLength() const
 {
-    return m_c.rtDoc->textLength();
+    return ScriptLines(m_script.script()).textLength();
 }
 
 int PrompterCore::lineCount() const
 {
-    return m_c.rtDoc->GetLineFromChar(layoutLength()) + 1;
+    const ScriptLines lines(m_script.script());
+    return lines.lineOf(lines.textLength()) + 1;
 }
 
 float PrompterCore::lineHeight() const
@@ -121,18 +106,19 @@ float PrompterCore::readingMiddle() const
 
 int PrompterCore::charAtLine() const
 {
-    return m_c.rtDoc->lineStartAt(twips::toPixels(readingMiddle() - top()));
+    return ScriptLines(m_script.script()).lineStartAt(twips::toPixels(readingMiddle() - top()));
 }
 
 PrompterCore::ReadingPlace PrompterCore::readingPlace() const
 {
     // The layout's own lines: a script in several sizes has lines of several heights.
+    const ScriptLines lines(m_script.script());
     const double into = double(readingMiddle() - top()) / twips::kPerPixel;
     const int character = charAtLine();
-    const QRectF line = m_c.rtDoc->lineRect(character);
+    const QRectF line = lines.lineRect(character);
     const double through = line.height() > 0 ? (into - line.top()) / line.height() : 0.0;
-    const RichTextView::Span span = m_c.rtDoc->lineSpan(character);
-    const QRectF paragraph = m_c.rtDoc->paragraphRect(character);
+    const ScriptLines::Span span = lines.lineSpan(character);
+    const QRectF paragraph = lines.paragraphRect(character);
     const double down = paragraph.height() > 0 ? (into - paragraph.top()) / paragraph.height() : 0.0;
     return {character, std::clamp(through, 0.0, 1.0), std::max(0, span.next - span.start),
             std::clamp(down, 0.0, 1.0)};
@@ -140,24 +126,25 @@ PrompterCore::ReadingPlace PrompterCore::readingPlace() const
 
 float PrompterCore::topFor(const ReadingPlace &place, Align align) const
 {
-    const int length = m_c.rtDoc->textLength();
+    const ScriptLines lines(m_script.script());
+    const int length = lines.textLength();
     int character = std::clamp(place.character, 0, length);
     double into = 0;
     if (align == Align::Paragraph && place.paragraph >= 0) {
-        const QRectF paragraph = m_c.rtDoc->paragraphRect(character);
+        const QRectF paragraph = lines.paragraphRect(character);
         into = paragraph.top() + std::min(place.paragraph, 1.0) * paragraph.height();
     } else {
         double through = place.through;
         if (place.length > 0) {
             // The same share of the text here, on whichever line holds it.
             const double reached = std::min(double(length), place.character + place.through * place.length);
-            const RichTextView::Span span = m_c.rtDoc->lineSpan(int(std::floor(reached)));
+            const ScriptLines::Span span = lines.lineSpan(int(std::floor(reached)));
             character = span.start;
             through = span.next > span.start
                           ? std::clamp((reached - span.start) / (span.next - span.start), 0.0, 1.0)
                           : 0.0;
         }
-        const QRectF line = m_c.rtDoc->lineRect(character);
+        const QRectF line = lines.lineRect(character);
         into = line.top() + through * line.height();
     }
     return std::clamp(float(std::nearbyint(readingMiddle() - into * twips::kPerPixel)), -float(range()),
@@ -166,18 +153,18 @@ float PrompterCore::topFor(const ReadingPlace &place, Align align) const
 
 const CMarkers &PrompterCore::markers() const
 {
-    return m_marking->markers();
+    return m_script.markers();
 }
 
 bool PrompterCore::markMode() const
 {
-    return m_marking->markMode();
+    return m_script.markMode();
 }
 
 void PrompterCore::doAction(const QString &sAction)
 {
     if (markMode()) {
-        m_marking->MarkModeAction(sAction);
+        m_script.markModeAction(sAction);
         return;
     }
     if (sAction == QLatin1String("EditText")) {
@@ -193,15 +180,15 @@ void PrompterCore::doAction(const QString &sAction)
         placed();
     } else if (sAction == QLatin1String("Mark")) {
         StopPrompter();
-        m_marking->EnterMarkMode();
+        m_script.enterMarkMode();
     } else if (sAction == QLatin1String("JumpTo")) {
         StopPrompter();
-        m_marking->JumpToMarker();
+        m_script.jumpToMarker();
     } else if (sAction == QLatin1String("Unmark")) {
         StopPrompter();
-        m_marking->UnmarkText();
+        m_script.unmarkText();
     } else if (sAction == QLatin1String("ClearAll")) {
-        m_marking->ClearAllMarkers();
+        m_script.clearAllMarkers();
     } else if (sAction == QLatin1String("FullScreen")) {
         setFullScreen(true);
     } else if (sAction == QLatin1String("Options")) {
@@ -279,7 +266,7 @@ Answer PrompterCore::command(const run::Command &c)
             // Picked from this prompter's copy of the leader's markers, carried out by the leader.
             const bool jump = c.verb == Verb::PickJump;
             const int index =
-                m_marking->PickMarker(jump ? QStringLiteral("Jump To") : QStringLiteral("Unmark"));
+                m_script.pickMarker(jump ? QStringLiteral("Jump To") : QStringLiteral("Unmark"));
             if (index <= 0)
                 return Answer::done();
             return command({jump ? Verb::JumpMarker : Verb::Unmark, index});
@@ -500,13 +487,14 @@ bool PrompterCore::jumpToMarker(int index)
     if (markMode())
         return false;
     StopPrompter();
-    return m_marking->JumpTo(index);
+    return m_script.jumpTo(index);
 }
 
 void PrompterCore::bringCharToLine(int position)
 {
     const float lineHeight = m_view.fontLineHeight();
-    const qint32 line = m_c.rtDoc->GetLineFromChar(std::clamp(position, 0, m_c.rtDoc->textLength()));
+    const ScriptLines lines(m_script.script());
+    const qint32 line = lines.lineOf(std::clamp(position, 0, lines.textLength()));
     m_view.setScriptTop(markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
                                                 m_view.readingLineTop(), m_view.readingLineHeight(),
                                                 float(range())));
@@ -568,7 +556,7 @@ std::optional<float> PrompterCore::steering(quint32 now)
 
 void PrompterCore::openScript(const QString &path)
 {
-    m_opener->OpenScript(path);
+    m_script.openScript(path);
 }
 
 void PrompterCore::takeScript(const QString &text)
@@ -576,45 +564,41 @@ void PrompterCore::takeScript(const QString &text)
     QElapsedTimer laying;
     if (lcCore().isDebugEnabled())
         laying.start();
-    scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
+    m_script.setScript(text);
     ScriptReplaced();
     if (laying.isValid())
         qCDebug(lcCore) << "new script laid out:" << text.size() << "characters,"
-                        << (m_c.rtDoc->wordWrapMode() == QTextOption::WrapAnywhere ? "wrapped anywhere"
-                                                                                   : "wrapped at words")
+                        << (m_script.script().defaultTextOption().wrapMode() == QTextOption::WrapAnywhere
+                                ? "wrapped anywhere"
+                                : "wrapped at words")
                         << "in" << laying.elapsed() << "ms";
 }
 
 QByteArray PrompterCore::scriptRtf() const
 {
-    return m_c.rtDoc->TextRTF();
+    return m_script.scriptRtf();
 }
 
 bool PrompterCore::takeRichScript(const QByteArray &rtf)
 {
     StopPrompter();
-    const RichTextView::LoadResult r = m_c.rtDoc->loadTextRTF(rtf);
-    if (!r.ok) {
-        qCWarning(lcCore) << "a script from another prompter was refused:" << r.error;
+    if (const std::optional<QString> refused = m_script.takeRichScript(rtf)) {
+        qCWarning(lcCore) << "a script from another prompter was refused:" << *refused;
         return false;
     }
-    scriptfile::showWords(m_c.lblWords, plainText());
     ScriptReplaced();
     return true;
 }
 
 void PrompterCore::showAppearance(const appearance::Appearance &a)
 {
-    m_c.rtDoc->setTag(QString::number(a.lForeColor));
-    m_c.rtDoc->setBackColor(a.lBackColor);
-    colors::setBackColor(m_c.picBack, a.lBackColor);
-    colors::setBackColor(m_c.picLine, a.lLineColor);
+    m_script.showAppearance(a);
     KeepAppearance(a);
 }
 
 void PrompterCore::replaceMarkers(const CMarkers &markers)
 {
-    m_marking->ReplaceMarkers(markers);
+    m_script.replaceMarkers(markers);
 }
 
 bool PrompterCore::markPassage(int start, int length)
@@ -622,7 +606,7 @@ bool PrompterCore::markPassage(int start, int length)
     if (markMode())
         return false;
     StopPrompter();
-    return m_marking->MarkPassage(start, length);
+    return m_script.markPassage(start, length);
 }
 
 bool PrompterCore::unmark(int index)
@@ -630,7 +614,7 @@ bool PrompterCore::unmark(int index)
     if (markMode())
         return false;
     StopPrompter();
-    return m_marking->Unmark(index);
+    return m_script.unmark(index);
 }
 
 void PrompterCore::ScriptReplaced()
@@ -687,7 +671,7 @@ void PrompterCore::Scroll(qint16 iDir, qint32 lVal, bool bSmooth)
         return;
     m_clock->place(r.top, m_stepFromClock);
     if (markMode()) // keys and the wheel still move the script: the mirror moves with it
-        twips::setTop(m_c.rtMirror, r.top);
+        m_script.showMirrorAt(r.top);
     UpdateProgress(bSmooth);
     if (!m_stepFromClock) // a clock step under frame sync is told when its frame shows it
         publishPosition();
@@ -742,7 +726,7 @@ void PrompterCore::UpdateProgress(bool bSmooth)
 
 void PrompterCore::EditTextAction()
 {
-    m_opener->CancelOpening();
+    m_script.cancelOpening();
     const QString before = plainText();
     m_window.editText();
     m_window.layout();
@@ -766,8 +750,7 @@ void PrompterCore::ShowHelp()
     if (url.isLocalFile())
         url.setPath(QUrl::fromLocalFile(translations::localizedPath(url.toLocalFile())).path());
     if (!url.isValid() || !m_platform.openUrl(url)) {
-        m_dialogs.warning(
-            m_c.window, m_c.window->windowTitle(),
+        m_script.warn(
             tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));
     }
 }
@@ -775,13 +758,11 @@ void PrompterCore::ShowHelp()
 void PrompterCore::OptionsAction()
 {
     const std::optional<appearance::Appearance> chosen =
-        m_window.options(appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor));
+        m_window.options(m_script.shownAppearance(m_appearance.lForeColor));
     if (chosen) {
-        appearance::apply(*chosen, *m_c.rtDoc, *m_c.picLine);
-        // The viewport shows below the end of the script: one background, not two.
-        colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
+        m_script.applyAppearance(*chosen);
         // OK coloured every character; the markers are still there and must still look marked.
-        m_marking->ReapplyMarkerHighlights();
+        m_script.reapplyMarkerHighlights();
     }
     m_window.layout();
     m_view.setScriptTop(0);
@@ -795,14 +776,13 @@ void PrompterCore::ApplyStoredAppearance()
 {
     const appearance::Appearance stored = m_settings.appearance();
     KeepAppearance(stored);
-    appearance::apply(stored, *m_c.rtDoc, *m_c.picLine);
-    colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
+    m_script.applyAppearance(stored);
 }
 
 void PrompterCore::SaveAppearance()
 {
     // Every writer of the tag writes a number; keep the colour known so far should one not.
-    const appearance::Appearance shown = appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor);
+    const appearance::Appearance shown = m_script.shownAppearance(m_appearance.lForeColor);
     KeepAppearance(shown);
     m_settings.setAppearance(shown);
     ReportStoreProblem();
@@ -818,14 +798,10 @@ void PrompterCore::KeepAppearance(const appearance::Appearance &a)
 void PrompterCore::ReportStoreProblem()
 {
     if (const std::optional<QString> problem = modSettings::takeStoreProblem())
-        m_dialogs.warning(m_c.window, m_c.window->windowTitle(), *problem);
+        m_script.warn(*problem);
 }
 
 bool PrompterCore::ModalWindowOpen() const
 {
-    if (QApplication::activeModalWidget())
-        return true;
-    const QList<QWidget *> children = m_c.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    return std::any_of(children.begin(), children.end(),
-                       [](const QWidget *w) { return w->isWindow() && w->isVisible(); });
+    return m_script.modalWindowOpen();
 }

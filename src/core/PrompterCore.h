@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Command.h"
+#include "core/ScriptWindow.h"
 #include "markers/CMarkers.h"
 #include "scroll/ScriptView.h"
 #include "scroll/WheelAccumulator.h"
@@ -17,17 +18,10 @@
 #include <functional>
 #include <optional>
 
-class Dialogs;
-class Marking;
 class Platform;
-class QLabel;
-class QLineEdit;
-class QWidget;
-class RichTextView;
-class ScriptOpener;
 class ScrollClock;
 class Settings;
-class Studio;
+class StartGate;
 
 // The run of the prompter: whether it runs, how fast and which way, where the script stands, the
 // script itself, its markers, mark mode and full screen. Windows, keys and remote controls all drive
@@ -39,38 +33,24 @@ class PrompterCore : public QObject
 public:
     enum class Direction { Up, Down }; // Up: the text moves up the screen, forward through the script
 
-    // The prompter window's controls the run shows itself in.
-    struct Controls
-    {
-        QWidget *window = nullptr;
-        RichTextView *rtDoc = nullptr;
-        RichTextView *rtMirror = nullptr;
-        QWidget *picBack = nullptr;
-        QWidget *picLine = nullptr;
-        QWidget *picMark = nullptr;
-        QWidget *picPanel = nullptr;
-        QLineEdit *txtFocus = nullptr;
-        QLabel *lblWords = nullptr;
-        QLabel *lblHeightFinder = nullptr;
-    };
     // What only the window can do.
     struct Window
     {
         std::function<void()> layout;         // lay the controls and the script out again
         std::function<void(bool)> fullScreen; // show or leave full screen
         std::function<void()> close;          // Exit
-        std::function<void()> lineMoved;      // the reading line's band must follow the script view
         std::function<void()> editText;       // the script editor, until Done or Cancel
         // Options, showing the look as it is; the look chosen with OK, or nothing.
         std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
 
-    PrompterCore(Platform &platform, Dialogs &dialogs, Settings &settings, ScriptView &view,
-                 Controls controls, Window window);
+    // `script` shows the run's script; the clock's timers are children of `parent`.
+    PrompterCore(Platform &platform, Settings &settings, ScriptView &view, ScriptWindow &script,
+                 Window window, QObject *parent = nullptr);
     ~PrompterCore() override;
 
     // Studio output, which holds Start for its countdown and may put jumps on the reading line.
-    void setStudio(Studio *studio) { m_studio = studio; }
+    void setStudio(StartGate *studio) { m_studio = studio; }
 
     // --- The state of the run.
     bool running() const { return bRunning; }
@@ -190,8 +170,6 @@ public:
     bool ModalWindowOpen() const;
 
     ScrollClock &clock() const { return *m_clock; }
-    Marking &marking() const { return *m_marking; }
-    ScriptOpener &opener() const { return *m_opener; }
 
 Q_SIGNALS:
     void runningChanged(bool running);
@@ -229,15 +207,12 @@ private:
     void KeepAppearance(const appearance::Appearance &a);
 
     Platform &m_platform;
-    Dialogs &m_dialogs;
     Settings &m_settings;
     ScriptView &m_view;
-    Controls m_c;
+    ScriptWindow &m_script;
     Window m_window;
-    Studio *m_studio = nullptr;
+    StartGate *m_studio = nullptr;
     ScrollClock *m_clock;
-    Marking *m_marking;
-    ScriptOpener *m_opener;
     WheelAccumulator m_wheel;
     std::array<Steering, 2> m_steering; // the leader's, then the voice's
     Leader m_leader;

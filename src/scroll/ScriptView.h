@@ -18,4 +18,10 @@ public:
     virtual float readingLineTop() const = 0;
     virtual float readingLineHeight() const = 0;
     virtual float fontLineHeight() const = 0; // a line of the script's font
+
+    // For the clock's frames, which show the script in whole pixels apart from where it stands.
+    virtual void keepScriptTop(float top) = 0; // recorded only: a later frame shows it
+    virtual int shownScriptY() const = 0;      // pixels down the viewport
+    virtual void showScriptAt(int y) = 0;
+    virtual double refreshRate() const = 0; // of the screen showing the view; 0 when not known
 };

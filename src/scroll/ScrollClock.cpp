@@ -6,29 +6,29 @@
 
 #include "common/Platform.h"
 #include "scroll/Log.h"
+#include "scroll/ScriptView.h"
 #include "scroll/ScrollEngine.h"
-#include "ui/Twips.h"
+#include "scroll/TwipUnits.h"
 
-#include <QScreen>
 #include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-QTimer *designedTimer(QWidget *window, const char *name)
+QTimer *designedTimer(QObject *parent, const char *name)
 {
-    auto *t = new QTimer(window);
+    auto *t = new QTimer(parent);
     t->setObjectName(QLatin1String(name));
     t->setTimerType(Qt::PreciseTimer);
     return t;
 }
 } // namespace
 
-ScrollClock::ScrollClock(Platform &platform, QWidget *window, QWidget *view, bool frameSync, Hooks hooks)
-    : QObject(window), timTick(designedTimer(window, "timTick")), timFrame(designedTimer(window, "timFrame")),
-      m_platform(platform), m_window(window), m_view(view), m_frameSync(frameSync), m_hooks(std::move(hooks))
+ScrollClock::ScrollClock(Platform &platform, QObject *parent, ScriptView &view, bool frameSync, Hooks hooks)
+    : QObject(parent), timTick(designedTimer(parent ? parent : this, "timTick")),
+      timFrame(designedTimer(parent ? parent : this, "timFrame")), m_platform(platform), m_view(view),
+      m_frameSync(frameSync), m_hooks(std::move(hooks))
 {
     timTick->setInterval(1);
     timFrame->setSingleShot(true);
@@ -125,14 +125,12 @@ void ScrollClock::place(float top, bool fromClock)
     // A smooth step is many one-twip moves with no event in between: only the last is ever seen,
     // so the view is moved once, and only the viewport repaints.
     if (fromClock) {
-        twips::Rect g = twips::rect(m_view);
-        g.top = top;
-        twips::store(m_view, g);
+        m_view.keepScriptTop(top);
         m_glide.step(top, m_stepAt.value_or(m_platform.timeGetTime()));
         if (!timFrame->isActive())
             scheduleFrame();
     } else {
-        twips::setTop(m_view, top);
+        m_view.setScriptTop(top);
         m_glide.jump(top);
     }
 }
@@ -151,14 +149,14 @@ void ScrollClock::timFrame_Timer()
         if (const std::optional<float> steered = m_hooks.steer(m_platform.timeGetTime()))
             place(*steered, false);
     }
-    const float top = twips::top(m_view);
+    const float top = m_view.scriptTop();
     // Placed by anything but a frame (Reset, a jump, a layout): shown where it was put.
-    if (m_view->y() != m_shownY || top != m_glide.target())
+    if (m_view.shownScriptY() != m_shownY || top != m_glide.target())
         m_glide.jump(top);
     const quint32 now = m_platform.timeGetTime();
     const int y = twips::toPixels(m_glide.shownAt(now));
-    if (y != m_view->y())
-        m_view->move(m_view->x(), y);
+    if (y != m_view.shownScriptY())
+        m_view.showScriptAt(y);
     m_shownY = y;
     m_hooks.framed();
     if (!m_hooks.running() && m_glide.settledAt(now)) {
@@ -171,8 +169,8 @@ void ScrollClock::timFrame_Timer()
 // Frames fall on whole display periods from a fixed base, so they keep pace with the display.
 void ScrollClock::scheduleFrame()
 {
-    const QScreen *s = m_window->screen();
-    const double hz = s && s->refreshRate() >= 20 ? s->refreshRate() : 60.0;
+    const double rate = m_view.refreshRate();
+    const double hz = rate >= 20 ? rate : 60.0;
     const double period = 1000.0 / hz;
     const quint32 now = m_platform.timeGetTime();
     if (!timFrame->isActive() && !m_hooks.running())

@@ -13,7 +13,7 @@
 
 class Platform;
 class QTimer;
-class QWidget;
+class ScriptView;
 
 // The scroll clock and its presentation: a step every 20 ms while running, and (with frame sync)
 // the script view shown once per display frame, gliding between steps. With frame sync one timer
@@ -34,8 +34,8 @@ public:
         std::function<std::optional<float>(quint32 now)> steer;
     };
 
-    // Its timers are the window's designed `timTick` and `timFrame`, children of `window`.
-    ScrollClock(Platform &platform, QWidget *window, QWidget *view, bool frameSync, Hooks hooks);
+    // Its timers are the window's designed `timTick` and `timFrame`, children of `parent`.
+    ScrollClock(Platform &platform, QObject *parent, ScriptView &view, bool frameSync, Hooks hooks);
 
     void start(quint32 tick);
     void stop();
@@ -65,8 +65,7 @@ private:
     void stepsDue();
 
     Platform &m_platform;
-    QWidget *m_window;
-    QWidget *m_view;
+    ScriptView &m_view;
     bool m_frameSync;
     Hooks m_hooks;
     qint32 lLastTick = 0;

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "core/StartGate.h"
 #include "studio/Countdown.h"
 #include "studio/ScriptPicture.h"
 
@@ -36,7 +37,7 @@ struct StudioOptions
 };
 
 // The talent screen, the mirrored prompter and the countdown before Start, hung onto the prompter.
-class Studio : public QObject
+class Studio : public QObject, public StartGate
 {
     Q_OBJECT
 
@@ -68,9 +69,9 @@ public:
 
     // Start while the clock is stopped: with a countdown set it runs first and the clock starts
     // when it ends (true); otherwise the caller starts the clock (false).
-    bool holdStart(bool clockRunning);
+    bool holdStart(bool clockRunning) override;
     // Anything that stops the clock ends the countdown; the script stays where it is.
-    void cancelCountdown();
+    void cancelCountdown() override;
     bool counting() const { return m_countdown.active(); }
     int countdownShowing() const;
     // Redraws the number and starts the clock once it is over.

@@ -6,6 +6,7 @@
 
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
+#include "documents/ScriptLines.h"
 #include "documents/TextDecoding.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
@@ -67,10 +68,7 @@ QString RichTextView::Text() const
 
 QString RichTextView::textOf(const QTextDocument &doc)
 {
-    QString text = doc.toRawText();
-    text.replace(QChar::LineSeparator, QLatin1Char('\v'));
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return text;
+    return ScriptLines(doc).text();
 }
 
 void RichTextView::fillPlain(QTextDocument &doc, const QString &text, const QFont &font,
@@ -213,84 +211,41 @@ void RichTextView::adoptDocument(std::unique_ptr<QTextDocument> doc)
 
 int RichTextView::textLength() const
 {
-    const QTextDocument *doc = document();
-    return doc->characterCount() - 1 + doc->blockCount() - 1;
+    return ScriptLines(*document()).textLength();
 }
 
 int RichTextView::lineStartAt(int y) const
 {
     ensureLayout();
-    const QTextDocument *doc = document();
-    const int hit = doc->documentLayout()->hitTest(QPointF(0, std::max(0, y)), Qt::FuzzyHit);
-    const QTextBlock block = doc->findBlock(std::max(0, hit));
-    const QTextLine line = block.layout()->lineForTextPosition(std::max(0, hit) - block.position());
-    return toTextPosition(block.position() + (line.isValid() ? line.textStart() : 0));
+    return ScriptLines(*document()).lineStartAt(y);
 }
 
 QRectF RichTextView::lineRect(int position) const
 {
     ensureLayout();
-    const QTextDocument *doc = document();
-    const int docPos = toDocPosition(position);
-    const QTextBlock block = doc->findBlock(docPos);
-    const QTextLayout *layout = block.layout();
-    if (!layout || layout->lineCount() == 0)
-        return doc->documentLayout()->blockBoundingRect(block);
-    QTextLine line = layout->lineForTextPosition(docPos - block.position());
-    if (!line.isValid())
-        line = layout->lineAt(layout->lineCount() - 1);
-    return line.rect().translated(layout->position());
+    return ScriptLines(*document()).lineRect(position);
 }
 
 QRectF RichTextView::paragraphRect(int position) const
 {
     ensureLayout();
-    const QTextDocument *doc = document();
-    return doc->documentLayout()->blockBoundingRect(doc->findBlock(toDocPosition(position)));
+    return ScriptLines(*document()).paragraphRect(position);
 }
 
 RichTextView::Span RichTextView::lineSpan(int position) const
 {
     ensureLayout();
-    const QTextDocument *doc = document();
-    const int docPos = toDocPosition(position);
-    const QTextBlock block = doc->findBlock(docPos);
-    const QTextLayout *layout = block.layout();
-    const QTextBlock after = block.next();
-    const int blockEnd = after.isValid() ? toTextPosition(after.position()) : textLength();
-    if (!layout || layout->lineCount() == 0)
-        return {toTextPosition(block.position()), blockEnd};
-    QTextLine line = layout->lineForTextPosition(docPos - block.position());
-    if (!line.isValid())
-        line = layout->lineAt(layout->lineCount() - 1);
-    const int start = toTextPosition(block.position() + line.textStart());
-    const bool last = line.lineNumber() == layout->lineCount() - 1;
-    return {start, last ? blockEnd : start + line.textLength()};
+    return ScriptLines(*document()).lineSpan(position);
 }
 
-// A paragraph end is one character in the document and two (CR LF) in Text().
 int RichTextView::toDocPosition(int textPosition) const
 {
-    const QTextDocument *doc = document();
-    const int t = std::clamp(textPosition, 0, textLength());
-    int lo = 0;
-    int hi = doc->blockCount() - 1;
-    while (lo < hi) { // last block whose start in Text() is <= t
-        const int mid = (lo + hi + 1) / 2;
-        const QTextBlock b = doc->findBlockByNumber(mid);
-        if (b.position() + mid <= t)
-            lo = mid;
-        else
-            hi = mid - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(lo);
-    const int offset = std::min(t - (block.position() + lo), block.length() - 1);
-    return block.position() + offset;
+    return ScriptLines(*document()).toDocPosition(textPosition);
 }
 
 int RichTextView::toTextPosition(int docPosition) const
 {
-    return docPosition + document()->findBlock(docPosition).blockNumber();
+    return ScriptLines(*document()).toTextPosition(docPosition);
 }
 
 QTextCursor RichTextView::selection() const
@@ -372,18 +327,7 @@ void RichTextView::ensureLayout() const
 int RichTextView::GetLineFromChar(int position) const
 {
     ensureLayout();
-    const QTextDocument *doc = document();
-    const int docPos = toDocPosition(position);
-    const QTextBlock target = doc->findBlock(docPos);
-    int line = 0;
-    for (QTextBlock b = doc->begin(); b.isValid() && b != target; b = b.next())
-        line += std::max(1, b.layout()->lineCount());
-    const QTextLayout *layout = target.layout();
-    if (layout->lineCount() > 0) {
-        const QTextLine l = layout->lineForTextPosition(docPos - target.position());
-        line += l.isValid() ? l.lineNumber() : layout->lineCount() - 1;
-    }
-    return line;
+    return ScriptLines(*document()).lineOf(position);
 }
 
 RichTextView::LoadResult RichTextView::LoadFile(const QString &path)

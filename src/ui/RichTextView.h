@@ -5,6 +5,7 @@
 #pragma once
 
 #include "documents/Documents.h"
+#include "documents/ScriptLines.h"
 
 #include <QString>
 #include <QTextCursor>
@@ -106,14 +107,13 @@ public:
     QRectF lineRect(int position) const;
     // The display line holding a position, as positions of Text(): its start and the next line's
     // (a paragraph's last line holds its line end).
-    struct Span
-    {
-        int start = 0;
-        int next = 0;
-    };
+    using Span = ScriptLines::Span;
     Span lineSpan(int position) const;
     // The paragraph holding a position, in pixels down and across the view.
     QRectF paragraphRect(int position) const;
+
+    // Lays the document out at the view's width now: layout is lazy, and a hidden view is resized late.
+    void ensureLayout() const;
 
     // Space kept free inside the view's left and right edges, in pixels.
     void setTextMargins(int left, int right);
@@ -125,7 +125,6 @@ private:
     int toTextPosition(int docPosition) const;
     LoadResult readRTF(QByteArrayView rtfData, bool bounded);
     void mergeIntoAll(const QTextCharFormat &format);
-    void ensureLayout() const;
     QTextCursor selection() const;
     void setSelection(int anchor, int position);
     void keyPressEvent(QKeyEvent *event) override;

@@ -15,16 +15,6 @@ namespace {
 constexpr char kProperty[] = "cuescrollTwips";
 } // namespace
 
-int toPixels(float t)
-{
-    return static_cast<int>(std::nearbyint(t / kPerPixel));
-}
-
-float fromPixels(int pixels)
-{
-    return static_cast<float>(pixels) * kPerPixel;
-}
-
 Rect rect(const QWidget *w)
 {
     const QVariant v = w->property(kProperty);

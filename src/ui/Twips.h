@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "scroll/TwipUnits.h"
+
 #include <QRectF>
 
 class QWidget;
@@ -12,12 +14,6 @@ class QWidget;
 // reading a coordinate back gives exactly the float written, so one-twip moves accumulate while
 // the pixel geometry, derived by rounding, moves in whole pixels.
 namespace twips {
-
-inline constexpr float kPerPixel = 15.0f;
-
-// Nearest pixel, ties to even.
-int toPixels(float twips);
-float fromPixels(int pixels);
 
 struct Rect
 {

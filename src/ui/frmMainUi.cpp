@@ -323,3 +323,26 @@ float frmMainUi::fontLineHeight() const
 {
     return twips::height(lblHeightFinder);
 }
+
+void frmMainUi::keepScriptTop(float top)
+{
+    twips::Rect g = twips::rect(rtDoc);
+    g.top = top;
+    twips::store(rtDoc, g);
+}
+
+int frmMainUi::shownScriptY() const
+{
+    return rtDoc->y();
+}
+
+void frmMainUi::showScriptAt(int y)
+{
+    rtDoc->move(rtDoc->x(), y);
+}
+
+double frmMainUi::refreshRate() const
+{
+    const QScreen *s = rtDoc->screen();
+    return s ? s->refreshRate() : 0.0;
+}

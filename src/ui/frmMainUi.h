@@ -56,4 +56,8 @@ struct frmMainUi : ScriptView
     float readingLineTop() const override;
     float readingLineHeight() const override;
     float fontLineHeight() const override;
+    void keepScriptTop(float top) override;
+    int shownScriptY() const override;
+    void showScriptAt(int y) override;
+    double refreshRate() const override;
 };

@@ -5,6 +5,7 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
+#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "documents/DocConverter.h"
 #include "editor/ScriptFile.h"
@@ -110,11 +111,11 @@ private Q_SLOTS:
         auto w = makeWindow(dialogs);
         const QString words = w->lblWords->text();
         w->core().openScript(dataPath(QStringLiteral("sample.rtf")));
-        QVERIFY(w->core().opener().isOpening());
+        QVERIFY(w->controls().opener().isOpening());
         QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
         QVERIFY(w->lblWords->text() != words);
         w->core().openScript(samplePath());
-        QTRY_VERIFY_WITH_TIMEOUT(!w->core().opener().isOpening(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->controls().opener().isOpening(), 10000);
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
         QVERIFY(w->rtDoc->Text().startsWith(QStringLiteral("Good evening, and welcome")));
@@ -163,7 +164,7 @@ private Q_SLOTS:
         const auto opened = makeWindow(dialogs);
         twips::setTop(opened->rtDoc, -300);
         opened->core().openScript(path);
-        waitForConverter(opened->core().opener().converter());
+        waitForConverter(opened->controls().opener().converter());
 
         QCOMPARE(dialogs.shown.size(), 0);
         QVERIFY(!opened->rtDoc->Text().isEmpty());
@@ -197,7 +198,7 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         const auto w = makeWindow(dialogs);
         w->core().openScript(path);
-        waitForConverter(w->core().opener().converter());
+        waitForConverter(w->controls().opener().converter());
         QCOMPARE(w->rtDoc->Text(), QString());
         QCOMPARE(w->lblWords->text(), QString());
         QCOMPARE(dialogs.shown.size(), 1);
@@ -231,12 +232,12 @@ private Q_SLOTS:
         f.close();
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         w->core().openScript(dataPath(QStringLiteral("sample.doc")));
-        QVERIFY(w->core().opener().converter());
-        w->core().opener().converter()->cancel();
-        waitForConverter(w->core().opener().converter());
-        w->core().opener().converter()->setProgram(sleeper);
+        QVERIFY(w->controls().opener().converter());
+        w->controls().opener().converter()->cancel();
+        waitForConverter(w->controls().opener().converter());
+        w->controls().opener().converter()->setProgram(sleeper);
         w->core().openScript(dataPath(QStringLiteral("sample.doc")));
-        QVERIFY(w->core().opener().converter()->isRunning());
+        QVERIFY(w->controls().opener().converter()->isRunning());
         QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
         dialogs.modals << [](QWidget &editor) -> int {
             static_cast<frmEditText &>(editor).rtBody->setText(QStringLiteral("typed"));
@@ -244,7 +245,7 @@ private Q_SLOTS:
             return 0;
         };
         w->DoAction(QStringLiteral("EditText"));
-        waitForConverter(w->core().opener().converter());
+        waitForConverter(w->controls().opener().converter());
         QCOMPARE(w->rtDoc->Text(), QStringLiteral("typed"));
         QCOMPARE(w->picBack->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(dialogs.messages(), QStringList());

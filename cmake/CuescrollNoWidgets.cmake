@@ -1,0 +1,53 @@
+# SPDX-FileCopyrightText: 2026 The Cuescroll developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Fails the configuration when a library, or anything it links however deep, links Qt Widgets.
+# Checked once every target is defined, so libraries added later are seen too.
+function(cuescroll_forbid_widgets target)
+  # A deferred call expands its arguments when it runs: the name goes in as written now.
+  cmake_language(EVAL CODE
+    "cmake_language(DEFER DIRECTORY [[${CMAKE_SOURCE_DIR}]] CALL _cuescroll_check_no_widgets [[${target}]])")
+endfunction()
+
+function(_cuescroll_check_no_widgets target)
+  set(seen "")
+  set(todo ${target})
+  set(via_${target} ${target})
+  while(todo)
+    list(POP_FRONT todo t)
+    if(t IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${t})
+    if(t MATCHES "^Qt[0-9]*::Widgets$")
+      message(FATAL_ERROR "${target} must not link Qt Widgets, yet does: ${via_${t}}")
+    endif()
+    if(NOT TARGET ${t})
+      continue()
+    endif()
+    set(libs "")
+    get_target_property(type ${t} TYPE)
+    get_target_property(imported ${t} IMPORTED)
+    if(NOT imported AND NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(direct ${t} LINK_LIBRARIES)
+      if(direct)
+        list(APPEND libs ${direct})
+      endif()
+    endif()
+    get_target_property(iface ${t} INTERFACE_LINK_LIBRARIES)
+    if(iface)
+      list(APPEND libs ${iface})
+    endif()
+    foreach(lib IN LISTS libs)
+      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" lib "${lib}")
+      if(lib MATCHES "^\\$<" OR lib IN_LIST seen)
+        continue()
+      endif()
+      if(NOT DEFINED via_${lib})
+        set(via_${lib} "${via_${t}} -> ${lib}")
+      endif()
+      list(APPEND todo ${lib})
+    endforeach()
+  endwhile()
+endfunction()

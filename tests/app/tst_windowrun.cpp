@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FakeDialogs.h"
+#include "FakePlatform.h"
+#include "app/KeyInput.h"
+#include "app/frmMain.h"
+#include "core/PrompterCore.h"
+#include "settings/modSettings.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using Command = std::function<void(PrompterCore &)>;
+Q_DECLARE_METATYPE(Command)
+using Hand = std::function<void(frmMain &)>; // on the window's controls, or on its core
+Q_DECLARE_METATYPE(Hand)
+
+namespace {
+
+std::unique_ptr<frmMain> prompter(FakePlatform &platform, FakeDialogs &dialogs)
+{
+    auto w = std::make_unique<frmMain>(platform, dialogs);
+    w->core().takeScript(scriptOfLines(300));
+    w->resize(1000, 700);
+    w->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
+    w->Form_Resize();
+    // Somewhere in the middle, at a middling speed: every command has room to act.
+    w->core().goToFraction(0.5);
+    w->core().setSpeed(8);
+    return w;
+}
+
+QString stateOf(const PrompterCore &c)
+{
+    return QStringLiteral("top %1 speed %2 %3 %4 %5")
+        .arg(c.top())
+        .arg(c.speed())
+        .arg(c.direction() == PrompterCore::Direction::Up ? "up" : "down",
+             c.running() ? "running" : "stopped", c.fullScreen() ? "full" : "windowed");
+}
+
+} // namespace
+
+// The prompter window bound to its run: its keys and its panel.
+class tst_WindowRun : public QObject
+{
+    Q_OBJECT
+
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+
+private Q_SLOTS:
+    void initTestCase() { modSettings::setIniFilePath(QStringLiteral("/nonexistent/Settings.ini")); }
+
+    // A remote command and the operator's key leave the run in the same state.
+    void commandIsItsKey_data()
+    {
+        using namespace keyinput;
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("toggle") << Command(&PrompterCore::toggle) << int(Space) << 0;
+        QTest::newRow("reset") << Command(&PrompterCore::reset) << int(Back) << 0;
+        QTest::newRow("back") << Command(&PrompterCore::stepBack) << int(Up) << 0;
+        QTest::newRow("forward") << Command(&PrompterCore::stepForward) << int(Down) << 0;
+        QTest::newRow("page back") << Command(&PrompterCore::pageBack) << int(PageUp) << 0;
+        QTest::newRow("page forward") << Command(&PrompterCore::pageForward) << int(PageDown) << 0;
+        QTest::newRow("home") << Command(&PrompterCore::home) << int(Home) << 0;
+        QTest::newRow("end") << Command(&PrompterCore::end) << int(End) << 0;
+        QTest::newRow("slower") << Command(&PrompterCore::slower) << int(Left) << 0;
+        QTest::newRow("faster") << Command(&PrompterCore::faster) << int(Right) << 0;
+        QTest::newRow("down") << Command([](PrompterCore &c) {
+            c.setDirection(PrompterCore::Direction::Down);
+        }) << int(Down) << int(CtrlBit);
+        QTest::newRow("full screen") << Command(&PrompterCore::toggleFullScreen) << int(F9) << 0;
+    }
+    void commandIsItsKey()
+    {
+        QFETCH(Command, command);
+        QFETCH(int, code);
+        QFETCH(int, shift);
+        auto byKey = prompter(m_platform, m_dialogs);
+        auto byCommand = prompter(m_platform, m_dialogs);
+        const QString before = stateOf(byKey->core());
+        byKey->HandleKey(code, shift);
+        command(byCommand->core());
+        QCOMPARE(stateOf(byCommand->core()), stateOf(byKey->core()));
+        QVERIFY2(stateOf(byKey->core()) != before, "the key changed nothing");
+    }
+
+    // The panel shows the run as the core holds it, and a control moved by any means moves the run.
+    void panelAndRunAgree_data()
+    {
+        QTest::addColumn<Hand>("hand");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("progress"); // below 0: wherever the middle of the script is
+        QTest::newRow("faster") << Hand([](frmMain &w) { w.core().faster(); }) << 9 << true << -1;
+        QTest::newRow("speed command") << Hand([](frmMain &w) {
+            w.core().command({run::Verb::Speed, 3});
+        }) << 3 << true << -1;
+        QTest::newRow("down command")
+            << Hand([](frmMain &w) { w.core().command({run::Verb::Down}); }) << 8 << false << -1;
+        QTest::newRow("slider set") << Hand([](frmMain &w) { w.sldSpeed->setValue(13); }) << 13 << true << -1;
+        QTest::newRow("down button") << Hand([](frmMain &w) { w.optDown->click(); }) << 8 << false << -1;
+        QTest::newRow("down and up again") << Hand([](frmMain &w) {
+            w.optDown->setChecked(true);
+            w.optUp->setChecked(true);
+        }) << 8 << true << -1;
+        QTest::newRow("end") << Hand([](frmMain &w) { w.core().end(); }) << 8 << true << 100;
+        QTest::newRow("reset") << Hand([](frmMain &w) { w.core().reset(); }) << 8 << true << 0;
+    }
+    void panelAndRunAgree()
+    {
+        QFETCH(Hand, hand);
+        QFETCH(int, speed);
+        QFETCH(bool, up);
+        QFETCH(int, progress);
+        auto w = prompter(m_platform, m_dialogs);
+        hand(*w);
+        const PrompterCore &c = w->core();
+        QCOMPARE(c.speed(), speed);
+        QCOMPARE(c.direction() == PrompterCore::Direction::Up, up);
+        if (progress >= 0)
+            QCOMPARE(c.progress(), progress);
+        else
+            QVERIFY(c.progress() > 0 && c.progress() < 100);
+        QCOMPARE(w->sldSpeed->value(), c.speed());
+        QCOMPARE(w->optUp->isChecked(), up);
+        QCOMPARE(w->optDown->isChecked(), !up);
+        QCOMPARE(w->prgDoc->value(), c.progress());
+        QCOMPARE(w->lblToGo->text(), c.timeToGo());
+        QVERIFY(!c.timeToGo().isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_WindowRun)
+#include "tst_windowrun.moc"
