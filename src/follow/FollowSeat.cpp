@@ -168,6 +168,7 @@ bool FollowSeat::lead(const QHostAddress &address, quint16 port, const QString &
         return false;
     }
     m_token = token;
+    m_feed->listenDatagrams(address, m_server->port(), token);
     trace::record('V', m_server->port());
     discovery().announce(tr("Cuescroll on %1").arg(QHostInfo::localHostName()), m_server->port());
     showStatus(tr("Leading"));
@@ -180,6 +181,7 @@ void FollowSeat::leadThrough(quint16 port, const QString &token)
     m_server = nullptr;
     m_throughPort = port;
     m_token = token;
+    m_feed->listenDatagrams(QHostAddress::Any, port, token);
     discovery().announce(tr("Cuescroll on %1").arg(QHostInfo::localHostName()), port);
     showStatus(tr("Leading"));
 }
@@ -203,6 +205,7 @@ void FollowSeat::stopLeading()
     m_throughPort = 0;
     discovery().withdraw();
     m_feed->dropFollowers();
+    m_feed->stopDatagrams();
     if (!following())
         showStatus(QString());
 }
