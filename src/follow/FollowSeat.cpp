@@ -318,6 +318,14 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     m_lastLeader = leader;
     makeFollower();
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
+    if (trace::enabled()) {
+        // For the measurement of a Stop's way over the network: when the follower hears of it.
+        connect(m_link, &follow::FollowLink::received, this, [this](const follow::Message &m) {
+            const auto *s = std::get_if<follow::State>(&m);
+            if (s && !s->running && m_follower->leaderState().running)
+                trace::record('H');
+        });
+    }
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
     connect(m_link, &follow::FollowLink::received, this, &FollowSeat::heardFromLeader);
     connect(m_link, &follow::FollowLink::linked, this, [this] {
