@@ -323,7 +323,7 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
         connect(m_link, &follow::FollowLink::received, this, [this](const follow::Message &m) {
             const auto *s = std::get_if<follow::State>(&m);
             if (s && !s->running && m_follower->leaderState().running)
-                trace::record('H');
+                trace::record('T');
         });
     }
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
