@@ -5,10 +5,14 @@
 #include "follow/FollowLink.h"
 
 #include "follow/Log.h"
+#include "follow/RunChannel.h"
+#include "net/RateLimit.h"
 
 #include <QHostAddress>
+#include <QNetworkDatagram>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <QUdpSocket>
 #include <QUrlQuery>
 #include <QWebSocket>
 
@@ -104,6 +108,7 @@ void FollowLink::close()
 
 void FollowLink::dropSocket()
 {
+    closeChannel();
     if (!m_socket)
         return;
     m_socket->disconnect(this);
@@ -180,8 +185,94 @@ void FollowLink::onText(const QString &text)
         }
         // Trips timed while the welcome was on its way queued behind it: the clock is learnt afresh.
         quickPings();
+        // A new connection, perhaps to a leader started again: its count starts afresh.
+        m_lastSeq = w->state.seq;
+        closeChannel();
+    } else if (const auto *c = std::get_if<Channel>(&*m)) {
+        openChannel(*c);
     }
-    Q_EMIT received(*m, now);
+    take(*m, now);
+}
+
+void FollowLink::take(const Message &message, quint32 now)
+{
+    if (const auto *s = std::get_if<State>(&message); s && s->seq != 0) {
+        if (!run_channel::newer(s->seq, m_lastSeq))
+            return;
+        m_lastSeq = s->seq;
+    }
+    Q_EMIT received(message, now);
+}
+
+quint16 FollowLink::datagramPort() const
+{
+    return m_udp ? m_udp->localPort() : 0;
+}
+
+void FollowLink::openChannel(const Channel &channel)
+{
+    closeChannel();
+    if (!m_socket)
+        return;
+    m_leaderAddress = net::plainAddress(m_socket->peerAddress());
+    m_leaderPort = channel.port;
+    m_nonce = channel.nonce;
+    m_key = run_channel::key(m_token.toUtf8(), channel.nonce);
+    m_offeredAt = m_now();
+    m_udp = new QUdpSocket(this);
+    if (!m_udp->bind(m_leaderAddress.protocol() == QAbstractSocket::IPv6Protocol ? QHostAddress::AnyIPv6
+                                                                                 : QHostAddress::AnyIPv4,
+                     0)) {
+        qCInfo(lcFollow) << "no run channel:" << m_udp->errorString();
+        closeChannel();
+        return;
+    }
+    connect(m_udp, &QUdpSocket::readyRead, this, &FollowLink::readDatagrams);
+    sayHello();
+}
+
+void FollowLink::closeChannel()
+{
+    delete m_udp;
+    m_udp = nullptr;
+    m_nonce.clear();
+    m_key.clear();
+    m_datagramsHeard = false;
+    m_toldReaching = false;
+}
+
+void FollowLink::sayHello()
+{
+    if (!m_udp)
+        return;
+    m_udp->writeDatagram(run_channel::hello(m_nonce, ++m_helloCount, m_key), m_leaderAddress, m_leaderPort);
+    if (!m_datagramsHeard && !m_toldReaching && qint32(m_now() - m_offeredAt) >= kReachMs) {
+        qCInfo(lcFollow) << "the leader's datagrams do not reach us: its states come by the WebSocket";
+        m_toldReaching = true;
+        send(Reaching{false});
+    }
+}
+
+void FollowLink::readDatagrams()
+{
+    while (m_udp && m_udp->hasPendingDatagrams()) {
+        const QNetworkDatagram in = m_udp->receiveDatagram(run_channel::kMaxBytes + 1);
+        // Anything else than a state sealed for this connection, from the leader's port, is nothing.
+        if (net::plainAddress(in.senderAddress()) != m_leaderAddress || in.senderPort() != m_leaderPort)
+            continue;
+        const std::optional<run_channel::Datagram> d = run_channel::open(in.data(), m_key);
+        if (!d || d->kind != run_channel::Kind::State || d->nonce != m_nonce)
+            continue;
+        const std::optional<Message> m = decode(d->body);
+        if (!m || !std::holds_alternative<State>(*m))
+            continue;
+        if (!m_datagramsHeard) {
+            m_datagramsHeard = true;
+            m_toldReaching = true;
+            send(Reaching{true});
+        }
+        take(*m, m_now());
+    }
 }
 
 void FollowLink::send(const Message &message)
@@ -200,6 +291,9 @@ void FollowLink::quickPings()
 void FollowLink::sendPing()
 {
     send(Ping{++m_pingId, m_now()});
+    // The hello keeps the leader sending, and a path through a router open.
+    if (m_pingsSent >= kQuickPings - 1)
+        sayHello();
     if (++m_pingsSent == kQuickPings)
         m_ping->start(kPingMs);
 }

@@ -6,12 +6,14 @@
 
 #include "follow/Protocol.h"
 
+#include <QHostAddress>
 #include <QObject>
 #include <QUrl>
 
 #include <functional>
 
 class QTimer;
+class QUdpSocket;
 class QWebSocket;
 
 // A follower's connection to its leader: it opens the leader's feed with the token, pings it to learn
@@ -35,6 +37,8 @@ public:
     // An attempt not answered by then is given up and made again: a leader's machine that was down
     // answers none of the attempts made meanwhile, and would hold this one for many seconds.
     static constexpr int kAttemptMs = 800;
+    // A run channel offered and no datagram by then: the leader hears that they do not reach us.
+    static constexpr int kReachMs = 3000;
 
     // Why a leader will not be followed; no use trying again.
     enum class Refusal { Token, NotLeading, Self };
@@ -57,6 +61,9 @@ public:
     QUrl url() const { return m_url; }
 
     void send(const Message &message);
+    // The local UDP port of the leader's run channel, 0 while there is none; whether its datagrams came.
+    quint16 datagramPort() const;
+    bool datagramsReach() const { return m_datagramsHeard; }
 
 Q_SIGNALS:
     void received(const follow::Message &message, quint32 now);
@@ -73,6 +80,12 @@ private:
     void sendPing();
     void quickPings();
     void dropSocket();
+    // A state is taken only if newer than the last, however it came.
+    void take(const Message &message, quint32 now);
+    void openChannel(const Channel &channel);
+    void closeChannel();
+    void readDatagrams();
+    void sayHello();
 
     std::function<quint32()> m_now;
     QWebSocket *m_socket = nullptr;
@@ -89,6 +102,16 @@ private:
     quint32 m_pingId = 0;
     bool m_connected = false;
     bool m_open = false;
+    quint32 m_lastSeq = 0;
+    QUdpSocket *m_udp = nullptr;
+    QByteArray m_nonce;
+    QByteArray m_key;
+    QHostAddress m_leaderAddress;
+    quint16 m_leaderPort = 0;
+    quint32 m_helloCount = 0;
+    quint32 m_offeredAt = 0;
+    bool m_datagramsHeard = false;
+    bool m_toldReaching = false;
 };
 
 } // namespace follow

@@ -168,6 +168,7 @@ bool FollowSeat::lead(const QHostAddress &address, quint16 port, const QString &
         return false;
     }
     m_token = token;
+    m_feed->listenDatagrams(address, m_server->port(), token);
     trace::record('V', m_server->port());
     discovery().announce(tr("Cuescroll on %1").arg(QHostInfo::localHostName()), m_server->port());
     showStatus(tr("Leading"));
@@ -180,6 +181,7 @@ void FollowSeat::leadThrough(quint16 port, const QString &token)
     m_server = nullptr;
     m_throughPort = port;
     m_token = token;
+    m_feed->listenDatagrams(QHostAddress::Any, port, token);
     discovery().announce(tr("Cuescroll on %1").arg(QHostInfo::localHostName()), port);
     showStatus(tr("Leading"));
 }
@@ -203,6 +205,7 @@ void FollowSeat::stopLeading()
     m_throughPort = 0;
     discovery().withdraw();
     m_feed->dropFollowers();
+    m_feed->stopDatagrams();
     if (!following())
         showStatus(QString());
 }
@@ -315,6 +318,14 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     m_lastLeader = leader;
     makeFollower();
     m_link = new follow::FollowLink([this] { return m_platform.timeGetTime(); }, this);
+    if (trace::enabled()) {
+        // For the measurement of a Stop's way over the network: when the follower hears of it.
+        connect(m_link, &follow::FollowLink::received, this, [this](const follow::Message &m) {
+            const auto *s = std::get_if<follow::State>(&m);
+            if (s && !s->running && m_follower->leaderState().running)
+                trace::record('T');
+        });
+    }
     connect(m_link, &follow::FollowLink::received, m_follower, &follow::Follower::receive);
     connect(m_link, &follow::FollowLink::received, this, &FollowSeat::heardFromLeader);
     connect(m_link, &follow::FollowLink::linked, this, [this] {

@@ -7,6 +7,8 @@
 #include "follow/Protocol.h"
 #include "net/RateLimit.h"
 
+#include <QHash>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -14,6 +16,7 @@
 #include <functional>
 
 class QTimer;
+class QUdpSocket;
 
 namespace net {
 class Session;
@@ -73,6 +76,14 @@ public:
     // Sends the state now, as the report timer does.
     void report();
 
+    // The run channel: the state also in datagrams, from a UDP socket on `port` if it is free, or on
+    // any other; offered to each follower with a nonce of its own, sealed with the token.
+    bool listenDatagrams(const QHostAddress &address, quint16 port, const QString &token);
+    void stopDatagrams();
+    quint16 datagramPort() const;
+    // Followers that said the datagrams reach them.
+    int reached() const;
+
 Q_SIGNALS:
     void followersChanged(int count);
     // Each message to all followers, as it goes out (for a simulation without sockets).
@@ -82,12 +93,35 @@ private:
     bool heard() const; // anyone follows
     void broadcast(const Message &message);
     void scheduleReport();
+    void offerChannel(net::Session *socket);
+    void readDatagrams();
+    void sendDatagrams(const State &s);
+
+    struct Channel
+    {
+        QByteArray nonce;
+        QByteArray key;
+        QHostAddress peer; // the follower's address on the WebSocket; its hellos come from there
+        QHostAddress to;
+        quint16 toPort = 0;
+        quint32 heard = 0; // the last hello
+        quint32 count = 0;
+        bool hello = false;
+        bool reaching = false;
+    };
 
     Prompter m_prompter;
     QList<QPointer<net::Session>> m_sockets;
     net::RateLimit m_rate; // a follower's messages, held to the rate a phone's are
     QTimer *m_report;
     State m_lastSent;
+    quint32 m_seq = 0;
+    QUdpSocket *m_udp = nullptr;
+    QByteArray m_token;
+    QHash<net::Session *, Channel> m_channels;
+    net::RateLimit m_datagramRate; // hellos: whatever their source, they cost little and no more
+    QTimer *m_copies;
+    int m_copiesLeft = 0;
     QString m_id;
 };
 

@@ -34,12 +34,15 @@ QJsonObject placeJson(const Place &p)
 
 QJsonObject stateJson(const State &s)
 {
-    return {{kType, QStringLiteral("state")},
-            {QStringLiteral("time"), qint64(s.time)},
-            {QStringLiteral("running"), s.running},
-            {QStringLiteral("speed"), s.speed},
-            {QStringLiteral("direction"), s.forward ? 1 : -1},
-            {QStringLiteral("place"), placeJson(s.place)}};
+    QJsonObject o{{kType, QStringLiteral("state")},
+                  {QStringLiteral("time"), qint64(s.time)},
+                  {QStringLiteral("running"), s.running},
+                  {QStringLiteral("speed"), s.speed},
+                  {QStringLiteral("direction"), s.forward ? 1 : -1},
+                  {QStringLiteral("place"), placeJson(s.place)}};
+    if (s.seq != 0)
+        o.insert(QStringLiteral("seq"), qint64(s.seq));
+    return o;
 }
 
 QJsonObject lookJson(const Look &l)
@@ -123,9 +126,11 @@ std::optional<State> stateOf(const QJsonObject &o)
     const auto speed = whole(o.value(QStringLiteral("speed")), 1, 16);
     const auto direction = whole(o.value(QStringLiteral("direction")), -1, 1);
     const auto place = placeOf(o.value(QStringLiteral("place")));
-    if (!time || !running.isBool() || !speed || !direction || *direction == 0 || !place)
+    const QJsonValue seqValue = o.value(QStringLiteral("seq"));
+    const auto seq = seqValue.isUndefined() ? std::optional<quint32>(0) : clockReading(seqValue);
+    if (!time || !running.isBool() || !speed || !direction || *direction == 0 || !place || !seq)
         return std::nullopt;
-    return State{*time, running.toBool(), int(*speed), *direction > 0, *place};
+    return State{*time, running.toBool(), int(*speed), *direction > 0, *place, *seq};
 }
 
 std::optional<Look> lookOf(const QJsonObject &o)
@@ -221,6 +226,12 @@ QByteArray encode(const Message &message)
                         {QStringLiteral("id"), qint64(m.id)},
                         {QStringLiteral("sent"), qint64(m.sent)},
                         {QStringLiteral("received"), qint64(m.received)}};
+            } else if constexpr (std::is_same_v<T, Channel>) {
+                return {{kType, QStringLiteral("channel")},
+                        {QStringLiteral("port"), m.port},
+                        {QStringLiteral("nonce"), QString::fromLatin1(m.nonce.toHex())}};
+            } else if constexpr (std::is_same_v<T, Reaching>) {
+                return {{kType, QStringLiteral("reaching")}, {QStringLiteral("reaching"), m.reaching}};
             } else {
                 return {{kType, QStringLiteral("command")},
                         {QStringLiteral("name"), m.name},
@@ -282,6 +293,17 @@ std::optional<Message> decode(const QByteArray &text)
                                 : whole(lengthValue, 0, std::numeric_limits<int>::max());
         if (isCommand(name) && value && length)
             return Command{name, int(*value), int(*length)};
+    } else if (type == QLatin1String("channel")) {
+        const auto port = whole(o.value(QStringLiteral("port")), 1, 65535);
+        const QString hex = o.value(QStringLiteral("nonce")).toString();
+        const QByteArray nonce = QByteArray::fromHex(hex.toLatin1());
+        if (port && hex.size() == 2 * kNonceBytes && nonce.size() == kNonceBytes &&
+            nonce.toHex() == hex.toLatin1().toLower())
+            return Channel{quint16(*port), nonce};
+    } else if (type == QLatin1String("reaching")) {
+        const QJsonValue reaching = o.value(QStringLiteral("reaching"));
+        if (reaching.isBool())
+            return Reaching{reaching.toBool()};
     }
     return std::nullopt;
 }

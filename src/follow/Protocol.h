@@ -21,6 +21,8 @@ inline constexpr int kProtocolVersion = 1;
 inline constexpr quint16 kDefaultPort = 8777;
 // Where a remote-control server mounts the feed; a leader of its own serves it at any path.
 inline constexpr char kPath[] = "/api/v1/follow";
+// A run channel's nonce, in bytes.
+inline constexpr int kNonceBytes = 16;
 
 // Where the reading line reads: the first character of the display line under it and how far down
 // that line (0 to 1). Window, screen and font size may differ between prompters; the text does not.
@@ -43,7 +45,15 @@ struct State
     int speed = 1; // 1 to 16
     bool forward = true;
     Place place;
-    bool operator==(const State &) const = default;
+    // The leader counts the states it sends: one heard twice, or late by another way, is older than
+    // the newest. 0 from a leader that does not count.
+    quint32 seq = 0;
+    // The same run, however often it was sent.
+    bool operator==(const State &o) const
+    {
+        return time == o.time && running == o.running && speed == o.speed && forward == o.forward &&
+               place == o.place;
+    }
 };
 
 struct Look
@@ -104,10 +114,23 @@ struct Command
     int length = 0;
     bool operator==(const Command &) const = default;
 };
+// The leader's run channel for this connection: datagrams from its UDP `port`, sealed with a key
+// made of the token and this `nonce` (see RunChannel.h).
+struct Channel
+{
+    quint16 port = 0;
+    QByteArray nonce;
+};
+// The follower's word on whether the leader's datagrams reach it.
+struct Reaching
+{
+    bool reaching = false;
+};
 // The commands a follower may send; anything else is ignored.
 bool isCommand(const QString &name);
 
-using Message = std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command>;
+using Message =
+    std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command, Channel, Reaching>;
 
 QByteArray encode(const Message &message);
 // Nothing for anything that is not a well-formed message of this version.
