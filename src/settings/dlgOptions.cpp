@@ -111,6 +111,14 @@ void dlgOptions::showEvent(QShowEvent *event)
     if (!m_loaded) {
         m_loaded = true;
         Form_Load();
+        if (keysPage) {
+            cmdKeys = addButton("cmdKeys", tr("&Keys…"), false);
+            twips::move(cmdKeys, 480, 3630, 1245, 435);
+            cmdKeys->show();
+            QWidget::setTabOrder(cmdLineColor, cmdKeys);
+            QWidget::setTabOrder(cmdKeys, cmdOk);
+            connect(cmdKeys, &QPushButton::clicked, this, [this] { keysPage(); });
+        }
     }
     FixedDialog::showEvent(event);
 }
