@@ -99,6 +99,8 @@ bool GamepadInput::open()
         return true;
     // Buttons count while another window has the focus: the prompter rarely has it on a show.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    // Ctrl+C and a TERM still end the program, as SDL would otherwise turn them into events of its own.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         qCInfo(lcRemote) << "game controllers cannot be read:" << SDL_GetError();
         return false;
