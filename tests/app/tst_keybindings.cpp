@@ -27,15 +27,6 @@ class tst_KeyBindings : public QObject
     FakeDialogs m_dialogs;
     QTemporaryDir m_siteDir;
 
-    static int rowOf(dlgKeys &page, Verb verb)
-    {
-        for (int row = 0; row < page.tblKeys->rowCount(); ++row) {
-            if (page.tblKeys->item(row, 0)->text() == keys::verbLabel(verb))
-                return row;
-        }
-        return -1;
-    }
-
 private Q_SLOTS:
     void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
 
@@ -117,15 +108,13 @@ private Q_SLOTS:
         auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(200));
         QString refusal;
         m_dialogs.modals << [](QWidget &window) {
-            auto &options = static_cast<dlgOptions &>(window);
-            if (!options.cmdKeys)
-                return 0;
-            options.cmdKeys->click();
+            static_cast<dlgOptions &>(window).cmdKeys->click();
             return 0;
         };
         m_dialogs.modals << [&refusal](QWidget &window) {
             auto &page = static_cast<dlgKeys &>(window);
-            page.tblKeys->selectRow(rowOf(page, Verb::Toggle));
+            page.tblKeys->selectRow(
+                page.tblKeys->findItems(keys::verbLabel(Verb::Toggle), Qt::MatchExactly)[0]->row());
             page.txtKey[0]->setKeySequence(QKeySequence(Qt::Key_Home));
             refusal = page.lblRefused->text();
             if (page.txtKey[0]->keySequence() != QKeySequence(Qt::Key_Space))

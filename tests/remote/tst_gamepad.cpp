@@ -75,7 +75,6 @@ private Q_SLOTS:
         w->core().takeScript(scriptOfLines(200));
         remote::GamepadInput &pads = w->remote().gamepads();
         QVERIFY(pads.open());
-        QVERIFY(pads.controllers().isEmpty());
 
         const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
                                                      SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
@@ -101,7 +100,6 @@ private Q_SLOTS:
         QVERIFY(SDL_JoystickDetachVirtual(device) == 0);
         pads.poll();
         QVERIFY(pads.controllers().isEmpty());
-        pads.close();
     }
 };
 
