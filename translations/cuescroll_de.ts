@@ -526,6 +526,45 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     </message>
 </context>
 <context>
+    <name>dlgKeys</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Commands and their keys</source>
+        <translation>Befehle und ihre Tasten</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Key %1:</source>
+        <translation>Taste %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+</context>
+<context>
     <name>dlgLeading</name>
     <message>
         <source>&amp;Copy address and token</source>
@@ -593,6 +632,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>&amp;Keys…</source>
+        <translation>&amp;Tasten …</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1067,120 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
             <numerusform>Fernsteuerung ein, %n Gerät</numerusform>
             <numerusform>Fernsteuerung ein, %n Geräte</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>keys</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Start or stop</source>
+        <translation>Starten oder anhalten</translation>
+    </message>
+    <message>
+        <source>Stop and go back to the beginning</source>
+        <translation>Anhalten und zurück zum Anfang</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Schritt vor</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Seite zurück</translation>
+    </message>
+    <message>
+        <source>Page forward</source>
+        <translation>Seite vor</translation>
+    </message>
+    <message>
+        <source>Beginning</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Scroll up the screen</source>
+        <translation>Nach oben über den Bildschirm laufen</translation>
+    </message>
+    <message>
+        <source>Scroll down the screen</source>
+        <translation>Nach unten über den Bildschirm laufen</translation>
+    </message>
+    <message>
+        <source>Full screen on or off</source>
+        <translation>Vollbild ein oder aus</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Mark passages</source>
+        <translation>Passagen markieren</translation>
+    </message>
+    <message>
+        <source>Jump to a marker</source>
+        <translation>Zu einer Markierung springen</translation>
+    </message>
+    <message>
+        <source>Remove a marker</source>
+        <translation>Eine Markierung entfernen</translation>
+    </message>
+    <message>
+        <source>Remove all markers</source>
+        <translation>Alle Markierungen entfernen</translation>
+    </message>
+    <message>
+        <source>Edit the script</source>
+        <translation>Skript bearbeiten</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>No key can give this command.</source>
+        <translation>Dieser Befehl kann auf keiner Taste liegen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A command takes at most %n key(s).</source>
+        <translation>
+            <numerusform>Ein Befehl hat höchstens %n Taste.</numerusform>
+            <numerusform>Ein Befehl hat höchstens %n Tasten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is already the key of “%2”.</source>
+        <translation>%1 ist schon die Taste für „%2“.</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1630,26 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>P&amp;age:</source>
         <translation>S&amp;eite:</translation>
+    </message>
+    <message>
+        <source>no desk</source>
+        <translation>kein Pult</translation>
+    </message>
+    <message>
+        <source>host:port of each desk, e.g. 192.168.1.30:9000 desk.local:8000</source>
+        <translation>Host:Port jedes Pults, z. B. 192.168.1.30:9000 desk.local:8000</translation>
+    </message>
+    <message>
+        <source>Take game &amp;controllers</source>
+        <translation>&amp;Gamecontroller annehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Send the state as OSC to:</source>
+        <translation>Zustand als OSC &amp;senden an:</translation>
+    </message>
+    <message>
+        <source>No game controller plugged in.</source>
+        <translation>Kein Gamecontroller angeschlossen.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,16 @@
     </message>
 </context>
 <context>
+    <name>keys</name>
+    <message numerus="yes">
+        <source>A command takes at most %n key(s).</source>
+        <translation>
+            <numerusform>A command takes at most %n key.</numerusform>
+            <numerusform>A command takes at most %n keys.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>remote::dlgRemote</name>
     <message numerus="yes">
         <source>%n device(s) connected now will be cut off and must scan the new code.</source>

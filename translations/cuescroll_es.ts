@@ -526,6 +526,45 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     </message>
 </context>
 <context>
+    <name>dlgKeys</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Commands and their keys</source>
+        <translation>Órdenes y sus teclas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Key %1:</source>
+        <translation>Tecla %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Predeterminadas</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>dlgLeading</name>
     <message>
         <source>&amp;Copy address and token</source>
@@ -593,6 +632,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Keys…</source>
+        <translation>&amp;Teclas…</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1067,120 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
             <numerusform>Control remoto activado, %n dispositivo</numerusform>
             <numerusform>Control remoto activado, %n dispositivos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>keys</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Start or stop</source>
+        <translation>Iniciar o detener</translation>
+    </message>
+    <message>
+        <source>Stop and go back to the beginning</source>
+        <translation>Detener y volver al principio</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Paso atrás</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Paso adelante</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Página atrás</translation>
+    </message>
+    <message>
+        <source>Page forward</source>
+        <translation>Página adelante</translation>
+    </message>
+    <message>
+        <source>Beginning</source>
+        <translation>Principio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Scroll up the screen</source>
+        <translation>Desplazar hacia arriba de la pantalla</translation>
+    </message>
+    <message>
+        <source>Scroll down the screen</source>
+        <translation>Desplazar hacia abajo de la pantalla</translation>
+    </message>
+    <message>
+        <source>Full screen on or off</source>
+        <translation>Pantalla completa sí o no</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Mark passages</source>
+        <translation>Marcar pasajes</translation>
+    </message>
+    <message>
+        <source>Jump to a marker</source>
+        <translation>Saltar a un marcador</translation>
+    </message>
+    <message>
+        <source>Remove a marker</source>
+        <translation>Quitar un marcador</translation>
+    </message>
+    <message>
+        <source>Remove all markers</source>
+        <translation>Quitar todos los marcadores</translation>
+    </message>
+    <message>
+        <source>Edit the script</source>
+        <translation>Editar el guion</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>No key can give this command.</source>
+        <translation>Ninguna tecla puede dar esta orden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A command takes at most %n key(s).</source>
+        <translation>
+            <numerusform>Una orden admite como mucho %n tecla.</numerusform>
+            <numerusform>Una orden admite como mucho %n teclas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is already the key of “%2”.</source>
+        <translation>%1 ya es la tecla de «%2».</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1630,26 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>P&amp;age:</source>
         <translation>Pá&amp;gina:</translation>
+    </message>
+    <message>
+        <source>no desk</source>
+        <translation>ninguna mesa</translation>
+    </message>
+    <message>
+        <source>host:port of each desk, e.g. 192.168.1.30:9000 desk.local:8000</source>
+        <translation>host:puerto de cada mesa, p. ej. 192.168.1.30:9000 desk.local:8000</translation>
+    </message>
+    <message>
+        <source>Take game &amp;controllers</source>
+        <translation>Recibir mandos de &amp;juego</translation>
+    </message>
+    <message>
+        <source>&amp;Send the state as OSC to:</source>
+        <translation>&amp;Enviar el estado por OSC a:</translation>
+    </message>
+    <message>
+        <source>No game controller plugged in.</source>
+        <translation>No hay ningún mando conectado.</translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,45 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     </message>
 </context>
 <context>
+    <name>dlgKeys</name>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Commands and their keys</source>
+        <translation>Commandes et leurs touches</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+    <message>
+        <source>Key %1:</source>
+        <translation>Touche %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>Par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
     <name>dlgLeading</name>
     <message>
         <source>&amp;Copy address and token</source>
@@ -593,6 +632,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Keys…</source>
+        <translation>&amp;Touches…</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1067,120 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
             <numerusform>Télécommande activée, %n appareil</numerusform>
             <numerusform>Télécommande activée, %n appareils</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>keys</name>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Start or stop</source>
+        <translation>Démarrer ou arrêter</translation>
+    </message>
+    <message>
+        <source>Stop and go back to the beginning</source>
+        <translation>Arrêter et revenir au début</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Pas en arrière</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Pas en avant</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page forward</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Beginning</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus vite</translation>
+    </message>
+    <message>
+        <source>Scroll up the screen</source>
+        <translation>Défiler vers le haut de l’écran</translation>
+    </message>
+    <message>
+        <source>Scroll down the screen</source>
+        <translation>Défiler vers le bas de l’écran</translation>
+    </message>
+    <message>
+        <source>Full screen on or off</source>
+        <translation>Plein écran oui ou non</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Mark passages</source>
+        <translation>Marquer des passages</translation>
+    </message>
+    <message>
+        <source>Jump to a marker</source>
+        <translation>Aller à un repère</translation>
+    </message>
+    <message>
+        <source>Remove a marker</source>
+        <translation>Retirer un repère</translation>
+    </message>
+    <message>
+        <source>Remove all markers</source>
+        <translation>Retirer tous les repères</translation>
+    </message>
+    <message>
+        <source>Edit the script</source>
+        <translation>Modifier le texte</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>No key can give this command.</source>
+        <translation>Aucune touche ne peut donner cette commande.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A command takes at most %n key(s).</source>
+        <translation>
+            <numerusform>Une commande prend au plus %n touche.</numerusform>
+            <numerusform>Une commande prend au plus %n touches.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is already the key of “%2”.</source>
+        <translation>%1 est déjà la touche de «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1630,26 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>P&amp;age:</source>
         <translation>P&amp;age&#xa0;:</translation>
+    </message>
+    <message>
+        <source>no desk</source>
+        <translation>aucune console</translation>
+    </message>
+    <message>
+        <source>host:port of each desk, e.g. 192.168.1.30:9000 desk.local:8000</source>
+        <translation>hôte:port de chaque console, p. ex. 192.168.1.30:9000 desk.local:8000</translation>
+    </message>
+    <message>
+        <source>Take game &amp;controllers</source>
+        <translation>Accepter les manettes de &amp;jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Send the state as OSC to:</source>
+        <translation>&amp;Envoyer l’état en OSC à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No game controller plugged in.</source>
+        <translation>Aucune manette branchée.</translation>
     </message>
 </context>
 <context>

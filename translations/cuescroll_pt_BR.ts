@@ -526,6 +526,45 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     </message>
 </context>
 <context>
+    <name>dlgKeys</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Commands and their keys</source>
+        <translation>Comandos e suas teclas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+    <message>
+        <source>Key %1:</source>
+        <translation>Tecla %1:</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults</source>
+        <translation>&amp;Padrões</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>dlgLeading</name>
     <message>
         <source>&amp;Copy address and token</source>
@@ -593,6 +632,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Keys…</source>
+        <translation>&amp;Teclas…</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1067,120 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
             <numerusform>Controle remoto ligado, %n dispositivo</numerusform>
             <numerusform>Controle remoto ligado, %n dispositivos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>keys</name>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Start or stop</source>
+        <translation>Iniciar ou parar</translation>
+    </message>
+    <message>
+        <source>Stop and go back to the beginning</source>
+        <translation>Parar e voltar ao início</translation>
+    </message>
+    <message>
+        <source>Step back</source>
+        <translation>Passo para trás</translation>
+    </message>
+    <message>
+        <source>Step forward</source>
+        <translation>Passo para a frente</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Page forward</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Beginning</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Mais devagar</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <source>Scroll up the screen</source>
+        <translation>Rolar para cima na tela</translation>
+    </message>
+    <message>
+        <source>Scroll down the screen</source>
+        <translation>Rolar para baixo na tela</translation>
+    </message>
+    <message>
+        <source>Full screen on or off</source>
+        <translation>Tela cheia liga ou desliga</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Mark passages</source>
+        <translation>Marcar trechos</translation>
+    </message>
+    <message>
+        <source>Jump to a marker</source>
+        <translation>Saltar para um marcador</translation>
+    </message>
+    <message>
+        <source>Remove a marker</source>
+        <translation>Remover um marcador</translation>
+    </message>
+    <message>
+        <source>Remove all markers</source>
+        <translation>Remover todos os marcadores</translation>
+    </message>
+    <message>
+        <source>Edit the script</source>
+        <translation>Editar o roteiro</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>No key can give this command.</source>
+        <translation>Nenhuma tecla pode dar este comando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A command takes at most %n key(s).</source>
+        <translation>
+            <numerusform>Um comando aceita no máximo %n tecla.</numerusform>
+            <numerusform>Um comando aceita no máximo %n teclas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is already the key of “%2”.</source>
+        <translation>%1 já é a tecla de “%2”.</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1630,26 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>P&amp;age:</source>
         <translation>Pá&amp;gina:</translation>
+    </message>
+    <message>
+        <source>no desk</source>
+        <translation>nenhuma mesa</translation>
+    </message>
+    <message>
+        <source>host:port of each desk, e.g. 192.168.1.30:9000 desk.local:8000</source>
+        <translation>host:porta de cada mesa, p. ex. 192.168.1.30:9000 desk.local:8000</translation>
+    </message>
+    <message>
+        <source>Take game &amp;controllers</source>
+        <translation>Receber controles de &amp;jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Send the state as OSC to:</source>
+        <translation>&amp;Enviar o estado por OSC para:</translation>
+    </message>
+    <message>
+        <source>No game controller plugged in.</source>
+        <translation>Nenhum controle conectado.</translation>
     </message>
 </context>
 <context>

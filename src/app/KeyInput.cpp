@@ -4,7 +4,10 @@
 
 #include "app/KeyInput.h"
 
+#include <QHash>
 #include <QKeyEvent>
+
+#include <map>
 
 namespace keyinput {
 
@@ -59,6 +62,9 @@ std::optional<Key> fromEvent(const QKeyEvent &event)
     case Qt::Key_Insert:
         code = 45;
         break;
+    case Qt::Key_Period:
+        code = Period;
+        break;
     default:
         if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
             code = F1 + (k - Qt::Key_F1);
@@ -111,7 +117,10 @@ std::optional<run::Command> commandFor(int code, int shift)
         return run::Command{Verb::Faster};
     case Space:
     case F3:
+    case Period: // a presentation clicker's "blank screen" button sends "." or B
         return run::Command{Verb::Toggle};
+    case 'B':
+        return run::Command{Verb::Stop};
     case Back:
     case F4:
         return run::Command{Verb::Reset};
@@ -138,6 +147,50 @@ std::optional<run::Command> commandFor(int code, int shift)
     default:
         return std::nullopt;
     }
+}
+
+QKeyCombination combination(int code, int shift)
+{
+    static const QHash<int, Qt::Key> named{
+        {Back, Qt::Key_Backspace}, {Return, Qt::Key_Return}, {Escape, Qt::Key_Escape},
+        {Space, Qt::Key_Space},    {PageUp, Qt::Key_PageUp}, {PageDown, Qt::Key_PageDown},
+        {End, Qt::Key_End},        {Home, Qt::Key_Home},     {Left, Qt::Key_Left},
+        {Up, Qt::Key_Up},          {Right, Qt::Key_Right},   {Down, Qt::Key_Down},
+        {9, Qt::Key_Tab},          {46, Qt::Key_Delete},     {45, Qt::Key_Insert},
+        {Period, Qt::Key_Period},
+    };
+    Qt::Key key = named.value(code, Qt::Key_unknown);
+    if (code >= F1 && code < F1 + 24)
+        key = Qt::Key(Qt::Key_F1 + (code - F1));
+    else if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        key = Qt::Key(code);
+    Qt::KeyboardModifiers m;
+    m.setFlag(Qt::ShiftModifier, shift & ShiftBit);
+    m.setFlag(Qt::ControlModifier, shift & CtrlBit);
+    m.setFlag(Qt::AltModifier, shift & AltBit);
+    return QKeyCombination(m, key);
+}
+
+keys::KeyMap defaultKeys()
+{
+    // Read off the table, so that a command given a key there is listed with it.
+    std::map<run::Verb, QList<QKeyCombination>> found;
+    for (const run::Verb verb : {run::Verb::Start, run::Verb::FullScreen})
+        found[verb];
+    for (int shift : {0, int(CtrlBit)}) {
+        for (int code = 1; code < 256; ++code) {
+            const auto c = commandFor(code, shift);
+            if (!c || (shift != 0 && commandFor(code, 0) == c))
+                continue;
+            const QKeyCombination key = combination(code, shift);
+            if (key.key() != Qt::Key_unknown)
+                found[c->verb] << key;
+        }
+    }
+    QList<keys::Binding> bindings;
+    for (const auto &[verb, keys] : found)
+        bindings.append({verb, keys});
+    return keys::KeyMap(bindings);
 }
 
 } // namespace keyinput

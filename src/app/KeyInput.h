@@ -5,6 +5,9 @@
 #pragma once
 
 #include "core/Command.h"
+#include "keys/KeyMap.h"
+
+#include <QKeyCombination>
 
 #include <optional>
 
@@ -40,6 +43,7 @@ enum Code {
     F10,
     F11,
     F12,
+    Period = 190,
 };
 
 struct Key
@@ -54,7 +58,12 @@ std::optional<Key> fromEvent(const QKeyEvent &event);
 // The character a key press types (0 when it types none), as the typed-character handler sees it.
 int typedCharacter(const QKeyEvent &event);
 
-// What a key asks of the run; nothing for a key without a meaning.
+// What a key asks of the run by default; nothing for a key without a meaning.
 std::optional<run::Command> commandFor(int code, int shift);
+
+// A key as Qt names it; Qt::Key_unknown for a code it has no name for.
+QKeyCombination combination(int code, int shift);
+// Every command a key may give, with the keys commandFor gives it, for the operator to change.
+keys::KeyMap defaultKeys();
 
 } // namespace keyinput

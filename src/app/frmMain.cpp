@@ -13,6 +13,7 @@
 #include "editor/frmEditText.h"
 #include "follow/FollowSeat.h"
 #include "follow/LeaderFeed.h"
+#include "keys/dlgKeys.h"
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"
@@ -88,10 +89,16 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     hooks.options = [this](const appearance::Appearance &shown) {
         dlgOptions options(m_dialogs, this);
         options.current = shown;
+        options.keysPage = [this, &options] { ShowKeysWindow(&options); };
         m_dialogs.showModal(options);
         return options.chosen;
     };
     m_core = new PrompterCore(m_platform, m_settings, *this, *m_controls, std::move(hooks), this);
+    ReadKeys();
+    connect(&m_settings, &Settings::changed, this, [this](Settings::Key key) {
+        if (key == Settings::Key::Keys)
+            ReadKeys();
+    });
     BindRun();
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_controls->marking(), &Marking::cmdCancel_Click);

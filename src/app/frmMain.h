@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "keys/KeyMap.h"
 #include "ui/frmMainUi.h"
 
 #include <QWidget>
@@ -99,6 +100,9 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The Keys page, over `parent`; the keys it confirms are kept in the settings and work at once.
+    void ShowKeysWindow(QWidget *parent);
+    const keys::KeyMap &keyMap() const { return m_keys; }
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -119,6 +123,7 @@ private:
     void FitToolbar(int clientWidth);
     bool awaitingExposure() const;
     void watchWidth();
+    void ReadKeys();
 
     Platform &m_platform;
     Dialogs &m_dialogs;
@@ -130,6 +135,7 @@ private:
     remote::RemoteControl *m_remote = nullptr;
     VoiceFollowing *m_voice = nullptr;
     FollowSeat *m_follow = nullptr;
+    keys::KeyMap m_keys;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

@@ -4,11 +4,14 @@
 
 #include "app/CommandLine.h"
 #include "app/KeyInput.h"
+#include "app/Log.h"
 #include "app/frmMain.h"
 #include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowSeat.h"
+#include "keys/dlgKeys.h"
 #include "markers/Marking.h"
+#include "settings/Settings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 
@@ -46,8 +49,25 @@ void frmMain::cmdMark_Click()
 
 void frmMain::HandleKey(int keyCode, int shift)
 {
-    if (const std::optional<run::Command> c = keyinput::commandFor(keyCode, shift))
-        m_core->command(*c);
+    if (const std::optional<run::Verb> verb = m_keys.verbFor(keyinput::combination(keyCode, shift)))
+        m_core->command({*verb});
+}
+
+void frmMain::ReadKeys()
+{
+    m_keys = keyinput::defaultKeys();
+    QStringList unread;
+    m_keys.read(m_settings.keys(), &unread);
+    if (!unread.isEmpty())
+        qCWarning(lcApp) << "Keys: left out:" << unread.join(QStringLiteral(", "));
+}
+
+void frmMain::ShowKeysWindow(QWidget *parent)
+{
+    dlgKeys page(m_keys, parent);
+    m_dialogs.showModal(page);
+    if (page.chosen)
+        m_settings.setKeys(page.chosen->text()); // read back at once, as any change of the store
 }
 
 void frmMain::ToggleFullScreen(bool bEnter)

@@ -198,6 +198,8 @@ Parsed fromOsc(const QByteArray &packet)
 
     if (const auto verb = actionNamed(name))
         return ok({*verb, 0, 0});
+    if (name == QLatin1String("state"))
+        return ok({Verb::State, 0, 0});
     const std::optional<double> arg = oscNumber(m.get(), 0);
     if (name == QLatin1String("speed")) {
         if (arg && std::isfinite(*arg) && *arg >= kMinSpeed && *arg <= kMaxSpeed)

@@ -7,8 +7,10 @@
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
 #include "net/Token.h"
+#include "remote/GamepadInput.h"
 #include "remote/Log.h"
 #include "remote/MidiInput.h"
+#include "remote/OscFeedback.h"
 #include "remote/RemoteServer.h"
 #include "settings/Settings.h"
 
@@ -25,13 +27,18 @@ namespace remote {
 
 RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, QObject *parent)
     : QObject(parent), m_platform(platform), m_settings(settings), m_core(core),
-      m_server(new RemoteServer(platform, this)), m_midi(new MidiInput(this)), m_push(new QTimer(this))
+      m_server(new RemoteServer(platform, this)), m_midi(new MidiInput(this)),
+      m_feedback(new OscFeedback(
+          platform, [this] { return feedback(); }, this)),
+      m_gamepads(new GamepadInput(this)), m_push(new QTimer(this))
 {
     m_push->setSingleShot(true);
     connect(m_push, &QTimer::timeout, this, &RemoteControl::pushNow);
     m_server->setStateSource([this] { return stateJson(); });
     m_server->setCommandHandler([this](const Command &c) { return apply(c); });
     connect(m_midi, &MidiInput::commandReceived, this, &RemoteControl::apply);
+    connect(m_gamepads, &GamepadInput::commandReceived, this, &RemoteControl::apply);
+    connect(m_gamepads, &GamepadInput::controllersChanged, this, &RemoteControl::statusChanged);
     connect(m_server, &RemoteServer::devicesChanged, this, &RemoteControl::statusChanged);
     connect(m_server, &RemoteServer::oscIgnored, this, [this](const QString &why) {
         qCInfo(lcRemote) << why;
@@ -53,6 +60,21 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     scriptChanged();
     markersChanged();
 
+    // The desks hear the state whether or not anything listens here: it is sent, not taken.
+    const auto told = [this] { m_feedback->changed(false); };
+    connect(&core, &PrompterCore::runningChanged, m_feedback, told);
+    connect(&core, &PrompterCore::speedChanged, m_feedback, told);
+    connect(&core, &PrompterCore::directionChanged, m_feedback, told);
+    const auto moved = [this] { m_feedback->changed(true); };
+    connect(&core, &PrompterCore::progressChanged, m_feedback, moved);
+    connect(&core, &PrompterCore::timeToGoChanged, m_feedback, moved);
+    connect(m_server, &RemoteServer::oscStateAsked, m_feedback, &OscFeedback::answer);
+    m_feedback->setTargets(settings.oscFeedback());
+    connect(&settings, &Settings::changed, m_feedback, [this](Settings::Key key) {
+        if (key == Settings::Key::OscFeedback)
+            m_feedback->setTargets(m_settings.oscFeedback());
+    });
+
     m_token = qEnvironmentVariable("CUESCROLL_REMOTE_TOKEN");
 }
 
@@ -67,6 +89,8 @@ void RemoteControl::shutDown()
     m_server->disconnect(this);
     m_server->setCommandHandler({});
     m_midi->disconnect(this);
+    m_gamepads->disconnect(this);
+    m_feedback->setTargets({});
     stopAll();
 }
 
@@ -92,7 +116,7 @@ void RemoteControl::newToken()
 bool RemoteControl::applySettings()
 {
     m_forRun = false;
-    if (!m_settings.remoteEnabled() && !m_settings.midi()) {
+    if (!m_settings.remoteEnabled() && !m_settings.midi() && !m_settings.gamepad()) {
         stopAll();
         m_error.clear();
         Q_EMIT statusChanged();
@@ -107,6 +131,11 @@ bool RemoteControl::applySettings()
     if (m_settings.midi()) {
         m_midi->setMap(parseMidiMap(m_settings.midiMap()));
         m_midi->open();
+    }
+    m_gamepads->close();
+    if (m_settings.gamepad()) {
+        m_gamepads->setMap(parseGamepadMap(m_settings.gamepadMap()));
+        m_gamepads->open();
     }
     Q_EMIT statusChanged();
     return ok;
@@ -140,6 +169,7 @@ void RemoteControl::stopAll()
 {
     m_server->stop();
     m_midi->close();
+    m_gamepads->close();
     m_push->stop();
 }
 
@@ -213,6 +243,18 @@ State RemoteControl::state() const
     s.fullScreen = m_core.fullScreen();
     s.time = m_platform.timeGetTime();
     return s;
+}
+
+// The rundown, the timers and the message are told from here when the run has them.
+Feedback RemoteControl::feedback() const
+{
+    Feedback f;
+    f.running = m_core.running();
+    f.speed = m_core.speed();
+    f.up = m_core.direction() == PrompterCore::Direction::Up;
+    f.progress = m_core.progress() / 100.0;
+    f.timeToGo = m_core.timeToGo();
+    return f;
 }
 
 QByteArray RemoteControl::stateJson() const

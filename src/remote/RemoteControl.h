@@ -21,8 +21,11 @@ class QTimer;
 class Settings;
 
 namespace remote {
+class GamepadInput;
 class MidiInput;
+class OscFeedback;
 class RemoteServer;
+struct Feedback;
 
 // The remote control of one prompter: the server and the MIDI inputs, started and stopped as the
 // settings say, their commands given to the prompter's core and its state pushed back to them.
@@ -53,6 +56,7 @@ public:
     QString error() const { return m_error; }
     int devices() const;
     QStringList midiInputs() const;
+    GamepadInput &gamepads() const { return *m_gamepads; }
     // The last OSC packet not taken, and why; empty when none.
     QString oscIgnored() const { return m_oscIgnored; }
     // CUESCROLL_REMOTE_TOKEN when set, else the stored one (made when first needed).
@@ -65,6 +69,9 @@ public:
     // prompter (an editor, Options), as the keys cannot reach it then.
     run::Answer apply(const remote::Command &command);
     remote::State state() const;
+    // What the control desks are told over OSC.
+    Feedback feedback() const;
+    OscFeedback &oscFeedback() const { return *m_feedback; }
     QByteArray stateJson() const;
 
     RemoteServer &server() const { return *m_server; }
@@ -90,6 +97,8 @@ private:
     PrompterCore &m_core;
     RemoteServer *m_server;
     MidiInput *m_midi;
+    OscFeedback *m_feedback;
+    GamepadInput *m_gamepads;
     QTimer *m_push;
     QString m_token;
     QHostAddress m_address = QHostAddress::Any;

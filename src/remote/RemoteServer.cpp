@@ -360,6 +360,10 @@ void RemoteServer::readOsc()
             Q_EMIT oscIgnored(tr("OSC from %1 ignored: %2").arg(from, parsed.error));
             continue;
         }
+        if (parsed.command->verb == Verb::State) {
+            Q_EMIT oscStateAsked(d.senderAddress(), quint16(d.senderPort()));
+            continue;
+        }
         if (const run::Answer a = carryOut(*parsed.command); a.refused())
             Q_EMIT oscIgnored(tr("OSC from %1 not carried out: %2").arg(from, a.text));
     }

@@ -96,6 +96,8 @@ Q_SIGNALS:
     void devicesChanged(int count);
     // An OSC packet was not taken, and why: a console set up wrongly shows here first.
     void oscIgnored(const QString &why);
+    // An OSC /cuescroll/state from an allowed address, within its budget: the sender wants the state.
+    void oscStateAsked(const QHostAddress &from, quint16 port);
 
 private:
     void handle(const net::Request &request, net::Reply &r);

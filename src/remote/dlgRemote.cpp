@@ -4,6 +4,7 @@
 
 #include "remote/dlgRemote.h"
 
+#include "remote/GamepadInput.h"
 #include "remote/QrCode.h"
 #include "remote/RemoteControl.h"
 #include "settings/Settings.h"
@@ -66,6 +67,14 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, Dialogs &dialogs
     lblMidi->setObjectName(QStringLiteral("lblMidi"));
     lblDevices = new QLabel(this);
     lblDevices->setObjectName(QStringLiteral("lblDevices"));
+    txtOscFeedback = new QLineEdit(this);
+    txtOscFeedback->setObjectName(QStringLiteral("txtOscFeedback"));
+    txtOscFeedback->setPlaceholderText(tr("no desk"));
+    txtOscFeedback->setToolTip(tr("host:port of each desk, e.g. 192.168.1.30:9000 desk.local:8000"));
+    chkGamepad = new QCheckBox(tr("Take game &controllers"), this);
+    chkGamepad->setObjectName(QStringLiteral("chkGamepad"));
+    lblGamepad = new QLabel(this);
+    lblGamepad->setObjectName(QStringLiteral("lblGamepad"));
 
     auto *form = new QFormLayout;
     form->addRow(chkEnabled);
@@ -78,8 +87,11 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, Dialogs &dialogs
     form->addRow(chkOsc);
     form->addRow(txtOscAllow);
     form->addRow(lblOscIgnored);
+    form->addRow(tr("&Send the state as OSC to:"), txtOscFeedback);
     form->addRow(chkMidi);
     form->addRow(lblMidi);
+    form->addRow(chkGamepad);
+    form->addRow(lblGamepad);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // No default button: Return applies the box it is pressed in, and nothing more.
@@ -95,10 +107,16 @@ dlgRemote::dlgRemote(Settings &settings, RemoteControl &remote, Dialogs &dialogs
     chkOsc->setChecked(settings.osc() || remote.oscListening());
     txtOscAllow->setText(settings.oscAllow());
     chkMidi->setChecked(settings.midi());
+    txtOscFeedback->setText(settings.oscFeedback());
+    chkGamepad->setChecked(settings.gamepad());
 
     connect(chkEnabled, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
     connect(chkOsc, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
     connect(chkMidi, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
+    connect(chkGamepad, &QCheckBox::toggled, this, &dlgRemote::applyChoices);
+    // Sent, not taken: it needs nothing started again.
+    connect(txtOscFeedback, &QLineEdit::editingFinished, this,
+            [this] { m_settings.setOscFeedback(txtOscFeedback->text().simplified()); });
     connect(spnPort, &QSpinBox::editingFinished, this, &dlgRemote::applyChoices);
     connect(txtOscAllow, &QLineEdit::editingFinished, this, &dlgRemote::applyChoices);
     connect(cmdNewToken, &QPushButton::clicked, this, &dlgRemote::askNewToken);
@@ -114,8 +132,9 @@ dlgRemote::~dlgRemote()
 void dlgRemote::applyChoices()
 {
     const bool portChanged = m_settings.remotePort() != spnPort->value();
-    const bool sameFilters =
-        m_settings.oscAllow() == txtOscAllow->text().trimmed() && m_settings.midi() == chkMidi->isChecked();
+    const bool sameFilters = m_settings.oscAllow() == txtOscAllow->text().trimmed() &&
+                             m_settings.midi() == chkMidi->isChecked() &&
+                             m_settings.gamepad() == chkGamepad->isChecked();
     const bool changed = m_settings.remoteEnabled() != chkEnabled->isChecked() || portChanged ||
                          m_settings.osc() != chkOsc->isChecked() || !sameFilters;
     if (!changed && (m_remote.listening() == chkEnabled->isChecked()))
@@ -129,6 +148,7 @@ void dlgRemote::applyChoices()
     m_settings.setOsc(chkOsc->isChecked());
     m_settings.setOscAllow(txtOscAllow->text().trimmed());
     m_settings.setMidi(chkMidi->isChecked());
+    m_settings.setGamepad(chkGamepad->isChecked());
     if (!runsAsChosen)
         m_remote.applySettings();
 }
@@ -169,6 +189,11 @@ void dlgRemote::refresh()
                          ? (midi.isEmpty() ? tr("No MIDI input found.")
                                            : tr("Listening to: %1").arg(midi.join(QStringLiteral(", "))))
                          : QString());
+    const QStringList pads = m_remote.gamepads().controllers();
+    lblGamepad->setText(chkGamepad->isChecked()
+                            ? (pads.isEmpty() ? tr("No game controller plugged in.")
+                                              : tr("Listening to: %1").arg(pads.join(QStringLiteral(", "))))
+                            : QString());
 }
 
 } // namespace remote

@@ -39,6 +39,9 @@ public:
     QCheckBox *chkMidi;
     QLabel *lblMidi;
     QLabel *lblDevices;
+    QLineEdit *txtOscFeedback;
+    QCheckBox *chkGamepad;
+    QLabel *lblGamepad;
 
     // Shows what the remote control is doing now.
     void refresh();

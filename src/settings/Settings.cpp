@@ -329,6 +329,26 @@ QString Settings::midiMap() const
     return text(Key::MidiMap);
 }
 
+QString Settings::oscFeedback() const
+{
+    return text(Key::OscFeedback);
+}
+
+QString Settings::keys() const
+{
+    return text(Key::Keys);
+}
+
+bool Settings::gamepad() const
+{
+    return flag(Key::Gamepad);
+}
+
+QString Settings::gamepadMap() const
+{
+    return text(Key::GamepadMap);
+}
+
 void Settings::setRemoteEnabled(bool value)
 {
     store(Key::RemoteEnabled, flagText(value));
@@ -362,4 +382,19 @@ void Settings::setMidi(bool value)
 void Settings::setVoiceInput(const QString &value)
 {
     store(Key::VoiceInput, value);
+}
+
+void Settings::setOscFeedback(const QString &value)
+{
+    store(Key::OscFeedback, value);
+}
+
+void Settings::setKeys(const QString &value)
+{
+    store(Key::Keys, value);
+}
+
+void Settings::setGamepad(bool value)
+{
+    store(Key::Gamepad, flagText(value));
 }

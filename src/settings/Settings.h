@@ -46,6 +46,10 @@ public:
         Midi,
         MidiMap,
         VoiceInput,
+        OscFeedback,
+        Keys,
+        Gamepad,
+        GamepadMap,
     };
     Q_ENUM(Key)
 
@@ -87,7 +91,11 @@ public:
     bool osc() const;
     QString oscAllow() const; // empty: this machine only
     bool midi() const;
-    QString midiMap() const; // empty: the default mapping
+    QString midiMap() const;     // empty: the default mapping
+    QString oscFeedback() const; // "host:port host:port", where the state is pushed as OSC
+    QString keys() const;        // the key bindings that differ from the defaults; empty: none
+    bool gamepad() const;
+    QString gamepadMap() const; // empty: the default mapping
 
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
@@ -116,6 +124,9 @@ public:
     void setOscAllow(const QString &value);
     void setMidi(bool value);
     void setVoiceInput(const QString &value);
+    void setOscFeedback(const QString &value);
+    void setKeys(const QString &value);
+    void setGamepad(bool value);
 
     static QString keyName(Key key);
 
@@ -123,7 +134,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::VoiceInput) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::GamepadMap) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

@@ -111,6 +111,17 @@ void dlgOptions::showEvent(QShowEvent *event)
     if (!m_loaded) {
         m_loaded = true;
         Form_Load();
+        if (keysPage) {
+            // Three buttons under the three above them.
+            cmdKeys = addButton("cmdKeys", tr("&Keys…"), false);
+            twips::move(cmdKeys, 480, 3630, 1365, 435);
+            twips::move(cmdOk, 1980, 3630, 1395, 435);
+            twips::move(cmdCancel, 3510, 3630, 1365, 435);
+            cmdKeys->show();
+            QWidget::setTabOrder(cmdLineColor, cmdKeys);
+            QWidget::setTabOrder(cmdKeys, cmdOk);
+            connect(cmdKeys, &QPushButton::clicked, this, [this] { keysPage(); });
+        }
     }
     FixedDialog::showEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "settings/Appearance.h"
 #include "ui/FixedDialog.h"
 
+#include <functional>
 #include <optional>
 
 class Dialogs;
@@ -41,6 +42,10 @@ public:
     QPushButton *cmdBackColor = nullptr;
     QPushButton *cmdFont = nullptr;
     QTextEdit *txtPreview = nullptr;
+
+    // Set by the caller before showing: opens the Keys page; without it there is no Keys button.
+    std::function<void()> keysPage;
+    QPushButton *cmdKeys = nullptr;
 
     // Set by the caller before showing: where the previews start.
     std::optional<appearance::Appearance> current;

@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PrompterWindow.h"
+#include "core/PrompterCore.h"
+#include "remote/OscFeedback.h"
+#include "remote/RemoteControl.h"
+#include "settings/Settings.h"
+
+#include <QNetworkDatagram>
+#include <QTest>
+#include <QUdpSocket>
+
+#include <lo/lo_lowlevel.h>
+
+using remote::Verb;
+
+namespace {
+
+// An OSC message as the desk reads it: its address and its one argument as text.
+QPair<QString, QString> read(QByteArray packet)
+{
+    const char *path = lo_get_path(packet.data(), packet.size());
+    int result = 0;
+    lo_message m = lo_message_deserialise(packet.data(), size_t(packet.size()), &result);
+    if (!path || !m)
+        return {};
+    const char type = lo_message_get_types(m)[0];
+    const lo_arg *a = lo_message_get_argv(m)[0];
+    const QString value = type == LO_INT32   ? QString::number(a->i)
+                          : type == LO_FLOAT ? QString::number(a->f)
+                                             : QString::fromUtf8(&a->s);
+    lo_message_free(m);
+    return {QString::fromLatin1(path), value};
+}
+
+// Everything the desk has been sent so far; loopback datagrams are there when the send returns.
+QMap<QString, QString> heard(QUdpSocket &desk, int *count = nullptr)
+{
+    QCoreApplication::processEvents();
+    QMap<QString, QString> out;
+    int n = 0;
+    while (desk.hasPendingDatagrams()) {
+        const auto [path, value] = read(desk.receiveDatagram().data());
+        out.insert(path, value);
+        ++n;
+    }
+    if (count)
+        *count = n;
+    return out;
+}
+
+const QString kPrefix = QStringLiteral("/cuescroll/state/");
+
+} // namespace
+
+class tst_OscFeedback : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+    QTemporaryDir m_siteDir;
+    QUdpSocket m_desk;
+
+    std::unique_ptr<frmMain> prompter()
+    {
+        Settings().setOscFeedback(QStringLiteral("127.0.0.1:%1").arg(m_desk.localPort()));
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300));
+        w->core().takeScript(scriptOfLines(300));
+        return w;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        startFresh(m_settings, m_platform, m_dialogs, m_siteDir);
+        m_desk.close();
+        QVERIFY(m_desk.bind(QHostAddress::LocalHost, 0));
+    }
+
+    void targetsAreRead_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("targets");
+        QTest::newRow("two") << "10.0.0.5:9000 desk.local:8000"
+                             << QStringList{"10.0.0.5:9000", "desk.local:8000"};
+        QTest::newRow("IPv6 in brackets") << "[::1]:9000" << QStringList{"::1:9000"};
+        QTest::newRow("unreadable left out")
+            << "nohost 1.2.3.4:0 1.2.3.4:70000 :9000 ::1:9000 5.6.7.8:99" << QStringList{"5.6.7.8:99"};
+    }
+
+    void targetsAreRead()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, targets);
+        QStringList got;
+        for (const remote::OscTarget &t : remote::parseOscTargets(text))
+            got << t.host + QLatin1Char(':') + QString::number(t.port);
+        QCOMPARE(got, targets);
+    }
+
+    // The desk hears the whole state first, then what changes, as the run changes it.
+    void changesArePushed()
+    {
+        auto w = prompter();
+        w->remote().oscFeedback().pushNow();
+        const QMap<QString, QString> first = heard(m_desk);
+        QCOMPARE(first.size(), 8);
+        QCOMPARE(first.value(kPrefix + "running"), "0");
+        QCOMPARE(first.value(kPrefix + "direction"), "up");
+        QCOMPARE(first.value(kPrefix + "story"), "1");
+
+        QVERIFY(!w->remote().apply({Verb::Speed, 12, 0}).refused());
+        QVERIFY(!w->remote().apply({Verb::Down}).refused());
+        QVERIFY(!w->remote().apply({Verb::Start}).refused());
+        const QMap<QString, QString> next = heard(m_desk);
+        QCOMPARE(next.value(kPrefix + "speed"), "12");
+        QCOMPARE(next.value(kPrefix + "direction"), "down");
+        QCOMPARE(next.value(kPrefix + "running"), "1");
+        QVERIFY(!next.contains(kPrefix + "story")); // unchanged, not sent again
+    }
+
+    // Progress while running goes out at most ten times a second, the latest when it does.
+    void movingValuesWaitTheirTurn()
+    {
+        auto w = prompter();
+        w->remote().oscFeedback().pushNow();
+        heard(m_desk);
+        m_platform.now += 10;
+        w->core().goToFraction(0.3);
+        QVERIFY(!heard(m_desk).contains(kPrefix + "progress"));
+        m_platform.now += 20;
+        w->core().goToFraction(0.6);
+        QVERIFY(heard(m_desk).isEmpty());
+        m_platform.now += remote::OscFeedback::kGapMs;
+        w->remote().oscFeedback().pushNow();
+        const double progress = heard(m_desk).value(kPrefix + "progress").toDouble();
+        QCOMPARE(progress, w->core().progress() / 100.0);
+        QVERIFY(progress > 0.5);
+    }
+
+    // A desk that asks hears the whole state, and asking harder gets no more answers than allowed.
+    void askedStateIsAnsweredWithinBounds()
+    {
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(50));
+        remote::RemoteControl &r = w->remote();
+        r.setAddress(QHostAddress::LocalHost);
+        QVERIFY2(r.startForRun(quint16(0), true), qPrintable(r.error()));
+        QUdpSocket asker;
+        QVERIFY(asker.bind(QHostAddress::LocalHost, 0));
+        char query[64];
+        size_t size = sizeof query;
+        lo_message m = lo_message_new();
+        lo_message_serialise(m, "/cuescroll/state", query, &size);
+        lo_message_free(m);
+
+        const int asked = remote::OscFeedback::kAnswersPerSecond + 5;
+        for (int i = 0; i < asked; ++i)
+            asker.writeDatagram(query, qint64(size), QHostAddress::LocalHost, r.port());
+        const auto count = [&asker] {
+            int n = 0;
+            heard(asker, &n);
+            return n;
+        };
+        int packets = 0;
+        QTRY_VERIFY((packets += count()) >= 8 * remote::OscFeedback::kAnswersPerSecond);
+        QCOMPARE(packets, 8 * remote::OscFeedback::kAnswersPerSecond);
+        QCOMPARE(count(), 0);
+        m_platform.now += 1000; // a new second: answers again
+        asker.writeDatagram(query, qint64(size), QHostAddress::LocalHost, r.port());
+        QTRY_VERIFY(asker.hasPendingDatagrams()); // the answer's messages are sent together
+        QCOMPARE(heard(asker).value(kPrefix + "speed"), QString::number(w->core().speed()));
+    }
+};
+
+QTEST_MAIN(tst_OscFeedback)
+#include "tst_oscfeedback.moc"
