@@ -46,6 +46,12 @@ public:
         Midi,
         MidiMap,
         VoiceInput,
+        MosEnabled,
+        MosID,
+        MosNcsID,
+        MosLowerPort,
+        MosUpperPort,
+        MosAllow,
     };
     Q_ENUM(Key)
 
@@ -88,6 +94,13 @@ public:
     QString oscAllow() const; // empty: this machine only
     bool midi() const;
     QString midiMap() const; // empty: the default mapping
+    // Running orders from a newsroom system, off until turned on; ports 10540 and 10541 unless set.
+    bool mosEnabled() const;
+    QString mosID() const;    // default cuescroll.prompter.mos
+    QString mosNcsID() const; // the newsroom taken; empty: any
+    quint16 mosLowerPort() const;
+    quint16 mosUpperPort() const;
+    QString mosAllow() const; // the newsroom's addresses; empty: this machine only
 
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
@@ -116,6 +129,12 @@ public:
     void setOscAllow(const QString &value);
     void setMidi(bool value);
     void setVoiceInput(const QString &value);
+    void setMosEnabled(bool value);
+    void setMosID(const QString &value);
+    void setMosNcsID(const QString &value);
+    void setMosLowerPort(quint16 value);
+    void setMosUpperPort(quint16 value);
+    void setMosAllow(const QString &value);
 
     static QString keyName(Key key);
 
@@ -123,7 +142,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::VoiceInput) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::MosAllow) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;
