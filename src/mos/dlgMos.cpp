@@ -49,6 +49,10 @@ dlgMos::dlgMos(Settings &settings, MosControl &control, const QString &shownOrde
     cboOrder = new QComboBox(this);
     cboOrder->setObjectName(QStringLiteral("cboOrder"));
 
+    // Room for a whole id or a few addresses, in any language's layout.
+    for (QLineEdit *e : {txtMosID, txtNcsID, txtAllow})
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 28);
+
     auto *form = new QFormLayout;
     form->addRow(chkEnabled);
     form->addRow(tr("&MOS ID:"), txtMosID);
