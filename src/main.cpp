@@ -9,6 +9,7 @@
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowSeat.h"
+#include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
 #include "settings/Settings.h"
 #include "studio/Studio.h"
@@ -137,6 +138,20 @@ int main(int argc, char *argv[])
                                       .arg(remote.error())),
                        stderr);
         }
+    }
+    if (request->mos) {
+        mos::MosControl &newsroom = window.mos();
+        if (newsroom.startForRun(request->mosPort))
+            std::fputs(
+                qPrintable(QCoreApplication::translate("main", "Newsroom system (MOS): ports %1 and %2\n")
+                               .arg(newsroom.device().lowerPort())
+                               .arg(newsroom.device().upperPort())),
+                stdout);
+        else
+            std::fputs(qPrintable(QCoreApplication::translate("main", "cuescroll: newsroom system: %1\n")
+                                      .arg(newsroom.error())),
+                       stderr);
+        std::fflush(stdout);
     }
     // Before the window shows, so that a prompter that cannot lead as asked never appears.
     if (request->lead) {

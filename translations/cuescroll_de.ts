@@ -410,6 +410,18 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>port %1 cannot be listened on.</source>
         <translation>Port %1 kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Take running orders from a newsroom system for this run (MOS). --mos=PORT: on ports PORT and PORT+1 (default 10540 and 10541 or the stored ones).</source>
+        <translation>Für diesen Lauf Laufpläne von einem Newsroom-System annehmen (MOS). --mos=PORT: an den Ports PORT und PORT+1 (Vorgabe 10540 und 10541 oder die gespeicherten).</translation>
+    </message>
+    <message>
+        <source>The newsroom system&apos;s lower port.</source>
+        <translation>Der untere Port des Newsroom-Systems.</translation>
+    </message>
+    <message>
+        <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
+        <translation>--mos nimmt einen Port von 1 bis 65534, nicht „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFollow</name>
@@ -1068,6 +1080,16 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
             <numerusform>Fernsteuerung ein, %n Geräte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ne&amp;wsroom system (MOS)…</source>
+        <translation>Ne&amp;wsroom-System (MOS) …</translation>
+    </message>
+    <message>
+        <source>The newsroom system link is turned on but cannot listen:
+%1</source>
+        <translation>Die Verbindung zum Newsroom-System ist eingeschaltet, kann aber nicht lauschen:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1221,12 +1243,100 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Führt: Port %1, Token %2
 </translation>
     </message>
+    <message>
+        <source>Newsroom system (MOS): ports %1 and %2
+</source>
+        <translation>Newsroom-System (MOS): Ports %1 und %2
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: newsroom system: %1
+</source>
+        <translation>cuescroll: Newsroom-System: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Sie gelten, bis Cuescroll beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosControl</name>
+    <message>
+        <source>Off: no running orders are taken.</source>
+        <translation>Aus: Es werden keine Laufpläne angenommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Taking running orders on ports %1 and %2; %n connection(s).</source>
+        <translation>
+            <numerusform>Laufpläne werden an den Ports %1 und %2 angenommen; %n Verbindung.</numerusform>
+            <numerusform>Laufpläne werden an den Ports %1 und %2 angenommen; %n Verbindungen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosDevice</name>
+    <message>
+        <source>The lower port %1 cannot be listened on: %2</source>
+        <translation>Am unteren Port %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+    <message>
+        <source>The upper port %1 cannot be listened on: %2</source>
+        <translation>Am oberen Port %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mos::dlgMos</name>
+    <message>
+        <source>Newsroom system (MOS)</source>
+        <translation>Newsroom-System (MOS)</translation>
+    </message>
+    <message>
+        <source>&amp;Take running orders from a newsroom system</source>
+        <translation>&amp;Laufpläne von einem Newsroom-System annehmen</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>jedes</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>nur dieser Computer</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Adressen oder Netze, z. B. 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>&amp;MOS ID:</source>
+        <translation>&amp;MOS-ID:</translation>
+    </message>
+    <message>
+        <source>&amp;Newsroom ID:</source>
+        <translation>&amp;Newsroom-ID:</translation>
+    </message>
+    <message>
+        <source>&amp;Lower port:</source>
+        <translation>&amp;Unterer Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Upper port:</source>
+        <translation>&amp;Oberer Port:</translation>
+    </message>
+    <message>
+        <source>Newsroom &amp;addresses:</source>
+        <translation>&amp;Adressen des Newsroom-Systems:</translation>
+    </message>
+    <message>
+        <source>&amp;Running order shown:</source>
+        <translation>Ange&amp;zeigter Laufplan:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
     </message>
 </context>
 <context>

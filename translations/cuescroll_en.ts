@@ -39,6 +39,16 @@
     </message>
 </context>
 <context>
+    <name>mos::MosControl</name>
+    <message numerus="yes">
+        <source>Taking running orders on ports %1 and %2; %n connection(s).</source>
+        <translation>
+            <numerusform>Taking running orders on ports %1 and %2; %n connection.</numerusform>
+            <numerusform>Taking running orders on ports %1 and %2; %n connections.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>remote::dlgRemote</name>
     <message numerus="yes">
         <source>%n device(s) connected now will be cut off and must scan the new code.</source>

@@ -410,6 +410,18 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <source>port %1 cannot be listened on.</source>
         <translation>no se puede escuchar en el puerto %1.</translation>
     </message>
+    <message>
+        <source>Take running orders from a newsroom system for this run (MOS). --mos=PORT: on ports PORT and PORT+1 (default 10540 and 10541 or the stored ones).</source>
+        <translation>Recibir escaletas de un sistema de redacción en esta ejecución (MOS). --mos=PORT: en los puertos PORT y PORT+1 (por omisión 10540 y 10541 o los guardados).</translation>
+    </message>
+    <message>
+        <source>The newsroom system&apos;s lower port.</source>
+        <translation>El puerto inferior del sistema de redacción.</translation>
+    </message>
+    <message>
+        <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
+        <translation>--mos admite un puerto de 1 a 65534, no «%1».</translation>
+    </message>
 </context>
 <context>
     <name>dlgFollow</name>
@@ -1068,6 +1080,16 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
             <numerusform>Control remoto activado, %n dispositivos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ne&amp;wsroom system (MOS)…</source>
+        <translation>S&amp;istema de redacción (MOS)…</translation>
+    </message>
+    <message>
+        <source>The newsroom system link is turned on but cannot listen:
+%1</source>
+        <translation>La conexión con el sistema de redacción está activada pero no puede escuchar:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1221,12 +1243,100 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>Liderando: puerto %1, token %2
 </translation>
     </message>
+    <message>
+        <source>Newsroom system (MOS): ports %1 and %2
+</source>
+        <translation>Sistema de redacción (MOS): puertos %1 y %2
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: newsroom system: %1
+</source>
+        <translation>cuescroll: sistema de redacción: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>No se pudieron guardar los ajustes en «%1»: %2. Se aplican hasta que se cierre Cuescroll.</translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosControl</name>
+    <message>
+        <source>Off: no running orders are taken.</source>
+        <translation>Desactivado: no se reciben escaletas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Taking running orders on ports %1 and %2; %n connection(s).</source>
+        <translation>
+            <numerusform>Recibiendo escaletas en los puertos %1 y %2; %n conexión.</numerusform>
+            <numerusform>Recibiendo escaletas en los puertos %1 y %2; %n conexiones.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosDevice</name>
+    <message>
+        <source>The lower port %1 cannot be listened on: %2</source>
+        <translation>No se puede escuchar en el puerto inferior %1: %2</translation>
+    </message>
+    <message>
+        <source>The upper port %1 cannot be listened on: %2</source>
+        <translation>No se puede escuchar en el puerto superior %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mos::dlgMos</name>
+    <message>
+        <source>Newsroom system (MOS)</source>
+        <translation>Sistema de redacción (MOS)</translation>
+    </message>
+    <message>
+        <source>&amp;Take running orders from a newsroom system</source>
+        <translation>&amp;Recibir escaletas de un sistema de redacción</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>cualquiera</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>solo este equipo</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Direcciones o redes, p. ej. 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>&amp;MOS ID:</source>
+        <translation>ID &amp;MOS:</translation>
+    </message>
+    <message>
+        <source>&amp;Newsroom ID:</source>
+        <translation>ID de la redac&amp;ción:</translation>
+    </message>
+    <message>
+        <source>&amp;Lower port:</source>
+        <translation>Puerto &amp;inferior:</translation>
+    </message>
+    <message>
+        <source>&amp;Upper port:</source>
+        <translation>Puerto &amp;superior:</translation>
+    </message>
+    <message>
+        <source>Newsroom &amp;addresses:</source>
+        <translation>&amp;Direcciones de la redacción:</translation>
+    </message>
+    <message>
+        <source>&amp;Running order shown:</source>
+        <translation>&amp;Escaleta mostrada:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
     </message>
 </context>
 <context>

@@ -410,6 +410,18 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <source>port %1 cannot be listened on.</source>
         <translation>impossible d’écouter sur le port %1.</translation>
     </message>
+    <message>
+        <source>Take running orders from a newsroom system for this run (MOS). --mos=PORT: on ports PORT and PORT+1 (default 10540 and 10541 or the stored ones).</source>
+        <translation>Recevoir des conducteurs d’un système de rédaction pour cette exécution (MOS). --mos=PORT&#xa0;: sur les ports PORT et PORT+1 (par défaut 10540 et 10541 ou ceux enregistrés).</translation>
+    </message>
+    <message>
+        <source>The newsroom system&apos;s lower port.</source>
+        <translation>Le port inférieur du système de rédaction.</translation>
+    </message>
+    <message>
+        <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
+        <translation>--mos prend un port de 1 à 65534, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>dlgFollow</name>
@@ -1068,6 +1080,16 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
             <numerusform>Télécommande activée, %n appareils</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ne&amp;wsroom system (MOS)…</source>
+        <translation>S&amp;ystème de rédaction (MOS)…</translation>
+    </message>
+    <message>
+        <source>The newsroom system link is turned on but cannot listen:
+%1</source>
+        <translation>La liaison avec le système de rédaction est activée mais ne peut pas écouter&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1221,12 +1243,100 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>Mène&#xa0;: port %1, jeton %2
 </translation>
     </message>
+    <message>
+        <source>Newsroom system (MOS): ports %1 and %2
+</source>
+        <translation>Système de rédaction (MOS)&#xa0;: ports %1 et %2
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: newsroom system: %1
+</source>
+        <translation>cuescroll&#xa0;: système de rédaction&#xa0;: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>Les réglages n’ont pas pu être conservés dans « %1 » : %2. Ils valent jusqu’à la fermeture de Cuescroll.</translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosControl</name>
+    <message>
+        <source>Off: no running orders are taken.</source>
+        <translation>Désactivé&#xa0;: aucun conducteur n’est reçu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Taking running orders on ports %1 and %2; %n connection(s).</source>
+        <translation>
+            <numerusform>Réception des conducteurs sur les ports %1 et %2&#xa0;; %n connexion.</numerusform>
+            <numerusform>Réception des conducteurs sur les ports %1 et %2&#xa0;; %n connexions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosDevice</name>
+    <message>
+        <source>The lower port %1 cannot be listened on: %2</source>
+        <translation>Impossible d’écouter sur le port inférieur %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The upper port %1 cannot be listened on: %2</source>
+        <translation>Impossible d’écouter sur le port supérieur %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mos::dlgMos</name>
+    <message>
+        <source>Newsroom system (MOS)</source>
+        <translation>Système de rédaction (MOS)</translation>
+    </message>
+    <message>
+        <source>&amp;Take running orders from a newsroom system</source>
+        <translation>&amp;Recevoir des conducteurs d’un système de rédaction</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>n’importe lequel</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>cet ordinateur uniquement</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Adresses ou réseaux, p. ex. 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>&amp;MOS ID:</source>
+        <translation>ID &amp;MOS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Newsroom ID:</source>
+        <translation>ID de la ré&amp;daction&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Lower port:</source>
+        <translation>Port &amp;inférieur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Upper port:</source>
+        <translation>Port &amp;supérieur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Newsroom &amp;addresses:</source>
+        <translation>&amp;Adresses de la rédaction&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Running order shown:</source>
+        <translation>&amp;Conducteur affiché&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>

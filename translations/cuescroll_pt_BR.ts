@@ -410,6 +410,18 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <source>port %1 cannot be listened on.</source>
         <translation>não é possível escutar na porta %1.</translation>
     </message>
+    <message>
+        <source>Take running orders from a newsroom system for this run (MOS). --mos=PORT: on ports PORT and PORT+1 (default 10540 and 10541 or the stored ones).</source>
+        <translation>Receber roteiros de um sistema de redação nesta execução (MOS). --mos=PORT: nas portas PORT e PORT+1 (padrão 10540 e 10541 ou as salvas).</translation>
+    </message>
+    <message>
+        <source>The newsroom system&apos;s lower port.</source>
+        <translation>A porta inferior do sistema de redação.</translation>
+    </message>
+    <message>
+        <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
+        <translation>--mos aceita uma porta de 1 a 65534, não &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>dlgFollow</name>
@@ -1068,6 +1080,16 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
             <numerusform>Controle remoto ligado, %n dispositivos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Ne&amp;wsroom system (MOS)…</source>
+        <translation>S&amp;istema de redação (MOS)…</translation>
+    </message>
+    <message>
+        <source>The newsroom system link is turned on but cannot listen:
+%1</source>
+        <translation>A conexão com o sistema de redação está ligada, mas não consegue escutar:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1221,12 +1243,100 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>Liderando: porta %1, token %2
 </translation>
     </message>
+    <message>
+        <source>Newsroom system (MOS): ports %1 and %2
+</source>
+        <translation>Sistema de redação (MOS): portas %1 e %2
+</translation>
+    </message>
+    <message>
+        <source>cuescroll: newsroom system: %1
+</source>
+        <translation>cuescroll: sistema de redação: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>modSettings</name>
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>Não foi possível guardar as configurações em “%1”: %2. Elas valem até o Cuescroll ser fechado.</translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosControl</name>
+    <message>
+        <source>Off: no running orders are taken.</source>
+        <translation>Desligado: nenhum roteiro é recebido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Taking running orders on ports %1 and %2; %n connection(s).</source>
+        <translation>
+            <numerusform>Recebendo roteiros nas portas %1 e %2; %n conexão.</numerusform>
+            <numerusform>Recebendo roteiros nas portas %1 e %2; %n conexões.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>mos::MosDevice</name>
+    <message>
+        <source>The lower port %1 cannot be listened on: %2</source>
+        <translation>Não é possível escutar na porta inferior %1: %2</translation>
+    </message>
+    <message>
+        <source>The upper port %1 cannot be listened on: %2</source>
+        <translation>Não é possível escutar na porta superior %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mos::dlgMos</name>
+    <message>
+        <source>Newsroom system (MOS)</source>
+        <translation>Sistema de redação (MOS)</translation>
+    </message>
+    <message>
+        <source>&amp;Take running orders from a newsroom system</source>
+        <translation>&amp;Receber roteiros de um sistema de redação</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>qualquer um</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>somente este computador</translation>
+    </message>
+    <message>
+        <source>Addresses or networks, e.g. 192.168.1.20 10.0.0.0/24</source>
+        <translation>Endereços ou redes, ex.: 192.168.1.20 10.0.0.0/24</translation>
+    </message>
+    <message>
+        <source>&amp;MOS ID:</source>
+        <translation>ID &amp;MOS:</translation>
+    </message>
+    <message>
+        <source>&amp;Newsroom ID:</source>
+        <translation>ID da re&amp;dação:</translation>
+    </message>
+    <message>
+        <source>&amp;Lower port:</source>
+        <translation>Porta &amp;inferior:</translation>
+    </message>
+    <message>
+        <source>&amp;Upper port:</source>
+        <translation>Porta &amp;superior:</translation>
+    </message>
+    <message>
+        <source>Newsroom &amp;addresses:</source>
+        <translation>&amp;Endereços da redação:</translation>
+    </message>
+    <message>
+        <source>&amp;Running order shown:</source>
+        <translation>Roteiro e&amp;xibido:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
     </message>
 </context>
 <context>

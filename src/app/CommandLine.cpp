@@ -70,6 +70,8 @@ QString helpText(QCommandLineParser &parser)
     // The parser cannot show a value that may be left out; the column stays as wide.
     static const QRegularExpression remote(QStringLiteral("--remote {7}"));
     text.replace(remote, QStringLiteral("--remote[=PORT]"));
+    static const QRegularExpression mos(QStringLiteral("--mos {7}"));
+    text.replace(mos, QStringLiteral("--mos[=PORT]"));
     text += QLatin1Char('\n') +
             tr("FILE is shown in the prompter as if it had been opened in the script editor and\n"
                "taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.\n");
@@ -136,6 +138,8 @@ Request parse(const QList<QByteArray> &arguments)
         else if (a == QLatin1String("--remote") && i + 1 < decoded.size() &&
                  number.match(decoded.at(i + 1)).hasMatch())
             a = QStringLiteral("--remote-port");
+        else if (a.startsWith(QLatin1String("--mos=")))
+            a = QStringLiteral("--mos-port=") + a.mid(6);
     }
 
     QCommandLineParser parser;
@@ -185,8 +189,15 @@ Request parse(const QList<QByteArray> &arguments)
         QStringLiteral("token"),
         tr("The leader's token, for --follow and --lead (else CUESCROLL_REMOTE_TOKEN); not for --remote."),
         QStringLiteral("TOKEN"));
+    const QCommandLineOption mos(QStringLiteral("mos"),
+                                 tr("Take running orders from a newsroom system for this run (MOS). "
+                                    "--mos=PORT: on ports PORT and PORT+1 (default 10540 and 10541 or the "
+                                    "stored ones)."));
+    QCommandLineOption mosPort(QStringLiteral("mos-port"), tr("The newsroom system's lower port."),
+                               QStringLiteral("PORT"));
+    mosPort.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({talent, mirror, countdown, remote, remotePort, osc, voice, voiceInput, followOption,
-                       lead, leadPort, token});
+                       lead, leadPort, token, mos, mosPort});
     const QString file = tr("FILE", "the script named on the command line");
     parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
 
@@ -225,6 +236,14 @@ Request parse(const QList<QByteArray> &arguments)
             return mistake(
                 tr("--remote takes a port from 1 to 65535, not \"%1\".").arg(parser.value(remotePort)));
         r.remotePort = quint16(port);
+    }
+    r.mos = parser.isSet(mos) || parser.isSet(mosPort);
+    if (parser.isSet(mosPort)) {
+        bool ok = false;
+        const uint port = parser.value(mosPort).toUInt(&ok);
+        if (!ok || port < 1 || port > 65534)
+            return mistake(tr("--mos takes a port from 1 to 65534, not \"%1\".").arg(parser.value(mosPort)));
+        r.mosPort = quint16(port);
     }
     r.voice = parser.isSet(voice) || parser.isSet(voiceInput);
     if (parser.isSet(voiceInput)) {

@@ -37,6 +37,9 @@ struct Request
     bool remote = false;
     std::optional<quint16> remotePort;
     bool osc = false;
+    // Running orders from a newsroom system for this run: the lower port (the upper is the next one).
+    bool mos = false;
+    std::optional<quint16> mosPort;
     bool voice = false; // follow the presenter's voice
     QString voiceInput; // a WAV recording to follow instead of the microphone
     // Several prompters: follow a leader at this address (ws://host:port/path), or lead others.

@@ -17,6 +17,7 @@
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"
+#include "mos/MosControl.h"
 #include "net/Session.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
@@ -107,6 +108,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     Form_Load();
     CreateStudio();
     CreateRemote();
+    CreateMos();
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](net::Session *socket) {
@@ -168,6 +170,9 @@ void frmMain::CreateStudio()
         QAction *remote = menu.addAction(tr("&Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
+        QAction *newsroom = menu.addAction(tr("Ne&wsroom system (MOS)…"));
+        newsroom->setObjectName(QStringLiteral("mnuMos"));
+        connect(newsroom, &QAction::triggered, this, &frmMain::ShowMosWindow, Qt::QueuedConnection);
         m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
         m_voice->fillMenu(menu);
     };
@@ -306,6 +311,7 @@ void frmMain::ReleaseRun()
     m_unloaded = true;
     m_core->clock().release();
     m_remote->shutDown();
+    m_mos->device().stop();
     timResize->stop();
     lineWindow->timResize->stop();
     m_platform.timeEndPeriod(1);

@@ -31,6 +31,9 @@ class frmLine;
 namespace remote {
 class RemoteControl;
 }
+namespace mos {
+class MosControl;
+}
 
 // The prompter window: its controls and their layout, and the dispatch of the operator's keys and
 // buttons to the run (`PrompterCore`), which owns everything a run is.
@@ -54,6 +57,10 @@ public:
     remote::RemoteControl &remote() const { return *m_remote; }
     // "Remote control…" from the studio menu.
     void ShowRemoteWindow();
+    // Running orders from a newsroom system: off until the operator turns it on.
+    mos::MosControl &mos() const { return *m_mos; }
+    // "Newsroom system (MOS)…" from the studio menu.
+    void ShowMosWindow();
     // The script following the presenter's voice (off by default).
     VoiceFollowing *voice() const { return m_voice; }
     // Leading other prompters and following one.
@@ -111,6 +118,7 @@ private:
     void BindRun();
     void CreateStudio();
     void CreateRemote();
+    void CreateMos();
     void cmdMark_Click();
     void Form_Load();
     void InitPrompter();
@@ -133,6 +141,7 @@ private:
     LineHandles *m_handles = nullptr;
     Studio *m_studio = nullptr;
     remote::RemoteControl *m_remote = nullptr;
+    mos::MosControl *m_mos = nullptr;
     VoiceFollowing *m_voice = nullptr;
     FollowSeat *m_follow = nullptr;
     keys::KeyMap m_keys;

@@ -15,7 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkDatagram>
-#include <QNetworkInterface>
 #include <QRegularExpression>
 #include <QUdpSocket>
 
@@ -112,34 +111,6 @@ QByteArray pagePolicy(const QByteArray &host)
 }
 
 } // namespace
-
-AddressList AddressList::parse(const QString &text)
-{
-    AddressList list;
-    const QStringList entries =
-        text.split(QRegularExpression(QStringLiteral("[\\s,;]+")), Qt::SkipEmptyParts);
-    for (const QString &entry : entries) {
-        QPair<QHostAddress, int> subnet = QHostAddress::parseSubnet(entry);
-        if (subnet.first.isNull()) {
-            const QHostAddress single(entry);
-            if (single.isNull()) {
-                qCWarning(lcRemote) << "OscAllow: not an address:" << entry;
-                continue;
-            }
-            subnet = {single, single.protocol() == QAbstractSocket::IPv6Protocol ? 128 : 32};
-        }
-        list.m_subnets << subnet;
-    }
-    return list;
-}
-
-bool AddressList::allows(const QHostAddress &address) const
-{
-    const QHostAddress from = plainAddress(address);
-    if (m_subnets.isEmpty()) // this machine, by any of its addresses
-        return from.isLoopback() || QNetworkInterface::allAddresses().contains(from);
-    return std::any_of(m_subnets.begin(), m_subnets.end(), [&](const auto &s) { return from.isInSubnet(s); });
-}
 
 RemoteServer::RemoteServer(Platform &platform, QObject *parent) : QObject(parent), m_platform(platform) {}
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "net/AddressList.h"
 #include "net/RateLimit.h"
 #include "net/Server.h"
 #include "remote/RemoteCommand.h"
@@ -29,17 +30,8 @@ class Session;
 
 namespace remote {
 
-// The addresses OSC packets are taken from: "127.0.0.1 192.168.1.0/24 ::1"; empty: this machine.
-class AddressList
-{
-public:
-    static AddressList parse(const QString &text);
-    bool allows(const QHostAddress &address) const;
-    bool empty() const { return m_subnets.isEmpty(); }
-
-private:
-    QList<QPair<QHostAddress, int>> m_subnets;
-};
+// The addresses OSC packets are taken from; empty: this machine.
+using AddressList = net::AddressList;
 
 using RateLimit = net::RateLimit;
 

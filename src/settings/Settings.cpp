@@ -398,3 +398,74 @@ void Settings::setGamepad(bool value)
 {
     store(Key::Gamepad, flagText(value));
 }
+
+namespace {
+
+quint16 portOr(const QString &text, quint16 fallback)
+{
+    const qint32 port = numtext::toInt32(text).value_or(0);
+    return port > 0 && port <= 65535 ? quint16(port) : fallback;
+}
+
+} // namespace
+
+bool Settings::mosEnabled() const
+{
+    return flag(Key::MosEnabled);
+}
+
+QString Settings::mosID() const
+{
+    const QString id = text(Key::MosID).trimmed();
+    return id.isEmpty() ? QStringLiteral("cuescroll.prompter.mos") : id;
+}
+
+QString Settings::mosNcsID() const
+{
+    return text(Key::MosNcsID).trimmed();
+}
+
+quint16 Settings::mosLowerPort() const
+{
+    return portOr(text(Key::MosLowerPort), 10540);
+}
+
+quint16 Settings::mosUpperPort() const
+{
+    return portOr(text(Key::MosUpperPort), 10541);
+}
+
+QString Settings::mosAllow() const
+{
+    return text(Key::MosAllow);
+}
+
+void Settings::setMosEnabled(bool value)
+{
+    store(Key::MosEnabled, flagText(value));
+}
+
+void Settings::setMosID(const QString &value)
+{
+    store(Key::MosID, value);
+}
+
+void Settings::setMosNcsID(const QString &value)
+{
+    store(Key::MosNcsID, value);
+}
+
+void Settings::setMosLowerPort(quint16 value)
+{
+    store(Key::MosLowerPort, QString::number(value));
+}
+
+void Settings::setMosUpperPort(quint16 value)
+{
+    store(Key::MosUpperPort, QString::number(value));
+}
+
+void Settings::setMosAllow(const QString &value)
+{
+    store(Key::MosAllow, value);
+}

@@ -50,6 +50,12 @@ public:
         Keys,
         Gamepad,
         GamepadMap,
+        MosEnabled,
+        MosID,
+        MosNcsID,
+        MosLowerPort,
+        MosUpperPort,
+        MosAllow,
     };
     Q_ENUM(Key)
 
@@ -96,6 +102,13 @@ public:
     QString keys() const;        // the key bindings that differ from the defaults; empty: none
     bool gamepad() const;
     QString gamepadMap() const; // empty: the default mapping
+    // Running orders from a newsroom system, off until turned on; ports 10540 and 10541 unless set.
+    bool mosEnabled() const;
+    QString mosID() const;    // default cuescroll.prompter.mos
+    QString mosNcsID() const; // the newsroom taken; empty: any
+    quint16 mosLowerPort() const;
+    quint16 mosUpperPort() const;
+    QString mosAllow() const; // the newsroom's addresses; empty: this machine only
 
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
@@ -127,6 +140,12 @@ public:
     void setOscFeedback(const QString &value);
     void setKeys(const QString &value);
     void setGamepad(bool value);
+    void setMosEnabled(bool value);
+    void setMosID(const QString &value);
+    void setMosNcsID(const QString &value);
+    void setMosLowerPort(quint16 value);
+    void setMosUpperPort(quint16 value);
+    void setMosAllow(const QString &value);
 
     static QString keyName(Key key);
 
@@ -134,7 +153,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::GamepadMap) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::MosAllow) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

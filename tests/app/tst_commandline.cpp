@@ -188,12 +188,42 @@ private Q_SLOTS:
         QCOMPARE(!r.file.isEmpty(), withFile);
     }
 
+    // --mos=PORT takes the lower port; the upper is the next one, so the last port cannot be it.
+    void mos_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("args");
+        QTest::addColumn<int>("port"); // 0: the stored one; -1: a mistake
+        QTest::addColumn<bool>("withFile");
+        const QByteArray plain = script("news.txt");
+        QTest::newRow("--mos, then a script") << QList<QByteArray>{"cuescroll", "--mos", plain} << 0 << true;
+        QTest::newRow("=PORT") << QList<QByteArray>{"cuescroll", "--mos=20540"} << 20540 << false;
+        QTest::newRow("the last port") << QList<QByteArray>{"cuescroll", "--mos=65535"} << -1 << false;
+        QTest::newRow("no number") << QList<QByteArray>{"cuescroll", "--mos=ncs"} << -1 << false;
+    }
+
+    void mos()
+    {
+        QFETCH(QList<QByteArray>, args);
+        QFETCH(int, port);
+        QFETCH(bool, withFile);
+        const Request r = commandline::parse(args);
+        if (port < 0) {
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY2(r.output.contains(QLatin1String("--mos")), qPrintable(r.output));
+            return;
+        }
+        QVERIFY(r.mos);
+        QCOMPARE(r.mosPort.value_or(0), port);
+        QCOMPARE(!r.file.isEmpty(), withFile);
+    }
+
     // What an operator starting from the help must not miss.
     void helpExplains_data()
     {
         QTest::addColumn<QString>("says");
-        for (const char *says : {"--remote[=PORT] ", "--remote PORT: on that port", "--token is not for it",
-                                 "a token is made up", "CUESCROLL_REMOTE_TOKEN); not for --remote"})
+        for (const char *says :
+             {"--remote[=PORT] ", "--mos[=PORT] ", "--remote PORT: on that port", "--token is not for it",
+              "a token is made up", "CUESCROLL_REMOTE_TOKEN); not for --remote"})
             QTest::newRow(says) << QString::fromLatin1(says);
     }
     void helpExplains()

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window's side of the newsroom link: started as the settings say, and its window.
+#include "app/frmMain.h"
+#include "common/Platform.h"
+#include "core/PrompterCore.h"
+#include "mos/MosControl.h"
+#include "mos/dlgMos.h"
+#include "ui/Dialogs.h"
+
+#include <QTimer>
+
+void frmMain::CreateMos()
+{
+    m_mos = new mos::MosControl(
+        m_settings, [this] { return m_platform.timeGetTime(); }, this);
+    m_mos->applySettings();
+    if (!m_mos->error().isEmpty()) {
+        // Once the window is up, so that the message stands over it.
+        QTimer::singleShot(0, this, [this] {
+            m_dialogs.warning(
+                this, windowTitle(),
+                tr("The newsroom system link is turned on but cannot listen:\n%1").arg(m_mos->error()));
+        });
+    }
+}
+
+void frmMain::ShowMosWindow()
+{
+    mos::dlgMos window(m_settings, *m_mos, m_mos->shownOrder(), this);
+    connect(&window, &mos::dlgMos::orderChosen, m_mos, &mos::MosControl::setShownOrder);
+    m_dialogs.showModal(window);
+    m_core->ReportStoreProblem();
+}

@@ -1,0 +1,213 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "mos/MosDevice.h"
+
+#include "mos/Log.h"
+#include "net/RateLimit.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace mos {
+
+MosDevice::MosDevice(RunningOrders &orders, net::Clock now, QObject *parent)
+    : QObject(parent), m_orders(orders), m_responder(orders, Identity{}), m_now(std::move(now)),
+      m_lower(new QTcpServer(this)), m_upper(new QTcpServer(this)), m_sweep(new QTimer(this))
+{
+    connect(m_lower, &QTcpServer::newConnection, this, [this] { accept(m_lower, false); });
+    connect(m_upper, &QTcpServer::newConnection, this, [this] { accept(m_upper, true); });
+    m_sweep->setInterval(1000);
+    connect(m_sweep, &QTimer::timeout, this, &MosDevice::sweep);
+}
+
+MosDevice::~MosDevice()
+{
+    stop();
+}
+
+bool MosDevice::start(const Options &options)
+{
+    stop();
+    m_options = options;
+    m_responder.setIdentity(options.identity);
+    m_allow = net::AddressList::parse(options.allow);
+    if (!m_lower->listen(options.address, options.lowerPort)) {
+        m_error = tr("The lower port %1 cannot be listened on: %2")
+                      .arg(options.lowerPort)
+                      .arg(m_lower->errorString());
+        return false;
+    }
+    if (!m_upper->listen(options.address, options.upperPort)) {
+        m_error = tr("The upper port %1 cannot be listened on: %2")
+                      .arg(options.upperPort)
+                      .arg(m_upper->errorString());
+        m_lower->close();
+        return false;
+    }
+    m_error.clear();
+    m_lastBeat = m_now();
+    m_sweep->start();
+    return true;
+}
+
+void MosDevice::stop()
+{
+    m_sweep->stop();
+    m_lower->close();
+    m_upper->close();
+    const QList<Link *> links = std::exchange(m_links, {});
+    for (Link *l : links) {
+        if (l->socket) {
+            l->socket->disconnect(this);
+            l->socket->abort();
+            l->socket->deleteLater();
+        }
+        delete l;
+    }
+    if (!links.isEmpty())
+        Q_EMIT connectionsChanged();
+}
+
+bool MosDevice::listening() const
+{
+    return m_lower->isListening() && m_upper->isListening();
+}
+
+quint16 MosDevice::lowerPort() const
+{
+    return m_lower->serverPort();
+}
+
+quint16 MosDevice::upperPort() const
+{
+    return m_upper->serverPort();
+}
+
+void MosDevice::accept(QTcpServer *server, bool upper)
+{
+    while (QTcpSocket *socket = server->nextPendingConnection()) {
+        const QHostAddress from = net::plainAddress(socket->peerAddress());
+        const auto fromThere = std::count_if(m_links.begin(), m_links.end(), [&](const Link *l) {
+            return !l->outgoing && l->socket && net::plainAddress(l->socket->peerAddress()) == from;
+        });
+        if (!m_allow.allows(from) || m_links.size() >= kMaxConnections || fromThere >= kPerAddress) {
+            qCInfo(lcMos) << "refused a connection from" << from;
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        // Read in bounded parts, so that a flood waits in the system's buffers, not in ours.
+        socket->setReadBufferSize(kReadBuffer);
+        auto *link = new Link{socket, FrameReader{}, m_now(), false, upper};
+        m_links << link;
+        connect(socket, &QTcpSocket::readyRead, this, [this, link] { read(link); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, link] { drop(link); });
+        Q_EMIT connectionsChanged();
+    }
+}
+
+void MosDevice::read(Link *link)
+{
+    if (!link->socket)
+        return;
+    link->heard = m_now();
+    const QStringList messages = link->reader.feed(link->socket->readAll());
+    for (const QString &text : messages) {
+        QString why;
+        const std::optional<Node> message = parse(text, &why);
+        if (!message) {
+            qCInfo(lcMos) << "unreadable message:" << why;
+            continue;
+        }
+        if (!link->outgoing)
+            m_ncs = net::plainAddress(link->socket->peerAddress());
+        const QByteArray reply = m_responder.answer(*message);
+        // On our own connection the newsroom answers us: answering back would never end.
+        if (!reply.isEmpty() && !link->outgoing && link->socket)
+            link->socket->write(reply);
+        for (const QByteArray &request : m_responder.takeRequests())
+            sendToNcs(true, request);
+        if (!link->socket) // dropped while answering
+            return;
+    }
+}
+
+void MosDevice::drop(Link *link)
+{
+    if (!m_links.removeOne(link))
+        return;
+    if (link->socket) {
+        link->socket->disconnect(this);
+        link->socket->deleteLater();
+    }
+    delete link;
+    Q_EMIT connectionsChanged();
+}
+
+MosDevice::Link *MosDevice::outgoing(bool upper)
+{
+    for (Link *l : std::as_const(m_links))
+        if (l->outgoing && l->upper == upper && l->socket)
+            return l;
+    if (m_ncs.isNull() || m_links.size() >= kMaxConnections + 2)
+        return nullptr;
+    const quint16 theirs = upper ? (m_options.ncsUpperPort ? m_options.ncsUpperPort : upperPort())
+                                 : (m_options.ncsLowerPort ? m_options.ncsLowerPort : lowerPort());
+    auto *socket = new QTcpSocket(this);
+    socket->setReadBufferSize(kReadBuffer);
+    auto *link = new Link{socket, FrameReader{}, m_now(), true, upper};
+    m_links << link;
+    connect(socket, &QTcpSocket::readyRead, this, [this, link] { read(link); });
+    connect(socket, &QTcpSocket::disconnected, this, [this, link] { drop(link); });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, link] {
+        qCInfo(lcMos) << "the newsroom cannot be reached:"
+                      << (link->socket ? link->socket->errorString() : QString());
+        drop(link);
+    });
+    socket->connectToHost(m_ncs, theirs);
+    return link;
+}
+
+void MosDevice::sendToNcs(bool upper, const QByteArray &message)
+{
+    if (Link *link = outgoing(upper))
+        link->socket->write(message); // queued by the socket until it is connected
+}
+
+void MosDevice::setOnAir(const QString &orderId, const QString &storyId)
+{
+    if (!m_orders.setOnAir(orderId, storyId) || storyId.isEmpty())
+        return;
+    if (listening())
+        sendToNcs(true, m_responder.storyOnAir(orderId, storyId));
+}
+
+void MosDevice::requestAll()
+{
+    if (listening())
+        sendToNcs(true, m_responder.requestAll());
+}
+
+void MosDevice::sweep()
+{
+    const quint32 now = m_now();
+    const QList<Link *> links = m_links;
+    for (Link *l : links)
+        if (!l->outgoing && now - l->heard > kSilentMs) {
+            qCInfo(lcMos) << "the newsroom went silent";
+            if (l->socket)
+                l->socket->abort();
+            drop(l);
+        }
+    if (now - m_lastBeat >= kHeartbeatMs && !m_ncs.isNull()) {
+        m_lastBeat = now;
+        sendToNcs(false, m_responder.heartbeat());
+    }
+}
+
+} // namespace mos

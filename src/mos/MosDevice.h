@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "mos/Responder.h"
+#include "net/AddressList.h"
+#include "net/Server.h"
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QTcpServer;
+class QTcpSocket;
+class QTimer;
+
+namespace mos {
+
+// The prompter as a device of a newsroom system: it listens on the lower and upper ports for the
+// newsroom's messages and answers each on the connection it came on; what it starts itself (its
+// heartbeats, the story on air, asking for running orders) goes to the newsroom's own ports.
+class MosDevice : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Options
+    {
+        Identity identity;
+        quint16 lowerPort = 10540; // 0: any free port
+        quint16 upperPort = 10541;
+        QString allow; // the newsroom's addresses (see net::AddressList); empty: this machine
+        // Where the newsroom listens for what the device starts; 0: the same as ours.
+        quint16 ncsLowerPort = 0;
+        quint16 ncsUpperPort = 0;
+        QHostAddress address = QHostAddress::Any;
+    };
+    static constexpr int kMaxConnections = 8;
+    static constexpr int kPerAddress = 4;
+    static constexpr quint32 kHeartbeatMs = 30000;
+    static constexpr quint32 kSilentMs = 180000; // a newsroom heard nothing from this long is let go
+    static constexpr qint64 kReadBuffer = 256 * 1024;
+
+    MosDevice(RunningOrders &orders, net::Clock now, QObject *parent = nullptr);
+    ~MosDevice() override;
+
+    // Nothing listens when it fails; errorString() says why.
+    bool start(const Options &options);
+    void stop();
+    bool listening() const;
+    quint16 lowerPort() const;
+    quint16 upperPort() const;
+    QString errorString() const { return m_error; }
+    int connections() const { return int(m_links.size()); }
+
+    // Tells the newsroom which story is on air, and lets a story deleted while on air go.
+    void setOnAir(const QString &orderId, const QString &storyId);
+    // Asks the newsroom for every running order it has.
+    void requestAll();
+    // Holds the connections to their deadlines and sends the heartbeats; a timer calls it every second.
+    void sweep();
+
+Q_SIGNALS:
+    void connectionsChanged();
+
+private:
+    struct Link
+    {
+        QPointer<QTcpSocket> socket;
+        FrameReader reader;
+        quint32 heard = 0;
+        bool outgoing = false;
+        bool upper = false;
+    };
+    void accept(QTcpServer *server, bool upper);
+    void read(Link *link);
+    void drop(Link *link);
+    void sendToNcs(bool upper, const QByteArray &message);
+    Link *outgoing(bool upper);
+
+    RunningOrders &m_orders;
+    Responder m_responder;
+    net::Clock m_now;
+    Options m_options;
+    net::AddressList m_allow;
+    QTcpServer *m_lower;
+    QTcpServer *m_upper;
+    QTimer *m_sweep;
+    QList<Link *> m_links;
+    QHostAddress m_ncs; // the newsroom last heard from
+    quint32 m_lastBeat = 0;
+    QString m_error;
+};
+
+} // namespace mos
