@@ -24,6 +24,7 @@
 #include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
+#include "show/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
@@ -93,6 +94,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     Form_Load();
     CreateStudio();
     CreateRemote();
+    m_show = new ShowControl({m_core, this, &m_settings, m_studio, m_remote, this}, this);
+    connect(m_show, &ShowControl::panelToggled, this, &frmMain::ArrangeControls);
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](net::Session *socket) {
@@ -156,6 +159,7 @@ void frmMain::CreateStudio()
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
         m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
         m_voice->fillMenu(menu);
+        m_show->fillMenu(menu);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);

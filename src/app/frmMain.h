@@ -23,6 +23,7 @@ class QToolBar;
 class QToolButton;
 class RichTextView;
 class Settings;
+class ShowControl;
 class Studio;
 class VoiceFollowing;
 class frmLine;
@@ -53,6 +54,8 @@ public:
     void ShowRemoteWindow();
     // The script following the presenter's voice (off by default).
     VoiceFollowing *voice() const { return m_voice; }
+    // Cues, messages to the presenter, the look-ahead.
+    ShowControl &showControl() const { return *m_show; }
     // Leading other prompters and following one.
     FollowSeat &followSeat() const { return *m_follow; }
     // "Follow prompter…": the leader's address and token, leaders on the network listed; `problem`
@@ -127,6 +130,7 @@ private:
     remote::RemoteControl *m_remote = nullptr;
     VoiceFollowing *m_voice = nullptr;
     FollowSeat *m_follow = nullptr;
+    ShowControl *m_show = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

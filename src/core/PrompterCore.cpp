@@ -10,6 +10,8 @@
 #include "common/Translations.h"
 #include "common/modCommon.h"
 #include "core/Log.h"
+#include "core/TalentMessage.h"
+#include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
@@ -80,6 +82,7 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
     });
     connect(m_opener, &ScriptOpener::opening, this, &PrompterCore::StopPrompter);
     connect(m_opener, &ScriptOpener::scriptRead, this, &PrompterCore::takeScript);
+    m_message = new TalentMessage(platform, this);
 }
 
 PrompterCore::~PrompterCore() = default;
@@ -97,6 +100,11 @@ qint32 PrompterCore::range() const
 QString PrompterCore::plainText() const
 {
     return m_c.rtDoc->Text();
+}
+
+const QTextDocument *PrompterCore::document() const
+{
+    return m_c.rtDoc->document();
 }
 
 int PrompterCore::layoutLength() const
@@ -315,6 +323,12 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
         if (!(c.fraction >= 0 && c.fraction <= 1))
             return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
         break;
+    case Verb::Message:
+        if (TalentMessage::clean(c.text).isEmpty())
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The message is empty."));
+        if (c.value < 0 || c.value > TalentMessage::kMaxSeconds)
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
+        break;
     default:
         break;
     }
@@ -385,6 +399,12 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::Unmark:
         unmark(c.value);
+        break;
+    case Verb::Message:
+        m_message->show(c.text, c.value);
+        break;
+    case Verb::ClearMessage:
+        m_message->clear();
         break;
     default: // State, and the toolbar's above
         break;
@@ -577,6 +597,7 @@ void PrompterCore::takeScript(const QString &text)
     if (lcCore().isDebugEnabled())
         laying.start();
     scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
+    markCues();
     ScriptReplaced();
     if (laying.isValid())
         qCDebug(lcCore) << "new script laid out:" << text.size() << "characters,"
@@ -598,6 +619,7 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
         qCWarning(lcCore) << "a script from another prompter was refused:" << r.error;
         return false;
     }
+    markCues();
     scriptfile::showWords(m_c.lblWords, plainText());
     ScriptReplaced();
     return true;
@@ -638,7 +660,7 @@ void PrompterCore::ScriptReplaced()
     m_window.layout();
     m_view.setScriptTop(0);
     placed();
-    m_words = documents::CountWords(plainText());
+    countWords();
     Q_EMIT scriptChanged();
 }
 
@@ -745,11 +767,12 @@ void PrompterCore::EditTextAction()
     m_opener->CancelOpening();
     const QString before = plainText();
     m_window.editText();
+    markCues();
     m_window.layout();
     m_view.setScriptTop(0);
     placed();
     if (plainText() != before) {
-        m_words = documents::CountWords(plainText());
+        countWords();
         Q_EMIT scriptChanged();
     }
 }
@@ -778,6 +801,7 @@ void PrompterCore::OptionsAction()
         m_window.options(appearance::of(*m_c.rtDoc, *m_c.picLine, m_appearance.lForeColor));
     if (chosen) {
         appearance::apply(*chosen, *m_c.rtDoc, *m_c.picLine);
+        markCues(); // they are drawn smaller than the script, at whatever size it now has
         // The viewport shows below the end of the script: one background, not two.
         colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
         // OK coloured every character; the markers are still there and must still look marked.
@@ -796,7 +820,29 @@ void PrompterCore::ApplyStoredAppearance()
     const appearance::Appearance stored = m_settings.appearance();
     KeepAppearance(stored);
     appearance::apply(stored, *m_c.rtDoc, *m_c.picLine);
+    markCues();
     colors::setBackColor(m_c.picBack, m_c.rtDoc->BackColor());
+}
+
+void PrompterCore::setCuesHidden(bool hidden)
+{
+    if (hidden == m_hideCues)
+        return;
+    m_hideCues = hidden;
+    markCues();
+    m_window.layout(); // the script is taller or shorter now; the reading place is kept by its Top
+    placed();
+}
+
+void PrompterCore::markCues()
+{
+    cues::mark(*m_c.rtDoc->document(), m_hideCues);
+}
+
+// What the presenter reads: the cues in the script are not counted.
+void PrompterCore::countWords()
+{
+    m_words = cues::readWords(*m_c.rtDoc->document());
 }
 
 void PrompterCore::SaveAppearance()

@@ -46,6 +46,12 @@ public:
         Midi,
         MidiMap,
         VoiceInput,
+        CueWebhook,
+        CueOsc,
+        CueMidi,
+        HideCues,
+        LookAhead,
+        TalentCountdown,
     };
     Q_ENUM(Key)
 
@@ -89,6 +95,15 @@ public:
     bool midi() const;
     QString midiMap() const; // empty: the default mapping
 
+    // Where a cue in the script is told when it reaches the reading line: web addresses, OSC
+    // "host:port"s, MIDI notes ("60=roll VT; 62=lights"); each list empty by default.
+    QString cueWebhook() const;
+    QString cueOsc() const;
+    QString cueMidi() const;
+    bool hideCues() const;        // cues left out of the presenter's picture
+    bool lookAhead() const;       // the operator sees what comes after the picture
+    bool talentCountdown() const; // the time to the end shown to the presenter
+
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
     void SetFontName(const QString &value);
@@ -116,6 +131,9 @@ public:
     void setOscAllow(const QString &value);
     void setMidi(bool value);
     void setVoiceInput(const QString &value);
+    void setHideCues(bool value);
+    void setLookAhead(bool value);
+    void setTalentCountdown(bool value);
 
     static QString keyName(Key key);
 
@@ -123,7 +141,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::VoiceInput) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::TalentCountdown) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;
