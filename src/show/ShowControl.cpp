@@ -37,7 +37,7 @@
 
 namespace {
 
-constexpr int kLookAheadCharacters = 360;
+constexpr int kLookAheadCharacters = 240;
 constexpr int kCuesListed = 5;
 constexpr int kPanelLines = 6;
 constexpr int kWarningSeconds = 30;
@@ -230,9 +230,8 @@ QString ShowControl::lookAheadText() const
         const qsizetype space = next.lastIndexOf(QLatin1Char(' '), kLookAheadCharacters);
         next = next.left(space > 0 ? space : kLookAheadCharacters) + QStringLiteral(" …");
     }
+    // The cues first: they are what the operator must act on.
     QStringList out;
-    out << (next.trimmed().isEmpty() ? tr("Next: the end of the script")
-                                     : tr("Next: %1").arg(next.trimmed()));
     QStringList ahead;
     for (const cues::Cue &c : m_watch->cues()) {
         if (c.block > m_watch->block() && ahead.size() < kCuesListed)
@@ -242,6 +241,8 @@ QString ShowControl::lookAheadText() const
         out << tr("Cues: %1").arg(ahead.join(QStringLiteral(" · ")));
     if (const QString story = m_nextStory ? m_nextStory() : QString(); !story.isEmpty())
         out << tr("Next story: %1").arg(story);
+    out << (next.trimmed().isEmpty() ? tr("Next: the end of the script")
+                                     : tr("Next: %1").arg(next.trimmed()));
     return out.join(QLatin1Char('\n'));
 }
 
