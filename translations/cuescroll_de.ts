@@ -9,6 +9,40 @@
     </message>
 </context>
 <context>
+    <name>CueSender</name>
+    <message>
+        <source>Cue “%1”: “%2” is not a web address.</source>
+        <translation>Cue „%1“: „%2“ ist keine Webadresse.</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not sent to %2: it has not answered the last ones yet.</source>
+        <translation>Cue „%1“ nicht an %2 gesendet: Die letzten sind dort noch unbeantwortet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %n second(s)</source>
+        <translation>
+            <numerusform>keine Antwort innerhalb von %n Sekunde</numerusform>
+            <numerusform>keine Antwort innerhalb von %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>answered %1</source>
+        <translation>antwortete %1</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not taken by %2: %3</source>
+        <translation>Cue „%1“ von %2 nicht angenommen: %3</translation>
+    </message>
+    <message>
+        <source>CueOsc: “%1” is not an address and port.</source>
+        <translation>CueOsc: „%1“ ist keine Adresse mit Port.</translation>
+    </message>
+    <message>
+        <source>The cue&apos;s MIDI note could not be sent: %1</source>
+        <translation>Die MIDI-Note des Cues konnte nicht gesendet werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>DocConverter</name>
     <message>
         <source>no result after %1 seconds</source>
@@ -148,6 +182,10 @@
         <source>The value is out of range.</source>
         <translation>Der Wert liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>Die Nachricht ist leer.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>
@@ -201,6 +239,73 @@
     <message>
         <source>Open File</source>
         <translation>Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControl</name>
+    <message>
+        <source>Look-ahead</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>What comes next</source>
+        <translation>Was als Nächstes kommt</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Nachricht an die Moderation</translation>
+    </message>
+    <message>
+        <source>Seconds the message stays</source>
+        <translation>Sekunden, die die Nachricht bleibt</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>until cleared</source>
+        <translation>bis gelöscht</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Senden</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Look-ahead</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Hide cues from the presenter</source>
+        <translation>Cues vor der Moderation &amp;verbergen</translation>
+    </message>
+    <message>
+        <source>Time to the &amp;end on the talent screen</source>
+        <translation>Zeit bis zum &amp;Ende auf dem Sprecherbildschirm</translation>
+    </message>
+    <message>
+        <source>Message to the &amp;presenter…</source>
+        <translation>Nachricht an die &amp;Moderation …</translation>
+    </message>
+    <message>
+        <source>Next: the end of the script</source>
+        <translation>Als Nächstes: das Ende des Skripts</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Als Nächstes: %1</translation>
+    </message>
+    <message>
+        <source>Cues: %1</source>
+        <translation>Cues: %1</translation>
+    </message>
+    <message>
+        <source>Next story: %1</source>
+        <translation>Nächster Beitrag: %1</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1580,18 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>/goto takes a fraction from 0 to 1.</source>
         <translation>/goto erwartet einen Anteil von 0 bis 1.</translation>
     </message>
+    <message>
+        <source>A message needs &quot;text&quot;.</source>
+        <translation>Eine Nachricht braucht &quot;text&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; must be a whole number from 0 to 86400.</source>
+        <translation>&quot;seconds&quot; muss eine ganze Zahl von 0 bis 86400 sein.</translation>
+    </message>
+    <message>
+        <source>/message takes a string.</source>
+        <translation>/message erwartet einen Text.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1577,6 +1694,22 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Cut off</source>
         <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Nachricht an die Moderation</translation>
+    </message>
+    <message>
+        <source>Wrap up</source>
+        <translation>Zum Schluss kommen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CueSender</name>
+    <message numerus="yes">
+        <source>no answer within %n second(s)</source>
+        <translation>
+            <numerusform>no answer within %n second</numerusform>
+            <numerusform>no answer within %n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FollowSeat</name>
     <message numerus="yes">
         <source>Leading %n prompter(s)</source>

@@ -9,6 +9,40 @@
     </message>
 </context>
 <context>
+    <name>CueSender</name>
+    <message>
+        <source>Cue “%1”: “%2” is not a web address.</source>
+        <translation>Señal «%1»: «%2» no es una dirección web.</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not sent to %2: it has not answered the last ones yet.</source>
+        <translation>Señal «%1» no enviada a %2: aún no ha respondido a las anteriores.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %n second(s)</source>
+        <translation>
+            <numerusform>sin respuesta en %n segundo</numerusform>
+            <numerusform>sin respuesta en %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>answered %1</source>
+        <translation>respondió %1</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not taken by %2: %3</source>
+        <translation>Señal «%1» no aceptada por %2: %3</translation>
+    </message>
+    <message>
+        <source>CueOsc: “%1” is not an address and port.</source>
+        <translation>CueOsc: «%1» no es una dirección con puerto.</translation>
+    </message>
+    <message>
+        <source>The cue&apos;s MIDI note could not be sent: %1</source>
+        <translation>No se pudo enviar la nota MIDI de la señal: %1</translation>
+    </message>
+</context>
+<context>
     <name>DocConverter</name>
     <message>
         <source>no result after %1 seconds</source>
@@ -148,6 +182,10 @@
         <source>The value is out of range.</source>
         <translation>El valor está fuera de rango.</translation>
     </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>El mensaje está vacío.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>
@@ -201,6 +239,73 @@
     <message>
         <source>Open File</source>
         <translation>Abrir archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControl</name>
+    <message>
+        <source>Look-ahead</source>
+        <translation>Lo que viene</translation>
+    </message>
+    <message>
+        <source>What comes next</source>
+        <translation>Lo que viene después</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Mensaje para el presentador</translation>
+    </message>
+    <message>
+        <source>Seconds the message stays</source>
+        <translation>Segundos que dura el mensaje</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>until cleared</source>
+        <translation>hasta borrarlo</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Look-ahead</source>
+        <translation>&amp;Lo que viene</translation>
+    </message>
+    <message>
+        <source>&amp;Hide cues from the presenter</source>
+        <translation>&amp;Ocultar señales al presentador</translation>
+    </message>
+    <message>
+        <source>Time to the &amp;end on the talent screen</source>
+        <translation>Tiempo hasta el &amp;final en la pantalla del presentador</translation>
+    </message>
+    <message>
+        <source>Message to the &amp;presenter…</source>
+        <translation>Mensaje para el &amp;presentador…</translation>
+    </message>
+    <message>
+        <source>Next: the end of the script</source>
+        <translation>A continuación: el final del guion</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>A continuación: %1</translation>
+    </message>
+    <message>
+        <source>Cues: %1</source>
+        <translation>Señales: %1</translation>
+    </message>
+    <message>
+        <source>Next story: %1</source>
+        <translation>Siguiente noticia: %1</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1580,18 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <source>/goto takes a fraction from 0 to 1.</source>
         <translation>/goto admite una fracción de 0 a 1.</translation>
     </message>
+    <message>
+        <source>A message needs &quot;text&quot;.</source>
+        <translation>Un mensaje necesita &quot;text&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; must be a whole number from 0 to 86400.</source>
+        <translation>&quot;seconds&quot; debe ser un número entero de 0 a 86400.</translation>
+    </message>
+    <message>
+        <source>/message takes a string.</source>
+        <translation>/message espera una cadena.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1577,6 +1694,22 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Cut off</source>
         <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Mensaje para el presentador</translation>
+    </message>
+    <message>
+        <source>Wrap up</source>
+        <translation>Ve cerrando</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,40 @@
     </message>
 </context>
 <context>
+    <name>CueSender</name>
+    <message>
+        <source>Cue “%1”: “%2” is not a web address.</source>
+        <translation>Repère « %1 » : « %2 » n’est pas une adresse web.</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not sent to %2: it has not answered the last ones yet.</source>
+        <translation>Repère « %1 » non envoyé à %2 : il n’a pas encore répondu aux précédents.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %n second(s)</source>
+        <translation>
+            <numerusform>pas de réponse en %n seconde</numerusform>
+            <numerusform>pas de réponse en %n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>answered %1</source>
+        <translation>a répondu %1</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not taken by %2: %3</source>
+        <translation>Repère « %1 » non accepté par %2 : %3</translation>
+    </message>
+    <message>
+        <source>CueOsc: “%1” is not an address and port.</source>
+        <translation>CueOsc : « %1 » n’est pas une adresse avec port.</translation>
+    </message>
+    <message>
+        <source>The cue&apos;s MIDI note could not be sent: %1</source>
+        <translation>La note MIDI du repère n’a pas pu être envoyée : %1</translation>
+    </message>
+</context>
+<context>
     <name>DocConverter</name>
     <message>
         <source>no result after %1 seconds</source>
@@ -148,6 +182,10 @@
         <source>The value is out of range.</source>
         <translation>La valeur est hors limites.</translation>
     </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>Le message est vide.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>
@@ -201,6 +239,73 @@
     <message>
         <source>Open File</source>
         <translation>Ouvrir un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControl</name>
+    <message>
+        <source>Look-ahead</source>
+        <translation>À suivre</translation>
+    </message>
+    <message>
+        <source>What comes next</source>
+        <translation>Ce qui vient ensuite</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Message au présentateur</translation>
+    </message>
+    <message>
+        <source>Seconds the message stays</source>
+        <translation>Secondes d’affichage du message</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>until cleared</source>
+        <translation>jusqu’à effacement</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Envoyer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Effa&amp;cer</translation>
+    </message>
+    <message>
+        <source>&amp;Look-ahead</source>
+        <translation>À &amp;suivre</translation>
+    </message>
+    <message>
+        <source>&amp;Hide cues from the presenter</source>
+        <translation>&amp;Masquer les repères au présentateur</translation>
+    </message>
+    <message>
+        <source>Time to the &amp;end on the talent screen</source>
+        <translation>Temps jusqu’à la &amp;fin sur l’écran du présentateur</translation>
+    </message>
+    <message>
+        <source>Message to the &amp;presenter…</source>
+        <translation>Message au &amp;présentateur…</translation>
+    </message>
+    <message>
+        <source>Next: the end of the script</source>
+        <translation>Ensuite : la fin du script</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Ensuite : %1</translation>
+    </message>
+    <message>
+        <source>Cues: %1</source>
+        <translation>Repères : %1</translation>
+    </message>
+    <message>
+        <source>Next story: %1</source>
+        <translation>Sujet suivant : %1</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1580,18 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <source>/goto takes a fraction from 0 to 1.</source>
         <translation>/goto attend une fraction de 0 à 1.</translation>
     </message>
+    <message>
+        <source>A message needs &quot;text&quot;.</source>
+        <translation>Un message nécessite &quot;text&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; must be a whole number from 0 to 86400.</source>
+        <translation>&quot;seconds&quot; doit être un nombre entier de 0 à 86400.</translation>
+    </message>
+    <message>
+        <source>/message takes a string.</source>
+        <translation>/message attend une chaîne.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1577,6 +1694,22 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Cut off</source>
         <translation>Coupé</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Message au présentateur</translation>
+    </message>
+    <message>
+        <source>Wrap up</source>
+        <translation>Concluez</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,40 @@
     </message>
 </context>
 <context>
+    <name>CueSender</name>
+    <message>
+        <source>Cue “%1”: “%2” is not a web address.</source>
+        <translation>Deixa “%1”: “%2” não é um endereço web.</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not sent to %2: it has not answered the last ones yet.</source>
+        <translation>Deixa “%1” não enviada a %2: ainda não respondeu às anteriores.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no answer within %n second(s)</source>
+        <translation>
+            <numerusform>sem resposta em %n segundo</numerusform>
+            <numerusform>sem resposta em %n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>answered %1</source>
+        <translation>respondeu %1</translation>
+    </message>
+    <message>
+        <source>Cue “%1” not taken by %2: %3</source>
+        <translation>Deixa “%1” não aceita por %2: %3</translation>
+    </message>
+    <message>
+        <source>CueOsc: “%1” is not an address and port.</source>
+        <translation>CueOsc: “%1” não é um endereço com porta.</translation>
+    </message>
+    <message>
+        <source>The cue&apos;s MIDI note could not be sent: %1</source>
+        <translation>Não foi possível enviar a nota MIDI da deixa: %1</translation>
+    </message>
+</context>
+<context>
     <name>DocConverter</name>
     <message>
         <source>no result after %1 seconds</source>
@@ -148,6 +182,10 @@
         <source>The value is out of range.</source>
         <translation>O valor está fora do intervalo.</translation>
     </message>
+    <message>
+        <source>The message is empty.</source>
+        <translation>A mensagem está vazia.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>
@@ -201,6 +239,73 @@
     <message>
         <source>Open File</source>
         <translation>Abrir arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControl</name>
+    <message>
+        <source>Look-ahead</source>
+        <translation>A seguir</translation>
+    </message>
+    <message>
+        <source>What comes next</source>
+        <translation>O que vem depois</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Mensagem para o apresentador</translation>
+    </message>
+    <message>
+        <source>Seconds the message stays</source>
+        <translation>Segundos que a mensagem fica</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>until cleared</source>
+        <translation>até limpar</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>&amp;Look-ahead</source>
+        <translation>&amp;A seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Hide cues from the presenter</source>
+        <translation>&amp;Ocultar deixas do apresentador</translation>
+    </message>
+    <message>
+        <source>Time to the &amp;end on the talent screen</source>
+        <translation>Tempo até o &amp;fim na tela do apresentador</translation>
+    </message>
+    <message>
+        <source>Message to the &amp;presenter…</source>
+        <translation>Mensagem para o a&amp;presentador…</translation>
+    </message>
+    <message>
+        <source>Next: the end of the script</source>
+        <translation>A seguir: o fim do roteiro</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>A seguir: %1</translation>
+    </message>
+    <message>
+        <source>Cues: %1</source>
+        <translation>Deixas: %1</translation>
+    </message>
+    <message>
+        <source>Next story: %1</source>
+        <translation>Próxima matéria: %1</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1580,18 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <source>/goto takes a fraction from 0 to 1.</source>
         <translation>/goto aceita uma fração de 0 a 1.</translation>
     </message>
+    <message>
+        <source>A message needs &quot;text&quot;.</source>
+        <translation>Uma mensagem precisa de &quot;text&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;seconds&quot; must be a whole number from 0 to 86400.</source>
+        <translation>&quot;seconds&quot; deve ser um número inteiro de 0 a 86400.</translation>
+    </message>
+    <message>
+        <source>/message takes a string.</source>
+        <translation>/message espera um texto.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1577,6 +1694,22 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Cut off</source>
         <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Message to the presenter</source>
+        <translation>Mensagem para o apresentador</translation>
+    </message>
+    <message>
+        <source>Wrap up</source>
+        <translation>Encerre</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,7 @@
       let m;
       try { m = JSON.parse(e.data); } catch (err) { return; }
       if (m.error) { $('error').textContent = m.error; return; }
+      if (m.event) return; // a cue fired: for show controllers, not for this page
       render(m);
     };
     socket.onclose = (e) => {
@@ -98,6 +99,7 @@
     d.textContent = text('direction', s.direction === 'up' ? 'Reverse' : 'Forward');
     const slider = $('speedSlider');
     if (!slider.matches(':active')) slider.value = s.speed;
+    $('messageShown').textContent = s.message || '';
     renderMarkers(s.markers || []);
   }
 
@@ -129,6 +131,12 @@
     $('error').textContent = '';
     if (button.dataset.marker) send({ cmd: 'jump', marker: Number(button.dataset.marker) });
     else if (button.dataset.cmd) send({ cmd: button.dataset.cmd });
+  });
+
+  $('messageForm').addEventListener('submit', (e) => {
+    e.preventDefault();
+    const t = $('messageText').value.trim();
+    if (t) send({ cmd: 'message', text: t });
   });
 
   // The slider's speed goes out as it moves, at most ten times a second, and once more where it stops.

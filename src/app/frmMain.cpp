@@ -27,6 +27,7 @@
 #include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
+#include "show/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
@@ -109,6 +110,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateStudio();
     CreateRemote();
     CreateMos();
+    m_show = new ShowControl({m_core, this, &m_settings, m_studio, m_remote, this}, this);
+    connect(m_show, &ShowControl::panelToggled, this, &frmMain::ArrangeControls);
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](net::Session *socket) {
@@ -175,6 +178,7 @@ void frmMain::CreateStudio()
         connect(newsroom, &QAction::triggered, this, &frmMain::ShowMosWindow, Qt::QueuedConnection);
         m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
         m_voice->fillMenu(menu);
+        m_show->fillMenu(menu);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);

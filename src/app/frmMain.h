@@ -25,6 +25,7 @@ class QToolBar;
 class QToolButton;
 class RichTextView;
 class Settings;
+class ShowControl;
 class Studio;
 class VoiceFollowing;
 class frmLine;
@@ -63,6 +64,8 @@ public:
     void ShowMosWindow();
     // The script following the presenter's voice (off by default).
     VoiceFollowing *voice() const { return m_voice; }
+    // Cues, messages to the presenter, the look-ahead.
+    ShowControl &showControl() const { return *m_show; }
     // Leading other prompters and following one.
     FollowSeat &followSeat() const { return *m_follow; }
     // "Follow prompter…": the leader's address and token, leaders on the network listed; `problem`
@@ -145,6 +148,7 @@ private:
     VoiceFollowing *m_voice = nullptr;
     FollowSeat *m_follow = nullptr;
     keys::KeyMap m_keys;
+    ShowControl *m_show = nullptr;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

@@ -8,6 +8,7 @@
 #include "core/PrompterCore.h"
 #include "line/ReadingLine.h"
 #include "scroll/ScrollEngine.h"
+#include "show/ShowControl.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/RichTextView.h"
@@ -137,7 +138,13 @@ void frmMain::ArrangeControls()
     float backHeight = scaleHeight - kBottomMargin;
     if (!m_core->fullScreen())
         backHeight -= toolbarHeight + panelHeight;
+    // The look-ahead, for the operator's eyes only, takes the bottom of the picture.
+    const float lookAheadHeight = m_show ? m_show->panelHeight(m_core->fullScreen()) : 0;
+    backHeight -= lookAheadHeight;
     twips::move(picBack, kMargin, 0, scaleWidth, backHeight);
+    if (m_show)
+        m_show->placePanel(QRect(0, twips::toPixels(backHeight), width(), twips::toPixels(lookAheadHeight)),
+                           lookAheadHeight > 0);
 
     // A window opening maximised is first sized as restored: the script is wrapped once, at the size
     // the window shows at, not at each size it passes through before.

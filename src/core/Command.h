@@ -40,6 +40,8 @@ enum class Verb {
     Mark,       // value, length: the passage to mark
     Unmark,     // value: 1-based marker
     ClearMarkers,
+    Message,      // text, shown large to the presenter; value: seconds it stays, 0 until cleared
+    ClearMessage, // the message taken away
     // The window's own, from keys and the toolbar.
     EnterFullScreen,
     MarkMode,
@@ -57,6 +59,7 @@ struct Command
     int value = 0;
     double fraction = 0;
     int length = 0;
+    QString text = {};
     friend bool operator==(const Command &, const Command &) = default;
 };
 
@@ -107,6 +110,7 @@ inline constexpr std::array kVerbNames{
     VerbNames{Verb::Mark, nullptr, "mark"},
     VerbNames{Verb::Unmark, nullptr, "unmark"},
     VerbNames{Verb::ClearMarkers, nullptr, "clearMarkers"},
+    VerbNames{Verb::ClearMessage, "clearmessage", nullptr},
 };
 
 inline constexpr double kLinkFractionScale = 1e6;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/PrompterControls.h"
+#include "documents/Cues.h"
 
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
@@ -59,6 +60,11 @@ const QTextDocument &PrompterControls::script() const
 void PrompterControls::setScript(const QString &text)
 {
     scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
+}
+
+void PrompterControls::markCues(bool hidden)
+{
+    cues::mark(*m_c.rtDoc->document(), hidden);
 }
 
 QByteArray PrompterControls::scriptRtf() const

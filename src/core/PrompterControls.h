@@ -53,6 +53,7 @@ public:
     void hear(Heard heard) override;
     const QTextDocument &script() const override;
     void setScript(const QString &text) override;
+    void markCues(bool hidden) override;
     QByteArray scriptRtf() const override;
     std::optional<QString> takeRichScript(const QByteArray &rtf) override;
     appearance::Appearance shownAppearance(qint32 scriptColor) const override;

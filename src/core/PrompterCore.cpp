@@ -11,6 +11,8 @@
 #include "common/modCommon.h"
 #include "core/Log.h"
 #include "core/StartGate.h"
+#include "core/TalentMessage.h"
+#include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "documents/ScriptLines.h"
 #include "markers/MarkerPlaces.h"
@@ -64,6 +66,7 @@ PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &v
     heard.opening = [this] { StopPrompter(); };
     heard.scriptRead = [this](const QString &text) { takeScript(text); };
     m_script.hear(std::move(heard));
+    m_message = new TalentMessage(platform, this);
 }
 
 PrompterCore::~PrompterCore() = default;
@@ -81,6 +84,11 @@ qint32 PrompterCore::range() const
 QString PrompterCore::plainText() const
 {
     return ScriptLines(m_script.script()).text();
+}
+
+const QTextDocument *PrompterCore::document() const
+{
+    return &m_script.script();
 }
 
 int PrompterCore::layoutLength() const
@@ -302,6 +310,12 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
         if (!(c.fraction >= 0 && c.fraction <= 1))
             return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
         break;
+    case Verb::Message:
+        if (TalentMessage::clean(c.text).isEmpty())
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The message is empty."));
+        if (c.value < 0 || c.value > TalentMessage::kMaxSeconds)
+            return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
+        break;
     default:
         break;
     }
@@ -372,6 +386,12 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::Unmark:
         unmark(c.value);
+        break;
+    case Verb::Message:
+        m_message->show(c.text, c.value);
+        break;
+    case Verb::ClearMessage:
+        m_message->clear();
         break;
     default: // State, and the toolbar's above
         break;
@@ -565,6 +585,7 @@ void PrompterCore::takeScript(const QString &text)
     if (lcCore().isDebugEnabled())
         laying.start();
     m_script.setScript(text);
+    markCues();
     ScriptReplaced();
     if (laying.isValid())
         qCDebug(lcCore) << "new script laid out:" << text.size() << "characters,"
@@ -586,6 +607,7 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
         qCWarning(lcCore) << "a script from another prompter was refused:" << *refused;
         return false;
     }
+    markCues();
     ScriptReplaced();
     return true;
 }
@@ -622,7 +644,7 @@ void PrompterCore::ScriptReplaced()
     m_window.layout();
     m_view.setScriptTop(0);
     placed();
-    m_words = documents::CountWords(plainText());
+    countWords();
     Q_EMIT scriptChanged();
 }
 
@@ -729,11 +751,12 @@ void PrompterCore::EditTextAction()
     m_script.cancelOpening();
     const QString before = plainText();
     m_window.editText();
+    markCues();
     m_window.layout();
     m_view.setScriptTop(0);
     placed();
     if (plainText() != before) {
-        m_words = documents::CountWords(plainText());
+        countWords();
         Q_EMIT scriptChanged();
     }
 }
@@ -761,6 +784,7 @@ void PrompterCore::OptionsAction()
         m_window.options(m_script.shownAppearance(m_appearance.lForeColor));
     if (chosen) {
         m_script.applyAppearance(*chosen);
+        markCues(); // they are drawn smaller than the script, at whatever size it now has
         // OK coloured every character; the markers are still there and must still look marked.
         m_script.reapplyMarkerHighlights();
     }
@@ -777,6 +801,28 @@ void PrompterCore::ApplyStoredAppearance()
     const appearance::Appearance stored = m_settings.appearance();
     KeepAppearance(stored);
     m_script.applyAppearance(stored);
+    markCues();
+}
+
+void PrompterCore::setCuesHidden(bool hidden)
+{
+    if (hidden == m_hideCues)
+        return;
+    m_hideCues = hidden;
+    markCues();
+    m_window.layout(); // the script is taller or shorter now; the reading place is kept by its Top
+    placed();
+}
+
+void PrompterCore::markCues()
+{
+    m_script.markCues(m_hideCues);
+}
+
+// What the presenter reads: the cues in the script are not counted.
+void PrompterCore::countWords()
+{
+    m_words = cues::readWords(m_script.script());
 }
 
 void PrompterCore::SaveAppearance()

@@ -19,9 +19,11 @@
 #include <optional>
 
 class Platform;
+class QTextDocument;
 class ScrollClock;
 class Settings;
 class StartGate;
+class TalentMessage;
 
 // The run of the prompter: whether it runs, how fast and which way, where the script stands, the
 // script itself, its markers, mark mode and full screen. Windows, keys and remote controls all drive
@@ -62,8 +64,10 @@ public:
     qint32 range() const; // how far Top can go below 0, twips
     int progress() const { return m_progress; } // 0 to 100
     QString timeToGo() const { return m_timeToGo; }
+    qint32 toGoSeconds() const { return m_toGoSeconds; } // what timeToGo() shows; 0 before the first count
     // The script as plain text (paragraphs end in CR LF), and its word count.
     QString plainText() const;
+    const QTextDocument *document() const; // the script as shown, with its formats
     qint32 words() const { return m_words; }
     // The script's characters as the layout counts them, the display lines they make, and the height
     // of a line of the script's font, twips.
@@ -95,6 +99,10 @@ public:
     const CMarkers &markers() const;
     bool markMode() const;
     bool fullScreen() const { return bFullScreen; }
+    // The message shown to the presenter, and whether cues are left out of the script's picture.
+    TalentMessage &message() const { return *m_message; }
+    bool cuesHidden() const { return m_hideCues; }
+    void setCuesHidden(bool hidden);
     // The look the script and the line have, as read at start or last chosen in Options.
     const appearance::Appearance &appearance() const { return m_appearance; }
 
@@ -205,6 +213,8 @@ private:
     void ShowHelp();
     void SaveAppearance();
     void KeepAppearance(const appearance::Appearance &a);
+    void markCues();
+    void countWords();
 
     Platform &m_platform;
     Settings &m_settings;
@@ -213,6 +223,8 @@ private:
     Window m_window;
     StartGate *m_studio = nullptr;
     ScrollClock *m_clock;
+    TalentMessage *m_message;
+    bool m_hideCues = false;
     WheelAccumulator m_wheel;
     std::array<Steering, 2> m_steering; // the leader's, then the voice's
     Leader m_leader;

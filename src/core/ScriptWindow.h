@@ -38,6 +38,8 @@ public:
     virtual const QTextDocument &script() const = 0;
     // The text becomes the script, its words counted where the window shows them.
     virtual void setScript(const QString &text) = 0;
+    // Cue paragraphs take their style again, or are left out of the picture (`hidden`).
+    virtual void markCues(bool hidden) = 0;
     virtual QByteArray scriptRtf() const = 0;
     // Another prompter's script with its formatting; why it was refused, if it was.
     virtual std::optional<QString> takeRichScript(const QByteArray &rtf) = 0;

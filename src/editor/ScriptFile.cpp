@@ -4,6 +4,7 @@
 
 #include "editor/ScriptFile.h"
 
+#include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
 #include "editor/Log.h"
@@ -202,6 +203,7 @@ void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
     batch.beginEditBlock();
     rtDoc.setText(text);
     rtDoc.colorRange(0, rtDoc.textLength(), rtDoc.scriptColor().value_or(0));
+    cues::mark(*rtDoc.document());
     batch.endEditBlock();
     showWords(lblWords, text);
 }
@@ -209,7 +211,7 @@ void apply(RichTextView &rtDoc, QLabel *lblWords, const QString &text)
 void showWords(QLabel *lblWords, const QString &text)
 {
     if (lblWords) {
-        const int words = documents::CountWords(text);
+        const int words = cues::readWords(text);
         lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr, words));
     }
 }

@@ -46,6 +46,10 @@ constexpr PageText kTexts[] = {
     {"forward", QT_TRANSLATE_NOOP("remote::Page", "Forward")},
     {"markers", QT_TRANSLATE_NOOP("remote::Page", "Markers")},
     {"noMarkers", QT_TRANSLATE_NOOP("remote::Page", "No markers.")},
+    {"message", QT_TRANSLATE_NOOP("remote::Page", "Message to the presenter")},
+    {"messagePlaceholder", QT_TRANSLATE_NOOP("remote::Page", "Wrap up")},
+    {"send", QT_TRANSLATE_NOOP("remote::Page", "Send")},
+    {"clear", QT_TRANSLATE_NOOP("remote::Page", "Clear")},
     {"tokenInvalid",
      QT_TRANSLATE_NOOP("remote::Page", "The page's token is not valid any more: scan the code again.")},
 };

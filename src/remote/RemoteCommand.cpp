@@ -90,6 +90,22 @@ Parsed jumpFrom(const QJsonObject &o)
     return failed(tr("A jump needs \"marker\", \"char\" or \"fraction\"."));
 }
 
+Parsed messageFrom(const QJsonObject &o)
+{
+    const QJsonValue text = o.value(QLatin1String("text"));
+    if (!text.isString())
+        return failed(tr("A message needs \"text\"."));
+    Command c{Verb::Message};
+    c.text = text.toString();
+    if (o.contains(QLatin1String("seconds"))) {
+        const auto s = wholeNumber(o.value(QLatin1String("seconds")), 0, 24 * 3600);
+        if (!s)
+            return failed(tr("\"seconds\" must be a whole number from 0 to 86400."));
+        c.value = *s;
+    }
+    return ok(c);
+}
+
 struct LoMessageFree
 {
     void operator()(lo_message m) const { lo_message_free(m); }
@@ -135,6 +151,8 @@ QString actionName(Verb verb)
         return QStringLiteral("goto");
     case Verb::State:
         return QStringLiteral("state");
+    case Verb::Message:
+        return QStringLiteral("message");
     default:
         return {};
     }
@@ -158,6 +176,8 @@ Parsed fromMessage(const QByteArray &json)
         return speedFrom(*o);
     if (name == QLatin1String("jump"))
         return jumpFrom(*o);
+    if (name == QLatin1String("message"))
+        return messageFrom(*o);
     return failed(tr("Unknown command \"%1\".").arg(name.left(40)));
 }
 
@@ -173,6 +193,13 @@ Parsed fromJumpBody(const QByteArray &json)
     QString error;
     const std::optional<QJsonObject> o = object(json, error);
     return o ? jumpFrom(*o) : failed(error);
+}
+
+Parsed fromMessageBody(const QByteArray &json)
+{
+    QString error;
+    const std::optional<QJsonObject> o = object(json, error);
+    return o ? messageFrom(*o) : failed(error);
 }
 
 Parsed fromOsc(const QByteArray &packet)
@@ -210,6 +237,17 @@ Parsed fromOsc(const QByteArray &packet)
         if (arg && std::isfinite(*arg) && *arg >= 1 && *arg <= std::numeric_limits<int>::max())
             return ok({Verb::JumpMarker, int(*arg), 0});
         return failed(tr("/jump takes a marker's number from 1."));
+    }
+    if (name == QLatin1String("message")) {
+        // An empty text takes the message away: a console button needs no second address.
+        if (lo_message_get_argc(m.get()) < 1 || lo_message_get_types(m.get())[0] != LO_STRING)
+            return failed(tr("/message takes a string."));
+        const QString text = QString::fromUtf8(&lo_message_get_argv(m.get())[0]->s);
+        if (text.trimmed().isEmpty())
+            return ok({Verb::ClearMessage});
+        Command c{Verb::Message};
+        c.text = text;
+        return ok(c);
     }
     if (name == QLatin1String("goto")) {
         if (arg && *arg >= 0 && *arg <= 1)

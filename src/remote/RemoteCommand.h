@@ -40,6 +40,8 @@ Parsed fromMessage(const QByteArray &json);
 // The body of POST /api/v1/speed ({"speed":N}) and of POST /api/v1/jump ({"marker":N} or {"char":N}).
 Parsed fromSpeedBody(const QByteArray &json);
 Parsed fromJumpBody(const QByteArray &json);
+// The body of POST /api/v1/message: {"text":"Wrap up","seconds":30}, "seconds" optional.
+Parsed fromMessageBody(const QByteArray &json);
 // One OSC packet under /cuescroll/. Bundles are not taken.
 Parsed fromOsc(const QByteArray &packet);
 

@@ -6,6 +6,8 @@
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
+#include "core/TalentMessage.h"
+#include "documents/Cues.h"
 #include "net/Token.h"
 #include "remote/GamepadInput.h"
 #include "remote/Log.h"
@@ -54,6 +56,7 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     connect(&core, &PrompterCore::timeToGoChanged, this, now);
     connect(&core, &PrompterCore::markModeChanged, this, now);
     connect(&core, &PrompterCore::fullScreenChanged, this, now);
+    connect(&core.message(), &TalentMessage::changed, this, now);
     connect(&core, &PrompterCore::positionChanged, this, [this] { changed(true); });
     connect(&core, &PrompterCore::scriptChanged, this, &RemoteControl::scriptChanged);
     connect(&core, &PrompterCore::markersChanged, this, &RemoteControl::markersChanged);
@@ -242,6 +245,7 @@ State RemoteControl::state() const
     s.markMode = m_core.markMode();
     s.fullScreen = m_core.fullScreen();
     s.time = m_platform.timeGetTime();
+    s.message = m_core.message().text();
     return s;
 }
 
@@ -259,7 +263,7 @@ Feedback RemoteControl::feedback() const
 
 QByteArray RemoteControl::stateJson() const
 {
-    return remote::stateJson(state(), m_markers);
+    return remote::stateJson(state(), m_markers, m_cues);
 }
 
 void RemoteControl::changed(bool position)
@@ -290,6 +294,10 @@ void RemoteControl::pushNow()
 void RemoteControl::scriptChanged()
 {
     m_text = m_core.plainText();
+    QList<Cue> list;
+    for (const cues::Cue &c : cues::list(*m_core.document()))
+        list << Cue{c.text, c.start};
+    m_cues = cuesJson(list);
     changed(false);
 }
 

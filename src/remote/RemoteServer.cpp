@@ -234,7 +234,14 @@ void RemoteServer::handle(const net::Request &request, net::Reply &r)
         return refuse(r, Status::UpgradeRequired, tr("This address takes WebSocket connections."));
 
     Parsed parsed;
-    if (api.startsWith(QLatin1String("action/"))) {
+    bool allowed = post;
+    if (api == QLatin1String("message")) {
+        allowed = post || request.method == "DELETE";
+        if (post)
+            parsed = fromMessageBody(request.body());
+        else
+            parsed.command = Command{Verb::ClearMessage};
+    } else if (api.startsWith(QLatin1String("action/"))) {
         const auto verb = actionNamed(api.mid(7));
         if (!verb)
             return refuse(r, Status::NotFound, tr("No such action."));
@@ -246,7 +253,7 @@ void RemoteServer::handle(const net::Request &request, net::Reply &r)
     } else {
         return refuse(r, Status::NotFound, tr("No such page."));
     }
-    if (!post)
+    if (!allowed)
         return refuse(r, Status::MethodNotAllowed, tr("Only POST."));
     if (!parsed.command)
         return refuse(r, Status::BadRequest, parsed.error);
@@ -313,6 +320,12 @@ void RemoteServer::push(const QByteArray &state)
 {
     for (net::Session *s : std::as_const(m_sockets))
         s->sendLatest(state);
+}
+
+void RemoteServer::broadcast(const QByteArray &event)
+{
+    for (net::Session *s : std::as_const(m_sockets))
+        s->sendText(event);
 }
 
 void RemoteServer::readOsc()

@@ -83,6 +83,8 @@ public:
     void setCommandHandler(CommandHandler handler) { m_commands = std::move(handler); }
     // To every WebSocket.
     void push(const QByteArray &state);
+    // An event to every WebSocket, never dropped for a later one as a state may be.
+    void broadcast(const QByteArray &event);
 
 Q_SIGNALS:
     void devicesChanged(int count);

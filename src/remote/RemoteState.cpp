@@ -24,7 +24,15 @@ QJsonArray markersJson(const QList<Marker> &markers)
     return out;
 }
 
-QByteArray stateJson(const State &s, const QJsonArray &markers)
+QJsonArray cuesJson(const QList<Cue> &cues)
+{
+    QJsonArray out;
+    for (const Cue &c : cues)
+        out.append(QJsonObject{{QStringLiteral("text"), c.text}, {QStringLiteral("start"), c.start}});
+    return out;
+}
+
+QByteArray stateJson(const State &s, const QJsonArray &markers, const QJsonArray &cues)
 {
     const QJsonObject o{
         {QStringLiteral("running"), s.running},
@@ -41,6 +49,8 @@ QByteArray stateJson(const State &s, const QJsonArray &markers)
         {QStringLiteral("markMode"), s.markMode},
         {QStringLiteral("fullScreen"), s.fullScreen},
         {QStringLiteral("time"), s.time},
+        {QStringLiteral("message"), s.message.isEmpty() ? QJsonValue() : QJsonValue(s.message)},
+        {QStringLiteral("cues"), cues},
     };
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }

@@ -34,11 +34,19 @@ struct State
     bool markMode = false;
     bool fullScreen = false;
     qint64 time = 0; // when the state was taken, ms of the sender's clock
+    QString message; // shown to the presenter; empty: none
+};
+
+struct Cue
+{
+    QString text;
+    int start = 0; // in the current story's plain text
 };
 
 // Markers change seldom and may hold long passages: built once per change, sent with every state.
 QJsonArray markersJson(const QList<Marker> &markers);
-QByteArray stateJson(const State &state, const QJsonArray &markers);
+QJsonArray cuesJson(const QList<Cue> &cues);
+QByteArray stateJson(const State &state, const QJsonArray &markers, const QJsonArray &cues = {});
 
 // The text from `at` to the end of its line, at most about `most` characters, cut at a space.
 QString lineFrom(const QString &text, int at, int most = 120);

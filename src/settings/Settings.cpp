@@ -469,3 +469,48 @@ void Settings::setMosAllow(const QString &value)
 {
     store(Key::MosAllow, value);
 }
+
+QString Settings::cueWebhook() const
+{
+    return text(Key::CueWebhook);
+}
+
+QString Settings::cueOsc() const
+{
+    return text(Key::CueOsc);
+}
+
+QString Settings::cueMidi() const
+{
+    return text(Key::CueMidi);
+}
+
+bool Settings::hideCues() const
+{
+    return flag(Key::HideCues);
+}
+
+bool Settings::lookAhead() const
+{
+    return flag(Key::LookAhead);
+}
+
+bool Settings::talentCountdown() const
+{
+    return flag(Key::TalentCountdown);
+}
+
+void Settings::setHideCues(bool value)
+{
+    store(Key::HideCues, flagText(value));
+}
+
+void Settings::setLookAhead(bool value)
+{
+    store(Key::LookAhead, flagText(value));
+}
+
+void Settings::setTalentCountdown(bool value)
+{
+    store(Key::TalentCountdown, flagText(value));
+}

@@ -56,6 +56,12 @@ public:
         MosLowerPort,
         MosUpperPort,
         MosAllow,
+        CueWebhook,
+        CueOsc,
+        CueMidi,
+        HideCues,
+        LookAhead,
+        TalentCountdown,
     };
     Q_ENUM(Key)
 
@@ -110,6 +116,15 @@ public:
     quint16 mosUpperPort() const;
     QString mosAllow() const; // the newsroom's addresses; empty: this machine only
 
+    // Where a cue in the script is told when it reaches the reading line: web addresses, OSC
+    // "host:port"s, MIDI notes ("60=roll VT; 62=lights"); each list empty by default.
+    QString cueWebhook() const;
+    QString cueOsc() const;
+    QString cueMidi() const;
+    bool hideCues() const;        // cues left out of the presenter's picture
+    bool lookAhead() const;       // the operator sees what comes after the picture
+    bool talentCountdown() const; // the time to the end shown to the presenter
+
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
     void SetFontName(const QString &value);
@@ -146,6 +161,9 @@ public:
     void setMosLowerPort(quint16 value);
     void setMosUpperPort(quint16 value);
     void setMosAllow(const QString &value);
+    void setHideCues(bool value);
+    void setLookAhead(bool value);
+    void setTalentCountdown(bool value);
 
     static QString keyName(Key key);
 
@@ -153,7 +171,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::MosAllow) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::TalentCountdown) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

@@ -54,6 +54,53 @@ void paintCountdown(QPainter &painter, const QRectF &area, int number)
     painter.restore();
 }
 
+void paintMessage(QPainter &painter, const QRectF &area, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    painter.save();
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(1, int(area.height() / 7)));
+    painter.setFont(font);
+    const QRectF room = area.adjusted(area.width() * 0.05, 0, -area.width() * 0.05, 0);
+    // Shrunk until it fits: a long message still shows whole, only smaller.
+    QRectF need;
+    for (int i = 0; i < 6; ++i) {
+        need = painter.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (need.height() <= area.height() * 0.6 && need.width() <= room.width())
+            break;
+        font.setPixelSize(std::max(1, font.pixelSize() * 3 / 4));
+        painter.setFont(font);
+    }
+    const qreal pad = font.pixelSize() * 0.3;
+    const QRectF band(area.left(), area.center().y() - need.height() / 2 - pad, area.width(),
+                      need.height() + 2 * pad);
+    painter.fillRect(band, QColor(0, 0, 0, 200));
+    painter.setPen(QColor(255, 220, 0));
+    painter.drawText(room.adjusted(0, band.top() - room.top(), 0, band.bottom() - room.bottom()),
+                     Qt::AlignCenter | Qt::TextWordWrap, text);
+    painter.restore();
+}
+
+void paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color)
+{
+    if (text.isEmpty())
+        return;
+    painter.save();
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(1, int(area.height() / 12)));
+    painter.setFont(font);
+    const QRectF box = painter.boundingRect(area, Qt::AlignTop | Qt::AlignRight, text);
+    const qreal pad = font.pixelSize() * 0.2;
+    const QRectF back = box.adjusted(-2 * pad, 0, 0, 2 * pad).translated(-pad, pad);
+    painter.fillRect(back, QColor(0, 0, 0, 200));
+    painter.setPen(color);
+    painter.drawText(back, Qt::AlignCenter, text);
+    painter.restore();
+}
+
 } // namespace studio
 
 ScriptPicture::ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *band, QWidget *parent)
@@ -84,6 +131,23 @@ void ScriptPicture::setCountdown(int number)
     if (number == m_countdown)
         return;
     m_countdown = number;
+    update();
+}
+
+void ScriptPicture::setMessage(const QString &text)
+{
+    if (text == m_message)
+        return;
+    m_message = text;
+    update();
+}
+
+void ScriptPicture::setClock(const QString &text, const QColor &color)
+{
+    if (text == m_clock && color == m_clockColor)
+        return;
+    m_clock = text;
+    m_clockColor = color;
     update();
 }
 
@@ -230,7 +294,10 @@ void ScriptPicture::paintEvent(QPaintEvent *)
     if (!m_shownBand.isEmpty())
         p.fillRect(m_shownBand, m_shownBandColor);
     p.setTransform(frameTransform());
-    studio::paintCountdown(p, QRectF(QPointF(), src.size()), m_countdown);
+    const QRectF area(QPointF(), src.size());
+    studio::paintClock(p, area, m_clock, m_clockColor);
+    studio::paintMessage(p, area, m_message);
+    studio::paintCountdown(p, area, m_countdown);
 }
 
 // The script view moved by a scroll step: the pixels shown move with it, and only the rows coming
@@ -238,7 +305,9 @@ void ScriptPicture::paintEvent(QPaintEvent *)
 // among themselves.
 bool ScriptPicture::followScroll(const QMoveEvent *event)
 {
-    if (!m_painted || m_countdown > 0 || event->pos().x() != event->oldPos().x() || !isVisible())
+    // What is drawn over the picture stays where it is: moving the pixels would move it too.
+    const bool overlaid = m_countdown > 0 || !m_message.isEmpty() || !m_clock.isEmpty();
+    if (!m_painted || overlaid || event->pos().x() != event->oldPos().x() || !isVisible())
         return false;
     const QRect f = frame().intersected(rect());
     const int d = shownOffset() - m_offset;
@@ -348,7 +417,22 @@ void CountdownOverlay::setNumber(int number)
     if (number == m_number)
         return;
     m_number = number;
-    if (number > 0) {
+    showOrHide();
+}
+
+void CountdownOverlay::setMessage(const QString &text)
+{
+    if (text == m_message)
+        return;
+    m_message = text;
+    showOrHide();
+}
+
+// Over the viewport only while there is something to show: a widget over the moving script makes
+// every step repaint all of it.
+void CountdownOverlay::showOrHide()
+{
+    if (m_number > 0 || !m_message.isEmpty()) {
         setGeometry(studio::visibleRect(parentWidget()));
         raise();
         show();
@@ -369,5 +453,6 @@ void CountdownOverlay::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_mirror)
         p.setTransform(QTransform(-1, 0, 0, 1, width(), 0));
+    studio::paintMessage(p, QRectF(rect()), m_message);
     studio::paintCountdown(p, QRectF(rect()), m_number);
 }

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QColor>
 #include <QHash>
 #include <QPixmap>
 #include <QPointer>
@@ -20,6 +21,10 @@ namespace studio {
 QRect visibleRect(const QWidget *picBack);
 // The large number of the countdown, centred in `area`.
 void paintCountdown(QPainter &painter, const QRectF &area, int number);
+// A message to the presenter, large, in a band across the middle of `area`.
+void paintMessage(QPainter &painter, const QRectF &area, const QString &text);
+// The time to the end in the top right corner of `area`, in its colour.
+void paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color);
 } // namespace studio
 
 // What the prompter's viewport shows (script, background and reading band), drawn again scaled to
@@ -38,6 +43,10 @@ public:
     bool flipped() const { return m_flip; }
     void setCountdown(int number);
     int countdown() const { return m_countdown; }
+    void setMessage(const QString &text);
+    QString message() const { return m_message; }
+    void setClock(const QString &text, const QColor &color);
+    QString clock() const { return m_clock; }
 
     // Where the viewport is drawn inside this widget, and at what scale.
     QRect frame() const;
@@ -71,6 +80,9 @@ private:
     bool m_mirror = false;
     bool m_flip = false;
     int m_countdown = 0;
+    QString m_message;
+    QString m_clock;
+    QColor m_clockColor;
     QHash<int, QPixmap> m_tiles;
     QSize m_tileKey; // the source size and frame width the tiles were drawn for
     int m_tilesRendered = 0;
@@ -90,12 +102,17 @@ public:
     explicit CountdownOverlay(QWidget *picBack);
     void setNumber(int number);
     int number() const { return m_number; }
+    void setMessage(const QString &text);
+    QString message() const { return m_message; }
     void setMirror(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void showOrHide();
+
     int m_number = 0;
+    QString m_message;
     bool m_mirror = false;
 };

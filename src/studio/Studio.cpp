@@ -145,6 +145,8 @@ void Studio::applyTalent()
     }
     m_talent->setMirror(m_options.mirrorTalent, m_options.flipTalent);
     m_talent->setCountdown(countdownShowing());
+    m_talent->setMessage(m_message);
+    m_talent->setClock(m_clock, m_clockColor);
     if (m_talent->screen() != screen || !m_talent->isVisible()) {
         m_talent->hide();
         // The geometry first: a screen is also chosen by where a window lies.
@@ -188,6 +190,7 @@ void Studio::applyMirror()
         m_mirror->setObjectName(QStringLiteral("picMirror"));
         m_mirror->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_mirror->setMirror(true, false);
+        m_mirror->setClock(m_clock, m_clockColor);
         placeOverPrompter();
         m_mirror->show();
     }
@@ -266,6 +269,26 @@ void Studio::showNumber()
         placeOverPrompter();
     if (m_talent)
         m_talent->setCountdown(n);
+}
+
+void Studio::setMessage(const QString &text)
+{
+    m_message = text;
+    m_overlay->setMessage(text);
+    if (!text.isEmpty())
+        placeOverPrompter();
+    if (m_talent)
+        m_talent->setMessage(text);
+}
+
+void Studio::setClock(const QString &text, const QColor &color)
+{
+    m_clock = text;
+    m_clockColor = color;
+    if (m_talent)
+        m_talent->setClock(text, color);
+    if (m_mirror)
+        m_mirror->setClock(text, color);
 }
 
 void Studio::fillMenu(QMenu &menu)

@@ -8,6 +8,7 @@
 #include "studio/Countdown.h"
 #include "studio/ScriptPicture.h"
 
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -77,6 +78,11 @@ public:
     // Redraws the number and starts the clock once it is over.
     void tmrCountdown_Timer();
 
+    // A message to the presenter over every picture of the script; empty: none.
+    void setMessage(const QString &text);
+    // The time to the end on the talent screen and the mirrored prompter; empty: none.
+    void setClock(const QString &text, const QColor &color);
+
     // The viewport's context menu, filled afresh with the current choices and screens.
     void fillMenu(QMenu &menu);
 
@@ -111,4 +117,7 @@ private:
     QPointer<ScriptPicture> m_talent;
     QPointer<ScriptPicture> m_mirror;
     CountdownOverlay *m_overlay = nullptr;
+    QString m_message;
+    QString m_clock;
+    QColor m_clockColor;
 };

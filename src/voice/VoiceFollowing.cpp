@@ -6,6 +6,7 @@
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
+#include "documents/Cues.h"
 #include "settings/Settings.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
@@ -62,7 +63,8 @@ void VoiceFollowing::ensureFollower()
     }
     if (!m_scriptTaken) {
         m_scriptTaken = true;
-        m_follower->setScript(m_core.plainText());
+        // Cues and story breaks are not spoken: blanked, so that places in it are still the script's.
+        m_follower->setScript(cues::readText(*m_core.document()));
         m_follower->setPlace(m_core.charAtLine());
     }
 }

@@ -17,6 +17,8 @@
 #include "follow/dlgLeading.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
+#include "show/CueWatch.h"
+#include "show/ShowControl.h"
 #include "ui/RichTextView.h"
 
 #include <QComboBox>
@@ -437,6 +439,28 @@ private Q_SLOTS:
         m_leader->core().home();
         QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2,
                                   qPrintable(m_follower->core().timeToGo()), 5000);
+    }
+
+    // The leader fires the show's cues; a follower passing the same cue fires nothing.
+    void aFollowerFiresNoCues()
+    {
+        QStringList lines = scriptOfLines(80).split(QStringLiteral("\r\n"));
+        lines.insert(40, QStringLiteral("[[roll VT]]"));
+        m_leader->core().takeScript(lines.join(QStringLiteral("\r\n")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
+        QSignalSpy leaderFired(&m_leader->showControl().watch(), &CueWatch::fired);
+        QSignalSpy followerFired(&m_follower->showControl().watch(), &CueWatch::fired);
+        QCOMPARE(m_follower->showControl().watch().cues().size(), 1);
+        const int cueAt = m_leader->core().plainText().indexOf(QLatin1String("[[roll"));
+        while (m_leader->core().charAtLine() <= cueAt + 12) {
+            m_leader->core().stepForward();
+            // Where the leader's frames would put it.
+            m_follower->setScriptTop(m_follower->core().topFor(m_leader->core().readingPlace()));
+            m_follower->showControl().watch().moved();
+        }
+        QVERIFY(m_follower->core().charAtLine() > cueAt);
+        QCOMPARE(leaderFired.size(), 1);
+        QCOMPARE(followerFired.size(), 0);
     }
 
 private:

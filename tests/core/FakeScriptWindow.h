@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/ScriptWindow.h"
+#include "documents/Cues.h"
 #include "documents/ScriptLines.h"
 #include "scroll/ScriptView.h"
 #include "scroll/ScrollEngine.h"
@@ -80,6 +81,7 @@ public:
     {
         doc.setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     }
+    void markCues(bool hidden) override { cues::mark(doc, hidden); }
     QByteArray scriptRtf() const override { return {}; }
     std::optional<QString> takeRichScript(const QByteArray &) override
     {

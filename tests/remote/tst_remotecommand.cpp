@@ -44,6 +44,25 @@ Command cmd(Verb v, int value = 0, double fraction = 0)
     return {v, value, fraction};
 }
 
+Command shown(const QString &text, int seconds = 0)
+{
+    Command c{Verb::Message, seconds};
+    c.text = text;
+    return c;
+}
+
+QByteArray oscText(const char *path, const char *text)
+{
+    lo_message m = lo_message_new();
+    lo_message_add_string(m, text);
+    size_t size = 0;
+    void *data = lo_message_serialise(m, path, nullptr, &size);
+    const QByteArray out(static_cast<const char *>(data), qsizetype(size));
+    std::free(data);
+    lo_message_free(m);
+    return out;
+}
+
 } // namespace
 
 class tst_RemoteCommand : public QObject
@@ -77,6 +96,13 @@ void tst_RemoteCommand::message_data()
     QTest::newRow("char") << QByteArray(R"({"cmd":"jump","char":0})") << C(cmd(Verb::JumpChar, 0));
     QTest::newRow("char huge") << QByteArray(R"({"cmd":"jump","char":1e300})") << C();
     QTest::newRow("jump to nothing") << QByteArray(R"({"cmd":"jump"})") << C();
+    QTest::newRow("message") << QByteArray(R"({"cmd":"message","text":"Wrap up","seconds":30})")
+                             << C(shown(QStringLiteral("Wrap up"), 30));
+    QTest::newRow("message until cleared") << QByteArray(R"({"cmd":"message","text":"x"})") << C(shown("x"));
+    QTest::newRow("message without text") << QByteArray(R"({"cmd":"message","seconds":3})") << C();
+    QTest::newRow("message seconds as text")
+        << QByteArray(R"({"cmd":"message","text":"x","seconds":"3"})") << C();
+    QTest::newRow("clearmessage") << QByteArray(R"({"cmd":"clearmessage"})") << C(cmd(Verb::ClearMessage));
     QTest::newRow("unknown") << QByteArray(R"({"cmd":"format"})") << C();
     QTest::newRow("cmd not text") << QByteArray(R"({"cmd":1})") << C();
     QTest::newRow("array") << QByteArray(R"(["start"])") << C();
@@ -109,6 +135,10 @@ void tst_RemoteCommand::oscPacket_data()
     QTest::newRow("jump") << osc("/cuescroll/jump", "i", 3) << C(cmd(Verb::JumpMarker, 3));
     QTest::newRow("goto") << osc("/cuescroll/goto", "f", 0.5) << C(cmd(Verb::GoTo, 0, 0.5));
     QTest::newRow("goto past the end") << osc("/cuescroll/goto", "f", 1.5) << C();
+    QTest::newRow("message") << oscText("/cuescroll/message", "Wrap up")
+                             << C(shown(QStringLiteral("Wrap up")));
+    QTest::newRow("empty message clears") << oscText("/cuescroll/message", " ") << C(cmd(Verb::ClearMessage));
+    QTest::newRow("message as a number") << osc("/cuescroll/message", "i", 3) << C();
     QTest::newRow("another program's") << osc("/other/start") << C();
     QTest::newRow("prefix only") << osc("/cuescroll") << C();
     QTest::newRow("truncated") << osc("/cuescroll/speed", "i", 3).chopped(2) << C();
