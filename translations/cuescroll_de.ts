@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>&amp;Hide cues from the presenter</source>
-        <translation>Cues vor der Moderation &amp;verbergen</translation>
+        <translation>Cues vor der Moderation verber&amp;gen</translation>
     </message>
     <message>
         <source>Time to the &amp;end on the talent screen</source>
@@ -306,6 +306,10 @@
     <message>
         <source>Next story: %1</source>
         <translation>Nächster Beitrag: %1</translation>
+    </message>
+    <message>
+        <source>Show co&amp;ntrol</source>
+        <translation>Sendun&amp;gsablauf</translation>
     </message>
 </context>
 <context>

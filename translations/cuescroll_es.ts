@@ -307,6 +307,10 @@
         <source>Next story: %1</source>
         <translation>Siguiente noticia: %1</translation>
     </message>
+    <message>
+        <source>Show co&amp;ntrol</source>
+        <translation>Control del progr&amp;ama</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

@@ -307,6 +307,10 @@
         <source>Next story: %1</source>
         <translation>Sujet suivant : %1</translation>
     </message>
+    <message>
+        <source>Show co&amp;ntrol</source>
+        <translation>Con&amp;duite de l’émission</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

@@ -307,6 +307,10 @@
         <source>Next story: %1</source>
         <translation>Próxima matéria: %1</translation>
     </message>
+    <message>
+        <source>Show co&amp;ntrol</source>
+        <translation>Controle do s&amp;how</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

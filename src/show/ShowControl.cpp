@@ -176,9 +176,11 @@ void ShowControl::setTalentCountdown(bool on)
     refreshClock();
 }
 
-void ShowControl::fillMenu(QMenu &menu)
+void ShowControl::fillMenu(QMenu &studioMenu)
 {
-    menu.addSeparator();
+    // A menu of their own: the studio menu's access keys are nearly all taken in every language.
+    QMenu &menu = *studioMenu.addMenu(tr("Show co&ntrol"));
+    menu.menuAction()->setObjectName(QStringLiteral("mnuShowControl"));
     auto addFlag = [&](const QString &text, const char *name, bool on, auto set) {
         QAction *a = menu.addAction(text);
         a->setObjectName(QLatin1String(name));
@@ -194,6 +196,7 @@ void ShowControl::fillMenu(QMenu &menu)
     });
     addFlag(tr("Time to the &end on the talent screen"), "mnuTalentClock", m_clock,
             [this](bool on) { setTalentCountdown(on); });
+    menu.addSeparator();
     QAction *message = menu.addAction(tr("Message to the &presenter…"));
     message->setObjectName(QStringLiteral("mnuMessage"));
     connect(message, &QAction::triggered, this, [this] {
