@@ -8,6 +8,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "editor/ScriptOpener.h"
 #include "editor/frmEditText.h"
 #include "follow/FollowSeat.h"
@@ -24,6 +25,7 @@
 #include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
+#include "show/RundownPanel.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
@@ -50,6 +52,8 @@
 #include <QToolButton>
 #include <QWebSocket>
 #include <QWindow>
+
+#include <utility>
 
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
 
@@ -89,6 +93,16 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_core->marking(), &Marking::cmdCancel_Click);
     connect(&m_core->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
+    connect(&m_core->opener(), &ScriptOpener::showDropped, this, &frmMain::OpenShow);
+    m_rundown = new RundownPanel(*m_core, m_dialogs, m_settings, this);
+    m_rundown->hide();
+    connect(&m_core->show(), &ShowRun::rundownChanged, this, [this] {
+        // A show just opened brings its rundown up; the operator may put it away again.
+        const bool show = m_core->show().isShow();
+        if (show && !std::exchange(m_wasShow, show))
+            ShowRundown(true);
+        m_wasShow = show;
+    });
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
@@ -154,6 +168,11 @@ void frmMain::CreateStudio()
         QAction *remote = menu.addAction(tr("&Remote control…"));
         remote->setObjectName(QStringLiteral("mnuRemote"));
         connect(remote, &QAction::triggered, this, &frmMain::ShowRemoteWindow, Qt::QueuedConnection);
+        QAction *rundown = menu.addAction(tr("Run&down"));
+        rundown->setObjectName(QStringLiteral("mnuRundown"));
+        rundown->setCheckable(true);
+        rundown->setChecked(m_rundownOn);
+        connect(rundown, &QAction::toggled, this, &frmMain::ShowRundown);
         m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
         m_voice->fillMenu(menu);
     };
@@ -177,6 +196,19 @@ void frmMain::CreateRemote()
                 tr("Remote control is turned on but cannot listen:\n%1").arg(m_remote->error()));
         });
     }
+}
+
+void frmMain::OpenShow(const QStringList &paths)
+{
+    QString error;
+    if (!m_core->show().open(paths, &error))
+        m_dialogs.warning(this, windowTitle(), error);
+}
+
+void frmMain::ShowRundown(bool on)
+{
+    m_rundownOn = on;
+    Form_Resize();
 }
 
 void frmMain::ShowRemoteWindow()

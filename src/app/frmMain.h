@@ -22,6 +22,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class RichTextView;
+class RundownPanel;
 class Settings;
 class Studio;
 class VoiceFollowing;
@@ -60,6 +61,11 @@ public:
     void FollowPrompterAction(const QString &problem = QString());
     // Lets other prompters follow this one, as --lead does, and shows the operator how.
     void LeadOthers();
+    // A show of several scripts (folders, a rundown file), its rundown panel shown; a problem is told.
+    void OpenShow(const QStringList &paths);
+    // The rundown beside the script, on the operator's side only.
+    RundownPanel &rundown() const { return *m_rundown; }
+    void ShowRundown(bool on);
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -117,6 +123,7 @@ private:
     void FitToolbar(int clientWidth);
     bool awaitingExposure() const;
     void watchWidth();
+    float rundownWidth() const; // twips the rundown panel takes beside the viewport
 
     Platform &m_platform;
     Dialogs &m_dialogs;
@@ -127,6 +134,9 @@ private:
     remote::RemoteControl *m_remote = nullptr;
     VoiceFollowing *m_voice = nullptr;
     FollowSeat *m_follow = nullptr;
+    RundownPanel *m_rundown = nullptr;
+    bool m_rundownOn = false; // the operator wants the rundown shown (full screen hides it anyway)
+    bool m_wasShow = false;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

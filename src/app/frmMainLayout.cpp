@@ -8,6 +8,7 @@
 #include "core/PrompterCore.h"
 #include "line/ReadingLine.h"
 #include "scroll/ScrollEngine.h"
+#include "show/RundownPanel.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/RichTextView.h"
@@ -137,7 +138,15 @@ void frmMain::ArrangeControls()
     float backHeight = scaleHeight - kBottomMargin;
     if (!m_core->fullScreen())
         backHeight -= toolbarHeight + panelHeight;
-    twips::move(picBack, kMargin, 0, scaleWidth, backHeight);
+    // The rundown stands at the right, beside the script and never over it; full screen hides it.
+    const float side = rundownWidth();
+    if (m_rundown)
+        m_rundown->setVisible(side > 0);
+    if (side > 0) {
+        twips::move(m_rundown, scaleWidth - side, 0, side, backHeight + kBottomMargin);
+        m_rundown->raise();
+    }
+    twips::move(picBack, kMargin, 0, side > 0 ? scaleWidth - side - kMargin : scaleWidth, backHeight);
 
     // A window opening maximised is first sized as restored: the script is wrapped once, at the size
     // the window shows at, not at each size it passes through before.
@@ -177,6 +186,14 @@ void frmMain::ArrangeControls()
                 twips::height(picResize) + twips::height(picMove));
 
     m_core->Relaid();
+}
+
+float frmMain::rundownWidth() const
+{
+    if (!m_rundown || m_core->fullScreen() || !m_rundownOn)
+        return 0;
+    const float wide = twips::fromPixels(std::clamp(width() / 3, 320, 480));
+    return std::min(wide, twips::fromPixels(width() / 2));
 }
 
 void frmMain::FitToolbar(int clientWidth)

@@ -10,6 +10,7 @@
 #include "common/Translations.h"
 #include "common/modCommon.h"
 #include "core/Log.h"
+#include "core/ShowRun.h"
 #include "documents/Documents.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
@@ -79,7 +80,8 @@ PrompterCore::PrompterCore(Platform &platform, Dialogs &dialogs, Settings &setti
         return ModalWindowOpen() ? QStringLiteral("a window is open") : QString();
     });
     connect(m_opener, &ScriptOpener::opening, this, &PrompterCore::StopPrompter);
-    connect(m_opener, &ScriptOpener::scriptRead, this, &PrompterCore::takeScript);
+    connect(m_opener, &ScriptOpener::scriptRead, this, [this](const QString &text) { takeScript(text); });
+    m_show = new ShowRun(platform, *this, *m_c.rtDoc, m_c.lblWords);
 }
 
 PrompterCore::~PrompterCore() = default;
@@ -289,6 +291,8 @@ Answer PrompterCore::command(const run::Command &c)
     }
     if (std::optional<Answer> refused = refusalHere(c))
         return *refused;
+    if (std::optional<Answer> refused = m_show->refusal(c))
+        return *refused;
     return carryOut(c);
 }
 
@@ -297,7 +301,8 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
     if (markMode()) {
         // Marking takes the toolbar but for Exit, and no jump or marker is made meanwhile.
         const bool refused = toolbarKey(c.verb) || c.verb == Verb::Toggle || c.verb == Verb::JumpMarker ||
-                             c.verb == Verb::Unmark || c.verb == Verb::Mark;
+                             c.verb == Verb::Unmark || c.verb == Verb::Mark || c.verb == Verb::NextStory ||
+                             c.verb == Verb::PrevStory || c.verb == Verb::Story;
         if (refused && c.verb != Verb::Exit)
             return Answer::refused(Answer::Reason::Marking, tr("A passage is being marked."));
     }
@@ -385,6 +390,12 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::Unmark:
         unmark(c.value);
+        break;
+    case Verb::NextStory:
+    case Verb::PrevStory:
+    case Verb::Story:
+    case Verb::Target:
+        m_show->carryOut(c);
         break;
     default: // State, and the toolbar's above
         break;
@@ -571,12 +582,14 @@ void PrompterCore::openScript(const QString &path)
     m_opener->OpenScript(path);
 }
 
-void PrompterCore::takeScript(const QString &text)
+void PrompterCore::takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress)
 {
     QElapsedTimer laying;
     if (lcCore().isDebugEnabled())
         laying.start();
     scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
+    if (dress)
+        dress(*m_c.rtDoc->document());
     ScriptReplaced();
     if (laying.isValid())
         qCDebug(lcCore) << "new script laid out:" << text.size() << "characters,"

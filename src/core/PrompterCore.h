@@ -27,6 +27,8 @@ class RichTextView;
 class ScriptOpener;
 class ScrollClock;
 class Settings;
+class ShowRun;
+class QTextDocument;
 class Studio;
 
 // The run of the prompter: whether it runs, how fast and which way, where the script stands, the
@@ -155,7 +157,8 @@ public:
     void goToFraction(double fraction);
     void openScript(const QString &path);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
-    void takeScript(const QString &text);
+    // `dress` formats it before it is laid out.
+    void takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress = {});
     // The script with its formatting, as Rich Text, and the same taken from another prompter.
     QByteArray scriptRtf() const;
     bool takeRichScript(const QByteArray &rtf);
@@ -192,6 +195,8 @@ public:
     ScrollClock &clock() const { return *m_clock; }
     Marking &marking() const { return *m_marking; }
     ScriptOpener &opener() const { return *m_opener; }
+    // The rundown of a show of several scripts, its stories and timers.
+    ShowRun &show() const { return *m_show; }
 
 Q_SIGNALS:
     void runningChanged(bool running);
@@ -238,6 +243,7 @@ private:
     ScrollClock *m_clock;
     Marking *m_marking;
     ScriptOpener *m_opener;
+    ShowRun *m_show;
     WheelAccumulator m_wheel;
     std::array<Steering, 2> m_steering; // the leader's, then the voice's
     Leader m_leader;

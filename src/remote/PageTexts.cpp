@@ -46,6 +46,12 @@ constexpr PageText kTexts[] = {
     {"forward", QT_TRANSLATE_NOOP("remote::Page", "Forward")},
     {"markers", QT_TRANSLATE_NOOP("remote::Page", "Markers")},
     {"noMarkers", QT_TRANSLATE_NOOP("remote::Page", "No markers.")},
+    {"show", QT_TRANSLATE_NOOP("remote::Page", "Show")},
+    {"storyToGo", QT_TRANSLATE_NOOP("remote::Page", "Story to go")},
+    {"showToGo", QT_TRANSLATE_NOOP("remote::Page", "Show to go")},
+    {"overUnder", QT_TRANSLATE_NOOP("remote::Page", "Under / over")},
+    {"prevStory", QT_TRANSLATE_NOOP("remote::Page", "Prev story")},
+    {"nextStory", QT_TRANSLATE_NOOP("remote::Page", "Next story")},
     {"tokenInvalid",
      QT_TRANSLATE_NOOP("remote::Page", "The page's token is not valid any more: scan the code again.")},
 };

@@ -84,6 +84,8 @@ private:
     void ensureToken();
     void scriptChanged();
     void markersChanged();
+    // Where the story on air begins in the script: the API's places count from there.
+    int storyOffset() const;
 
     Platform &m_platform;
     Settings &m_settings;

@@ -26,7 +26,7 @@ QJsonArray markersJson(const QList<Marker> &markers)
 
 QByteArray stateJson(const State &s, const QJsonArray &markers)
 {
-    const QJsonObject o{
+    QJsonObject o{
         {QStringLiteral("running"), s.running},
         {QStringLiteral("speed"), s.speed},
         {QStringLiteral("direction"), s.up ? QStringLiteral("up") : QStringLiteral("down")},
@@ -42,6 +42,8 @@ QByteArray stateJson(const State &s, const QJsonArray &markers)
         {QStringLiteral("fullScreen"), s.fullScreen},
         {QStringLiteral("time"), s.time},
     };
+    for (auto i = s.show.begin(); i != s.show.end(); ++i)
+        o.insert(i.key(), i.value());
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 

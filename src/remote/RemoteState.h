@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -33,7 +34,8 @@ struct State
     QString lineText; // the words at the reading line
     bool markMode = false;
     bool fullScreen = false;
-    qint64 time = 0; // when the state was taken, ms of the sender's clock
+    qint64 time = 0;  // when the state was taken, ms of the sender's clock
+    QJsonObject show; // the story on air, the rundown and the timers
 };
 
 // Markers change seldom and may hold long passages: built once per change, sent with every state.
