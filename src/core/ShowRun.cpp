@@ -383,7 +383,7 @@ int ShowRun::nextPresent(int from, int step) const
 
 void ShowRun::goTo(int index)
 {
-    const trace::Span span('N', index); // bench/measure-gui --open rundown
+    const trace::Span span('T', index); // bench/measure-gui --open rundown
     m_core.bringCharToLine(storyStart(index));
     if (index != m_current) {
         m_current = index;
