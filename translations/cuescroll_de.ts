@@ -444,6 +444,10 @@
         <source>the file cannot be read</source>
         <translation>die Datei kann nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>Es gibt kein Skript zum Anzeigen in „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

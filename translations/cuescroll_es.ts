@@ -444,6 +444,10 @@
         <source>the file cannot be read</source>
         <translation>el archivo no se puede leer</translation>
     </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>No hay ningún guion que mostrar en «%1».</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

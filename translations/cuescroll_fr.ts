@@ -444,6 +444,10 @@
         <source>the file cannot be read</source>
         <translation>le fichier ne peut pas être lu</translation>
     </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>Il n’y a aucun texte à afficher dans «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

@@ -444,6 +444,10 @@
         <source>the file cannot be read</source>
         <translation>o arquivo não pode ser lido</translation>
     </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>Não há roteiro para mostrar em “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Studio</name>

@@ -96,6 +96,12 @@ bool ShowRun::open(const QStringList &paths, QString *error)
         target = r.rundown.target;
         file = QFileInfo(path).absoluteFilePath();
     }
+    if (stories.isEmpty()) {
+        // An empty folder leaves the script as it was.
+        if (error)
+            *error = tr("There is no script to show in “%1”.").arg(scriptfile::shownPath(paths.value(0)));
+        return false;
+    }
     m_core.command({Verb::Stop});
     for (show::Story &s : stories)
         readStory(s);
@@ -284,6 +290,11 @@ show::StoryState ShowRun::stateOf(int index) const
 int ShowRun::storyStart(int index) const
 {
     return m_starts.value(index, -1);
+}
+
+int ShowRun::words() const
+{
+    return m_wordsBefore.isEmpty() ? m_core.words() : m_wordsBefore.last();
 }
 
 int ShowRun::estimated(int index) const

@@ -51,6 +51,7 @@ public:
     // The first character of the story's text in the prompter's text; -1 when missing.
     int storyStart(int index) const;
     int estimated(int index) const; // seconds, at the rate the timers use
+    int words() const;              // read by the presenter: the breaks' titles are not
 
     // --- Commands, through PrompterCore::command().
     std::optional<run::Answer> refusal(const run::Command &c) const;

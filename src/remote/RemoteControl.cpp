@@ -221,7 +221,7 @@ State RemoteControl::state() const
     s.range = m_core.range();
     s.progress = m_core.progress();
     s.timeToGo = m_core.timeToGo();
-    s.words = m_core.words();
+    s.words = m_core.show().words();
     s.charAtLine = m_core.charAtLine();
     s.lineText = lineFrom(m_text, s.charAtLine);
     s.charAtLine -= storyOffset();

@@ -10,6 +10,7 @@
 #include "remote/RemoteControl.h"
 #include "show/RundownPanel.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,6 +110,7 @@ void tst_Rundown::showDrivenThroughTheApi()
                       s[QStringLiteral("state")].toString();
     QCOMPARE(states, (QStringList{"alpha onair", "bravo next", "charlie next"}));
     QCOMPARE(rundown.at(1)[QStringLiteral("words")].toInt(), 40 * 9);
+    QCOMPARE(m_got.value(QStringLiteral("words")).toInt(), 3 * 40 * 9); // the breaks' titles are not read
     QVERIFY(rundown.at(1)[QStringLiteral("estimated")].toInt() > 0);
     QVERIFY(rundown.at(1)[QStringLiteral("planned")].isNull());
 
@@ -225,6 +227,9 @@ void tst_Rundown::rundownFileKeepsTheShow()
     junk.close();
     QVERIFY(!show().open({junk.fileName()}, &error));
     QVERIFY(error.contains(QStringLiteral("junk.cuerundown")));
+    QTemporaryDir empty;
+    QVERIFY(!show().open({empty.path()}, &error));
+    QVERIFY(error.contains(QDir::toNativeSeparators(empty.path())));
     QCOMPARE(show().stories().size(), 3); // the show stays as it was
 }
 
