@@ -323,6 +323,7 @@ void frmMain::ReleaseRun()
         return;
     m_unloaded = true;
     m_core->clock().release();
+    m_core->show().release();
     m_remote->shutDown();
     timResize->stop();
     lineWindow->timResize->stop();

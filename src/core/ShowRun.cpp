@@ -36,17 +36,24 @@ ShowRun::ShowRun(Platform &platform, PrompterCore &core, RichTextView &rtDoc, QL
     m_timers.setWallClock(platform.timeGetTime(), wallAtStart);
     connect(&core, &PrompterCore::scriptChanged, this, &ShowRun::scriptChanged);
     connect(&core, &PrompterCore::runningChanged, this, &ShowRun::started);
+    m_sample->setObjectName(QStringLiteral("timShow"));
     m_sample->setInterval(kSampleMs);
     connect(m_sample, &QTimer::timeout, this, &ShowRun::timShow_Timer);
 }
 
 void ShowRun::wake()
 {
-    // A program at rest with one script and no show started wakes for nothing.
-    if (isShow() || m_timers.started())
+    // A program at rest with one script and no show started wakes for nothing, nor one closed.
+    if (!m_released && (isShow() || m_timers.started()))
         m_sample->start();
     else
         m_sample->stop();
+}
+
+void ShowRun::release()
+{
+    m_released = true;
+    m_sample->stop();
 }
 
 void ShowRun::setWallClock(const QDateTime &wallNow)

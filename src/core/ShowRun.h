@@ -65,6 +65,8 @@ public:
     // Samples the reading line: called by its timer, or by a test that moves the clock.
     void timShow_Timer();
     static constexpr int kSampleMs = 250;
+    // The window has closed: nothing is sampled any more.
+    void release();
 
     // "Hit the time": the speed follows the pace speed, one step at a time, within the limits.
     struct Pacing
@@ -116,4 +118,5 @@ private:
     Pacing m_pacing;
     quint32 m_lastPaceStep = 0;
     bool m_paced = false;
+    bool m_released = false;
 };
