@@ -8,6 +8,7 @@
 #include "common/Trace.h"
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
 #include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
@@ -192,6 +193,9 @@ int main(int argc, char *argv[])
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });
+    }
+    if (!request->show.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, show = request->show] { window.OpenShow(show); });
     }
     // A smoke test of an installed copy: start up, open the script, say its word count and leave.
     if (smokeTest) {

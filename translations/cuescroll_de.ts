@@ -231,6 +231,209 @@
     </message>
 </context>
 <context>
+    <name>RundownPanel</name>
+    <message>
+        <source>Rundown</source>
+        <translation>Sendeablauf</translation>
+    </message>
+    <message>
+        <source>&amp;Previous story</source>
+        <translation>&amp;Vorige Meldung</translation>
+    </message>
+    <message>
+        <source>Previous story  (Ctrl+Page Up)</source>
+        <translation>Vorige Meldung  (Strg+Bild auf)</translation>
+    </message>
+    <message>
+        <source>&amp;Next story</source>
+        <translation>&amp;Nächste Meldung</translation>
+    </message>
+    <message>
+        <source>Next story  (Ctrl+Page Down)</source>
+        <translation>Nächste Meldung  (Strg+Bild ab)</translation>
+    </message>
+    <message>
+        <source>Stories</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Geschätzt</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Geplant</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move up  (Alt+Up)</source>
+        <translation>Nach oben  (Alt+Auf)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Move down  (Alt+Down)</source>
+        <translation>Nach unten  (Alt+Ab)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten …</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern …</translation>
+    </message>
+    <message>
+        <source>Show elapsed</source>
+        <translation>Sendung vergangen</translation>
+    </message>
+    <message>
+        <source>Story elapsed / to go</source>
+        <translation>Meldung vergangen / übrig</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Sendung übrig</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Endet um</translation>
+    </message>
+    <message>
+        <source>Over / under</source>
+        <translation>Über / unter</translation>
+    </message>
+    <message>
+        <source>Pace speed</source>
+        <translation>Tempo für pünktliches Ende</translation>
+    </message>
+    <message>
+        <source>As planned</source>
+        <translation>Wie geplant</translation>
+    </message>
+    <message>
+        <source>End at</source>
+        <translation>Ende um</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Target time</source>
+        <translation>Zielzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Target</source>
+        <translation>&amp;Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;Hit the time</source>
+        <translation>Zeit t&amp;reffen</translation>
+    </message>
+    <message>
+        <source>The speed moves toward the pace speed, a step at a time, within these speeds</source>
+        <translation>Das Tempo nähert sich Schritt für Schritt dem Tempo für ein pünktliches Ende, innerhalb dieser Tempi</translation>
+    </message>
+    <message>
+        <source>Slowest speed</source>
+        <translation>Langsamstes Tempo</translation>
+    </message>
+    <message>
+        <source>Fastest speed</source>
+        <translation>Schnellstes Tempo</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>gesendet</translation>
+    </message>
+    <message>
+        <source>on air</source>
+        <translation>auf Sendung</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>folgt</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>%1 (your pace)</source>
+        <translation>%1 (Ihr Tempo)</translation>
+    </message>
+    <message>
+        <source>no plan</source>
+        <translation>kein Plan</translation>
+    </message>
+    <message>
+        <source>%1 under</source>
+        <translation>%1 unter</translation>
+    </message>
+    <message>
+        <source>%1 over</source>
+        <translation>%1 über</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>Add a script</source>
+        <translation>Skript hinzufügen</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.docx *.odt *.doc);;All files (*)</source>
+        <translation>Skripte (*.txt *.rtf *.docx *.odt *.doc);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open a rundown</source>
+        <translation>Sendeablauf öffnen</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown);;All files (*)</source>
+        <translation>Sendeabläufe (*.cuerundown);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save the rundown</source>
+        <translation>Sendeablauf speichern</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown)</source>
+        <translation>Sendeabläufe (*.cuerundown)</translation>
+    </message>
+</context>
+<context>
     <name>ScriptOpener</name>
     <message>
         <source>Opening…</source>
@@ -310,6 +513,49 @@
     <message>
         <source>Show co&amp;ntrol</source>
         <translation>Sendun&amp;gsablauf</translation>
+    </message>
+</context>
+<context>
+    <name>ShowRun</name>
+    <message>
+        <source>A Word 97-2003 document is opened in the script editor only.</source>
+        <translation>Ein Word-97-2003-Dokument wird nur im Skripteditor geöffnet.</translation>
+    </message>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>der Sendeablauf ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>Es gibt kein Skript zum Anzeigen in „%1“.</translation>
+    </message>
+    <message>
+        <source>The rundown “%1” cannot be saved: %2.</source>
+        <translation>Der Sendeablauf „%1“ kann nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>There is no rundown.</source>
+        <translation>Es gibt keinen Sendeablauf.</translation>
+    </message>
+    <message>
+        <source>This is the last story.</source>
+        <translation>Dies ist die letzte Meldung.</translation>
+    </message>
+    <message>
+        <source>This is the first story.</source>
+        <translation>Dies ist die erste Meldung.</translation>
+    </message>
+    <message>
+        <source>There is no story %1.</source>
+        <translation>Es gibt keine Meldung %1.</translation>
+    </message>
+    <message>
+        <source>The script of story %1 is missing.</source>
+        <translation>Das Skript der Meldung %1 fehlt.</translation>
     </message>
 </context>
 <context>
@@ -395,10 +641,6 @@
         <translation>%1: %2 (siehe cuescroll --help)</translation>
     </message>
     <message>
-        <source>Usage: cuescroll [options] [FILE]</source>
-        <translation>Aufruf: cuescroll [Optionen] [DATEI]</translation>
-    </message>
-    <message>
         <source>FILE is shown in the prompter as if it had been opened in the script editor and
 taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
 </source>
@@ -427,14 +669,6 @@ taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
     <message>
         <source>Count S seconds down on Start before the script moves (0 = none).</source>
         <translation>Bei Start S Sekunden herunterzählen, bevor das Skript läuft (0 = keine).</translation>
-    </message>
-    <message>
-        <source>The script to show.</source>
-        <translation>Das anzuzeigende Skript.</translation>
-    </message>
-    <message>
-        <source>one script at a time, %1 given.</source>
-        <translation>jeweils nur ein Skript, %1 angegeben.</translation>
     </message>
     <message>
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
@@ -530,6 +764,25 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
         <translation>--mos nimmt einen Port von 1 bis 65534, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]...</source>
+        <translation>Aufruf: cuescroll [Optionen] [DATEI]...</translation>
+    </message>
+    <message>
+        <source>Several files make a show, one story each, in the order given; a folder adds its
+scripts in the order of their names, and a .cuerundown file the stories it lists.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+</source>
+        <translation>Mehrere Dateien ergeben eine Sendung, eine Meldung je Datei, in der angegebenen
+Reihenfolge; ein Ordner fügt seine Skripte nach ihren Namen geordnet hinzu, eine
+.cuerundown-Datei die Meldungen, die sie nennt. Strg+Bild ab und Strg+Bild auf
+wechseln zur nächsten und zur vorigen Meldung.
+</translation>
+    </message>
+    <message>
+        <source>The script to show, or the scripts of a show.</source>
+        <translation>Das anzuzeigende Skript oder die Skripte einer Sendung.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1452,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <translation>Die Verbindung zum Newsroom-System ist eingeschaltet, kann aber nicht lauschen:
 %1</translation>
     </message>
+    <message>
+        <source>Run&amp;down</source>
+        <translation>Sendeabla&amp;uf</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1596,6 +1853,26 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
         <source>/message takes a string.</source>
         <translation>/message erwartet einen Text.</translation>
     </message>
+    <message>
+        <source>&quot;index&quot; must be a whole number from 1.</source>
+        <translation>„index“ muss eine ganze Zahl ab 1 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;end&quot; must be a time of day, &quot;HH:MM&quot;.</source>
+        <translation>„end“ muss eine Uhrzeit sein, „HH:MM“.</translation>
+    </message>
+    <message>
+        <source>&quot;duration&quot; must be whole seconds from 0 to 604800.</source>
+        <translation>„duration“ muss ganze Sekunden von 0 bis 604800 angeben.</translation>
+    </message>
+    <message>
+        <source>A target needs &quot;end&quot; or &quot;duration&quot;.</source>
+        <translation>Ein Ziel braucht „end“ oder „duration“.</translation>
+    </message>
+    <message>
+        <source>/story takes a story&apos;s number from 1.</source>
+        <translation>/story nimmt die Nummer einer Meldung ab 1.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1714,6 +1991,30 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Clear</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Sendung</translation>
+    </message>
+    <message>
+        <source>Story to go</source>
+        <translation>Meldung übrig</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Sendung übrig</translation>
+    </message>
+    <message>
+        <source>Under / over</source>
+        <translation>Unter / über</translation>
+    </message>
+    <message>
+        <source>Prev story</source>
+        <translation>Vorige Meldung</translation>
+    </message>
+    <message>
+        <source>Next story</source>
+        <translation>Nächste Meldung</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +2205,21 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>The file “%1” cannot be opened: %2.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>show</name>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>der Sendeablauf ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>the rundown is not UTF-8 text</source>
+        <translation>der Sendeablauf ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>this is no Cuescroll rundown</source>
+        <translation>dies ist kein Cuescroll-Sendeablauf</translation>
     </message>
 </context>
 <context>

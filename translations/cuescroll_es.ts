@@ -231,6 +231,209 @@
     </message>
 </context>
 <context>
+    <name>RundownPanel</name>
+    <message>
+        <source>Rundown</source>
+        <translation>Escaleta</translation>
+    </message>
+    <message>
+        <source>&amp;Previous story</source>
+        <translation>Noticia a&amp;nterior</translation>
+    </message>
+    <message>
+        <source>Previous story  (Ctrl+Page Up)</source>
+        <translation>Noticia anterior  (Ctrl+RePág)</translation>
+    </message>
+    <message>
+        <source>&amp;Next story</source>
+        <translation>Noticia &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Next story  (Ctrl+Page Down)</source>
+        <translation>Noticia siguiente  (Ctrl+AvPág)</translation>
+    </message>
+    <message>
+        <source>Stories</source>
+        <translation>Noticias</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Estimado</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Previsto</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move up  (Alt+Up)</source>
+        <translation>Subir  (Alt+Arriba)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Move down  (Alt+Down)</source>
+        <translation>Bajar  (Alt+Abajo)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Abri&amp;r…</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>Show elapsed</source>
+        <translation>Programa transcurrido</translation>
+    </message>
+    <message>
+        <source>Story elapsed / to go</source>
+        <translation>Noticia transcurrido / restante</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Programa restante</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Termina a las</translation>
+    </message>
+    <message>
+        <source>Over / under</source>
+        <translation>Pasado / sobrante</translation>
+    </message>
+    <message>
+        <source>Pace speed</source>
+        <translation>Velocidad para acabar a tiempo</translation>
+    </message>
+    <message>
+        <source>As planned</source>
+        <translation>Según lo previsto</translation>
+    </message>
+    <message>
+        <source>End at</source>
+        <translation>Terminar a las</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Target time</source>
+        <translation>Hora objetivo</translation>
+    </message>
+    <message>
+        <source>&amp;Target</source>
+        <translation>Ob&amp;jetivo</translation>
+    </message>
+    <message>
+        <source>&amp;Hit the time</source>
+        <translation>Ajustarse al &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>The speed moves toward the pace speed, a step at a time, within these speeds</source>
+        <translation>La velocidad se acerca paso a paso a la de acabar a tiempo, dentro de estas velocidades</translation>
+    </message>
+    <message>
+        <source>Slowest speed</source>
+        <translation>Velocidad mínima</translation>
+    </message>
+    <message>
+        <source>Fastest speed</source>
+        <translation>Velocidad máxima</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>emitida</translation>
+    </message>
+    <message>
+        <source>on air</source>
+        <translation>en el aire</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>siguiente</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>%1 (your pace)</source>
+        <translation>%1 (su ritmo)</translation>
+    </message>
+    <message>
+        <source>no plan</source>
+        <translation>sin plan</translation>
+    </message>
+    <message>
+        <source>%1 under</source>
+        <translation>%1 de sobra</translation>
+    </message>
+    <message>
+        <source>%1 over</source>
+        <translation>%1 pasado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Add a script</source>
+        <translation>Añadir un guion</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.docx *.odt *.doc);;All files (*)</source>
+        <translation>Guiones (*.txt *.rtf *.docx *.odt *.doc);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open a rundown</source>
+        <translation>Abrir una escaleta</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown);;All files (*)</source>
+        <translation>Escaletas (*.cuerundown);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save the rundown</source>
+        <translation>Guardar la escaleta</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown)</source>
+        <translation>Escaletas (*.cuerundown)</translation>
+    </message>
+</context>
+<context>
     <name>ScriptOpener</name>
     <message>
         <source>Opening…</source>
@@ -310,6 +513,49 @@
     <message>
         <source>Show co&amp;ntrol</source>
         <translation>Control del progr&amp;ama</translation>
+    </message>
+</context>
+<context>
+    <name>ShowRun</name>
+    <message>
+        <source>A Word 97-2003 document is opened in the script editor only.</source>
+        <translation>Un documento de Word 97-2003 solo se abre en el editor de guiones.</translation>
+    </message>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>la escaleta ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>No hay ningún guion que mostrar en «%1».</translation>
+    </message>
+    <message>
+        <source>The rundown “%1” cannot be saved: %2.</source>
+        <translation>La escaleta «%1» no se puede guardar: %2.</translation>
+    </message>
+    <message>
+        <source>There is no rundown.</source>
+        <translation>No hay escaleta.</translation>
+    </message>
+    <message>
+        <source>This is the last story.</source>
+        <translation>Esta es la última noticia.</translation>
+    </message>
+    <message>
+        <source>This is the first story.</source>
+        <translation>Esta es la primera noticia.</translation>
+    </message>
+    <message>
+        <source>There is no story %1.</source>
+        <translation>No hay noticia %1.</translation>
+    </message>
+    <message>
+        <source>The script of story %1 is missing.</source>
+        <translation>Falta el guion de la noticia %1.</translation>
     </message>
 </context>
 <context>
@@ -395,10 +641,6 @@
         <translation>%1: %2 (consulte cuescroll --help)</translation>
     </message>
     <message>
-        <source>Usage: cuescroll [options] [FILE]</source>
-        <translation>Uso: cuescroll [opciones] [ARCHIVO]</translation>
-    </message>
-    <message>
         <source>FILE is shown in the prompter as if it had been opened in the script editor and
 taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
 </source>
@@ -427,14 +669,6 @@ y aceptado con Listo: texto sin formato, Rich Text Format, .docx, .odt o .doc.
     <message>
         <source>Count S seconds down on Start before the script moves (0 = none).</source>
         <translation>Contar S segundos hacia atrás al iniciar antes de que el guion se mueva (0 = ninguno).</translation>
-    </message>
-    <message>
-        <source>The script to show.</source>
-        <translation>El guion que se muestra.</translation>
-    </message>
-    <message>
-        <source>one script at a time, %1 given.</source>
-        <translation>un guion cada vez, se indicaron %1.</translation>
     </message>
     <message>
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
@@ -530,6 +764,24 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
         <translation>--mos admite un puerto de 1 a 65534, no «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]...</source>
+        <translation>Uso: cuescroll [opciones] [ARCHIVO]...</translation>
+    </message>
+    <message>
+        <source>Several files make a show, one story each, in the order given; a folder adds its
+scripts in the order of their names, and a .cuerundown file the stories it lists.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+</source>
+        <translation>Varios archivos forman un programa, una noticia cada uno, en el orden dado; una
+carpeta añade sus guiones por orden de nombre, y un archivo .cuerundown las noticias
+que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anterior.
+</translation>
+    </message>
+    <message>
+        <source>The script to show, or the scripts of a show.</source>
+        <translation>El guion que mostrar, o los guiones de un programa.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1451,10 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <translation>La conexión con el sistema de redacción está activada pero no puede escuchar:
 %1</translation>
     </message>
+    <message>
+        <source>Run&amp;down</source>
+        <translation>Escalet&amp;a</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1596,6 +1852,26 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
         <source>/message takes a string.</source>
         <translation>/message espera una cadena.</translation>
     </message>
+    <message>
+        <source>&quot;index&quot; must be a whole number from 1.</source>
+        <translation>&quot;index&quot; debe ser un número entero desde 1.</translation>
+    </message>
+    <message>
+        <source>&quot;end&quot; must be a time of day, &quot;HH:MM&quot;.</source>
+        <translation>&quot;end&quot; debe ser una hora del día, &quot;HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;duration&quot; must be whole seconds from 0 to 604800.</source>
+        <translation>&quot;duration&quot; debe ser segundos enteros de 0 a 604800.</translation>
+    </message>
+    <message>
+        <source>A target needs &quot;end&quot; or &quot;duration&quot;.</source>
+        <translation>Un objetivo necesita &quot;end&quot; o &quot;duration&quot;.</translation>
+    </message>
+    <message>
+        <source>/story takes a story&apos;s number from 1.</source>
+        <translation>/story toma el número de una noticia desde 1.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1714,6 +1990,30 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Story to go</source>
+        <translation>Noticia restante</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Programa restante</translation>
+    </message>
+    <message>
+        <source>Under / over</source>
+        <translation>Sobra / pasa</translation>
+    </message>
+    <message>
+        <source>Prev story</source>
+        <translation>Noticia anterior</translation>
+    </message>
+    <message>
+        <source>Next story</source>
+        <translation>Noticia siguiente</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +2204,21 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>The file “%1” cannot be opened: %2.</source>
         <translation>No se puede abrir el archivo «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>show</name>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>la escaleta ocupa más de 1 MB</translation>
+    </message>
+    <message>
+        <source>the rundown is not UTF-8 text</source>
+        <translation>la escaleta no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>this is no Cuescroll rundown</source>
+        <translation>esto no es una escaleta de Cuescroll</translation>
     </message>
 </context>
 <context>

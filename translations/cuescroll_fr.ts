@@ -231,6 +231,209 @@
     </message>
 </context>
 <context>
+    <name>RundownPanel</name>
+    <message>
+        <source>Rundown</source>
+        <translation>Conducteur</translation>
+    </message>
+    <message>
+        <source>&amp;Previous story</source>
+        <translation>Sujet &amp;précédent</translation>
+    </message>
+    <message>
+        <source>Previous story  (Ctrl+Page Up)</source>
+        <translation>Sujet précédent  (Ctrl+Page préc.)</translation>
+    </message>
+    <message>
+        <source>&amp;Next story</source>
+        <translation>Sujet s&amp;uivant</translation>
+    </message>
+    <message>
+        <source>Next story  (Ctrl+Page Down)</source>
+        <translation>Sujet suivant  (Ctrl+Page suiv.)</translation>
+    </message>
+    <message>
+        <source>Stories</source>
+        <translation>Sujets</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Estimé</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Prévu</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Ajouter…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move up  (Alt+Up)</source>
+        <translation>Monter  (Alt+Haut)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Move down  (Alt+Down)</source>
+        <translation>Descendre  (Alt+Bas)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>Modi&amp;fier…</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Show elapsed</source>
+        <translation>Émission écoulée</translation>
+    </message>
+    <message>
+        <source>Story elapsed / to go</source>
+        <translation>Sujet écoulé / restant</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Émission restante</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Se termine à</translation>
+    </message>
+    <message>
+        <source>Over / under</source>
+        <translation>Dépassement / avance</translation>
+    </message>
+    <message>
+        <source>Pace speed</source>
+        <translation>Vitesse pour finir à l’heure</translation>
+    </message>
+    <message>
+        <source>As planned</source>
+        <translation>Comme prévu</translation>
+    </message>
+    <message>
+        <source>End at</source>
+        <translation>Finir à</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Target time</source>
+        <translation>Heure visée</translation>
+    </message>
+    <message>
+        <source>&amp;Target</source>
+        <translation>O&amp;bjectif</translation>
+    </message>
+    <message>
+        <source>&amp;Hit the time</source>
+        <translation>&amp;Tenir le temps</translation>
+    </message>
+    <message>
+        <source>The speed moves toward the pace speed, a step at a time, within these speeds</source>
+        <translation>La vitesse va pas à pas vers celle qui finit à l’heure, entre ces vitesses</translation>
+    </message>
+    <message>
+        <source>Slowest speed</source>
+        <translation>Vitesse minimale</translation>
+    </message>
+    <message>
+        <source>Fastest speed</source>
+        <translation>Vitesse maximale</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>passé</translation>
+    </message>
+    <message>
+        <source>on air</source>
+        <translation>à l’antenne</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>à venir</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>%1 (your pace)</source>
+        <translation>%1 (votre rythme)</translation>
+    </message>
+    <message>
+        <source>no plan</source>
+        <translation>pas de plan</translation>
+    </message>
+    <message>
+        <source>%1 under</source>
+        <translation>%1 d’avance</translation>
+    </message>
+    <message>
+        <source>%1 over</source>
+        <translation>%1 de dépassement</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Add a script</source>
+        <translation>Ajouter un texte</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.docx *.odt *.doc);;All files (*)</source>
+        <translation>Textes (*.txt *.rtf *.docx *.odt *.doc);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open a rundown</source>
+        <translation>Ouvrir un conducteur</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown);;All files (*)</source>
+        <translation>Conducteurs (*.cuerundown);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Save the rundown</source>
+        <translation>Enregistrer le conducteur</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown)</source>
+        <translation>Conducteurs (*.cuerundown)</translation>
+    </message>
+</context>
+<context>
     <name>ScriptOpener</name>
     <message>
         <source>Opening…</source>
@@ -310,6 +513,49 @@
     <message>
         <source>Show co&amp;ntrol</source>
         <translation>Con&amp;duite de l’émission</translation>
+    </message>
+</context>
+<context>
+    <name>ShowRun</name>
+    <message>
+        <source>A Word 97-2003 document is opened in the script editor only.</source>
+        <translation>Un document Word 97-2003 ne s’ouvre que dans l’éditeur de texte.</translation>
+    </message>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>le conducteur dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>Il n’y a aucun texte à afficher dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The rundown “%1” cannot be saved: %2.</source>
+        <translation>Le conducteur «&#xa0;%1&#xa0;» ne peut pas être enregistré&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>There is no rundown.</source>
+        <translation>Il n’y a pas de conducteur.</translation>
+    </message>
+    <message>
+        <source>This is the last story.</source>
+        <translation>C’est le dernier sujet.</translation>
+    </message>
+    <message>
+        <source>This is the first story.</source>
+        <translation>C’est le premier sujet.</translation>
+    </message>
+    <message>
+        <source>There is no story %1.</source>
+        <translation>Il n’y a pas de sujet %1.</translation>
+    </message>
+    <message>
+        <source>The script of story %1 is missing.</source>
+        <translation>Le texte du sujet %1 manque.</translation>
     </message>
 </context>
 <context>
@@ -395,10 +641,6 @@
         <translation>%1 : %2 (voir cuescroll --help)</translation>
     </message>
     <message>
-        <source>Usage: cuescroll [options] [FILE]</source>
-        <translation>Usage : cuescroll [options] [FICHIER]</translation>
-    </message>
-    <message>
         <source>FILE is shown in the prompter as if it had been opened in the script editor and
 taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
 </source>
@@ -427,14 +669,6 @@ script et validé par Terminé : texte brut, Rich Text Format, .docx, .odt ou .d
     <message>
         <source>Count S seconds down on Start before the script moves (0 = none).</source>
         <translation>Décompter S secondes au démarrage avant que le script ne défile (0 = aucun).</translation>
-    </message>
-    <message>
-        <source>The script to show.</source>
-        <translation>Le script à afficher.</translation>
-    </message>
-    <message>
-        <source>one script at a time, %1 given.</source>
-        <translation>un script à la fois, %1 indiqués.</translation>
     </message>
     <message>
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
@@ -530,6 +764,25 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
         <translation>--mos prend un port de 1 à 65534, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]...</source>
+        <translation>Usage&#xa0;: cuescroll [options] [FICHIER]...</translation>
+    </message>
+    <message>
+        <source>Several files make a show, one story each, in the order given; a folder adds its
+scripts in the order of their names, and a .cuerundown file the stories it lists.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+</source>
+        <translation>Plusieurs fichiers forment une émission, un sujet chacun, dans l’ordre donné&#xa0;; un
+dossier ajoute ses textes dans l’ordre de leurs noms, et un fichier .cuerundown les
+sujets qu’il énumère. Ctrl+Page suiv. et Ctrl+Page préc. passent au sujet suivant et
+au précédent.
+</translation>
+    </message>
+    <message>
+        <source>The script to show, or the scripts of a show.</source>
+        <translation>Le texte à afficher, ou les textes d’une émission.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1452,10 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <translation>La liaison avec le système de rédaction est activée mais ne peut pas écouter&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>Run&amp;down</source>
+        <translation>Con&amp;ducteur</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1596,6 +1853,26 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
         <source>/message takes a string.</source>
         <translation>/message attend une chaîne.</translation>
     </message>
+    <message>
+        <source>&quot;index&quot; must be a whole number from 1.</source>
+        <translation>«&#xa0;index&#xa0;» doit être un nombre entier à partir de 1.</translation>
+    </message>
+    <message>
+        <source>&quot;end&quot; must be a time of day, &quot;HH:MM&quot;.</source>
+        <translation>«&#xa0;end&#xa0;» doit être une heure, «&#xa0;HH:MM&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;duration&quot; must be whole seconds from 0 to 604800.</source>
+        <translation>«&#xa0;duration&#xa0;» doit être un nombre entier de secondes de 0 à 604800.</translation>
+    </message>
+    <message>
+        <source>A target needs &quot;end&quot; or &quot;duration&quot;.</source>
+        <translation>Un objectif demande «&#xa0;end&#xa0;» ou «&#xa0;duration&#xa0;».</translation>
+    </message>
+    <message>
+        <source>/story takes a story&apos;s number from 1.</source>
+        <translation>/story prend le numéro d’un sujet à partir de 1.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1714,6 +1991,30 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Émission</translation>
+    </message>
+    <message>
+        <source>Story to go</source>
+        <translation>Sujet restant</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Émission restante</translation>
+    </message>
+    <message>
+        <source>Under / over</source>
+        <translation>Avance / retard</translation>
+    </message>
+    <message>
+        <source>Prev story</source>
+        <translation>Sujet précédent</translation>
+    </message>
+    <message>
+        <source>Next story</source>
+        <translation>Sujet suivant</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +2205,21 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>The file “%1” cannot be opened: %2.</source>
         <translation>Impossible d’ouvrir le fichier « %1 » : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>show</name>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>le conducteur dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>the rundown is not UTF-8 text</source>
+        <translation>le conducteur n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>this is no Cuescroll rundown</source>
+        <translation>ce n’est pas un conducteur Cuescroll</translation>
     </message>
 </context>
 <context>

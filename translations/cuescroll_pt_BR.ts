@@ -231,6 +231,209 @@
     </message>
 </context>
 <context>
+    <name>RundownPanel</name>
+    <message>
+        <source>Rundown</source>
+        <translation>Espelho</translation>
+    </message>
+    <message>
+        <source>&amp;Previous story</source>
+        <translation>Matéria a&amp;nterior</translation>
+    </message>
+    <message>
+        <source>Previous story  (Ctrl+Page Up)</source>
+        <translation>Matéria anterior  (Ctrl+Page Up)</translation>
+    </message>
+    <message>
+        <source>&amp;Next story</source>
+        <translation>&amp;Próxima matéria</translation>
+    </message>
+    <message>
+        <source>Next story  (Ctrl+Page Down)</source>
+        <translation>Próxima matéria  (Ctrl+Page Down)</translation>
+    </message>
+    <message>
+        <source>Stories</source>
+        <translation>Matérias</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palavras</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Estimado</translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation>Previsto</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move up  (Alt+Up)</source>
+        <translation>Subir  (Alt+Cima)</translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source>Move down  (Alt+Down)</source>
+        <translation>Descer  (Alt+Baixo)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>Ab&amp;rir…</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>Sa&amp;lvar…</translation>
+    </message>
+    <message>
+        <source>Show elapsed</source>
+        <translation>Programa decorrido</translation>
+    </message>
+    <message>
+        <source>Story elapsed / to go</source>
+        <translation>Matéria decorrido / restante</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Programa restante</translation>
+    </message>
+    <message>
+        <source>Ends at</source>
+        <translation>Termina às</translation>
+    </message>
+    <message>
+        <source>Over / under</source>
+        <translation>Estouro / sobra</translation>
+    </message>
+    <message>
+        <source>Pace speed</source>
+        <translation>Velocidade para terminar na hora</translation>
+    </message>
+    <message>
+        <source>As planned</source>
+        <translation>Como previsto</translation>
+    </message>
+    <message>
+        <source>End at</source>
+        <translation>Terminar às</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Target time</source>
+        <translation>Horário alvo</translation>
+    </message>
+    <message>
+        <source>&amp;Target</source>
+        <translation>Al&amp;vo</translation>
+    </message>
+    <message>
+        <source>&amp;Hit the time</source>
+        <translation>Cumprir o &amp;tempo</translation>
+    </message>
+    <message>
+        <source>The speed moves toward the pace speed, a step at a time, within these speeds</source>
+        <translation>A velocidade vai passo a passo até a de terminar na hora, dentro destas velocidades</translation>
+    </message>
+    <message>
+        <source>Slowest speed</source>
+        <translation>Velocidade mínima</translation>
+    </message>
+    <message>
+        <source>Fastest speed</source>
+        <translation>Velocidade máxima</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>exibida</translation>
+    </message>
+    <message>
+        <source>on air</source>
+        <translation>no ar</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <translation>a seguir</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>faltando</translation>
+    </message>
+    <message>
+        <source>%1 (your pace)</source>
+        <translation>%1 (seu ritmo)</translation>
+    </message>
+    <message>
+        <source>no plan</source>
+        <translation>sem plano</translation>
+    </message>
+    <message>
+        <source>%1 under</source>
+        <translation>%1 de sobra</translation>
+    </message>
+    <message>
+        <source>%1 over</source>
+        <translation>%1 estourado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>Add a script</source>
+        <translation>Adicionar um roteiro</translation>
+    </message>
+    <message>
+        <source>Scripts (*.txt *.rtf *.docx *.odt *.doc);;All files (*)</source>
+        <translation>Roteiros (*.txt *.rtf *.docx *.odt *.doc);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Open a rundown</source>
+        <translation>Abrir um espelho</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown);;All files (*)</source>
+        <translation>Espelhos (*.cuerundown);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Save the rundown</source>
+        <translation>Salvar o espelho</translation>
+    </message>
+    <message>
+        <source>Rundowns (*.cuerundown)</source>
+        <translation>Espelhos (*.cuerundown)</translation>
+    </message>
+</context>
+<context>
     <name>ScriptOpener</name>
     <message>
         <source>Opening…</source>
@@ -310,6 +513,49 @@
     <message>
         <source>Show co&amp;ntrol</source>
         <translation>Controle do s&amp;how</translation>
+    </message>
+</context>
+<context>
+    <name>ShowRun</name>
+    <message>
+        <source>A Word 97-2003 document is opened in the script editor only.</source>
+        <translation>Um documento do Word 97-2003 só é aberto no editor de roteiro.</translation>
+    </message>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>o espelho tem mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>There is no script to show in “%1”.</source>
+        <translation>Não há roteiro para mostrar em “%1”.</translation>
+    </message>
+    <message>
+        <source>The rundown “%1” cannot be saved: %2.</source>
+        <translation>O espelho “%1” não pode ser salvo: %2.</translation>
+    </message>
+    <message>
+        <source>There is no rundown.</source>
+        <translation>Não há espelho.</translation>
+    </message>
+    <message>
+        <source>This is the last story.</source>
+        <translation>Esta é a última matéria.</translation>
+    </message>
+    <message>
+        <source>This is the first story.</source>
+        <translation>Esta é a primeira matéria.</translation>
+    </message>
+    <message>
+        <source>There is no story %1.</source>
+        <translation>Não há matéria %1.</translation>
+    </message>
+    <message>
+        <source>The script of story %1 is missing.</source>
+        <translation>O roteiro da matéria %1 está faltando.</translation>
     </message>
 </context>
 <context>
@@ -395,10 +641,6 @@
         <translation>%1: %2 (veja cuescroll --help)</translation>
     </message>
     <message>
-        <source>Usage: cuescroll [options] [FILE]</source>
-        <translation>Uso: cuescroll [opções] [ARQUIVO]</translation>
-    </message>
-    <message>
         <source>FILE is shown in the prompter as if it had been opened in the script editor and
 taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.
 </source>
@@ -427,14 +669,6 @@ aceito com Concluir: texto simples, Rich Text Format, .docx, .odt ou .doc.
     <message>
         <source>Count S seconds down on Start before the script moves (0 = none).</source>
         <translation>Contar S segundos regressivamente ao iniciar antes de o roteiro rolar (0 = nenhum).</translation>
-    </message>
-    <message>
-        <source>The script to show.</source>
-        <translation>O roteiro a mostrar.</translation>
-    </message>
-    <message>
-        <source>one script at a time, %1 given.</source>
-        <translation>um roteiro por vez, %1 indicados.</translation>
     </message>
     <message>
         <source>--countdown takes whole seconds from 0 to %1, not &quot;%2&quot;.</source>
@@ -530,6 +764,24 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>--mos takes a port from 1 to 65534, not &quot;%1&quot;.</source>
         <translation>--mos aceita uma porta de 1 a 65534, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Usage: cuescroll [options] [FILE]...</source>
+        <translation>Uso: cuescroll [opções] [ARQUIVO]...</translation>
+    </message>
+    <message>
+        <source>Several files make a show, one story each, in the order given; a folder adds its
+scripts in the order of their names, and a .cuerundown file the stories it lists.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+</source>
+        <translation>Vários arquivos formam um programa, uma matéria cada, na ordem dada; uma pasta
+acrescenta seus roteiros na ordem dos nomes, e um arquivo .cuerundown as matérias
+que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior matéria.
+</translation>
+    </message>
+    <message>
+        <source>The script to show, or the scripts of a show.</source>
+        <translation>O roteiro a mostrar, ou os roteiros de um programa.</translation>
     </message>
 </context>
 <context>
@@ -1199,6 +1451,10 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <translation>A conexão com o sistema de redação está ligada, mas não consegue escutar:
 %1</translation>
     </message>
+    <message>
+        <source>Run&amp;down</source>
+        <translation>Espel&amp;ho</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1596,6 +1852,26 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
         <source>/message takes a string.</source>
         <translation>/message espera um texto.</translation>
     </message>
+    <message>
+        <source>&quot;index&quot; must be a whole number from 1.</source>
+        <translation>&quot;index&quot; deve ser um número inteiro a partir de 1.</translation>
+    </message>
+    <message>
+        <source>&quot;end&quot; must be a time of day, &quot;HH:MM&quot;.</source>
+        <translation>&quot;end&quot; deve ser um horário, &quot;HH:MM&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;duration&quot; must be whole seconds from 0 to 604800.</source>
+        <translation>&quot;duration&quot; deve ser segundos inteiros de 0 a 604800.</translation>
+    </message>
+    <message>
+        <source>A target needs &quot;end&quot; or &quot;duration&quot;.</source>
+        <translation>Um alvo precisa de &quot;end&quot; ou &quot;duration&quot;.</translation>
+    </message>
+    <message>
+        <source>/story takes a story&apos;s number from 1.</source>
+        <translation>/story recebe o número de uma matéria a partir de 1.</translation>
+    </message>
 </context>
 <context>
     <name>remote::Page</name>
@@ -1714,6 +1990,30 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Clear</source>
         <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Story to go</source>
+        <translation>Matéria restante</translation>
+    </message>
+    <message>
+        <source>Show to go</source>
+        <translation>Programa restante</translation>
+    </message>
+    <message>
+        <source>Under / over</source>
+        <translation>Sobra / estouro</translation>
+    </message>
+    <message>
+        <source>Prev story</source>
+        <translation>Matéria anterior</translation>
+    </message>
+    <message>
+        <source>Next story</source>
+        <translation>Próxima matéria</translation>
     </message>
 </context>
 <context>
@@ -1904,6 +2204,21 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>The file “%1” cannot be opened: %2.</source>
         <translation>Não é possível abrir o arquivo “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>show</name>
+    <message>
+        <source>the rundown is larger than 1 MB</source>
+        <translation>o espelho tem mais de 1 MB</translation>
+    </message>
+    <message>
+        <source>the rundown is not UTF-8 text</source>
+        <translation>o espelho não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>this is no Cuescroll rundown</source>
+        <translation>isto não é um espelho do Cuescroll</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,25 @@
     if (!slider.matches(':active')) slider.value = s.speed;
     $('messageShown').textContent = s.message || '';
     renderMarkers(s.markers || []);
+    renderShow(s);
+  }
+
+  // Minutes and seconds, with a sign where asked: "+1:05" under the plan, "−0:35" over it.
+  function clock(seconds, signed) {
+    const a = Math.abs(seconds);
+    const t = Math.floor(a / 60) + ':' + String(a % 60).padStart(2, '0');
+    return signed ? (seconds < 0 ? '\u2212' : '+') + t : t;
+  }
+
+  function renderShow(s) {
+    const stories = s.rundown || [];
+    $('show').hidden = stories.length === 0;
+    if (stories.length === 0 || !s.timers) return;
+    const onAir = stories[(s.story || 1) - 1];
+    $('storyTitle').textContent = onAir ? onAir.index + '/' + stories.length + ' ' + onAir.title : '';
+    $('storyToGo').textContent = clock(s.timers.storyToGo);
+    $('showToGo').textContent = clock(s.timers.showToGo);
+    $('overUnder').textContent = clock(s.timers.overUnder, true);
   }
 
   let markersShown = '';

@@ -11,11 +11,13 @@
 #include "follow/FollowSeat.h"
 #include "net/Token.h"
 #include "remote/RemoteControl.h"
+#include "show/RundownFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -66,7 +68,7 @@ QString helpText(QCommandLineParser &parser)
     QString text = parser.helpText();
     // The parser names the program by the path it was started with.
     const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
-    text.replace(0, lineEnd, tr("Usage: cuescroll [options] [FILE]"));
+    text.replace(0, lineEnd, tr("Usage: cuescroll [options] [FILE]..."));
     // The parser cannot show a value that may be left out; the column stays as wide.
     static const QRegularExpression remote(QStringLiteral("--remote {7}"));
     text.replace(remote, QStringLiteral("--remote[=PORT]"));
@@ -75,6 +77,10 @@ QString helpText(QCommandLineParser &parser)
     text += QLatin1Char('\n') +
             tr("FILE is shown in the prompter as if it had been opened in the script editor and\n"
                "taken with Done: plain text, Rich Text Format, .docx, .odt or .doc.\n");
+    text += QLatin1Char('\n') +
+            tr("Several files make a show, one story each, in the order given; a folder adds its\n"
+               "scripts in the order of their names, and a .cuerundown file the stories it lists.\n"
+               "Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.\n");
     text += QLatin1Char('\n') + tr("Files:\n");
     text += QStringLiteral("  %1\n").arg(
         QDir::toNativeSeparators(programfiles::locate(QStringLiteral("Settings.ini"))));
@@ -199,7 +205,8 @@ Request parse(const QList<QByteArray> &arguments)
     parser.addOptions({talent, mirror, countdown, remote, remotePort, osc, voice, voiceInput, followOption,
                        lead, leadPort, token, mos, mosPort});
     const QString file = tr("FILE", "the script named on the command line");
-    parser.addPositionalArgument(file, tr("The script to show."), QLatin1Char('[') + file + QLatin1Char(']'));
+    parser.addPositionalArgument(file, tr("The script to show, or the scripts of a show."),
+                                 QLatin1Char('[') + file + QStringLiteral("]..."));
 
     if (!parser.parse(decoded))
         return mistake(parser.errorText().replace(QLatin1Char('\n'), QLatin1Char(' ')));
@@ -211,8 +218,6 @@ Request parse(const QList<QByteArray> &arguments)
                      0);
 
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
-        return mistake(tr("one script at a time, %1 given.").arg(files.size()));
 
     Request r;
     if (parser.isSet(talent))
@@ -270,7 +275,13 @@ Request parse(const QList<QByteArray> &arguments)
         r.leadPort = quint16(port);
     }
     r.token = parser.isSet(token) ? parser.value(token) : qEnvironmentVariable("CUESCROLL_REMOTE_TOKEN");
-    if (files.size() == 1) {
+    if (files.size() > 1 ||
+        (files.size() == 1 && (QFileInfo(files.first()).isDir() || show::isRundownName(files.first())))) {
+        for (const QString &f : files) {
+            if (!f.isEmpty())
+                r.show << localpath::usable(QFile::encodeName(f));
+        }
+    } else if (files.size() == 1) {
         // The file's own bytes, not their decoding, so that any name the file system allows works.
         QByteArray raw = QFile::encodeName(files.first());
         for (qsizetype i = decoded.size() - 1; i > 0; --i) {

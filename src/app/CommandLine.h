@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,7 +26,9 @@ struct Request
         Print // print `output` and exit with `exitCode`
     };
     Action action = Action::Run;
-    QString file;     // a path the program can open (see localpath::usable)
+    QString file; // a path the program can open (see localpath::usable)
+    // Several scripts, a folder or a rundown file: a show of several stories, in this order.
+    QStringList show;
     QString output;   // for Print: the text, ending in a line end
     int exitCode = 0; // 0 for --help and --version, 2 for a mistake in the command line
     bool toStdErr() const { return exitCode != 0; }

@@ -104,9 +104,9 @@ std::optional<run::Command> commandFor(int code, int shift)
     case Down:
         return run::Command{ctrl ? Verb::Down : Verb::Forward};
     case PageUp:
-        return run::Command{Verb::PageBack};
+        return run::Command{ctrl ? Verb::PrevStory : Verb::PageBack};
     case PageDown:
-        return run::Command{Verb::PageForward};
+        return run::Command{ctrl ? Verb::NextStory : Verb::PageForward};
     case Home:
         return run::Command{Verb::Home};
     case End:

@@ -9,6 +9,7 @@
 #include "common/Trace.h"
 #include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "editor/ScriptOpener.h"
 #include "editor/frmEditText.h"
 #include "follow/FollowSeat.h"
@@ -27,7 +28,9 @@
 #include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
+#include "core/ShowRun.h"
 #include "show/ShowControl.h"
+#include "show/RundownPanel.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
@@ -54,6 +57,8 @@
 #include <QToolButton>
 #include <QWebSocket>
 #include <QWindow>
+
+#include <utility>
 
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
 
@@ -105,6 +110,18 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_controls->marking(), &Marking::cmdCancel_Click);
     connect(&m_controls->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
+    connect(&m_controls->opener(), &ScriptOpener::showDropped, this, &frmMain::OpenShow);
+    m_showRun = new ShowRun(m_platform, *m_core, *rtDoc, lblWords);
+    m_core->setStories(m_showRun);
+    m_rundown = new RundownPanel(*m_core, *m_showRun, m_dialogs, m_settings, this);
+    m_rundown->hide();
+    connect(m_showRun, &ShowRun::rundownChanged, this, [this] {
+        // A show just opened brings its rundown up; the operator may put it away again.
+        const bool show = m_showRun->isShow();
+        if (show && !std::exchange(m_wasShow, show))
+            ShowRundown(true);
+        m_wasShow = show;
+    });
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
@@ -176,6 +193,11 @@ void frmMain::CreateStudio()
         QAction *newsroom = menu.addAction(tr("Ne&wsroom system (MOS)…"));
         newsroom->setObjectName(QStringLiteral("mnuMos"));
         connect(newsroom, &QAction::triggered, this, &frmMain::ShowMosWindow, Qt::QueuedConnection);
+        QAction *rundown = menu.addAction(tr("Run&down"));
+        rundown->setObjectName(QStringLiteral("mnuRundown"));
+        rundown->setCheckable(true);
+        rundown->setChecked(m_rundownOn);
+        connect(rundown, &QAction::toggled, this, &frmMain::ShowRundown);
         m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
         m_voice->fillMenu(menu);
         m_show->fillMenu(menu);
@@ -186,7 +208,7 @@ void frmMain::CreateStudio()
 
 void frmMain::CreateRemote()
 {
-    m_remote = new remote::RemoteControl(m_platform, m_settings, *m_core, this);
+    m_remote = new remote::RemoteControl(m_platform, m_settings, *m_core, *m_showRun, this);
     // In the operator's panel only: the talent's picture never shows it.
     connect(m_remote, &remote::RemoteControl::statusChanged, this, [this] {
         lblRemote->setText(tr("Remote control on, %n device(s)", nullptr, m_remote->devices()));
@@ -200,6 +222,19 @@ void frmMain::CreateRemote()
                 tr("Remote control is turned on but cannot listen:\n%1").arg(m_remote->error()));
         });
     }
+}
+
+void frmMain::OpenShow(const QStringList &paths)
+{
+    QString error;
+    if (!m_showRun->open(paths, &error))
+        m_dialogs.warning(this, windowTitle(), error);
+}
+
+void frmMain::ShowRundown(bool on)
+{
+    m_rundownOn = on;
+    Form_Resize();
 }
 
 void frmMain::ShowRemoteWindow()
@@ -314,6 +349,7 @@ void frmMain::ReleaseRun()
         return;
     m_unloaded = true;
     m_core->clock().release();
+    m_showRun->release();
     m_remote->shutDown();
     m_mos->device().stop();
     timResize->stop();

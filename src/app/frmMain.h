@@ -24,8 +24,10 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class RichTextView;
+class RundownPanel;
 class Settings;
 class ShowControl;
+class ShowRun;
 class Studio;
 class VoiceFollowing;
 class frmLine;
@@ -66,6 +68,8 @@ public:
     VoiceFollowing *voice() const { return m_voice; }
     // Cues, messages to the presenter, the look-ahead.
     ShowControl &showControl() const { return *m_show; }
+    // The show of several scripts: its rundown, stories and timers.
+    ShowRun &showRun() const { return *m_showRun; }
     // Leading other prompters and following one.
     FollowSeat &followSeat() const { return *m_follow; }
     // "Follow prompter…": the leader's address and token, leaders on the network listed; `problem`
@@ -73,6 +77,11 @@ public:
     void FollowPrompterAction(const QString &problem = QString());
     // Lets other prompters follow this one, as --lead does, and shows the operator how.
     void LeadOthers();
+    // A show of several scripts (folders, a rundown file), its rundown panel shown; a problem is told.
+    void OpenShow(const QStringList &paths);
+    // The rundown beside the script, on the operator's side only.
+    RundownPanel &rundown() const { return *m_rundown; }
+    void ShowRundown(bool on);
 
     void DoAction(const QString &sAction);
     void HandleKey(int keyCode, int shift);
@@ -135,6 +144,7 @@ private:
     bool awaitingExposure() const;
     void watchWidth();
     void ReadKeys();
+    float rundownWidth() const; // twips the rundown panel takes beside the viewport
 
     Platform &m_platform;
     Dialogs &m_dialogs;
@@ -149,6 +159,10 @@ private:
     FollowSeat *m_follow = nullptr;
     keys::KeyMap m_keys;
     ShowControl *m_show = nullptr;
+    ShowRun *m_showRun = nullptr;
+    RundownPanel *m_rundown = nullptr;
+    bool m_rundownOn = false; // the operator wants the rundown shown (full screen hides it anyway)
+    bool m_wasShow = false;
     qint32 lOldWindowState = 0;
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;

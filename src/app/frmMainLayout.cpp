@@ -9,6 +9,7 @@
 #include "line/ReadingLine.h"
 #include "scroll/ScrollEngine.h"
 #include "show/ShowControl.h"
+#include "show/RundownPanel.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/RichTextView.h"
@@ -138,12 +139,22 @@ void frmMain::ArrangeControls()
     float backHeight = scaleHeight - kBottomMargin;
     if (!m_core->fullScreen())
         backHeight -= toolbarHeight + panelHeight;
+    // The rundown stands at the right, beside the script and never over it; full screen hides it.
+    const float side = rundownWidth();
+    if (m_rundown)
+        m_rundown->setVisible(side > 0);
+    if (side > 0) {
+        twips::move(m_rundown, scaleWidth - side, 0, side, backHeight + kBottomMargin);
+        m_rundown->raise();
+    }
+    const float backWidth = side > 0 ? scaleWidth - side - kMargin : scaleWidth;
     // The look-ahead, for the operator's eyes only, takes the bottom of the picture.
     const float lookAheadHeight = m_show ? m_show->panelHeight(m_core->fullScreen()) : 0;
     backHeight -= lookAheadHeight;
-    twips::move(picBack, kMargin, 0, scaleWidth, backHeight);
+    twips::move(picBack, kMargin, 0, backWidth, backHeight);
     if (m_show)
-        m_show->placePanel(QRect(0, twips::toPixels(backHeight), width(), twips::toPixels(lookAheadHeight)),
+        m_show->placePanel(QRect(0, twips::toPixels(backHeight), twips::toPixels(kMargin + backWidth),
+                                 twips::toPixels(lookAheadHeight)),
                            lookAheadHeight > 0);
 
     // A window opening maximised is first sized as restored: the script is wrapped once, at the size
@@ -184,6 +195,14 @@ void frmMain::ArrangeControls()
                 twips::height(picResize) + twips::height(picMove));
 
     m_core->Relaid();
+}
+
+float frmMain::rundownWidth() const
+{
+    if (!m_rundown || m_core->fullScreen() || !m_rundownOn)
+        return 0;
+    const float wide = twips::fromPixels(std::clamp(width() / 3, 320, 480));
+    return std::min(wide, twips::fromPixels(width() / 2));
 }
 
 void frmMain::FitToolbar(int clientWidth)

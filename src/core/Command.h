@@ -42,6 +42,10 @@ enum class Verb {
     ClearMarkers,
     Message,      // text, shown large to the presenter; value: seconds it stays, 0 until cleared
     ClearMessage, // the message taken away
+    NextStory,
+    PrevStory,
+    Story,  // value: 1-based story of the rundown
+    Target, // value: seconds; length: a TargetKind
     // The window's own, from keys and the toolbar.
     EnterFullScreen,
     MarkMode,
@@ -66,7 +70,16 @@ struct Command
 struct Answer
 {
     enum class Outcome { Done, Forwarded, Refused };
-    enum class Reason { None, WindowOpen, Marking, OutOfRange, NoSuchMarker, LeaderLost, LeadersScript };
+    enum class Reason {
+        None,
+        WindowOpen,
+        Marking,
+        OutOfRange,
+        NoSuchMarker,
+        LeaderLost,
+        LeadersScript,
+        NoSuchStory
+    };
     Outcome outcome = Outcome::Done;
     Reason reason = Reason::None;
     QString text; // why, in the operator's language
@@ -111,7 +124,15 @@ inline constexpr std::array kVerbNames{
     VerbNames{Verb::Unmark, nullptr, "unmark"},
     VerbNames{Verb::ClearMarkers, nullptr, "clearMarkers"},
     VerbNames{Verb::ClearMessage, "clearmessage", nullptr},
+    VerbNames{Verb::NextStory, "nextstory", "nextStory"},
+    VerbNames{Verb::PrevStory, "prevstory", "prevStory"},
+    VerbNames{Verb::Story, nullptr, "story"},
+    VerbNames{Verb::Target, nullptr, "target"},
 };
+
+// What a Target command's value is: the show ends after that many seconds from its start, at that
+// second of the day, or as its stories are planned.
+enum class TargetKind { Plan = 0, Duration = 1, End = 2 };
 
 inline constexpr double kLinkFractionScale = 1e6;
 

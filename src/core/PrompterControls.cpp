@@ -57,9 +57,11 @@ const QTextDocument &PrompterControls::script() const
     return *m_c.rtDoc->document();
 }
 
-void PrompterControls::setScript(const QString &text)
+void PrompterControls::setScript(const QString &text, const std::function<void(QTextDocument &)> &dress)
 {
     scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
+    if (dress)
+        dress(*m_c.rtDoc->document());
 }
 
 void PrompterControls::markCues(bool hidden)

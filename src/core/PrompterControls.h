@@ -52,7 +52,7 @@ public:
 
     void hear(Heard heard) override;
     const QTextDocument &script() const override;
-    void setScript(const QString &text) override;
+    void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) override;
     void markCues(bool hidden) override;
     QByteArray scriptRtf() const override;
     std::optional<QString> takeRichScript(const QByteArray &rtf) override;

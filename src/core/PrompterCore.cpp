@@ -13,6 +13,7 @@
 #include "core/StartGate.h"
 #include "core/TalentMessage.h"
 #include "documents/Cues.h"
+#include "core/StoryCommands.h"
 #include "documents/Documents.h"
 #include "documents/ScriptLines.h"
 #include "markers/MarkerPlaces.h"
@@ -284,6 +285,9 @@ Answer PrompterCore::command(const run::Command &c)
     }
     if (std::optional<Answer> refused = refusalHere(c))
         return *refused;
+    if (m_stories)
+        if (std::optional<Answer> refused = m_stories->refusal(c))
+            return *refused;
     return carryOut(c);
 }
 
@@ -292,7 +296,8 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
     if (markMode()) {
         // Marking takes the toolbar but for Exit, and no jump or marker is made meanwhile.
         const bool refused = toolbarKey(c.verb) || c.verb == Verb::Toggle || c.verb == Verb::JumpMarker ||
-                             c.verb == Verb::Unmark || c.verb == Verb::Mark;
+                             c.verb == Verb::Unmark || c.verb == Verb::Mark || c.verb == Verb::NextStory ||
+                             c.verb == Verb::PrevStory || c.verb == Verb::Story;
         if (refused && c.verb != Verb::Exit)
             return Answer::refused(Answer::Reason::Marking, tr("A passage is being marked."));
     }
@@ -392,6 +397,13 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::ClearMessage:
         m_message->clear();
+        break;
+    case Verb::NextStory:
+    case Verb::PrevStory:
+    case Verb::Story:
+    case Verb::Target:
+        if (m_stories)
+            m_stories->carryOut(c);
         break;
     default: // State, and the toolbar's above
         break;
@@ -579,12 +591,12 @@ void PrompterCore::openScript(const QString &path)
     m_script.openScript(path);
 }
 
-void PrompterCore::takeScript(const QString &text)
+void PrompterCore::takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress)
 {
     QElapsedTimer laying;
     if (lcCore().isDebugEnabled())
         laying.start();
-    m_script.setScript(text);
+    m_script.setScript(text, dress);
     markCues();
     ScriptReplaced();
     if (laying.isValid())

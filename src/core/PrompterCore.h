@@ -24,6 +24,8 @@ class ScrollClock;
 class Settings;
 class StartGate;
 class TalentMessage;
+class QTextDocument;
+class StoryCommands;
 
 // The run of the prompter: whether it runs, how fast and which way, where the script stands, the
 // script itself, its markers, mark mode and full screen. Windows, keys and remote controls all drive
@@ -143,7 +145,8 @@ public:
     void goToFraction(double fraction);
     void openScript(const QString &path);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
-    void takeScript(const QString &text);
+    // `dress` formats it before it is laid out.
+    void takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress = {});
     // The script with its formatting, as Rich Text, and the same taken from another prompter.
     QByteArray scriptRtf() const;
     bool takeRichScript(const QByteArray &rtf);
@@ -178,6 +181,8 @@ public:
     bool ModalWindowOpen() const;
 
     ScrollClock &clock() const { return *m_clock; }
+    // The show of several scripts, which takes the commands between its stories; none: a single script.
+    void setStories(StoryCommands *stories) { m_stories = stories; }
 
 Q_SIGNALS:
     void runningChanged(bool running);
@@ -225,6 +230,7 @@ private:
     ScrollClock *m_clock;
     TalentMessage *m_message;
     bool m_hideCues = false;
+    StoryCommands *m_stories = nullptr;
     WheelAccumulator m_wheel;
     std::array<Steering, 2> m_steering; // the leader's, then the voice's
     Leader m_leader;

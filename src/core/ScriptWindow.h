@@ -36,8 +36,9 @@ public:
 
     // The script, laid out at the view's width.
     virtual const QTextDocument &script() const = 0;
-    // The text becomes the script, its words counted where the window shows them.
-    virtual void setScript(const QString &text) = 0;
+    // The text becomes the script, its words counted where the window shows them; `dress` formats it
+    // before it is laid out.
+    virtual void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) = 0;
     // Cue paragraphs take their style again, or are left out of the picture (`hidden`).
     virtual void markCues(bool hidden) = 0;
     virtual QByteArray scriptRtf() const = 0;

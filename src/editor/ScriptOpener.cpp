@@ -12,6 +12,7 @@
 #include "ui/LayoutBounds.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QUrl>
@@ -19,21 +20,23 @@
 
 namespace {
 
-// The one local file a drag carries, as a path the program can open; empty for text, several
-// files or remote addresses.
-QString droppedFile(const QMimeData *mime)
+// The local files a drag carries, as paths the program can open; empty for text or remote addresses.
+QStringList droppedFiles(const QMimeData *mime)
 {
     if (!mime || !mime->hasUrls())
         return {};
-    const QList<QUrl> urls = mime->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return {};
-    const QString local = urls.first().toLocalFile();
-    if (!local.contains(QChar::ReplacementCharacter))
-        return local;
-    // Bytes that are not UTF-8 come percent-encoded; QUrl would decode them lossily.
-    return localpath::usable(
-        QByteArray::fromPercentEncoding(urls.first().path(QUrl::FullyEncoded).toLatin1()));
+    QStringList out;
+    for (const QUrl &url : mime->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        const QString local = url.toLocalFile();
+        // Bytes that are not UTF-8 come percent-encoded; QUrl would decode them lossily.
+        out << (!local.contains(QChar::ReplacementCharacter)
+                    ? local
+                    : localpath::usable(
+                          QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
+    }
+    return out;
 }
 
 // Takes files dropped on the viewport; everything else dropped there is refused.
@@ -62,15 +65,25 @@ protected:
         }
         case QEvent::Drop: {
             auto *drop = static_cast<QDropEvent *>(event);
-            const QString path = wanted(drop->mimeData());
-            if (path.isEmpty()) {
+            const QStringList paths = wanted(drop->mimeData());
+            if (paths.isEmpty()) {
                 drop->ignore();
                 return true;
             }
             drop->acceptProposedAction();
             // Opened once the drop is over: a message about the file must not hold up the drag source.
             QMetaObject::invokeMethod(
-                &m_opener, [opener = &m_opener, path] { opener->OpenScript(path); }, Qt::QueuedConnection);
+                &m_opener,
+                [opener = &m_opener, paths] {
+                    // A folder or a rundown is a show of several scripts, as several files are.
+                    const QFileInfo one(paths.first());
+                    if (paths.size() == 1 && !one.isDir() &&
+                        one.suffix().compare(QLatin1String("cuerundown"), Qt::CaseInsensitive) != 0)
+                        opener->OpenScript(paths.first());
+                    else
+                        Q_EMIT opener->showDropped(paths);
+                },
+                Qt::QueuedConnection);
             return true;
         }
         default:
@@ -79,7 +92,10 @@ protected:
     }
 
 private:
-    QString wanted(const QMimeData *mime) const { return m_busy().isEmpty() ? droppedFile(mime) : QString(); }
+    QStringList wanted(const QMimeData *mime) const
+    {
+        return m_busy().isEmpty() ? droppedFiles(mime) : QStringList();
+    }
 
     ScriptOpener &m_opener;
     std::function<QString()> m_busy;

@@ -52,6 +52,8 @@ Q_SIGNALS:
     void scriptRead(const QString &text);
     // Opening has ended: the script replaced, a message shown, or cancelled.
     void openingEnded();
+    // Several files, a folder or a rundown: a show to open.
+    void showDropped(const QStringList &paths);
 
 private:
     void ScriptRead(const scriptfile::Read &read);

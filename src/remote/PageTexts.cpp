@@ -50,6 +50,12 @@ constexpr PageText kTexts[] = {
     {"messagePlaceholder", QT_TRANSLATE_NOOP("remote::Page", "Wrap up")},
     {"send", QT_TRANSLATE_NOOP("remote::Page", "Send")},
     {"clear", QT_TRANSLATE_NOOP("remote::Page", "Clear")},
+    {"show", QT_TRANSLATE_NOOP("remote::Page", "Show")},
+    {"storyToGo", QT_TRANSLATE_NOOP("remote::Page", "Story to go")},
+    {"showToGo", QT_TRANSLATE_NOOP("remote::Page", "Show to go")},
+    {"overUnder", QT_TRANSLATE_NOOP("remote::Page", "Under / over")},
+    {"prevStory", QT_TRANSLATE_NOOP("remote::Page", "Prev story")},
+    {"nextStory", QT_TRANSLATE_NOOP("remote::Page", "Next story")},
     {"tokenInvalid",
      QT_TRANSLATE_NOOP("remote::Page", "The page's token is not valid any more: scan the code again.")},
 };

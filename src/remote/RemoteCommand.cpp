@@ -10,6 +10,7 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTime>
 
 #include <cmath>
 #include <limits>
@@ -106,6 +107,34 @@ Parsed messageFrom(const QJsonObject &o)
     return ok(c);
 }
 
+Parsed storyFrom(const QJsonObject &o)
+{
+    if (const auto i = wholeNumber(o.value(QLatin1String("index")), 1, std::numeric_limits<int>::max()))
+        return ok({Verb::Story, *i, 0});
+    return failed(tr("\"index\" must be a whole number from 1."));
+}
+
+Parsed targetFrom(const QJsonObject &o)
+{
+    constexpr int kMaxDuration = 7 * 24 * 3600;
+    if (o.contains(QLatin1String("end"))) {
+        const QString end = o.value(QLatin1String("end")).toString();
+        QTime t = QTime::fromString(end, QStringLiteral("H:mm"));
+        if (!t.isValid())
+            t = QTime::fromString(end, QStringLiteral("H:mm:ss"));
+        if (!t.isValid())
+            return failed(tr("\"end\" must be a time of day, \"HH:MM\"."));
+        return ok({Verb::Target, t.msecsSinceStartOfDay() / 1000, 0, int(run::TargetKind::End)});
+    }
+    if (o.contains(QLatin1String("duration"))) {
+        const auto d = wholeNumber(o.value(QLatin1String("duration")), 0, kMaxDuration);
+        if (!d)
+            return failed(tr("\"duration\" must be whole seconds from 0 to 604800."));
+        return ok({Verb::Target, *d, 0, int(*d > 0 ? run::TargetKind::Duration : run::TargetKind::Plan)});
+    }
+    return failed(tr("A target needs \"end\" or \"duration\"."));
+}
+
 struct LoMessageFree
 {
     void operator()(lo_message m) const { lo_message_free(m); }
@@ -153,6 +182,10 @@ QString actionName(Verb verb)
         return QStringLiteral("state");
     case Verb::Message:
         return QStringLiteral("message");
+    case Verb::Story:
+        return QStringLiteral("story");
+    case Verb::Target:
+        return QStringLiteral("target");
     default:
         return {};
     }
@@ -178,6 +211,10 @@ Parsed fromMessage(const QByteArray &json)
         return jumpFrom(*o);
     if (name == QLatin1String("message"))
         return messageFrom(*o);
+    if (name == QLatin1String("story"))
+        return storyFrom(*o);
+    if (name == QLatin1String("target"))
+        return targetFrom(*o);
     return failed(tr("Unknown command \"%1\".").arg(name.left(40)));
 }
 
@@ -200,6 +237,20 @@ Parsed fromMessageBody(const QByteArray &json)
     QString error;
     const std::optional<QJsonObject> o = object(json, error);
     return o ? messageFrom(*o) : failed(error);
+}
+
+Parsed fromStoryBody(const QByteArray &json)
+{
+    QString error;
+    const std::optional<QJsonObject> o = object(json, error);
+    return o ? storyFrom(*o) : failed(error);
+}
+
+Parsed fromTargetBody(const QByteArray &json)
+{
+    QString error;
+    const std::optional<QJsonObject> o = object(json, error);
+    return o ? targetFrom(*o) : failed(error);
 }
 
 Parsed fromOsc(const QByteArray &packet)
@@ -248,6 +299,11 @@ Parsed fromOsc(const QByteArray &packet)
         Command c{Verb::Message};
         c.text = text;
         return ok(c);
+    }
+    if (name == QLatin1String("story")) {
+        if (arg && std::isfinite(*arg) && *arg >= 1 && *arg <= std::numeric_limits<int>::max())
+            return ok({Verb::Story, int(*arg), 0});
+        return failed(tr("/story takes a story's number from 1."));
     }
     if (name == QLatin1String("goto")) {
         if (arg && *arg >= 0 && *arg <= 1)

@@ -31,7 +31,7 @@ struct Parsed
     QString error;
 };
 
-// The fifteen argument-free actions by their API name ("start", "pageforward"…).
+// The argument-free actions by their API name ("start", "pageforward"…).
 std::optional<Verb> actionNamed(QStringView name);
 QString actionName(Verb verb);
 
@@ -42,6 +42,10 @@ Parsed fromSpeedBody(const QByteArray &json);
 Parsed fromJumpBody(const QByteArray &json);
 // The body of POST /api/v1/message: {"text":"Wrap up","seconds":30}, "seconds" optional.
 Parsed fromMessageBody(const QByteArray &json);
+// POST /api/v1/story ({"index":N}) and POST /api/v1/target ({"end":"HH:MM"} or {"duration":S}; a
+// duration of 0 goes back to the stories' planned times).
+Parsed fromStoryBody(const QByteArray &json);
+Parsed fromTargetBody(const QByteArray &json);
 // One OSC packet under /cuescroll/. Bundles are not taken.
 Parsed fromOsc(const QByteArray &packet);
 

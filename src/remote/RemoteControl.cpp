@@ -8,12 +8,14 @@
 #include "core/PrompterCore.h"
 #include "core/TalentMessage.h"
 #include "documents/Cues.h"
+#include "core/ShowRun.h"
 #include "net/Token.h"
 #include "remote/GamepadInput.h"
 #include "remote/Log.h"
 #include "remote/MidiInput.h"
 #include "remote/OscFeedback.h"
 #include "remote/RemoteServer.h"
+#include "remote/RemoteShow.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -27,8 +29,9 @@
 
 namespace remote {
 
-RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, QObject *parent)
-    : QObject(parent), m_platform(platform), m_settings(settings), m_core(core),
+RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, ShowRun &show,
+                             QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings), m_core(core), m_show(show),
       m_server(new RemoteServer(platform, this)), m_midi(new MidiInput(this)),
       m_feedback(new OscFeedback(
           platform, [this] { return feedback(); }, this)),
@@ -60,6 +63,10 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     connect(&core, &PrompterCore::positionChanged, this, [this] { changed(true); });
     connect(&core, &PrompterCore::scriptChanged, this, &RemoteControl::scriptChanged);
     connect(&core, &PrompterCore::markersChanged, this, &RemoteControl::markersChanged);
+    // Places count in the story on air: its markers are others when it changes.
+    connect(&show, &ShowRun::storyChanged, this, &RemoteControl::markersChanged);
+    connect(&show, &ShowRun::rundownChanged, this, now);
+    connect(&show, &ShowRun::timersChanged, this, now);
     scriptChanged();
     markersChanged();
 
@@ -223,10 +230,19 @@ run::Answer RemoteControl::apply(const Command &c)
         return run::Answer::refused(run::Answer::Reason::WindowOpen, tr("Another window is open."));
     }
     qCDebug(lcRemote) << "command" << actionName(c.verb) << c.value << c.fraction;
-    const run::Answer a = m_core.command(c);
+    Command command = c;
+    if (command.verb == Verb::JumpChar)
+        command.value += storyOffset();
+    const run::Answer a = m_core.command(command);
     if (a.refused())
         qCInfo(lcRemote) << "command" << actionName(c.verb) << "refused:" << a.text;
     return a;
+}
+
+int RemoteControl::storyOffset() const
+{
+    const ShowRun &show = m_show;
+    return show.current() >= 0 ? std::max(0, show.storyStart(show.current())) : 0;
 }
 
 State RemoteControl::state() const
@@ -239,9 +255,11 @@ State RemoteControl::state() const
     s.range = m_core.range();
     s.progress = m_core.progress();
     s.timeToGo = m_core.timeToGo();
-    s.words = m_core.words();
+    s.words = m_show.words();
     s.charAtLine = m_core.charAtLine();
     s.lineText = lineFrom(m_text, s.charAtLine);
+    s.charAtLine -= storyOffset();
+    s.show = showJson(m_show);
     s.markMode = m_core.markMode();
     s.fullScreen = m_core.fullScreen();
     s.time = m_platform.timeGetTime();
@@ -305,9 +323,14 @@ void RemoteControl::markersChanged()
 {
     QList<Marker> list;
     const CMarkers &markers = m_core.markers();
+    const ShowRun &show = m_show;
+    const int offset = storyOffset();
+    const int next = show.current() >= 0 ? show.storyStart(show.current() + 1) : -1;
     for (qint32 i = 1; i <= markers.Count(); ++i) {
-        if (const auto m = markers.Item(i))
-            list << Marker{m->lStartFrom, m->lLength, m->sText};
+        const auto m = markers.Item(i);
+        // Of a show, the story on air's only.
+        if (m && m->lStartFrom >= offset && (next < 0 || m->lStartFrom < next))
+            list << Marker{m->lStartFrom - offset, m->lLength, m->sText};
     }
     m_markers = markersJson(list);
     changed(false);

@@ -17,6 +17,7 @@
 
 class Platform;
 class PrompterCore;
+class ShowRun;
 class QTimer;
 class Settings;
 
@@ -37,7 +38,8 @@ public:
     // The moving script's position goes out at most this often; other changes at once.
     static constexpr int kPositionGapMs = 35;
 
-    RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, QObject *parent = nullptr);
+    RemoteControl(Platform &platform, Settings &settings, PrompterCore &core, ShowRun &show,
+                  QObject *parent = nullptr);
     ~RemoteControl() override;
 
     // Listens, or stops listening, as the settings now say. False when a port could not be opened;
@@ -91,10 +93,13 @@ private:
     void ensureToken();
     void scriptChanged();
     void markersChanged();
+    // Where the story on air begins in the script: the API's places count from there.
+    int storyOffset() const;
 
     Platform &m_platform;
     Settings &m_settings;
     PrompterCore &m_core;
+    ShowRun &m_show;
     RemoteServer *m_server;
     MidiInput *m_midi;
     OscFeedback *m_feedback;

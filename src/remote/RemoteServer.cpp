@@ -64,6 +64,7 @@ Status statusOf(const run::Answer &a)
     using Reason = run::Answer::Reason;
     switch (a.reason) {
     case Reason::NoSuchMarker:
+    case Reason::NoSuchStory:
         return Status::NotFound;
     case Reason::OutOfRange:
         return Status::BadRequest;
@@ -250,6 +251,10 @@ void RemoteServer::handle(const net::Request &request, net::Reply &r)
         parsed = fromSpeedBody(request.body());
     } else if (api == QLatin1String("jump")) {
         parsed = fromJumpBody(request.body());
+    } else if (api == QLatin1String("story")) {
+        parsed = fromStoryBody(request.body());
+    } else if (api == QLatin1String("target")) {
+        parsed = fromTargetBody(request.body());
     } else {
         return refuse(r, Status::NotFound, tr("No such page."));
     }

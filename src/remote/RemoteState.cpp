@@ -34,7 +34,7 @@ QJsonArray cuesJson(const QList<Cue> &cues)
 
 QByteArray stateJson(const State &s, const QJsonArray &markers, const QJsonArray &cues)
 {
-    const QJsonObject o{
+    QJsonObject o{
         {QStringLiteral("running"), s.running},
         {QStringLiteral("speed"), s.speed},
         {QStringLiteral("direction"), s.up ? QStringLiteral("up") : QStringLiteral("down")},
@@ -52,6 +52,8 @@ QByteArray stateJson(const State &s, const QJsonArray &markers, const QJsonArray
         {QStringLiteral("message"), s.message.isEmpty() ? QJsonValue() : QJsonValue(s.message)},
         {QStringLiteral("cues"), cues},
     };
+    for (auto i = s.show.begin(); i != s.show.end(); ++i)
+        o.insert(i.key(), i.value());
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -34,7 +35,8 @@ struct State
     bool markMode = false;
     bool fullScreen = false;
     qint64 time = 0; // when the state was taken, ms of the sender's clock
-    QString message; // shown to the presenter; empty: none
+    QString message;  // shown to the presenter; empty: none
+    QJsonObject show; // the story on air, the rundown and the timers
 };
 
 struct Cue

@@ -53,8 +53,9 @@ private Q_SLOTS:
             << "";
         QTest::newRow("empty name") << QList<QByteArray>{"cuescroll", ""} << -1 << ""
                                     << "";
-        QTest::newRow("two files") << QList<QByteArray>{"cuescroll", plain, spaced} << 2 << ""
-                                   << "cuescroll: one script at a time, 2 given.";
+        // A show of two stories, not one script.
+        QTest::newRow("two files") << QList<QByteArray>{"cuescroll", plain, spaced} << -1 << ""
+                                   << "";
         QTest::newRow("--help") << QList<QByteArray>{"cuescroll", "--help"} << 0 << ""
                                 << "[FILE]";
         QTest::newRow("--help-all") << QList<QByteArray>{"cuescroll", "--help-all"} << 0 << ""
@@ -91,6 +92,21 @@ private Q_SLOTS:
         qunsetenv("CUESCROLL_REMOTE_TOKEN");
     }
 
+    // Several files, a folder or a rundown file make a show, in the order given; one file stays one script.
+    void severalFilesMakeAShow()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        const Request two = commandline::parse({"cuescroll", "b.txt", "a.rtf"});
+        QCOMPARE(two.show, (QStringList{QStringLiteral("b.txt"), QStringLiteral("a.rtf")}));
+        QVERIFY(two.file.isEmpty());
+        QCOMPARE(commandline::parse({"cuescroll", folder}).show, QStringList{dir.path()});
+        QCOMPARE(commandline::parse({"cuescroll", "news.cuerundown"}).show, QStringList{"news.cuerundown"});
+        const Request one = commandline::parse({"cuescroll", "a.txt"});
+        QVERIFY(one.show.isEmpty());
+        QCOMPARE(one.file, QStringLiteral("a.txt"));
+    }
+
     void parse()
     {
         QFETCH(QList<QByteArray>, args);
@@ -118,7 +134,7 @@ private Q_SLOTS:
     void helpNamesTheSiteFiles()
     {
         const Request r = commandline::parse({"cuescroll", "--help"});
-        QVERIFY(r.output.startsWith(QStringLiteral("Usage: cuescroll [options] [FILE]\n")));
+        QVERIFY(r.output.startsWith(QStringLiteral("Usage: cuescroll [options] [FILE]...\n")));
         QVERIFY(r.output.contains(QStringLiteral("Settings.ini")));
         QVERIFY(r.output.contains(QStringLiteral("cuescroll-help.html")));
     }

@@ -140,6 +140,9 @@ private Q_SLOTS:
                     effect = QStringLiteral("direction up");
                 if (shift == 2 && r.code == keyinput::Down)
                     effect = QStringLiteral("direction down");
+                // The story keys: one script is no show of stories, and nothing moves.
+                if (shift == 2 && (r.code == keyinput::PageUp || r.code == keyinput::PageDown))
+                    effect = QStringLiteral("nothing");
                 QTest::addRow("%s shift %d", r.name, shift) << r.code << shift << effect;
             }
         }

@@ -7,6 +7,7 @@
 #include "remote/PageTexts.h"
 #include "remote/dlgRemote.h"
 #include "settings/Settings.h"
+#include "show/RundownPanel.h"
 #include "studio/Studio.h"
 
 #include <QAbstractButton>
@@ -97,6 +98,13 @@ private Q_SLOTS:
             if (l->buddy())
                 captions << l->text();
         found << faults(captions);
+        QStringList rundown;
+        for (const QAbstractButton *b : w->rundown().findChildren<QAbstractButton *>())
+            rundown << b->text();
+        for (const QLabel *l : w->rundown().findChildren<QLabel *>())
+            if (l->buddy())
+                rundown << l->text();
+        found << faults(rundown);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 
         QFile file(QStringLiteral(":/remote/index.html"));

@@ -259,8 +259,9 @@ private Q_SLOTS:
         const QUrl sample = QUrl::fromLocalFile(samplePath());
         QTest::newRow("a file") << QList<QUrl>{sample} << QString() << true;
         QTest::newRow("text") << QList<QUrl>{} << QStringLiteral("Some dragged words") << false;
+        // A show of two stories.
         QTest::newRow("two files") << QList<QUrl>{sample, QUrl::fromLocalFile(dataPath("sample.rtf"))}
-                                   << QString() << false;
+                                   << QString() << true;
         QTest::newRow("a web address")
             << QList<QUrl>{QUrl(QStringLiteral("https://example.org/s.txt"))} << QString() << false;
     }

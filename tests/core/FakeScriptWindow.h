@@ -77,9 +77,11 @@ public:
         doc.documentLayout()->documentSize(); // the layout is lazy, and line numbers count every line
         return doc;
     }
-    void setScript(const QString &text) override
+    void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) override
     {
         doc.setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        if (dress)
+            dress(doc);
     }
     void markCues(bool hidden) override { cues::mark(doc, hidden); }
     QByteArray scriptRtf() const override { return {}; }

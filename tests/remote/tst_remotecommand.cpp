@@ -103,6 +103,22 @@ void tst_RemoteCommand::message_data()
     QTest::newRow("message seconds as text")
         << QByteArray(R"({"cmd":"message","text":"x","seconds":"3"})") << C();
     QTest::newRow("clearmessage") << QByteArray(R"({"cmd":"clearmessage"})") << C(cmd(Verb::ClearMessage));
+    QTest::newRow("next story") << QByteArray(R"({"cmd":"nextstory"})") << C(cmd(Verb::NextStory));
+    QTest::newRow("story") << QByteArray(R"({"cmd":"story","index":2})") << C(cmd(Verb::Story, 2));
+    QTest::newRow("story 0") << QByteArray(R"({"cmd":"story","index":0})") << C();
+    const int end = int(run::TargetKind::End);
+    QTest::newRow("target end") << QByteArray(R"({"cmd":"target","end":"18:30"})")
+                                << C(Command{Verb::Target, 66600, 0, end});
+    QTest::newRow("target end, seconds")
+        << QByteArray(R"({"cmd":"target","end":"7:05:09"})") << C(Command{Verb::Target, 25509, 0, end});
+    QTest::newRow("target end 24:00") << QByteArray(R"({"cmd":"target","end":"24:00"})") << C();
+    QTest::newRow("target end as a number") << QByteArray(R"({"cmd":"target","end":1830})") << C();
+    QTest::newRow("target duration") << QByteArray(R"({"cmd":"target","duration":1800})")
+                                     << C(Command{Verb::Target, 1800, 0, int(run::TargetKind::Duration)});
+    QTest::newRow("duration 0: as planned") << QByteArray(R"({"cmd":"target","duration":0})")
+                                            << C(Command{Verb::Target, 0, 0, int(run::TargetKind::Plan)});
+    QTest::newRow("duration below 0") << QByteArray(R"({"cmd":"target","duration":-1})") << C();
+    QTest::newRow("target of nothing") << QByteArray(R"({"cmd":"target"})") << C();
     QTest::newRow("unknown") << QByteArray(R"({"cmd":"format"})") << C();
     QTest::newRow("cmd not text") << QByteArray(R"({"cmd":1})") << C();
     QTest::newRow("array") << QByteArray(R"(["start"])") << C();
@@ -139,6 +155,9 @@ void tst_RemoteCommand::oscPacket_data()
                              << C(shown(QStringLiteral("Wrap up")));
     QTest::newRow("empty message clears") << oscText("/cuescroll/message", " ") << C(cmd(Verb::ClearMessage));
     QTest::newRow("message as a number") << osc("/cuescroll/message", "i", 3) << C();
+    QTest::newRow("nextstory") << osc("/cuescroll/nextstory") << C(cmd(Verb::NextStory));
+    QTest::newRow("story") << osc("/cuescroll/story", "i", 3) << C(cmd(Verb::Story, 3));
+    QTest::newRow("story 0") << osc("/cuescroll/story", "i", 0) << C();
     QTest::newRow("another program's") << osc("/other/start") << C();
     QTest::newRow("prefix only") << osc("/cuescroll") << C();
     QTest::newRow("truncated") << osc("/cuescroll/speed", "i", 3).chopped(2) << C();
@@ -171,6 +190,8 @@ void tst_RemoteCommand::midi_data()
     QTest::newRow("own map") << "note36=start, cc7=speed" << QByteArray("\x90\x24\x7f")
                              << C(cmd(Verb::Start));
     QTest::newRow("own map replaces") << "note36=start" << QByteArray("\x90\x3c\x40") << C();
+    QTest::newRow("a story key") << "note65=nextstory" << QByteArray("\x90\x41\x40")
+                                 << C(cmd(Verb::NextStory));
     QTest::newRow("unreadable map: default")
         << "note999=start bogus" << QByteArray("\x90\x3c\x40") << C(cmd(Verb::Toggle));
 }

@@ -2,77 +2,40 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PrompterWindow.h"
-#include "core/PrompterCore.h"
-#include "core/TalentMessage.h"
-#include "documents/Cues.h"
-#include "remote/RemoteControl.h"
-#include "settings/modSettings.h"
-#include "show/CueWatch.h"
-#include "show/ShowControl.h"
-#include "studio/Studio.h"
+#include "documents/Unread.h"
+#include "show/RundownFile.h"
+#include "show/ShowText.h"
+#include "show/ShowTimers.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLabel>
-#include <QNetworkAccessManager>
-#include <QNetworkDatagram>
-#include <QNetworkReply>
-#include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
-#include <QUdpSocket>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace show;
 
 namespace {
 
-// A web server of one address: records each POST's body and answers with `status`.
-class HookServer : public QTcpServer
+const QString kFolder = QStringLiteral("/shows/evening");
+
+Story story(const QString &path, const QString &text = {})
 {
-public:
-    int status = 204;
-    QList<QByteArray> bodies;
+    Story s;
+    s.path = path;
+    s.text = text;
+    return s;
+}
 
-    HookServer()
-    {
-        listen(QHostAddress::LocalHost, 0);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *s = nextPendingConnection())
-                connect(s, &QTcpSocket::readyRead, this, [this, s] { read(s); });
-        });
-    }
-    QString address() const { return QStringLiteral("http://127.0.0.1:%1/hook").arg(serverPort()); }
-
-private:
-    void read(QTcpSocket *s)
-    {
-        QByteArray &got = m_got[s];
-        got += s->readAll();
-        const qsizetype end = got.indexOf("\r\n\r\n");
-        if (end < 0)
-            return;
-        const qsizetype lengthAt = got.toLower().indexOf("content-length:");
-        const int length =
-            lengthAt < 0
-                ? 0
-                : got.mid(lengthAt + 15, got.indexOf('\r', lengthAt) - lengthAt - 15).trimmed().toInt();
-        if (got.size() < end + 4 + length)
-            return;
-        bodies << got.mid(end + 4, length);
-        s->write("HTTP/1.1 " + QByteArray::number(status) +
-                 " X\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-        s->disconnectFromHost();
-        m_got.remove(s);
-    }
-    QHash<QTcpSocket *, QByteArray> m_got;
-};
-
-QString scriptWithCue()
+// Rates at each speed: the speed's number of words a second, for figures easy to follow.
+Place placeOf(int showWords, int speed = 2, int planned = -1)
 {
-    QStringList lines = scriptOfLines(80).split(QStringLiteral("\r\n"));
-    lines.insert(40, QStringLiteral("[[roll VT]]"));
-    return lines.join(QStringLiteral("\r\n"));
+    Place p;
+    p.showWordsToGo = showWords;
+    p.storyWordsToGo = showWords;
+    p.plannedSeconds = planned;
+    for (int s = 1; s <= kSpeeds; ++s)
+        p.speedRates[s - 1] = s;
+    p.speed = speed;
+    return p;
 }
 
 } // namespace
@@ -82,192 +45,182 @@ class tst_Show : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
+    // Everything the operator set comes back from the file, the scripts where they were.
+    void fileRoundTrips()
+    {
+        Rundown r;
+        r.stories << story(kFolder + QStringLiteral("/a.txt"))
+                  << story(kFolder + QStringLiteral("/sub dir/b é.rtf"))
+                  << story(QStringLiteral("/shows/shared/c.docx"));
+        r.stories[0].title = QStringLiteral("Headlines: tonight");
+        r.stories[0].planned = 95;
+        r.stories[2].planned = 3725;
+        r.target = {Target::Kind::End, 18 * 3600 + 30 * 60};
+        const QByteArray written = writeRundown(r, kFolder);
+        QVERIFY(written.contains("story: ../shared/c.docx\n"));
+        QVERIFY(written.contains("planned: 1:02:05\n"));
 
-    void cueParagraphs_data()
-    {
-        QTest::addColumn<QString>("paragraph");
-        QTest::addColumn<QString>("cue");
-        QTest::newRow("cue") << "[[roll VT]]"
-                             << "roll VT";
-        QTest::newRow("blanks around") << "  [[ lights up ]] "
-                                       << "lights up";
-        QTest::newRow("empty") << "[[  ]]"
-                               << "";
-        QTest::newRow("single brackets") << "[roll VT]"
-                                         << "";
-        QTest::newRow("within text") << "Now [[roll VT]]"
-                                     << "";
-        QTest::newRow("two cues in text") << "[[a]] and [[b]]"
-                                          << "";
-    }
-    void cueParagraphs()
-    {
-        QFETCH(QString, paragraph);
-        QFETCH(QString, cue);
-        QCOMPARE(cues::cueText(paragraph), cue);
+        const ReadRundown back = readRundown(written, kFolder);
+        QVERIFY2(back.ok(), qPrintable(back.error));
+        QCOMPARE(back.ignoredLines, 0);
+        QCOMPARE(back.rundown.target, r.target);
+        QCOMPARE(back.rundown.stories.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(back.rundown.stories.at(i).path, r.stories.at(i).path);
+            QCOMPARE(back.rundown.stories.at(i).title, r.stories.at(i).title);
+            QCOMPARE(back.rundown.stories.at(i).planned, r.stories.at(i).planned);
+        }
+        // Moved elsewhere with its scripts, it finds them there.
+        const ReadRundown moved = readRundown(written, QStringLiteral("/archive/evening"));
+        QCOMPARE(moved.rundown.stories.at(1).path, QStringLiteral("/archive/evening/sub dir/b é.rtf"));
     }
 
-    // What the presenter reads is counted; the cues are listed where the remotes find them.
-    void cuesAreNotRead_data()
+    void malformedFiles_data()
     {
-        QTest::addColumn<bool>("hidden");
-        QTest::newRow("shown") << false;
-        QTest::newRow("hidden") << true;
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("stories");
+        QTest::addColumn<int>("ignored");
+        const QByteArray head = "Cuescroll rundown 1\n";
+        QTest::newRow("empty") << QByteArray() << false << 0 << 0;
+        QTest::newRow("another file") << QByteArray("story: a.txt\n") << false << 0 << 0;
+        QTest::newRow("not UTF-8") << head + "story: \xff\xfe.txt\n" << false << 0 << 0;
+        QTest::newRow("too large") << head + QByteArray(kMaxRundownBytes, '#') << false << 0 << 0;
+        QTest::newRow("BOM and CR LF") << "\xef\xbb\xbf" + head + "story: a.txt\r\nplanned: 1:00\r\n"
+                                       << true << 1 << 0;
+        QTest::newRow("lone CR") << head + "story: a.txt\rstory: b.txt" << true << 2 << 0;
+        QTest::newRow("title before any story") << head + "title: x\nstory: a.txt\n" << true << 1 << 1;
+        QTest::newRow("story without a path") << head + "story:\nstory: a.txt\n" << true << 1 << 1;
+        QTest::newRow("unreadable times")
+            << head + "story: a.txt\nplanned: 1:75\nplanned: -3\ntarget-end: 25:00\ntarget-duration: x\n"
+            << true << 1 << 4;
+        QTest::newRow("unknown keys and comments")
+            << head + "# made by hand\ncolour: red\nno colon here\nstory: a.txt\n"
+            << true << 1 << 2;
+        QByteArray many = head;
+        for (int i = 0; i <= kMaxStories; ++i)
+            many += "story: s" + QByteArray::number(i) + ".txt\n";
+        QTest::newRow("too many stories") << many << true << kMaxStories << 1;
     }
-    void cuesAreNotRead()
+    void malformedFiles()
     {
-        QFETCH(bool, hidden);
-        auto w = showPrompter(m_platform, m_dialogs, {});
-        w->core().setCuesHidden(hidden);
-        w->core().takeScript(QStringLiteral("one two\r\n[[roll VT]]\r\nthree\r\n[[ lights ]]"));
-        QCOMPARE(w->core().words(), 3);
-        QVERIFY(w->lblWords->text().startsWith(QLatin1String("3 ")));
-        QCOMPARE(cues::readText(*w->core().document()),
-                 QStringLiteral("one two\r\n           \r\nthree\r\n            "));
-        const QJsonArray listed =
-            QJsonDocument::fromJson(w->remote().stateJson()).object().value(QStringLiteral("cues")).toArray();
-        QCOMPARE(listed, (QJsonArray{QJsonObject{{"text", "roll VT"}, {"start", 9}},
-                                     QJsonObject{{"text", "lights"}, {"start", 29}}}));
-        QCOMPARE(w->core().document()->findBlockByNumber(1).isVisible(), !hidden);
-        // Cues are drawn smaller; the paragraphs around them keep the script's size.
-        const QTextDocument *doc = w->core().document();
-        const auto sizeOf = [doc](int block) {
-            QTextCursor c(doc->findBlockByNumber(block));
-            c.movePosition(QTextCursor::NextCharacter);
-            const qreal size = c.charFormat().fontPointSize();
-            return size > 0 ? size : doc->defaultFont().pointSizeF();
+        QFETCH(QByteArray, data);
+        QFETCH(bool, ok);
+        QFETCH(int, stories);
+        QFETCH(int, ignored);
+        const ReadRundown r = readRundown(data, kFolder);
+        QCOMPARE(r.ok(), ok);
+        QCOMPARE(r.error.isEmpty(), ok);
+        QCOMPARE(r.rundown.stories.size(), stories);
+        QCOMPARE(r.ignoredLines, ignored);
+    }
+
+    // Stories follow each other behind unread breaks titled with the next; a missing one is left out.
+    void storiesMakeOneScript()
+    {
+        QList<Story> stories{
+            story(QStringLiteral("/s/one.txt"), QStringLiteral("First story.\r\nTwo words\r\n")),
+            story(QStringLiteral("/s/gone.txt")),
+            story(QStringLiteral("/s/three.rtf"), QStringLiteral("Third\u2029story here"))};
+        stories[1].missing = true;
+        stories[2].title = QStringLiteral("The weather");
+        const ShowText show = compose(stories);
+        QCOMPARE(show.firstBlocks, (QList<int>{0, -1, 3}));
+        QCOMPARE(show.breakBlocks, QList<int>{2});
+
+        QTextDocument doc;
+        doc.setPlainText(show.text);
+        QVERIFY(markBreaks(doc, show, Qt::white, Qt::black));
+        QCOMPARE(doc.findBlockByNumber(2).text(), QStringLiteral("The weather"));
+        QCOMPARE(unread::kindOf(doc.findBlockByNumber(2)), unread::Kind::StoryBreak);
+        QVERIFY(!unread::isUnread(doc.findBlockByNumber(3)));
+        // Positions count a paragraph end as two characters, as the prompter's text does.
+        QCOMPARE(
+            storyStarts(doc, show),
+            (QList<int>{0, -1, int(QStringLiteral("First story.\r\nTwo words\r\nThe weather\r\n").size())}));
+        // The break's title is no word the presenter reads.
+        QCOMPARE(wordsBefore(doc), (QList<int>{0, 2, 4, 4, 5, 7}));
+
+        QTextDocument other;
+        other.setPlainText(QStringLiteral("edited"));
+        QVERIFY(!markBreaks(other, show, Qt::white, Qt::black));
+    }
+
+    void timers_data()
+    {
+        QTest::addColumn<int>("targetKind");
+        QTest::addColumn<int>("targetSeconds");
+        QTest::addColumn<int>("planned");
+        QTest::addColumn<int>("wordsToGo");
+        QTest::addColumn<QString>("endTime");
+        QTest::addColumn<bool>("hasPlan");
+        QTest::addColumn<int>("overUnder");
+        QTest::addColumn<int>("paceSpeed"); // 0: none
+        // Started at 20:00:00, now 60 s in, speed 2: two words a second.
+        QTest::newRow("no plan") << 0 << 0 << -1 << 600 << "20:06:00" << false << 0 << 0;
+        QTest::newRow("planned, under") << 0 << 0 << 600 << 600 << "20:06:00" << true << 240 << 2;
+        QTest::newRow("planned, over") << 0 << 0 << 300 << 600 << "20:06:00" << true << -60 << 3;
+        QTest::newRow("end time, over")
+            << 2 << (20 * 3600 + 5 * 60) << -1 << 600 << "20:06:00" << true << -60 << 3;
+        QTest::newRow("end time past midnight")
+            << 2 << (0 * 3600 + 10 * 60) << -1 << 600 << "20:06:00" << true << 4 * 3600 + 4 * 60 << 1;
+        QTest::newRow("duration, under") << 1 << 900 << 300 << 600 << "20:06:00" << true << 540 << 1;
+        QTest::newRow("out of time") << 1 << 60 << -1 << 600 << "20:06:00" << true << -300 << 0;
+        QTest::newRow("faster than the fastest") << 1 << 61 << -1 << 600 << "20:06:00" << true << -299 << 0;
+        QTest::newRow("nothing left")
+            << 2 << (20 * 3600 + 5 * 60) << -1 << 0 << "20:01:00" << true << 240 << 0;
+    }
+    void timers()
+    {
+        QFETCH(int, targetKind);
+        QFETCH(int, targetSeconds);
+        QFETCH(int, planned);
+        QFETCH(int, wordsToGo);
+        QFETCH(QString, endTime);
+        QFETCH(bool, hasPlan);
+        QFETCH(int, overUnder);
+        QFETCH(int, paceSpeed);
+        ShowTimers t;
+        t.setWallClock(4000, QDateTime(QDate(2026, 12, 8), QTime(20, 0)));
+        t.setTarget({Target::Kind(targetKind), targetSeconds});
+        t.start(4000);
+        t.start(30000); // only the first Start starts the show
+        const Timings r = t.read(64000, placeOf(wordsToGo, 2, planned));
+        QCOMPARE(r.elapsed, 60);
+        QCOMPARE(r.showToGo, wordsToGo / 2);
+        QCOMPARE(r.endTime.toString(QStringLiteral("HH:mm:ss")), endTime);
+        QCOMPARE(r.planned, hasPlan);
+        QCOMPARE(r.overUnder, overUnder);
+        QCOMPARE(r.paceSpeed.value_or(0), paceSpeed);
+    }
+
+    // The presenter's own pace counts once read long enough; jumps and pauses do not count.
+    void measuredRate()
+    {
+        ShowTimers t;
+        t.setWallClock(0, QDateTime(QDate(2026, 12, 8), QTime(20, 0)));
+        t.start(0);
+        quint32 now = 0;
+        double words = 0;
+        const auto read = [&](int seconds, double perSecond, bool running) {
+            for (int i = 0; i < seconds * 4; ++i) {
+                now += 250;
+                words += perSecond / 4;
+                t.reading(now, int(words), running);
+            }
         };
-        QVERIFY(sizeOf(1) < sizeOf(0));
-        QCOMPARE(sizeOf(2), sizeOf(0));
+        read(20, 3, true);
+        QVERIFY(!t.read(now, placeOf(300)).measured);
+        QCOMPARE(t.read(now, placeOf(300)).showToGo, 150); // meanwhile the speed's two words a second
+        read(30, 0, false); // stopped: the show's clock runs on, the reading does not
+        read(1, 3, true);
+        words += 2000; // a jump far ahead while running
+        read(1, 0, true);
+        read(14, 3, true);
+        const Timings r = t.read(now, placeOf(300));
+        QVERIFY(r.measured);
+        QVERIFY2(qAbs(r.rate - 3) < 0.2, qPrintable(QString::number(r.rate)));
     }
-
-    // Passing the reading line fires once to every receiver; going back above it arms it again, and
-    // a jump over it fires nothing.
-    void aCueFiresOncePerPass()
-    {
-        HookServer hook;
-        QUdpSocket osc;
-        QVERIFY(osc.bind(QHostAddress::LocalHost, 0));
-        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("CueWebhook"), hook.address());
-        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("CueOsc"),
-                                  QStringLiteral("127.0.0.1:%1").arg(osc.localPort()));
-        auto w = showPrompter(m_platform, m_dialogs, {});
-        w->core().takeScript(scriptWithCue());
-        QSignalSpy fired(&w->showControl().watch(), &CueWatch::fired);
-        const int cueAt = w->core().plainText().indexOf(QLatin1String("[[roll"));
-        const auto forwardPast = [&] {
-            while (w->core().charAtLine() <= cueAt + 12)
-                w->core().stepForward();
-        };
-        forwardPast();
-        QCOMPARE(fired.size(), 1);
-        QVERIFY(QTest::qWaitFor([&] { return !hook.bodies.isEmpty() && osc.hasPendingDatagrams(); }, 5000));
-        const QJsonObject posted = QJsonDocument::fromJson(hook.bodies.first()).object();
-        QCOMPARE(posted.value(QStringLiteral("cue")).toString(), QStringLiteral("roll VT"));
-        QCOMPARE(posted.value(QStringLiteral("story")).toInt(), 1);
-        QVERIFY(
-            QDateTime::fromString(posted.value(QStringLiteral("time")).toString(), Qt::ISODate).isValid());
-        const QByteArray datagram = osc.receiveDatagram().data();
-        QVERIFY(datagram.startsWith(QByteArray("/cuescroll/cue\0\0", 16)));
-        QVERIFY(datagram.contains("roll VT"));
-
-        for (int i = 0; i < 5; ++i)
-            w->core().stepForward();
-        QCOMPARE(fired.size(), 1);
-        while (w->core().charAtLine() >= cueAt)
-            w->core().stepBack();
-        forwardPast();
-        QCOMPARE(fired.size(), 2);
-        w->core().goToFraction(0);
-        w->core().goToFraction(1);
-        QCOMPARE(fired.size(), 2);
-        QVERIFY(QTest::qWaitFor([&] { return hook.bodies.size() == 2; }, 5000));
-        QVERIFY(w->findChild<QLabel *>(QStringLiteral("lblCueProblem"))->text().isEmpty());
-    }
-
-    // A web address that fails is told to the operator; the script moves on meanwhile.
-    void aFailedWebhookIsShown_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::newRow("server error") << 500;
-        QTest::newRow("refused") << 0;
-    }
-    void aFailedWebhookIsShown()
-    {
-        QFETCH(int, status);
-        HookServer hook;
-        hook.status = status;
-        QString address = hook.address();
-        if (status == 0)
-            hook.close(); // nothing listens there any more
-        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("CueWebhook"), address);
-        auto w = showPrompter(m_platform, m_dialogs, {});
-        w->core().takeScript(scriptWithCue());
-        const int cueAt = w->core().plainText().indexOf(QLatin1String("[[roll"));
-        while (w->core().charAtLine() <= cueAt + 12)
-            w->core().stepForward();
-        QLabel *problem = w->findChild<QLabel *>(QStringLiteral("lblCueProblem"));
-        QVERIFY(QTest::qWaitFor([&] { return !problem->text().isEmpty(); }, 5000));
-        QVERIFY(problem->text().contains(QLatin1String("roll VT")));
-        QVERIFY(problem->isVisible());
-    }
-
-    // Through the API: shown over the picture until its time on the run's clock is up, or cleared.
-    void aMessageIsShownAndGoes()
-    {
-        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(50));
-        remote::RemoteControl &r = w->remote();
-        r.setAddress(QHostAddress::LocalHost);
-        QVERIFY2(r.startForRun(quint16(0), false), qPrintable(r.error()));
-        QNetworkAccessManager net;
-        const auto ask = [&](const QByteArray &verb, const QByteArray &body) {
-            QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1/api/v1/message").arg(r.port())));
-            request.setRawHeader("Authorization", "Bearer " + r.token().toUtf8());
-            request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
-            std::unique_ptr<QNetworkReply> reply(net.sendCustomRequest(request, verb, body));
-            [[maybe_unused]] const bool done = QTest::qWaitFor([&] { return reply->isFinished(); }, 5000);
-            return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        };
-        const auto shown = [&] {
-            const QJsonValue m =
-                QJsonDocument::fromJson(r.stateJson()).object().value(QStringLiteral("message"));
-            return m.isNull() ? QStringLiteral("(null)") : m.toString();
-        };
-        QCOMPARE(shown(), QStringLiteral("(null)"));
-        QCOMPARE(ask("POST", R"({"text":"Wrap\u0007\nup  ","seconds":30})"), 204);
-        QCOMPARE(shown(), QStringLiteral("Wrap up"));
-        QCOMPARE(w->studio()->countdownOverlay()->message(), QStringLiteral("Wrap up"));
-        QVERIFY(w->studio()->countdownOverlay()->isVisible());
-        TalentMessage &m = w->core().message();
-        m_platform.now += 29999;
-        m.tmrMessage_Timer();
-        QCOMPARE(shown(), QStringLiteral("Wrap up"));
-        m_platform.now += 1;
-        m.tmrMessage_Timer();
-        QCOMPARE(shown(), QStringLiteral("(null)"));
-        QVERIFY(!w->studio()->countdownOverlay()->isVisible());
-
-        QCOMPARE(ask("POST", R"({"text":"30 seconds"})"), 204);
-        m_platform.now += 3600 * 1000;
-        m.tmrMessage_Timer();
-        QCOMPARE(shown(), QStringLiteral("30 seconds"));
-        QCOMPARE(ask("DELETE", {}), 204);
-        QCOMPARE(shown(), QStringLiteral("(null)"));
-
-        for (const QByteArray &body :
-             {QByteArray(R"({"text":" \t "})"), QByteArray(R"({"text":"x","seconds":-1})"),
-              QByteArray(R"({"seconds":5})")})
-            QCOMPARE(ask("POST", body), 400);
-        QCOMPARE(ask("POST", R"({"text":")" + QByteArray(300, 'x') + R"("})"), 204);
-        QCOMPARE(shown().size(), TalentMessage::kMaxLength);
-    }
-
-private:
-    std::unique_ptr<IsolatedSettings> m_settings;
-    FakePlatform m_platform;
-    FakeDialogs m_dialogs;
-    QTemporaryDir m_siteDir;
 };
 
 QTEST_MAIN(tst_Show)

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/Command.h"
+#include "core/StoryCommands.h"
+#include "show/Rundown.h"
+#include "show/ShowText.h"
+#include "show/ShowTimers.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+
+class Platform;
+class PrompterCore;
+class QLabel;
+class QTimer;
+class RichTextView;
+
+// The show on the prompter: the rundown's stories shown one after another as one script, which
+// story is on air, and the timers against the plan. Opening a single script ends the show.
+class ShowRun : public QObject, public StoryCommands
+{
+    Q_OBJECT
+
+public:
+    ShowRun(Platform &platform, PrompterCore &core, RichTextView &rtDoc, QLabel *lblWords);
+
+    // --- The rundown.
+    // Scripts, folders of scripts and rundown files, in that order; false, with `error` set, when a
+    // rundown file cannot be read (the show is left as it was).
+    bool open(const QStringList &paths, QString *error = nullptr);
+    bool saveRundown(const QString &path, QString *error = nullptr);
+    QString rundownFile() const { return m_file; }
+    bool isShow() const { return !m_stories.isEmpty(); }
+    const QList<show::Story> &stories() const { return m_stories; }
+    void addScripts(const QStringList &paths);
+    void removeStory(int index);
+    void moveStory(int from, int to);
+    void setTitle(int index, const QString &title);
+    void setPlanned(int index, std::optional<int> seconds);
+    void setStoryText(int index, const QString &text);
+    // Reads a story's script again, from its file.
+    void reload(int index);
+
+    // --- Where the show stands; indexes from 0.
+    int current() const { return m_current; }
+    show::StoryState stateOf(int index) const;
+    // The first character of the story's text in the prompter's text; -1 when missing.
+    int storyStart(int index) const;
+    int estimated(int index) const; // seconds, at the rate the timers use
+    int words() const;              // read by the presenter: the breaks' titles are not
+
+    // --- Commands, through PrompterCore::command().
+    std::optional<run::Answer> refusal(const run::Command &c) const override;
+    void carryOut(const run::Command &c) override;
+    show::Target target() const { return m_timers.target(); }
+
+    // --- Timers.
+    show::Timings timings() const { return m_timings; }
+    // The wall clock as it reads now; read once at start, and from then on carried on the clock.
+    void setWallClock(const QDateTime &wallNow);
+    // Samples the reading line: called by its timer, or by a test that moves the clock.
+    void timShow_Timer();
+    static constexpr int kSampleMs = 250;
+    // The window has closed: nothing is sampled any more.
+    void release();
+
+    // "Hit the time": the speed follows the pace speed, one step at a time, within the limits.
+    struct Pacing
+    {
+        bool on = false;
+        int slowest = 1;
+        int fastest = 16;
+        friend bool operator==(const Pacing &, const Pacing &) = default;
+    };
+    void setPacing(const Pacing &p);
+    const Pacing &pacing() const { return m_pacing; }
+    static constexpr int kPaceStepMs = 2000;
+
+Q_SIGNALS:
+    void rundownChanged(); // stories added, removed, moved, renamed, planned, read again
+    void storyChanged(int index);
+    void timersChanged();
+
+private:
+    void compose(int keepStory, int offset);
+    void scriptChanged();
+    void started(bool running);
+    int storyAt(int position) const;
+    int wordsRead(int position) const;
+    show::Place place(int position) const;
+    void refresh(bool force);
+    void goTo(int index);
+    int nextPresent(int from, int step) const;
+    void pace(quint32 now);
+    void readStory(show::Story &s) const;
+    void wake();
+
+    Platform &m_platform;
+    PrompterCore &m_core;
+    RichTextView &m_rtDoc;
+    QLabel *m_lblWords;
+    QTimer *m_sample;
+    QList<show::Story> m_stories;
+    QString m_file;
+    show::ShowText m_text;
+    QList<int> m_starts;      // per story: its first character, -1 missing
+    QList<int> m_bounds;      // per story: where its part of the text begins, its break included
+    QList<int> m_blockStarts; // per paragraph: its first character
+    QList<int> m_wordsBefore; // per paragraph: the words read before it
+    bool m_composing = false;
+    int m_current = -1;
+    show::ShowTimers m_timers;
+    show::Timings m_timings;
+    Pacing m_pacing;
+    quint32 m_lastPaceStep = 0;
+    bool m_paced = false;
+    bool m_released = false;
+};

@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PrompterWindow.h"
+#include "app/KeyInput.h"
+#include "core/PrompterCore.h"
+#include "core/ShowRun.h"
+#include "documents/Unread.h"
+#include "remote/RemoteControl.h"
+#include "show/RundownPanel.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTreeWidget>
+
+namespace {
+
+QString storyText(const QString &name, int lines)
+{
+    QStringList l;
+    for (int i = 1; i <= lines; ++i)
+        l << QStringLiteral("%1 line %2 has words to read on camera.").arg(name).arg(i);
+    return l.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+// A show of three scripts on the real prompter, driven as the operator and the remotes drive it.
+class tst_Rundown : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        startFresh(m_settings, m_platform, m_dialogs, m_site);
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_paths.clear();
+        for (const char *name : {"alpha", "bravo", "charlie"}) {
+            const QString path = m_dir->filePath(QLatin1String(name) + QStringLiteral(".txt"));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(storyText(QLatin1String(name), 40).toUtf8());
+            m_paths << path;
+        }
+        m_w = showPrompter(m_platform, m_dialogs, {});
+        show().setWallClock(QDateTime(QDate(2026, 12, 8), QTime(20, 0)));
+        QVERIFY(show().open(m_paths));
+    }
+    void cleanup() { m_w.reset(); }
+
+    void showDrivenThroughTheApi();
+    void storyKeysAndBreaks();
+    void rundownFileKeepsTheShow();
+    void panelReordersAndRenames();
+    void hitTheTimeStepsTheSpeed();
+
+private:
+    ShowRun &show() const { return m_w->showRun(); }
+    QJsonObject state() const { return QJsonDocument::fromJson(m_w->remote().stateJson()).object(); }
+    void tick(int ms)
+    {
+        m_platform.now += ms;
+        show().timShow_Timer();
+    }
+    int call(const QByteArray &method, const QString &path, const QByteArray &body = {})
+    {
+        QNetworkAccessManager net;
+        QNetworkRequest request(
+            QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_w->remote().port()).arg(path)));
+        request.setRawHeader("Authorization", "Bearer " + m_w->remote().token().toUtf8());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("application/json"));
+        std::unique_ptr<QNetworkReply> reply(net.sendCustomRequest(request, method, body));
+        [[maybe_unused]] const bool done = QTest::qWaitFor([&] { return reply->isFinished(); }, 5000);
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (method == "GET")
+            m_got = QJsonDocument::fromJson(reply->readAll()).object();
+        return status;
+    }
+
+    std::unique_ptr<IsolatedSettings> m_settings;
+    FakePlatform m_platform;
+    FakeDialogs m_dialogs;
+    QTemporaryDir m_site;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QStringList m_paths;
+    std::unique_ptr<frmMain> m_w;
+    QJsonObject m_got;
+};
+
+void tst_Rundown::showDrivenThroughTheApi()
+{
+    remote::RemoteControl &r = m_w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+    QVERIFY2(r.startForRun(quint16(0), false), qPrintable(r.error()));
+
+    QCOMPARE(call("GET", QStringLiteral("/api/v1/state")), 200);
+    QCOMPARE(m_got.value(QStringLiteral("story")).toInt(), 1);
+    const QJsonArray rundown = m_got.value(QStringLiteral("rundown")).toArray();
+    QCOMPARE(rundown.size(), 3);
+    QStringList states;
+    for (const QJsonValue &s : rundown)
+        states << s[QStringLiteral("title")].toString() + QLatin1Char(' ') +
+                      s[QStringLiteral("state")].toString();
+    QCOMPARE(states, (QStringList{"alpha onair", "bravo next", "charlie next"}));
+    QCOMPARE(rundown.at(1)[QStringLiteral("words")].toInt(), 40 * 9);
+    QCOMPARE(m_got.value(QStringLiteral("words")).toInt(), 3 * 40 * 9); // the breaks' titles are not read
+    QVERIFY(rundown.at(1)[QStringLiteral("estimated")].toInt() > 0);
+    QVERIFY(rundown.at(1)[QStringLiteral("planned")].isNull());
+
+    // The show starts with the first Start; its clock runs on the program's clock.
+    m_w->core().start();
+    tick(90000);
+    QJsonObject timers = state().value(QStringLiteral("timers")).toObject();
+    QCOMPARE(timers.value(QStringLiteral("elapsed")).toInt(), 90);
+    QCOMPARE(timers.value(QStringLiteral("storyElapsed")).toInt(), 90);
+
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/action/nextstory")), 204);
+    QJsonObject s = state();
+    QCOMPARE(s.value(QStringLiteral("story")).toInt(), 2);
+    QCOMPARE(s.value(QStringLiteral("rundown")).toArray().at(0)[QStringLiteral("state")].toString(), "done");
+    // The story's first line is on the reading line, and places count in its own text.
+    QCOMPARE(s.value(QStringLiteral("charAtLine")).toInt(), 0);
+    QVERIFY2(s.value(QStringLiteral("lineText")).toString().startsWith(QStringLiteral("bravo line 1 ")),
+             qPrintable(s.value(QStringLiteral("lineText")).toString()));
+    tick(30000);
+    timers = state().value(QStringLiteral("timers")).toObject();
+    QCOMPARE(timers.value(QStringLiteral("elapsed")).toInt(), 120);
+    QCOMPARE(timers.value(QStringLiteral("storyElapsed")).toInt(), 30);
+    const int storyToGo = timers.value(QStringLiteral("storyToGo")).toInt();
+    const int showToGo = timers.value(QStringLiteral("showToGo")).toInt();
+    QVERIFY(storyToGo > 0 && showToGo > storyToGo);
+
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/story"), R"({"index":3})"), 204);
+    QCOMPARE(state().value(QStringLiteral("story")).toInt(), 3);
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/action/nextstory")), 404);
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/story"), R"({"index":4})"), 404);
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/story"), R"({"index":0})"), 400);
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/action/prevstory")), 204);
+    QCOMPARE(state().value(QStringLiteral("story")).toInt(), 2);
+
+    // At 20:02:00, the rest of the show against a target end: over before it, under well after it.
+    QCOMPARE(call("GET", QStringLiteral("/api/v1/state")), 200);
+    timers = m_got.value(QStringLiteral("timers")).toObject();
+    const int toGo = timers.value(QStringLiteral("showToGo")).toInt();
+    QCOMPARE(timers.value(QStringLiteral("endTime")).toString(),
+             QTime(20, 2).addSecs(toGo).toString(QStringLiteral("HH:mm:ss")));
+    QVERIFY(timers.value(QStringLiteral("paceSpeed")).isNull()); // nothing planned yet
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/target"), R"({"end":"20:03"})"), 204);
+    timers = state().value(QStringLiteral("timers")).toObject();
+    QCOMPARE(timers.value(QStringLiteral("overUnder")).toInt(), 60 - toGo);
+    QVERIFY(timers.value(QStringLiteral("paceSpeed")).toInt() > m_w->core().speed());
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/target"), R"({"end":"23:00"})"), 204);
+    timers = state().value(QStringLiteral("timers")).toObject();
+    QCOMPARE(timers.value(QStringLiteral("overUnder")).toInt(), 3 * 3600 - 120 - toGo);
+    QCOMPARE(timers.value(QStringLiteral("paceSpeed")).toInt(), 1);
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/target"), R"({"end":"25:00"})"), 400);
+    QCOMPARE(call("POST", QStringLiteral("/api/v1/target"), R"({"duration":600})"), 204);
+    QCOMPARE(state()[QStringLiteral("timers")][QStringLiteral("overUnder")].toInt(), 600 - 120 - toGo);
+}
+
+void tst_Rundown::storyKeysAndBreaks()
+{
+    const QTextDocument *doc = m_w->rtDoc->document();
+    QStringList breaks;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (unread::kindOf(b) == unread::Kind::StoryBreak)
+            breaks << b.text();
+    }
+    QCOMPARE(breaks, (QStringList{"bravo", "charlie"}));
+    QCOMPARE(m_w->lblWords->text(), QStringLiteral("1080 Words"));
+
+    m_w->HandleKey(keyinput::PageDown, keyinput::CtrlBit);
+    QCOMPARE(show().current(), 1);
+    QCOMPARE(m_w->core().charAtLine(), show().storyStart(1));
+    m_w->HandleKey(keyinput::PageDown, keyinput::CtrlBit);
+    m_w->HandleKey(keyinput::PageUp, keyinput::CtrlBit);
+    QCOMPARE(show().current(), 1);
+    QCOMPARE(m_w->core().charAtLine(), show().storyStart(1));
+    // Without Ctrl, a page as ever.
+    const float top = m_w->core().top();
+    m_w->HandleKey(keyinput::PageDown, 0);
+    QVERIFY(m_w->core().top() < top);
+    QCOMPARE(show().current(), 1);
+
+    // Read on into the next story: it is on air once the reading line reaches its break.
+    m_w->core().bringCharToLine(show().storyStart(2) - 2);
+    tick(250);
+    QCOMPARE(show().current(), 2);
+}
+
+void tst_Rundown::rundownFileKeepsTheShow()
+{
+    show().setTitle(0, QStringLiteral("Headlines"));
+    show().setPlanned(2, 75);
+    m_w->core().command({run::Verb::Target, 1800, 0, int(run::TargetKind::Duration)});
+    const QString file = m_dir->filePath(QStringLiteral("news.cuerundown"));
+    QString error;
+    QVERIFY2(show().saveRundown(file, &error), qPrintable(error));
+    QVERIFY(QFile::remove(m_paths.at(1)));
+
+    m_w->core().takeScript(QStringLiteral("another script"));
+    QVERIFY(!show().isShow());
+    m_w->OpenShow({file}); // as a drop or the command line would
+    QVERIFY(show().isShow());
+    QCOMPARE(show().stories().size(), 3);
+    QCOMPARE(show().stories().at(0).shownTitle(), QStringLiteral("Headlines"));
+    QCOMPARE(show().stories().at(2).planned, 75);
+    QCOMPARE(show().target().kind, show::Target::Kind::Duration);
+    QVERIFY(show().stories().at(1).missing);
+    QVERIFY(!show().stories().at(1).problem.isEmpty());
+    QVERIFY(!m_w->rtDoc->Text().contains(QStringLiteral("bravo")));
+    QVERIFY(m_w->core().command({run::Verb::Story, 2}).refused());
+    QVERIFY(!m_w->core().command({run::Verb::NextStory}).refused());
+    QCOMPARE(show().current(), 2);
+    QCOMPARE(m_dialogs.shown.size(), 0);
+
+    QFile junk(m_dir->filePath(QStringLiteral("junk.cuerundown")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a rundown");
+    junk.close();
+    QVERIFY(!show().open({junk.fileName()}, &error));
+    QVERIFY(error.contains(QStringLiteral("junk.cuerundown")));
+    QTemporaryDir empty;
+    QVERIFY(!show().open({empty.path()}, &error));
+    QVERIFY(error.contains(QDir::toNativeSeparators(empty.path())));
+    QCOMPARE(show().stories().size(), 3); // the show stays as it was
+}
+
+void tst_Rundown::panelReordersAndRenames()
+{
+    RundownPanel &panel = m_w->rundown();
+    QVERIFY(panel.isVisible());
+    QVERIFY(panel.geometry().left() >= m_w->picBack->geometry().right());
+    panel.twStories->topLevelItem(0)->setSelected(true);
+    QTest::keyClick(panel.twStories, Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(show().stories().at(1).shownTitle(), QStringLiteral("alpha"));
+    QCOMPARE(panel.selected(), 1);
+    QVERIFY(m_w->rtDoc->Text().startsWith(QStringLiteral("bravo line 1")));
+    QCOMPARE(show().current(), 1); // the story on the reading line stays there, wherever it goes
+
+    panel.twStories->topLevelItem(2)->setText(RundownPanel::ColTitle, QStringLiteral("Weather"));
+    QVERIFY(m_w->rtDoc->Text().contains(QStringLiteral("\r\nWeather\r\ncharlie line 1")));
+    panel.twStories->topLevelItem(2)->setText(RundownPanel::ColPlanned, QStringLiteral("2:30"));
+    QCOMPARE(show().stories().at(2).planned, 150);
+    panel.twStories->topLevelItem(2)->setText(RundownPanel::ColPlanned, QStringLiteral("soon"));
+    QCOMPARE(show().stories().at(2).planned, 150);
+
+    // Full screen shows the script alone.
+    m_w->core().setFullScreen(true);
+    QVERIFY(!panel.isVisible());
+    m_w->core().setFullScreen(false);
+    QVERIFY(panel.isVisible());
+}
+
+void tst_Rundown::hitTheTimeStepsTheSpeed()
+{
+    m_w->core().setSpeed(2);
+    show().setPacing({true, 1, 6});
+    // A target the show meets at about speed 10 (the step grows from 11 to 35 twips): 6 at most here.
+    const int atTwo = show().timings().showToGo;
+    QVERIFY(atTwo > 100);
+    m_w->core().command({run::Verb::Target, atTwo * 11 / 35 + 15, 0, int(run::TargetKind::Duration)});
+    m_w->core().start();
+    QList<int> speeds;
+    for (int i = 0; i < 60; ++i) {
+        tick(250);
+        speeds << m_w->core().speed();
+    }
+    QCOMPARE(speeds.last(), 6); // as fast as allowed, never more
+    for (qsizetype i = 1; i < speeds.size(); ++i)
+        QVERIFY(speeds.at(i) - speeds.at(i - 1) <= 1);
+    QCOMPARE(speeds.indexOf(3) - speeds.indexOf(4), -ShowRun::kPaceStepMs / 250);
+}
+
+QTEST_MAIN(tst_Rundown)
+#include "tst_rundown.moc"
