@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/PrompterControls.h"
-#include "documents/Cues.h"
 
+#include "documents/Cues.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
 #include "markers/Marking.h"
