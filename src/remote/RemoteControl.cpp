@@ -6,9 +6,9 @@
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "core/TalentMessage.h"
 #include "documents/Cues.h"
-#include "core/ShowRun.h"
 #include "net/Token.h"
 #include "remote/GamepadInput.h"
 #include "remote/Log.h"

@@ -34,7 +34,7 @@ struct State
     QString lineText; // the words at the reading line
     bool markMode = false;
     bool fullScreen = false;
-    qint64 time = 0; // when the state was taken, ms of the sender's clock
+    qint64 time = 0;  // when the state was taken, ms of the sender's clock
     QString message;  // shown to the presenter; empty: none
     QJsonObject show; // the story on air, the rundown and the timers
 };

@@ -54,7 +54,8 @@ QString clock(int seconds)
 
 } // namespace
 
-RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, Settings &settings, QWidget *parent)
+RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, Settings &settings,
+                           QWidget *parent)
     : QWidget(parent), m_core(core), m_show(show), m_dialogs(dialogs), m_settings(settings)
 {
     setObjectName(QStringLiteral("picRundown"));

@@ -25,7 +25,8 @@ class RundownPanel : public QWidget
     Q_OBJECT
 
 public:
-    RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, Settings &settings, QWidget *parent = nullptr);
+    RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, Settings &settings,
+                 QWidget *parent = nullptr);
 
     enum Column { ColTitle, ColWords, ColEstimated, ColPlanned, ColState, ColCount };
     QTreeWidget *twStories = nullptr;
