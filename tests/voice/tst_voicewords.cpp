@@ -95,6 +95,8 @@ private Q_SLOTS:
                                                   << "up three point two today|";
         QTest::newRow("thousands' commas") << "1,250,000 or 12,5"
                                            << "one million two hundred and fifty thousand or twelve five|";
+        QTest::newRow("a comma's thousands are no year") << "1,250"
+                                                         << "one thousand two hundred and fifty|";
         QTest::newRow("ordinals") << "the 115th, 1st, 22nd and 3rd"
                                   << "the one hundred and fifteenth first twenty second and third|";
         QTest::newRow("per cent") << "5% rise"
