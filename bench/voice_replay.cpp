@@ -10,9 +10,14 @@
 //
 // --from puts the follower at that word first, as the operator would before the presenter begins.
 //
+//   build/bench/voice-replay --words SCRIPT.txt
+//
+// prints the script's words as the follower counts them, "<character> <word>" a line, so that the
+// truth is told in the same words (numbers as they are said, abbreviations spelt out).
+//
 // Output: "model <ms to build> <ms to load>", then per chunk and recording
 // "<recording index> <audio ms at chunk end> <µs to recognise> <µs of CPU> <word index shown or -1> <speech>
-// <ended>".
+// <ended> <leapt>", leapt when the place was found far from the last one and the program cuts to it.
 
 #include "voice/Aligner.h"
 #include "voice/Decoder.h"
@@ -45,6 +50,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--words")) {
+        QFile f(args[2]);
+        if (!f.open(QIODevice::ReadOnly))
+            return 2;
+        QTextStream out(stdout);
+        for (const voice::ScriptWord &w : voice::scriptWords(QString::fromUtf8(f.readAll())))
+            out << w.start << ' ' << w.text << '\n';
+        return 0;
+    }
     int from = -1;
     if (args.size() > 2 && args[1] == QLatin1String("--from")) {
         from = args[2].toInt() - 1;
@@ -93,12 +107,13 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "%s\n", qPrintable(res.error));
                 return 1;
             }
-            aligner.heard(res.words);
+            const bool moved = aligner.heard(res.words).has_value();
             // As the follower tells it: the word after the one last heard, which the voice is on.
             const int shown = aligner.place() < 0 ? -1 : std::min(aligner.place() + 1, aligner.size() - 1);
             const qint64 us = t.nsecsElapsed() / 1000;
             out << (r - 2) << ' ' << (at + n) / 16 << ' ' << us << ' ' << threadCpuUs() - cpu0 << ' ' << shown
-                << ' ' << int(res.speech) << ' ' << int(res.ended) << '\n';
+                << ' ' << int(res.speech) << ' ' << int(res.ended) << ' ' << int(moved && aligner.leapt())
+                << '\n';
         }
     }
     return 0;

@@ -148,6 +148,21 @@
     </message>
 </context>
 <context>
+    <name>LevelMeter</name>
+    <message>
+        <source>Voice level</source>
+        <translation>Stimmpegel</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+</context>
+<context>
     <name>Marking</name>
     <message>
         <source>Unmark</source>
@@ -613,10 +628,6 @@
 </context>
 <context>
     <name>VoiceFollowing</name>
-    <message>
-        <source>Voice level</source>
-        <translation>Stimmpegel</translation>
-    </message>
     <message>
         <source>Follow my &amp;voice</source>
         <translation>Meiner S&amp;timme folgen</translation>

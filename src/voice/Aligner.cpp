@@ -35,6 +35,7 @@ void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSente
     m_opens = std::move(opensSentence);
     m_opens.resize(m_script.size(), false);
     m_place = -1;
+    m_leapt = false;
     m_slackStart = -1;
     m_staleRun.clear();
     m_lastRun.clear();
@@ -169,11 +170,13 @@ std::optional<int> Aligner::heard(const QStringList &words)
         else
             m_slackStart = resume.start;
     }
+    m_leapt = false;
     if (bestEnd <= m_place) {
         const std::optional<int> far = farAhead(words);
         if (!far)
             return std::nullopt;
         bestEnd = *far;
+        m_leapt = true;
     }
     m_place = bestEnd;
     return m_place;

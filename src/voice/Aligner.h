@@ -38,6 +38,8 @@ public:
     // The heard words, oldest first (only the last kHeardWords count). Returns the new place when
     // they show the presenter further on, else nothing.
     std::optional<int> heard(const QStringList &words);
+    // The last new place was found beyond the stretch near the old one: a skip or a late start.
+    bool leapt() const { return m_leapt; }
 
 private:
     std::optional<int> farAhead(const QStringList &words);
@@ -45,6 +47,7 @@ private:
     std::vector<QString> m_script;
     std::vector<bool> m_opens;
     int m_place = -1;
+    bool m_leapt = false;
     int m_slackStart = -1;  // a run near a sentence's start last heard, waiting to be heard again
     QStringList m_lastRun;  // the last words heard
     QStringList m_staleRun; // those when the place was set, which say nothing about where the voice went

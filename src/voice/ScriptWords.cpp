@@ -223,7 +223,7 @@ QList<ScriptWord> scriptWords(const QString &text)
                 said << QLatin1String(kOnes[d.digitValue()]);
             }
             const QStringList year =
-                decimals.isEmpty() && !ordinal && digits.size() == 4 ? spokenYear(int(value)) : QStringList();
+                decimals.isEmpty() && !ordinal && j - i == 4 ? spokenYear(int(value)) : QStringList();
             const qsizetype first = words.size();
             add(year.isEmpty() ? said : year, i, j);
             if (!year.isEmpty())

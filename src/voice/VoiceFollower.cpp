@@ -110,6 +110,8 @@ void VoiceFollower::setInput(AudioInput *input)
     input->setParent(this);
     connect(input, &AudioInput::samples, this, &VoiceFollower::feed);
     connect(input, &AudioInput::failed, this, &VoiceFollower::fail);
+    // A recording that has ended is heard as silence, not as its last chunk's loudness.
+    connect(input, &AudioInput::finished, this, [this] { Q_EMIT level(0); });
     startInput();
 }
 
@@ -173,8 +175,13 @@ void VoiceFollower::recognised(int generation, const QStringList &words, bool sp
     if (generation != m_generation || !m_listening)
         return;
     // A word is recognised once it has been said: the voice is on the next one by then.
-    if (const std::optional<int> w = m_aligner.heard(words))
-        Q_EMIT heard(m_words[std::min(*w + 1, int(m_words.size()) - 1)].start);
+    if (const std::optional<int> w = m_aligner.heard(words)) {
+        const int character = m_words[std::min(*w + 1, int(m_words.size()) - 1)].start;
+        if (m_aligner.leapt())
+            Q_EMIT leapt(character);
+        else
+            Q_EMIT heard(character);
+    }
     if (speech)
         m_speaking = true;
     if (ended && m_speaking) {

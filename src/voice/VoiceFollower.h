@@ -55,8 +55,11 @@ public:
 
 Q_SIGNALS:
     void heard(int character); // the voice has reached the word beginning there
-    void silence();            // the voice has stopped
-    void level(float level);   // loudness of the last chunk, 0 to 1
+    // The voice was found far from where it was (a skipped paragraph, a start further down): there
+    // is nothing to read on the way there.
+    void leapt(int character);
+    void silence();          // the voice has stopped
+    void level(float level); // loudness of the last chunk, 0 to 1
     void modelReady();
     void failed(const QString &reason);
 

@@ -11,6 +11,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 #include "voice/AudioInput.h"
+#include "voice/LevelMeter.h"
 #include "voice/VoiceFollower.h"
 
 #include <QAction>
@@ -29,12 +30,8 @@ VoiceFollowing::VoiceFollowing(PrompterCore &core, Platform &platform, Dialogs &
                                Controls c)
     : QObject(c.window), m_core(core), m_platform(platform), m_dialogs(dialogs), m_settings(settings), m_c(c)
 {
-    m_meter = new QProgressBar(c.picPanel);
-    m_meter->setObjectName(QStringLiteral("prgVoiceLevel"));
-    m_meter->setAccessibleName(tr("Voice level"));
-    m_meter->setRange(0, 100);
-    m_meter->setTextVisible(false);
-    m_meter->setFocusPolicy(Qt::NoFocus);
+    m_meter = new LevelMeter(c.picPanel);
+    m_meter->setObjectName(QStringLiteral("picVoiceLevel"));
     m_meter->hide();
     c.prgDoc->installEventFilter(this);
 
@@ -54,10 +51,11 @@ void VoiceFollowing::ensureFollower()
 {
     if (!m_follower) {
         m_follower = new voice::VoiceFollower(this);
-        connect(m_follower, &voice::VoiceFollower::heard, this, &VoiceFollowing::heard);
+        connect(m_follower, &voice::VoiceFollower::heard, this, [this](int character) { heard(character); });
+        connect(m_follower, &voice::VoiceFollower::leapt, this,
+                [this](int character) { heard(character, true); });
         connect(m_follower, &voice::VoiceFollower::silence, this, &VoiceFollowing::halt);
-        connect(m_follower, &voice::VoiceFollower::level, this,
-                [this](float level) { m_meter->setValue(int(std::lround(level * 100))); });
+        connect(m_follower, &voice::VoiceFollower::level, m_meter, &LevelMeter::setLevel);
         connect(m_follower, &voice::VoiceFollower::failed, this, &VoiceFollowing::failed);
         applyInput();
     }
@@ -89,7 +87,7 @@ void VoiceFollowing::setOn(bool on)
         ensureFollower();
         m_follower->setPlace(m_core.charAtLine());
         placeMeter();
-        m_meter->setValue(0);
+        m_meter->setLevel(0);
         m_meter->show();
         m_follower->setListening(true);
     } else {
@@ -148,7 +146,7 @@ void VoiceFollowing::fillMenu(QMenu &menu)
             true, [] {});
 }
 
-void VoiceFollowing::heard(int character)
+void VoiceFollowing::heard(int character, bool leap)
 {
     // The clock is running the script: the operator drives, and following resumes when it stops.
     // So is a leader steering this prompter as one of its followers.
@@ -159,7 +157,16 @@ void VoiceFollowing::heard(int character)
     const float target = m_core.topFor({character, 0.5});
     const float line = std::abs(m_core.topFor({character, 1.0}) - m_core.topFor({character, 0.0}));
     const float lineHeight = line > 0 ? line : 300.0f;
-    m_approach.aim(target, m_core.top(), lineHeight * kMaxLinesPerSecond, m_platform.timeGetTime());
+    const float speed = lineHeight * kMaxLinesPerSecond;
+    const float landing = lineHeight * kLeapLandingLines;
+    const quint32 now = m_platform.timeGetTime();
+    if (leap && std::abs(target - m_core.top()) > landing) {
+        // Gliding over a skipped paragraph would keep the presenter waiting a second or more.
+        m_approach.halt();
+        m_approach.aim(target, target + std::copysign(landing, m_core.top() - target), speed, now);
+    } else {
+        m_approach.aim(target, m_core.top(), speed, now);
+    }
     if (m_steering)
         return;
     m_steering = true;

@@ -11,6 +11,7 @@
 #include <QString>
 
 class Dialogs;
+class LevelMeter;
 class Platform;
 class PrompterCore;
 class QMenu;
@@ -49,10 +50,12 @@ public:
     void fillMenu(QMenu &menu);
 
     voice::VoiceFollower *follower() const { return m_follower; }
-    QProgressBar *meter() const { return m_meter; }
+    LevelMeter *meter() const { return m_meter; }
 
     // The glide's fastest, in lines a second: a skipped sentence is caught up in about a second.
     static constexpr float kMaxLinesPerSecond = 12;
+    // A place found far away is cut to, but for this many lines glided, which show which way it went.
+    static constexpr float kLeapLandingLines = 1;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,7 +63,7 @@ protected:
 private:
     void ensureFollower();
     void applyInput();
-    void heard(int character);
+    void heard(int character, bool leap = false);
     void halt();
     void moved(float top);
     void failed(const QString &reason);
@@ -72,7 +75,7 @@ private:
     Settings &m_settings;
     Controls m_c;
     voice::VoiceFollower *m_follower = nullptr;
-    QProgressBar *m_meter = nullptr;
+    LevelMeter *m_meter = nullptr;
     voice::Approach m_approach;
     QString m_recording;
     bool m_on = false;

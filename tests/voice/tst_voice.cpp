@@ -11,6 +11,7 @@
 #include "studio/Studio.h"
 #include "ui/Twips.h"
 #include "voice/AudioInput.h"
+#include "voice/LevelMeter.h"
 #include "voice/Model.h"
 #include "voice/VoiceFollower.h"
 #include "voice/VoiceFollowing.h"
@@ -150,6 +151,30 @@ private Q_SLOTS:
         QCOMPARE(c.top(), -600.0f);
     }
 
+    // A place found far away (a skipped paragraph, a late start) is cut to but for the last line,
+    // which is glided so that the eye sees which way the script went.
+    void leapsToAPlaceFoundFarAway()
+    {
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300));
+        PrompterCore &c = w->core();
+        VoiceFollowing &v = *w->voice();
+        v.setRecording(silentWav(m_dir));
+        v.setOn(true);
+        const int target = lineStart(c.plainText(), 150);
+        Q_EMIT v.follower()->leapt(target);
+        m_platform.now += 16;
+        c.clock().timFrame_Timer();
+        const float shortBy = c.top() - c.topFor({target, 0.5});
+        QVERIFY(shortBy > 0 && shortBy <= c.lineHeight() * VoiceFollowing::kLeapLandingLines + 1);
+        for (int frames = 0; c.steered() && frames < 100; ++frames) {
+            m_platform.now += 16;
+            c.clock().timFrame_Timer();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(!c.steered());
+        QCOMPARE(c.charAtLine(), target);
+    }
+
     // A glide under way when the prompter starts following a leader: however the voice lets go, the
     // leader's steering stays.
     void theVoiceLetsGoOfItsOwnOnly_data()
@@ -224,6 +249,21 @@ private Q_SLOTS:
         QCOMPARE(c.top(), left);
         if (move != QLatin1String("silence"))
             QCOMPARE(v.follower()->place(), c.charAtLine());
+    }
+
+    // The meter shows what is heard now: a recording that has ended leaves it dark, not at the
+    // loudness of its last chunk.
+    void meterFallsWithTheRecording()
+    {
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(20));
+        VoiceFollowing &v = *w->voice();
+        v.setRecording(silentWav(m_dir));
+        v.setOn(true);
+        voice::AudioInput *input = v.follower()->input();
+        Q_EMIT input->samples(QByteArray(voice::VoiceFollower::kChunkSamples * 2, '\x10'));
+        QVERIFY(v.meter()->lit() > 0);
+        Q_EMIT input->finished();
+        QCOMPARE(v.meter()->lit(), 0);
     }
 
     // Found in the studio menu; an input that cannot be read says so and following goes off.
