@@ -51,12 +51,15 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <QSlider>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWebSocket>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 frmMain::frmMain(QWidget *parent) : frmMain(Platform::system(), Dialogs::system(), parent) {}
@@ -128,6 +131,23 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateMos();
     m_show = new ShowControl({m_core, this, &m_settings, m_studio, m_remote, this}, this);
     connect(m_show, &ShowControl::panelToggled, this, &frmMain::ArrangeControls);
+    // In a show, cues, the countdown and the look-ahead go by its stories.
+    m_show->watch().setStoryOf([this](int block) {
+        if (!m_showRun->isShow())
+            return 1;
+        return std::max(1, m_showRun->storyAt(rtDoc->document()->findBlockByNumber(block).position()) + 1);
+    });
+    m_show->setSecondsToEnd([this]() -> std::optional<int> {
+        if (!m_showRun->isShow())
+            return m_core->toGoSeconds();
+        return m_showRun->timings().storyToGo;
+    });
+    m_show->setNextStory([this] {
+        const int next = m_showRun->current() + 1;
+        if (!m_showRun->isShow() || next >= m_showRun->stories().size())
+            return QString();
+        return m_showRun->stories().at(next).shownTitle();
+    });
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](net::Session *socket) {

@@ -51,8 +51,9 @@ public:
     show::StoryState stateOf(int index) const;
     // The first character of the story's text in the prompter's text; -1 when missing.
     int storyStart(int index) const;
-    int estimated(int index) const; // seconds, at the rate the timers use
-    int words() const;              // read by the presenter: the breaks' titles are not
+    int estimated(int index) const;  // seconds, at the rate the timers use
+    int words() const;               // read by the presenter: the breaks' titles are not
+    int storyAt(int position) const; // the story a character of the prompter's text belongs to
 
     // --- Commands, through PrompterCore::command().
     std::optional<run::Answer> refusal(const run::Command &c) const override;
@@ -90,7 +91,6 @@ private:
     void compose(int keepStory, int offset);
     void scriptChanged();
     void started(bool running);
-    int storyAt(int position) const;
     int wordsRead(int position) const;
     show::Place place(int position) const;
     void refresh(bool force);

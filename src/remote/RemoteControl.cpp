@@ -276,6 +276,12 @@ Feedback RemoteControl::feedback() const
     f.up = m_core.direction() == PrompterCore::Direction::Up;
     f.progress = m_core.progress() / 100.0;
     f.timeToGo = m_core.timeToGo();
+    if (m_show.isShow()) {
+        f.story = m_show.current() + 1;
+        if (const show::Timings t = m_show.timings(); t.planned)
+            f.overUnder = t.overUnder;
+    }
+    f.message = m_core.message().text();
     return f;
 }
 
