@@ -29,6 +29,7 @@
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "show/RundownPanel.h"
+#include "show/CueWatch.h"
 #include "show/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
