@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Show co&amp;ntrol</source>
-        <translation>Sendun&amp;gsablauf</translation>
+        <translation>Sendungssteuerun&amp;g</translation>
     </message>
 </context>
 <context>

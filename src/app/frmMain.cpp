@@ -28,8 +28,8 @@
 #include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 #include "settings/modSettings.h"
-#include "show/RundownPanel.h"
 #include "show/CueWatch.h"
+#include "show/RundownPanel.h"
 #include "show/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/Accessibility.h"
@@ -213,14 +213,15 @@ void frmMain::CreateStudio()
         QAction *newsroom = menu.addAction(tr("Ne&wsroom system (MOS)…"));
         newsroom->setObjectName(QStringLiteral("mnuMos"));
         connect(newsroom, &QAction::triggered, this, &frmMain::ShowMosWindow, Qt::QueuedConnection);
-        QAction *rundown = menu.addAction(tr("Run&down"));
+        m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
+        m_voice->fillMenu(menu);
+        QMenu &show = m_show->fillMenu(menu);
+        QAction *rundown = new QAction(tr("Run&down"), &show);
         rundown->setObjectName(QStringLiteral("mnuRundown"));
         rundown->setCheckable(true);
         rundown->setChecked(m_rundownOn);
         connect(rundown, &QAction::toggled, this, &frmMain::ShowRundown);
-        m_follow->fillMenu(menu, m_dialogs, this, [this] { LeadOthers(); });
-        m_voice->fillMenu(menu);
-        m_show->fillMenu(menu);
+        show.insertAction(show.actions().value(0), rundown);
     };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);

@@ -176,7 +176,7 @@ void ShowControl::setTalentCountdown(bool on)
     refreshClock();
 }
 
-void ShowControl::fillMenu(QMenu &studioMenu)
+QMenu &ShowControl::fillMenu(QMenu &studioMenu)
 {
     // A menu of their own: the studio menu's access keys are nearly all taken in every language.
     QMenu &menu = *studioMenu.addMenu(tr("Show co&ntrol"));
@@ -204,6 +204,7 @@ void ShowControl::fillMenu(QMenu &studioMenu)
         m_message->setFocus();
         m_message->selectAll();
     });
+    return menu;
 }
 
 QString ShowControl::lookAheadText() const

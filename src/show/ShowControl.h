@@ -65,7 +65,8 @@ public:
     void setLookAhead(bool on);
     void setTalentCountdown(bool on);
     // The entries of the viewport's menu.
-    void fillMenu(QMenu &menu);
+    // Its items in a submenu of the studio menu, returned so the window may add its own.
+    QMenu &fillMenu(QMenu &menu);
     // The look-ahead's text as the reading line now stands.
     QString lookAheadText() const;
     // Shown on the panel until the next cue goes out well.
