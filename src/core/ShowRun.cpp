@@ -8,7 +8,7 @@
 #include "common/Trace.h"
 #include "core/Log.h"
 #include "core/PrompterCore.h"
-#include "documents/Documents.h"
+#include "documents/Cues.h"
 #include "editor/ScriptFile.h"
 #include "scroll/ScrollEngine.h"
 #include "show/RundownFile.h"
@@ -70,7 +70,7 @@ void ShowRun::readStory(show::Story &s) const
     if (read.opened.state == scriptfile::Opened::State::NeedsConverter)
         s.problem = tr("A Word 97-2003 document is opened in the script editor only.");
     s.text = s.missing ? QString() : read.text;
-    s.words = documents::CountWords(s.text);
+    s.words = cues::readWords(s.text);
 }
 
 bool ShowRun::open(const QStringList &paths, QString *error)
@@ -202,7 +202,7 @@ void ShowRun::setStoryText(int index, const QString &text)
         return;
     show::Story &s = m_stories[index];
     s.text = text;
-    s.words = documents::CountWords(text);
+    s.words = cues::readWords(text);
     s.missing = false;
     s.problem.clear();
     compose(index, 0);

@@ -68,7 +68,6 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     connect(&show, &ShowRun::rundownChanged, this, now);
     connect(&show, &ShowRun::timersChanged, this, now);
     scriptChanged();
-    markersChanged();
 
     // The desks hear the state whether or not anything listens here: it is sent, not taken.
     const auto told = [this] { m_feedback->changed(false); };
@@ -318,27 +317,32 @@ void RemoteControl::pushNow()
 void RemoteControl::scriptChanged()
 {
     m_text = m_core.plainText();
-    QList<Cue> list;
+    m_allCues.clear();
     for (const cues::Cue &c : cues::list(*m_core.document()))
-        list << Cue{c.text, c.start};
-    m_cues = cuesJson(list);
-    changed(false);
+        m_allCues << Cue{c.text, c.start};
+    markersChanged();
 }
 
 void RemoteControl::markersChanged()
 {
-    QList<Marker> list;
-    const CMarkers &markers = m_core.markers();
+    // Of a show, the story on air's only, placed in its own text.
     const ShowRun &show = m_show;
     const int offset = storyOffset();
     const int next = show.current() >= 0 ? show.storyStart(show.current() + 1) : -1;
+    const auto inStory = [&](int at) { return at >= offset && (next < 0 || at < next); };
+    QList<Marker> list;
+    const CMarkers &markers = m_core.markers();
     for (qint32 i = 1; i <= markers.Count(); ++i) {
         const auto m = markers.Item(i);
-        // Of a show, the story on air's only.
-        if (m && m->lStartFrom >= offset && (next < 0 || m->lStartFrom < next))
+        if (m && inStory(m->lStartFrom))
             list << Marker{m->lStartFrom - offset, m->lLength, m->sText};
     }
     m_markers = markersJson(list);
+    QList<Cue> cues;
+    for (const Cue &c : std::as_const(m_allCues))
+        if (inStory(c.start))
+            cues << Cue{c.text, c.start - offset};
+    m_cues = cuesJson(cues);
     changed(false);
 }
 

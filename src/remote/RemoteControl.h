@@ -111,7 +111,8 @@ private:
     QString m_oscIgnored;
     QString m_text;             // the script as plain text, kept from its last change
     QJsonArray m_markers;       // their JSON, kept from their last change
-    QJsonArray m_cues;          // the script's cues, kept from its last change
+    QList<Cue> m_allCues;       // every cue of the script, placed in the whole text
+    QJsonArray m_cues;          // the story on air's, as the state tells them
     quint32 m_lastMove = 0;     // when a push last told a move
     bool m_movePending = false; // the push due tells a move
     bool m_forRun = false;
