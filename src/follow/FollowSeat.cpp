@@ -7,6 +7,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
+#include "core/TalentMessage.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
 #include "follow/Follower.h"
@@ -96,6 +97,7 @@ FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, Q
         }
         return out;
     };
+    p.talent = [this] { return m_core.message().text(); };
     p.command = [this](const follow::Command &c) {
         if (const std::optional<run::Command> command = fromLink(c))
             m_core.command(*command);
@@ -109,6 +111,7 @@ FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, Q
     connect(&core, &PrompterCore::scriptChanged, m_feed, &follow::LeaderFeed::scriptChanged);
     connect(&core, &PrompterCore::appearanceChanged, m_feed, &follow::LeaderFeed::lookChanged);
     connect(&core, &PrompterCore::markersChanged, m_feed, &follow::LeaderFeed::markersChanged);
+    connect(&core.message(), &TalentMessage::changed, m_feed, &follow::LeaderFeed::talentChanged);
     if (trace::enabled()) {
         // For the measurement of several prompters: the share of the text read at each shown place
         // (thousandths of a character) and the Top, and the lines a layout made of the text.
@@ -260,6 +263,13 @@ void FollowSeat::makeFollower()
         for (const follow::Marker &marker : markers)
             m.Add({marker.start, marker.length, marker.text});
         m_core.replaceMarkers(m);
+    };
+    // Shown until the leader clears it: the leader's time for it is the leader's to keep.
+    p.talent = [this](const QString &text) {
+        if (text.isEmpty())
+            m_core.message().clear();
+        else
+            m_core.message().show(text, 0);
     };
     p.state = [this](const follow::State &s) {
         m_core.setSpeed(s.speed);

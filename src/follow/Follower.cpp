@@ -40,6 +40,9 @@ void Follower::receive(const Message &message, quint32 now)
         m_prompter.look(*l);
     } else if (const auto *m = std::get_if<QList<Marker>>(&message)) {
         m_prompter.markers(*m);
+    } else if (const auto *t = std::get_if<Talent>(&message)) {
+        if (m_prompter.talent)
+            m_prompter.talent(t->text);
     } else if (const auto *st = std::get_if<State>(&message)) {
         follow(*st);
     } else if (const auto *p = std::get_if<Pong>(&message)) {

@@ -28,9 +28,10 @@ public:
         std::function<void(const QByteArray &rtf)> script;
         std::function<void(const Look &)> look;
         std::function<void(const QList<Marker> &)> markers;
-        std::function<void(const State &)> state;   // speed, direction and running, to show them
-        std::function<float(const Place &)> topFor; // the Top putting that place on the reading line
-        std::function<float()> lineHeight;          // twips, for how far a glide may go
+        std::function<void(const State &)> state;    // speed, direction and running, to show them
+        std::function<float(const Place &)> topFor;  // the Top putting that place on the reading line
+        std::function<float()> lineHeight;           // twips, for how far a glide may go
+        std::function<void(const QString &)> talent; // the leader's message to its presenter
     };
 
     explicit Follower(Prompter prompter, QObject *parent = nullptr);

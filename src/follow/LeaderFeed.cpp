@@ -79,6 +79,8 @@ void LeaderFeed::addFollower(net::Session *socket)
     w.state.seq = ++m_seq;
     m_lastSent = w.state;
     socket->sendText(encode(w));
+    // Also when there is none: a follower back after a loss may still show one cleared meanwhile.
+    socket->sendText(encode(Talent{m_prompter.talent ? m_prompter.talent() : QString()}));
     offerChannel(socket);
     Q_EMIT followersChanged(followers());
     scheduleReport();
@@ -279,6 +281,11 @@ void LeaderFeed::lookChanged()
 void LeaderFeed::markersChanged()
 {
     broadcast(m_prompter.markers());
+}
+
+void LeaderFeed::talentChanged()
+{
+    broadcast(Talent{m_prompter.talent ? m_prompter.talent() : QString()});
 }
 
 } // namespace follow

@@ -41,6 +41,7 @@ public:
         std::function<Look()> look;
         std::function<QList<Marker>()> markers;
         std::function<void(const Command &)> command;
+        std::function<QString()> talent; // the message shown to the presenter; empty: none
     };
 
     // While running the state goes out this often, so that a follower's error from a late report
@@ -65,6 +66,7 @@ public:
     void scriptChanged();
     void lookChanged();
     void markersChanged();
+    void talentChanged();
 
     // What a follower's message asks of the leader, if it asks anything; public for the simulation.
     std::optional<Message> answer(const QByteArray &text);

@@ -232,6 +232,8 @@ QByteArray encode(const Message &message)
                         {QStringLiteral("nonce"), QString::fromLatin1(m.nonce.toHex())}};
             } else if constexpr (std::is_same_v<T, Reaching>) {
                 return {{kType, QStringLiteral("reaching")}, {QStringLiteral("reaching"), m.reaching}};
+            } else if constexpr (std::is_same_v<T, Talent>) {
+                return {{kType, QStringLiteral("talent")}, {QStringLiteral("text"), m.text}};
             } else {
                 return {{kType, QStringLiteral("command")},
                         {QStringLiteral("name"), m.name},
@@ -304,6 +306,10 @@ std::optional<Message> decode(const QByteArray &text)
         const QJsonValue reaching = o.value(QStringLiteral("reaching"));
         if (reaching.isBool())
             return Reaching{reaching.toBool()};
+    } else if (type == QLatin1String("talent")) {
+        const QJsonValue text = o.value(QStringLiteral("text"));
+        if (text.isString() && text.toString().size() <= Talent::kMaxLength)
+            return Talent{text.toString()};
     }
     return std::nullopt;
 }

@@ -126,11 +126,18 @@ struct Reaching
 {
     bool reaching = false;
 };
+// The leader's message to its presenter, which a follower's presenter sees too; empty: none.
+struct Talent
+{
+    static constexpr int kMaxLength = 1000;
+    QString text;
+    bool operator==(const Talent &) const = default;
+};
 // The commands a follower may send; anything else is ignored.
 bool isCommand(const QString &name);
 
 using Message =
-    std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command, Channel, Reaching>;
+    std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command, Channel, Reaching, Talent>;
 
 QByteArray encode(const Message &message);
 // Nothing for anything that is not a well-formed message of this version.

@@ -8,6 +8,7 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "core/TalentMessage.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
@@ -461,6 +462,25 @@ private Q_SLOTS:
         QVERIFY(m_follower->core().charAtLine() > cueAt);
         QCOMPARE(leaderFired.size(), 1);
         QCOMPARE(followerFired.size(), 0);
+    }
+
+    // The presenter reading from a follower is told what the leader's presenter is told.
+    void theLeadersMessageReachesTheFollower()
+    {
+        QVERIFY(m_leader->core().message().show(QStringLiteral("Wrap up"), 30));
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().message().text(), QStringLiteral("Wrap up"), 5000);
+        // Its time is the leader's: it goes when the leader's goes.
+        m_platform.now += 31000;
+        m_leader->core().message().tmrMessage_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().message().text(), QString(), 5000);
+
+        // A follower that comes later is told the message shown.
+        QVERIFY(m_leader->core().message().show(QStringLiteral("Stand by"), 0));
+        auto late = showPrompter(m_platform, m_followerDialogs, QString(), QSize(800, 600));
+        late->followSeat().follow(*follow::FollowLink::addressOf(
+                                      QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort())),
+                                  QStringLiteral("sesame-0123456789"));
+        QTRY_COMPARE_WITH_TIMEOUT(late->core().message().text(), QStringLiteral("Stand by"), 5000);
     }
 
 private:

@@ -52,6 +52,8 @@ void tst_Follow::messagesSurviveTheWire_data()
     QTest::newRow("pong") << Message(Pong{3, 4294967290u, 12});
     QTest::newRow("command") << Message(Command{QStringLiteral("direction"), -1});
     QTest::newRow("mark a passage") << Message(Command{QStringLiteral("mark"), 120, 17});
+    QTest::newRow("talent") << Message(Talent{QStringLiteral("Wrap up \u00e9")});
+    QTest::newRow("talent cleared") << Message(Talent{});
 }
 
 void tst_Follow::messagesSurviveTheWire()
@@ -106,6 +108,9 @@ void tst_Follow::malformedMessagesAreDropped_data()
     QTest::newRow("welcome of another version") << QByteArray(
         R"({"type":"welcome","version":2,"script":{},"appearance":{},"markers":{},"state":{}})");
     QTest::newRow("pong without the leader's reading") << QByteArray(R"({"type":"pong","id":1,"sent":2})");
+    QTest::newRow("talent not text") << QByteArray(R"({"type":"talent","text":7})");
+    QTest::newRow("talent too long") << (R"({"type":"talent","text":")" +
+                                         QByteArray(Talent::kMaxLength + 1, 'a') + R"("})");
 }
 
 void tst_Follow::malformedMessagesAreDropped()

@@ -40,14 +40,17 @@ private:
         State state{500, true, 8, true, {42, 0.5}};
         QList<Command> commands;
         QByteArray script = "{\\rtf1 Hello\\par}";
-        LeaderFeed feed{{[] { return quint32(777); }, [this] { return state; }, [this] { return script; },
+        LeaderFeed feed{{[] { return quint32(777); },
+                         [this] { return state; },
+                         [this] { return script; },
                          [] {
                              return Look{QStringLiteral("Liberation Sans"), 24};
                          },
                          [] {
                              return QList<Marker>{{1, 2, QStringLiteral("el")}};
                          },
-                         [this](const Command &c) { commands << c; }}};
+                         [this](const Command &c) { commands << c; },
+                         {}}};
         LeaderServer server{feed, QStringLiteral("sesame-0123456789")};
     };
 };

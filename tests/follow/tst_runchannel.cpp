@@ -30,12 +30,15 @@ struct Rig
 {
     State state{500, false, 8, true, {42, 0.5}};
     quint32 clock = 0;
-    LeaderFeed feed{{[] { return quint32(777); }, [this] { return state; },
+    LeaderFeed feed{{[] { return quint32(777); },
+                     [this] { return state; },
                      [] { return QByteArray("{\\rtf1 A}"); },
                      [] {
                          return Look{QStringLiteral("Sans"), 24};
                      },
-                     [] { return QList<Marker>{}; }, [](const Command &) {}}};
+                     [] { return QList<Marker>{}; },
+                     [](const Command &) {},
+                     {}}};
     LeaderServer server{feed, kToken};
     QTcpServer tcp;
     QTcpSocket *toFollower = nullptr;

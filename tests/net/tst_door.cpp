@@ -158,7 +158,8 @@ void tst_Door::init()
                                    [] { return QByteArray("{\\rtf1 Hi\\par}"); },
                                    [] { return follow::Look{}; },
                                    [this] { return m_markers; },
-                                   [this](const follow::Command &c) { m_followerCommands << c; }};
+                                   [this](const follow::Command &c) { m_followerCommands << c; },
+                                   {}};
     m_feed = std::make_unique<follow::LeaderFeed>(std::move(p));
     m_server = std::make_unique<RemoteServer>(m_platform);
     m_server->setStateSource([] { return QByteArray(R"({"running":false})"); });
