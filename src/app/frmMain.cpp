@@ -183,7 +183,13 @@ void frmMain::BindRun()
     });
     connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
     connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
-    connect(m_core, &PrompterCore::progressChanged, prgDoc, &QProgressBar::setValue);
+    connect(m_core, &PrompterCore::progressChanged, prgDoc, [this](int value) {
+        // A progress bar repaints at once, and with it whatever else waits to be painted: after a
+        // jump, the whole script, inside the command. Painted with the next frame instead.
+        prgDoc->setUpdatesEnabled(false);
+        prgDoc->setValue(value);
+        prgDoc->setUpdatesEnabled(true);
+    });
     connect(m_core, &PrompterCore::timeToGoChanged, lblToGo, &QLabel::setText);
     sldSpeed->setValue(m_core->speed());
     optUp->setChecked(m_core->direction() == PrompterCore::Direction::Up);

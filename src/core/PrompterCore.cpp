@@ -527,9 +527,10 @@ void PrompterCore::bringCharToLine(int position)
     const float lineHeight = m_view.fontLineHeight();
     const ScriptLines lines(m_script.script());
     const qint32 line = lines.lineOf(std::clamp(position, 0, lines.textLength()));
-    m_view.setScriptTop(markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
-                                                m_view.readingLineTop(), m_view.readingLineHeight(),
-                                                float(range())));
+    m_clock->place(markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
+                                           m_view.readingLineTop(), m_view.readingLineHeight(),
+                                           float(range())),
+                   false);
     placed();
 }
 
@@ -537,7 +538,7 @@ void PrompterCore::goToFraction(double fraction)
 {
     if (!std::isfinite(fraction))
         return;
-    m_view.setScriptTop(-float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())));
+    m_clock->place(-float(std::nearbyint(std::clamp(fraction, 0.0, 1.0) * range())), false);
     placed();
 }
 

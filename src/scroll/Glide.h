@@ -10,12 +10,19 @@
 // little more; a display refreshes at its own rate, so showing each step as it comes makes the
 // motion beat against the display. Instead each frame shows the position interpolated between the
 // last two steps: the picture reaches a step's place as the next step comes, one step behind the
-// clock, and moves at an even pace. Any other move (keys, wheel, Reset, a jump) is shown at once.
+// clock, and moves at an even pace. Any other move (keys, wheel, Reset, a jump) is shown at once; while the
+// clock runs the glide goes on from there, so the frames after it move as much as every other.
 class Glide
 {
 public:
     // Shows top at once, exactly.
     void jump(float top);
+    // Moves the whole glide by `by` twips at once, keeping its pace: a jump while the clock runs.
+    void shift(float by)
+    {
+        m_from += by;
+        m_to += by;
+    }
     // A clock step to top at the millisecond reading nowMs.
     void step(float top, quint32 nowMs);
 

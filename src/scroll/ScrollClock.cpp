@@ -131,7 +131,14 @@ void ScrollClock::place(float top, bool fromClock)
             scheduleFrame();
     } else {
         m_view.setScriptTop(top);
-        m_glide.jump(top);
+        const quint32 now = m_platform.timeGetTime();
+        if (m_ticking && m_frameSync) {
+            m_glide.shift(top - m_glide.target());
+            m_shownY = twips::toPixels(m_glide.shownAt(now));
+            m_view.showScriptAt(m_shownY);
+        } else {
+            m_glide.jump(top);
+        }
     }
 }
 
@@ -143,16 +150,27 @@ void ScrollClock::startFrames()
 
 void ScrollClock::timFrame_Timer()
 {
+    // A frame held up well past its time (a jump's whole repaint) starts the count again: the next
+    // comes a whole period later, not so soon after this one that it has no motion to show.
+    const quint32 start = m_platform.timeGetTime();
+    if (const qint32 late = elapsedMs(start, m_frameDue); late > 1 && late * 3 > periodMs())
+        m_frameBase = start;
+    // Placed by anything but a frame (Reset, a jump, a layout): shown where it was put, and the steps
+    // due glide on from there, so that the next frames move as much as every other.
+    const auto placedElsewhere = [this] {
+        if (m_view.shownScriptY() != m_shownY || m_view.scriptTop() != m_glide.target()) {
+            m_glide.jump(m_view.scriptTop());
+            m_shownY = m_view.shownScriptY();
+        }
+    };
+    placedElsewhere();
     if (m_ticking && m_frameSync)
         stepsDue();
     if (m_hooks.steer) {
         if (const std::optional<float> steered = m_hooks.steer(m_platform.timeGetTime()))
             place(*steered, false);
     }
-    const float top = m_view.scriptTop();
-    // Placed by anything but a frame (Reset, a jump, a layout): shown where it was put.
-    if (m_view.shownScriptY() != m_shownY || top != m_glide.target())
-        m_glide.jump(top);
+    placedElsewhere();
     const quint32 now = m_platform.timeGetTime();
     const int y = twips::toPixels(m_glide.shownAt(now));
     if (y != m_view.shownScriptY())
@@ -166,12 +184,16 @@ void ScrollClock::timFrame_Timer()
     scheduleFrame();
 }
 
+double ScrollClock::periodMs() const
+{
+    const double rate = m_view.refreshRate();
+    return 1000.0 / (rate >= 20 ? rate : 60.0);
+}
+
 // Frames fall on whole display periods from a fixed base, so they keep pace with the display.
 void ScrollClock::scheduleFrame()
 {
-    const double rate = m_view.refreshRate();
-    const double hz = rate >= 20 ? rate : 60.0;
-    const double period = 1000.0 / hz;
+    const double period = periodMs();
     const quint32 now = m_platform.timeGetTime();
     if (!timFrame->isActive() && !m_hooks.running())
         m_frameBase = now;
@@ -181,5 +203,6 @@ void ScrollClock::scheduleFrame()
     const double next =
         (std::floor(std::max(0.0, double(elapsedMs(now, m_frameBase))) / period) + 1) * period;
     const int wait = std::max(1, int(std::ceil(next - double(elapsedMs(now, m_frameBase)))));
+    m_frameDue = now + quint32(wait);
     timFrame->start(wait);
 }

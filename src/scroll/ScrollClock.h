@@ -62,6 +62,7 @@ public:
 private:
     void scheduleTick();
     void scheduleFrame();
+    double periodMs() const; // of the display, or of 60 Hz when it does not say
     void stepsDue();
 
     Platform &m_platform;
@@ -72,6 +73,7 @@ private:
     Glide m_glide;
     int m_shownY = 0;        // where the last frame put the view, in pixels
     quint32 m_frameBase = 0; // frames fall on this reading plus whole periods
+    quint32 m_frameDue = 0;  // when the frame timer is due
     bool m_ticking = false;
     std::optional<quint32> m_stepAt; // the moment the step being taken fell due
 };

@@ -169,7 +169,8 @@ RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, 
     connect(spnSlowest, &QSpinBox::valueChanged, this, &RundownPanel::pacingChosen);
     connect(spnFastest, &QSpinBox::valueChanged, this, &RundownPanel::pacingChosen);
     connect(&m_show, &ShowRun::rundownChanged, this, &RundownPanel::fill);
-    connect(&m_show, &ShowRun::storyChanged, this, &RundownPanel::fill);
+    // After the picture of the new story is painted: the panel can wait a moment, the presenter not.
+    connect(&m_show, &ShowRun::storyChanged, this, &RundownPanel::fill, Qt::QueuedConnection);
     connect(&m_show, &ShowRun::timersChanged, this, &RundownPanel::showTimers);
     fill();
 }
@@ -187,17 +188,27 @@ void RundownPanel::fill()
     const QList<show::Story> &stories = m_show.stories();
     while (twStories->topLevelItemCount() > stories.size())
         delete twStories->takeTopLevelItem(twStories->topLevelItemCount() - 1);
-    while (twStories->topLevelItemCount() < stories.size())
-        twStories->addTopLevelItem(new QTreeWidgetItem);
+    while (twStories->topLevelItemCount() < stories.size()) {
+        auto *item = new QTreeWidgetItem;
+        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
+        for (int c = ColWords; c < ColCount; ++c)
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        twStories->addTopLevelItem(item);
+    }
+    // Only what changed: each change of an item lays out its columns again, and a story change
+    // while running must not cost the picture a frame.
+    const auto put = [](QTreeWidgetItem *item, int column, int role, const QVariant &value) {
+        if (item->data(column, role) != value)
+            item->setData(column, role, value);
+    };
     for (qsizetype i = 0; i < stories.size(); ++i) {
         const show::Story &s = stories.at(i);
         QTreeWidgetItem *item = twStories->topLevelItem(int(i));
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
-        item->setText(ColTitle, s.shownTitle());
-        item->setToolTip(ColTitle, s.missing ? s.problem : QDir::toNativeSeparators(s.path));
-        item->setText(ColWords, QString::number(s.words));
-        item->setText(ColEstimated, clock(m_show.estimated(int(i))));
-        item->setText(ColPlanned, s.planned ? clock(*s.planned) : QString());
+        put(item, ColTitle, Qt::DisplayRole, s.shownTitle());
+        put(item, ColTitle, Qt::ToolTipRole, s.missing ? s.problem : QDir::toNativeSeparators(s.path));
+        put(item, ColWords, Qt::DisplayRole, QString::number(s.words));
+        put(item, ColEstimated, Qt::DisplayRole, clock(m_show.estimated(int(i))));
+        put(item, ColPlanned, Qt::DisplayRole, s.planned ? clock(*s.planned) : QString());
         QString state;
         switch (m_show.stateOf(int(i))) {
         case show::StoryState::Done:
@@ -210,21 +221,23 @@ void RundownPanel::fill()
             state = tr("next");
             break;
         }
-        item->setText(ColState, s.missing ? tr("missing") : state);
-        QFont f = item->font(ColTitle);
+        put(item, ColState, Qt::DisplayRole, s.missing ? tr("missing") : state);
+        QFont f = twStories->font();
         f.setBold(m_show.stateOf(int(i)) == show::StoryState::OnAir);
         f.setStrikeOut(s.missing);
-        for (int c = 0; c < ColCount; ++c)
-            item->setFont(c, f);
-        for (int c = ColWords; c < ColCount; ++c)
-            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        if (item->font(ColTitle) != f) {
+            for (int c = 0; c < ColCount; ++c)
+                item->setFont(c, f);
+        }
     }
     if (keep >= 0 && keep < twStories->topLevelItemCount())
         twStories->topLevelItem(keep)->setSelected(true);
     const show::Target t = m_show.target();
     cboTarget->setCurrentIndex(int(t.kind));
-    tmeTarget->setDisplayFormat(t.kind == show::Target::Kind::Duration ? QStringLiteral("H:mm:ss")
-                                                                       : QStringLiteral("HH:mm"));
+    const QString format =
+        t.kind == show::Target::Kind::Duration ? QStringLiteral("H:mm:ss") : QStringLiteral("HH:mm");
+    if (tmeTarget->displayFormat() != format)
+        tmeTarget->setDisplayFormat(format);
     tmeTarget->setEnabled(t.kind != show::Target::Kind::Plan);
     if (t.kind != show::Target::Kind::Plan)
         tmeTarget->setTime(QTime::fromMSecsSinceStartOfDay(t.seconds * 1000));
