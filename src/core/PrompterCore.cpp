@@ -533,6 +533,12 @@ void PrompterCore::bringCharToLine(int position)
     placed();
 }
 
+void PrompterCore::bringPlaceToLine(const ReadingPlace &place)
+{
+    m_view.setScriptTop(topFor(place));
+    placed();
+}
+
 void PrompterCore::goToFraction(double fraction)
 {
     if (!std::isfinite(fraction))

@@ -210,10 +210,11 @@ void RundownPanel::fill()
             state = tr("next");
             break;
         }
-        item->setText(ColState, s.missing ? tr("missing") : state);
+        // A story the newsroom took out while it was read stays until the next goes on air.
+        item->setText(ColState, s.missing ? tr("missing") : s.deleted ? tr("deleted") : state);
         QFont f = item->font(ColTitle);
         f.setBold(m_show.stateOf(int(i)) == show::StoryState::OnAir);
-        f.setStrikeOut(s.missing);
+        f.setStrikeOut(s.missing || s.deleted);
         for (int c = 0; c < ColCount; ++c)
             item->setFont(c, f);
         for (int c = ColWords; c < ColCount; ++c)
