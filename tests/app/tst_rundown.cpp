@@ -295,6 +295,7 @@ void tst_Rundown::runningOrderShownOnlyWhenPicked()
     m_w->mos().setShownOrder(order.id);
     QCOMPARE(show().stories().size(), 2);
     QCOMPARE(show().stories().at(1).shownTitle(), QStringLiteral("two"));
+    // Its stories are in no file a rundown could name.
     QVERIFY(!show().saveRundown(m_dir->filePath(QStringLiteral("order.cuerundown"))));
 
     m_w->OpenShow(m_paths);

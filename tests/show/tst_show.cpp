@@ -155,10 +155,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("paragraphAfter");
         QTest::addColumn<int>("offsetAfter");
         const QString text = QStringLiteral("One.\nTwo is read.\nThree.");
-        QTest::newRow("unchanged") << text << text << 1 << 1 << 4;
         QTest::newRow("a paragraph put before it") << text << QStringLiteral("New.\n") + text << 1 << 2 << 4;
-        QTest::newRow("the paragraph before it taken out")
-            << text << QStringLiteral("Two is read.\nThree.") << 1 << 0 << 4;
         QTest::newRow("its own words changed: the same paragraph by number")
             << text << QStringLiteral("One.\nTwo was.\nThree.") << 1 << 1 << 4;
         QTest::newRow("twice in the new text: the nearer")
