@@ -10,6 +10,10 @@
 #include "FakePlatform.h"
 #include "HostileText.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
+#include "core/ShowRun.h"
+#include "mos/MosDevice.h"
+#include "mos/MosShow.h"
 #include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 
@@ -53,6 +57,59 @@ private Q_SLOTS:
             w.Form_Resize();
         }
         QVERIFY(w.rtDoc->GetLineFromChar(w.rtDoc->textLength()) > 0);
+    }
+
+    // What a newsroom's change to the running order shown costs the window's thread while the
+    // prompter runs: three stories of 2,000 words, the reading line in the second.
+    void newsroomChangeWhileRunning_data()
+    {
+        QTest::addColumn<bool>("body");
+        QTest::newRow("the body of the story on air") << true;
+        QTest::newRow("a story inserted after it, and taken out") << false;
+    }
+    void newsroomChangeWhileRunning()
+    {
+        QFETCH(bool, body);
+        const auto paragraphs = [](const QString &name, int edit) {
+            QList<mos::Paragraph> out;
+            for (int i = 0; i < 200; ++i)
+                out << mos::Paragraph{QStringLiteral("%1 %2 has words to read on camera tonight %3.")
+                                          .arg(name)
+                                          .arg(i)
+                                          .arg(i == 100 ? edit : 0)};
+            return out;
+        };
+        frmMain w(m_platform, m_dialogs);
+        w.resize(1800, 1000);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        mos::RunningOrders orders;
+        mos::MosDevice device(orders, [this] { return m_platform.now; });
+        mos::MosShow shown(orders, device, w.showRun());
+        mos::RunningOrder order;
+        order.id = QStringLiteral("RO");
+        for (const char *id : {"A", "B", "C"})
+            order.stories << mos::Story{QLatin1String(id), QLatin1String(id),
+                                        paragraphs(QLatin1String(id), 0)};
+        QVERIFY(orders.create(order));
+        shown.show(order.id);
+        QCOMPARE(w.showRun().words(), 3 * 2000);
+        w.core().bringCharToLine(w.showRun().storyStart(1) + 5000);
+        w.core().start();
+        int edit = 0;
+        QBENCHMARK
+        {
+            ++edit;
+            if (body) {
+                orders.setBody(order.id, QStringLiteral("B"), paragraphs(QStringLiteral("B"), edit));
+            } else {
+                const QString id = QStringLiteral("N%1").arg(edit);
+                orders.insert(order.id, QStringLiteral("C"), {mos::Story{id, id, paragraphs(id, 0)}});
+                orders.removeStories(order.id, {id});
+            }
+        }
+        QVERIFY(w.core().running());
+        QCOMPARE(w.showRun().current(), 1);
     }
 };
 

@@ -447,6 +447,10 @@
         <source>Rundowns (*.cuerundown)</source>
         <translation>Sendeabläufe (*.cuerundown)</translation>
     </message>
+    <message>
+        <source>deleted</source>
+        <translation>gelöscht</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -571,6 +575,10 @@
     <message>
         <source>The script of story %1 is missing.</source>
         <translation>Das Skript der Meldung %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>A running order from the newsroom system is not saved as a rundown: its stories are kept by the newsroom system, not in script files.</source>
+        <translation>Ein Laufplan aus dem Newsroom-System wird nicht als Sendeablauf gespeichert: Seine Meldungen verwahrt das Newsroom-System, nicht Skriptdateien.</translation>
     </message>
 </context>
 <context>

@@ -447,6 +447,10 @@
         <source>Rundowns (*.cuerundown)</source>
         <translation>Escaletas (*.cuerundown)</translation>
     </message>
+    <message>
+        <source>deleted</source>
+        <translation>eliminada</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -571,6 +575,10 @@
     <message>
         <source>The script of story %1 is missing.</source>
         <translation>Falta el guion de la noticia %1.</translation>
+    </message>
+    <message>
+        <source>A running order from the newsroom system is not saved as a rundown: its stories are kept by the newsroom system, not in script files.</source>
+        <translation>Una escaleta del sistema de redacción no se guarda como archivo de escaleta: sus noticias las guarda el sistema de redacción, no archivos de guion.</translation>
     </message>
 </context>
 <context>

@@ -447,6 +447,10 @@
         <source>Rundowns (*.cuerundown)</source>
         <translation>Conducteurs (*.cuerundown)</translation>
     </message>
+    <message>
+        <source>deleted</source>
+        <translation>supprimé</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -571,6 +575,10 @@
     <message>
         <source>The script of story %1 is missing.</source>
         <translation>Le texte du sujet %1 manque.</translation>
+    </message>
+    <message>
+        <source>A running order from the newsroom system is not saved as a rundown: its stories are kept by the newsroom system, not in script files.</source>
+        <translation>Un conducteur du système de rédaction n’est pas enregistré comme fichier de conducteur&#xa0;: ses sujets sont gardés par le système de rédaction, pas dans des fichiers de texte.</translation>
     </message>
 </context>
 <context>

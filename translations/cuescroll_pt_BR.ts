@@ -447,6 +447,10 @@
         <source>Rundowns (*.cuerundown)</source>
         <translation>Espelhos (*.cuerundown)</translation>
     </message>
+    <message>
+        <source>deleted</source>
+        <translation>excluída</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -571,6 +575,10 @@
     <message>
         <source>The script of story %1 is missing.</source>
         <translation>O roteiro da matéria %1 está faltando.</translation>
+    </message>
+    <message>
+        <source>A running order from the newsroom system is not saved as a rundown: its stories are kept by the newsroom system, not in script files.</source>
+        <translation>Um roteiro do sistema de redação não é salvo como espelho: suas matérias ficam no sistema de redação, não em arquivos de roteiro.</translation>
     </message>
 </context>
 <context>

@@ -64,7 +64,7 @@ const checks = {
 	story_on_air: (state, options) => (typeof state?.story === 'number' ? state.story : 1) === options.index,
 	over: (state) => typeof timers(state).overUnder === 'number' && timers(state).overUnder < 0,
 	message_shown: (state) => typeof state?.message === 'string' && state.message !== '',
-	leader_lost: (state) => !!(state?.leaderLost ?? state?.follow?.lost),
+	leader_lost: (state) => !!state?.leaderLost,
 }
 
 module.exports = { clock, overUnderText, variableValues, checks }

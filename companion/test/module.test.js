@@ -22,6 +22,7 @@ const program = process.env.CUESCROLL
 let prompter
 let port
 let home
+let script
 
 function freePort() {
 	return new Promise((resolve, reject) => {
@@ -57,36 +58,49 @@ async function connected(token = TOKEN) {
 	return client
 }
 
-before(async () => {
-	assert.ok(program && fs.existsSync(program), 'CUESCROLL names the program to test')
-	port = await freePort()
-	home = fs.mkdtempSync(path.join(os.tmpdir(), 'cuescroll-companion-'))
-	const script = path.join(home, 'script.txt')
-	fs.writeFileSync(script, Array.from({ length: 400 }, (_, i) => `Line ${i + 1} of the script.`).join('\n'))
-	prompter = spawn(program, [`--remote=${port}`, script], {
+// The program with a home of its own, once it has printed `ready`.
+async function startProgram(args, ready) {
+	const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'cuescroll-companion-'))
+	const child = spawn(program, args, {
 		env: {
 			...process.env,
-			HOME: home,
-			XDG_CONFIG_HOME: path.join(home, 'config'),
-			XDG_DATA_HOME: path.join(home, 'data'),
+			HOME: dir,
+			XDG_CONFIG_HOME: path.join(dir, 'config'),
+			XDG_DATA_HOME: path.join(dir, 'data'),
 			QT_QPA_PLATFORM: 'offscreen',
 			CUESCROLL_REMOTE_TOKEN: TOKEN,
 			CUESCROLL_REMOTE_ADDRESS: '127.0.0.1',
 		},
 		stdio: ['ignore', 'pipe', 'inherit'],
 	})
+	child.home = dir
 	let out = ''
 	await new Promise((resolve, reject) => {
-		prompter.on('exit', (code) => reject(new Error(`the program ended (${code}): ${out}`)))
-		prompter.stdout.on('data', (d) => {
+		child.on('exit', (code) => reject(new Error(`the program ended (${code}): ${out}`)))
+		child.stdout.on('data', (d) => {
 			out += d
-			if (out.includes('Remote control:')) resolve()
+			if (out.includes(ready)) resolve()
 		})
 	})
+	return child
+}
+
+function stopProgram(child) {
+	child?.kill()
+	if (child?.home) fs.rmSync(child.home, { recursive: true, force: true })
+}
+
+before(async () => {
+	assert.ok(program && fs.existsSync(program), 'CUESCROLL names the program to test')
+	port = await freePort()
+	home = fs.mkdtempSync(path.join(os.tmpdir(), 'cuescroll-companion-'))
+	script = path.join(home, 'script.txt')
+	fs.writeFileSync(script, Array.from({ length: 400 }, (_, i) => `Line ${i + 1} of the script.`).join('\n'))
+	prompter = await startProgram([`--remote=${port}`, script], 'Remote control:')
 })
 
 after(() => {
-	prompter?.kill()
+	stopProgram(prompter)
 	if (home) fs.rmSync(home, { recursive: true, force: true })
 })
 
@@ -121,6 +135,31 @@ test('feedbacks follow the prompter as actions drive it', async () => {
 		await until(client, 'state', (s) => s.progress === 100)
 	} finally {
 		client.close()
+	}
+})
+
+test('a follower whose leader goes away lights "leader lost"', async () => {
+	const leadPort = await freePort()
+	const leader = await startProgram([`--remote=${leadPort}`, '--lead', script], 'Leading through the remote control:')
+	const followPort = await freePort()
+	const follower = await startProgram(
+		[`--remote=${followPort}`, `--follow=127.0.0.1:${leadPort}`, `--token=${TOKEN}`],
+		'Remote control:',
+	)
+	const client = new CuescrollClient({ host: '127.0.0.1', port: followPort, token: TOKEN, retryMs: 60000 })
+	try {
+		// Following once it shows the leader's script.
+		const linked = until(client, 'state', (s) => s.words > 0 && s)
+		client.open()
+		assert.equal(checks.leader_lost(await linked, {}), false)
+		const lost = until(client, 'state', (s) => s.leaderLost)
+		stopProgram(leader)
+		await lost
+		assert.equal(checks.leader_lost(client.state, {}), true)
+	} finally {
+		client.close()
+		stopProgram(leader)
+		stopProgram(follower)
 	}
 })
 

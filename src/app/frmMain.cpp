@@ -164,6 +164,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         if (fresh)
             QTimer::singleShot(0, this, [this, said] { FollowPrompterAction(said); });
     });
+    connect(m_follow, &FollowSeat::leaderLostChanged, m_remote, &remote::RemoteControl::setLeaderLost);
     connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
         tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
     });

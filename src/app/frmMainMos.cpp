@@ -7,6 +7,7 @@
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
 #include "mos/MosControl.h"
+#include "mos/MosShow.h"
 #include "mos/dlgMos.h"
 #include "ui/Dialogs.h"
 
@@ -16,6 +17,10 @@ void frmMain::CreateMos()
 {
     m_mos = new mos::MosControl(
         m_settings, [this] { return m_platform.timeGetTime(); }, this);
+    // The running order the operator picks becomes the show; one no longer shown is no longer picked.
+    auto *shown = new mos::MosShow(m_mos->orders(), m_mos->device(), *m_showRun, this);
+    connect(m_mos, &mos::MosControl::shownOrderChanged, shown, &mos::MosShow::show);
+    connect(shown, &mos::MosShow::orderDropped, m_mos, [this] { m_mos->setShownOrder({}); });
     m_mos->applySettings();
     if (!m_mos->error().isEmpty()) {
         // Once the window is up, so that the message stands over it.

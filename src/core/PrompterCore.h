@@ -141,6 +141,8 @@ public:
     bool jumpToMarker(int index);
     // That character of plainText() onto the reading line.
     void bringCharToLine(int position);
+    // That place onto the reading line, as topFor() finds it, to the share of its line.
+    void bringPlaceToLine(const ReadingPlace &place);
     // A fraction of the scroll range, 0 the beginning and 1 the end.
     void goToFraction(double fraction);
     void openScript(const QString &path);

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 using run::Answer;
 using run::Verb;
@@ -115,6 +116,7 @@ bool ShowRun::open(const QStringList &paths, QString *error)
     qCInfo(lcCore) << "rundown of" << stories.size() << "stories";
     m_stories = stories.mid(0, show::kMaxStories);
     m_file = file;
+    m_fed = false;
     m_timers.reset();
     m_timers.setTarget(target);
     compose(-1, 0);
@@ -123,6 +125,13 @@ bool ShowRun::open(const QStringList &paths, QString *error)
 
 bool ShowRun::saveRundown(const QString &path, QString *error)
 {
+    if (m_fed) {
+        // Its stories live in the newsroom system, not in files a rundown could name.
+        if (error)
+            *error = tr("A running order from the newsroom system is not saved as a rundown: its stories "
+                        "are kept by the newsroom system, not in script files.");
+        return false;
+    }
     const show::Rundown r{m_stories, m_timers.target()};
     const FileWrite w = writeFileSafely(path, show::writeRundown(r, QFileInfo(path).absolutePath()));
     if (!w.ok()) {
@@ -216,7 +225,89 @@ void ShowRun::reload(int index)
     compose(m_current, 0);
 }
 
+void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
+{
+    stories = stories.mid(0, show::kMaxStories);
+    for (show::Story &s : stories) {
+        s.words = cues::readWords(s.text);
+        for (const show::Story &was : std::as_const(m_stories))
+            if (!s.newsroomId.isEmpty() && was.newsroomId == s.newsroomId)
+                s.planned = was.planned;
+    }
+    if (fresh || !m_fed) {
+        m_core.command({Verb::Stop});
+        qCInfo(lcCore) << "a running order of" << stories.size() << "stories";
+        m_stories = stories;
+        m_file.clear();
+        m_fed = true;
+        m_timers.reset();
+        compose(-1, 0);
+        return;
+    }
+
+    // Where the reading line stands in the story on air: the same place in its text afterwards.
+    int keep = -1;
+    show::TextPlace at;
+    QStringList before;
+    PrompterCore::ReadingPlace line;
+    line = m_core.readingPlace();
+    // By the reading line itself: the story on air may not have been sampled since it got there.
+    const int reading = isShow() ? storyAt(line.character) : -1;
+    if (reading >= 0 && storyStart(reading) >= 0) {
+        const auto after = std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), line.character);
+        const int block = int(std::max<qsizetype>(0, (after - m_blockStarts.begin()) - 1));
+        at = {block - m_text.firstBlocks.at(reading), line.character - m_blockStarts.at(block)};
+        before = show::paragraphsOf(m_stories.at(reading).text);
+        const QString &id = m_stories.at(reading).newsroomId;
+        for (qsizetype i = 0; i < stories.size() && keep < 0; ++i)
+            if (!id.isEmpty() && stories.at(i).newsroomId == id)
+                keep = int(i);
+        if (keep < 0) // gone without a trace: the story now in its place
+            keep = stories.isEmpty() ? -1 : std::min(reading, int(stories.size()) - 1);
+    }
+    if (show::compose(stories).text == m_text.text) {
+        // Marks and planned times only: the prompter's text stays as laid out.
+        m_stories = stories;
+        Q_EMIT rundownChanged();
+        refresh(true);
+        return;
+    }
+    m_stories = stories;
+    layOut();
+    if (keep >= 0 && storyStart(keep) >= 0) {
+        const int first = m_text.firstBlocks.at(keep);
+        if (at.paragraph < 0 && first > 0) {
+            // On the break before it: still there.
+            const int breakLength = m_blockStarts.at(first) - m_blockStarts.at(first - 1) - 2;
+            line.character = m_blockStarts.at(first - 1) + std::clamp(at.offset, 0, breakLength);
+        } else {
+            const show::TextPlace to =
+                show::samePlace(before, at, show::paragraphsOf(m_stories.at(keep).text));
+            line.character = m_blockStarts.value(first + to.paragraph) + to.offset;
+        }
+        m_core.bringPlaceToLine(line);
+    }
+    composed();
+}
+
+void ShowRun::feedStoryText(int index, const QString &text)
+{
+    if (!m_fed || index < 0 || index >= m_stories.size() || m_stories.at(index).text == text)
+        return;
+    QList<show::Story> stories = m_stories;
+    stories[index].text = text;
+    feedStories(stories, false);
+}
+
 void ShowRun::compose(int keepStory, int offset)
+{
+    layOut();
+    if (keepStory >= 0 && storyStart(keepStory) >= 0)
+        m_core.bringCharToLine(storyStart(keepStory) + std::max(0, offset));
+    composed();
+}
+
+void ShowRun::layOut()
 {
     m_text = show::compose(m_stories);
     const QColor script = colors::toQColor(m_rtDoc.scriptColor().value_or(0xFFFFFF));
@@ -248,9 +339,10 @@ void ShowRun::compose(int keepStory, int offset)
     if (m_lblWords && isShow())
         m_lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr,
                                                         m_wordsBefore.isEmpty() ? 0 : m_wordsBefore.last()));
+}
 
-    if (keepStory >= 0 && storyStart(keepStory) >= 0)
-        m_core.bringCharToLine(storyStart(keepStory) + std::max(0, offset));
+void ShowRun::composed()
+{
     m_current = isShow() ? storyAt(m_core.charAtLine()) : -1;
     Q_EMIT rundownChanged();
     Q_EMIT storyChanged(m_current);
@@ -260,7 +352,10 @@ void ShowRun::compose(int keepStory, int offset)
 
 void ShowRun::scriptChanged()
 {
-    if (m_composing || !isShow())
+    if (m_composing)
+        return;
+    m_fed = false;
+    if (!isShow())
         return;
     // Another script, or the show edited as one script: its stories are gone.
     m_stories.clear();

@@ -46,6 +46,14 @@ public:
     // Reads a story's script again, from its file.
     void reload(int index);
 
+    // --- A show fed from elsewhere, a newsroom's running order: its stories come with their texts.
+    // `fresh`: another show than the one shown, from its first story; else the stories as they stand
+    // now, the one on air keeping its place in its text and the run going on. Planned times stay.
+    void feedStories(QList<show::Story> stories, bool fresh);
+    void feedStoryText(int index, const QString &text);
+    // The show is fed, until a show or script is opened in its place.
+    bool fed() const { return m_fed; }
+
     // --- Where the show stands; indexes from 0.
     int current() const { return m_current; }
     show::StoryState stateOf(int index) const;
@@ -89,6 +97,8 @@ Q_SIGNALS:
 
 private:
     void compose(int keepStory, int offset);
+    void layOut();
+    void composed();
     void scriptChanged();
     void started(bool running);
     int wordsRead(int position) const;
@@ -113,6 +123,7 @@ private:
     QList<int> m_blockStarts; // per paragraph: its first character
     QList<int> m_wordsBefore; // per paragraph: the words read before it
     bool m_composing = false;
+    bool m_fed = false;
     int m_current = -1;
     show::ShowTimers m_timers;
     show::Timings m_timings;

@@ -26,6 +26,7 @@
 #include <QNetworkInterface>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -340,11 +341,11 @@ void FollowSeat::follow(const QUrl &leader, const QString &token)
     connect(m_link, &follow::FollowLink::received, this, &FollowSeat::heardFromLeader);
     connect(m_link, &follow::FollowLink::linked, this, [this] {
         trace::record('K');
-        m_lost = false;
+        setLost(false);
         showStatus(tr("Following %1").arg(m_link->url().host()));
     });
     connect(m_link, &follow::FollowLink::lost, this, [this] {
-        m_lost = true;
+        setLost(true);
         m_follower->lose();
         if (m_held)
             showStatus(tr("Leader lost: stopped here, reconnecting…"));
@@ -406,6 +407,12 @@ void FollowSeat::leadersChanged()
     }
 }
 
+void FollowSeat::setLost(bool lost)
+{
+    if (std::exchange(m_lost, lost) != lost)
+        Q_EMIT leaderLostChanged(lost);
+}
+
 void FollowSeat::stopFollowing()
 {
     if (!m_follower)
@@ -424,7 +431,7 @@ void FollowSeat::stopFollowing()
     m_follower = nullptr;
     m_shownRtf.clear();
     m_shownLook = {};
-    m_lost = false;
+    setLost(false);
     showStatus(leading() ? tr("Leading") : QString());
     Q_EMIT followingChanged(false);
 }

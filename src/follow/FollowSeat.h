@@ -89,6 +89,7 @@ Q_SIGNALS:
     // The leader would not be followed and following has stopped; `said` tells the operator why.
     // `fresh`: refused at the first attempt, as the operator's choice of leader and token.
     void refused(const QString &said, bool fresh);
+    void leaderLostChanged(bool lost);
 
 private:
     follow::State leaderState() const;
@@ -98,6 +99,7 @@ private:
     void heardFromLeader(const follow::Message &message, quint32 now);
     void leadersChanged();
     void showStatus(const QString &text, const QString &more = QString());
+    void setLost(bool lost);
 
     Platform &m_platform;
     PrompterCore &m_core;

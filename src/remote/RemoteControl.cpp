@@ -263,6 +263,7 @@ State RemoteControl::state() const
     s.fullScreen = m_core.fullScreen();
     s.time = m_platform.timeGetTime();
     s.message = m_core.message().text();
+    s.leaderLost = m_leaderLost;
     return s;
 }
 
@@ -282,6 +283,12 @@ Feedback RemoteControl::feedback() const
     }
     f.message = m_core.message().text();
     return f;
+}
+
+void RemoteControl::setLeaderLost(bool lost)
+{
+    if (std::exchange(m_leaderLost, lost) != lost)
+        changed(false);
 }
 
 QByteArray RemoteControl::stateJson() const

@@ -81,6 +81,8 @@ public:
     void pushNow();
     // Whether another window stands over the prompter; the remote's own window does not count.
     void setOwnWindow(const QObject *window) { m_ownWindow = window; }
+    // This prompter follows another and cannot reach it; told to every remote.
+    void setLeaderLost(bool lost);
 
 Q_SIGNALS:
     // Listening, the devices, the token or the error changed.
@@ -109,6 +111,7 @@ private:
     QHostAddress m_address = QHostAddress::Any;
     QString m_error;
     QString m_oscIgnored;
+    bool m_leaderLost = false;
     QString m_text;             // the script as plain text, kept from its last change
     QJsonArray m_markers;       // their JSON, kept from their last change
     QList<Cue> m_allCues;       // every cue of the script, placed in the whole text

@@ -24,6 +24,7 @@ QJsonObject showJson(const ShowRun &show)
             {QStringLiteral("planned"), s.planned ? QJsonValue(*s.planned) : QJsonValue()},
             {QStringLiteral("state"), QLatin1String(show::stateName(show.stateOf(int(i))))},
             {QStringLiteral("missing"), s.missing},
+            {QStringLiteral("deleted"), s.deleted},
         });
     }
     const show::Timings t = show.timings();

@@ -51,6 +51,7 @@ QByteArray stateJson(const State &s, const QJsonArray &markers, const QJsonArray
         {QStringLiteral("time"), s.time},
         {QStringLiteral("message"), s.message.isEmpty() ? QJsonValue() : QJsonValue(s.message)},
         {QStringLiteral("cues"), cues},
+        {QStringLiteral("leaderLost"), s.leaderLost},
     };
     for (auto i = s.show.begin(); i != s.show.end(); ++i)
         o.insert(i.key(), i.value());

@@ -34,9 +34,10 @@ struct State
     QString lineText; // the words at the reading line
     bool markMode = false;
     bool fullScreen = false;
-    qint64 time = 0;  // when the state was taken, ms of the sender's clock
-    QString message;  // shown to the presenter; empty: none
-    QJsonObject show; // the story on air, the rundown and the timers
+    qint64 time = 0;         // when the state was taken, ms of the sender's clock
+    QString message;         // shown to the presenter; empty: none
+    bool leaderLost = false; // following another prompter that cannot be reached
+    QJsonObject show;        // the story on air, the rundown and the timers
 };
 
 struct Cue

@@ -22,6 +22,9 @@ struct Story
     int words = 0;
     bool missing = false; // the script could not be read; `problem` says why
     QString problem;
+    // A story of a newsroom's running order: its id there. Its text comes from the newsroom, not a file.
+    QString newsroomId;
+    bool deleted = false; // taken out by the newsroom while on air: kept until the air moves on
 
     QString shownTitle() const;
 };

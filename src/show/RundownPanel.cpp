@@ -221,10 +221,11 @@ void RundownPanel::fill()
             state = tr("next");
             break;
         }
-        put(item, ColState, Qt::DisplayRole, s.missing ? tr("missing") : state);
+        // A story the newsroom took out while it was read stays until the next goes on air.
+        put(item, ColState, Qt::DisplayRole, s.missing ? tr("missing") : s.deleted ? tr("deleted") : state);
         QFont f = twStories->font();
         f.setBold(m_show.stateOf(int(i)) == show::StoryState::OnAir);
-        f.setStrikeOut(s.missing);
+        f.setStrikeOut(s.missing || s.deleted);
         if (item->font(ColTitle) != f) {
             for (int c = 0; c < ColCount; ++c)
                 item->setFont(c, f);

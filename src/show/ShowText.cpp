@@ -11,6 +11,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace show {
 namespace {
 
@@ -55,6 +58,29 @@ ShowText compose(const QList<Story> &stories)
     out.text = parts.join(QLatin1Char('\n'));
     out.blockCount = std::max(out.blockCount, 1);
     return out;
+}
+
+QStringList paragraphsOf(const QString &text)
+{
+    return paragraphs(text).split(QLatin1Char('\n'));
+}
+
+TextPlace samePlace(const QStringList &before, TextPlace at, const QStringList &after)
+{
+    if (after.isEmpty())
+        return {};
+    int found = -1;
+    if (at.paragraph >= 0 && at.paragraph < before.size()) {
+        const QString &text = before.at(at.paragraph);
+        for (int i = 0; i < after.size(); ++i) {
+            if (after.at(i) == text &&
+                (found < 0 || std::abs(i - at.paragraph) < std::abs(found - at.paragraph)))
+                found = i;
+        }
+    }
+    if (found < 0)
+        found = std::clamp(at.paragraph, 0, int(after.size() - 1));
+    return {found, std::clamp(at.offset, 0, int(after.at(found).size()))};
 }
 
 bool markBreaks(QTextDocument &doc, const ShowText &show, const QColor &script, const QColor &back)

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QTextDocument;
 
@@ -25,6 +26,20 @@ struct ShowText
 };
 
 ShowText compose(const QList<Story> &stories);
+
+// A story's text as compose() lays it out: one string a paragraph.
+QStringList paragraphsOf(const QString &text);
+
+// A place in a story's text: which paragraph, and how far into it.
+struct TextPlace
+{
+    int paragraph = 0;
+    int offset = 0;
+    friend bool operator==(const TextPlace &, const TextPlace &) = default;
+};
+// Where a place in a story's old text lies in its new text: in the same paragraph, found by its text
+// (the one nearest its old index when it comes twice), else in the paragraph at the same index.
+TextPlace samePlace(const QStringList &before, TextPlace at, const QStringList &after);
 
 // Marks and dresses the breaks of a document holding compose()'s text: false, with nothing
 // changed, when the document holds another text.

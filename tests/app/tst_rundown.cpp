@@ -7,6 +7,7 @@
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "documents/Unread.h"
+#include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
 #include "show/RundownPanel.h"
 
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void rundownFileKeepsTheShow();
     void panelReordersAndRenames();
     void hitTheTimeStepsTheSpeed();
+    void runningOrderShownOnlyWhenPicked();
 
 private:
     ShowRun &show() const { return m_w->showRun(); }
@@ -286,6 +288,36 @@ void tst_Rundown::hitTheTimeStepsTheSpeed()
     for (qsizetype i = 1; i < speeds.size(); ++i)
         QVERIFY(speeds.at(i) - speeds.at(i - 1) <= 1);
     QCOMPARE(speeds.indexOf(3) - speeds.indexOf(4), -ShowRun::kPaceStepMs / 250);
+}
+
+// The operator's file show gives way to a running order only when they pick it, and takes its place
+// again when they open one; a running order gone from the newsroom leaves what is read.
+void tst_Rundown::runningOrderShownOnlyWhenPicked()
+{
+    mos::RunningOrders &orders = m_w->mos().orders();
+    mos::RunningOrder order{QStringLiteral("RO"), QStringLiteral("Late"), {}, {}, false};
+    for (const char *id : {"one", "two"})
+        order.stories << mos::Story{QLatin1String(id), QLatin1String(id), {{QStringLiteral("Read this.")}}};
+    QVERIFY(orders.create(order));
+    QCOMPARE(show().stories().at(0).shownTitle(), QStringLiteral("alpha"));
+
+    m_w->mos().setShownOrder(order.id);
+    QCOMPARE(show().stories().size(), 2);
+    QCOMPARE(show().stories().at(1).shownTitle(), QStringLiteral("two"));
+    // Its stories are in no file a rundown could name.
+    QVERIFY(!show().saveRundown(m_dir->filePath(QStringLiteral("order.cuerundown"))));
+
+    m_w->OpenShow(m_paths);
+    QVERIFY(m_w->mos().shownOrder().isEmpty());
+    QVERIFY(orders.setBody(order.id, QStringLiteral("one"), {{QStringLiteral("Changed.")}}));
+    QCOMPARE(show().stories().at(0).shownTitle(), QStringLiteral("alpha"));
+
+    m_w->mos().setShownOrder(order.id);
+    QCOMPARE(show().stories().at(0).text, QStringLiteral("Changed."));
+    QVERIFY(orders.remove(order.id));
+    QVERIFY(m_w->mos().shownOrder().isEmpty());
+    QCOMPARE(show().stories().size(), 2);
+    QVERIFY(show().fed());
 }
 
 QTEST_MAIN(tst_Rundown)

@@ -5,10 +5,18 @@
 // The device against a real newsroom system: a maintained MOS library acting as the NCS, run with
 // nodejs (tests/mos/ncs/ncs.js), which sends a running order, changes it, and takes what the device
 // tells it.
-#include "FakePlatform.h"
+#include "PrompterWindow.h"
+#include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "mos/MosDevice.h"
+#include "mos/MosShow.h"
 #include "mos/RundownFeed.h"
+#include "remote/RemoteControl.h"
+#include "scroll/ScrollClock.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTest>
@@ -41,6 +49,14 @@ struct Sink : RundownSink
         return t.join(QLatin1String(" | "));
     }
 };
+
+QString titles(const ShowRun &show)
+{
+    QStringList t;
+    for (const show::Story &s : show.stories())
+        t << s.shownTitle();
+    return t.join(QLatin1String(" | "));
+}
 
 } // namespace
 
@@ -88,20 +104,19 @@ private Q_SLOTS:
         }
     }
     void aRunningOrderIsFollowedLive();
+    void theRunningOrderIsTheShowWhileItRuns();
+
+private:
+    void startNewsroom(MosDevice &device);
 };
 
-void TestMosNcs::aRunningOrderIsFollowedLive()
+void TestMosNcs::startNewsroom(MosDevice &device)
 {
     const QString node = qEnvironmentVariable("CUESCROLL_NODE");
     const QString script = qEnvironmentVariable("CUESCROLL_MOS_NCS");
     if (node.isEmpty() || !QFileInfo(node).isExecutable())
         QFAIL("nodejs is needed: scripts/install-deps installs it");
 
-    FakePlatform platform;
-    RunningOrders orders;
-    MosDevice device(orders, [&] { return platform.now; });
-    Sink sink;
-    RundownFeed feed(orders, sink);
     MosDevice::Options options;
     options.address = QHostAddress::LocalHost;
     options.lowerPort = 0;
@@ -110,12 +125,25 @@ void TestMosNcs::aRunningOrderIsFollowedLive()
     options.ncsUpperPort = freePort();
     QVERIFY(device.start(options));
 
+    m_out.clear();
     m_ncs.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_ncs.start(node, {script, options.identity.mosID, QString::number(device.lowerPort()),
                        QString::number(device.upperPort()), QString::number(options.ncsLowerPort),
                        QString::number(options.ncsUpperPort), QString::number(freePort())});
     QVERIFY2(m_ncs.waitForStarted(10000), qPrintable(m_ncs.errorString()));
     QCOMPARE(line("ready"), QStringLiteral("yes"));
+}
+
+void TestMosNcs::aRunningOrderIsFollowedLive()
+{
+    FakePlatform platform;
+    RunningOrders orders;
+    MosDevice device(orders, [&] { return platform.now; });
+    Sink sink;
+    RundownFeed feed(orders, sink);
+    startNewsroom(device);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(step("machine"), QStringLiteral("Cuescroll"));
 
     QCOMPARE(step("create"), QStringLiteral("OK,OK,OK,OK"));
@@ -155,5 +183,92 @@ void TestMosNcs::aRunningOrderIsFollowedLive()
     QVERIFY(m_ncs.waitForFinished(10000));
 }
 
-QTEST_GUILESS_MAIN(TestMosNcs)
+void TestMosNcs::theRunningOrderIsTheShowWhileItRuns()
+{
+    std::unique_ptr<IsolatedSettings> settings;
+    FakePlatform platform;
+    FakeDialogs dialogs;
+    QTemporaryDir site;
+    startFresh(settings, platform, dialogs, site);
+    const std::unique_ptr<frmMain> w = showPrompter(platform, dialogs, {});
+    PrompterCore &core = w->core();
+    ShowRun &show = w->showRun();
+    RunningOrders orders;
+    MosDevice device(orders, [&] { return platform.now; });
+    MosShow shown(orders, device, show);
+    startNewsroom(device);
+    if (QTest::currentTestFailed())
+        return;
+
+    QCOMPARE(step("create"), QStringLiteral("OK,OK,OK,OK"));
+    shown.show(QStringLiteral("RO1"));
+    QVERIFY(show.fed());
+    QCOMPARE(titles(show), QStringLiteral("Opening | Weather | Sport"));
+    QCOMPARE(show.stories().at(0).text, QStringLiteral("Good evening.\n[[Camera two]]\nOur top story."));
+    const QJsonArray rundown =
+        QJsonDocument::fromJson(w->remote().stateJson()).object().value(QStringLiteral("rundown")).toArray();
+    QCOMPARE(rundown.size(), 3);
+    QCOMPARE(rundown.at(1)[QStringLiteral("title")].toString(), QStringLiteral("Weather"));
+    // The newsroom hears which story is on the reading line (three short stories: all on screen).
+    QVERIFY(show.current() >= 0);
+    QCOMPARE(line("onair"), QStringLiteral("RO1 ") + show.stories().at(show.current()).newsroomId);
+
+    QCOMPARE(step("long"), QStringLiteral("OK"));
+    QCOMPARE(show.stories().at(1).words, 400);
+    QCOMPARE(core.command({run::Verb::Story, 2}).refused(), false);
+    QCOMPARE(line("onair"), QStringLiteral("RO1 S2"));
+
+    // Read well into it, running on the program's clock, the line partly through a display line.
+    core.bringCharToLine(int(core.plainText().indexOf(QLatin1String("Weather line 20 "))));
+    core.start();
+    for (int i = 0; i < 20; ++i) {
+        platform.now += 20;
+        core.clock().timTick_Timer();
+    }
+    const PrompterCore::ReadingPlace place = core.readingPlace();
+    const QString reading = core.plainText().mid(place.character, 40);
+    QCOMPARE(show.storyAt(place.character), 1);
+    QVERIFY(place.character > int(core.plainText().indexOf(QLatin1String("Weather line 20 "))));
+    const auto stays = [&] {
+        QVERIFY(core.running());
+        QCOMPARE(show.current(), 1);
+        const PrompterCore::ReadingPlace now = core.readingPlace();
+        QCOMPARE(core.plainText().mid(now.character, 40), reading);
+        QVERIFY(qAbs(now.through - place.through) < 0.01);
+    };
+
+    QCOMPARE(step("insert"), QStringLiteral("OK,OK"));
+    QCOMPARE(titles(show), QStringLiteral("Opening | Weather | Traffic | Sport"));
+    QCOMPARE(show.stories().at(2).text, QStringLiteral("Roads are clear."));
+    stays();
+
+    QCOMPARE(step("update"), QStringLiteral("OK,OK"));
+    QCOMPARE(titles(show), QStringLiteral("Opening | Weather update | Traffic | Sport"));
+    QVERIFY(show.stories().at(1).text.startsWith(QLatin1String("Storm warning first.\nWeather line 1 ")));
+    stays();
+
+    QCOMPARE(step("delete"), QStringLiteral("OK"));
+    QCOMPARE(titles(show), QStringLiteral("Opening | Weather update | Sport"));
+    stays();
+
+    // Taken out while read: it stays, marked, until the next story is on air.
+    QCOMPARE(step("deleteweather"), QStringLiteral("OK"));
+    QCOMPARE(titles(show), QStringLiteral("Opening | Weather update | Sport"));
+    QVERIFY(show.stories().at(1).deleted);
+    stays();
+    const QJsonArray marked =
+        QJsonDocument::fromJson(w->remote().stateJson()).object().value(QStringLiteral("rundown")).toArray();
+    QCOMPARE(marked.at(1)[QStringLiteral("deleted")].toBool(), true);
+    QCOMPARE(core.command({run::Verb::NextStory}).refused(), false);
+    QCOMPARE(line("onair"), QStringLiteral("RO1 S3"));
+    QTRY_COMPARE(titles(show), QStringLiteral("Opening | Sport"));
+    QCOMPARE(show.current(), 1);
+    QCOMPARE(core.charAtLine(), show.storyStart(1));
+    QVERIFY(core.running());
+
+    m_ncs.write("quit\n");
+    QVERIFY(m_ncs.waitForFinished(10000));
+}
+
+QTEST_MAIN(TestMosNcs)
 #include "tst_mosncs.moc"

@@ -146,6 +146,34 @@ private Q_SLOTS:
         QVERIFY(!markBreaks(other, show, Qt::white, Qt::black));
     }
 
+    // A story changed under the reading line: the line stays on the words it was reading.
+    void placeInAChangedStory_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("paragraph");
+        QTest::addColumn<int>("paragraphAfter");
+        QTest::addColumn<int>("offsetAfter");
+        const QString text = QStringLiteral("One.\nTwo is read.\nThree.");
+        QTest::newRow("a paragraph put before it") << text << QStringLiteral("New.\n") + text << 1 << 2 << 4;
+        QTest::newRow("its own words changed: the same paragraph by number")
+            << text << QStringLiteral("One.\nTwo was.\nThree.") << 1 << 1 << 4;
+        QTest::newRow("twice in the new text: the nearer")
+            << QStringLiteral("a\nb\nsame\nc") << QStringLiteral("same\na\nb\nsame\nc") << 2 << 3 << 4;
+        QTest::newRow("shorter: held within it") << text << QStringLiteral("One.\nTw") << 1 << 1 << 2;
+        QTest::newRow("the story emptied") << text << QString() << 2 << 0 << 0;
+    }
+    void placeInAChangedStory()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, paragraph);
+        QFETCH(int, paragraphAfter);
+        QFETCH(int, offsetAfter);
+        const TextPlace to = samePlace(paragraphsOf(before), {paragraph, 4}, paragraphsOf(after));
+        QCOMPARE(to, (TextPlace{paragraphAfter, offsetAfter}));
+    }
+
     void timers_data()
     {
         QTest::addColumn<int>("targetKind");

@@ -62,6 +62,7 @@ async function main() {
   device.onItemStatus(async (st) => ({ ID: st.RunningOrderId, Status: s('OK'), Stories: [] }))
 
   const action = (storyId) => ({ RunningOrderID: s('RO1'), StoryID: s(storyId) })
+  const weather = Array.from({ length: 40 }, (_, i) => `Weather line ${i + 1} with words for the presenter to read.`)
   const steps = {
     machine: async () => str((await device.requestMachineInfo()).model),
     create: async () => {
@@ -81,6 +82,14 @@ async function main() {
       const b = await device.sendRunningOrderStory(body('S2', 'Weather update', 'Rain after all.'))
       return `${str(a.Status)},${str(b.Status)}`
     },
+    // The second story grows long enough to be read for a while, then changes while it is read.
+    long: async () => str((await device.sendRunningOrderStory(body('S2', 'Weather', ...weather))).Status),
+    update: async () => {
+      const a = await device.sendROReplaceStories(action('S2'), [story('S2', 'Weather update')])
+      const b = await device.sendRunningOrderStory(body('S2', 'Weather update', 'Storm warning first.', ...weather))
+      return `${str(a.Status)},${str(b.Status)}`
+    },
+    deleteweather: async () => str((await device.sendRODeleteStories({ RunningOrderID: s('RO1') }, [s('S2')])).Status),
     delete: async () => str((await device.sendRODeleteStories({ RunningOrderID: s('RO1') }, [s('S4')])).Status),
     wrongstory: async () => str((await device.sendRODeleteStories({ RunningOrderID: s('RO1') }, [s('NONE')])).Status),
     droporder: async () => str((await device.sendDeleteRunningOrder(s('RO1'))).Status),
