@@ -7,6 +7,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "common/Translations.h"
+#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
@@ -114,6 +115,8 @@ int main(int argc, char *argv[])
     }
 
     const bool smokeTest = qEnvironmentVariableIsSet("CUESCROLL_SMOKE_TEST");
+    // A script arriving while the prompter runs is laid out on a worker, and the frames go on.
+    PrompterControls::setPrepareAway(true);
     PrintedMessages printedMessages;
     Settings settings;
     frmMain window(Platform::system(),

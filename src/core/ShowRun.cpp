@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 using run::Answer;
 using run::Verb;
@@ -145,8 +146,7 @@ void ShowRun::addScripts(const QStringList &paths)
         readStory(s);
         m_stories << s;
     }
-    const int keep = std::max(m_current, 0);
-    compose(keep, m_current >= 0 ? m_core.charAtLine() - storyStart(keep) : 0);
+    compose(std::max(m_current, 0), std::nullopt);
 }
 
 void ShowRun::removeStory(int index)
@@ -154,7 +154,7 @@ void ShowRun::removeStory(int index)
     if (index < 0 || index >= m_stories.size())
         return;
     const int keep = m_current == index ? nextPresent(index, 1) : m_current;
-    const int offset = m_current == index || m_current < 0 ? 0 : m_core.charAtLine() - storyStart(m_current);
+    const std::optional<int> offset = m_current == index ? std::optional<int>(0) : std::nullopt;
     m_stories.removeAt(index);
     compose(keep < 0 ? -1 : keep - (keep > index ? 1 : 0), offset);
 }
@@ -163,7 +163,6 @@ void ShowRun::moveStory(int from, int to)
 {
     if (from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
         return;
-    const int offset = m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0;
     int keep = m_current;
     if (keep == from)
         keep = to;
@@ -172,7 +171,7 @@ void ShowRun::moveStory(int from, int to)
     else if (from > keep && to <= keep)
         ++keep;
     m_stories.move(from, to);
-    compose(keep, offset);
+    compose(keep, std::nullopt);
 }
 
 void ShowRun::setTitle(int index, const QString &title)
@@ -182,7 +181,7 @@ void ShowRun::setTitle(int index, const QString &title)
     const bool shown = m_stories.at(index).shownTitle() != title;
     m_stories[index].title = title;
     if (shown && index > 0) // the break before it shows the title
-        compose(m_current, m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0);
+        compose(m_current, std::nullopt);
     else
         Q_EMIT rundownChanged();
 }
@@ -216,18 +215,35 @@ void ShowRun::reload(int index)
     compose(m_current, 0);
 }
 
-void ShowRun::compose(int keepStory, int offset)
+void ShowRun::compose(int keepStory, std::optional<int> offset)
 {
-    m_text = show::compose(m_stories);
+    show::ShowText text = show::compose(m_stories);
     const QColor script = colors::toQColor(m_rtDoc.scriptColor().value_or(0xFFFFFF));
     const QColor back = colors::toQColor(m_rtDoc.BackColor());
-    m_composing = true;
-    m_core.takeScript(m_text.text, [this, &script, &back](QTextDocument &doc) {
-        if (!show::markBreaks(doc, m_text, script, back))
-            qCWarning(lcCore) << "the show's breaks were not found in its text";
-    });
-    m_composing = false;
+    // The breaks may be marked on another thread: the dressing takes its own copies. A place kept in
+    // the story on air is read when the new script shows, after the reading went on meanwhile.
+    auto kept = std::make_shared<int>(offset.value_or(0));
+    PrompterCore::FollowUp followUp;
+    if (!offset)
+        followUp.before = [this, kept] {
+            *kept = m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0;
+        };
+    followUp.after = [this, text, keepStory, kept] {
+        m_text = text;
+        composed(keepStory, *kept);
+    };
+    const QString plain = text.text;
+    m_core.takeScript(
+        plain,
+        [text, script, back](QTextDocument &doc) {
+            if (!show::markBreaks(doc, text, script, back))
+                qCWarning(lcCore) << "the show's breaks were not found in its text";
+        },
+        std::move(followUp));
+}
 
+void ShowRun::composed(int keepStory, int offset)
+{
     const QTextDocument &doc = *m_rtDoc.document();
     m_starts = show::storyStarts(doc, m_text);
     m_wordsBefore = show::wordsBefore(doc);
@@ -260,7 +276,7 @@ void ShowRun::compose(int keepStory, int offset)
 
 void ShowRun::scriptChanged()
 {
-    if (m_composing || !isShow())
+    if (m_core.scriptFollowedUp() || !isShow())
         return;
     // Another script, or the show edited as one script: its stories are gone.
     m_stories.clear();
@@ -348,7 +364,7 @@ show::Place ShowRun::place(int position) const
     if (m_current >= 0) {
         const int next = nextPresent(m_current, 1);
         if (next >= 0)
-            p.storyWordsToGo = std::max(0, m_wordsBefore.value(m_text.firstBlocks.at(next)) - read);
+            p.storyWordsToGo = std::max(0, m_wordsBefore.value(m_text.firstBlocks.value(next, -1)) - read);
     }
     for (const show::Story &s : m_stories) {
         if (s.planned)

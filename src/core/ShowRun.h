@@ -14,6 +14,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class Platform;
 class PrompterCore;
 class QLabel;
@@ -88,7 +90,10 @@ Q_SIGNALS:
     void timersChanged();
 
 private:
-    void compose(int keepStory, int offset);
+    // The stories as one script, with the reading line in `keepStory` that far into it; none: as far
+    // as it stands in the story on air when the new script shows.
+    void compose(int keepStory, std::optional<int> offset);
+    void composed(int keepStory, int offset); // the composed script shows
     void scriptChanged();
     void started(bool running);
     int wordsRead(int position) const;
@@ -112,7 +117,6 @@ private:
     QList<int> m_bounds;      // per story: where its part of the text begins, its break included
     QList<int> m_blockStarts; // per paragraph: its first character
     QList<int> m_wordsBefore; // per paragraph: the words read before it
-    bool m_composing = false;
     int m_current = -1;
     show::ShowTimers m_timers;
     show::Timings m_timings;

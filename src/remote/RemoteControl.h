@@ -109,7 +109,8 @@ private:
     QHostAddress m_address = QHostAddress::Any;
     QString m_error;
     QString m_oscIgnored;
-    QString m_text;             // the script as plain text, kept from its last change
+    mutable QString m_text; // the script as plain text, made when first asked after a change
+    mutable bool m_textStale = true;
     QJsonArray m_markers;       // their JSON, kept from their last change
     QJsonArray m_cues;          // the script's cues, kept from its last change
     quint32 m_lastMove = 0;     // when a push last told a move
