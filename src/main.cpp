@@ -7,6 +7,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "common/Translations.h"
+#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
@@ -114,6 +115,8 @@ int main(int argc, char *argv[])
     }
 
     const bool smokeTest = qEnvironmentVariableIsSet("CUESCROLL_SMOKE_TEST");
+    // A script arriving while the prompter runs is laid out on a worker, and the frames go on.
+    PrompterControls::setPrepareAway(true);
     PrintedMessages printedMessages;
     Settings settings;
     frmMain window(Platform::system(),
@@ -193,6 +196,15 @@ int main(int argc, char *argv[])
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });
+    }
+    // bench/measure-gui --arrive: after so many milliseconds a script is opened, as a drop opens one.
+    if (const QString arrive = qEnvironmentVariable("CUESCROLL_BENCH_OPEN");
+        trace::enabled() && arrive.contains(QLatin1Char(' '))) {
+        const qsizetype space = arrive.indexOf(QLatin1Char(' '));
+        QTimer::singleShot(arrive.left(space).toInt(), &window, [&window, file = arrive.mid(space + 1)] {
+            trace::record('O');
+            window.core().openScript(file);
+        });
     }
     if (!request->show.isEmpty()) {
         QTimer::singleShot(0, &window, [&window, show = request->show] { window.OpenShow(show); });

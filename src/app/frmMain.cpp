@@ -112,7 +112,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     BindRun();
     connect(cmdMark, &QToolButton::clicked, this, &frmMain::cmdMark_Click);
     connect(cmdCancel, &QToolButton::clicked, &m_controls->marking(), &Marking::cmdCancel_Click);
-    connect(&m_controls->opener(), &ScriptOpener::openingEnded, this, &frmMain::openingEnded);
+    connect(m_controls, &PrompterControls::openingEnded, this, &frmMain::openingEnded);
     connect(&m_controls->opener(), &ScriptOpener::showDropped, this, &frmMain::OpenShow);
     m_showRun = new ShowRun(m_platform, *m_core, *rtDoc, lblWords);
     m_core->setStories(m_showRun);

@@ -61,7 +61,7 @@ protected:
 
 private:
     static constexpr int kTickMs = 10;
-    static constexpr qint64 kStallUs = 50'000;
+    static constexpr qint64 kStallUs = 20'000;
 
     void check()
     {

@@ -25,9 +25,9 @@ void recordAgo(qint64 agoUs, char kind, qint64 a = 0, qint64 b = 0);
 // Records every move of the widget as 'Y' with its new pixel top.
 void watchMoves(QObject *widget);
 
-// Records as 'G' each stretch of more than 50 ms (in microseconds) in which the event loop of the
-// widget's thread ran no timer: the window answered nothing. The last stretch is recorded when the
-// widget goes; an 'H' every 100 ms shows where a stall began in a program killed during it.
+// Records as 'G' each stretch of more than 20 ms, a frame missed, (in microseconds) in which the event
+// loop of the widget's thread ran no timer: the window answered nothing. The last stretch is recorded when
+// the widget goes; an 'H' every 100 ms shows where a stall began in a program killed during it.
 void watchEventLoop(QObject *widget);
 
 // Times a stretch of work and records it as `kind` with its duration in microseconds.

@@ -4,20 +4,44 @@
 
 #include "core/PrompterControls.h"
 
+#include "common/Trace.h"
 #include "documents/Cues.h"
+#include "documents/Documents.h"
+#include "documents/Rtf.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
 #include "markers/Marking.h"
 #include "settings/dlgOptions.h" // the look as the script view and the line show it
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
+#include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFutureWatcher>
 #include <QLabel>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFormat>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+bool g_prepareAway = false;
+} // namespace
+
+struct PrompterControls::Prepared
+{
+    std::unique_ptr<QTextDocument> doc;
+    QString refusal;       // why the view does not take it
+    qint32 words = 0;      // read in the document
+    qint32 shownWords = 0; // as the word count shows them
+};
 
 PrompterControls::PrompterControls(Dialogs &dialogs, Controls controls, Hooks hooks)
     : QObject(controls.window), m_dialogs(dialogs), m_c(controls)
@@ -42,6 +66,11 @@ PrompterControls::PrompterControls(Dialogs &dialogs, Controls controls, Hooks ho
     connect(m_opener, &ScriptOpener::opening, this, [this] { m_heard.opening(); });
     connect(m_opener, &ScriptOpener::scriptRead, this,
             [this](const QString &text) { m_heard.scriptRead(text); });
+    connect(m_opener, &ScriptOpener::openingEnded, this, [this] {
+        m_endDeferred = m_preparing;
+        if (!m_endDeferred)
+            Q_EMIT openingEnded();
+    });
 }
 
 PrompterControls::~PrompterControls() = default;
@@ -57,11 +86,124 @@ const QTextDocument &PrompterControls::script() const
     return *m_c.rtDoc->document();
 }
 
+void PrompterControls::newRequest()
+{
+    ++m_request;
+    m_preparing = false;
+    if (std::exchange(m_endDeferred, false))
+        Q_EMIT openingEnded();
+}
+
 void PrompterControls::setScript(const QString &text, const std::function<void(QTextDocument &)> &dress)
 {
+    newRequest();
     scriptfile::apply(*m_c.rtDoc, m_c.lblWords, text);
     if (dress)
         dress(*m_c.rtDoc->document());
+}
+
+void PrompterControls::setPrepareAway(bool on)
+{
+    g_prepareAway = on;
+}
+
+void PrompterControls::prepareScript(const QString &text, const std::function<void(QTextDocument &)> &dress,
+                                     bool hideCues, const std::function<void()> &showing, Shown shown)
+{
+    const QColor ink = colors::resolve(m_c.rtDoc->scriptColor().value_or(0), m_c.rtDoc);
+    // What setScript() and the cues' marking do to the view's document, done to a new one.
+    prepare(
+        [text, dress, hideCues, ink, font = m_c.rtDoc->font().toString()](Prepared &out) {
+            QTextDocument &doc = *out.doc;
+            QFont base;
+            base.fromString(font);
+            RichTextView::fillPlain(doc, text, base);
+            QTextCursor all(&doc);
+            all.select(QTextCursor::Document);
+            QTextCharFormat colored;
+            colored.setForeground(ink);
+            all.mergeCharFormat(colored);
+            if (dress)
+                dress(doc);
+            cues::mark(doc, hideCues);
+            out.shownWords = cues::readWords(text);
+            out.words = cues::readWords(doc);
+            return QString();
+        },
+        showing, std::move(shown), {});
+}
+
+void PrompterControls::prepareRichScript(const QByteArray &rtf, bool hideCues, Shown shown, Refused refused)
+{
+    // What takeRichScript() and the cues' marking do to the view's document, done to a new one.
+    prepare(
+        [rtf, hideCues](Prepared &out) {
+            QTextDocument &doc = *out.doc;
+            if (const documents::Error why = rtf::read(rtf, &doc); why != documents::Error::None)
+                return documents::describe(documents::Result{why, {}});
+            const QString refusal = layoutbounds::refusal(layoutbounds::measure(doc.toRawText()));
+            if (!refusal.isEmpty())
+                return refusal;
+            cues::mark(doc, hideCues);
+            out.shownWords = cues::readWords(RichTextView::textOf(doc));
+            out.words = cues::readWords(doc);
+            return QString();
+        },
+        [] {}, std::move(shown), std::move(refused));
+}
+
+void PrompterControls::prepare(std::function<QString(Prepared &)> fill, const std::function<void()> &showing,
+                               Shown shown, Refused refused)
+{
+    newRequest();
+    const quint64 request = m_request;
+    const bool away = g_prepareAway;
+    auto make = [fill = std::move(fill), shape = m_c.rtDoc->preparedShape(), away] {
+        auto out = std::make_shared<Prepared>();
+        out->doc = std::make_unique<QTextDocument>();
+        out->doc->setUndoRedoEnabled(false);
+        out->refusal = fill(*out);
+        if (out->refusal.isEmpty())
+            preparedlayout::layOut(*out->doc, shape);
+        if (away) // taken by the window's thread, or freed wherever its result goes
+            out->doc->moveToThread(nullptr);
+        return out;
+    };
+    if (!away) {
+        showPrepared(request, *make(), showing, shown, refused);
+        return;
+    }
+    m_preparing = true;
+    auto *watcher = new QFutureWatcher<std::shared_ptr<Prepared>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request, showing, shown, refused] {
+        watcher->deleteLater();
+        showPrepared(request, *watcher->result(), showing, shown, refused);
+    });
+    watcher->setFuture(QtConcurrent::run(std::move(make)));
+}
+
+void PrompterControls::showPrepared(quint64 request, Prepared &prepared, const std::function<void()> &showing,
+                                    const Shown &shown, const Refused &refused)
+{
+    if (request != m_request)
+        return;
+    m_preparing = false;
+    if (prepared.doc->thread() != thread())
+        prepared.doc->moveToThread(thread());
+    if (!prepared.refusal.isEmpty()) {
+        if (refused)
+            refused(prepared.refusal);
+    } else {
+        const trace::Span span('A'); // bench/measure-gui --arrive
+        showing();
+        m_c.rtDoc->showPrepared(std::move(prepared.doc));
+        if (m_c.lblWords)
+            m_c.lblWords->setText(
+                QCoreApplication::translate("frmMain", "%n Words", nullptr, prepared.shownWords));
+        shown(prepared.words);
+    }
+    if (std::exchange(m_endDeferred, false))
+        Q_EMIT openingEnded();
 }
 
 void PrompterControls::markCues(bool hidden)
@@ -76,6 +218,7 @@ QByteArray PrompterControls::scriptRtf() const
 
 std::optional<QString> PrompterControls::takeRichScript(const QByteArray &rtf)
 {
+    newRequest();
     const RichTextView::LoadResult r = m_c.rtDoc->loadTextRTF(rtf);
     if (!r.ok)
         return r.error;
@@ -194,5 +337,6 @@ void PrompterControls::openScript(const QString &path)
 
 void PrompterControls::cancelOpening()
 {
+    newRequest();
     m_opener->CancelOpening();
 }

@@ -53,6 +53,11 @@ public:
     void hear(Heard heard) override;
     const QTextDocument &script() const override;
     void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) override;
+    void prepareScript(const QString &text, const std::function<void(QTextDocument &)> &dress, bool hideCues,
+                       const std::function<void()> &showing, Shown shown) override;
+    void prepareRichScript(const QByteArray &rtf, bool hideCues, Shown shown, Refused refused) override;
+    // The program prepares scripts on a worker thread; tests, on their own, before prepareScript() returns.
+    static void setPrepareAway(bool on);
     void markCues(bool hidden) override;
     QByteArray scriptRtf() const override;
     std::optional<QString> takeRichScript(const QByteArray &rtf) override;
@@ -78,10 +83,26 @@ public:
     void openScript(const QString &path) override;
     void cancelOpening() override;
 
+Q_SIGNALS:
+    // Opening a file has ended: its script shows, a message was shown, or it was cancelled.
+    void openingEnded();
+
 private:
+    struct Prepared;
+    // Makes a document with `fill` (which says why it refuses one), lays it out at the view's shape and
+    // shows it: on a worker, or here in tests.
+    void prepare(std::function<QString(Prepared &)> fill, const std::function<void()> &showing, Shown shown,
+                 Refused refused);
+    void showPrepared(quint64 request, Prepared &prepared, const std::function<void()> &showing,
+                      const Shown &shown, const Refused &refused);
+    void newRequest(); // the script being prepared, if any, will not show
+
     Dialogs &m_dialogs;
     Controls m_c;
     Heard m_heard;
     Marking *m_marking;
     ScriptOpener *m_opener;
+    quint64 m_request = 0;      // the latest script asked for; one prepared for an earlier one is dropped
+    bool m_preparing = false;   // the latest is being prepared away from the window's thread
+    bool m_endDeferred = false; // the opening ends when the script it read shows
 };

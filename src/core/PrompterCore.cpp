@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &view, ScriptWindow &script,
@@ -598,20 +599,34 @@ void PrompterCore::openScript(const QString &path)
     m_script.openScript(path);
 }
 
-void PrompterCore::takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress)
+void PrompterCore::takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress,
+                              FollowUp followUp)
 {
     QElapsedTimer laying;
     if (lcCore().isDebugEnabled())
         laying.start();
-    m_script.setScript(text, dress);
-    markCues();
-    ScriptReplaced();
-    if (laying.isValid())
-        qCDebug(lcCore) << "new script laid out:" << text.size() << "characters,"
-                        << (m_script.script().defaultTextOption().wrapMode() == QTextOption::WrapAnywhere
-                                ? "wrapped anywhere"
-                                : "wrapped at words")
-                        << "in" << laying.elapsed() << "ms";
+    const bool hidden = m_hideCues;
+    const auto showing = [before = std::move(followUp.before)] {
+        if (before)
+            before();
+    };
+    m_script.prepareScript(text, dress, hidden, showing,
+                           [this, hidden, laying, size = text.size(),
+                            after = std::move(followUp.after)](std::optional<qint32> words) {
+                               if (hidden != m_hideCues) // changed while the script was on its way
+                                   markCues();
+                               m_followUp = after;
+                               ScriptReplaced(words);
+                               if (const std::function<void()> followUp = std::exchange(m_followUp, {}))
+                                   followUp();
+                               if (laying.isValid())
+                                   qCDebug(lcCore) << "new script laid out:" << size << "characters,"
+                                                   << (m_script.script().defaultTextOption().wrapMode() ==
+                                                               QTextOption::WrapAnywhere
+                                                           ? "wrapped anywhere"
+                                                           : "wrapped at words")
+                                                   << "in" << laying.elapsed() << "ms";
+                           });
 }
 
 QByteArray PrompterCore::scriptRtf() const
@@ -622,13 +637,20 @@ QByteArray PrompterCore::scriptRtf() const
 bool PrompterCore::takeRichScript(const QByteArray &rtf)
 {
     StopPrompter();
-    if (const std::optional<QString> refused = m_script.takeRichScript(rtf)) {
-        qCWarning(lcCore) << "a script from another prompter was refused:" << *refused;
-        return false;
-    }
-    markCues();
-    ScriptReplaced();
-    return true;
+    auto taken = std::make_shared<bool>(true);
+    const bool hidden = m_hideCues;
+    m_script.prepareRichScript(
+        rtf, hidden,
+        [this, hidden](std::optional<qint32> words) {
+            if (hidden != m_hideCues)
+                markCues();
+            ScriptReplaced(words);
+        },
+        [taken](const QString &why) {
+            *taken = false;
+            qCWarning(lcCore) << "a script from another prompter was refused:" << why;
+        });
+    return *taken;
 }
 
 void PrompterCore::showAppearance(const appearance::Appearance &a)
@@ -658,12 +680,12 @@ bool PrompterCore::unmark(int index)
     return m_script.unmark(index);
 }
 
-void PrompterCore::ScriptReplaced()
+void PrompterCore::ScriptReplaced(std::optional<qint32> words)
 {
     m_window.layout();
     m_view.setScriptTop(0);
     placed();
-    countWords();
+    countWords(words);
     Q_EMIT scriptChanged();
 }
 
@@ -839,9 +861,9 @@ void PrompterCore::markCues()
 }
 
 // What the presenter reads: the cues in the script are not counted.
-void PrompterCore::countWords()
+void PrompterCore::countWords(std::optional<qint32> words)
 {
-    m_words = cues::readWords(m_script.script());
+    m_words = words ? *words : cues::readWords(m_script.script());
 }
 
 void PrompterCore::SaveAppearance()

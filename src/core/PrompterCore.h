@@ -147,9 +147,21 @@ public:
     void goToFraction(double fraction);
     void openScript(const QString &path);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
-    // `dress` formats it before it is laid out.
-    void takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress = {});
-    // The script with its formatting, as Rich Text, and the same taken from another prompter.
+    // `dress` formats it before it is laid out, maybe on another thread: the window may prepare the
+    // script away from its thread and show it later.
+    // What whoever gave a script does around its showing: `before`, with the old script still shown;
+    // `after`, once the new one shows and scriptChanged() has been told.
+    struct FollowUp
+    {
+        std::function<void()> before;
+        std::function<void()> after;
+    };
+    void takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress = {},
+                    FollowUp followUp = {});
+    // While scriptChanged() tells of a script taken with a follow-up: its giver rebuilds around it.
+    bool scriptFollowedUp() const { return bool(m_followUp); }
+    // The script with its formatting, as Rich Text, and the same taken from another prompter: false
+    // when refused at once, true when taken or on its way to the window.
     QByteArray scriptRtf() const;
     bool takeRichScript(const QByteArray &rtf);
     // Another prompter's look, shown here and not kept in this prompter's settings. Its script came
@@ -214,14 +226,14 @@ private:
     void publishPosition();
     float readingMiddle() const; // the reading line's middle, twips down the viewport
     void placed();               // the view was put somewhere: progress and position told
-    void ScriptReplaced();
+    void ScriptReplaced(std::optional<qint32> words = std::nullopt);
     void EditTextAction();
     void OptionsAction();
     void ShowHelp();
     void SaveAppearance();
     void KeepAppearance(const appearance::Appearance &a);
     void markCues();
-    void countWords();
+    void countWords(std::optional<qint32> words = std::nullopt);
 
     Platform &m_platform;
     Settings &m_settings;
@@ -249,4 +261,5 @@ private:
     bool m_stepFromClock = false; // the Scroll in progress is the clock's
     float m_publishedTop = 0;
     qint32 m_words = 0;
+    std::function<void()> m_followUp; // of the script being told as changed
 };

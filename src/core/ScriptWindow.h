@@ -39,6 +39,30 @@ public:
     // The text becomes the script, its words counted where the window shows them; `dress` formats it
     // before it is laid out.
     virtual void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) = 0;
+    // The same with the cues marked, where the window may make and lay out the document away from its
+    // thread and show it whole when ready: `showing` runs just before, with the old script still shown,
+    // and `shown` once the new one shows, with the words read in it if the window counted them. A newer
+    // script, setScript() or cancelOpening() drops one not shown yet.
+    using Shown = std::function<void(std::optional<qint32> words)>;
+    virtual void prepareScript(const QString &text, const std::function<void(QTextDocument &)> &dress,
+                               bool hideCues, const std::function<void()> &showing, Shown shown)
+    {
+        showing();
+        setScript(text, dress);
+        markCues(hideCues);
+        shown(std::nullopt);
+    }
+    // The same for another prompter's script with its formatting, or `refused` with the reason.
+    using Refused = std::function<void(const QString &why)>;
+    virtual void prepareRichScript(const QByteArray &rtf, bool hideCues, Shown shown, Refused refused)
+    {
+        if (const std::optional<QString> why = takeRichScript(rtf)) {
+            refused(*why);
+            return;
+        }
+        markCues(hideCues);
+        shown(std::nullopt);
+    }
     // Cue paragraphs take their style again, or are left out of the picture (`hidden`).
     virtual void markCues(bool hidden) = 0;
     virtual QByteArray scriptRtf() const = 0;

@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 using run::Answer;
@@ -154,8 +155,7 @@ void ShowRun::addScripts(const QStringList &paths)
         readStory(s);
         m_stories << s;
     }
-    const int keep = std::max(m_current, 0);
-    compose(keep, m_current >= 0 ? m_core.charAtLine() - storyStart(keep) : 0);
+    compose(std::max(m_current, 0), std::nullopt);
 }
 
 void ShowRun::removeStory(int index)
@@ -163,7 +163,7 @@ void ShowRun::removeStory(int index)
     if (index < 0 || index >= m_stories.size())
         return;
     const int keep = m_current == index ? nextPresent(index, 1) : m_current;
-    const int offset = m_current == index || m_current < 0 ? 0 : m_core.charAtLine() - storyStart(m_current);
+    const std::optional<int> offset = m_current == index ? std::optional<int>(0) : std::nullopt;
     m_stories.removeAt(index);
     compose(keep < 0 ? -1 : keep - (keep > index ? 1 : 0), offset);
 }
@@ -172,7 +172,6 @@ void ShowRun::moveStory(int from, int to)
 {
     if (from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
         return;
-    const int offset = m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0;
     int keep = m_current;
     if (keep == from)
         keep = to;
@@ -181,7 +180,7 @@ void ShowRun::moveStory(int from, int to)
     else if (from > keep && to <= keep)
         ++keep;
     m_stories.move(from, to);
-    compose(keep, offset);
+    compose(keep, std::nullopt);
 }
 
 void ShowRun::setTitle(int index, const QString &title)
@@ -191,7 +190,7 @@ void ShowRun::setTitle(int index, const QString &title)
     const bool shown = m_stories.at(index).shownTitle() != title;
     m_stories[index].title = title;
     if (shown && index > 0) // the break before it shows the title
-        compose(m_current, m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0);
+        compose(m_current, std::nullopt);
     else
         Q_EMIT rundownChanged();
 }
@@ -245,26 +244,6 @@ void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
         return;
     }
 
-    // Where the reading line stands in the story on air: the same place in its text afterwards.
-    int keep = -1;
-    show::TextPlace at;
-    QStringList before;
-    PrompterCore::ReadingPlace line;
-    line = m_core.readingPlace();
-    // By the reading line itself: the story on air may not have been sampled since it got there.
-    const int reading = isShow() ? storyAt(line.character) : -1;
-    if (reading >= 0 && storyStart(reading) >= 0) {
-        const auto after = std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), line.character);
-        const int block = int(std::max<qsizetype>(0, (after - m_blockStarts.begin()) - 1));
-        at = {block - m_text.firstBlocks.at(reading), line.character - m_blockStarts.at(block)};
-        before = show::paragraphsOf(m_stories.at(reading).text);
-        const QString &id = m_stories.at(reading).newsroomId;
-        for (qsizetype i = 0; i < stories.size() && keep < 0; ++i)
-            if (!id.isEmpty() && stories.at(i).newsroomId == id)
-                keep = int(i);
-        if (keep < 0) // gone without a trace: the story now in its place
-            keep = stories.isEmpty() ? -1 : std::min(reading, int(stories.size()) - 1);
-    }
     if (show::compose(stories).text == m_text.text) {
         // Marks and planned times only: the prompter's text stays as laid out.
         m_stories = stories;
@@ -272,22 +251,57 @@ void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
         refresh(true);
         return;
     }
-    m_stories = stories;
-    layOut();
-    if (keep >= 0 && storyStart(keep) >= 0) {
-        const int first = m_text.firstBlocks.at(keep);
-        if (at.paragraph < 0 && first > 0) {
-            // On the break before it: still there.
-            const int breakLength = m_blockStarts.at(first) - m_blockStarts.at(first - 1) - 2;
-            line.character = m_blockStarts.at(first - 1) + std::clamp(at.offset, 0, breakLength);
-        } else {
-            const show::TextPlace to =
-                show::samePlace(before, at, show::paragraphsOf(m_stories.at(keep).text));
-            line.character = m_blockStarts.value(first + to.paragraph) + to.offset;
-        }
-        m_core.bringPlaceToLine(line);
-    }
-    composed();
+    // Where the reading line stands in the story on air when the new text shows (it reads on while the
+    // text is prepared): the same place in that story's text afterwards.
+    struct Kept
+    {
+        int story = -1;
+        show::TextPlace at;
+        QStringList before;
+        PrompterCore::ReadingPlace line;
+    };
+    auto kept = std::make_shared<Kept>();
+    const QList<show::Story> was = std::exchange(m_stories, stories);
+    composeThen(
+        [this, kept, was, stories] {
+            kept->line = m_core.readingPlace();
+            // By the reading line itself: the story on air may not have been sampled since it got there.
+            const int reading = storyAt(kept->line.character);
+            if (reading < 0 || reading >= was.size() || storyStart(reading) < 0)
+                return;
+            const auto after =
+                std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), kept->line.character);
+            const int block = int(std::max<qsizetype>(0, (after - m_blockStarts.begin()) - 1));
+            kept->at = {block - m_text.firstBlocks.at(reading),
+                        kept->line.character - m_blockStarts.at(block)};
+            kept->before = show::paragraphsOf(was.at(reading).text);
+            const QString &id = was.at(reading).newsroomId;
+            for (qsizetype i = 0; i < stories.size() && kept->story < 0; ++i)
+                if (!id.isEmpty() && stories.at(i).newsroomId == id)
+                    kept->story = int(i);
+            if (kept->story < 0) // gone without a trace: the story now in its place
+                kept->story = stories.isEmpty() ? -1 : std::min(reading, int(stories.size()) - 1);
+        },
+        [this, kept] {
+            composed(-1, 0, [this, kept] {
+                const int keep = kept->story;
+                if (keep < 0 || storyStart(keep) < 0)
+                    return;
+                PrompterCore::ReadingPlace line = kept->line;
+                const int first = m_text.firstBlocks.at(keep);
+                if (kept->at.paragraph < 0 && first > 0) {
+                    // On the break before it: still there.
+                    const int breakLength = m_blockStarts.at(first) - m_blockStarts.at(first - 1) - 2;
+                    line.character =
+                        m_blockStarts.at(first - 1) + std::clamp(kept->at.offset, 0, breakLength);
+                } else {
+                    const show::TextPlace to =
+                        show::samePlace(kept->before, kept->at, show::paragraphsOf(m_stories.at(keep).text));
+                    line.character = m_blockStarts.value(first + to.paragraph) + to.offset;
+                }
+                m_core.bringPlaceToLine(line);
+            });
+        });
 }
 
 void ShowRun::feedStoryText(int index, const QString &text)
@@ -299,26 +313,41 @@ void ShowRun::feedStoryText(int index, const QString &text)
     feedStories(stories, false);
 }
 
-void ShowRun::compose(int keepStory, int offset)
+void ShowRun::compose(int keepStory, std::optional<int> offset)
 {
-    layOut();
-    if (keepStory >= 0 && storyStart(keepStory) >= 0)
-        m_core.bringCharToLine(storyStart(keepStory) + std::max(0, offset));
-    composed();
+    // A place kept in the story on air is read when the new script shows, after the reading went on
+    // meanwhile.
+    auto kept = std::make_shared<int>(offset.value_or(0));
+    std::function<void()> before;
+    if (!offset)
+        before = [this, kept] { *kept = m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0; };
+    composeThen(std::move(before), [this, keepStory, kept] { composed(keepStory, *kept); });
 }
 
-void ShowRun::layOut()
+void ShowRun::composeThen(std::function<void()> before, std::function<void()> after)
 {
-    m_text = show::compose(m_stories);
+    show::ShowText text = show::compose(m_stories);
     const QColor script = colors::toQColor(m_rtDoc.scriptColor().value_or(0xFFFFFF));
     const QColor back = colors::toQColor(m_rtDoc.BackColor());
-    m_composing = true;
-    m_core.takeScript(m_text.text, [this, &script, &back](QTextDocument &doc) {
-        if (!show::markBreaks(doc, m_text, script, back))
-            qCWarning(lcCore) << "the show's breaks were not found in its text";
-    });
-    m_composing = false;
+    // The breaks may be marked on another thread: the dressing takes its own copies.
+    PrompterCore::FollowUp followUp;
+    followUp.before = std::move(before);
+    followUp.after = [this, text, after = std::move(after)] {
+        m_text = text;
+        after();
+    };
+    const QString plain = text.text;
+    m_core.takeScript(
+        plain,
+        [text, script, back](QTextDocument &doc) {
+            if (!show::markBreaks(doc, text, script, back))
+                qCWarning(lcCore) << "the show's breaks were not found in its text";
+        },
+        std::move(followUp));
+}
 
+void ShowRun::composed(int keepStory, int offset, const std::function<void()> &place)
+{
     const QTextDocument &doc = *m_rtDoc.document();
     m_starts = show::storyStarts(doc, m_text);
     m_wordsBefore = show::wordsBefore(doc);
@@ -339,10 +368,11 @@ void ShowRun::layOut()
     if (m_lblWords && isShow())
         m_lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr,
                                                         m_wordsBefore.isEmpty() ? 0 : m_wordsBefore.last()));
-}
 
-void ShowRun::composed()
-{
+    if (place)
+        place();
+    else if (keepStory >= 0 && storyStart(keepStory) >= 0)
+        m_core.bringCharToLine(storyStart(keepStory) + std::max(0, offset));
     m_current = isShow() ? storyAt(m_core.charAtLine()) : -1;
     Q_EMIT rundownChanged();
     Q_EMIT storyChanged(m_current);
@@ -352,7 +382,7 @@ void ShowRun::composed()
 
 void ShowRun::scriptChanged()
 {
-    if (m_composing)
+    if (m_core.scriptFollowedUp())
         return;
     m_fed = false;
     if (!isShow())
@@ -443,7 +473,7 @@ show::Place ShowRun::place(int position) const
     if (m_current >= 0) {
         const int next = nextPresent(m_current, 1);
         if (next >= 0)
-            p.storyWordsToGo = std::max(0, m_wordsBefore.value(m_text.firstBlocks.at(next)) - read);
+            p.storyWordsToGo = std::max(0, m_wordsBefore.value(m_text.firstBlocks.value(next, -1)) - read);
     }
     for (const show::Story &s : m_stories) {
         if (s.planned)

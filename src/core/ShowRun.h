@@ -14,6 +14,9 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 class Platform;
 class PrompterCore;
 class QLabel;
@@ -96,9 +99,12 @@ Q_SIGNALS:
     void timersChanged();
 
 private:
-    void compose(int keepStory, int offset);
-    void layOut();
-    void composed();
+    // The stories as one script, with the reading line in `keepStory` that far into it; none: as far
+    // as it stands in the story on air when the new script shows.
+    void compose(int keepStory, std::optional<int> offset);
+    // The composed script shows; `place` puts the reading line, else `keepStory` that far into it.
+    void composed(int keepStory, int offset, const std::function<void()> &place = {});
+    void composeThen(std::function<void()> before, std::function<void()> after);
     void scriptChanged();
     void started(bool running);
     int wordsRead(int position) const;
@@ -122,7 +128,6 @@ private:
     QList<int> m_bounds;      // per story: where its part of the text begins, its break included
     QList<int> m_blockStarts; // per paragraph: its first character
     QList<int> m_wordsBefore; // per paragraph: the words read before it
-    bool m_composing = false;
     bool m_fed = false;
     int m_current = -1;
     show::ShowTimers m_timers;

@@ -266,14 +266,17 @@ void LeaderFeed::scheduleReport()
 
 void LeaderFeed::scriptChanged()
 {
-    broadcast(Script{m_prompter.script()});
+    // Written out only for someone to read: a long script takes a while.
+    if (heard())
+        broadcast(Script{m_prompter.script()});
     report();
 }
 
 void LeaderFeed::lookChanged()
 {
     // A new look recolours and refonts every character: the script goes again with it.
-    broadcast(Script{m_prompter.script()});
+    if (heard())
+        broadcast(Script{m_prompter.script()});
     broadcast(m_prompter.look());
     report();
 }

@@ -256,6 +256,8 @@ State RemoteControl::state() const
     s.timeToGo = m_core.timeToGo();
     s.words = m_show.words();
     s.charAtLine = m_core.charAtLine();
+    if (std::exchange(m_textStale, false))
+        m_text = m_core.plainText();
     s.lineText = lineFrom(m_text, s.charAtLine);
     s.charAtLine -= storyOffset();
     s.show = showJson(m_show);
@@ -323,7 +325,7 @@ void RemoteControl::pushNow()
 
 void RemoteControl::scriptChanged()
 {
-    m_text = m_core.plainText();
+    m_textStale = true; // a long script is made plain text only for a remote that asks
     m_allCues.clear();
     for (const cues::Cue &c : cues::list(*m_core.document()))
         m_allCues << Cue{c.text, c.start};

@@ -112,7 +112,8 @@ private:
     QString m_error;
     QString m_oscIgnored;
     bool m_leaderLost = false;
-    QString m_text;             // the script as plain text, kept from its last change
+    mutable QString m_text; // the script as plain text, made when first asked after a change
+    mutable bool m_textStale = true;
     QJsonArray m_markers;       // their JSON, kept from their last change
     QList<Cue> m_allCues;       // every cue of the script, placed in the whole text
     QJsonArray m_cues;          // the story on air's, as the state tells them

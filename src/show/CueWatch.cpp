@@ -17,14 +17,25 @@
 #include <utility>
 
 CueWatch::CueWatch(PrompterCore &core, ScriptView &view, QObject *parent)
-    : QObject(parent), m_core(core), m_view(view), m_doc(core.document())
+    : QObject(parent), m_core(core), m_view(view), m_doc(nullptr)
 {
     connect(&core, &PrompterCore::positionChanged, this, &CueWatch::moved);
     connect(&core, &PrompterCore::scriptChanged, this, &CueWatch::reload);
     connect(&core, &PrompterCore::relaid, this, &CueWatch::relaid);
+    reload();
+}
+
+void CueWatch::watchDocument()
+{
+    if (m_doc)
+        return;
+    m_doc = m_core.document();
     // A new text is told after it was laid out and moved: until then the cues known are the old ones.
     connect(m_doc, &QTextDocument::contentsChanged, this, [this] { m_stale = true; });
-    reload();
+    connect(m_doc, &QObject::destroyed, this, [this] {
+        m_doc = nullptr;
+        m_stale = true;
+    });
 }
 
 int CueWatch::story() const
@@ -52,7 +63,7 @@ int CueWatch::blockAt(double y)
 
 void CueWatch::moved()
 {
-    if (m_stale)
+    if (m_stale || !m_doc)
         return reload();
     const double y = readingY();
     const double from = std::exchange(m_lastY, y);
@@ -79,6 +90,7 @@ void CueWatch::moved()
 
 void CueWatch::reload()
 {
+    watchDocument();
     m_stale = false;
     m_cues = cues::list(*m_doc);
     m_fired.assign(m_cues.size(), false);
@@ -92,7 +104,7 @@ void CueWatch::reload()
 
 void CueWatch::relaid()
 {
-    if (m_stale)
+    if (m_stale || !m_doc)
         return reload();
     // Paragraphs lie elsewhere at a new width: where the line is now is no move of the script.
     m_lastY = readingY();

@@ -49,6 +49,8 @@ private:
     void relaid();
     double readingY() const; // the reading line's middle, pixels down the script
     int blockAt(double y);
+    // The prompter's script: a new one may come as a new document, which is watched from then on.
+    void watchDocument();
 
     PrompterCore &m_core;
     ScriptView &m_view;

@@ -112,9 +112,25 @@ ScriptPicture::ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *
         o->installEventFilter(this);
     if (band)
         const_cast<frmLine *>(band)->installEventFilter(this);
-    connect(rtDoc->document(), &QTextDocument::contentsChanged, this, &ScriptPicture::invalidate);
-    connect(rtDoc->document()->documentLayout(), &QAbstractTextDocumentLayout::update, this,
-            &ScriptPicture::invalidate);
+    watchDocument();
+}
+
+void ScriptPicture::watchDocument()
+{
+    QTextDocument *doc = m_doc->document();
+    connect(doc, &QTextDocument::contentsChanged, this, &ScriptPicture::invalidate);
+    connect(doc->documentLayout(), &QAbstractTextDocumentLayout::update, this, &ScriptPicture::invalidate);
+    // A new script may come as a new document, shown once the old one has gone (or with the view).
+    connect(doc, &QObject::destroyed, this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_doc)
+                    watchDocument();
+                invalidate();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void ScriptPicture::setMirror(bool leftRight, bool topBottom)

@@ -67,6 +67,7 @@ protected:
 
 private:
     void invalidate();
+    void watchDocument();
     bool followScroll(const QMoveEvent *event);
     void followBand();
     int shownOffset() const;

@@ -209,6 +209,37 @@ void RichTextView::adoptDocument(std::unique_ptr<QTextDocument> doc)
         verticalScrollBar()->setValue(0);
 }
 
+preparedlayout::Shape RichTextView::preparedShape() const
+{
+    return {document()->defaultFont().toString(), wordWrapMode(), maximumViewportSize().width(),
+            document()->documentMargin(),         m_leftMargin,   m_rightMargin};
+}
+
+void RichTextView::showPrepared(std::unique_ptr<QTextDocument> doc)
+{
+    if (!preparedlayout::laidOutAt(*doc, preparedShape())) {
+        adoptDocument(std::move(doc));
+        return;
+    }
+    QTextDocument *old = document();
+    const bool undo = old->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    QTextDocument *shown = doc.release();
+    shown->setParent(this);
+    // Ours to delete from here, whether the text control made it or not.
+    old->setParent(nullptr);
+    {
+        const preparedlayout::Keep keep(*shown);
+        setDocument(shown);
+    }
+    QTextCursor batch(shown);
+    batch.beginEditBlock();
+    contentReplaced();
+    batch.endEditBlock();
+    shown->setUndoRedoEnabled(undo);
+    delete old;
+}
+
 int RichTextView::textLength() const
 {
     return ScriptLines(*document()).textLength();

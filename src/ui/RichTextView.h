@@ -6,6 +6,7 @@
 
 #include "documents/Documents.h"
 #include "documents/ScriptLines.h"
+#include "ui/PreparedLayout.h"
 
 #include <QString>
 #include <QTextCursor>
@@ -49,6 +50,11 @@ public:
                           const std::function<void()> &whileEmpty = {});
     // Shows a document built elsewhere instead of the current content, with the view's base font.
     void adoptDocument(std::unique_ptr<QTextDocument> doc);
+    // How a document must be laid out (preparedlayout::layOut) for the view to show it as it is.
+    preparedlayout::Shape preparedShape() const;
+    // Shows a document laid out elsewhere instead of the current content: with its lines as they are
+    // when laid out at the view's shape, laid out again as adoptDocument() does otherwise.
+    void showPrepared(std::unique_ptr<QTextDocument> doc);
 
     QByteArray TextRTF() const;
     // False when the data is no RTF or over a script's limits (`refusal` then says which).

@@ -4,12 +4,15 @@
 
 #include "PrompterWindow.h"
 #include "app/KeyInput.h"
+#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "documents/Unread.h"
 #include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
+#include "scroll/ScrollClock.h"
 #include "show/RundownPanel.h"
+#include "ui/PreparedLayout.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -18,6 +21,8 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 namespace {
@@ -65,6 +70,7 @@ private Q_SLOTS:
     void panelReordersAndRenames();
     void hitTheTimeStepsTheSpeed();
     void runningOrderShownOnlyWhenPicked();
+    void storyRemovedWhileRunning();
 
 private:
     ShowRun &show() const { return m_w->showRun(); }
@@ -318,6 +324,49 @@ void tst_Rundown::runningOrderShownOnlyWhenPicked()
     QVERIFY(m_w->mos().shownOrder().isEmpty());
     QCOMPARE(show().stories().size(), 2);
     QVERIFY(show().fed());
+}
+
+// A story taken out while the prompter runs: the show is composed and laid out again on a worker while
+// the frames go on over the old script; the new one shows whole, with the reading line as far into the
+// story on air as it had read by then, and the window lays none of it out again.
+void tst_Rundown::storyRemovedWhileRunning()
+{
+    PrompterControls::setPrepareAway(true);
+    const auto restore = qScopeGuard([] { PrompterControls::setPrepareAway(false); });
+    PrompterCore &core = m_w->core();
+    QCOMPARE(core.command({run::Verb::Story, 2}).outcome, run::Answer::Outcome::Done);
+    core.setSpeed(16);
+    core.start();
+    const auto frame = [&] {
+        m_platform.now += 16;
+        core.clock().timFrame_Timer();
+    };
+    for (int i = 0; i < 40; ++i)
+        frame();
+    const int layouts = preparedlayout::wholeLayouts();
+    QSignalSpy shown(&core, &PrompterCore::scriptChanged);
+    show().removeStory(2);
+    const float asked = core.top();
+    for (int i = 0; i < 3; ++i)
+        frame();
+    QVERIFY(core.top() < asked); // the old script goes on moving meanwhile
+    QVERIFY(shown.isEmpty());
+    int into = -1;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            if (!shown.isEmpty())
+                return true;
+            frame();
+            into = core.charAtLine() - show().storyStart(1);
+            return false;
+        },
+        10000));
+    QVERIFY(into > 0);
+    QVERIFY(core.running());
+    QCOMPARE(show().stories().size(), 2);
+    QCOMPARE(show().current(), 1);
+    QCOMPARE(core.charAtLine() - show().storyStart(1), into);
+    QCOMPARE(preparedlayout::wholeLayouts(), layouts + 1); // on the worker, and only there
 }
 
 QTEST_MAIN(tst_Rundown)

@@ -5,6 +5,7 @@
 #include "HostileText.h"
 #include "ui/Colors.h"
 #include "ui/LayoutBounds.h"
+#include "ui/PreparedLayout.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -14,6 +15,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFrame>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <memory>
 
 class tst_RichTextView : public QObject
 {
@@ -233,6 +238,60 @@ private Q_SLOTS:
             if (refused)
                 QVERIFY(!r.error.isEmpty());
         }
+    }
+
+    // A script laid out on another thread shows with the lines it was given there, where the view's
+    // own layout puts them; one laid out for a view that has changed since is laid out again.
+    void preparedDocumentShowsAsLaidOut_data()
+    {
+        QTest::addColumn<int>("widthMeanwhile"); // 0: the view keeps its width
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("same view") << 0 << true;
+        QTest::newRow("view narrowed meanwhile") << 300 << false;
+    }
+    void preparedDocumentShowsAsLaidOut()
+    {
+        QFETCH(int, widthMeanwhile);
+        QFETCH(bool, kept);
+        QString text;
+        for (int i = 0; i < 300; ++i)
+            text += QStringLiteral("good evening and welcome to the news%1").arg(i % 9 ? u' ' : u'\n');
+        const auto view = [] {
+            auto v = std::make_unique<RichTextView>(RichTextView::Input::None);
+            v->setBaseFont(QFont(QStringLiteral("Liberation Sans"), 28));
+            v->setTextMargins(10, 30);
+            twips::move(v.get(), 0, 0, twips::fromPixels(640), twips::fromPixels(480));
+            v->show(); // a hidden view takes its width late
+            return v;
+        };
+        const auto shown = view();
+        const auto own = view();
+        const preparedlayout::Shape shape = shown->preparedShape();
+        auto prepared = QtConcurrent::run([text, shape] {
+                            auto doc = std::make_shared<std::unique_ptr<QTextDocument>>(
+                                std::make_unique<QTextDocument>());
+                            QFont font;
+                            font.fromString(shape.font);
+                            RichTextView::fillPlain(**doc, text, font);
+                            preparedlayout::layOut(**doc, shape);
+                            (*doc)->moveToThread(nullptr);
+                            return doc;
+                        }).result();
+        std::unique_ptr<QTextDocument> doc = std::move(*prepared);
+        doc->moveToThread(QThread::currentThread());
+        if (widthMeanwhile) {
+            twips::setWidth(shown.get(), twips::fromPixels(widthMeanwhile));
+            twips::setWidth(own.get(), twips::fromPixels(widthMeanwhile));
+        }
+        const int layouts = preparedlayout::wholeLayouts();
+        shown->showPrepared(std::move(doc));
+        own->setText(text);
+        QCOMPARE(shown->Text(), own->Text());
+        for (const int at : {0, 500, shown->textLength()})
+            QCOMPARE(shown->lineRect(at), own->lineRect(at));
+        QCOMPARE(shown->GetLineFromChar(shown->textLength()), own->GetLineFromChar(own->textLength()));
+        QCOMPARE(preparedlayout::wholeLayouts() == layouts, kept);
+        QCOMPARE(shown->document()->rootFrame()->frameFormat().rightMargin(), 30.0);
     }
 
     void marginsSurviveNewText()
