@@ -6,9 +6,10 @@
 // the follower puts the presenter after each 100 ms of audio with the time that chunk took to
 // recognise. bench/measure-voice turns this into figures.
 //
-//   build/bench/voice-replay [--from WORD] SCRIPT.txt RECORDING.wav [MORE.wav...]
+//   build/bench/voice-replay [--from WORD] [--heard] SCRIPT.txt RECORDING.wav [MORE.wav...]
 //
-// --from puts the follower at that word first, as the operator would before the presenter begins.
+// --from puts the follower at that word first, as the operator would before the presenter begins;
+// --heard prints to standard error, whenever they change, the words the recogniser gives the aligner.
 //
 //   build/bench/voice-replay --words SCRIPT.txt
 //
@@ -60,9 +61,18 @@ int main(int argc, char **argv)
         return 0;
     }
     int from = -1;
-    if (args.size() > 2 && args[1] == QLatin1String("--from")) {
-        from = args[2].toInt() - 1;
-        args.remove(1, 2);
+    bool heard = false;
+    for (bool more = true; more;) {
+        more = false;
+        if (args.size() > 2 && args[1] == QLatin1String("--from")) {
+            from = args[2].toInt() - 1;
+            args.remove(1, 2);
+            more = true;
+        } else if (args.size() > 1 && args[1] == QLatin1String("--heard")) {
+            heard = true;
+            args.remove(1);
+            more = true;
+        }
     }
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: voice-replay SCRIPT.txt RECORDING.wav [MORE.wav...]\n");
@@ -85,6 +95,8 @@ int main(int argc, char **argv)
         return 1;
     }
     QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList lastHeard;
     out << "model " << built << ' ' << loaded << ' ' << model.words << ' ' << model.guessed << '\n';
 
     const QList<voice::ScriptWord> words = voice::scriptWords(text);
@@ -106,6 +118,10 @@ int main(int argc, char **argv)
             if (!res.error.isEmpty()) {
                 std::fprintf(stderr, "%s\n", qPrintable(res.error));
                 return 1;
+            }
+            if (heard && res.words != lastHeard) {
+                lastHeard = res.words;
+                err << (at + n) / 16 << ' ' << res.words.join(u' ') << Qt::endl;
             }
             const bool moved = aligner.heard(res.words).has_value();
             // As the follower tells it: the word after the one last heard, which the voice is on.

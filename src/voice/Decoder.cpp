@@ -55,6 +55,7 @@ QString Decoder::load(const Model &model)
     }
     m_said.clear();
     m_inUtterance = false;
+    m_denoiser.reset();
     if (!model.error.isEmpty())
         return model.error;
     const QByteArray hmm = model.acousticModel.toLocal8Bit();
@@ -103,6 +104,9 @@ Decoder::Result Decoder::feed(const std::int16_t *samples, std::size_t count)
         r.error = tr("no model is loaded");
         return r;
     }
+    const std::vector<std::int16_t> &clean = m_denoiser.clean(samples, count);
+    samples = clean.data();
+    count = clean.size();
     if (ps_process_raw(m_ps, samples, count, FALSE, FALSE) < 0) {
         r.error = tr("the recogniser failed on the audio");
     } else {

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "voice/Denoiser.h"
 #include "voice/Model.h"
 
 #include <QString>
@@ -45,6 +46,7 @@ private:
     QString restartUtterance();
 
     ps_decoder_s *m_ps = nullptr;
+    Denoiser m_denoiser;
     std::shared_ptr<void> m_model; // the files the decoder reads stay while it lives
     bool m_inUtterance = false;    // speech has begun in the current utterance
     QStringList m_said;            // earlier utterances' words, the last few

@@ -3,11 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "voice/Aligner.h"
+#include "voice/Denoiser.h"
 #include "voice/Model.h"
 #include "voice/ScriptWords.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 // The voice follower's text side, without the recogniser: where heard words put the presenter.
 class tst_VoiceWords : public QObject
@@ -149,6 +153,59 @@ private Q_SLOTS:
         QVERIFY(!p[word].isEmpty());
         if (!expected.isEmpty())
             QCOMPARE(p[word].first(), expected);
+    }
+
+    // Bursts of a voice-like tone, a half second on and off, over hiss that many dB below them
+    // (none: digital silence): a quiet room passes exactly as it came, steady hiss is taken out
+    // where nobody speaks, and the audio may come in pieces of any size.
+    void denoises_data()
+    {
+        QTest::addColumn<int>("hissDb");
+        QTest::addColumn<bool>("suppressing");
+        QTest::addColumn<int>("piece");
+        QTest::newRow("silence between words") << 0 << false << 1600;
+        QTest::newRow("a quiet room") << 60 << false << 1600;
+        QTest::newRow("hiss 20 dB below") << 20 << true << 1600;
+        QTest::newRow("hiss 10 dB below, odd pieces") << 10 << true << 777;
+    }
+    void denoises()
+    {
+        QFETCH(int, hissDb);
+        QFETCH(bool, suppressing);
+        QFETCH(int, piece);
+        constexpr int kRate = 16000;
+        QRandomGenerator random(7);
+        std::vector<std::int16_t> in(kRate * 6);
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            const bool on = i / (kRate / 2) % 2 == 1;
+            const double tone = on ? 8000 * std::sin(double(i) * 0.09) * std::sin(double(i) * 0.0011) : 0;
+            const double hiss =
+                hissDb ? 8000 / std::pow(10, hissDb / 20.0) * (random.generateDouble() * 2 - 1) : 0;
+            in[i] = std::int16_t(std::lround(tone + hiss));
+        }
+        voice::Denoiser d;
+        std::vector<std::int16_t> out;
+        for (std::size_t at = 0; at < in.size(); at += std::size_t(piece)) {
+            const std::vector<std::int16_t> &c =
+                d.clean(in.data() + at, std::min(std::size_t(piece), in.size() - at));
+            out.insert(out.end(), c.cbegin(), c.cend());
+        }
+        QCOMPARE(d.suppressing(), suppressing);
+        QVERIFY(in.size() - out.size() < std::size_t(voice::Denoiser::kFrameSamples));
+        const auto energy = [](const std::vector<std::int16_t> &v, std::size_t from, std::size_t n) {
+            double sum = 0;
+            for (std::size_t i = from; i < from + n; ++i)
+                sum += double(v[i]) * double(v[i]);
+            return sum / double(n);
+        };
+        // The last pause, after the suppressor has learnt the hiss.
+        const std::size_t pause = kRate * 5;
+        if (!suppressing) {
+            QVERIFY(std::equal(out.cbegin(), out.cend(), in.cbegin()));
+        } else {
+            QVERIFY(energy(out, pause, kRate / 2 - 400) * 4 < energy(in, pause, kRate / 2 - 400));
+            QVERIFY(energy(out, pause - kRate / 2, kRate / 2) * 2 > energy(in, pause - kRate / 2, kRate / 2));
+        }
     }
 
     // A script mostly in another language than the model's is refused rather than followed wrongly;
