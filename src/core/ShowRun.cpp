@@ -244,7 +244,8 @@ void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
         return;
     }
 
-    if (show::compose(stories).text == m_text.text) {
+    show::ShowText text = show::compose(stories);
+    if (text.text == m_text.text) {
         // Marks and planned times only: the prompter's text stays as laid out.
         m_stories = stories;
         Q_EMIT rundownChanged();
@@ -263,6 +264,7 @@ void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
     auto kept = std::make_shared<Kept>();
     const QList<show::Story> was = std::exchange(m_stories, stories);
     composeThen(
+        std::move(text),
         [this, kept, was, stories] {
             kept->line = m_core.readingPlace();
             // By the reading line itself: the story on air may not have been sampled since it got there.
@@ -321,12 +323,12 @@ void ShowRun::compose(int keepStory, std::optional<int> offset)
     std::function<void()> before;
     if (!offset)
         before = [this, kept] { *kept = m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0; };
-    composeThen(std::move(before), [this, keepStory, kept] { composed(keepStory, *kept); });
+    composeThen(show::compose(m_stories), std::move(before),
+                [this, keepStory, kept] { composed(keepStory, *kept); });
 }
 
-void ShowRun::composeThen(std::function<void()> before, std::function<void()> after)
+void ShowRun::composeThen(show::ShowText text, std::function<void()> before, std::function<void()> after)
 {
-    show::ShowText text = show::compose(m_stories);
     const QColor script = colors::toQColor(m_rtDoc.scriptColor().value_or(0xFFFFFF));
     const QColor back = colors::toQColor(m_rtDoc.BackColor());
     // The breaks may be marked on another thread: the dressing takes its own copies.

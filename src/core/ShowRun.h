@@ -104,7 +104,7 @@ private:
     void compose(int keepStory, std::optional<int> offset);
     // The composed script shows; `place` puts the reading line, else `keepStory` that far into it.
     void composed(int keepStory, int offset, const std::function<void()> &place = {});
-    void composeThen(std::function<void()> before, std::function<void()> after);
+    void composeThen(show::ShowText text, std::function<void()> before, std::function<void()> after);
     void scriptChanged();
     void started(bool running);
     int wordsRead(int position) const;
