@@ -50,9 +50,10 @@ function until(emitter, event, pick, ms = 10000) {
 	})
 }
 
+// Once the script is shown: the desk may connect while the program is still opening it.
 async function connected(token = TOKEN) {
 	const client = new CuescrollClient({ host: '127.0.0.1', port, token, retryMs: 60000 })
-	const first = until(client, 'state', (s) => s)
+	const first = until(client, 'state', (s) => s.words > 0 && s)
 	client.open()
 	await first
 	return client
