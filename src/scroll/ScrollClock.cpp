@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 QTimer *designedTimer(QObject *parent, const char *name)
@@ -23,15 +24,20 @@ QTimer *designedTimer(QObject *parent, const char *name)
     t->setTimerType(Qt::PreciseTimer);
     return t;
 }
+// After the frame's timer, long enough for the frame to have been painted first.
+constexpr int kJumpAfterFrameMs = 2;
 } // namespace
 
 ScrollClock::ScrollClock(Platform &platform, QObject *parent, ScriptView &view, bool frameSync, Hooks hooks)
     : QObject(parent), timTick(designedTimer(parent ? parent : this, "timTick")),
-      timFrame(designedTimer(parent ? parent : this, "timFrame")), m_platform(platform), m_view(view),
-      m_frameSync(frameSync), m_hooks(std::move(hooks))
+      timFrame(designedTimer(parent ? parent : this, "timFrame")), timJump(new QTimer(this)),
+      m_platform(platform), m_view(view), m_frameSync(frameSync), m_hooks(std::move(hooks))
 {
     timTick->setInterval(1);
     timFrame->setSingleShot(true);
+    timJump->setSingleShot(true);
+    timJump->setTimerType(Qt::PreciseTimer);
+    connect(timJump, &QTimer::timeout, this, &ScrollClock::timJump_Timer);
     connect(timTick, &QTimer::timeout, this, &ScrollClock::timTick_Timer);
     connect(timFrame, &QTimer::timeout, this, &ScrollClock::timFrame_Timer);
 }
@@ -70,6 +76,8 @@ void ScrollClock::release()
     m_ticking = false;
     timTick->stop();
     timFrame->stop();
+    if (std::exchange(m_heldShift, 0.f) != 0.f || timJump->isActive())
+        timJump_Timer();
 }
 
 // The clock wakes when the next step is due rather than every millisecond: the step still comes at
@@ -130,13 +138,22 @@ void ScrollClock::place(float top, bool fromClock)
         if (!timFrame->isActive())
             scheduleFrame();
     } else {
-        m_view.setScriptTop(top);
         const quint32 now = m_platform.timeGetTime();
         if (m_ticking && m_frameSync) {
-            m_glide.shift(top - m_glide.target());
-            m_shownY = twips::toPixels(m_glide.shownAt(now));
+            const float shift = top - m_glide.target();
+            m_glide.shift(shift);
+            // A far jump repaints the whole view, which takes a frame's worth of painting: shown
+            // between two frames rather than by the late key or in a frame, none is held up.
+            if (std::abs(shift) >= m_view.viewportHeight() / 2) {
+                m_view.keepScriptTop(top);
+                m_heldShift += shift;
+                return;
+            }
+            m_view.setScriptTop(top);
+            m_shownY = twips::toPixels(m_glide.shownAt(now) - m_heldShift);
             m_view.showScriptAt(m_shownY);
         } else {
+            m_view.setScriptTop(top);
             m_glide.jump(top);
         }
     }
@@ -161,6 +178,7 @@ void ScrollClock::timFrame_Timer()
         if (m_view.shownScriptY() != m_shownY || m_view.scriptTop() != m_glide.target()) {
             m_glide.jump(m_view.scriptTop());
             m_shownY = m_view.shownScriptY();
+            m_heldShift = 0;
         }
     };
     placedElsewhere();
@@ -172,16 +190,27 @@ void ScrollClock::timFrame_Timer()
     }
     placedElsewhere();
     const quint32 now = m_platform.timeGetTime();
-    const int y = twips::toPixels(m_glide.shownAt(now));
+    const int y = twips::toPixels(m_glide.shownAt(now) - m_heldShift);
     if (y != m_view.shownScriptY())
         m_view.showScriptAt(y);
     m_shownY = y;
+    if (std::exchange(m_heldShift, 0.f) != 0.f)
+        timJump->start(kJumpAfterFrameMs);
     m_hooks.framed();
     if (!m_hooks.running() && m_glide.settledAt(now)) {
         timFrame->stop(); // at rest: no more frames until the clock steps again
         return;
     }
     scheduleFrame();
+}
+
+void ScrollClock::timJump_Timer()
+{
+    timJump->stop();
+    const int y = twips::toPixels(m_glide.shownAt(m_platform.timeGetTime()) - m_heldShift);
+    if (y != m_view.shownScriptY())
+        m_view.showScriptAt(y);
+    m_shownY = y;
 }
 
 double ScrollClock::periodMs() const

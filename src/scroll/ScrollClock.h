@@ -46,7 +46,8 @@ public:
     quint32 stepLateness() const;
 
     // Puts the view's Top (twips) there: a clock step under frame sync is only recorded, and the
-    // next display frame shows it; anything else is shown at once.
+    // next display frame shows it; anything else is shown at once, but for a far jump while frames
+    // run, which is shown just after the next frame (see timJump_Timer).
     void place(float top, bool fromClock);
 
     // Frames run while the view is steered from elsewhere, with or without the clock's steps.
@@ -54,10 +55,12 @@ public:
 
     void timTick_Timer();
     void timFrame_Timer();
+    void timJump_Timer();
     void release();
 
     QTimer *const timTick;
     QTimer *const timFrame;
+    QTimer *const timJump; // shows a far jump once the frame before it is painted
 
 private:
     void scheduleTick();
@@ -72,6 +75,7 @@ private:
     qint32 lLastTick = 0;
     Glide m_glide;
     int m_shownY = 0;        // where the last frame put the view, in pixels
+    float m_heldShift = 0;   // twips of a far jump the next frame does not show yet
     quint32 m_frameBase = 0; // frames fall on this reading plus whole periods
     quint32 m_frameDue = 0;  // when the frame timer is due
     bool m_ticking = false;

@@ -588,6 +588,39 @@ private Q_SLOTS:
         QVERIFY(!w->core().clock().timFrame->isActive()); // at rest: no more frames
     }
 
+    // A far jump repaints the whole view: it is shown between two frames, never by the frame after it
+    // (which would then be late), and the glide goes on from the new place.
+    void farJumpShowsBetweenFrames()
+    {
+        auto w = makeWindow();
+        w->sldSpeed->setValue(16);
+        w->DoAction(QStringLiteral("Start"));
+        m_platform.now += 20;
+        ScrollClock &clock = w->core().clock();
+        clock.timFrame_Timer();
+        const int before = w->rtDoc->y();
+
+        w->core().goToFraction(0.5);
+        const float top = twips::top(w->rtDoc);
+        QVERIFY(twips::toPixels(-top) > w->picBack->height());
+        QCOMPARE(w->rtDoc->y(), before);
+        QVERIFY(!clock.timJump->isActive());
+
+        m_platform.now += 4;
+        clock.timFrame_Timer();
+        QVERIFY(std::abs(w->rtDoc->y() - before) <= 2); // still the old place, gliding on
+        QVERIFY(clock.timJump->isActive());
+        clock.timJump_Timer();
+        const int jumped = w->rtDoc->y();
+        QVERIFY2(std::abs(jumped - twips::toPixels(top)) <= 4,
+                 qPrintable(QString::number(jumped - twips::toPixels(top))));
+
+        m_platform.now += 20;
+        clock.timFrame_Timer();
+        QVERIFY(w->rtDoc->y() < jumped);
+        QVERIFY(w->rtDoc->y() >= jumped - 4);
+    }
+
     void frameSyncOffShowsEachStepAtOnce()
     {
         modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("FrameSync"),
