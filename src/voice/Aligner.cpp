@@ -37,6 +37,7 @@ void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSente
     m_place = -1;
     m_leapt = false;
     m_slackStart = -1;
+    m_farEnd = -1;
     m_staleRun.clear();
     m_lastRun.clear();
 }
@@ -58,6 +59,7 @@ void Aligner::setPlace(int wordIndex)
 {
     m_place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
     m_slackStart = -1;
+    m_farEnd = -1;
     // Words still heard from before the operator moved would carry the place back to the voice's
     // old spot after a jump back: only a run that has changed since counts.
     m_staleRun = m_lastRun;
@@ -85,6 +87,15 @@ std::optional<int> Aligner::farAhead(const QStringList &words)
     if (const int k = once(kFarRun); k >= 0 && k + kFarRun - 1 > m_place)
         return k + kFarRun - 1;
     return std::nullopt;
+}
+
+bool Aligner::stillHeard(const QStringList &words, int end) const
+{
+    const auto run = m_script.cbegin() + (end - kFarRun + 1);
+    for (qsizetype i = words.size() - kFarRun; i >= 0; --i)
+        if (std::equal(run, run + kFarRun, words.cbegin() + i))
+            return true;
+    return false;
 }
 
 std::optional<int> Aligner::heard(const QStringList &words)
@@ -171,11 +182,18 @@ std::optional<int> Aligner::heard(const QStringList &words)
             m_slackStart = resume.start;
     }
     m_leapt = false;
+    const int lastFar = std::exchange(m_farEnd, -1);
     if (bestEnd <= m_place) {
-        const std::optional<int> far = farAhead(words);
-        if (!far)
+        std::optional<int> far = farAhead(words);
+        // Borne out: the same run heard again, or carried on by a word or a few.
+        const bool borne =
+            lastFar >= 0 && (far ? *far >= lastFar && *far <= lastFar + kFarRun : stillHeard(words, lastFar));
+        if (!borne) {
+            if (far)
+                m_farEnd = *far;
             return std::nullopt;
-        bestEnd = *far;
+        }
+        bestEnd = far.value_or(lastFar);
         m_leapt = true;
     }
     m_place = bestEnd;

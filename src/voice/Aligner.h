@@ -17,7 +17,9 @@ namespace voice {
 // stretch near the current place is searched, so a phrase that also occurs elsewhere, or words
 // the recogniser forced onto an ad-lib, cannot pull the place far away; and the place only moves
 // forward, unless the operator puts it somewhere else. When that stretch shows nothing, a run of
-// heard words found only once in the rest of the script shows a skip, or a start further down.
+// heard words found only once in the rest of the script shows a skip, or a start further down,
+// once the next result still shows it: the recogniser's guess at its latest words comes and goes,
+// and one passing guess that happens to match further on would otherwise lose the place for good.
 class Aligner
 {
 public:
@@ -43,12 +45,14 @@ public:
 
 private:
     std::optional<int> farAhead(const QStringList &words);
+    bool stillHeard(const QStringList &words, int end) const;
 
     std::vector<QString> m_script;
     std::vector<bool> m_opens;
     int m_place = -1;
     bool m_leapt = false;
     int m_slackStart = -1;  // a run near a sentence's start last heard, waiting to be heard again
+    int m_farEnd = -1;      // a place far ahead last heard, waiting for the next result to bear it out
     QStringList m_lastRun;  // the last words heard
     QStringList m_staleRun; // those when the place was set, which say nothing about where the voice went
 };
