@@ -37,8 +37,10 @@ void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSente
     m_place = -1;
     m_leapt = false;
     m_slackStart = -1;
+    m_far = {};
     m_staleRun.clear();
     m_lastRun.clear();
+    m_lastWords.clear();
 }
 
 void Aligner::setScript(const QList<ScriptWord> &words)
@@ -58,14 +60,15 @@ void Aligner::setPlace(int wordIndex)
 {
     m_place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
     m_slackStart = -1;
+    m_far = {};
     // Words still heard from before the operator moved would carry the place back to the voice's
     // old spot after a jump back: only a run that has changed since counts.
     m_staleRun = m_lastRun;
 }
 
-std::optional<int> Aligner::farAhead(const QStringList &words)
+std::optional<Aligner::Run> Aligner::farAhead(const QStringList &words)
 {
-    if (words.size() < kFarRun || m_lastRun == m_staleRun)
+    if (words.size() < kFarOpeningRun || m_lastRun == m_staleRun)
         return std::nullopt;
     // Where the last n heard words stand in the script if they stand there once only, so that a
     // phrase just read that comes again later stays put.
@@ -83,8 +86,24 @@ std::optional<int> Aligner::farAhead(const QStringList &words)
         return found;
     };
     if (const int k = once(kFarRun); k >= 0 && k + kFarRun - 1 > m_place)
-        return k + kFarRun - 1;
+        return Run{k + kFarRun - 1, kFarRun};
+    // Fewer will do where a sentence begins, which is where a presenter who leaves something out
+    // resumes: three long words take as long to say as the two seconds allowed to find the place.
+    // Its first word may be misheard, having nothing before it to go on.
+    if (const int k = once(kFarOpeningRun); k >= 0 &&
+                                            (m_opens[size_t(k)] || (k > 0 && m_opens[size_t(k) - 1])) &&
+                                            k + kFarOpeningRun - 1 > m_place)
+        return Run{k + kFarOpeningRun - 1, kFarOpeningRun};
     return std::nullopt;
+}
+
+bool Aligner::stillHeard(const QStringList &words, Run run) const
+{
+    const auto first = m_script.cbegin() + (run.end - run.length + 1);
+    for (qsizetype i = words.size() - run.length; i >= 0; --i)
+        if (std::equal(first, first + run.length, words.cbegin() + i))
+            return true;
+    return false;
 }
 
 std::optional<int> Aligner::heard(const QStringList &words)
@@ -92,6 +111,8 @@ std::optional<int> Aligner::heard(const QStringList &words)
     if (words.isEmpty() || m_script.empty())
         return std::nullopt;
     m_lastRun = words.mid(std::max<qsizetype>(0, words.size() - kFarRun));
+    const bool unchanged = words == m_lastWords;
+    m_lastWords = words;
     const int nh = int(std::min<qsizetype>(words.size(), kHeardWords));
     const int h0 = int(words.size()) - nh;
     const int from = std::max(0, m_place - kBehind);
@@ -171,11 +192,23 @@ std::optional<int> Aligner::heard(const QStringList &words)
             m_slackStart = resume.start;
     }
     m_leapt = false;
+    const Run lastFar = std::exchange(m_far, {});
     if (bestEnd <= m_place) {
-        const std::optional<int> far = farAhead(words);
-        if (!far)
+        // The recogniser saying the same again bears out nothing: a passing guess can last a while.
+        if (unchanged) {
+            m_far = lastFar;
             return std::nullopt;
-        bestEnd = *far;
+        }
+        const std::optional<Run> far = farAhead(words);
+        // Borne out: the same run heard again, or carried on by a word or a few.
+        const bool borne =
+            lastFar.end >= 0 &&
+            (far ? far->end >= lastFar.end && far->end <= lastFar.end + kFarRun : stillHeard(words, lastFar));
+        if (!borne) {
+            m_far = far.value_or(Run{});
+            return std::nullopt;
+        }
+        bestEnd = far ? far->end : lastFar.end;
         m_leapt = true;
     }
     m_place = bestEnd;

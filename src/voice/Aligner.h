@@ -17,14 +17,17 @@ namespace voice {
 // stretch near the current place is searched, so a phrase that also occurs elsewhere, or words
 // the recogniser forced onto an ad-lib, cannot pull the place far away; and the place only moves
 // forward, unless the operator puts it somewhere else. When that stretch shows nothing, a run of
-// heard words found only once in the rest of the script shows a skip, or a start further down.
+// heard words found only once in the rest of the script shows a skip, or a start further down,
+// once the next result still shows it: the recogniser's guess at its latest words comes and goes,
+// and one passing guess that happens to match further on would otherwise lose the place for good.
 class Aligner
 {
 public:
-    static constexpr int kHeardWords = 10; // the recent words aligned
-    static constexpr int kBehind = 10;     // how far back the search reaches
-    static constexpr int kAhead = 40;      // how far ahead
-    static constexpr int kFarRun = 4;      // words in a row that place the voice beyond that
+    static constexpr int kHeardWords = 10;   // the recent words aligned
+    static constexpr int kBehind = 10;       // how far back the search reaches
+    static constexpr int kAhead = 40;        // how far ahead
+    static constexpr int kFarRun = 4;        // words in a row that place the voice beyond that
+    static constexpr int kFarOpeningRun = 3; // or from a sentence's start
 
     // The script's words, and which of them open a sentence (none marked when left empty).
     void setScript(std::vector<QString> words, std::vector<bool> opensSentence = {});
@@ -42,15 +45,23 @@ public:
     bool leapt() const { return m_leapt; }
 
 private:
-    std::optional<int> farAhead(const QStringList &words);
+    struct Run
+    {
+        int end = -1;
+        int length = 0;
+    };
+    std::optional<Run> farAhead(const QStringList &words);
+    bool stillHeard(const QStringList &words, Run run) const;
 
     std::vector<QString> m_script;
     std::vector<bool> m_opens;
     int m_place = -1;
     bool m_leapt = false;
-    int m_slackStart = -1;  // a run near a sentence's start last heard, waiting to be heard again
-    QStringList m_lastRun;  // the last words heard
-    QStringList m_staleRun; // those when the place was set, which say nothing about where the voice went
+    int m_slackStart = -1;   // a run near a sentence's start last heard, waiting to be heard again
+    Run m_far;               // a place far ahead last heard, waiting for the next result to bear it out
+    QStringList m_lastRun;   // the last words heard
+    QStringList m_lastWords; // all of the last result
+    QStringList m_staleRun;  // those when the place was set, which say nothing about where the voice went
 };
 
 } // namespace voice

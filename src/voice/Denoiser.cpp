@@ -86,13 +86,17 @@ const std::vector<std::int16_t> &Denoiser::clean(const std::int16_t *samples, st
     for (std::size_t at = 0; at < whole; at += kFrameSamples) {
         std::int16_t *frame = m_out.data() + at;
         track(frame);
-        // The preprocessor hears every frame, so that it knows the noise when it is needed. It gives
-        // each back a frame late; audio left alone is not delayed, so that a quiet room is heard
-        // exactly as it comes. Changing over repeats or drops 20 ms, which the recogniser shrugs off.
+        // The preprocessor hears every frame, so that it knows the noise when it is needed, but
+        // cleans only while its output is used. It gives each frame back a frame late; audio left
+        // alone is not delayed, so that a quiet room is heard exactly as it comes. Changing over
+        // repeats or drops 20 ms, which the recogniser shrugs off.
         std::copy(frame, frame + kFrameSamples, m_work.begin());
-        speex_preprocess_run(m_state, m_work.data());
-        if (m_suppressing)
+        if (m_suppressing) {
+            speex_preprocess_run(m_state, m_work.data());
             std::copy(m_work.cbegin(), m_work.cend(), frame);
+        } else {
+            speex_preprocess_estimate_update(m_state, m_work.data());
+        }
     }
     return m_out;
 }

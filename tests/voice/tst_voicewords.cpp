@@ -44,17 +44,37 @@ private Q_SLOTS:
         QTest::newRow("past a word the recogniser missed")
             << 20 << "w18 w19 w20 uh er um w22 w23" << 23 << false;
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30 << false;
-        QTest::newRow("a skipped paragraph: four once further on") << 0 << "w50 w51 w52 w53" << 53 << true;
-        QTest::newRow("beyond reach: three far on are not enough") << 0 << "w50 w51 w52" << 0 << false;
-        QTest::newRow("three far on from a sentence's start are not enough either")
-            << 0 << "w52 w53 w54" << 0 << false;
+        QTest::newRow("a skipped paragraph: four once further on, heard on")
+            << 0 << "w50 w51 w52 w53|w50 w51 w52 w53 w54" << 54 << true;
+        QTest::newRow("four once further on, said again unchanged")
+            << 0 << "w50 w51 w52 w53|w50 w51 w52 w53" << 0 << false;
+        QTest::newRow("four once further on, then a word misheard")
+            << 0 << "w50 w51 w52 w53|w50 w51 w52 w53 w9" << 53 << true;
+        QTest::newRow("four once further on, heard only once") << 0 << "w50 w51 w52 w53" << 0 << false;
+        QTest::newRow("a passing guess matching far on")
+            << 5 << "w3 w4 w5 w50 w51 w52 w53|w3 w4 w5 w50 w51 w52 w53|w3 w4 w5 w6 w7" << 7 << false;
+        QTest::newRow("two passing guesses matching far apart")
+            << 0 << "w48 w49 w50 w51|w55 w56 w57 w58" << 0 << false;
+        QTest::newRow("beyond reach: three far on are not enough")
+            << 0 << "w50 w51 w52|w50 w51 w52 uh" << 0 << false;
+        QTest::newRow("three far on from a sentence's start, heard on")
+            << 0 << "w52 w53 w54|w52 w53 w54 w55" << 55 << true;
+        QTest::newRow("three far on from a sentence's start, heard once") << 0 << "w52 w53 w54" << 0 << false;
+        QTest::newRow("two far on from a sentence's start are not enough")
+            << 0 << "w52 w53|w52 w53 uh" << 0 << false;
+        QTest::newRow("three far on, its first word misheard")
+            << 0 << "w9 w53 w54 w55|w9 w53 w54 w55 w56" << 56 << true;
+        QTest::newRow("three far on, two words into a sentence")
+            << 0 << "w54 w55 w56|w54 w55 w56 uh" << 0 << false;
         QTest::newRow("four far on, but slipped") << 0 << "w50 w51 w40 w53" << 0 << false;
         QTest::newRow("five once, but behind") << 58 << "w50 w51 w52 w53 w54" << 58 << false;
         QTest::newRow("jumped back while words from before are still heard")
             << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54" << 2 << false;
         QTest::newRow("reading on after the jump back is followed")
-            << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54|w51 w52 w53 w54 w55" << 55 << true;
-        QTest::newRow("started further down") << -1 << "w48 w49 w50 w51 w52" << 52 << true;
+            << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54|w51 w52 w53 w54 w55|w52 w53 w54 w55 w56"
+            << 56 << true;
+        QTest::newRow("started further down")
+            << -1 << "w48 w49 w50 w51 w52|w48 w49 w50 w51 w52 w53" << 53 << true;
     }
     void aligns()
     {
