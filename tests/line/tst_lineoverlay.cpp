@@ -5,7 +5,9 @@
 #include "line/frmLine.h"
 #include "ui/Twips.h"
 
+#include <QScreen>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -32,6 +34,8 @@ private Q_SLOTS:
     void lineBlends_data();
     void lineBlends();
     void lineSwallowsClicks();
+    void bandFollowsSlidingScript_data();
+    void bandFollowsSlidingScript();
 };
 
 void tst_LineOverlay::lineOverlay()
@@ -101,6 +105,57 @@ void tst_LineOverlay::lineSwallowsClicks()
     QCOMPARE(prompter.presses, 0);
     QTest::mouseClick(&prompter, Qt::LeftButton, {}, QPoint(line.width() + 10, line.height() + 10));
     QCOMPARE(prompter.presses, 1);
+}
+
+void tst_LineOverlay::bandFollowsSlidingScript_data()
+{
+    QTest::addColumn<QList<int>>("moves"); // pixels the script moves, with no paint between them
+
+    QTest::newRow("forward a pixel") << QList<int>{-1};
+    QTest::newRow("forward twice unpainted") << QList<int>{-2, -1};
+    QTest::newRow("back a few pixels") << QList<int>{3};
+    QTest::newRow("forward then back") << QList<int>{-2, 1};
+    QTest::newRow("further than the band is high") << QList<int>{-25, -30};
+}
+
+// What is on screen after the script slides under the band is what painting it all afresh gives.
+void tst_LineOverlay::bandFollowsSlidingScript()
+{
+    QFETCH(QList<int>, moves);
+
+    QWidget back;
+    back.resize(300, 200);
+    back.setAutoFillBackground(true);
+    QWidget lineSource(&back);
+    lineSource.hide();
+    twips::move(&lineSource, 0, twips::fromPixels(80), twips::fromPixels(300), twips::fromPixels(30));
+    QTextEdit script(&back);
+    script.setFrameShape(QFrame::NoFrame);
+    // Opaque, as the prompter's view is: the toolkit then shifts it on screen rather than repainting.
+    script.setBackgroundRole(QPalette::Base);
+    script.setAutoFillBackground(true);
+    script.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QStringList rows;
+    for (int i = 0; i < 200; ++i)
+        rows << QStringLiteral("row %1 ").arg(i).repeated(4);
+    script.setPlainText(rows.join(QLatin1Char('\n')));
+    script.setGeometry(0, -40, 300, 3000);
+    frmLine line(&back);
+    line.setSources(&back, &lineSource);
+    line.ResizeLine();
+    back.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&back));
+    QCoreApplication::processEvents();
+
+    for (const int dy : moves)
+        script.move(script.x(), script.y() + dy);
+    QCoreApplication::processEvents();
+
+    const QImage shown =
+        back.screen()->grabWindow(back.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = back.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), fresh.size());
+    QCOMPARE(shown, fresh);
 }
 
 QTEST_MAIN(tst_LineOverlay)
