@@ -125,19 +125,25 @@ void frmLine::place(bool withView)
         setGeometry(g);
         return;
     }
-    // The toolkit's own repaint of a translucent widget's new place would be the whole band; what it
-    // leaves uncovered beside the band it still repaints.
+    // The toolkit's own repaint of a translucent widget's new place would be the whole band, and what
+    // it leaves uncovered it would repaint from the window down: both are left to the view beneath,
+    // which is opaque.
+    const QRect before = geometry();
+    const bool hostOff = host->testAttribute(Qt::WA_UpdatesDisabled);
     setAttribute(Qt::WA_UpdatesDisabled, true);
+    host->setAttribute(Qt::WA_UpdatesDisabled, true);
     move(g.topLeft());
+    host->setAttribute(Qt::WA_UpdatesDisabled, hostOff);
     setAttribute(Qt::WA_UpdatesDisabled, false);
+    host->update(QRegion(before).subtracted(geometry()));
     if (dy > 0)
         m_staleBottom = std::min(height(), m_staleBottom + dy);
     else
         m_staleTop = std::min(height(), m_staleTop - dy);
     if (m_staleTop > 0)
-        update(0, 0, width(), m_staleTop);
+        host->update(x(), y(), width(), m_staleTop);
     if (m_staleBottom > 0)
-        update(0, height() - m_staleBottom, width(), m_staleBottom);
+        host->update(x(), y() + height() - m_staleBottom, width(), m_staleBottom);
 }
 
 // The next tick comes as a running 10 ms timer's would: within 10 ms of the first change.
