@@ -106,7 +106,11 @@ void frmLine::settleIn(QAbstractScrollArea *view)
 }
 
 // Lays the band over its place in the viewport, whatever the view it lies in has moved to.
-void frmLine::place()
+// `withView`: the view has just moved, and the toolkit shifted what was on screen with it, band
+// included. Tinted text shifted is still tinted text, so the band keeps those pixels and repaints only
+// the rows at its edges where script came in from outside it or left it, not its whole area at every
+// frame. A view the toolkit repainted instead of shifting repaints the band with it.
+void frmLine::place(bool withView)
 {
     const QRect inBack(twips::toPixels(m_inBack.left), twips::toPixels(m_inBack.top),
                        std::max(0, twips::toPixels(m_inBack.width)),
@@ -114,8 +118,32 @@ void frmLine::place()
     QWidget *host = parentWidget();
     const QRect g(host == m_picBack ? inBack.topLeft() : host->mapFrom(m_picBack, inBack.topLeft()),
                   inBack.size());
-    if (g != geometry())
+    if (g == geometry())
+        return;
+    const int dy = g.y() - y();
+    if (!withView || g.size() != size() || g.x() != x() || !isVisible()) {
         setGeometry(g);
+        return;
+    }
+    // The toolkit's own repaint of a translucent widget's new place would be the whole band, and what
+    // it leaves uncovered it would repaint from the window down: both are left to the view beneath,
+    // which is opaque.
+    const QRect before = geometry();
+    const bool hostOff = host->testAttribute(Qt::WA_UpdatesDisabled);
+    setAttribute(Qt::WA_UpdatesDisabled, true);
+    host->setAttribute(Qt::WA_UpdatesDisabled, true);
+    move(g.topLeft());
+    host->setAttribute(Qt::WA_UpdatesDisabled, hostOff);
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+    host->update(QRegion(before).subtracted(geometry()));
+    if (dy > 0)
+        m_staleBottom = std::min(height(), m_staleBottom + dy);
+    else
+        m_staleTop = std::min(height(), m_staleTop - dy);
+    if (m_staleTop > 0)
+        host->update(x(), y(), width(), m_staleTop);
+    if (m_staleBottom > 0)
+        host->update(x(), y() + height() - m_staleBottom, width(), m_staleBottom);
 }
 
 // The next tick comes as a running 10 ms timer's would: within 10 ms of the first change.
@@ -147,7 +175,7 @@ bool frmLine::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Move:
         // The script moved by a step: follow at once, so the band neither jumps nor smears.
         if (watched == m_view && m_picBack)
-            place();
+            place(true);
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -173,6 +201,11 @@ void frmLine::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.fillRect(event->rect(), bandColor());
+    const QRegion painted = event->region();
+    if (painted.contains(QRect(0, 0, width(), m_staleTop)))
+        m_staleTop = 0;
+    if (painted.contains(QRect(0, height() - m_staleBottom, width(), m_staleBottom)))
+        m_staleBottom = 0;
 }
 
 // The band takes clicks so they never reach the script beneath (where a click has a meaning of its

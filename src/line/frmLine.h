@@ -18,7 +18,8 @@ class QTimer;
 // It decides its place from the prompter's hidden line at a tick of timResize after the line or the
 // viewport changes, and lives inside the script view that is on top (the script, or its mirror in
 // mark mode), so that the moving script keeps no translucent sibling over it and a scroll step
-// repaints only the strip that comes into view and the band. Clicks on the band are taken and ignored.
+// repaints only the strip that comes into view and the rows at the band's edges. Clicks on the band
+// are taken and ignored.
 class frmLine : public QWidget
 {
     Q_OBJECT
@@ -52,7 +53,7 @@ protected:
 private:
     QAbstractScrollArea *topView() const;
     void settleIn(QAbstractScrollArea *view);
-    void place();
+    void place(bool withView = false);
     void tickSoon();
     bool covers(const QWidget *widget, const QPointF &pos) const;
 
@@ -62,4 +63,7 @@ private:
     QPointer<QAbstractScrollArea> m_view; // the script view the band lies in
     twips::Rect m_inBack;                 // the band in the viewport's twips
     twips::Rect m_band;
+    // Rows at the band's top and bottom edge not painted since the script slid under the band.
+    int m_staleTop = 0;
+    int m_staleBottom = 0;
 };

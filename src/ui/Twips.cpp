@@ -4,7 +4,9 @@
 
 #include "ui/Twips.h"
 
-#include <QVariant>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,23 +15,50 @@
 namespace twips {
 namespace {
 constexpr char kProperty[] = "cuescrollTwips";
+
+// The script view's rectangle is read several times at every frame: kept typed, not as a property
+// looked up by name. Never freed, so that a widget going after static destruction finds it.
+QHash<const QWidget *, Rect> &table()
+{
+    static auto *t = new QHash<const QWidget *, Rect>;
+    return *t;
+}
+
+bool operator==(const Rect &a, const Rect &b)
+{
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// Watchers of a hidden widget (the reading line) learn of a new rectangle as of a property change.
+void keep(QWidget *w, const Rect &r)
+{
+    auto &t = table();
+    const auto it = t.find(w);
+    if (it == t.end()) {
+        t.insert(w, r);
+        QObject::connect(w, &QObject::destroyed, [w] { table().remove(w); });
+    } else if (*it == r) {
+        return;
+    } else {
+        *it = r;
+    }
+    QDynamicPropertyChangeEvent changed(kProperty);
+    QCoreApplication::sendEvent(w, &changed);
+}
 } // namespace
 
 Rect rect(const QWidget *w)
 {
-    const QVariant v = w->property(kProperty);
-    if (v.isValid()) {
-        const QRectF r = v.toRectF();
-        return {static_cast<float>(r.x()), static_cast<float>(r.y()), static_cast<float>(r.width()),
-                static_cast<float>(r.height())};
-    }
+    const auto &t = table();
+    if (const auto it = t.constFind(w); it != t.cend())
+        return *it;
     const QRect g = w->geometry();
     return {fromPixels(g.x()), fromPixels(g.y()), fromPixels(g.width()), fromPixels(g.height())};
 }
 
 void setRect(QWidget *w, const Rect &r)
 {
-    w->setProperty(kProperty, QRectF(r.left, r.top, r.width, r.height));
+    keep(w, r);
     const QRect g(toPixels(r.left), toPixels(r.top), std::max(0, toPixels(r.width)),
                   std::max(0, toPixels(r.height)));
     if (g != w->geometry())
@@ -38,7 +67,7 @@ void setRect(QWidget *w, const Rect &r)
 
 void store(QWidget *w, const Rect &r)
 {
-    w->setProperty(kProperty, QRectF(r.left, r.top, r.width, r.height));
+    keep(w, r);
 }
 
 float left(const QWidget *w)

@@ -5,7 +5,9 @@
 #include "line/frmLine.h"
 #include "ui/Twips.h"
 
+#include <QScreen>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void lineBlends_data();
     void lineBlends();
     void lineSwallowsClicks();
+    void bandFollowsSlidingScript();
 };
 
 void tst_LineOverlay::lineOverlay()
@@ -101,6 +104,37 @@ void tst_LineOverlay::lineSwallowsClicks()
     QCOMPARE(prompter.presses, 0);
     QTest::mouseClick(&prompter, Qt::LeftButton, {}, QPoint(line.width() + 10, line.height() + 10));
     QCOMPARE(prompter.presses, 1);
+}
+
+// What is on screen after the script slides under the band is what painting it all afresh gives.
+void tst_LineOverlay::bandFollowsSlidingScript()
+{
+    QWidget back;
+    back.resize(300, 200);
+    QWidget lineSource(&back);
+    lineSource.hide();
+    twips::move(&lineSource, 0, 1200, 4500, 450);
+    QTextEdit script(&back);
+    // Opaque, as the prompter's view is: the toolkit then shifts it on screen rather than repainting.
+    script.setAutoFillBackground(true);
+    script.setPlainText(QStringLiteral("a row of the script\n").repeated(150));
+    script.setGeometry(0, -40, 300, 3000);
+    frmLine line(&back);
+    line.setSources(&back, &lineSource);
+    line.ResizeLine();
+    back.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&back));
+    // Painting a pixel paints everything waiting to be painted, there and then.
+    back.repaint(0, 0, 1, 1);
+    // Moves with no paint between them, forward and back, and further than the band is high.
+    for (const QList<int> &moves : {QList<int>{-2, -1}, QList<int>{3}, QList<int>{-25, -30}}) {
+        for (const int dy : moves)
+            script.move(0, script.y() + dy);
+        back.repaint(0, 0, 1, 1);
+        const QImage shown = back.screen()->grabWindow(back.winId()).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+                 back.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 QTEST_MAIN(tst_LineOverlay)
