@@ -31,6 +31,9 @@ public:
     // The picture has reached the last step.
     bool settledAt(quint32 nowMs) const;
     float target() const { return m_to; }
+    // Twips a millisecond of the last clock step's glide, which the next steps keep at a steady speed;
+    // 0 when the last move was not a step.
+    float pace() const { return m_stepping && m_duration > 0 ? (m_to - m_from) / float(m_duration) : 0.f; }
 
 private:
     float m_from = 0;

@@ -26,6 +26,9 @@ QTimer *designedTimer(QObject *parent, const char *name)
 }
 // After the frame's timer, long enough for the frame to have been painted first.
 constexpr int kJumpAfterFrameMs = 2;
+// The longest a running clock sleeps between frames: the steps due are taken in frames, and more
+// than four steps late counts as a stall.
+constexpr double kLongestRestMs = 50;
 } // namespace
 
 ScrollClock::ScrollClock(Platform &platform, QObject *parent, ScriptView &view, bool frameSync, Hooks hooks)
@@ -140,6 +143,11 @@ void ScrollClock::place(float top, bool fromClock)
     } else {
         const quint32 now = m_platform.timeGetTime();
         if (m_ticking && m_frameSync) {
+            // Sleeping through still frames: the next shows this move's glide in its time.
+            if (timFrame->isActive() && timFrame->remainingTime() > int(std::ceil(periodMs()))) {
+                timFrame->stop();
+                scheduleFrame();
+            }
             const float shift = top - m_glide.target();
             m_glide.shift(shift);
             // A far jump repaints the whole view, which takes a frame's worth of painting: shown
@@ -184,9 +192,12 @@ void ScrollClock::timFrame_Timer()
     placedElsewhere();
     if (m_ticking && m_frameSync)
         stepsDue();
+    bool steered = false;
     if (m_hooks.steer) {
-        if (const std::optional<float> steered = m_hooks.steer(m_platform.timeGetTime()))
-            place(*steered, false);
+        if (const std::optional<float> at = m_hooks.steer(m_platform.timeGetTime())) {
+            place(*at, false);
+            steered = true;
+        }
     }
     placedElsewhere();
     const quint32 now = m_platform.timeGetTime();
@@ -201,7 +212,7 @@ void ScrollClock::timFrame_Timer()
         timFrame->stop(); // at rest: no more frames until the clock steps again
         return;
     }
-    scheduleFrame();
+    scheduleFrame(!steered && m_ticking && m_frameSync && !timJump->isActive());
 }
 
 void ScrollClock::timJump_Timer()
@@ -220,18 +231,26 @@ double ScrollClock::periodMs() const
 }
 
 // Frames fall on whole display periods from a fixed base, so they keep pace with the display.
-void ScrollClock::scheduleFrame()
+void ScrollClock::scheduleFrame(bool mayRest)
 {
     const double period = periodMs();
     const quint32 now = m_platform.timeGetTime();
     if (!timFrame->isActive() && !m_hooks.running())
         m_frameBase = now;
+    if (const qint32 lapse = elapsedMs(now, m_frameBase); lapse > 1000000 || lapse < 0)
+        m_frameBase = now; // a long rest: start the count again
     const double since = double(elapsedMs(now, m_frameBase));
-    if (since > 1e6 || since < 0) // a long rest: start the count again
-        m_frameBase = now;
-    const double next =
-        (std::floor(std::max(0.0, double(elapsedMs(now, m_frameBase))) / period) + 1) * period;
-    const int wait = std::max(1, int(std::ceil(next - double(elapsedMs(now, m_frameBase)))));
+    double next = (std::floor(std::max(0.0, since) / period) + 1) * period;
+    // At a slow speed most frames would show the picture where it is: the clock sleeps through them
+    // to the frame that moves it a pixel, which every frame would have shown no sooner.
+    if (const float pace = m_glide.pace(); mayRest && pace != 0.f) {
+        const float shown = m_glide.shownAt(now);
+        const float edge = (float(twips::toPixels(shown)) + (pace > 0 ? 0.5f : -0.5f)) * twips::kPerPixel;
+        const double moves = since + double((edge - shown) / pace);
+        while (next + 1 < moves && next + period - since <= kLongestRestMs)
+            next += period;
+    }
+    const int wait = std::max(1, int(std::ceil(next - since)));
     m_frameDue = now + quint32(wait);
     timFrame->start(wait);
 }

@@ -64,7 +64,7 @@ public:
 
 private:
     void scheduleTick();
-    void scheduleFrame();
+    void scheduleFrame(bool mayRest = false);
     double periodMs() const; // of the display, or of 60 Hz when it does not say
     void stepsDue();
 

@@ -621,6 +621,33 @@ private Q_SLOTS:
         QVERIFY(w->rtDoc->y() >= jumped - 4);
     }
 
+    // At a slow speed the clock sleeps through the frames that would show the picture where it is,
+    // and wakes for each that moves it: as much motion, a pixel at a time, with fewer wake-ups.
+    void slowSpeedSleepsThroughStillFrames()
+    {
+        auto w = makeWindow();
+        w->sldSpeed->setValue(1); // 8 twips a step: a pixel every 37.5 ms
+        w->DoAction(QStringLiteral("Start"));
+        ScrollClock &clock = w->core().clock();
+        const auto start = m_platform.now;
+        int wakes = 0;
+        int still = 0;
+        while (m_platform.now - start < 1500) {
+            QVERIFY(clock.timFrame->isActive());
+            m_platform.now += clock.timFrame->interval();
+            const int y = w->rtDoc->y();
+            clock.timFrame_Timer();
+            ++wakes;
+            if (w->rtDoc->y() == y)
+                ++still;
+            else
+                QCOMPARE(w->rtDoc->y(), y - 1);
+        }
+        QVERIFY2(wakes < 55, qPrintable(QString::number(wakes))); // 90 at a frame every 16.7 ms
+        QVERIFY2(still * 5 < wakes, qPrintable(QString::number(still)));
+        QVERIFY2(w->rtDoc->y() <= -38 && w->rtDoc->y() >= -41, qPrintable(QString::number(w->rtDoc->y())));
+    }
+
     void frameSyncOffShowsEachStepAtOnce()
     {
         modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("FrameSync"),
