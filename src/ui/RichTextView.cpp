@@ -361,6 +361,13 @@ int RichTextView::GetLineFromChar(int position) const
     return ScriptLines(*document()).lineOf(position);
 }
 
+int RichTextView::lineCount() const
+{
+    if (const std::optional<int> prepared = preparedlayout::lineCount(*document()))
+        return *prepared;
+    return GetLineFromChar(textLength()) + 1;
+}
+
 RichTextView::LoadResult RichTextView::LoadFile(const QString &path)
 {
     const QFileInfo info(path);
