@@ -237,7 +237,9 @@ void RichTextView::showPrepared(std::unique_ptr<QTextDocument> doc)
     contentReplaced();
     batch.endEditBlock();
     shown->setUndoRedoEnabled(undo);
-    delete old;
+    // Freeing a long script's blocks is work of its own: not in the pass that shows the new one.
+    old->setParent(this);
+    old->deleteLater();
 }
 
 int RichTextView::textLength() const
