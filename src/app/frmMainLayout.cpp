@@ -230,7 +230,7 @@ void frmMain::MeasureLineHeight()
     const float lineHeight = float(fonts::linePitch(lblHeightFinder->font()) * twips::kPerPixel);
     twips::setHeight(lblHeightFinder, lineHeight);
 
-    const qint32 lastLine = rtDoc->GetLineFromChar(rtDoc->textLength());
+    const qint32 lastLine = rtDoc->lineCount() - 1;
     const scroll::Measure m = scroll::measure(lineHeight, lastLine, twips::height(picBack));
     sngTextHeight = m.textHeight;
     twips::setHeight(rtDoc, m.viewHeight);

@@ -33,6 +33,21 @@
 
 namespace {
 bool g_prepareAway = false;
+
+// A prepared script shown after the frames already waiting are painted, and before those its showing
+// asks for: its first paint comes in a pass of its own, with timers run between.
+class ShowEvent : public QEvent
+{
+public:
+    explicit ShowEvent(std::function<void()> show) : QEvent(type()), show(std::move(show)) {}
+    static QEvent::Type type()
+    {
+        static const auto registered = QEvent::Type(QEvent::registerEventType());
+        return registered;
+    }
+    std::function<void()> show;
+};
+constexpr int kBelowPaints = Qt::LowEventPriority - 1;
 } // namespace
 
 struct PrompterControls::Prepared
@@ -177,7 +192,11 @@ void PrompterControls::prepare(std::function<QString(Prepared &)> fill, const st
     auto *watcher = new QFutureWatcher<std::shared_ptr<Prepared>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request, showing, shown, refused] {
         watcher->deleteLater();
-        showPrepared(request, *watcher->result(), showing, shown, refused);
+        QCoreApplication::postEvent(
+            this, new ShowEvent([this, prepared = watcher->result(), request, showing, shown, refused] {
+                showPrepared(request, *prepared, showing, shown, refused);
+            }),
+            kBelowPaints);
     });
     watcher->setFuture(QtConcurrent::run(std::move(make)));
 }
@@ -204,6 +223,12 @@ void PrompterControls::showPrepared(quint64 request, Prepared &prepared, const s
     }
     if (std::exchange(m_endDeferred, false))
         Q_EMIT openingEnded();
+}
+
+void PrompterControls::customEvent(QEvent *event)
+{
+    if (event->type() == ShowEvent::type())
+        static_cast<ShowEvent *>(event)->show();
 }
 
 void PrompterControls::markCues(bool hidden)

@@ -87,6 +87,9 @@ Q_SIGNALS:
     // Opening a file has ended: its script shows, a message was shown, or it was cancelled.
     void openingEnded();
 
+protected:
+    void customEvent(QEvent *event) override;
+
 private:
     struct Prepared;
     // Makes a document with `fill` (which says why it refuses one), lays it out at the view's shape and

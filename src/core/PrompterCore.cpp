@@ -24,6 +24,7 @@
 #include "scroll/TwipUnits.h"
 #include "settings/Settings.h"
 #include "settings/modSettings.h"
+#include "ui/PreparedLayout.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -100,6 +101,8 @@ int PrompterCore::layoutLength() const
 
 int PrompterCore::lineCount() const
 {
+    if (const std::optional<int> prepared = preparedlayout::lineCount(m_script.script()))
+        return *prepared;
     const ScriptLines lines(m_script.script());
     return lines.lineOf(lines.textLength()) + 1;
 }

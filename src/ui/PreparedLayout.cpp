@@ -4,6 +4,7 @@
 
 #include "ui/PreparedLayout.h"
 
+#include "documents/ScriptLines.h"
 #include "ui/LayoutBounds.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ public:
     }
 
     std::optional<Shape> laidOutAt; // none once anything changed
+    int lines = 0;                  // while laidOutAt holds
     bool keeping = false;
 };
 
@@ -73,6 +75,8 @@ void layOut(QTextDocument &doc, const Shape &shape)
     doc.setDocumentLayout(layout);
     layout->documentSize();
     layout->laidOutAt = shape;
+    const ScriptLines lines(doc);
+    layout->lines = lines.lineOf(lines.textLength()) + 1;
     // The layout tells its new size from a zero timer of this thread: let it go off before the
     // document moves on, rather than leave a timer behind in a thread it no longer lives in.
     if (QThread::currentThread() != QCoreApplication::instance()->thread())
@@ -89,6 +93,14 @@ bool laidOutAt(const QTextDocument &doc, const Shape &shape)
 {
     const KeptLayout *layout = kept(doc);
     return layout && layout->laidOutAt && *layout->laidOutAt == shape;
+}
+
+std::optional<int> lineCount(const QTextDocument &doc)
+{
+    const KeptLayout *layout = kept(doc);
+    if (!layout || !layout->laidOutAt)
+        return std::nullopt;
+    return layout->lines;
 }
 
 Keep::Keep(QTextDocument &doc) : m_doc(doc)

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QTextOption>
 
+#include <optional>
+
 class QTextDocument;
 
 // A script view's document made and laid out away from the window's thread, so that the view takes
@@ -33,6 +35,10 @@ void layOut(QTextDocument &doc, const Shape &shape);
 // Whether the view may take the document as it is laid out: by layOut(), at this shape, and unchanged
 // since.
 bool laidOutAt(const QTextDocument &doc, const Shape &shape);
+
+// The lines of the text as layOut() laid it out, counted there; none once the layout changed since.
+// Spares the window's thread a walk over every line when the script shows.
+std::optional<int> lineCount(const QTextDocument &doc);
 
 // While it lives, the document's layout keeps its lines when a view gives it the page size it was laid
 // out at; the view's first paint uses them as they are. Any other change lays out as always.

@@ -237,7 +237,9 @@ void RichTextView::showPrepared(std::unique_ptr<QTextDocument> doc)
     contentReplaced();
     batch.endEditBlock();
     shown->setUndoRedoEnabled(undo);
-    delete old;
+    // Freeing a long script's blocks is work of its own: not in the pass that shows the new one.
+    old->setParent(this);
+    old->deleteLater();
 }
 
 int RichTextView::textLength() const
@@ -359,6 +361,13 @@ int RichTextView::GetLineFromChar(int position) const
 {
     ensureLayout();
     return ScriptLines(*document()).lineOf(position);
+}
+
+int RichTextView::lineCount() const
+{
+    if (const std::optional<int> prepared = preparedlayout::lineCount(*document()))
+        return *prepared;
+    return GetLineFromChar(textLength()) + 1;
 }
 
 RichTextView::LoadResult RichTextView::LoadFile(const QString &path)

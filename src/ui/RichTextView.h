@@ -74,6 +74,8 @@ public:
 
     // 0-based display line (word wrap included, at the current width) holding a position.
     int GetLineFromChar(int position) const;
+    // Display lines of the whole text.
+    int lineCount() const;
 
     // Rich Text Format when the file is one, else plain text in its detected encoding.
     // A path that is not a readable regular file leaves the content as it was.

@@ -292,6 +292,13 @@ private Q_SLOTS:
         QCOMPARE(shown->GetLineFromChar(shown->textLength()), own->GetLineFromChar(own->textLength()));
         QCOMPARE(preparedlayout::wholeLayouts() == layouts, kept);
         QCOMPARE(shown->document()->rootFrame()->frameFormat().rightMargin(), 30.0);
+        // The lines counted while preparing stand only as long as that layout does.
+        const int lines = shown->lineCount();
+        QCOMPARE(lines, own->lineCount());
+        twips::setWidth(shown.get(), twips::fromPixels(widthMeanwhile ? 640 : 300));
+        twips::setWidth(own.get(), twips::fromPixels(widthMeanwhile ? 640 : 300));
+        QCOMPARE_NE(shown->lineCount(), lines);
+        QCOMPARE(shown->lineCount(), own->lineCount());
     }
 
     void marginsSurviveNewText()
