@@ -101,6 +101,11 @@ const QTextDocument &PrompterControls::script() const
     return *m_c.rtDoc->document();
 }
 
+int PrompterControls::lineCount() const
+{
+    return m_c.rtDoc->lineCount();
+}
+
 void PrompterControls::newRequest()
 {
     ++m_request;

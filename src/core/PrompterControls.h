@@ -52,6 +52,7 @@ public:
 
     void hear(Heard heard) override;
     const QTextDocument &script() const override;
+    int lineCount() const override;
     void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) override;
     void prepareScript(const QString &text, const std::function<void(QTextDocument &)> &dress, bool hideCues,
                        const std::function<void()> &showing, Shown shown) override;

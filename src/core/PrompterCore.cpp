@@ -24,7 +24,6 @@
 #include "scroll/TwipUnits.h"
 #include "settings/Settings.h"
 #include "settings/modSettings.h"
-#include "ui/PreparedLayout.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -99,12 +98,15 @@ int PrompterCore::layoutLength() const
     return ScriptLines(m_script.script()).textLength();
 }
 
+int ScriptWindow::lineCount() const
+{
+    const ScriptLines lines(script());
+    return lines.lineOf(lines.textLength()) + 1;
+}
+
 int PrompterCore::lineCount() const
 {
-    if (const std::optional<int> prepared = preparedlayout::lineCount(m_script.script()))
-        return *prepared;
-    const ScriptLines lines(m_script.script());
-    return lines.lineOf(lines.textLength()) + 1;
+    return m_script.lineCount();
 }
 
 float PrompterCore::lineHeight() const

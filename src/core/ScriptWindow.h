@@ -36,6 +36,8 @@ public:
 
     // The script, laid out at the view's width.
     virtual const QTextDocument &script() const = 0;
+    // Its lines; a window that counted them while laying the script out answers without a walk.
+    virtual int lineCount() const;
     // The text becomes the script, its words counted where the window shows them; `dress` formats it
     // before it is laid out.
     virtual void setScript(const QString &text, const std::function<void(QTextDocument &)> &dress) = 0;

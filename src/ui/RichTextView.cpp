@@ -237,9 +237,7 @@ void RichTextView::showPrepared(std::unique_ptr<QTextDocument> doc)
     contentReplaced();
     batch.endEditBlock();
     shown->setUndoRedoEnabled(undo);
-    // Freeing a long script's blocks is work of its own: not in the pass that shows the new one.
-    old->setParent(this);
-    old->deleteLater();
+    delete old; // those watching the script take up the new one as the old goes
 }
 
 int RichTextView::textLength() const
