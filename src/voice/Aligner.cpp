@@ -26,6 +26,7 @@ constexpr int kRun = 3;
 // time, since the recogniser's guess at its last words comes and goes.
 constexpr int kOpeningRun = 2;
 constexpr int kOpeningSlack = 2;
+constexpr int kShortWord = 3;
 
 } // namespace
 
@@ -41,6 +42,7 @@ void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSente
     m_staleRun.clear();
     m_lastRun.clear();
     m_lastWords.clear();
+    m_anchorTail.clear();
 }
 
 void Aligner::setScript(const QList<ScriptWord> &words)
@@ -64,6 +66,7 @@ void Aligner::setPlace(int wordIndex)
     // Words still heard from before the operator moved would carry the place back to the voice's
     // old spot after a jump back: only a run that has changed since counts.
     m_staleRun = m_lastRun;
+    m_anchorTail.clear();
 }
 
 std::optional<Aligner::Run> Aligner::farAhead(const QStringList &words)
@@ -104,6 +107,47 @@ bool Aligner::stillHeard(const QStringList &words, Run run) const
         if (std::equal(first, first + run.length, words.cbegin() + i))
             return true;
     return false;
+}
+
+Aligner::Anchor Aligner::carriedOn(const QStringList &words, Anchor at) const
+{
+    // The words heard since the aligned ones, each where it would stand in the script had the
+    // recogniser heard one word for each spoken, give or take one. In noise the recogniser mishears
+    // many words but still names some: waiting for three in a row leaves the place words behind.
+    for (int i = at.row + 1; i <= words.size(); ++i) {
+        const int said = i - at.row;
+        bool found = false;
+        // A short word is common enough for the recogniser to make up: only exactly where it would stand.
+        const int slack = words[i - 1].size() > kShortWord ? 1 : 0;
+        for (int d = std::max(1, said - slack);
+             said <= kCarryGap && d <= said + slack && at.end + d < size() && !found; ++d) {
+            found = m_script[size_t(at.end + d)] == words[i - 1];
+            if (found)
+                at = {at.end + d, i};
+        }
+        // Two in a row carry it further, the recogniser having perhaps made one word of several; but
+        // not many more than were heard, which a passing guess at the latest words could do.
+        const int reach = said + kCarryGap;
+        for (int d = 1;
+             reach <= kCarryPair && i < words.size() && d <= reach && at.end + d + 1 < size() && !found;
+             ++d) {
+            found =
+                m_script[size_t(at.end + d)] == words[i - 1] && m_script[size_t(at.end + d + 1)] == words[i];
+            if (found)
+                at = {at.end + d + 1, ++i};
+        }
+    }
+    return at;
+}
+
+int Aligner::anchorRow(const QStringList &words) const
+{
+    if (m_anchorTail.isEmpty())
+        return -1;
+    for (qsizetype i = words.size() - m_anchorTail.size(); i >= 0; --i)
+        if (std::equal(m_anchorTail.cbegin(), m_anchorTail.cend(), words.cbegin() + i))
+            return int(i + m_anchorTail.size());
+    return -1;
 }
 
 std::optional<int> Aligner::heard(const QStringList &words)
@@ -182,18 +226,32 @@ std::optional<int> Aligner::heard(const QStringList &words)
     }
     const Best &was = latest.row > strongest.row ? latest : strongest;
     int bestEnd = was.end;
+    int bestRow = was.row;
     const int lastSlack = std::exchange(m_slackStart, -1);
     const int between = resume.row - kOpeningRun - was.row; // heard words after the sentence's end
     if (resume.end > was.end && was.end >= 0 && was.end + 1 < size() && m_opens[size_t(was.end) + 1] &&
         between >= 0 && between <= kOpeningSlack) {
-        if (m_opens[size_t(resume.start)] || resume.start == lastSlack)
+        if (m_opens[size_t(resume.start)] || resume.start == lastSlack) {
             bestEnd = resume.end;
-        else
+            bestRow = resume.row;
+        } else {
             m_slackStart = resume.start;
+        }
+    }
+    // Where the place was last set from, when that is later than what aligned now: with many words
+    // misheard, the recent ones may hold no alignment at all.
+    Anchor anchor{bestEnd, bestEnd >= 0 ? h0 + bestRow : -1};
+    if (const int row = anchorRow(words); row > anchor.row && m_place >= bestEnd)
+        anchor = {m_place, row};
+    if (anchor.row >= 0) {
+        anchor = carriedOn(words, anchor);
+        bestEnd = anchor.end;
     }
     m_leapt = false;
     const Run lastFar = std::exchange(m_far, {});
     if (bestEnd <= m_place) {
+        if (anchor.row >= 0 && anchor.end == m_place)
+            m_anchorTail = words.mid(std::max(0, anchor.row - kFarRun), std::min(anchor.row, kFarRun));
         // The recogniser saying the same again bears out nothing: a passing guess can last a while.
         if (unchanged) {
             m_far = lastFar;
@@ -209,9 +267,11 @@ std::optional<int> Aligner::heard(const QStringList &words)
             return std::nullopt;
         }
         bestEnd = far ? far->end : lastFar.end;
+        anchor.row = int(words.size());
         m_leapt = true;
     }
     m_place = bestEnd;
+    m_anchorTail = words.mid(std::max(0, anchor.row - kFarRun), std::min(anchor.row, kFarRun));
     return m_place;
 }
 

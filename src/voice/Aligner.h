@@ -28,6 +28,8 @@ public:
     static constexpr int kAhead = 40;        // how far ahead
     static constexpr int kFarRun = 4;        // words in a row that place the voice beyond that
     static constexpr int kFarOpeningRun = 3; // or from a sentence's start
+    static constexpr int kCarryGap = 3;  // misheard words after which a heard one still carries the place on
+    static constexpr int kCarryPair = 8; // how far ahead two heard in a row do
 
     // The script's words, and which of them open a sentence (none marked when left empty).
     void setScript(std::vector<QString> words, std::vector<bool> opensSentence = {});
@@ -52,16 +54,24 @@ private:
     };
     std::optional<Run> farAhead(const QStringList &words);
     bool stillHeard(const QStringList &words, Run run) const;
+    struct Anchor
+    {
+        int end = -1; // a script word
+        int row = -1; // how many heard words up to the one taken for it
+    };
+    Anchor carriedOn(const QStringList &words, Anchor at) const;
+    int anchorRow(const QStringList &words) const;
 
     std::vector<QString> m_script;
     std::vector<bool> m_opens;
     int m_place = -1;
     bool m_leapt = false;
-    int m_slackStart = -1;   // a run near a sentence's start last heard, waiting to be heard again
-    Run m_far;               // a place far ahead last heard, waiting for the next result to bear it out
-    QStringList m_lastRun;   // the last words heard
-    QStringList m_lastWords; // all of the last result
-    QStringList m_staleRun;  // those when the place was set, which say nothing about where the voice went
+    int m_slackStart = -1;    // a run near a sentence's start last heard, waiting to be heard again
+    Run m_far;                // a place far ahead last heard, waiting for the next result to bear it out
+    QStringList m_lastRun;    // the last words heard
+    QStringList m_lastWords;  // all of the last result
+    QStringList m_staleRun;   // those when the place was set, which say nothing about where the voice went
+    QStringList m_anchorTail; // the heard words up to the one the place was last set from
 };
 
 } // namespace voice

@@ -43,6 +43,15 @@ private Q_SLOTS:
             << 10 << "w7 w8 w9 w10 w11 w30 w31 w32" << 32 << false;
         QTest::newRow("past a word the recogniser missed")
             << 20 << "w18 w19 w20 uh er um w22 w23" << 23 << false;
+        QTest::newRow("in noise, one word in three heard right")
+            << 4 << "w2 w3 w4 uh er w7 um ah w10" << 10 << false;
+        QTest::newRow("nothing aligns lately, carried from where the place was set")
+            << 2 << "w0 w1 w2 w3 w4|w0 w1 w2 w3 w4 uh w6 er um w9 oh eh w12" << 12 << false;
+        QTest::newRow("too many misheard to carry on")
+            << 24 << "w22 w23 w24 uh er oh w27 um w40" << 24 << false;
+        QTest::newRow("two in a row after one that stood for several")
+            << 4 << "w2 w3 w4 uh er w9 w10" << 10 << false;
+        QTest::newRow("two in a row far beyond the words heard") << 4 << "w2 w3 w4 w12 w13" << 4 << false;
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30 << false;
         QTest::newRow("a skipped paragraph: four once further on, heard on")
             << 0 << "w50 w51 w52 w53|w50 w51 w52 w53 w54" << 54 << true;
