@@ -11,6 +11,7 @@
 #include "core/PrompterCore.h"
 #include "line/frmLine.h"
 #include "scroll/ScrollClock.h"
+#include "studio/ScriptPicture.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -115,10 +117,23 @@ private Q_SLOTS:
     }
 
     // The step as the event loop shows it: only what the step left dirty is painted and flushed.
-    void clockStepAsShown()
+    void clockStepAsShown() { stepAsShown(false); }
+    // The same with the talent screen's picture following the prompter in a window of its own.
+    void clockStepWithTalent() { stepAsShown(true); }
+
+    void stepAsShown(bool talent)
     {
         frmMain w(m_platform, m_dialogs);
         QVERIFY(showWithScript(w, 20000));
+        std::unique_ptr<ScriptPicture> picture;
+        if (talent) {
+            picture = std::make_unique<ScriptPicture>(w.picBack, w.rtDoc, w.lineWindow);
+            picture->setMirror(true, false);
+            picture->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+            picture->resize(1280, 720);
+            picture->show();
+            QVERIFY(QTest::qWaitForWindowExposed(picture.get()));
+        }
         w.sldSpeed->setValue(16);
         w.lineWindow->ResizeLine(); // as its timer would by now
         m_platform.now += 20;
@@ -135,10 +150,12 @@ private Q_SLOTS:
                 .clock()
                 .timFrame_Timer(); // the frame that shows the step before (a no-op with frame sync off)
             QCoreApplication::sendPostedEvents(&w, QEvent::UpdateRequest);
+            if (picture)
+                QCoreApplication::sendPostedEvents(picture.get(), QEvent::UpdateRequest);
             ++steps;
         }
-        static bool told = false; // the benchmark runs this function several times
-        if (!std::exchange(told, true))
+        static bool told[2] = {}; // the benchmark runs this function several times
+        if (!std::exchange(told[talent], true))
             qInfo("script pixels painted per step: %lld of %d", painted.pixels / qMax(1, steps),
                   w.rtDoc->viewport()->width() * w.picBack->height());
     }

@@ -25,6 +25,7 @@ frmLine::frmLine(QWidget *parent) : QWidget(parent), m_color(colors::rgb(0x80, 0
 {
     setObjectName(QStringLiteral("frmLine"));
     colors::showsScript(this);
+    m_bandColor = resolveBand(m_color);
     setAccessibleName(tr("Reading line"));
     // Not opaque: what lies beneath must show through the translucent fill.
     setAutoFillBackground(false);
@@ -44,6 +45,7 @@ void frmLine::setLineColor(qint32 color)
     if (color == m_color)
         return;
     m_color = color;
+    m_bandColor = resolveBand(color);
     update();
 }
 
@@ -190,9 +192,9 @@ bool frmLine::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-QColor frmLine::bandColor() const
+QColor frmLine::resolveBand(qint32 color) const
 {
-    QColor c = colors::resolve(m_color, this);
+    QColor c = colors::resolve(color, this);
     c.setAlpha(kAlpha);
     return c;
 }

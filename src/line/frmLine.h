@@ -30,7 +30,7 @@ public:
     qint32 lineColor() const { return m_color; }
     void setLineColor(qint32 color);
     // What the band is painted with, wherever it is drawn.
-    QColor bandColor() const;
+    QColor bandColor() const { return m_bandColor; }
 
     // The prompter's viewport and its hidden reading line, which this band follows.
     void setSources(QWidget *picBack, const QWidget *picLine);
@@ -51,6 +51,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    QColor resolveBand(qint32 color) const;
     QAbstractScrollArea *topView() const;
     void settleIn(QAbstractScrollArea *view);
     void place(bool withView = false);
@@ -58,6 +59,7 @@ private:
     bool covers(const QWidget *widget, const QPointF &pos) const;
 
     qint32 m_color;
+    QColor m_bandColor; // painted every frame: resolved once per colour
     QPointer<QWidget> m_picBack;
     QPointer<const QWidget> m_picLine;
     QPointer<QAbstractScrollArea> m_view; // the script view the band lies in

@@ -261,14 +261,20 @@ int ScriptPicture::shownOffset() const
     return int(std::lround(y0.y() * scale()));
 }
 
+QRect ScriptPicture::bandInBack() const
+{
+    // Through the screen while the band has not settled into the viewport: it lies outside picBack.
+    const QPoint at = m_back->isAncestorOf(m_band) ? m_band->mapTo(m_back.data(), QPoint())
+                                                   : m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
+    return QRect(at, m_band->size());
+}
+
 QRect ScriptPicture::bandRect() const
 {
     if (!m_band || !m_back || !m_band->isVisible())
         return {};
-    // Through the screen: until the band settles into the viewport it lies outside picBack.
-    const QPoint at = m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
-    const QRectF r = frameTransform().mapRect(
-        QRectF(QRect(at, m_band->size()).translated(-studio::visibleRect(m_back).topLeft())));
+    const QRectF r =
+        frameTransform().mapRect(QRectF(bandInBack().translated(-studio::visibleRect(m_back).topLeft())));
     // Whole pixels, so that the band's rows scroll among themselves.
     const QPoint topLeft(int(std::lround(r.left())), int(std::lround(r.top())));
     const QPoint end(int(std::lround(r.right())), int(std::lround(r.bottom())));
@@ -309,6 +315,8 @@ void ScriptPicture::paintEvent(QPaintEvent *)
     m_shownBandColor = m_band ? m_band->bandColor() : QColor();
     if (!m_shownBand.isEmpty())
         p.fillRect(m_shownBand, m_shownBandColor);
+    if (!overlaid())
+        return;
     p.setTransform(frameTransform());
     const QRectF area(QPointF(), src.size());
     studio::paintClock(p, area, m_clock, m_clockColor);
@@ -317,13 +325,11 @@ void ScriptPicture::paintEvent(QPaintEvent *)
 }
 
 // The script view moved by a scroll step: the pixels shown move with it, and only the rows coming
-// into view are drawn. The band stays, so the rows beside it, above it, in it and below it each move
-// among themselves.
+// into view and the rows along the band's edges are drawn.
 bool ScriptPicture::followScroll(const QMoveEvent *event)
 {
     // What is drawn over the picture stays where it is: moving the pixels would move it too.
-    const bool overlaid = m_countdown > 0 || !m_message.isEmpty() || !m_clock.isEmpty();
-    if (!m_painted || overlaid || event->pos().x() != event->oldPos().x() || !isVisible())
+    if (!m_painted || overlaid() || event->pos().x() != event->oldPos().x() || !isVisible())
         return false;
     const QRect f = frame().intersected(rect());
     const int d = shownOffset() - m_offset;
@@ -332,23 +338,12 @@ bool ScriptPicture::followScroll(const QMoveEvent *event)
     if (std::abs(d) >= f.height() / 2)
         return false;
     const int dy = m_flip ? d : -d;
-    const QRect b = m_shownBand.intersected(f);
-    if (b.isEmpty()) {
-        scroll(0, dy, f);
-    } else {
-        const QRect parts[] = {
-            QRect(QPoint(f.left(), f.top()), QPoint(b.left() - 1, f.bottom())),
-            QRect(QPoint(b.right() + 1, f.top()), QPoint(f.right(), f.bottom())),
-            QRect(QPoint(b.left(), f.top()), QPoint(b.right(), b.top() - 1)),
-            b,
-            QRect(QPoint(b.left(), b.bottom() + 1), QPoint(b.right(), f.bottom())),
-        };
-        for (const QRect &r : parts) {
-            if (r.height() > std::abs(dy) && r.width() > 0)
-                scroll(0, dy, r);
-            else if (!r.isEmpty())
-                update(r);
-        }
+    scroll(0, dy, f);
+    // The band stays where it is: the rows at its edges took pixels from the other side of them.
+    if (const QRect b = m_shownBand.intersected(f); !b.isEmpty()) {
+        const int n = std::abs(dy);
+        update(QRect(b.left(), b.top() - n, b.width(), 2 * n).intersected(f));
+        update(QRect(b.left(), b.bottom() + 1 - n, b.width(), 2 * n).intersected(f));
     }
     m_offset += d;
     return true;
@@ -358,9 +353,13 @@ bool ScriptPicture::followScroll(const QMoveEvent *event)
 // script moving beneath it) is no change of the band.
 void ScriptPicture::followBand()
 {
-    const QRect now = bandRect();
     const QColor color = m_band ? m_band->bandColor() : QColor();
-    if (now == m_shownBand && color == m_shownBandColor)
+    // The band moves inside the script view every frame to stay where it is on screen.
+    const QRect inBack = m_band && m_back && m_band->isVisible() ? bandInBack() : QRect();
+    if (inBack == m_bandInBack && color == m_shownBandColor)
+        return;
+    m_bandInBack = inBack;
+    if (bandRect() == m_shownBand && color == m_shownBandColor)
         return;
     update(); // the rows that scroll among themselves change with it
 }

@@ -55,6 +55,8 @@ public:
     int tilesRendered() const { return m_tilesRendered; }
     // The reading band in this widget's pixels; empty while there is none.
     QRect bandRect() const;
+    // The same in picBack's pixels.
+    QRect bandInBack() const;
 
     // Keys typed while this window has the focus.
     std::function<void(QKeyEvent *)> onKey;
@@ -71,6 +73,7 @@ private:
     bool followScroll(const QMoveEvent *event);
     void followBand();
     int shownOffset() const;
+    bool overlaid() const { return m_countdown > 0 || !m_message.isEmpty() || !m_clock.isEmpty(); }
     QPixmap tile(int index);
     int tileHeight() const;
     QTransform frameTransform() const;
@@ -92,6 +95,7 @@ private:
     int m_offset = 0;
     QRect m_shownBand;
     QColor m_shownBandColor;
+    QRect m_bandInBack; // the band in picBack's pixels as last looked at
 };
 
 // The countdown's number over the prompter's own viewport.
