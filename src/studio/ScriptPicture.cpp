@@ -34,10 +34,10 @@ QRect visibleRect(const QWidget *picBack)
     return QRect(0, 0, std::max(1, width), std::max(1, picBack->height()));
 }
 
-void paintCountdown(QPainter &painter, const QRectF &area, int number)
+QRectF paintCountdown(QPainter &painter, const QRectF &area, int number)
 {
     if (number <= 0)
-        return;
+        return {};
     const qreal size = std::min(area.width(), area.height()) * 0.6;
     const QRectF disc(area.center().x() - size / 2, area.center().y() - size / 2, size, size);
     painter.save();
@@ -52,12 +52,13 @@ void paintCountdown(QPainter &painter, const QRectF &area, int number)
     painter.setPen(Qt::white);
     painter.drawText(disc, Qt::AlignCenter, QString::number(number));
     painter.restore();
+    return disc;
 }
 
-void paintMessage(QPainter &painter, const QRectF &area, const QString &text)
+QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text)
 {
     if (text.isEmpty())
-        return;
+        return {};
     painter.save();
     QFont font = painter.font();
     font.setBold(true);
@@ -81,12 +82,13 @@ void paintMessage(QPainter &painter, const QRectF &area, const QString &text)
     painter.drawText(room.adjusted(0, band.top() - room.top(), 0, band.bottom() - room.bottom()),
                      Qt::AlignCenter | Qt::TextWordWrap, text);
     painter.restore();
+    return band;
 }
 
-void paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color)
+QRectF paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color)
 {
     if (text.isEmpty())
-        return;
+        return {};
     painter.save();
     QFont font = painter.font();
     font.setBold(true);
@@ -99,6 +101,7 @@ void paintClock(QPainter &painter, const QRectF &area, const QString &text, cons
     painter.setPen(color);
     painter.drawText(back, Qt::AlignCenter, text);
     painter.restore();
+    return back;
 }
 
 } // namespace studio
@@ -315,21 +318,25 @@ void ScriptPicture::paintEvent(QPaintEvent *)
     m_shownBandColor = m_band ? m_band->bandColor() : QColor();
     if (!m_shownBand.isEmpty())
         p.fillRect(m_shownBand, m_shownBandColor);
+    m_shownOverlay = QRegion();
     if (!overlaid())
         return;
-    p.setTransform(frameTransform());
+    const QTransform t = frameTransform();
+    p.setTransform(t);
     const QRectF area(QPointF(), src.size());
-    studio::paintClock(p, area, m_clock, m_clockColor);
-    studio::paintMessage(p, area, m_message);
-    studio::paintCountdown(p, area, m_countdown);
+    // A pixel more all round for the antialiased edges.
+    for (const QRectF &r :
+         {studio::paintClock(p, area, m_clock, m_clockColor), studio::paintMessage(p, area, m_message),
+          studio::paintCountdown(p, area, m_countdown)})
+        if (!r.isEmpty())
+            m_shownOverlay += t.mapRect(r).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 // The script view moved by a scroll step: the pixels shown move with it, and only the rows coming
 // into view and the rows along the band's edges are drawn.
 bool ScriptPicture::followScroll(const QMoveEvent *event)
 {
-    // What is drawn over the picture stays where it is: moving the pixels would move it too.
-    if (!m_painted || overlaid() || event->pos().x() != event->oldPos().x() || !isVisible())
+    if (!m_painted || event->pos().x() != event->oldPos().x() || !isVisible())
         return false;
     const QRect f = frame().intersected(rect());
     const int d = shownOffset() - m_offset;
@@ -339,6 +346,9 @@ bool ScriptPicture::followScroll(const QMoveEvent *event)
         return false;
     const int dy = m_flip ? d : -d;
     scroll(0, dy, f);
+    // What is drawn over the picture stays where it is: drawn again, and where the move took it.
+    if (!m_shownOverlay.isEmpty())
+        update(m_shownOverlay + m_shownOverlay.translated(0, dy));
     // The band stays where it is: the rows at its edges took pixels from the other side of them.
     if (const QRect b = m_shownBand.intersected(f); !b.isEmpty()) {
         const int n = std::abs(dy);

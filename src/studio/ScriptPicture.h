@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -20,11 +21,12 @@ namespace studio {
 // The part of the viewport that is on screen, in its own pixels: it reaches past the window's edge.
 QRect visibleRect(const QWidget *picBack);
 // The large number of the countdown, centred in `area`.
-void paintCountdown(QPainter &painter, const QRectF &area, int number);
+// Each returns the rectangle it drew in (empty when it drew nothing), in the painter's coordinates.
+QRectF paintCountdown(QPainter &painter, const QRectF &area, int number);
 // A message to the presenter, large, in a band across the middle of `area`.
-void paintMessage(QPainter &painter, const QRectF &area, const QString &text);
+QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text);
 // The time to the end in the top right corner of `area`, in its colour.
-void paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color);
+QRectF paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color);
 } // namespace studio
 
 // What the prompter's viewport shows (script, background and reading band), drawn again scaled to
@@ -95,7 +97,8 @@ private:
     int m_offset = 0;
     QRect m_shownBand;
     QColor m_shownBandColor;
-    QRect m_bandInBack; // the band in picBack's pixels as last looked at
+    QRegion m_shownOverlay; // the clock, message and countdown, in this widget's pixels
+    QRect m_bandInBack;     // the band in picBack's pixels as last looked at
 };
 
 // The countdown's number over the prompter's own viewport.

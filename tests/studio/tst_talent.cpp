@@ -8,6 +8,7 @@
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "scroll/ScrollClock.h"
+#include "show/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -219,17 +220,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("mirror");
         QTest::addColumn<bool>("flip");
         QTest::addColumn<int>("speed");
-        QTest::newRow("mirrored, speed 8") << true << false << 8;
-        QTest::newRow("flipped, speed 16") << false << true << 16;
-        QTest::newRow("both, back to front") << true << true << -16;
+        QTest::addColumn<bool>("clock"); // the time to the end over the picture
+        QTest::newRow("mirrored, speed 8") << true << false << 8 << false;
+        QTest::newRow("flipped, speed 16") << false << true << 16 << false;
+        QTest::newRow("both, back to front") << true << true << -16 << false;
+        QTest::newRow("mirrored, with the clock") << true << false << 8 << true;
+        QTest::newRow("flipped, with the clock") << false << true << 16 << true;
     }
     void framesMoveThePictureAndDrawOnlyTheNewRows()
     {
         QFETCH(bool, mirror);
         QFETCH(bool, flip);
         QFETCH(int, speed);
+        QFETCH(bool, clock);
         auto w = makeWindow(mirror, flip);
         ScriptPicture *t = w->studio()->talentWindow();
+        w->showControl().setTalentCountdown(clock);
         if (speed < 0) { // two screenfuls down, running back
             w->HandleKey(34, 0);
             w->HandleKey(34, 0);
@@ -249,6 +255,7 @@ private Q_SLOTS:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         }
         QVERIFY(std::abs(w->rtDoc->y() - startY) > w->picBack->height() / 2);
+        QCOMPARE(t->clock().isEmpty(), !clock);
         const qint64 fullFrames = 300LL * t->frame().width() * t->frame().height();
         QVERIFY2(painted.pixels < fullFrames / 10,
                  qPrintable(QString::number(double(painted.pixels) / fullFrames)));
