@@ -100,8 +100,7 @@ int PrompterCore::layoutLength() const
 
 int ScriptWindow::lineCount() const
 {
-    const ScriptLines lines(script());
-    return lines.lineOf(lines.textLength()) + 1;
+    return ScriptLines(script()).lineCount();
 }
 
 int PrompterCore::lineCount() const

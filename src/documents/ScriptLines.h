@@ -21,6 +21,8 @@ public:
     int textLength() const;
     // 0-based display line holding a position.
     int lineOf(int position) const;
+    // Display lines in all, the last one holding the script's end.
+    int lineCount() const { return lineOf(textLength()) + 1; }
     // Where the display line at y pixels down begins.
     int lineStartAt(int y) const;
     // The display line holding a position.

@@ -75,8 +75,7 @@ void layOut(QTextDocument &doc, const Shape &shape)
     doc.setDocumentLayout(layout);
     layout->documentSize();
     layout->laidOutAt = shape;
-    const ScriptLines lines(doc);
-    layout->lines = lines.lineOf(lines.textLength()) + 1;
+    layout->lines = ScriptLines(doc).lineCount();
     // The layout tells its new size from a zero timer of this thread: let it go off before the
     // document moves on, rather than leave a timer behind in a thread it no longer lives in.
     if (QThread::currentThread() != QCoreApplication::instance()->thread())

@@ -365,7 +365,8 @@ int RichTextView::lineCount() const
 {
     if (const std::optional<int> prepared = preparedlayout::lineCount(*document()))
         return *prepared;
-    return GetLineFromChar(textLength()) + 1;
+    ensureLayout();
+    return ScriptLines(*document()).lineCount();
 }
 
 RichTextView::LoadResult RichTextView::LoadFile(const QString &path)
