@@ -3,10 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PrompterWindow.h"
+#include "common/Modules.h"
 #include "core/PrompterCore.h"
 #include "remote/GamepadInput.h"
 #include "remote/RemoteControl.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -98,6 +100,21 @@ private Q_SLOTS:
 
         SDL_JoystickClose(stick);
         QVERIFY(SDL_JoystickDetachVirtual(device) == 0);
+        pads.poll();
+        QVERIFY(pads.controllers().isEmpty());
+    }
+
+    // Without SDL's module no controller is read and the remote control says why.
+    void aMissingModuleIsTold()
+    {
+        QTemporaryDir empty;
+        modules::setDirectory(empty.path());
+        auto restore = qScopeGuard([] { modules::setDirectory({}); });
+        remote::GamepadInput pads;
+        QVERIFY(!pads.open());
+        QVERIFY(!pads.isOpen());
+        QVERIFY2(pads.error().contains(QDir::toNativeSeparators(empty.filePath(QStringLiteral("gamepad")))),
+                 qPrintable(pads.error()));
         pads.poll();
         QVERIFY(pads.controllers().isEmpty());
     }
