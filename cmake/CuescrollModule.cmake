@@ -17,7 +17,7 @@ function(cuescroll_add_module target name)
     LIBRARY_OUTPUT_DIRECTORY ${CUESCROLL_MODULE_OUTPUT}
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   # Only the factories are seen from outside: the static libraries inside stay the module's own.
-  target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL -Wl,--no-undefined)
+  target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL)
   install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/cuescroll)
   add_dependencies(cuescroll_modules ${target})
 endfunction()
