@@ -9,6 +9,8 @@ function(cuescroll_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  # A test may load the modules as the program does, from beside it.
+  add_dependencies(${name} cuescroll_modules)
   # Fakes shared by the tests and the benchmarks: the clock, the dialogs, the settings sandbox.
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)

@@ -652,6 +652,12 @@
         <source>&amp;Recording %1</source>
         <translation>&amp;Aufnahme %1</translation>
     </message>
+    <message>
+        <source>Following the voice cannot start.
+%1</source>
+        <translation>Der Stimme kann nicht gefolgt werden.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
@@ -1646,6 +1652,13 @@ wechseln zur nächsten und zur vorigen Meldung.
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2. Sie gelten, bis Cuescroll beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>modules</name>
+    <message>
+        <source>The module %1 could not be loaded: %2</source>
+        <translation>Das Modul %1 konnte nicht geladen werden: %2</translation>
     </message>
 </context>
 <context>

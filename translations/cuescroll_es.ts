@@ -652,6 +652,12 @@
         <source>&amp;Recording %1</source>
         <translation>&amp;Grabación %1</translation>
     </message>
+    <message>
+        <source>Following the voice cannot start.
+%1</source>
+        <translation>No se puede seguir la voz.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
@@ -1645,6 +1651,13 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>No se pudieron guardar los ajustes en «%1»: %2. Se aplican hasta que se cierre Cuescroll.</translation>
+    </message>
+</context>
+<context>
+    <name>modules</name>
+    <message>
+        <source>The module %1 could not be loaded: %2</source>
+        <translation>No se pudo cargar el módulo %1: %2</translation>
     </message>
 </context>
 <context>

@@ -652,6 +652,12 @@
         <source>&amp;Recording %1</source>
         <translation>&amp;Enregistrement %1</translation>
     </message>
+    <message>
+        <source>Following the voice cannot start.
+%1</source>
+        <translation>Impossible de suivre la voix.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
@@ -1646,6 +1652,13 @@ au précédent.
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>Les réglages n’ont pas pu être conservés dans « %1 » : %2. Ils valent jusqu’à la fermeture de Cuescroll.</translation>
+    </message>
+</context>
+<context>
+    <name>modules</name>
+    <message>
+        <source>The module %1 could not be loaded: %2</source>
+        <translation>Le module %1 n’a pas pu être chargé&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -652,6 +652,12 @@
         <source>&amp;Recording %1</source>
         <translation>&amp;Gravação %1</translation>
     </message>
+    <message>
+        <source>Following the voice cannot start.
+%1</source>
+        <translation>Não é possível seguir a voz.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
@@ -1645,6 +1651,13 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
     <message>
         <source>The settings could not be kept in “%1”: %2. They apply until Cuescroll ends.</source>
         <translation>Não foi possível guardar as configurações em “%1”: %2. Elas valem até o Cuescroll ser fechado.</translation>
+    </message>
+</context>
+<context>
+    <name>modules</name>
+    <message>
+        <source>The module %1 could not be loaded: %2</source>
+        <translation>Não foi possível carregar o módulo %1: %2</translation>
     </message>
 </context>
 <context>

@@ -4,12 +4,13 @@
 
 #include "remote/GamepadInput.h"
 
+#include "common/Modules.h"
+#include "remote/GamepadDevices.h"
 #include "remote/Log.h"
 
 #include <QFileSystemWatcher>
 #include <QTimer>
 
-#include <SDL.h>
 #include <algorithm>
 #include <cmath>
 
@@ -17,9 +18,61 @@ namespace remote {
 
 namespace {
 
-SDL_GameController *pad(void *p)
+// SDL's names and numbers of the buttons and axes, which are part of its interface: the map is read
+// and written without loading SDL.
+const char *const kButtons[] = {"a",
+                                "b",
+                                "x",
+                                "y",
+                                "back",
+                                "guide",
+                                "start",
+                                "leftstick",
+                                "rightstick",
+                                "leftshoulder",
+                                "rightshoulder",
+                                "dpup",
+                                "dpdown",
+                                "dpleft",
+                                "dpright",
+                                "misc1",
+                                "paddle1",
+                                "paddle2",
+                                "paddle3",
+                                "paddle4",
+                                "touchpad"};
+const char *const kAxes[] = {"leftx", "lefty", "rightx", "righty", "lefttrigger", "righttrigger"};
+enum Button {
+    A,
+    B,
+    X,
+    Y,
+    Back,
+    Guide,
+    Start,
+    LeftStick,
+    RightStick,
+    LeftShoulder,
+    RightShoulder,
+    DpadUp,
+    DpadDown
+};
+enum Axis { LeftX, LeftY, RightX, RightY, TriggerLeft, TriggerRight };
+constexpr int kAxisMin = -32768;
+constexpr int kAxisMax = 32767;
+
+template <std::size_t N> int indexOf(const char *const (&names)[N], QString name)
 {
-    return static_cast<SDL_GameController *>(p);
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+template <std::size_t N> const char *nameOf(const char *const (&names)[N], int index)
+{
+    return index >= 0 && std::size_t(index) < N ? names[index] : nullptr;
 }
 
 } // namespace
@@ -27,25 +80,24 @@ SDL_GameController *pad(void *p)
 GamepadMap defaultGamepadMap()
 {
     using K = GamepadBinding::Kind;
-    return {{K::Button, SDL_CONTROLLER_BUTTON_A, Verb::Toggle},
-            {K::Button, SDL_CONTROLLER_BUTTON_B, Verb::Stop},
-            {K::Button, SDL_CONTROLLER_BUTTON_BACK, Verb::Reset},
-            {K::Button, SDL_CONTROLLER_BUTTON_X, Verb::Slower},
-            {K::Button, SDL_CONTROLLER_BUTTON_Y, Verb::Faster},
-            {K::Button, SDL_CONTROLLER_BUTTON_DPAD_UP, Verb::Back},
-            {K::Button, SDL_CONTROLLER_BUTTON_DPAD_DOWN, Verb::Forward},
-            {K::Button, SDL_CONTROLLER_BUTTON_LEFTSHOULDER, Verb::PageBack},
-            {K::Button, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, Verb::PageForward},
-            {K::Axis, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, Verb::Speed}};
+    return {{K::Button, A, Verb::Toggle},
+            {K::Button, B, Verb::Stop},
+            {K::Button, Back, Verb::Reset},
+            {K::Button, X, Verb::Slower},
+            {K::Button, Y, Verb::Faster},
+            {K::Button, DpadUp, Verb::Back},
+            {K::Button, DpadDown, Verb::Forward},
+            {K::Button, LeftShoulder, Verb::PageBack},
+            {K::Button, RightShoulder, Verb::PageForward},
+            {K::Axis, TriggerRight, Verb::Speed}};
 }
 
 QString gamepadMapText(const GamepadMap &map)
 {
     QStringList parts;
     for (const GamepadBinding &b : map) {
-        const char *name = b.kind == GamepadBinding::Kind::Axis
-                               ? SDL_GameControllerGetStringForAxis(SDL_GameControllerAxis(b.index))
-                               : SDL_GameControllerGetStringForButton(SDL_GameControllerButton(b.index));
+        const char *name =
+            b.kind == GamepadBinding::Kind::Axis ? nameOf(kAxes, b.index) : nameOf(kButtons, b.index);
         if (name)
             parts << QLatin1String(name) + QLatin1Char('=') + actionName(b.verb);
     }
@@ -59,16 +111,18 @@ GamepadMap parseGamepadMap(const QString &text)
         const QStringList pair = entry.split(QLatin1Char('='));
         if (pair.size() != 2)
             continue;
-        const QByteArray name = pair[0].toLatin1();
-        const SDL_GameControllerAxis axis = SDL_GameControllerGetAxisFromString(name.constData());
-        if (axis != SDL_CONTROLLER_AXIS_INVALID) {
+        // An axis may be written with the half it means, "+lefty", as SDL's own mappings do.
+        const QString name = pair[0];
+        const bool signedAxis = name.startsWith(QLatin1Char('+')) || name.startsWith(QLatin1Char('-'));
+        const int axis = indexOf(kAxes, signedAxis ? name.mid(1) : name);
+        if (axis >= 0) {
             if (pair[1] == QLatin1String("speed"))
                 map << GamepadBinding{GamepadBinding::Kind::Axis, axis, Verb::Speed};
             continue;
         }
-        const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name.constData());
+        const int button = indexOf(kButtons, name);
         const std::optional<Verb> verb = actionNamed(pair[1]);
-        if (button != SDL_CONTROLLER_BUTTON_INVALID && verb)
+        if (button >= 0 && verb)
             map << GamepadBinding{GamepadBinding::Kind::Button, button, *verb};
     }
     return map.isEmpty() ? defaultGamepadMap() : map;
@@ -76,10 +130,9 @@ GamepadMap parseGamepadMap(const QString &text)
 
 int speedOfAxis(const GamepadBinding &axis, int value)
 {
-    const bool trigger =
-        axis.index == SDL_CONTROLLER_AXIS_TRIGGERLEFT || axis.index == SDL_CONTROLLER_AXIS_TRIGGERRIGHT;
-    const double low = trigger ? 0 : SDL_JOYSTICK_AXIS_MIN;
-    const double share = std::clamp((value - low) / (SDL_JOYSTICK_AXIS_MAX - low), 0.0, 1.0);
+    const bool trigger = axis.index == TriggerLeft || axis.index == TriggerRight;
+    const double low = trigger ? 0 : kAxisMin;
+    const double share = std::clamp((value - low) / (kAxisMax - low), 0.0, 1.0);
     return kMinSpeed + int(std::lround(share * (kMaxSpeed - kMinSpeed)));
 }
 
@@ -97,12 +150,17 @@ bool GamepadInput::open()
 {
     if (m_open)
         return true;
-    // Buttons count while another window has the focus: the prompter rarely has it on a show.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    // Ctrl+C and a TERM still end the program, as SDL would otherwise turn them into events of its own.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-        qCInfo(lcRemote) << "game controllers cannot be read:" << SDL_GetError();
+    if (!m_pads) {
+        const auto make = modules::function<MakeGamepadDevices>(QLatin1String(kGamepadModule),
+                                                                kMakeGamepadDevices, &m_error);
+        if (!make)
+            return false;
+        m_pads.reset(make());
+    }
+    m_error.clear();
+    const QString why = m_pads->open();
+    if (!why.isEmpty()) {
+        qCInfo(lcRemote) << "game controllers cannot be read:" << why;
         return false;
     }
     m_open = true;
@@ -125,45 +183,25 @@ void GamepadInput::close()
     m_poll->stop();
     delete m_devices;
     m_devices = nullptr;
-    for (void *c : std::as_const(m_controllers))
-        SDL_GameControllerClose(pad(c));
-    m_controllers.clear();
+    m_pads->close();
     m_speeds.clear();
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     m_open = false;
     Q_EMIT controllersChanged();
 }
 
 QStringList GamepadInput::controllers() const
 {
-    QStringList names;
-    for (void *c : m_controllers) {
-        const char *name = SDL_GameControllerName(pad(c));
-        names << (name ? QString::fromUtf8(name) : QStringLiteral("?"));
-    }
-    return names;
+    return m_pads ? m_pads->names() : QStringList();
 }
 
-void GamepadInput::addController(int deviceIndex)
+void GamepadInput::added(int controller)
 {
-    if (!SDL_IsGameController(deviceIndex))
-        return;
-    SDL_GameController *c = SDL_GameControllerOpen(deviceIndex);
-    if (!c)
-        return;
-    const int id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(c));
-    if (m_controllers.contains(id)) {
-        SDL_GameControllerClose(c); // opened twice counts twice
-        return;
-    }
-    m_controllers.insert(id, c);
     // Where its axes stand now is no command: a trigger at rest would drop the speed to its least.
     for (const GamepadBinding &b : std::as_const(m_map)) {
         if (b.kind == GamepadBinding::Kind::Axis)
-            m_speeds.insert(b.index,
-                            speedOfAxis(b, SDL_GameControllerGetAxis(c, SDL_GameControllerAxis(b.index))));
+            m_speeds.insert(b.index, speedOfAxis(b, m_pads->axis(controller, b.index)));
     }
-    qCInfo(lcRemote) << "game controller" << SDL_GameControllerName(c);
+    qCInfo(lcRemote) << "game controllers" << m_pads->names();
     Q_EMIT controllersChanged();
 }
 
@@ -171,42 +209,36 @@ void GamepadInput::poll()
 {
     if (!m_open)
         return;
-    SDL_PumpEvents();
-    SDL_Event e;
-    while (SDL_PollEvent(&e)) {
-        switch (e.type) {
-        case SDL_CONTROLLERDEVICEADDED:
-            addController(e.cdevice.which);
+    using K = GamepadDevices::Event::Kind;
+    for (const GamepadDevices::Event &e : m_pads->poll()) {
+        switch (e.kind) {
+        case K::Added:
+            added(e.controller);
             break;
-        case SDL_CONTROLLERDEVICEREMOVED:
-            if (void *c = m_controllers.take(e.cdevice.which)) {
-                SDL_GameControllerClose(pad(c));
-                Q_EMIT controllersChanged();
-            }
+        case K::Removed:
+            Q_EMIT controllersChanged();
             break;
-        case SDL_CONTROLLERBUTTONDOWN:
+        case K::Button:
             for (const GamepadBinding &b : std::as_const(m_map)) {
-                if (b.kind == GamepadBinding::Kind::Button && b.index == e.cbutton.button)
+                if (b.kind == GamepadBinding::Kind::Button && b.index == e.index)
                     Q_EMIT commandReceived(Command{b.verb, 0, 0});
             }
             break;
-        case SDL_CONTROLLERAXISMOTION:
+        case K::Axis:
             for (const GamepadBinding &b : std::as_const(m_map)) {
-                if (b.kind != GamepadBinding::Kind::Axis || b.index != e.caxis.axis)
+                if (b.kind != GamepadBinding::Kind::Axis || b.index != e.index)
                     continue;
                 // Only a change of speed is a command, so that an axis at rest leaves other hands be.
-                const int speed = speedOfAxis(b, e.caxis.value);
+                const int speed = speedOfAxis(b, e.value);
                 if (m_speeds.value(b.index, 0) != speed) {
                     m_speeds.insert(b.index, speed);
                     Q_EMIT commandReceived(Command{Verb::Speed, speed, 0});
                 }
             }
             break;
-        default:
-            break;
         }
     }
-    if (m_controllers.isEmpty())
+    if (m_pads->names().isEmpty())
         m_poll->stop();
     else if (!m_poll->isActive())
         m_poll->start(kPollMs);

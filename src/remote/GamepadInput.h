@@ -11,10 +11,14 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
+
 class QFileSystemWatcher;
 class QTimer;
 
 namespace remote {
+
+class GamepadDevices;
 
 // Which button or axis of a game controller does what, by the names SDL gives them ("a", "dpup",
 // "righttrigger").
@@ -51,10 +55,11 @@ public:
     ~GamepadInput() override;
 
     void setMap(const GamepadMap &map) { m_map = map; }
-    // False when SDL cannot read controllers here.
+    // False when controllers cannot be read here; error() says why when their module is missing.
     bool open();
     void close();
     bool isOpen() const { return m_open; }
+    QString error() const { return m_error; }
     // The controllers open now, by name.
     QStringList controllers() const;
     // Reads what happened since the last time: plugs, unplugs, buttons and axes. The poll timer's
@@ -66,14 +71,15 @@ Q_SIGNALS:
     void controllersChanged();
 
 private:
-    void addController(int deviceIndex);
+    void added(int controller);
 
     GamepadMap m_map = defaultGamepadMap();
+    std::unique_ptr<GamepadDevices> m_pads; // loaded when first opened
+    QString m_error;
     bool m_open = false;
     QTimer *m_poll;
     QFileSystemWatcher *m_devices = nullptr;
-    QMap<int, void *> m_controllers; // by SDL's instance id
-    QMap<int, int> m_speeds;         // per axis, the speed it last gave
+    QMap<int, int> m_speeds; // per axis, the speed it last gave
 };
 
 } // namespace remote

@@ -4,12 +4,12 @@
 
 #include "remote/MidiInput.h"
 
+#include "common/Modules.h"
 #include "remote/Log.h"
+#include "remote/MidiDevices.h"
 
 #include <QByteArray>
 #include <QMetaObject>
-
-#include <rtmidi/RtMidi.h>
 
 namespace remote {
 
@@ -23,50 +23,32 @@ MidiInput::~MidiInput()
 QStringList MidiInput::open()
 {
     close();
-    try {
-        RtMidiIn probe;
-        const unsigned count = probe.getPortCount();
-        for (unsigned i = 0; i < count; ++i) {
-            auto in = std::make_unique<RtMidiIn>(RtMidi::UNSPECIFIED, "Cuescroll");
-            const std::string name = in->getPortName(i);
-            in->setCallback(&MidiInput::received, this);
-            in->ignoreTypes(true, true, true); // no SysEx, timing or active sensing
-            in->openPort(i, "Cuescroll remote");
-            m_names << QString::fromStdString(name);
-            m_inputs.push_back(std::move(in));
-        }
-    } catch (const RtMidiError &e) {
-        qCWarning(lcRemote) << "MIDI:" << e.what();
+    if (!m_inputs) {
+        const auto make = modules::function<MakeMidiIn>(QLatin1String(kMidiModule), kMakeMidiIn, &m_error);
+        if (!make)
+            return {};
+        m_error.clear();
+        m_inputs.reset(make());
     }
+    // A message arrives on rtmidi's thread and is handed to this object's thread as a command.
+    m_names = m_inputs->open([this](const QByteArray &bytes) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, bytes] {
+                if (const auto command = fromMidi(m_map, bytes))
+                    Q_EMIT commandReceived(*command);
+            },
+            Qt::QueuedConnection);
+    });
     qCInfo(lcRemote) << "MIDI inputs:" << m_names;
     return m_names;
 }
 
 void MidiInput::close()
 {
-    // Closing waits for rtmidi's thread, so no callback runs once this returns.
-    for (auto &in : m_inputs) {
-        try {
-            in->closePort();
-        } catch (const RtMidiError &e) {
-            qCWarning(lcRemote) << "MIDI:" << e.what();
-        }
-    }
-    m_inputs.clear();
+    if (m_inputs)
+        m_inputs->close();
     m_names.clear();
-}
-
-void MidiInput::received(double, std::vector<unsigned char> *message, void *self)
-{
-    auto *input = static_cast<MidiInput *>(self);
-    const QByteArray bytes(reinterpret_cast<const char *>(message->data()), qsizetype(message->size()));
-    QMetaObject::invokeMethod(
-        input,
-        [input, bytes] {
-            if (const auto command = fromMidi(input->m_map, bytes))
-                Q_EMIT input->commandReceived(*command);
-        },
-        Qt::QueuedConnection);
 }
 
 } // namespace remote

@@ -10,11 +10,10 @@
 #include <QStringList>
 
 #include <memory>
-#include <vector>
-
-class RtMidiIn;
 
 namespace remote {
+
+class MidiIn;
 
 // Every MIDI input present, read through the mapping; a message arrives on rtmidi's thread and is
 // handed to this object's thread as a command.
@@ -27,20 +26,21 @@ public:
     ~MidiInput() override;
 
     void setMap(const MidiMap &map) { m_map = map; }
-    // The inputs it now listens to, by name; none when the system has no MIDI.
+    // The inputs it now listens to, by name; none when the system has no MIDI, or when MIDI's module
+    // is missing, which error() tells.
     QStringList open();
     void close();
     QStringList inputs() const { return m_names; }
+    QString error() const { return m_error; }
 
 Q_SIGNALS:
     void commandReceived(const remote::Command &command);
 
 private:
-    static void received(double stamp, std::vector<unsigned char> *message, void *self);
-
     MidiMap m_map = defaultMidiMap();
-    std::vector<std::unique_ptr<RtMidiIn>> m_inputs;
+    std::unique_ptr<MidiIn> m_inputs; // loaded when first opened
     QStringList m_names;
+    QString m_error;
 };
 
 } // namespace remote

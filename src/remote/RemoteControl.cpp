@@ -137,14 +137,22 @@ bool RemoteControl::applySettings()
     else
         m_server->stop();
     m_midi->close();
+    // A device's module that is missing is told as the server's failures are; the rest runs on.
     if (m_settings.midi()) {
         m_midi->setMap(parseMidiMap(m_settings.midiMap()));
         m_midi->open();
+        if (ok && !m_midi->error().isEmpty()) {
+            m_error = m_midi->error();
+            ok = false;
+        }
     }
     m_gamepads->close();
     if (m_settings.gamepad()) {
         m_gamepads->setMap(parseGamepadMap(m_settings.gamepadMap()));
-        m_gamepads->open();
+        if (!m_gamepads->open() && ok && !m_gamepads->error().isEmpty()) {
+            m_error = m_gamepads->error();
+            ok = false;
+        }
     }
     Q_EMIT statusChanged();
     return ok;

@@ -4,6 +4,8 @@
 
 #include "show/CueSender.h"
 
+#include "common/Modules.h"
+#include "remote/MidiDevices.h"
 #include "settings/Settings.h"
 
 #include <QHostAddress>
@@ -18,8 +20,6 @@
 #include <QUrl>
 
 #include <lo/lo_lowlevel.h>
-#include <rtmidi/RtMidi.h>
-#include <vector>
 
 Q_LOGGING_CATEGORY(lcCues, "cuescroll.cues")
 
@@ -149,26 +149,19 @@ void CueSender::sendOsc(const QString &hostPort, const QByteArray &packet)
 
 void CueSender::sendMidi(int note)
 {
-    try {
-        if (!m_midi) {
-            auto out = std::make_unique<RtMidiOut>(RtMidi::UNSPECIFIED, "Cuescroll");
-            // A port of its own that a console or a show controller connects to, where the system
-            // offers one; else the first output there is.
-            try {
-                out->openVirtualPort("Cuescroll cues");
-            } catch (const RtMidiError &) {
-                if (out->getPortCount() == 0)
-                    throw;
-                out->openPort(0, "Cuescroll cues");
-            }
-            m_midi = std::move(out);
-        }
-        std::vector<unsigned char> on{0x90, static_cast<unsigned char>(note), 100};
-        m_midi->sendMessage(&on);
-        std::vector<unsigned char> off{0x80, static_cast<unsigned char>(note), 0};
-        m_midi->sendMessage(&off);
-    } catch (const RtMidiError &e) {
-        Q_EMIT problem(
-            tr("The cue's MIDI note could not be sent: %1").arg(QString::fromStdString(e.getMessage())));
+    QString why;
+    if (!m_midi) {
+        if (const auto make = modules::function<remote::MakeMidiOut>(QLatin1String(remote::kMidiModule),
+                                                                     remote::kMakeMidiOut, &why))
+            m_midi.reset(make());
     }
+    if (m_midi) {
+        const char on[] = {char(0x90), char(note), 100};
+        const char off[] = {char(0x80), char(note), 0};
+        why = m_midi->send(QByteArray(on, 3));
+        if (why.isEmpty())
+            why = m_midi->send(QByteArray(off, 3));
+    }
+    if (!why.isEmpty())
+        Q_EMIT problem(tr("The cue's MIDI note could not be sent: %1").arg(why));
 }

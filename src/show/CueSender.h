@@ -15,8 +15,11 @@
 
 class QNetworkAccessManager;
 class QUdpSocket;
-class RtMidiOut;
 class Settings;
+
+namespace remote {
+class MidiOut;
+}
 
 // Tells the world a cue was reached: a JSON POST to each web address in CueWebhook, an OSC message
 // to each host:port in CueOsc, the MIDI note CueMidi maps it to. Nothing here waits: a web address
@@ -54,5 +57,5 @@ private:
     QNetworkAccessManager *m_net;
     QUdpSocket *m_udp;
     QHash<QString, int> m_inFlight;
-    std::unique_ptr<RtMidiOut> m_midi;
+    std::unique_ptr<remote::MidiOut> m_midi; // MIDI's module, loaded for the first note
 };

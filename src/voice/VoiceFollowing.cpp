@@ -10,16 +10,13 @@
 #include "settings/Settings.h"
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
-#include "voice/AudioInput.h"
+#include "voice/Follower.h"
 #include "voice/LevelMeter.h"
-#include "voice/VoiceFollower.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QAudioDevice>
 #include <QEvent>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QMenu>
 #include <QProgressBar>
 
@@ -47,24 +44,31 @@ VoiceFollowing::VoiceFollowing(PrompterCore &core, Platform &platform, Dialogs &
 // The core, made before it, is already gone: nothing of it is touched here.
 VoiceFollowing::~VoiceFollowing() = default;
 
-void VoiceFollowing::ensureFollower()
+bool VoiceFollowing::ensureFollower()
 {
     if (!m_follower) {
-        m_follower = new voice::VoiceFollower(this);
-        connect(m_follower, &voice::VoiceFollower::heard, this, [this](int character) { heard(character); });
-        connect(m_follower, &voice::VoiceFollower::leapt, this,
-                [this](int character) { heard(character, true); });
-        connect(m_follower, &voice::VoiceFollower::silence, this, &VoiceFollowing::halt);
-        connect(m_follower, &voice::VoiceFollower::level, m_meter, &LevelMeter::setLevel);
-        connect(m_follower, &voice::VoiceFollower::failed, this, &VoiceFollowing::failed);
+        QString error;
+        m_follower = voice::Follower::load(this, &error);
+        if (!m_follower) {
+            m_on = false;
+            m_dialogs.warning(m_c.window, m_c.window->windowTitle(),
+                              tr("Following the voice cannot start.\n%1").arg(error));
+            return false;
+        }
+        connect(m_follower, &voice::Follower::heard, this, [this](int character) { heard(character); });
+        connect(m_follower, &voice::Follower::leapt, this, [this](int character) { heard(character, true); });
+        connect(m_follower, &voice::Follower::silence, this, &VoiceFollowing::halt);
+        connect(m_follower, &voice::Follower::level, m_meter, &LevelMeter::setLevel);
+        connect(m_follower, &voice::Follower::failed, this, &VoiceFollowing::failed);
         applyInput();
     }
     if (!m_scriptTaken) {
         m_scriptTaken = true;
         // Cues and story breaks are not spoken: blanked, so that places in it are still the script's.
-        m_follower->setScript(cues::readText(*m_core.document()));
-        m_follower->setPlace(m_core.charAtLine());
+        m_follower->engine().setScript(cues::readText(*m_core.document()));
+        m_follower->engine().setPlace(m_core.charAtLine());
     }
+    return true;
 }
 
 void VoiceFollowing::applyInput()
@@ -72,9 +76,9 @@ void VoiceFollowing::applyInput()
     if (!m_follower)
         return;
     if (!m_recording.isEmpty())
-        m_follower->setInput(new voice::RecordingInput(m_platform, m_recording));
+        m_follower->engine().useRecording(m_platform, m_recording);
     else
-        m_follower->setInput(new voice::Microphone(m_settings.voiceInput().toUtf8()));
+        m_follower->engine().useMicrophone(m_settings.voiceInput().toUtf8());
 }
 
 void VoiceFollowing::setOn(bool on)
@@ -84,16 +88,17 @@ void VoiceFollowing::setOn(bool on)
     m_on = on;
     halt();
     if (on) {
-        ensureFollower();
-        m_follower->setPlace(m_core.charAtLine());
+        if (!ensureFollower())
+            return;
+        m_follower->engine().setPlace(m_core.charAtLine());
         placeMeter();
         m_meter->setLevel(0);
         m_meter->show();
-        m_follower->setListening(true);
+        m_follower->engine().setListening(true);
     } else {
         m_meter->hide();
         if (m_follower)
-            m_follower->setListening(false);
+            m_follower->engine().setListening(false);
     }
 }
 
@@ -122,28 +127,39 @@ void VoiceFollowing::fillMenu(QMenu &menu)
     QMenu *inputs = menu.addMenu(tr("Voice &input"));
     inputs->setObjectName(QStringLiteral("mnuVoiceInput"));
     auto *group = new QActionGroup(inputs);
-    const auto add = [&](const QString &caption, bool checked, auto choose) {
+    const auto add = [this, inputs, group](const QString &caption, bool checked, auto choose) {
         QAction *a = inputs->addAction(caption);
         a->setCheckable(true);
         a->setChecked(checked);
         group->addAction(a);
         connect(a, &QAction::triggered, this, choose);
+        return a;
     };
     const QString chosen = m_recording.isEmpty() ? m_settings.voiceInput() : QString();
     add(tr("&Default microphone"), m_recording.isEmpty() && chosen.isEmpty(), [this] { setDevice({}); });
-    int number = 0;
-    for (const QAudioDevice &d : QMediaDevices::audioInputs()) {
-        const QString id = QString::fromUtf8(d.id());
-        // Numbered, so that each has an accelerator; an "&" in the system's name is no accelerator.
-        QString name = d.description().replace(QLatin1Char('&'), QLatin1String("&&"));
-        if (++number <= 9)
-            name = QStringLiteral("&%1 %2").arg(number).arg(name);
-        add(name, m_recording.isEmpty() && id == chosen, [this, id] { setDevice(id); });
-    }
+    QAction *devicesAfter = nullptr;
     if (!m_recording.isEmpty())
-        add(tr("&Recording %1")
-                .arg(QFileInfo(m_recording).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))),
-            true, [] {});
+        devicesAfter =
+            add(tr("&Recording %1")
+                    .arg(QFileInfo(m_recording).fileName().replace(QLatin1Char('&'), QLatin1String("&&"))),
+                true, [] {});
+    // The devices are asked for as the submenu opens: asking loads the voice's audio libraries.
+    connect(inputs, &QMenu::aboutToShow, this, [this, inputs, group, chosen, devicesAfter, add] {
+        if (inputs->property("listed").toBool())
+            return;
+        inputs->setProperty("listed", true);
+        int number = 0;
+        for (const voice::Engine::Input &d : voice::Follower::inputs()) {
+            const QString id = QString::fromUtf8(d.id);
+            // Numbered, so that each has an accelerator; an "&" in the system's name is no accelerator.
+            QString name = QString(d.description).replace(QLatin1Char('&'), QLatin1String("&&"));
+            if (++number <= 9)
+                name = QStringLiteral("&%1 %2").arg(number).arg(name);
+            QAction *a = add(name, m_recording.isEmpty() && id == chosen, [this, id] { setDevice(id); });
+            if (devicesAfter)
+                inputs->insertAction(devicesAfter, a);
+        }
+    });
 }
 
 void VoiceFollowing::heard(int character, bool leap)
@@ -151,7 +167,7 @@ void VoiceFollowing::heard(int character, bool leap)
     // The clock is running the script: the operator drives, and following resumes when it stops.
     // So is a leader steering this prompter as one of its followers.
     if (m_core.running() || m_core.steeredBy(PrompterCore::Driver::Leader)) {
-        m_follower->setPlace(m_core.charAtLine());
+        m_follower->engine().setPlace(m_core.charAtLine());
         return;
     }
     const float target = m_core.topFor({character, 0.5});
@@ -206,7 +222,7 @@ void VoiceFollowing::moved(float top)
         return;
     // Keys, the wheel, a jump, Reset, a new layout or the clock: the operator's place is the place.
     halt();
-    m_follower->setPlace(m_core.charAtLine());
+    m_follower->engine().setPlace(m_core.charAtLine());
 }
 
 void VoiceFollowing::failed(const QString &reason)

@@ -20,7 +20,7 @@ class QWidget;
 class Settings;
 
 namespace voice {
-class VoiceFollower;
+class Follower;
 }
 
 // The script follows the presenter's voice: the studio menu's switch and input choice, the level
@@ -49,7 +49,8 @@ public:
 
     void fillMenu(QMenu &menu);
 
-    voice::VoiceFollower *follower() const { return m_follower; }
+    // Null until following is first switched on and its module loaded.
+    voice::Follower *follower() const { return m_follower; }
     LevelMeter *meter() const { return m_meter; }
 
     // The glide's fastest, in lines a second: a skipped sentence is caught up in about a second.
@@ -61,7 +62,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ensureFollower();
+    // False, the operator told why, when the voice's module cannot be loaded.
+    bool ensureFollower();
     void applyInput();
     void heard(int character, bool leap = false);
     void halt();
@@ -74,7 +76,7 @@ private:
     Dialogs &m_dialogs;
     Settings &m_settings;
     Controls m_c;
-    voice::VoiceFollower *m_follower = nullptr;
+    voice::Follower *m_follower = nullptr;
     LevelMeter *m_meter = nullptr;
     voice::Approach m_approach;
     QString m_recording;

@@ -3,10 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PrompterWindow.h"
+#include "common/Modules.h"
 #include "core/PrompterCore.h"
 #include "remote/GamepadInput.h"
 #include "remote/RemoteControl.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,6 +47,41 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, read);
         QCOMPARE(remote::gamepadMapText(remote::parseGamepadMap(text)), read);
+    }
+
+    // The map is read and written without SDL: its names and numbers must be SDL's own.
+    void namesAreSdls_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) {
+            const char *name = SDL_GameControllerGetStringForButton(SDL_GameControllerButton(b));
+            QTest::addRow("button %s", name)
+                << int(GamepadBinding::Kind::Button) << b << QString::fromLatin1(name);
+        }
+        for (int a = 0; a < SDL_CONTROLLER_AXIS_MAX; ++a) {
+            const char *name = SDL_GameControllerGetStringForAxis(SDL_GameControllerAxis(a));
+            QTest::addRow("axis %s", name)
+                << int(GamepadBinding::Kind::Axis) << a << QString::fromLatin1(name);
+        }
+    }
+    void namesAreSdls()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        const auto k = GamepadBinding::Kind(kind);
+        const Verb verb = k == GamepadBinding::Kind::Axis ? Verb::Speed : Verb::Stop;
+        const QString entry = name + (k == GamepadBinding::Kind::Axis ? "=speed" : "=stop");
+        QCOMPARE(remote::gamepadMapText({{k, index, verb}}), entry);
+        QCOMPARE(remote::parseGamepadMap(entry), remote::GamepadMap({{k, index, verb}}));
+        // As SDL reads them: whatever the case, and an axis with the half it means.
+        QCOMPARE(
+            remote::parseGamepadMap(entry.toUpper().replace("=SPEED", "=speed").replace("=STOP", "=stop")),
+            remote::GamepadMap({{k, index, verb}}));
+        if (k == GamepadBinding::Kind::Axis)
+            QCOMPARE(remote::parseGamepadMap("+" + entry), remote::GamepadMap({{k, index, verb}}));
     }
 
     void axisGivesSpeed_data()
@@ -98,6 +135,21 @@ private Q_SLOTS:
 
         SDL_JoystickClose(stick);
         QVERIFY(SDL_JoystickDetachVirtual(device) == 0);
+        pads.poll();
+        QVERIFY(pads.controllers().isEmpty());
+    }
+
+    // Without SDL's module no controller is read and the remote control says why.
+    void aMissingModuleIsTold()
+    {
+        QTemporaryDir empty;
+        modules::setDirectory(empty.path());
+        auto restore = qScopeGuard([] { modules::setDirectory({}); });
+        remote::GamepadInput pads;
+        QVERIFY(!pads.open());
+        QVERIFY(!pads.isOpen());
+        QVERIFY2(pads.error().contains(QDir::toNativeSeparators(empty.filePath(QStringLiteral("gamepad")))),
+                 qPrintable(pads.error()));
         pads.poll();
         QVERIFY(pads.controllers().isEmpty());
     }

@@ -4,6 +4,7 @@
 
 #include "PrompterWindow.h"
 #include "app/KeyInput.h"
+#include "common/Modules.h"
 #include "core/PrompterCore.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
@@ -19,8 +20,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWebSocket>
 
@@ -52,6 +55,8 @@ private Q_SLOTS:
     void commandsNotCarriedOutAreRefused_data();
     void commandsNotCarriedOutAreRefused();
     void windowSaysWhenThePortIsBusy();
+    void aDeviceWithoutItsModuleIsTold_data();
+    void aDeviceWithoutItsModuleIsTold();
     void newTokenOnlyWhenMeant_data();
     void namesSayWhatIsShown();
     void newTokenOnlyWhenMeant();
@@ -240,6 +245,43 @@ void tst_RemoteControl::windowSaysWhenThePortIsBusy()
     window.chkEnabled->setChecked(false);
     QVERIFY(!r.listening());
     QVERIFY(!settings->remoteEnabled());
+}
+
+void tst_RemoteControl::aDeviceWithoutItsModuleIsTold_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::newRow("MIDI") << "midi";
+    QTest::newRow("game controllers") << "gamepad";
+}
+
+// The remote control and the window say which module is missing, as they tell a busy port; the
+// server listens on.
+void tst_RemoteControl::aDeviceWithoutItsModuleIsTold()
+{
+    QFETCH(QString, device);
+    QTemporaryDir empty;
+    modules::setDirectory(empty.path());
+    auto restore = qScopeGuard([] { modules::setDirectory({}); });
+    auto w = showPrompter(m_platform, m_dialogs, {});
+    Settings *settings = w->findChild<Settings *>();
+    QVERIFY(settings);
+    remote::RemoteControl &r = w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    settings->setRemotePort(probe.serverPort());
+    probe.close();
+    settings->setRemoteEnabled(true);
+    if (device == QLatin1String("midi"))
+        settings->setMidi(true);
+    else
+        settings->setGamepad(true);
+    QVERIFY(!r.applySettings());
+    QVERIFY(r.listening());
+    const QString module = QDir::toNativeSeparators(empty.filePath(device + QLatin1String(".so")));
+    QVERIFY2(r.error().contains(module), qPrintable(r.error()));
+    remote::dlgRemote window(*settings, r, m_dialogs, w.get());
+    QVERIFY2(window.lblStatus->text().contains(module), qPrintable(window.lblStatus->text()));
 }
 
 void tst_RemoteControl::newTokenOnlyWhenMeant_data()

@@ -5,12 +5,14 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
+#include "common/Modules.h"
 #include "core/PrompterCore.h"
 #include "follow/FollowSeat.h"
 #include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/Twips.h"
 #include "voice/AudioInput.h"
+#include "voice/Follower.h"
 #include "voice/LevelMeter.h"
 #include "voice/Model.h"
 #include "voice/VoiceFollower.h"
@@ -21,6 +23,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -255,15 +258,42 @@ private Q_SLOTS:
     // loudness of its last chunk.
     void meterFallsWithTheRecording()
     {
+        voice::VoiceFollower f;
+        auto *input = new voice::RecordingInput(m_platform, silentWav(m_dir));
+        f.setInput(input);
+        f.setListening(true);
+        QSignalSpy levels(&f, &voice::VoiceFollower::level);
+        Q_EMIT input->samples(QByteArray(voice::VoiceFollower::kChunkSamples * 2, '\x10'));
+        QVERIFY(!levels.isEmpty() && levels.last().first().toFloat() > 0);
+        Q_EMIT input->finished();
+        QCOMPARE(levels.last().first().toFloat(), 0.0f);
+
+        // The window's meter shows the module's follower's levels as they come.
         auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(20));
         VoiceFollowing &v = *w->voice();
         v.setRecording(silentWav(m_dir));
         v.setOn(true);
-        voice::AudioInput *input = v.follower()->input();
-        Q_EMIT input->samples(QByteArray(voice::VoiceFollower::kChunkSamples * 2, '\x10'));
+        Q_EMIT v.follower()->level(levels.first().first().toFloat());
         QVERIFY(v.meter()->lit() > 0);
-        Q_EMIT input->finished();
+        Q_EMIT v.follower()->level(0);
         QCOMPARE(v.meter()->lit(), 0);
+    }
+
+    // Without the voice's module the operator is told what is missing, and the prompter runs on.
+    void aMissingModuleIsToldNotFollowed()
+    {
+        QTemporaryDir empty;
+        modules::setDirectory(empty.path());
+        auto restore = qScopeGuard([] { modules::setDirectory({}); });
+        auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(300));
+        VoiceFollowing &v = *w->voice();
+        v.setOn(true);
+        QVERIFY(!v.on());
+        QVERIFY(!v.meter()->isVisible());
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY(m_dialogs.shown.first().text.contains(QDir::toNativeSeparators(empty.path())));
+        w->core().stepForward();
+        QVERIFY(w->core().top() < 0);
     }
 
     // Found in the studio menu; an input that cannot be read says so and following goes off.
