@@ -126,9 +126,10 @@ Aligner::Anchor Aligner::carriedOn(const QStringList &words, Anchor at) const
                 at = {at.end + d, i};
         }
         // Two in a row carry it further, the recogniser having perhaps made one word of several; but
-        // not many more than were heard, which a passing guess at the latest words could do.
+        // not many more than were heard, which a passing guess at the latest words could do, nor
+        // many fewer, which is what an ad-lib heard as the script's words looks like.
         const int reach = said + kCarryGap;
-        for (int d = 1;
+        for (int d = std::max(1, said - 1);
              reach <= kCarryPair && i < words.size() && d <= reach && at.end + d + 1 < size() && !found;
              ++d) {
             found =
@@ -212,9 +213,12 @@ std::optional<int> Aligner::heard(const QStringList &words)
                 continue;
             // At equal strength the later heard word (the voice has moved on past a word the
             // recogniser missed), or the nearer place, so that a phrase repeated elsewhere keeps
-            // the reader where they are.
+            // the reader where they are. But not a lone short word after a finished sentence: an
+            // ad-lib there is full of them, and a presenter resuming is heard by two in a row.
+            const bool stray = run == 1 && w.size() <= kShortWord && strongest.end >= 0 &&
+                               strongest.end + 1 < size() && m_opens[size_t(strongest.end) + 1];
             if (s > strongest.score ||
-                (s == strongest.score && (i > strongest.row || nearer(end, strongest.end))))
+                (s == strongest.score && ((i > strongest.row && !stray) || nearer(end, strongest.end))))
                 strongest = {s, end, i};
             // A lone stray word joined to a good alignment across a gap does not count here.
             if (run >= kRun &&

@@ -21,7 +21,8 @@ class tst_VoiceWords : public QObject
 private Q_SLOTS:
     // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
     // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
-    // begin at w25, w31 and w52. Calls are separated by "|"; "@n" is the operator putting the place at n.
+    // begin at w12, w25, w31 and w52. Calls are separated by "|"; "@n" is the operator putting the place at
+    // n.
     void aligns_data()
     {
         QTest::addColumn<int>("place");
@@ -52,6 +53,10 @@ private Q_SLOTS:
         QTest::newRow("two in a row after one that stood for several")
             << 4 << "w2 w3 w4 uh er w9 w10" << 10 << false;
         QTest::newRow("two in a row far beyond the words heard") << 4 << "w2 w3 w4 w12 w13" << 4 << false;
+        QTest::newRow("two in a row well short of the words heard")
+            << 4 << "w2 w3 w4 uh er oh ah w7 w8" << 4 << false;
+        QTest::newRow("a lone short word past a missed one") << 14 << "w12 thank you us" << 17 << false;
+        QTest::newRow("a lone short word after a finished sentence") << 11 << "w9 w10 w11 you" << 11 << false;
         QTest::newRow("words behind do not pull back") << 30 << "w25 w26 w27" << 30 << false;
         QTest::newRow("a skipped paragraph: four once further on, heard on")
             << 0 << "w50 w51 w52 w53|w50 w51 w52 w53 w54" << 54 << true;
@@ -97,7 +102,7 @@ private Q_SLOTS:
         for (int i = 0; i < 60; ++i) {
             const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
             script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
-            opens.push_back(i == 25 || i == 31 || i == 52);
+            opens.push_back(i == 12 || i == 25 || i == 31 || i == 52);
         }
         voice::Aligner a;
         a.setScript(script, opens);
