@@ -1481,6 +1481,12 @@ wechseln zur nächsten und zur vorigen Meldung.
         <source>Run&amp;down</source>
         <translation>Sendeabla&amp;uf</translation>
     </message>
+    <message>
+        <source>Part of the remote control cannot start:
+%1</source>
+        <translation>Ein Teil der Fernsteuerung kann nicht starten:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>

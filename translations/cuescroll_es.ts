@@ -1480,6 +1480,12 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
         <source>Run&amp;down</source>
         <translation>Escalet&amp;a</translation>
     </message>
+    <message>
+        <source>Part of the remote control cannot start:
+%1</source>
+        <translation>Una parte del control remoto no puede iniciarse:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>

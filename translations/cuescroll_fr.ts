@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>%1 %</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>Voice</source>
@@ -1480,6 +1480,12 @@ au précédent.
     <message>
         <source>Run&amp;down</source>
         <translation>Con&amp;ducteur</translation>
+    </message>
+    <message>
+        <source>Part of the remote control cannot start:
+%1</source>
+        <translation>Une partie de la télécommande ne peut pas démarrer&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>

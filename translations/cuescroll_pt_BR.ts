@@ -1480,6 +1480,12 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
         <source>Run&amp;down</source>
         <translation>Espel&amp;ho</translation>
     </message>
+    <message>
+        <source>Part of the remote control cannot start:
+%1</source>
+        <translation>Uma parte do controle remoto não consegue iniciar:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>

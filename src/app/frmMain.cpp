@@ -245,9 +245,11 @@ void frmMain::CreateRemote()
     if (!m_remote->applySettings()) {
         // Once the window is up, so that the message stands over it.
         QTimer::singleShot(0, this, [this] {
-            m_dialogs.warning(
-                this, windowTitle(),
-                tr("Remote control is turned on but cannot listen:\n%1").arg(m_remote->error()));
+            // A game controller's or MIDI's module missing leaves the server listening.
+            const QString text = m_remote->listening() || !m_settings.remoteEnabled()
+                                     ? tr("Part of the remote control cannot start:\n%1")
+                                     : tr("Remote control is turned on but cannot listen:\n%1");
+            m_dialogs.warning(this, windowTitle(), text.arg(m_remote->error()));
         });
     }
 }

@@ -282,6 +282,14 @@ void tst_RemoteControl::aDeviceWithoutItsModuleIsTold()
     QVERIFY2(r.error().contains(module), qPrintable(r.error()));
     remote::dlgRemote window(*settings, r, m_dialogs, w.get());
     QVERIFY2(window.lblStatus->text().contains(module), qPrintable(window.lblStatus->text()));
+
+    // At start, with the server off, the operator is not told that it cannot listen.
+    settings->setRemoteEnabled(false);
+    auto next = showPrompter(m_platform, m_dialogs, {});
+    QCoreApplication::processEvents();
+    const QString told = m_dialogs.messages().value(m_dialogs.messages().size() - 1);
+    QVERIFY2(told.contains(QLatin1String("Part of the remote control cannot start")) && told.contains(module),
+             qPrintable(told));
 }
 
 void tst_RemoteControl::newTokenOnlyWhenMeant_data()
