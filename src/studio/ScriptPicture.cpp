@@ -5,6 +5,7 @@
 #include "studio/ScriptPicture.h"
 
 #include "line/frmLine.h"
+#include "studio/DirectOutput.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -117,6 +118,8 @@ ScriptPicture::ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *
         const_cast<frmLine *>(band)->installEventFilter(this);
     watchDocument();
 }
+
+ScriptPicture::~ScriptPicture() = default;
 
 void ScriptPicture::watchDocument()
 {
@@ -284,9 +287,53 @@ QRect ScriptPicture::bandRect() const
     return QRect(topLeft, end - QPoint(1, 1)).intersected(frame());
 }
 
-void ScriptPicture::paintEvent(QPaintEvent *)
+void ScriptPicture::paintEvent(QPaintEvent *event)
 {
+    // Drawn by grab() or render() as any widget is.
+    if (m_direct && !redirected(nullptr)) {
+        m_unpainted -= event->region();
+        for (const QRect &r : event->region()) {
+            QImage rows(r.size(), DirectOutput::format);
+            {
+                QPainter p(&rows);
+                p.translate(-r.topLeft());
+                paintPicture(p);
+            }
+            m_direct->put(rows, r.topLeft());
+        }
+        m_direct->present();
+        return;
+    }
     QPainter p(this);
+    paintPicture(p);
+}
+
+QPaintEngine *ScriptPicture::paintEngine() const
+{
+    return m_direct ? nullptr : QWidget::paintEngine();
+}
+
+void ScriptPicture::showEvent(QShowEvent *)
+{
+    if (m_direct || !isWindow())
+        return;
+    m_direct = DirectOutput::create(this);
+    if (!m_direct)
+        return;
+    setAttribute(Qt::WA_PaintOnScreen);
+    setAttribute(Qt::WA_NoSystemBackground);
+    m_direct->resize(size());
+}
+
+void ScriptPicture::updateRows(const QRegion &region)
+{
+    if (m_direct)
+        m_unpainted += region;
+    update(region);
+}
+
+void ScriptPicture::paintPicture(QPainter &p)
+{
     const QRect f = frame();
     const QRegion outside = QRegion(rect()).subtracted(f);
     for (const QRect &r : outside)
@@ -322,7 +369,7 @@ void ScriptPicture::paintEvent(QPaintEvent *)
     if (!overlaid())
         return;
     const QTransform t = frameTransform();
-    p.setTransform(t);
+    p.setTransform(t, true);
     const QRectF area(QPointF(), src.size());
     // A pixel more all round for the antialiased edges.
     for (const QRectF &r :
@@ -345,15 +392,24 @@ bool ScriptPicture::followScroll(const QMoveEvent *event)
     if (std::abs(d) >= f.height() / 2)
         return false;
     const int dy = m_flip ? d : -d;
-    scroll(0, dy, f);
+    if (m_direct) {
+        m_direct->scroll(f, dy);
+        // Rows asked for and not yet drawn moved with the rest.
+        QRegion stale = m_unpainted.translated(0, dy);
+        stale += dy < 0 ? QRect(f.left(), f.bottom() + 1 + dy, f.width(), -dy)
+                        : QRect(f.left(), f.top(), f.width(), dy);
+        updateRows(stale.intersected(f));
+    } else {
+        scroll(0, dy, f);
+    }
     // What is drawn over the picture stays where it is: drawn again, and where the move took it.
     if (!m_shownOverlay.isEmpty())
-        update(m_shownOverlay + m_shownOverlay.translated(0, dy));
+        updateRows(m_shownOverlay + m_shownOverlay.translated(0, dy));
     // The band stays where it is: the rows at its edges took pixels from the other side of them.
     if (const QRect b = m_shownBand.intersected(f); !b.isEmpty()) {
         const int n = std::abs(dy);
-        update(QRect(b.left(), b.top() - n, b.width(), 2 * n).intersected(f));
-        update(QRect(b.left(), b.bottom() + 1 - n, b.width(), 2 * n).intersected(f));
+        updateRows(QRect(b.left(), b.top() - n, b.width(), 2 * n).intersected(f));
+        updateRows(QRect(b.left(), b.bottom() + 1 - n, b.width(), 2 * n).intersected(f));
     }
     m_offset += d;
     return true;
@@ -376,6 +432,8 @@ void ScriptPicture::followBand()
 
 void ScriptPicture::resizeEvent(QResizeEvent *)
 {
+    if (m_direct)
+        m_direct->resize(size());
     invalidate();
 }
 

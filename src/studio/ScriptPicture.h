@@ -12,7 +12,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class DirectOutput;
 class QMoveEvent;
 class QTextEdit;
 class frmLine;
@@ -39,6 +41,7 @@ class ScriptPicture : public QWidget
 
 public:
     ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *band, QWidget *parent = nullptr);
+    ~ScriptPicture() override;
 
     void setMirror(bool leftRight, bool topBottom);
     bool mirrored() const { return m_mirror; }
@@ -66,11 +69,15 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    QPaintEngine *paintEngine() const override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void invalidate();
+    void paintPicture(QPainter &p);
+    void updateRows(const QRegion &region);
     void watchDocument();
     bool followScroll(const QMoveEvent *event);
     void followBand();
@@ -97,8 +104,10 @@ private:
     int m_offset = 0;
     QRect m_shownBand;
     QColor m_shownBandColor;
-    QRegion m_shownOverlay; // the clock, message and countdown, in this widget's pixels
-    QRect m_bandInBack;     // the band in picBack's pixels as last looked at
+    QRegion m_shownOverlay;                 // the clock, message and countdown, in this widget's pixels
+    QRect m_bandInBack;                     // the band in picBack's pixels as last looked at
+    std::unique_ptr<DirectOutput> m_direct; // a window on X11: its pixels put straight into the window
+    QRegion m_unpainted;                    // rows asked to be drawn, not yet drawn
 };
 
 // The countdown's number over the prompter's own viewport.
