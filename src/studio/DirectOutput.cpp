@@ -9,10 +9,9 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
 #include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace {
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
@@ -28,8 +27,9 @@ bool takesRgb32(xcb_connection_t *c, xcb_window_t window, std::uint8_t *depth)
         return false;
     *depth = geometry->depth;
     const xcb_setup_t *setup = xcb_get_setup(c);
-    if (setup->image_byte_order != (QSysInfo::ByteOrder == QSysInfo::LittleEndian ? XCB_IMAGE_ORDER_LSB_FIRST
-                                                                                    : XCB_IMAGE_ORDER_MSB_FIRST))
+    if (setup->image_byte_order != (QSysInfo::ByteOrder == QSysInfo::LittleEndian
+                                        ? XCB_IMAGE_ORDER_LSB_FIRST
+                                        : XCB_IMAGE_ORDER_MSB_FIRST))
         return false;
     bool wholeWords = false;
     for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
@@ -65,8 +65,7 @@ DirectOutput::DirectOutput(QWidget *window, xcb_connection_t *connection, std::u
     : m_window(window), m_connection(connection), m_depth(depth),
       // In bytes, less the request's own header.
       m_maxBytes(qsizetype(xcb_get_maximum_request_length(connection)) * 4 - 64)
-{
-}
+{}
 
 DirectOutput::~DirectOutput()
 {
@@ -87,8 +86,8 @@ void DirectOutput::resize(const QSize &size)
     if (size.isEmpty())
         return;
     m_pixmap = xcb_generate_id(m_connection);
-    xcb_create_pixmap(m_connection, m_depth, m_pixmap, xcb_window_t(m_window->winId()), std::uint16_t(size.width()),
-                      std::uint16_t(size.height()));
+    xcb_create_pixmap(m_connection, m_depth, m_pixmap, xcb_window_t(m_window->winId()),
+                      std::uint16_t(size.width()), std::uint16_t(size.height()));
     m_gc = xcb_generate_id(m_connection);
     const std::uint32_t noExposures = 0;
     xcb_create_gc(m_connection, m_gc, m_pixmap, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
@@ -105,12 +104,19 @@ void DirectOutput::scroll(const QRect &area, int dy)
     m_changed += from.translated(0, dy);
 }
 
-void DirectOutput::put(const QImage &image, const QPoint &at)
+void DirectOutput::put(const QImage &image, const QRect &from, const QPoint &to)
 {
-    const QRect target = QRect(at, image.size()).intersected(QRect(QPoint(), m_size));
+    const QPoint shift = to - from.topLeft(); // from the image's pixels to the window's
+    const QRect target =
+        from.intersected(image.rect()).translated(shift).intersected(QRect(QPoint(), m_size));
     if (!m_pixmap || target.isEmpty() || image.format() != format)
         return;
-    const QImage part = target.size() == image.size() ? image : image.copy(target.translated(-at));
+    const QRect wanted = target.translated(-shift);
+    // Whole rows go as they lie in the image; part of a row needs its own rows.
+    const QImage part = wanted.left() == 0 && wanted.width() == image.width()
+                            ? QImage(image.constScanLine(wanted.top()), image.width(), wanted.height(),
+                                     image.bytesPerLine(), format)
+                            : image.copy(wanted);
     const qsizetype rowBytes = part.bytesPerLine();
     const int rowsPerPut = int(std::max<qsizetype>(1, m_maxBytes / rowBytes));
     for (int y = 0; y < part.height(); y += rowsPerPut) {
@@ -129,7 +135,8 @@ void DirectOutput::present()
     const auto window = xcb_window_t(m_window->winId());
     for (const QRect &r : m_changed)
         xcb_copy_area(m_connection, m_pixmap, window, m_gc, std::int16_t(r.x()), std::int16_t(r.y()),
-                      std::int16_t(r.x()), std::int16_t(r.y()), std::uint16_t(r.width()), std::uint16_t(r.height()));
+                      std::int16_t(r.x()), std::int16_t(r.y()), std::uint16_t(r.width()),
+                      std::uint16_t(r.height()));
     m_changed = QRegion();
     xcb_flush(m_connection);
 }

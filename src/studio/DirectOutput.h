@@ -34,8 +34,8 @@ public:
     void resize(const QSize &size);
     // Moves the pixels of `area` by dy rows.
     void scroll(const QRect &area, int dy);
-    // Puts `image` with its top left at `at`.
-    void put(const QImage &image, const QPoint &at);
+    // Puts the part `from` of `image` with its top left at `to`.
+    void put(const QImage &image, const QRect &from, const QPoint &to);
     // Shows in the window what was put and moved since the last time.
     void present();
 

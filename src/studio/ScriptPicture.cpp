@@ -23,6 +23,8 @@ namespace {
 constexpr int kTilesKept = 4;
 // Source rows each tile draws beyond its own share, so that rounding leaves no seam between tiles.
 constexpr int kTileOverlap = 2;
+// Rows drawn at a time for a window that puts its pixels itself.
+constexpr int kStripRows = 64;
 } // namespace
 
 namespace studio {
@@ -292,14 +294,20 @@ void ScriptPicture::paintEvent(QPaintEvent *event)
     // Drawn by grab() or render() as any widget is.
     if (m_direct && !redirected(nullptr)) {
         m_unpainted -= event->region();
+        // Drawn a strip at a time into one image kept for it, whose paint engine lives with it.
+        if (m_strip.width() != width())
+            m_strip = QImage(width(), kStripRows, DirectOutput::format);
         for (const QRect &r : event->region()) {
-            QImage rows(r.size(), DirectOutput::format);
-            {
-                QPainter p(&rows);
-                p.translate(-r.topLeft());
-                paintPicture(p);
+            for (int top = r.top(); top <= r.bottom(); top += kStripRows) {
+                const QRect part(r.left(), top, r.width(), std::min(kStripRows, r.bottom() + 1 - top));
+                {
+                    QPainter p(&m_strip);
+                    p.translate(0, -top);
+                    p.setClipRect(part);
+                    paintPicture(p);
+                }
+                m_direct->put(m_strip, part.translated(0, -top), part.topLeft());
             }
-            m_direct->put(rows, r.topLeft());
         }
         m_direct->present();
         return;
@@ -315,14 +323,27 @@ QPaintEngine *ScriptPicture::paintEngine() const
 
 void ScriptPicture::showEvent(QShowEvent *)
 {
-    if (m_direct || !isWindow())
-        return;
+    if (isWindow())
+        startDirectOutput();
+}
+
+bool ScriptPicture::event(QEvent *event)
+{
+    // A window made again (on another X screen, say) needs its pixmap made there too.
+    if (event->type() == QEvent::WinIdChange && m_direct)
+        startDirectOutput();
+    return QWidget::event(event);
+}
+
+void ScriptPicture::startDirectOutput()
+{
     m_direct = DirectOutput::create(this);
-    if (!m_direct)
-        return;
-    setAttribute(Qt::WA_PaintOnScreen);
-    setAttribute(Qt::WA_NoSystemBackground);
-    m_direct->resize(size());
+    setAttribute(Qt::WA_PaintOnScreen, m_direct != nullptr);
+    setAttribute(Qt::WA_NoSystemBackground, m_direct != nullptr);
+    if (m_direct)
+        m_direct->resize(size());
+    m_unpainted = QRegion();
+    update();
 }
 
 void ScriptPicture::updateRows(const QRegion &region)
@@ -340,7 +361,7 @@ void ScriptPicture::paintPicture(QPainter &p)
         p.fillRect(r, Qt::black);
     if (!m_back || !m_doc)
         return;
-    p.setClipRect(f.intersected(rect()));
+    p.setClipRect(f.intersected(rect()), Qt::IntersectClip);
 
     const QRect src = studio::visibleRect(m_back);
     QWidget *vp = m_doc->viewport();

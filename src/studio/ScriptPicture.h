@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
@@ -67,6 +68,7 @@ public:
     std::function<void(QKeyEvent *)> onKey;
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     QPaintEngine *paintEngine() const override;
@@ -78,6 +80,7 @@ private:
     void invalidate();
     void paintPicture(QPainter &p);
     void updateRows(const QRegion &region);
+    void startDirectOutput();
     void watchDocument();
     bool followScroll(const QMoveEvent *event);
     void followBand();
@@ -108,6 +111,7 @@ private:
     QRect m_bandInBack;                     // the band in picBack's pixels as last looked at
     std::unique_ptr<DirectOutput> m_direct; // a window on X11: its pixels put straight into the window
     QRegion m_unpainted;                    // rows asked to be drawn, not yet drawn
+    QImage m_strip;
 };
 
 // The countdown's number over the prompter's own viewport.

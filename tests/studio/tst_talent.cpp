@@ -273,6 +273,31 @@ private Q_SLOTS:
         QVERIFY2(d < 0.5, qPrintable(QString::number(d)));
     }
 
+    // Moved to another X screen of the same size its native window is made again there: the picture
+    // goes with it.
+    void movesToAnotherScreenWithItsPicture()
+    {
+        QVERIFY(QGuiApplication::screens().size() >= 3);
+        auto w = makeWindow();
+        QScreen *third = QGuiApplication::screens().at(2);
+        StudioOptions o = w->studio()->options();
+        o.talentScreen = Studio::screenKey(third);
+        w->studio()->setOptions(o);
+        ScriptPicture *t = w->studio()->talentWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(t));
+        QCOMPARE(t->screen(), third);
+        w->sldSpeed->setValue(8);
+        w->DoAction(QStringLiteral("Start"));
+        for (int frame = 0; frame < 50; ++frame) {
+            m_platform.now += 16;
+            w->core().clock().timFrame_Timer();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        }
+        const QImage onScreen = third->grabWindow(t->winId()).toImage();
+        const double d = difference(onScreen, t->grab().toImage());
+        QVERIFY2(d < 0.5, qPrintable(QString::number(d)));
+    }
+
     void closesWhenItsScreenGoes()
     {
         auto w = makeWindow();
