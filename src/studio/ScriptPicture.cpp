@@ -297,6 +297,9 @@ void ScriptPicture::paintEvent(QPaintEvent *event)
         // Drawn a strip at a time into one image kept for it, whose paint engine lives with it.
         if (m_strip.width() != width())
             m_strip = QImage(width(), kStripRows, DirectOutput::format);
+        // Anything that changes what lies over the picture asks for all of it: a part keeps the
+        // overlays where they were, drawn only in the strips they touch.
+        const bool whole = event->region().contains(rect());
         for (const QRect &r : event->region()) {
             for (int top = r.top(); top <= r.bottom(); top += kStripRows) {
                 const QRect part(r.left(), top, r.width(), std::min(kStripRows, r.bottom() + 1 - top));
@@ -304,7 +307,7 @@ void ScriptPicture::paintEvent(QPaintEvent *event)
                     QPainter p(&m_strip);
                     p.translate(0, -top);
                     p.setClipRect(part);
-                    paintPicture(p);
+                    paintPicture(p, whole || m_shownOverlay.intersects(part));
                 }
                 m_direct->put(m_strip, part.translated(0, -top), part.topLeft());
             }
@@ -353,7 +356,7 @@ void ScriptPicture::updateRows(const QRegion &region)
     update(region);
 }
 
-void ScriptPicture::paintPicture(QPainter &p)
+void ScriptPicture::paintPicture(QPainter &p, bool overlays)
 {
     const QRect f = frame();
     const QRegion outside = QRegion(rect()).subtracted(f);
@@ -386,6 +389,8 @@ void ScriptPicture::paintPicture(QPainter &p)
     m_shownBandColor = m_band ? m_band->bandColor() : QColor();
     if (!m_shownBand.isEmpty())
         p.fillRect(m_shownBand, m_shownBandColor);
+    if (!overlays)
+        return;
     m_shownOverlay = QRegion();
     if (!overlaid())
         return;

@@ -78,7 +78,7 @@ protected:
 
 private:
     void invalidate();
-    void paintPicture(QPainter &p);
+    void paintPicture(QPainter &p, bool overlays = true);
     void updateRows(const QRegion &region);
     void startDirectOutput();
     void watchDocument();
