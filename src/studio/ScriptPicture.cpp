@@ -155,6 +155,7 @@ void ScriptPicture::setCountdown(int number)
     if (number == m_countdown)
         return;
     m_countdown = number;
+    m_overlay = QImage();
     update();
 }
 
@@ -163,6 +164,7 @@ void ScriptPicture::setMessage(const QString &text)
     if (text == m_message)
         return;
     m_message = text;
+    m_overlay = QImage();
     update();
 }
 
@@ -172,6 +174,7 @@ void ScriptPicture::setClock(const QString &text, const QColor &color)
         return;
     m_clock = text;
     m_clockColor = color;
+    m_overlay = QImage();
     update();
 }
 
@@ -211,6 +214,7 @@ int ScriptPicture::tileHeight() const
 void ScriptPicture::invalidate()
 {
     m_tiles.clear();
+    m_overlay = QImage();
     update();
 }
 
@@ -391,18 +395,49 @@ void ScriptPicture::paintPicture(QPainter &p, bool overlays)
         p.fillRect(m_shownBand, m_shownBandColor);
     if (!overlays)
         return;
-    m_shownOverlay = QRegion();
-    if (!overlaid())
+    if (!overlaid()) {
+        m_shownOverlay = QRegion();
         return;
+    }
     const QTransform t = frameTransform();
-    p.setTransform(t, true);
-    const QRectF area(QPointF(), src.size());
-    // A pixel more all round for the antialiased edges.
-    for (const QRectF &r :
-         {studio::paintClock(p, area, m_clock, m_clockColor), studio::paintMessage(p, area, m_message),
-          studio::paintCountdown(p, area, m_countdown)})
-        if (!r.isEmpty())
-            m_shownOverlay += t.mapRect(r).toAlignedRect().adjusted(-1, -1, 1, 1);
+    if (m_overlay.isNull() || t != m_overlayTransform)
+        makeOverlay(t, src.size());
+    p.drawImage(m_overlayAt, m_overlay);
+    m_shownOverlay = m_overlayArea;
+}
+
+// The clock, message and countdown, drawn once into an image of their own: a frame only copies them.
+void ScriptPicture::makeOverlay(const QTransform &t, const QSize &viewport)
+{
+    const QRectF area(QPointF(), viewport);
+    const auto draw = [&](QPainter &p) {
+        p.setFont(font());
+        p.setTransform(t, true);
+        QRegion drawn;
+        // A pixel more all round for the antialiased edges.
+        for (const QRectF &r :
+             {studio::paintClock(p, area, m_clock, m_clockColor), studio::paintMessage(p, area, m_message),
+              studio::paintCountdown(p, area, m_countdown)})
+            if (!r.isEmpty())
+                drawn += t.mapRect(r).toAlignedRect().adjusted(-1, -1, 1, 1);
+        return drawn;
+    };
+    // Where it falls, found by drawing it on nothing.
+    QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&probe);
+        m_overlayArea = draw(p);
+    }
+    const QRect bounds = m_overlayArea.boundingRect();
+    m_overlay = QImage(bounds.size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    m_overlay.fill(Qt::transparent);
+    {
+        QPainter p(&m_overlay);
+        p.translate(-bounds.topLeft());
+        draw(p);
+    }
+    m_overlayAt = bounds.topLeft();
+    m_overlayTransform = t;
 }
 
 // The script view moved by a scroll step: the pixels shown move with it, and only the rows coming

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QRegion>
+#include <QTransform>
 #include <QWidget>
 
 #include <functional>
@@ -81,6 +82,7 @@ private:
     void paintPicture(QPainter &p, bool overlays = true);
     void updateRows(const QRegion &region);
     void startDirectOutput();
+    void makeOverlay(const QTransform &t, const QSize &viewport);
     void watchDocument();
     bool followScroll(const QMoveEvent *event);
     void followBand();
@@ -112,6 +114,10 @@ private:
     std::unique_ptr<DirectOutput> m_direct; // a window on X11: its pixels put straight into the window
     QRegion m_unpainted;                    // rows asked to be drawn, not yet drawn
     QImage m_strip;
+    QImage m_overlay; // null when it must be drawn again
+    QPoint m_overlayAt;
+    QRegion m_overlayArea;
+    QTransform m_overlayTransform;
 };
 
 // The countdown's number over the prompter's own viewport.
