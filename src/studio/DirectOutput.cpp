@@ -16,16 +16,17 @@
 namespace {
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
+constexpr std::uint8_t kDepth = 24;
+
 // The visual's pixels as QImage::Format_RGB32 lays them out in memory.
-bool takesRgb32(xcb_connection_t *c, xcb_window_t window, std::uint8_t *depth)
+bool takesRgb32(xcb_connection_t *c, xcb_window_t window)
 {
     const Reply<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr), &std::free);
     const Reply<xcb_get_window_attributes_reply_t> attributes(
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr), &std::free);
-    if (!geometry || !attributes || geometry->depth != 24)
+    if (!geometry || !attributes || geometry->depth != kDepth)
         return false;
-    *depth = geometry->depth;
     const xcb_setup_t *setup = xcb_get_setup(c);
     if (setup->image_byte_order != (QSysInfo::ByteOrder == QSysInfo::LittleEndian
                                         ? XCB_IMAGE_ORDER_LSB_FIRST
@@ -33,7 +34,7 @@ bool takesRgb32(xcb_connection_t *c, xcb_window_t window, std::uint8_t *depth)
         return false;
     bool wholeWords = false;
     for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
-        if (f.data->depth == 24)
+        if (f.data->depth == kDepth)
             wholeWords = f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
     if (!wholeWords)
         return false;
@@ -53,16 +54,15 @@ std::unique_ptr<DirectOutput> DirectOutput::create(QWidget *window)
     if (!x11 || !window->isWindow() || window->devicePixelRatioF() != 1.0)
         return nullptr;
     xcb_connection_t *c = x11->connection();
-    std::uint8_t depth = 0;
-    if (!c || !takesRgb32(c, xcb_window_t(window->winId()), &depth)) {
+    if (!c || !takesRgb32(c, xcb_window_t(window->winId()))) {
         qCDebug(lcStudio) << "the window's pixels are drawn through its backing store";
         return nullptr;
     }
-    return std::unique_ptr<DirectOutput>(new DirectOutput(window, c, depth));
+    return std::unique_ptr<DirectOutput>(new DirectOutput(window, c));
 }
 
-DirectOutput::DirectOutput(QWidget *window, xcb_connection_t *connection, std::uint8_t depth)
-    : m_window(window), m_connection(connection), m_depth(depth),
+DirectOutput::DirectOutput(QWidget *window, xcb_connection_t *connection)
+    : m_window(window), m_connection(connection),
       // In bytes, less the request's own header.
       m_maxBytes(qsizetype(xcb_get_maximum_request_length(connection)) * 4 - 64)
 {}
@@ -86,7 +86,7 @@ void DirectOutput::resize(const QSize &size)
     if (size.isEmpty())
         return;
     m_pixmap = xcb_generate_id(m_connection);
-    xcb_create_pixmap(m_connection, m_depth, m_pixmap, xcb_window_t(m_window->winId()),
+    xcb_create_pixmap(m_connection, kDepth, m_pixmap, xcb_window_t(m_window->winId()),
                       std::uint16_t(size.width()), std::uint16_t(size.height()));
     m_gc = xcb_generate_id(m_connection);
     const std::uint32_t noExposures = 0;
@@ -122,7 +122,7 @@ void DirectOutput::put(const QImage &image, const QRect &from, const QPoint &to)
     for (int y = 0; y < part.height(); y += rowsPerPut) {
         const int rows = std::min(rowsPerPut, part.height() - y);
         xcb_put_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_pixmap, m_gc, std::uint16_t(part.width()),
-                      std::uint16_t(rows), std::int16_t(target.x()), std::int16_t(target.y() + y), 0, m_depth,
+                      std::uint16_t(rows), std::int16_t(target.x()), std::int16_t(target.y() + y), 0, kDepth,
                       std::uint32_t(rowBytes * rows), part.constScanLine(y));
     }
     m_changed += target;

@@ -40,11 +40,10 @@ public:
     void present();
 
 private:
-    DirectOutput(QWidget *window, xcb_connection_t *connection, std::uint8_t depth);
+    DirectOutput(QWidget *window, xcb_connection_t *connection);
 
     QWidget *m_window;
     xcb_connection_t *m_connection;
-    std::uint8_t m_depth;
     std::uint32_t m_pixmap = 0;
     std::uint32_t m_gc = 0;
     QSize m_size;
