@@ -27,6 +27,20 @@ constexpr int kRun = 3;
 constexpr int kOpeningRun = 2;
 constexpr int kOpeningSlack = 2;
 constexpr int kShortWord = 3;
+// Beyond this many words past the place, a run holding a tiny word must be a word longer. In noise
+// the recogniser fills in the shortest common words ("on the", "here in the", "are on our"), which,
+// with a word or two of the script's, match somewhere ahead often enough to lose the place for good;
+// the word after them rarely matches too.
+constexpr int kNear = 12;
+constexpr int kTinyWord = 2;
+
+bool tinyAmong(const std::vector<QString> &script, int first, int last)
+{
+    for (int k = std::max(0, first); k <= std::min(last, int(script.size()) - 1); ++k)
+        if (script[size_t(k)].size() <= kTinyWord)
+            return true;
+    return false;
+}
 
 } // namespace
 
@@ -92,10 +106,13 @@ std::optional<Aligner::Run> Aligner::farAhead(const QStringList &words)
         return Run{k + kFarRun - 1, kFarRun};
     // Fewer will do where a sentence begins, which is where a presenter who leaves something out
     // resumes: three long words take as long to say as the two seconds allowed to find the place.
-    // Its first word may be misheard, having nothing before it to go on.
-    if (const int k = once(kFarOpeningRun); k >= 0 &&
-                                            (m_opens[size_t(k)] || (k > 0 && m_opens[size_t(k) - 1])) &&
-                                            k + kFarOpeningRun - 1 > m_place)
+    // Its first word may be misheard, having nothing before it to go on; but then a tiny word among
+    // the three is too easily the recogniser's own.
+    if (const int k = once(kFarOpeningRun);
+        k >= 0 &&
+        (m_opens[size_t(k)] ||
+         (k > 0 && m_opens[size_t(k) - 1] && !tinyAmong(m_script, k, k + kFarOpeningRun - 1))) &&
+        k + kFarOpeningRun - 1 > m_place)
         return Run{k + kFarOpeningRun - 1, kFarOpeningRun};
     return std::nullopt;
 }
@@ -191,6 +208,10 @@ std::optional<int> Aligner::heard(const QStringList &words)
         int start = -1; // the script word the run begins with
     };
     Resume resume; // the latest run of kOpeningRun words from near a sentence's start
+    // Words in a row a run from first to end needs, at least base.
+    const auto needed = [this](int first, int end, int base) {
+        return end > m_place + kNear && tinyAmong(m_script, first, first + base - 1) ? base + 1 : base;
+    };
     const auto nearer = [this](int a, int b) { return std::abs(a - m_place) < std::abs(b - m_place); };
     for (int i = 1; i <= nh; ++i) {
         const QString &w = words[h0 + i - 1];
@@ -207,9 +228,14 @@ std::optional<int> Aligner::heard(const QStringList &words)
                 continue;
             const int end = from + j - 1;
             const int run = curRun[size_t(j)];
-            if (run == kOpeningRun && opensNear(end - run + 1) && (i > resume.row || nearer(end, resume.end)))
-                resume = {end, i, end - run + 1};
+            const int start = end - run + 1;
+            if (run == needed(start, end, kOpeningRun) && opensNear(start) &&
+                (i > resume.row || nearer(end, resume.end)))
+                resume = {end, i, start};
             if (s < kMinScore)
+                continue;
+            // Far on, the words in a row must say enough by themselves.
+            if (end > m_place + kNear && run < needed(end - std::min(run, kRun) + 1, end, kRun))
                 continue;
             // At equal strength the later heard word (the voice has moved on past a word the
             // recogniser missed), or the nearer place, so that a phrase repeated elsewhere keeps
@@ -232,7 +258,8 @@ std::optional<int> Aligner::heard(const QStringList &words)
     int bestEnd = was.end;
     int bestRow = was.row;
     const int lastSlack = std::exchange(m_slackStart, -1);
-    const int between = resume.row - kOpeningRun - was.row; // heard words after the sentence's end
+    // Heard words after the sentence's end.
+    const int between = resume.row - (resume.end - resume.start + 1) - was.row;
     if (resume.end > was.end && was.end >= 0 && was.end + 1 < size() && m_opens[size_t(was.end) + 1] &&
         between >= 0 && between <= kOpeningSlack) {
         if (m_opens[size_t(resume.start)] || resume.start == lastSlack) {

@@ -19,10 +19,10 @@ class tst_VoiceWords : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Where the heard words put the presenter, from a place in a script of 60 words w0…w59 in which
-    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, and sentences
-    // begin at w12, w25, w31 and w52. Calls are separated by "|"; "@n" is the operator putting the place at
-    // n.
+    // Where the heard words put the presenter, from a place in a script of 70 words w0…w69 in which
+    // the phrase "thank you for joining us" stands at 13–17 and again at 43–47, "on the" at 36–37 and
+    // "are on our" at 64–66, and sentences begin at w12, w25, w31, 36, w52 and w63. wN is a word longer than
+    // three letters. Calls are separated by "|"; "@n" is the operator putting the place at n.
     void aligns_data()
     {
         QTest::addColumn<int>("place");
@@ -87,6 +87,15 @@ private Q_SLOTS:
         QTest::newRow("reading on after the jump back is followed")
             << 58 << "w50 w51 w52 w53 w54|@2|w50 w51 w52 w53 w54|w51 w52 w53 w54 w55|w52 w53 w54 w55 w56"
             << 56 << true;
+        QTest::newRow("three in a row far on, one of them tiny") << 4 << "w2 w3 w4 on the w38" << 4 << false;
+        QTest::newRow("four in a row far on, one of them tiny")
+            << 4 << "w2 w3 w4 on the w38 w39" << 39 << false;
+        QTest::newRow("a sentence's first two far on, tiny ones")
+            << 22 << "w22 w23 w24 on the" << 24 << false;
+        QTest::newRow("a sentence's first three far on, tiny ones")
+            << 22 << "w22 w23 w24 on the w38" << 38 << false;
+        QTest::newRow("three far on, one word into a sentence, one of them tiny")
+            << 0 << "are on our|are on our uh" << 0 << false;
         QTest::newRow("started further down")
             << -1 << "w48 w49 w50 w51 w52|w48 w49 w50 w51 w52 w53" << 53 << true;
     }
@@ -99,10 +108,16 @@ private Q_SLOTS:
         const QStringList phrase = QStringLiteral("thank you for joining us").split(u' ');
         std::vector<QString> script;
         std::vector<bool> opens;
-        for (int i = 0; i < 60; ++i) {
+        // Short words at 36–37 and 64–66.
+        const QStringList shortOnes{QStringLiteral("on"), QStringLiteral("the"), QStringLiteral("are"),
+                                    QStringLiteral("on"), QStringLiteral("our")};
+        for (int i = 0; i < 70; ++i) {
             const bool inPhrase = (i >= 13 && i <= 17) || (i >= 43 && i <= 47);
-            script.push_back(inPhrase ? phrase[i % 10 - 3] : QStringLiteral("w%1").arg(i));
-            opens.push_back(i == 12 || i == 25 || i == 31 || i == 52);
+            const int shortOne = i == 36 || i == 37 ? i - 36 : i >= 64 && i <= 66 ? i - 62 : -1;
+            script.push_back(inPhrase        ? phrase[i % 10 - 3]
+                             : shortOne >= 0 ? shortOnes[shortOne]
+                                             : QStringLiteral("word%1").arg(i));
+            opens.push_back(i == 12 || i == 25 || i == 31 || i == 36 || i == 52 || i == 63);
         }
         voice::Aligner a;
         a.setScript(script, opens);
@@ -111,7 +126,8 @@ private Q_SLOTS:
             if (call.startsWith(u'@'))
                 a.setPlace(call.mid(1).toInt());
             else
-                a.heard(call.split(u' '));
+                a.heard(call.split(u' ').replaceInStrings(QRegularExpression(QStringLiteral("^w(\\d+)$")),
+                                                          QStringLiteral("word\\1")));
         }
         QCOMPARE(a.place(), expected);
         QCOMPARE(a.leapt(), leapt);
