@@ -106,13 +106,10 @@ std::optional<Aligner::Run> Aligner::farAhead(const QStringList &words)
         return Run{k + kFarRun - 1, kFarRun};
     // Fewer will do where a sentence begins, which is where a presenter who leaves something out
     // resumes: three long words take as long to say as the two seconds allowed to find the place.
-    // Its first word may be misheard, having nothing before it to go on; but then a tiny word among
-    // the three is too easily the recogniser's own.
-    if (const int k = once(kFarOpeningRun);
-        k >= 0 &&
-        (m_opens[size_t(k)] ||
-         (k > 0 && m_opens[size_t(k) - 1] && !tinyAmong(m_script, k, k + kFarOpeningRun - 1))) &&
-        k + kFarOpeningRun - 1 > m_place)
+    // Its first word may be misheard, having nothing before it to go on.
+    if (const int k = once(kFarOpeningRun); k >= 0 &&
+                                            (m_opens[size_t(k)] || (k > 0 && m_opens[size_t(k) - 1])) &&
+                                            k + kFarOpeningRun - 1 > m_place)
         return Run{k + kFarOpeningRun - 1, kFarOpeningRun};
     return std::nullopt;
 }
@@ -289,10 +286,13 @@ std::optional<int> Aligner::heard(const QStringList &words)
             return std::nullopt;
         }
         const std::optional<Run> far = farAhead(words);
-        // Borne out: the same run heard again, or carried on by a word or a few.
-        const bool borne =
-            lastFar.end >= 0 &&
-            (far ? far->end >= lastFar.end && far->end <= lastFar.end + kFarRun : stillHeard(words, lastFar));
+        // Borne out: the same run heard again, or carried on by a word or a few; one holding a tiny
+        // word only when carried on.
+        const bool tiny =
+            lastFar.end >= 0 && tinyAmong(m_script, lastFar.end - lastFar.length + 1, lastFar.end);
+        const bool borne = lastFar.end >= 0 && (far ? far->end >= lastFar.end + (tiny ? 1 : 0) &&
+                                                          far->end <= lastFar.end + kFarRun
+                                                    : !tiny && stillHeard(words, lastFar));
         if (!borne) {
             m_far = far.value_or(Run{});
             return std::nullopt;

@@ -94,8 +94,10 @@ private Q_SLOTS:
             << 22 << "w22 w23 w24 on the" << 24 << false;
         QTest::newRow("a sentence's first three far on, tiny ones")
             << 22 << "w22 w23 w24 on the w38" << 38 << false;
-        QTest::newRow("three far on, one word into a sentence, one of them tiny")
+        QTest::newRow("three far on from a sentence, one of them tiny")
             << 0 << "are on our|are on our uh" << 0 << false;
+        QTest::newRow("three far on from a sentence, one of them tiny, carried on")
+            << 0 << "are on our|are on our w67" << 67 << true;
         QTest::newRow("started further down")
             << -1 << "w48 w49 w50 w51 w52|w48 w49 w50 w51 w52 w53" << 53 << true;
     }
