@@ -97,6 +97,22 @@ class tst_talent : public QObject
     }
     static QImage viewport(frmMain &w) { return w.picBack->grab(studio::visibleRect(w.picBack)).toImage(); }
 
+    // Display frames of 16 ms, the windows drawn after every stepsPerPaint of them.
+    void runFrames(frmMain &w, int frames, int stepsPerPaint = 1)
+    {
+        for (int frame = 0; frame < frames; ++frame) {
+            m_platform.now += 16;
+            w.core().clock().timFrame_Timer();
+            if (frame % stepsPerPaint == 0)
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        }
+    }
+    // How far what the X server shows of the window is from a fresh paint of it.
+    static double shownAgainstFresh(ScriptPicture *t)
+    {
+        return difference(t->screen()->grabWindow(t->winId()).toImage(), t->grab().toImage());
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -253,12 +269,7 @@ private Q_SLOTS:
         w->DoAction(QStringLiteral("Start"));
         const int startY = w->rtDoc->y();
         // Long enough to cross from one tile into the next.
-        for (int frame = 0; frame < 300; ++frame) {
-            m_platform.now += 16;
-            w->core().clock().timFrame_Timer();
-            if (frame % stepsPerPaint == 0)
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        }
+        runFrames(*w, 300, stepsPerPaint);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         QVERIFY(std::abs(w->rtDoc->y() - startY) > w->picBack->height() / 2);
         QCOMPARE(t->clock().isEmpty(), !clock);
@@ -267,9 +278,7 @@ private Q_SLOTS:
                  qPrintable(QString::number(double(painted.pixels) / fullFrames)));
         // On X11 the pixels go to the server without the backing store.
         QVERIFY(t->testAttribute(Qt::WA_PaintOnScreen));
-        const QImage onScreen = t->screen()->grabWindow(t->winId()).toImage();
-        const QImage fresh = t->grab().toImage();
-        const double d = difference(onScreen, fresh);
+        const double d = shownAgainstFresh(t);
         QVERIFY2(d < 0.5, qPrintable(QString::number(d)));
     }
 
@@ -288,13 +297,8 @@ private Q_SLOTS:
         QCOMPARE(t->screen(), third);
         w->sldSpeed->setValue(8);
         w->DoAction(QStringLiteral("Start"));
-        for (int frame = 0; frame < 50; ++frame) {
-            m_platform.now += 16;
-            w->core().clock().timFrame_Timer();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        }
-        const QImage onScreen = third->grabWindow(t->winId()).toImage();
-        const double d = difference(onScreen, t->grab().toImage());
+        runFrames(*w, 50);
+        const double d = shownAgainstFresh(t);
         QVERIFY2(d < 0.5, qPrintable(QString::number(d)));
     }
 
