@@ -45,9 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // whole as well.
     QStringList messages{QString::fromUtf8(bytes)};
     for (qsizetype i = 0; i < bytes.size(); i += chunk) {
-        messages << reader.feed(bytes.sliced(i, std::min(chunk, bytes.size() - i)));
+        const QStringList framed = reader.feed(bytes.sliced(i, std::min(chunk, bytes.size() - i)));
         if (reader.pending() > 64 * 1024 + 8)
             std::abort();
+        // Each is one whole message: a start, no other start within, and its end.
+        for (const QString &m : framed)
+            if (!m.startsWith(u"<mos>") || !m.endsWith(u"</mos>") || m.indexOf(u"<mos>", 1) >= 0 ||
+                m.indexOf(u"</mos>") != m.size() - 6)
+                std::abort();
+        messages << framed;
     }
     for (const QString &m : messages)
         if (const std::optional<mos::Node> message = mos::parse(m)) {

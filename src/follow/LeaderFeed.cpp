@@ -49,11 +49,16 @@ Welcome LeaderFeed::welcome() const
 
 void LeaderFeed::addFollower(net::Session *socket)
 {
+    if (followers() >= kMaxFollowers) {
+        qCInfo(lcFollow) << "follower refused: already" << followers();
+        socket->close(1013, QStringLiteral("Too many followers"));
+        return;
+    }
     socket->setOutgoingFrameSize(kFrameBytes);
     m_sockets.append(socket);
     qCDebug(lcFollow) << "follower from" << socket->peerAddress().toString() << "port" << socket->peerPort();
     connect(socket, &net::Session::textMessageReceived, this, [this, socket](const QString &text) {
-        if (!m_rate.take(socket->peerAddress(), m_prompter.now())) {
+        if (!m_rate.take(socket->peerAddress(), socket->peerPort(), m_prompter.now())) {
             qCDebug(lcFollow) << "a follower's message dropped: too many";
             return;
         }
@@ -218,7 +223,7 @@ void LeaderFeed::readDatagrams()
         const quint32 now = m_prompter.now();
         // Anything not a sealed hello from a follower's own address goes unanswered and unremarked.
         const std::optional<QByteArray> nonce = run_channel::nonceOf(in.data());
-        if (!nonce || !m_datagramRate.take(in.senderAddress(), now))
+        if (!nonce || !m_datagramRate.take(in.senderAddress(), quint16(in.senderPort()), now))
             continue;
         const auto it = std::find_if(m_channels.begin(), m_channels.end(),
                                      [&](const Channel &c) { return c.nonce == *nonce; });

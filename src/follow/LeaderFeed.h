@@ -52,6 +52,10 @@ public:
     // follower the leader is still there, where the whole message would take longer than its patience.
     static constexpr quint64 kFrameBytes = 16 * 1024;
 
+    // Followers taken at once; more are told to come back later. Prompters behind one address count
+    // each as one follower, not as one address.
+    static constexpr int kMaxFollowers = 64;
+
     explicit LeaderFeed(Prompter prompter, QObject *parent = nullptr);
     ~LeaderFeed() override;
 
@@ -121,7 +125,7 @@ private:
     QUdpSocket *m_udp = nullptr;
     QByteArray m_token;
     QHash<net::Session *, Channel> m_channels;
-    net::RateLimit m_datagramRate; // hellos: whatever their source, they cost little and no more
+    net::RateLimit m_datagramRate; // hellos, by address and port: whatever their source, they cost little
     QTimer *m_copies;
     int m_copiesLeft = 0;
     QString m_id;

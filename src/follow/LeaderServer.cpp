@@ -24,6 +24,7 @@ LeaderServer::LeaderServer(LeaderFeed &feed, const QString &token, QObject *pare
             qCInfo(lcFollow) << "follower refused: wrong token, from" << socket->peerAddress().toString();
             socket->close(1008, tr("The token is not this prompter's."));
         } else {
+            socket->prove();
             m_feed.addFollower(socket);
         }
     });

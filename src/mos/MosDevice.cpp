@@ -4,7 +4,9 @@
 
 #include "mos/MosDevice.h"
 
+#include "common/Platform.h"
 #include "mos/Log.h"
+#include "net/Admission.h"
 #include "net/RateLimit.h"
 
 #include <QTcpServer>
@@ -92,15 +94,29 @@ void MosDevice::accept(QTcpServer *server, bool upper)
 {
     while (QTcpSocket *socket = server->nextPendingConnection()) {
         const QHostAddress from = net::plainAddress(socket->peerAddress());
-        const auto fromThere = std::count_if(m_links.begin(), m_links.end(), [&](const Link *l) {
-            return !l->outgoing && l->socket && net::plainAddress(l->socket->peerAddress()) == from;
-        });
-        if (!m_allow.allows(from) || m_links.size() >= kMaxConnections || fromThere >= kPerAddress) {
+        if (!m_allow.allows(from)) {
             qCInfo(lcMos) << "refused a connection from" << from;
             socket->abort();
             socket->deleteLater();
             continue;
         }
+        QList<Link *> incoming;
+        QList<net::Place> places;
+        for (Link *l : std::as_const(m_links))
+            if (!l->outgoing && l->socket) {
+                incoming << l;
+                places << net::Place{net::plainAddress(l->socket->peerAddress()),
+                                     l->reader.midMessage() ? l->began : l->heard, l->proven, false};
+            }
+        const std::optional<int> room = net::Admission{kMaxConnections, kMaxUnproven}.admit(places, from);
+        if (!room) {
+            qCInfo(lcMos) << "refused a connection from" << from << ": every place is the newsroom's";
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        if (*room >= 0)
+            cut(incoming.at(*room), "its place went to a new connection");
         // Read in bounded parts, so that a flood waits in the system's buffers, not in ours.
         socket->setReadBufferSize(kReadBuffer);
         auto *link = new Link{socket, FrameReader{}, m_now(), false, upper};
@@ -115,8 +131,11 @@ void MosDevice::read(Link *link)
 {
     if (!link->socket)
         return;
-    link->heard = m_now();
+    const quint32 now = m_now();
+    const bool wasOpen = link->reader.midMessage();
     const QStringList messages = link->reader.feed(link->socket->readAll());
+    if (link->reader.midMessage() && (!wasOpen || !messages.isEmpty()))
+        link->began = now;
     for (const QString &text : messages) {
         QString why;
         const std::optional<Node> message = parse(text, &why);
@@ -124,17 +143,30 @@ void MosDevice::read(Link *link)
             qCInfo(lcMos) << "unreadable message:" << why;
             continue;
         }
+        // Only whole messages keep a connection: a trickle of bytes does not.
+        link->heard = now;
+        link->proven = true;
         if (!link->outgoing)
             m_ncs = net::plainAddress(link->socket->peerAddress());
         const QByteArray reply = m_responder.answer(*message);
         // On our own connection the newsroom answers us: answering back would never end.
-        if (!reply.isEmpty() && !link->outgoing && link->socket)
+        if (!reply.isEmpty() && !link->outgoing)
             link->socket->write(reply);
         for (const QByteArray &request : m_responder.takeRequests())
             sendToNcs(true, request);
-        if (!link->socket) // dropped while answering
-            return;
+        if (link->socket->bytesToWrite() > kMaxBacklog)
+            return cut(link, "it does not read its answers");
     }
+}
+
+void MosDevice::cut(Link *link, const char *why)
+{
+    qCInfo(lcMos) << "let go of a connection:" << why;
+    if (link->socket) {
+        link->socket->disconnect(this);
+        link->socket->abort();
+    }
+    drop(link);
 }
 
 void MosDevice::drop(Link *link)
@@ -175,8 +207,11 @@ MosDevice::Link *MosDevice::outgoing(bool upper)
 
 void MosDevice::sendToNcs(bool upper, const QByteArray &message)
 {
-    if (Link *link = outgoing(upper))
+    if (Link *link = outgoing(upper)) {
         link->socket->write(message); // queued by the socket until it is connected
+        if (link->socket->bytesToWrite() > kMaxBacklog)
+            cut(link, "the newsroom does not read what it is sent");
+    }
 }
 
 void MosDevice::setOnAir(const QString &orderId, const QString &storyId)
@@ -197,13 +232,14 @@ void MosDevice::sweep()
 {
     const quint32 now = m_now();
     const QList<Link *> links = m_links;
-    for (Link *l : links)
-        if (!l->outgoing && now - l->heard > kSilentMs) {
-            qCInfo(lcMos) << "the newsroom went silent";
-            if (l->socket)
-                l->socket->abort();
-            drop(l);
-        }
+    for (Link *l : links) {
+        if (l->outgoing)
+            continue;
+        if (l->reader.midMessage() && elapsedMs(now, l->began) >= qint32(kMessageMs))
+            cut(l, "a message did not come whole in time");
+        else if (elapsedMs(now, l->heard) > qint32(kSilentMs))
+            cut(l, "the newsroom went silent");
+    }
     if (now - m_lastBeat >= kHeartbeatMs && !m_ncs.isNull()) {
         m_lastBeat = now;
         sendToNcs(false, m_responder.heartbeat());

@@ -38,11 +38,16 @@ public:
         quint16 ncsUpperPort = 0;
         QHostAddress address = QHostAddress::Any;
     };
-    static constexpr int kMaxConnections = 8;
-    static constexpr int kPerAddress = 4;
+    // The newsroom's connections: those that sent a whole message keep their places; of the others,
+    // the oldest gives its place to a newcomer when they are kMaxUnproven.
+    static constexpr int kMaxConnections = 16;
+    static constexpr int kMaxUnproven = 8;
     static constexpr quint32 kHeartbeatMs = 30000;
-    static constexpr quint32 kSilentMs = 180000; // a newsroom heard nothing from this long is let go
+    static constexpr quint32 kSilentMs = 180000; // a newsroom without a whole message this long is let go
+    static constexpr quint32 kMessageMs = 15000; // a message must be whole this long after it began
     static constexpr qint64 kReadBuffer = 256 * 1024;
+    // Answers waiting for a newsroom that does not read them; beyond this it is cut.
+    static constexpr qint64 kMaxBacklog = 1024 * 1024;
 
     MosDevice(RunningOrders &orders, net::Clock now, QObject *parent = nullptr);
     ~MosDevice() override;
@@ -71,13 +76,16 @@ private:
     {
         QPointer<QTcpSocket> socket;
         FrameReader reader;
-        quint32 heard = 0;
+        quint32 heard = 0; // the last whole message, or when it came
         bool outgoing = false;
         bool upper = false;
+        bool proven = false; // it sent a whole message
+        quint32 began = 0;   // the first byte of the message not yet whole
     };
     void accept(QTcpServer *server, bool upper);
     void read(Link *link);
     void drop(Link *link);
+    void cut(Link *link, const char *why);
     void sendToNcs(bool upper, const QByteArray &message);
     Link *outgoing(bool upper);
 

@@ -11,8 +11,19 @@ namespace mos {
 
 namespace {
 
-constexpr QStringView kOpen = u"<mos>";
-constexpr QStringView kClose = u"</mos>";
+// "<mos>" and "</mos>" in UTF-16 big-endian. A byte order mark, as some senders start each message
+// with, stands before the start and goes with the noise.
+constexpr QByteArrayView kOpenBytes("\0<\0m\0o\0s\0>", 10);
+constexpr QByteArrayView kCloseBytes("\0<\0/\0m\0o\0s\0>", 12);
+
+QString decoded(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size() / 2);
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        text += QChar(char16_t((quint8(bytes[i]) << 8) | quint8(bytes[i + 1])));
+    return text;
+}
 
 } // namespace
 
@@ -59,70 +70,56 @@ QString Node::allText() const
 
 QStringList FrameReader::feed(QByteArrayView bytes)
 {
-    qsizetype i = 0;
-    QString decoded;
-    decoded.reserve((bytes.size() + 1) / 2);
-    if (m_odd >= 0 && !bytes.isEmpty()) {
-        decoded += QChar(char16_t((m_odd << 8) | quint8(bytes[0])));
-        m_odd = -1;
-        i = 1;
-    }
-    for (; i + 1 < bytes.size(); i += 2)
-        decoded += QChar(char16_t((quint8(bytes[i]) << 8) | quint8(bytes[i + 1])));
-    if (i < bytes.size())
-        m_odd = quint8(bytes[i]);
-    decoded.remove(QChar(0xFEFF)); // a byte order mark, as some senders start each message
-    m_text += decoded;
-    return take();
-}
-
-QStringList FrameReader::take()
-{
+    m_bytes += bytes;
     QStringList messages;
+    qsizetype at = 0; // what is taken is cut off once, at the end
     for (;;) {
-        if (m_depth == 0) {
+        const QByteArrayView rest = QByteArrayView(m_bytes).sliced(at);
+        if (!m_open) {
             // Nothing open: whatever stands before the next start is noise.
-            const qsizetype start = m_text.indexOf(kOpen, m_scan);
+            const qsizetype start = rest.indexOf(kOpenBytes, m_scan);
             if (start < 0) {
                 // Keep a tail that may be the start of "<mos>" cut in two.
-                const qsizetype keep = std::min<qsizetype>(m_text.size(), kOpen.size() - 1);
-                m_text = m_text.right(keep);
+                at += std::max<qsizetype>(0, rest.size() - (kOpenBytes.size() - 1));
                 m_scan = 0;
                 break;
             }
-            m_text.remove(0, start);
-            m_scan = kOpen.size();
-            m_depth = 1;
+            at += start;
+            m_open = true;
+            m_scan = kOpenBytes.size();
+            continue;
         }
-        const qsizetype lt = m_text.indexOf(QLatin1Char('<'), m_scan);
-        if (lt < 0 || lt + kClose.size() > m_text.size()) {
-            m_scan = lt < 0 ? m_text.size() : lt;
-            if (m_text.size() > m_max) {
+        const qsizetype close = rest.indexOf(kCloseBytes, m_scan);
+        const qsizetype again = rest.first(close < 0 ? rest.size() : close).indexOf(kOpenBytes, m_scan);
+        if (again >= 0) {
+            // A start before this message's end: it was cut short, and the new one counts.
+            ++m_dropped;
+            at += again;
+            m_scan = kOpenBytes.size();
+            continue;
+        }
+        if (close < 0) {
+            if (rest.size() > 2 * m_max) {
                 ++m_dropped;
-                m_text.clear();
+                m_open = false;
+                at += rest.size() - (kOpenBytes.size() - 1);
                 m_scan = 0;
-                m_depth = 0;
+            } else {
+                // Look again only where a start or an end may still be cut in two.
+                m_scan = std::max<qsizetype>(kOpenBytes.size(), rest.size() - (kCloseBytes.size() - 1));
             }
             break;
         }
-        const QStringView at = QStringView(m_text).mid(lt);
-        if (at.startsWith(kOpen)) {
-            ++m_depth;
-            m_scan = lt + kOpen.size();
-        } else if (at.startsWith(kClose)) {
-            m_scan = lt + kClose.size();
-            if (--m_depth == 0) {
-                if (m_scan <= m_max)
-                    messages << m_text.left(m_scan);
-                else
-                    ++m_dropped; // finished in the same read that took it past the limit
-                m_text.remove(0, m_scan);
-                m_scan = 0;
-            }
-        } else {
-            m_scan = lt + 1;
-        }
+        const qsizetype end = close + kCloseBytes.size();
+        if (close % 2 != 0 || end > 2 * m_max)
+            ++m_dropped; // out of step within, or too long though whole
+        else
+            messages << decoded(rest.first(end));
+        at += end;
+        m_open = false;
+        m_scan = 0;
     }
+    m_bytes.remove(0, at);
     return messages;
 }
 

@@ -43,8 +43,11 @@ struct Node
     QString allText() const;
 };
 
-// Cuts the bytes of a connection into whole messages. Text before a message's start is dropped; a
-// message that grows past the limit unfinished is dropped whole.
+// Cuts the bytes of a connection into whole messages: each from a "<mos>" to the first "</mos>"
+// after it. Text before a message's start is dropped; a message that grows past the limit unfinished
+// is dropped whole. A stray byte (an odd-length message, text in another encoding) throws the
+// characters out of step; the next "<mos>" is found at either step, so the connection reads on from
+// there, and a "<mos>" before the end of a message starts over.
 class FrameReader
 {
 public:
@@ -52,18 +55,18 @@ public:
 
     // The messages the bytes complete, in order.
     QStringList feed(QByteArrayView bytes);
-    // How many unfinished messages were dropped at the limit so far.
+    // How many messages were dropped unread so far (too long, cut short, out of step).
     int dropped() const { return m_dropped; }
-    qsizetype pending() const { return m_text.size(); }
+    // Characters held for what is not yet whole.
+    qsizetype pending() const { return m_bytes.size() / 2; }
+    // A message has begun and not ended.
+    bool midMessage() const { return m_open; }
 
 private:
-    QStringList take();
-
     qsizetype m_max;
-    QString m_text;
-    int m_odd = -1;       // the first byte of a character cut between two reads
-    qsizetype m_scan = 0; // how far m_text was looked through
-    int m_depth = 0;      // open <mos> elements up to m_scan
+    QByteArray m_bytes;
+    bool m_open = false;  // m_bytes begins with a message's start
+    qsizetype m_scan = 0; // how far m_bytes was looked through
     int m_dropped = 0;
 };
 

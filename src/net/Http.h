@@ -64,7 +64,8 @@ struct Reply
     Status status = Status::Ok;
     Headers headers;
     QByteArray body;
-    bool close = false; // the connection ends once it is sent
+    bool close = false;  // the connection ends once it is sent
+    bool proven = false; // the request carried the token: its connection keeps its place
 
     void setHeader(const QByteArray &name, const QByteArray &value) { headers.append({name, value}); }
     // The whole answer as it goes on the wire; every status but 204 and 101 with its Content-Length.

@@ -40,10 +40,31 @@ bool RateLimit::makeRoom(quint32 now)
     return m_buckets.size() < before;
 }
 
-bool RateLimit::take(const QHostAddress &from, quint32 now)
+namespace {
+
+QByteArray keyOf(const QHostAddress &from)
 {
     const QHostAddress source = plainAddress(from);
-    const QByteArray key(reinterpret_cast<const char *>(source.toIPv6Address().c), 16);
+    return QByteArray(reinterpret_cast<const char *>(source.toIPv6Address().c), 16);
+}
+
+} // namespace
+
+bool RateLimit::take(const QHostAddress &from, quint32 now)
+{
+    return takeKey(keyOf(from), now);
+}
+
+bool RateLimit::take(const QHostAddress &from, quint16 port, quint32 now)
+{
+    QByteArray key = keyOf(from);
+    key += char(port >> 8);
+    key += char(port & 0xff);
+    return takeKey(key, now);
+}
+
+bool RateLimit::takeKey(const QByteArray &key, quint32 now)
+{
     auto it = m_buckets.find(key);
     if (it == m_buckets.end()) {
         if (m_buckets.size() >= kMaxSources && !makeRoom(now))

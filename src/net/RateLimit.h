@@ -20,6 +20,9 @@ public:
     static constexpr int kMaxSources = 4096;
 
     bool take(const QHostAddress &from, quint32 now);
+    // A source that is not one address: a connection (its address and port), so that many behind
+    // one address each have their own budget.
+    bool take(const QHostAddress &from, quint16 port, quint32 now);
 
 private:
     struct Bucket
@@ -29,6 +32,7 @@ private:
     };
     static bool takeFrom(Bucket &b, quint32 now);
     bool makeRoom(quint32 now);
+    bool takeKey(const QByteArray &key, quint32 now);
 
     QHash<QByteArray, Bucket> m_buckets;
     Bucket m_newcomers;

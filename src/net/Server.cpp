@@ -79,21 +79,13 @@ qint64 Server::backlog() const
 void Server::accept(QTcpSocket *socket)
 {
     const QHostAddress peer = plainAddress(socket->peerAddress());
-    const auto fromPeer = std::count_if(m_sessions.begin(), m_sessions.end(),
-                                        [&](const Session *s) { return s->peerAddress() == peer; });
-    QString refusal;
-    if (fromPeer >= m_limits.perAddress) {
-        refusal = Texts::tr("Too many connections from this address.");
-    } else if (m_sessions.size() >= m_limits.maxConnections) {
-        // A connection kept open between requests gives its place to a new one.
-        const auto idle =
-            std::find_if(m_sessions.begin(), m_sessions.end(), [](const Session *s) { return s->waiting(); });
-        if (idle != m_sessions.end())
-            (*idle)->abort();
-        else
-            refusal = Texts::tr("Too many connections.");
-    }
-    if (!refusal.isEmpty()) {
+    QList<Place> places;
+    places.reserve(m_sessions.size());
+    for (const Session *s : std::as_const(m_sessions))
+        places << s->place();
+    const std::optional<int> room = m_limits.admission.admit(places, peer);
+    if (!room) {
+        const QString refusal = Texts::tr("Too many connections.");
         qCInfo(lcNet) << "connection refused:" << refusal << peer;
         socket->setParent(this);
         socket->write(errorReply(Status::ServiceUnavailable, refusal).serialized());
@@ -101,6 +93,11 @@ void Server::accept(QTcpSocket *socket)
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         QTimer::singleShot(m_limits.closingMs, socket, &QTcpSocket::abort);
         return;
+    }
+    if (*room >= 0) {
+        Session *gone = m_sessions.at(*room);
+        qCInfo(lcNet) << "made room: let go of" << gone->peerAddress() << "for" << peer;
+        gone->abort();
     }
     m_sessions << new Session(socket, *this);
 }

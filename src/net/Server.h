@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "net/Admission.h"
 #include "net/Http.h"
 
 #include <QAbstractSocket>
@@ -26,8 +27,7 @@ using Clock = std::function<quint32()>;
 // What every client is held to, whoever it is and whatever it asks.
 struct Limits
 {
-    int maxConnections = 32;
-    int perAddress = 8;    // so that no single host takes them all
+    Admission admission;
     int requestMs = 10000; // a request's head and body, from its first byte: a trickle cannot extend it
     int idleMs = 30000;    // a kept-open HTTP connection between requests
     int quietMs = 30000;   // a silent WebSocket is pinged after this, and let go after twice as long

@@ -82,6 +82,12 @@ qint64 Session::backlog() const
     return m_tcp->bytesToWrite() + (m_hasLatest ? m_latest.size() : 0);
 }
 
+Place Session::place() const
+{
+    const bool going = m_phase == Phase::Closing;
+    return {m_peer, m_since, m_proven && !going, m_proven && waiting()};
+}
+
 bool Session::waiting() const
 {
     return m_phase == Phase::Head && !m_started;
@@ -165,6 +171,8 @@ void Session::dispatch()
         m_server.m_http(m_request, reply);
     else
         reply = errorReply(Status::NotFound, Texts::tr("There is nothing here."));
+    if (reply.proven)
+        prove();
     reply.close = reply.close || m_closeAfter;
     m_tcp->write(reply.serialized());
     if (reply.close)

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "net/Admission.h"
 #include "net/Http.h"
 
 #include <QObject>
@@ -40,6 +41,10 @@ public:
     void close(quint16 code, const QString &reason = {});
     void abort();
     qint64 backlog() const;
+    // The client showed it belongs (the token): it keeps its place when the door is full.
+    void prove() { m_proven = true; }
+    bool proven() const { return m_proven; }
+    Place place() const;
 
 Q_SIGNALS:
     void textMessageReceived(const QString &text);
@@ -88,6 +93,7 @@ private:
     bool m_shut = false;
     qint64 m_discarded = 0;
     bool m_ended = false;
+    bool m_proven = false;
 };
 
 } // namespace net

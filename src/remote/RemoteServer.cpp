@@ -202,6 +202,7 @@ void RemoteServer::handle(const net::Request &request, net::Reply &r)
         refuse(r, Status::Unauthorized, tr("The token is missing or wrong."));
         return;
     }
+    r.proven = true;
     if (request.body().size() > kMaxBody) {
         refuse(r, Status::PayloadTooLarge, tr("The body is larger than 16 KB."));
         return;
@@ -277,6 +278,7 @@ void RemoteServer::newWebSocket(net::Session *socket)
         socket->close(1008, allowed ? QStringLiteral("404 Not Found") : QStringLiteral("401 Unauthorized"));
         return;
     }
+    socket->prove();
     if (follower) {
         m_followers(socket);
         return;

@@ -52,7 +52,8 @@ public:
         bool osc = false;
         QString oscAllow; // see AddressList
     };
-    static constexpr int kMaxConnections = net::Limits{}.maxConnections;
+    // Connections that have not shown the token yet; beyond it the oldest gives its place.
+    static constexpr int kMaxUnproven = net::Admission{}.unproven;
     // The close code a WebSocket hears when a new token replaced the one it came with.
     static constexpr int kCloseTokenReplaced = 4001;
 

@@ -11,6 +11,8 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <memory>
+
 using namespace mos;
 
 namespace {
@@ -51,6 +53,33 @@ QString storiesOf(const RunningOrders &orders)
     return ids.join(QLatin1Char(' '));
 }
 
+// A connection to the device's lower port, reading everything it is sent.
+struct Newsroom
+{
+    QTcpSocket socket;
+    QByteArray got;
+    bool open(quint16 port)
+    {
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        return socket.waitForConnected(5000);
+    }
+    bool hears(const QString &what)
+    {
+        return QTest::qWaitFor(
+            [&] {
+                got += socket.readAll();
+                return got.contains(encode(what));
+            },
+            5000);
+    }
+    bool isCut()
+    {
+        return QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 5000);
+    }
+};
+
+const QString kHeartbeat = message(QStringLiteral("<heartbeat><time>2026-12-09T12:00:00</time></heartbeat>"));
+
 struct Sink : RundownSink
 {
     QList<QList<StoryText>> lists;
@@ -77,6 +106,16 @@ private Q_SLOTS:
     void runningOrdersFollowEveryAction();
     void theRundownFollowsWithoutMovingTheStoryOnAir();
     void theDeviceAnswersOnItsPortsAndTellsTheNewsroom();
+    void aConnectionOutOfStepReadsOnAtTheNextMessage_data();
+    void aConnectionOutOfStepReadsOnAtTheNextMessage();
+    void aNewsroomThatNeverReadsIsCut();
+    void slowConnectionsGiveWayToTheNewsroom();
+
+private:
+    FakePlatform m_platform;
+    RunningOrders m_orders;
+    std::unique_ptr<MosDevice> m_device;
+    void startDevice();
 };
 
 void TestMos::framesAreCutWhereverTheBytesBreak_data()
@@ -386,6 +425,100 @@ void TestMos::theDeviceAnswersOnItsPortsAndTellsTheNewsroom()
     stranger.connectToHost(QHostAddress::LocalHost, device.lowerPort());
     QVERIFY(QTest::qWaitFor([&] { return stranger.state() == QAbstractSocket::UnconnectedState; }, 5000));
     QCOMPARE(device.connections(), 0);
+}
+
+void TestMos::startDevice()
+{
+    m_platform = FakePlatform();
+    m_device = std::make_unique<MosDevice>(m_orders, [this] { return m_platform.now; });
+    MosDevice::Options options;
+    options.lowerPort = 0;
+    options.upperPort = 0;
+    options.address = QHostAddress::LocalHost;
+    QVERIFY(m_device->start(options));
+}
+
+void TestMos::aConnectionOutOfStepReadsOnAtTheNextMessage_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("an odd byte") << QByteArray(encode(kHeartbeat) + "x");
+    QTest::newRow("an odd-length message") << QByteArray(encode(kHeartbeat).chopped(1));
+    QTest::newRow("a comment holding a start")
+        << encode(message(QStringLiteral("<!-- <mos> --><heartbeat/>")));
+    QTest::newRow("a message in UTF-8") << QByteArray(kHeartbeat.toUtf8() + "\n");
+    QTest::newRow("a message cut short") << encode(QStringLiteral("<mos><mosID>cuescroll"));
+}
+
+// Whatever throws a connection out of step, the next whole message is answered.
+void TestMos::aConnectionOutOfStepReadsOnAtTheNextMessage()
+{
+    QFETCH(QByteArray, before);
+    startDevice();
+    Newsroom ncs;
+    QVERIFY(ncs.open(m_device->lowerPort()));
+    ncs.socket.write(before);
+    ncs.socket.write(encode(message(QStringLiteral("<reqMachInfo/>"))));
+    QVERIFY(ncs.hears(QStringLiteral("<listMachInfo>")));
+    QCOMPARE(m_device->connections(), 1);
+}
+
+// Answers to a newsroom that sends and never reads wait in a bounded buffer; beyond it it is cut.
+void TestMos::aNewsroomThatNeverReadsIsCut()
+{
+    startDevice();
+    QTcpSocket deaf;
+    deaf.setReadBufferSize(1); // and it never reads even that
+    deaf.connectToHost(QHostAddress::LocalHost, m_device->lowerPort());
+    QVERIFY(deaf.waitForConnected(5000));
+    QTRY_COMPARE(m_device->connections(), 1);
+    const QByteArray beats = encode(kHeartbeat).repeated(1000);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            if (deaf.state() == QAbstractSocket::ConnectedState && deaf.bytesToWrite() < beats.size())
+                deaf.write(beats);
+            return m_device->connections() == 0;
+        },
+        20000));
+}
+
+// Connections that trickle bytes hold no place the newsroom needs, and none for long.
+void TestMos::slowConnectionsGiveWayToTheNewsroom()
+{
+    startDevice();
+    std::vector<std::unique_ptr<Newsroom>> slow;
+    auto trickle = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            slow.push_back(std::make_unique<Newsroom>());
+            QVERIFY(slow.back()->open(m_device->lowerPort()));
+            slow.back()->socket.write(encode(QStringLiteral("<mos><mosID>")));
+        }
+    };
+    trickle(MosDevice::kMaxUnproven);
+    QTRY_COMPARE(m_device->connections(), MosDevice::kMaxUnproven);
+    Newsroom ncs;
+    QVERIFY(ncs.open(m_device->lowerPort()));
+    ncs.socket.write(encode(kHeartbeat));
+    QVERIFY(ncs.hears(QStringLiteral("<heartbeat>")));
+    QVERIFY(slow.front()->isCut()); // the oldest gave its place
+
+    // However many come after, the newsroom that spoke keeps its place.
+    trickle(2 * MosDevice::kMaxConnections);
+    QTRY_COMPARE(m_device->connections(), MosDevice::kMaxUnproven + 1);
+    ncs.got.clear();
+    ncs.socket.write(encode(kHeartbeat));
+    QVERIFY(ncs.hears(QStringLiteral("<heartbeat>")));
+
+    // A byte at a time does not keep a message open past its deadline.
+    for (int second = 0; second < 15; ++second) {
+        for (auto &s : slow)
+            if (s->socket.state() == QAbstractSocket::ConnectedState)
+                s->socket.write(encode(QStringLiteral("x")).left(1));
+        QCoreApplication::processEvents();
+        m_platform.now += 1000;
+        m_device->sweep();
+    }
+    QTRY_COMPARE(m_device->connections(), 1);
+    QCOMPARE(ncs.socket.state(), QAbstractSocket::ConnectedState);
 }
 
 QTEST_GUILESS_MAIN(TestMos)
