@@ -165,6 +165,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
             QTimer::singleShot(0, this, [this, said] { FollowPrompterAction(said); });
     });
     connect(m_follow, &FollowSeat::leaderLostChanged, m_remote, &remote::RemoteControl::setLeaderLost);
+    connect(m_follow, &FollowSeat::leaderRunningChanged, m_remote, &remote::RemoteControl::setLeaderRunning);
     connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
         tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
     });

@@ -273,6 +273,7 @@ void FollowSeat::makeFollower()
             m_core.message().show(text, 0);
     };
     p.state = [this](const follow::State &s) {
+        tellRunning(s.running && !m_held);
         m_core.setSpeed(s.speed);
         m_core.setDirection(s.forward ? PrompterCore::Direction::Up : PrompterCore::Direction::Down);
     };
@@ -295,8 +296,15 @@ void FollowSeat::followLeader()
                  [this](quint32 now) { return m_follower->frame(now, m_core.top()); });
 }
 
+void FollowSeat::tellRunning(bool running)
+{
+    if (std::exchange(m_toldRunning, running) != running)
+        Q_EMIT leaderRunningChanged(running);
+}
+
 void FollowSeat::hold()
 {
+    tellRunning(false);
     m_core.letGo(PrompterCore::Driver::Leader);
     m_core.stop();
     m_held = true;
@@ -420,6 +428,7 @@ void FollowSeat::stopFollowing()
     m_core.setLeader({});
     m_core.letGo(PrompterCore::Driver::Leader);
     m_held = false;
+    tellRunning(false);
     if (m_link) {
         // It may be what is telling us to stop.
         m_link->close();

@@ -90,6 +90,8 @@ Q_SIGNALS:
     // `fresh`: refused at the first attempt, as the operator's choice of leader and token.
     void refused(const QString &said, bool fresh);
     void leaderLostChanged(bool lost);
+    // Whether the run this follower shows moves: its leader's, unless a Stop holds it here.
+    void leaderRunningChanged(bool running);
 
 private:
     follow::State leaderState() const;
@@ -100,6 +102,7 @@ private:
     void leadersChanged();
     void showStatus(const QString &text, const QString &more = QString());
     void setLost(bool lost);
+    void tellRunning(bool running);
 
     Platform &m_platform;
     PrompterCore &m_core;
@@ -116,6 +119,7 @@ private:
     QUrl m_lastLeader;
     bool m_lost = false;
     bool m_held = false;
+    bool m_toldRunning = false;
     quint32 m_heldAt = 0;
     QList<follow::Found> m_leadersWhenLost; // announced before the leader was lost: not its successors
 };

@@ -170,14 +170,20 @@ void OscFeedback::pushNow()
 
 bool OscFeedback::answer(const QHostAddress &to, quint16 port)
 {
-    const quint32 second = m_platform.timeGetTime() / 1000;
+    const quint32 now = m_platform.timeGetTime();
+    const quint32 second = now / 1000;
     if (second != m_answerSecond) {
         m_answerSecond = second;
         m_answers = 0;
+        // Only those answered within the gap are worth remembering.
+        m_answered.removeIf([now](const auto &it) { return elapsedMs(now, it.value()) >= kAnswerGapMs; });
     }
-    if (m_answers >= kAnswersPerSecond || port == 0)
+    const auto last = m_answered.constFind(to);
+    if (m_answers >= kAnswersPerSecond || port == 0 ||
+        (last != m_answered.cend() && elapsedMs(now, *last) < kAnswerGapMs))
         return false;
     ++m_answers;
+    m_answered.insert(to, now);
     send(feedbackPackets(m_source()), to, port);
     return true;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -56,6 +57,8 @@ public:
     static constexpr int kGapMs = 100;
     // Answers to /cuescroll/state in one second, whoever asks: an answer is never a flood.
     static constexpr int kAnswersPerSecond = 10;
+    // And to one address at most one a second: a forged query turns into a trickle, never a flood.
+    static constexpr int kAnswerGapMs = 1000;
 
     OscFeedback(Platform &platform, std::function<Feedback()> source, QObject *parent = nullptr);
     ~OscFeedback() override;
@@ -87,6 +90,7 @@ private:
     quint32 m_lastPush = 0;
     quint32 m_answerSecond = 0;
     int m_answers = 0;
+    QHash<QHostAddress, quint32> m_answered; // when each address was last answered
     int m_lookups = 0; // bumped by each setTargets, so that a late lookup of old targets is dropped
 };
 

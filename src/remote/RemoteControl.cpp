@@ -255,7 +255,7 @@ int RemoteControl::storyOffset() const
 State RemoteControl::state() const
 {
     State s;
-    s.running = m_core.running();
+    s.running = running();
     s.speed = m_core.speed();
     s.up = m_core.direction() == PrompterCore::Direction::Up;
     s.top = m_core.top();
@@ -281,7 +281,7 @@ State RemoteControl::state() const
 Feedback RemoteControl::feedback() const
 {
     Feedback f;
-    f.running = m_core.running();
+    f.running = running();
     f.speed = m_core.speed();
     f.up = m_core.direction() == PrompterCore::Direction::Up;
     f.progress = m_core.progress() / 100.0;
@@ -293,6 +293,20 @@ Feedback RemoteControl::feedback() const
     }
     f.message = m_core.message().text();
     return f;
+}
+
+// A follower's own clock stands while its leader moves the script.
+bool RemoteControl::running() const
+{
+    return m_core.following() ? m_leaderRunning : m_core.running();
+}
+
+void RemoteControl::setLeaderRunning(bool running)
+{
+    if (std::exchange(m_leaderRunning, running) == running)
+        return;
+    changed(false);
+    m_feedback->changed(false);
 }
 
 void RemoteControl::setLeaderLost(bool lost)

@@ -83,6 +83,8 @@ public:
     void setOwnWindow(const QObject *window) { m_ownWindow = window; }
     // This prompter follows another and cannot reach it; told to every remote.
     void setLeaderLost(bool lost);
+    // While following, whether the leader's run moves: the run this prompter shows.
+    void setLeaderRunning(bool running);
 
 Q_SIGNALS:
     // Listening, the devices, the token or the error changed.
@@ -97,6 +99,7 @@ private:
     void markersChanged();
     // Where the story on air begins in the script: the API's places count from there.
     int storyOffset() const;
+    bool running() const;
 
     Platform &m_platform;
     Settings &m_settings;
@@ -112,6 +115,7 @@ private:
     QString m_error;
     QString m_oscIgnored;
     bool m_leaderLost = false;
+    bool m_leaderRunning = false;
     mutable QString m_text; // the script as plain text, made when first asked after a change
     mutable bool m_textStale = true;
     QJsonArray m_markers;       // their JSON, kept from their last change

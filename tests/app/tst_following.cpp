@@ -16,6 +16,7 @@
 #include "follow/LeaderFeed.h"
 #include "follow/dlgFollow.h"
 #include "follow/dlgLeading.h"
+#include "remote/OscFeedback.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "show/CueWatch.h"
@@ -108,8 +109,11 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().running(), running, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().speed(), speed, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().direction() == PrompterCore::Direction::Up, forward, 5000);
-        // The follower shows the leader's speed and direction, and never opened anything else.
+        // The follower shows the leader's run, and tells it as its own, and never opened anything else.
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().speed(), speed, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->remote().state().running, running, 5000);
+        QCOMPARE(m_follower->remote().feedback().running, running);
+        QCOMPARE(m_follower->remote().state().speed, speed);
         QStringList opened;
         for (const FakeDialogs::Shown &s : m_followerDialogs.shown)
             if (s.kind == QLatin1String("modal"))
