@@ -273,8 +273,10 @@ void RemoteServer::newWebSocket(net::Session *socket)
     const QString path = socket->request().url().path();
     const bool allowed = net::carriesToken(socket->request(), m_options.token);
     const bool follower = m_followers && path == kFollowPath;
+    // Followers are bounded by the leader's count of them, not by their address's budget: many
+    // prompters behind one address come back together after a leader's restart.
     if ((path != QLatin1String("/api/v1/ws") && !follower) || !allowed ||
-        !m_rate.take(socket->peerAddress(), m_platform.timeGetTime())) {
+        (!follower && !m_rate.take(socket->peerAddress(), m_platform.timeGetTime()))) {
         socket->close(1008, allowed ? QStringLiteral("404 Not Found") : QStringLiteral("401 Unauthorized"));
         return;
     }

@@ -243,18 +243,26 @@ void tst_Door::noHostLocksOthersOut()
     QCOMPARE(phone.socket.state(), QAbstractSocket::ConnectedState);
 }
 
-// Prompters behind one address each follow, however many: they are counted as followers, not as
-// connections from one host.
+// Prompters behind one address each follow, however many, up to the leader's limit: they are
+// counted as followers, not as connections from one host.
 void tst_Door::followersBehindOneAddressAllLink()
 {
     std::vector<std::unique_ptr<Raw>> followers;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < follow::LeaderFeed::kMaxFollowers + 2; ++i) {
         followers.push_back(std::make_unique<Raw>());
         QVERIFY(followers.back()->openSocket(m_server->port(), "/api/v1/follow"));
     }
-    for (auto &f : followers)
-        QVERIFY(f->frame()); // the welcome
-    QCOMPARE(m_feed->followers(), 12);
+    for (int i = 0; i < int(followers.size()); ++i) {
+        const auto f = followers[i]->frame();
+        QVERIFY(f);
+        // Those beyond the limit are told to try again later (1013).
+        QCOMPARE(f->first, i < follow::LeaderFeed::kMaxFollowers ? 1 : 8);
+        if (i >= follow::LeaderFeed::kMaxFollowers)
+            QCOMPARE(qFromBigEndian<quint16>(f->second.constData()), quint16(1013));
+    }
+    QCOMPARE(m_feed->followers(), follow::LeaderFeed::kMaxFollowers);
+    followers.resize(12);
+    QTRY_COMPARE(m_feed->followers(), 12);
     // A crowd that proved nothing does not push them out.
     std::vector<std::unique_ptr<Raw>> crowd;
     for (int i = 0; i < 2 * RemoteServer::kMaxUnproven; ++i) {
