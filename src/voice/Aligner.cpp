@@ -88,16 +88,16 @@ std::optional<int> Aligner::heard(const QStringList &words)
     // The place as it would be without a far place taken, to go back to.
     Track stay = m_guard ? std::move(m_guard->before) : m_t;
     const std::optional<int> moved = follow(m_t, words, true);
-    follow(stay, words, false);
     m_leapt = m_t.leapt;
+    if (!m_guard && !m_leapt)
+        return moved;
+    follow(stay, words, false);
     if (m_leapt) {
         const int from = m_guard ? m_guard->from : was;
-        m_guard = Guard{std::move(stay), from, -1, m_t.place, 0};
-        m_guard->stayed = m_guard->before.place;
+        const int stayed = stay.place;
+        m_guard = Guard{std::move(stay), from, stayed, m_t.place, 0};
         return moved;
     }
-    if (!m_guard)
-        return moved;
     Guard &g = *m_guard;
     g.before = std::move(stay);
     const int on = m_t.place - g.landed;
