@@ -53,7 +53,7 @@ public:
     void setPlace(int wordIndex);
 
     // The heard words, oldest first (only the last kHeardWords count). Returns the new place when
-    // they show the presenter further on, else nothing.
+    // they show the presenter further on, far away, or back where a far place was left; else nothing.
     std::optional<int> heard(const QStringList &words);
     // The last new place was found beyond the stretch near the old one: a skip, a late start, a
     // presenter going back, or a far place given up.
