@@ -49,14 +49,9 @@ void Aligner::setScript(std::vector<QString> words, std::vector<bool> opensSente
     m_script = std::move(words);
     m_opens = std::move(opensSentence);
     m_opens.resize(m_script.size(), false);
-    m_place = -1;
+    m_t = {};
     m_leapt = false;
-    m_slackStart = -1;
-    m_far = {};
-    m_staleRun.clear();
-    m_lastRun.clear();
-    m_lastWords.clear();
-    m_anchorTail.clear();
+    m_guard.reset();
 }
 
 void Aligner::setScript(const QList<ScriptWord> &words)
@@ -74,18 +69,57 @@ void Aligner::setScript(const QList<ScriptWord> &words)
 
 void Aligner::setPlace(int wordIndex)
 {
-    m_place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
-    m_slackStart = -1;
-    m_far = {};
+    m_t.place = std::clamp(wordIndex, -1, int(m_script.size()) - 1);
+    m_t.slackStart = -1;
+    m_t.far = {};
     // Words still heard from before the operator moved would carry the place back to the voice's
     // old spot after a jump back: only a run that has changed since counts.
-    m_staleRun = m_lastRun;
-    m_anchorTail.clear();
+    m_t.staleRun = m_t.lastRun;
+    m_t.anchorTail.clear();
+    m_guard.reset();
 }
 
-std::optional<Aligner::Run> Aligner::farAhead(const QStringList &words)
+std::optional<int> Aligner::heard(const QStringList &words)
 {
-    if (words.size() < kFarOpeningRun || m_lastRun == m_staleRun)
+    if (words.isEmpty() || m_script.empty())
+        return std::nullopt;
+    const bool changed = words != m_t.lastWords;
+    const int was = m_t.place;
+    // The place as it would be without a far place taken, to go back to.
+    Track stay = m_guard ? std::move(m_guard->before) : m_t;
+    const std::optional<int> moved = follow(m_t, words, true);
+    m_leapt = m_t.leapt;
+    if (!m_guard && !m_leapt)
+        return moved;
+    follow(stay, words, false);
+    if (m_leapt) {
+        const int from = m_guard ? m_guard->from : was;
+        const int stayed = stay.place;
+        m_guard = Guard{std::move(stay), from, stayed, m_t.place, 0};
+        return moved;
+    }
+    Guard &g = *m_guard;
+    g.before = std::move(stay);
+    const int on = m_t.place - g.landed;
+    if (on >= kConfirm + std::abs(g.landed - g.from) / kConfirmPer) {
+        m_guard.reset();
+        return moved;
+    }
+    if (moved)
+        g.misses = 0;
+    else if (changed)
+        ++g.misses;
+    if (g.before.place - g.stayed < kTakeBack && g.misses < kMisses)
+        return moved;
+    m_t = std::move(g.before);
+    m_guard.reset();
+    m_leapt = true;
+    return m_t.place;
+}
+
+std::optional<Aligner::Run> Aligner::farAway(const Track &t, const QStringList &words) const
+{
+    if (words.size() < kFarOpeningRun || t.lastRun == t.staleRun)
         return std::nullopt;
     // Where the last n heard words stand in the script if they stand there once only, so that a
     // phrase just read that comes again later stays put.
@@ -102,14 +136,16 @@ std::optional<Aligner::Run> Aligner::farAhead(const QStringList &words)
         }
         return found;
     };
-    if (const int k = once(kFarRun); k >= 0 && k + kFarRun - 1 > m_place)
+    // Behind, only well before the stretch searched: a presenter going back over what was just read
+    // is followed no further than that.
+    const auto away = [&t](int end) { return end > t.place || end < t.place - kFarBack; };
+    if (const int k = once(kFarRun); k >= 0 && away(k + kFarRun - 1))
         return Run{k + kFarRun - 1, kFarRun};
     // Fewer will do where a sentence begins, which is where a presenter who leaves something out
     // resumes: three long words take as long to say as the two seconds allowed to find the place.
     // Its first word may be misheard, having nothing before it to go on.
-    if (const int k = once(kFarOpeningRun); k >= 0 &&
-                                            (m_opens[size_t(k)] || (k > 0 && m_opens[size_t(k) - 1])) &&
-                                            k + kFarOpeningRun - 1 > m_place)
+    if (const int k = once(kFarOpeningRun);
+        k >= 0 && (m_opens[size_t(k)] || (k > 0 && m_opens[size_t(k) - 1])) && away(k + kFarOpeningRun - 1))
         return Run{k + kFarOpeningRun - 1, kFarOpeningRun};
     return std::nullopt;
 }
@@ -155,27 +191,27 @@ Aligner::Anchor Aligner::carriedOn(const QStringList &words, Anchor at) const
     return at;
 }
 
-int Aligner::anchorRow(const QStringList &words) const
+int Aligner::anchorRow(const Track &t, const QStringList &words) const
 {
-    if (m_anchorTail.isEmpty())
+    if (t.anchorTail.isEmpty())
         return -1;
-    for (qsizetype i = words.size() - m_anchorTail.size(); i >= 0; --i)
-        if (std::equal(m_anchorTail.cbegin(), m_anchorTail.cend(), words.cbegin() + i))
-            return int(i + m_anchorTail.size());
+    for (qsizetype i = words.size() - t.anchorTail.size(); i >= 0; --i)
+        if (std::equal(t.anchorTail.cbegin(), t.anchorTail.cend(), words.cbegin() + i))
+            return int(i + t.anchorTail.size());
     return -1;
 }
 
-std::optional<int> Aligner::heard(const QStringList &words)
+std::optional<int> Aligner::follow(Track &t, const QStringList &words, bool leaps) const
 {
     if (words.isEmpty() || m_script.empty())
         return std::nullopt;
-    m_lastRun = words.mid(std::max<qsizetype>(0, words.size() - kFarRun));
-    const bool unchanged = words == m_lastWords;
-    m_lastWords = words;
+    t.lastRun = words.mid(std::max<qsizetype>(0, words.size() - kFarRun));
+    const bool unchanged = words == t.lastWords;
+    t.lastWords = words;
     const int nh = int(std::min<qsizetype>(words.size(), kHeardWords));
     const int h0 = int(words.size()) - nh;
-    const int from = std::max(0, m_place - kBehind);
-    const int to = std::min(int(m_script.size()), m_place + 1 + kAhead);
+    const int from = std::max(0, t.place - kBehind);
+    const int to = std::min(int(m_script.size()), t.place + 1 + kAhead);
     const int ns = to - from;
     if (ns <= 0)
         return std::nullopt;
@@ -206,10 +242,10 @@ std::optional<int> Aligner::heard(const QStringList &words)
     };
     Resume resume; // the latest run of kOpeningRun words from near a sentence's start
     // Words in a row a run from first to end needs, at least base.
-    const auto needed = [this](int first, int end, int base) {
-        return end > m_place + kNear && tinyAmong(m_script, first, first + base - 1) ? base + 1 : base;
+    const auto needed = [this, &t](int first, int end, int base) {
+        return end > t.place + kNear && tinyAmong(m_script, first, first + base - 1) ? base + 1 : base;
     };
-    const auto nearer = [this](int a, int b) { return std::abs(a - m_place) < std::abs(b - m_place); };
+    const auto nearer = [&t](int a, int b) { return std::abs(a - t.place) < std::abs(b - t.place); };
     for (int i = 1; i <= nh; ++i) {
         const QString &w = words[h0 + i - 1];
         cur[0] = 0;
@@ -232,7 +268,7 @@ std::optional<int> Aligner::heard(const QStringList &words)
             if (s < kMinScore)
                 continue;
             // Far on, the words in a row must say enough by themselves.
-            if (end > m_place + kNear && run < needed(end - std::min(run, kRun) + 1, end, kRun))
+            if (end > t.place + kNear && run < needed(end - std::min(run, kRun) + 1, end, kRun))
                 continue;
             // At equal strength the later heard word (the voice has moved on past a word the
             // recogniser missed), or the nearer place, so that a phrase repeated elsewhere keeps
@@ -254,7 +290,7 @@ std::optional<int> Aligner::heard(const QStringList &words)
     const Best &was = latest.row > strongest.row ? latest : strongest;
     int bestEnd = was.end;
     int bestRow = was.row;
-    const int lastSlack = std::exchange(m_slackStart, -1);
+    const int lastSlack = std::exchange(t.slackStart, -1);
     // Heard words after the sentence's end.
     const int between = resume.row - (resume.end - resume.start + 1) - was.row;
     if (resume.end > was.end && was.end >= 0 && was.end + 1 < size() && m_opens[size_t(was.end) + 1] &&
@@ -263,47 +299,48 @@ std::optional<int> Aligner::heard(const QStringList &words)
             bestEnd = resume.end;
             bestRow = resume.row;
         } else {
-            m_slackStart = resume.start;
+            t.slackStart = resume.start;
         }
     }
     // Where the place was last set from, when that is later than what aligned now: with many words
     // misheard, the recent ones may hold no alignment at all.
     Anchor anchor{bestEnd, bestEnd >= 0 ? h0 + bestRow : -1};
-    if (const int row = anchorRow(words); row > anchor.row && m_place >= bestEnd)
-        anchor = {m_place, row};
+    if (const int row = anchorRow(t, words); row > anchor.row && t.place >= bestEnd)
+        anchor = {t.place, row};
     if (anchor.row >= 0) {
         anchor = carriedOn(words, anchor);
         bestEnd = anchor.end;
     }
-    m_leapt = false;
-    const Run lastFar = std::exchange(m_far, {});
-    if (bestEnd <= m_place) {
-        if (anchor.row >= 0 && anchor.end == m_place)
-            m_anchorTail = words.mid(std::max(0, anchor.row - kFarRun), std::min(anchor.row, kFarRun));
+    t.leapt = false;
+    const Run lastFar = std::exchange(t.far, {});
+    if (bestEnd <= t.place) {
+        if (anchor.row >= 0 && anchor.end == t.place)
+            t.anchorTail = words.mid(std::max(0, anchor.row - kFarRun), std::min(anchor.row, kFarRun));
         // The recogniser saying the same again bears out nothing: a passing guess can last a while.
         if (unchanged) {
-            m_far = lastFar;
+            t.far = lastFar;
             return std::nullopt;
         }
-        const std::optional<Run> far = farAhead(words);
+        const std::optional<Run> far = leaps ? farAway(t, words) : std::nullopt;
         // Borne out: the same run heard again, or carried on by a word or a few; one holding a tiny
         // word only when carried on.
         const bool tiny =
             lastFar.end >= 0 && tinyAmong(m_script, lastFar.end - lastFar.length + 1, lastFar.end);
-        const bool borne = lastFar.end >= 0 && (far ? far->end >= lastFar.end + (tiny ? 1 : 0) &&
-                                                          far->end <= lastFar.end + kFarRun
-                                                    : !tiny && stillHeard(words, lastFar));
+        const bool borne =
+            leaps && lastFar.end >= 0 &&
+            (far ? far->end >= lastFar.end + (tiny ? 1 : 0) && far->end <= lastFar.end + kFarRun
+                 : !tiny && stillHeard(words, lastFar));
         if (!borne) {
-            m_far = far.value_or(Run{});
+            t.far = far.value_or(Run{});
             return std::nullopt;
         }
         bestEnd = far ? far->end : lastFar.end;
         anchor.row = int(words.size());
-        m_leapt = true;
+        t.leapt = true;
     }
-    m_place = bestEnd;
-    m_anchorTail = words.mid(std::max(0, anchor.row - kFarRun), std::min(anchor.row, kFarRun));
-    return m_place;
+    t.place = bestEnd;
+    t.anchorTail = words.mid(std::max(0, anchor.row - kFarRun), std::min(anchor.row, kFarRun));
+    return t.place;
 }
 
 } // namespace voice

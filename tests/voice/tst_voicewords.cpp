@@ -135,6 +135,71 @@ private Q_SLOTS:
         QCOMPARE(a.leapt(), leapt);
     }
 
+    // A place found far away stands only while what is heard next bears it out. A script of 600
+    // words w0…w599 with sentences every twelve words, "the project centrepiece for" at 101–104 and a
+    // sentence "the project stays on schedule" at 500–504. Before "|" what the recogniser heard until
+    // the place was set; after it the words said, heard one at a time. `far`: the most words heard
+    // while the place was more than 40 words from where it ends; five are two seconds of speech.
+    void farPlaces_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("far");
+        QTest::newRow("a phrase far ahead heard after a mishearing is given up")
+            << 94 << "|uh er oh the project stays for w105 w106 w107 w108" << 108 << 1;
+        QTest::newRow("the recogniser fills in the phrase's next words")
+            << 94 << "|uh er oh the project stays on schedule for w105 w106 w107 w108" << 108 << 4;
+        QTest::newRow("a skipped paragraph stays")
+            << 96 << "w93 w94 w95 w96|w450 w451 w452 w453 w454 w455 w456 w457 w458" << 458 << 4;
+        QTest::newRow("a skip not carried on is given up")
+            << 96 << "w93 w94 w95 w96|w450 w451 w452 w453 w454 uh er um oh" << 96 << 4;
+        QTest::newRow("gone back to read again stays")
+            << 560 << "w557 w558 w559 w560|w200 w201 w202 w203 w204 w205 w206 w207 w208" << 208 << 4;
+        QTest::newRow("a phrase far behind quoted is given up")
+            << 560 << "w557 w558 w559 w560|the project centrepiece for w561 w562 w563 w564" << 564 << 1;
+        QTest::newRow("a phrase behind, within reach, pulls nothing back")
+            << 560 << "w557 w558 w559 w560|w530 w531 w532 w533 w534" << 560 << 0;
+    }
+    void farPlaces()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, said);
+        QFETCH(int, expected);
+        QFETCH(int, far);
+        std::vector<QString> script;
+        std::vector<bool> opens;
+        const QStringList phrases{QStringLiteral("the project centrepiece for"),
+                                  QStringLiteral("the project stays on schedule")};
+        for (int i = 0; i < 600; ++i) {
+            const int at = i >= 101 && i <= 104 ? 0 : i >= 500 && i <= 504 ? 1 : -1;
+            script.push_back(at < 0 ? QStringLiteral("word%1").arg(i)
+                                    : phrases[at].split(u' ')[i - (at == 0 ? 101 : 500)]);
+            opens.push_back(i % 12 == 0 || i == 500);
+        }
+        const auto heard = [](const QString &words) {
+            return words.split(u' ', Qt::SkipEmptyParts)
+                .replaceInStrings(QRegularExpression(QStringLiteral("^w(\\d+)$")), QStringLiteral("word\\1"));
+        };
+        voice::Aligner a;
+        a.setScript(script, opens);
+        const QStringList parts = said.split(u'|');
+        QStringList words = heard(parts[0]);
+        a.heard(words);
+        a.setPlace(place);
+        int away = 0;
+        int most = 0;
+        for (const QString &w : heard(parts[1])) {
+            words << w;
+            a.heard(words.mid(std::max<qsizetype>(0, words.size() - voice::Aligner::kHeardWords)));
+            away = std::abs(a.place() - expected) > 40 ? away + 1 : 0;
+            most = std::max(most, away);
+        }
+        QCOMPARE(a.place(), expected);
+        QCOMPARE(most, far);
+        QVERIFY(!a.provisional());
+    }
+
     // The words a script is said as; "|" after a word that ends a sentence, the other reading of a
     // number in brackets after its first word.
     void saidAs_data()
