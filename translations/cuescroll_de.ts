@@ -1762,10 +1762,6 @@ wechseln zur nächsten und zur vorigen Meldung.
         <translation>Der Inhalt ist größer als %1 KB.</translation>
     </message>
     <message>
-        <source>Too many connections from this address.</source>
-        <translation>Zu viele Verbindungen von dieser Adresse.</translation>
-    </message>
-    <message>
         <source>Too many connections.</source>
         <translation>Zu viele Verbindungen.</translation>
     </message>

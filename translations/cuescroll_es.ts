@@ -1761,10 +1761,6 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
         <translation>El cuerpo supera los %1 KB.</translation>
     </message>
     <message>
-        <source>Too many connections from this address.</source>
-        <translation>Demasiadas conexiones desde esta dirección.</translation>
-    </message>
-    <message>
         <source>Too many connections.</source>
         <translation>Demasiadas conexiones.</translation>
     </message>

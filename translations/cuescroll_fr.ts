@@ -1762,10 +1762,6 @@ au précédent.
         <translation>Le corps dépasse %1 Ko.</translation>
     </message>
     <message>
-        <source>Too many connections from this address.</source>
-        <translation>Trop de connexions depuis cette adresse.</translation>
-    </message>
-    <message>
         <source>Too many connections.</source>
         <translation>Trop de connexions.</translation>
     </message>

@@ -1761,10 +1761,6 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
         <translation>O corpo passa de %1 KB.</translation>
     </message>
     <message>
-        <source>Too many connections from this address.</source>
-        <translation>Conexões demais a partir deste endereço.</translation>
-    </message>
-    <message>
         <source>Too many connections.</source>
         <translation>Conexões demais.</translation>
     </message>
