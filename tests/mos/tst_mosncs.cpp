@@ -8,18 +8,25 @@
 #include "PrompterWindow.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
+#include "mos/MosControl.h"
 #include "mos/MosDevice.h"
 #include "mos/MosShow.h"
 #include "mos/RundownFeed.h"
+#include "mos/dlgMos.h"
+#include "remote/RemoteCommand.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
+#include "settings/Settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace mos;
 
@@ -105,9 +112,12 @@ private Q_SLOTS:
     }
     void aRunningOrderIsFollowedLive();
     void theRunningOrderIsTheShowWhileItRuns();
+    void theLinkIsSeenAndDrivenFromOutside();
 
 private:
     void startNewsroom(MosDevice &device);
+    void startNewsroom(const QString &mosID, quint16 lower, quint16 upper, quint16 ncsLower,
+                       quint16 ncsUpper);
 };
 
 void TestMosNcs::startNewsroom(MosDevice &device)
@@ -124,12 +134,19 @@ void TestMosNcs::startNewsroom(MosDevice &device)
     options.ncsLowerPort = freePort();
     options.ncsUpperPort = freePort();
     QVERIFY(device.start(options));
+    startNewsroom(options.identity.mosID, device.lowerPort(), device.upperPort(), options.ncsLowerPort,
+                  options.ncsUpperPort);
+}
 
+void TestMosNcs::startNewsroom(const QString &mosID, quint16 lower, quint16 upper, quint16 ncsLower,
+                               quint16 ncsUpper)
+{
+    const QString node = qEnvironmentVariable("CUESCROLL_NODE");
+    const QString script = qEnvironmentVariable("CUESCROLL_MOS_NCS");
     m_out.clear();
     m_ncs.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_ncs.start(node, {script, options.identity.mosID, QString::number(device.lowerPort()),
-                       QString::number(device.upperPort()), QString::number(options.ncsLowerPort),
-                       QString::number(options.ncsUpperPort), QString::number(freePort())});
+    m_ncs.start(node, {script, mosID, QString::number(lower), QString::number(upper),
+                       QString::number(ncsLower), QString::number(ncsUpper), QString::number(freePort())});
     QVERIFY2(m_ncs.waitForStarted(10000), qPrintable(m_ncs.errorString()));
     QCOMPARE(line("ready"), QStringLiteral("yes"));
 }
@@ -266,6 +283,140 @@ void TestMosNcs::theRunningOrderIsTheShowWhileItRuns()
     QCOMPARE(core.charAtLine(), show.storyStart(1));
     QVERIFY(core.running());
 
+    m_ncs.write("quit\n");
+    QVERIFY(m_ncs.waitForFinished(10000));
+}
+
+// The operator's remote sees the newsroom and picks the running order shown; the choice outlives
+// the program.
+void TestMosNcs::theLinkIsSeenAndDrivenFromOutside()
+{
+    if (!QFileInfo(qEnvironmentVariable("CUESCROLL_NODE")).isExecutable())
+        QFAIL("nodejs is needed: scripts/install-deps installs it");
+    std::unique_ptr<IsolatedSettings> settings;
+    FakePlatform platform;
+    FakeDialogs dialogs;
+    QTemporaryDir site;
+    startFresh(settings, platform, dialogs, site);
+    platform.now = 5000;
+    // Two ports side by side for the device, two for the newsroom, kept for the second run.
+    quint16 lower = 0;
+    for (int tries = 0; tries < 50 && !lower; ++tries) {
+        QTcpServer a, b;
+        if (a.listen(QHostAddress::LocalHost, 0) && a.serverPort() < 65535 &&
+            b.listen(QHostAddress::LocalHost, quint16(a.serverPort() + 1)))
+            lower = a.serverPort();
+    }
+    QVERIFY(lower);
+    const quint16 ncsLower = freePort(), ncsUpper = freePort();
+
+    QNetworkAccessManager net;
+    const auto run = [&](const std::unique_ptr<frmMain> &w) {
+        mos::MosControl &control = w->mos();
+        control.setListenAddress(QHostAddress::LocalHost);
+        control.setNewsroomPorts(ncsLower, ncsUpper);
+        QVERIFY(control.startForRun(lower));
+        w->remote().setAddress(QHostAddress::LocalHost);
+        QVERIFY(w->remote().startForRun(quint16(0), false));
+        startNewsroom(QStringLiteral("cuescroll.prompter.mos"), lower, quint16(lower + 1), ncsLower,
+                      ncsUpper);
+    };
+    const auto state = [](const std::unique_ptr<frmMain> &w) {
+        return QJsonDocument::fromJson(w->remote().stateJson())
+            .object()
+            .value(QStringLiteral("mos"))
+            .toObject();
+    };
+    const auto pick = [&](const std::unique_ptr<frmMain> &w, const QByteArray &body) {
+        QNetworkRequest request(
+            QUrl(QStringLiteral("http://127.0.0.1:%1/api/v1/mos/runningorder").arg(w->remote().port())));
+        request.setRawHeader("Authorization", "Bearer " + w->remote().token().toUtf8());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+        QNetworkReply *reply = net.post(request, body);
+        (void)QTest::qWaitFor([&] { return reply->isFinished(); }, 10000);
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        reply->deleteLater();
+        return status;
+    };
+
+    {
+        const std::unique_ptr<frmMain> w = showPrompter(platform, dialogs, {});
+        run(w);
+        if (QTest::currentTestFailed())
+            return;
+        // Asked for what it holds as soon as it connects: the order made before we started is known.
+        QCOMPARE(line("reqall"), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(state(w).value(QStringLiteral("runningOrders")).toArray().size() == 1,
+                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(state(w).value(QStringLiteral("runningOrders"))
+                                         .toArray()
+                                         .at(0)[QStringLiteral("stories")]
+                                         .toInt() == 3,
+                                 20000);
+        const QJsonObject seen = state(w);
+        QCOMPARE(
+            seen.value(QStringLiteral("runningOrders")).toArray().at(0)[QStringLiteral("slug")].toString(),
+            QStringLiteral("Evening news"));
+        QVERIFY(seen.value(QStringLiteral("runningOrder")).isNull());
+        const QJsonArray connections = seen.value(QStringLiteral("connections")).toArray();
+        QVERIFY(!connections.isEmpty());
+        bool heard = false;
+        for (const QJsonValue &c : connections)
+            if (c[QStringLiteral("ncsID")].toString() == QLatin1String("test.ncs")) {
+                heard = true;
+                QCOMPARE(c[QStringLiteral("address")].toString(), QStringLiteral("127.0.0.1"));
+                QVERIFY(!c[QStringLiteral("lastMessageType")].toString().isEmpty());
+                QVERIFY(c[QStringLiteral("lastMessage")].isDouble());
+            }
+        QVERIFY(heard);
+        const auto beat = [&] {
+            const QJsonArray now = state(w).value(QStringLiteral("connections")).toArray();
+            return std::any_of(now.begin(), now.end(), [](const QJsonValue &c) {
+                return c[QStringLiteral("lastHeartbeat")].isDouble();
+            });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(beat(), 20000);
+
+        {
+            // The window shows the same: who is connected, what came last.
+            Settings settings;
+            mos::dlgMos window(settings, w->mos(), w->mos().shownOrder());
+            window.show();
+            QVERIFY(window.lstConnections->topLevelItemCount() > 0);
+            QVERIFY(
+                !window.lstConnections->findItems(QStringLiteral("test.ncs"), Qt::MatchExactly).isEmpty());
+            if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS"))
+                window.grab().save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
+                                   QStringLiteral("/dlgMos-connected.png"));
+        }
+        QCOMPARE(pick(w, R"({"id":"RO9"})"), 404);
+        QCOMPARE(pick(w, R"({"id":7})"), 400);
+        QCOMPARE(pick(w, R"({})"), 400);
+        QCOMPARE(pick(w, R"({"id":"RO1"})"), 204);
+        QCOMPARE(w->mos().shownOrder(), QStringLiteral("RO1"));
+        QCOMPARE(titles(w->showRun()), QStringLiteral("Opening | Weather | Sport"));
+        QCOMPARE(state(w).value(QStringLiteral("runningOrder")).toString(), QStringLiteral("RO1"));
+        QCOMPARE(pick(w, R"({"id":null})"), 204);
+        QVERIFY(state(w).value(QStringLiteral("runningOrder")).isNull());
+        // Over the WebSocket's path too: the same command.
+        QVERIFY(!w->remote()
+                     .apply(*remote::fromMessage(R"({"cmd":"runningorder","id":"RO1"})").command)
+                     .refused());
+        QCOMPARE(w->mos().shownOrder(), QStringLiteral("RO1"));
+
+        m_ncs.write("quit\n");
+        QVERIFY(m_ncs.waitForFinished(10000));
+    }
+
+    // Started again, it shows the order once the newsroom sends it.
+    const std::unique_ptr<frmMain> w = showPrompter(platform, dialogs, {});
+    QVERIFY(w->mos().shownOrder().isEmpty());
+    run(w);
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_COMPARE_WITH_TIMEOUT(w->mos().shownOrder(), QStringLiteral("RO1"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(titles(w->showRun()), QStringLiteral("Opening | Weather | Sport"), 20000);
+    QCOMPARE(state(w).value(QStringLiteral("runningOrder")).toString(), QStringLiteral("RO1"));
     m_ncs.write("quit\n");
     QVERIFY(m_ncs.waitForFinished(10000));
 }
