@@ -126,9 +126,9 @@ void frmMain::ArrangeControls()
         // On the same row, under the slider.
         twips::move(lblRemote, kMargin, twips::top(lblFollow), twips::width(sldSpeed),
                     twips::height(lblRemote));
-        // Over that whole row while a cue destination fails.
-        twips::move(lblCueProblem, kMargin, twips::top(lblFollow), panelWidth - 2 * kMargin,
-                    twips::height(lblCueProblem));
+        // In its place while a cue destination fails.
+        twips::setRect(lblCueProblem, twips::rect(lblRemote));
+        ShowControl::fitProblems(*lblCueProblem);
 
         twips::setRect(picMark, twips::rect(picPanel));
         twips::setLeft(cmdCancel, twips::width(picMark) - twips::width(cmdCancel) - kCancelGap);

@@ -55,6 +55,8 @@ dlgMos::dlgMos(Settings &settings, MosControl &control, const QString &shownOrde
     lstConnections->setHeaderLabels(
         {tr("Newsroom"), tr("Address"), tr("Port"), tr("Last heartbeat"), tr("Last message")});
     lstConnections->setMinimumHeight(lstConnections->fontMetrics().height() * 7);
+    // Room for every column of a few connections without scrolling sideways.
+    lstConnections->setMinimumWidth(lstConnections->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 75);
     lblError = new QLabel(this);
     lblError->setObjectName(QStringLiteral("lblError"));
     lblError->setWordWrap(true);

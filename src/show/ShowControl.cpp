@@ -131,14 +131,20 @@ void ShowControl::sendMessage()
     m_problem->setText(a.refused() ? a.text : QString());
 }
 
+void ShowControl::fitProblems(QLabel &label)
+{
+    const QString all = label.toolTip().replace(QLatin1Char('\n'), QLatin1String("; "));
+    label.setText(label.fontMetrics().elidedText(all, Qt::ElideRight, label.width()));
+}
+
 void ShowControl::showFailures()
 {
     const QStringList failing = m_sender->failures();
     if (m_p.problems) {
-        m_p.problems->setText(failing.join(QLatin1Char('\n')));
-        m_p.problems->setToolTip(m_p.problems->text());
+        // The whole of it in the tooltip and the state; on the panel as much as its row holds.
+        m_p.problems->setToolTip(failing.join(QLatin1Char('\n')));
+        fitProblems(*m_p.problems);
         m_p.problems->setVisible(!failing.isEmpty());
-        m_p.problems->raise();
     }
     if (m_p.remote)
         m_p.remote->setCueErrors(failing);

@@ -71,6 +71,8 @@ public:
     QMenu &fillMenu(QMenu &menu);
     // The look-ahead's text as the reading line now stands.
     QString lookAheadText() const;
+    // The failing cue destinations, cut to the width of the label that shows them.
+    static void fitProblems(QLabel &label);
     // Shown on the look-ahead panel until the next message goes out well.
     void showProblem(const QString &why);
 

@@ -250,8 +250,8 @@ void frmMainUi::setupUi(QWidget *form)
     lblCueProblem = panelLabel(picPanel, "lblCueProblem", QString());
     a11y::nameIsCaption(lblCueProblem);
     colors::setReadableForeColor(lblCueProblem, colors::rgb(0xC0, 0x00, 0x00));
-    lblCueProblem->setAutoFillBackground(true);
-    twips::move(lblCueProblem, 100, 660, 9515, 225);
+    lblCueProblem->setAutoFillBackground(true); // over the remote control's line
+    twips::move(lblCueProblem, 100, 660, 3435, 225);
     lblCueProblem->hide();
 
     picMark = named(new QWidget(form), "picMark");
