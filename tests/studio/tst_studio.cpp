@@ -294,13 +294,10 @@ private Q_SLOTS:
         overlay->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren); // its own drawing only
         const QRect line = studio::bandIn(w->picBack, w->lineWindow).translated(-overlay->pos());
         QVERIFY(!line.isEmpty());
-        // The message's band is drawn above the line; the line's rows stay clear.
+        // Drawn above the line; the line's rows stay clear.
+        QVERIFY(qAlpha(shown.pixel(shown.width() / 2, line.top() / 2)) > 0);
         for (int y = std::max(0, line.top()); y <= std::min(shown.height() - 1, line.bottom()); ++y)
             QCOMPARE(qAlpha(shown.pixel(shown.width() / 2, y)), 0);
-        int drawn = 0;
-        for (int y = 0; y < line.top(); ++y)
-            drawn += qAlpha(shown.pixel(shown.width() / 2, y)) > 0;
-        QVERIFY(drawn > 0);
         if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS"))
             w->grab().save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
                            QStringLiteral("/message-above-line.png"));
