@@ -593,7 +593,7 @@
     <name>Studio</name>
     <message>
         <source>Message &amp;below the reading line</source>
-        <translation>Mensaje &amp;debajo de la línea de lectura</translation>
+        <translation>Mensaje deba&amp;jo de la línea de lectura</translation>
     </message>
     <message>
         <source>Talent screen</source>

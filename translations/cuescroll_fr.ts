@@ -593,7 +593,7 @@
     <name>Studio</name>
     <message>
         <source>Message &amp;below the reading line</source>
-        <translation>Message &amp;sous la ligne de lecture</translation>
+        <translation>Message sous la li&amp;gne de lecture</translation>
     </message>
     <message>
         <source>Talent screen</source>

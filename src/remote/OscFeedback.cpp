@@ -65,7 +65,9 @@ QByteArray textMessage(const char *path, const QString &value)
 double SteadyFigure::take(double raw, quint32 now)
 {
     const double whole = std::round(raw);
-    if (!m_shown || (whole != *m_shown && now - m_since >= kGapMs)) {
+    // A real change (a new target, a story dropped) is far beyond the jitter: shown at once.
+    const bool jump = m_shown && std::abs(whole - *m_shown) >= kJump;
+    if (!m_shown || jump || (whole != *m_shown && now - m_since >= kGapMs)) {
         m_shown = whole;
         m_since = now;
     }

@@ -33,12 +33,13 @@ struct Feedback
     friend bool operator==(const Feedback &, const Feedback &) = default;
 };
 
-// A figure estimated afresh at every step (over/under) jitters by a second or more: what is shown
-// moves at most once in `gapMs`, then to the latest value.
+// A figure estimated afresh at every step (over/under) jitters by seconds: what is shown moves at
+// most once in kGapMs, then to the latest value, but at once by kJump or more.
 class SteadyFigure
 {
 public:
     static constexpr quint32 kGapMs = 5000;
+    static constexpr double kJump = 30;
     double take(double raw, quint32 now);
     void reset() { m_shown.reset(); }
 

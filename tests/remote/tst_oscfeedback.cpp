@@ -172,6 +172,7 @@ private Q_SLOTS:
         QCOMPARE(f.take(-47.2, now), -47.0);
         now += 100;
         QCOMPARE(f.take(-40, now), -47.0);
+        QCOMPARE(f.take(120, now), 120.0); // a new target: no jitter
         f.reset();
         QCOMPARE(f.take(-40, now), -40.0);
     }
