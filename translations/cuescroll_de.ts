@@ -11,6 +11,10 @@
 <context>
     <name>CueSender</name>
     <message>
+        <source>The cue could not be sent to %1: %2</source>
+        <translation>Der Cue konnte nicht an %1 gesendet werden: %2</translation>
+    </message>
+    <message>
         <source>Cue “%1”: “%2” is not a web address.</source>
         <translation>Cue „%1“: „%2“ ist keine Webadresse.</translation>
     </message>
@@ -175,6 +179,10 @@
 </context>
 <context>
     <name>PrompterCore</name>
+    <message>
+        <source>No running order comes from a newsroom system.</source>
+        <translation>Von keinem Newsroom-System kommt ein Laufplan.</translation>
+    </message>
     <message>
         <source>The help page could not be opened:
 %1</source>
@@ -583,6 +591,10 @@
 </context>
 <context>
     <name>Studio</name>
+    <message>
+        <source>Message &amp;below the reading line</source>
+        <translation>Nachricht &amp;unter der Leselinie</translation>
+    </message>
     <message>
         <source>Talent screen</source>
         <translation>Sprecherbildschirm</translation>
@@ -1255,6 +1267,10 @@ wechseln zur nächsten und zur vorigen Meldung.
 <context>
     <name>frmMain</name>
     <message>
+        <source>The newsroom has sent no running order &quot;%1&quot;.</source>
+        <translation>Das Newsroom-System hat keinen Laufplan „%1“ gesendet.</translation>
+    </message>
+    <message>
         <source>Edit Text</source>
         <translation>Bearbeiten</translation>
     </message>
@@ -1683,6 +1699,25 @@ wechseln zur nächsten und zur vorigen Meldung.
 </context>
 <context>
     <name>mos::MosDevice</name>
+    <message numerus="yes">
+        <source>The newsroom was silent for %n second(s) and was let go.</source>
+        <translation>
+            <numerusform>Das Newsroom-System schwieg %n Sekunde und wurde getrennt.</numerusform>
+            <numerusform>Das Newsroom-System schwieg %n Sekunden und wurde getrennt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newsroom cannot be reached: %1</source>
+        <translation>Das Newsroom-System ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>An unreadable message: %1</source>
+        <translation>Eine unlesbare Nachricht: %1</translation>
+    </message>
+    <message>
+        <source>A connection from %1 was refused.</source>
+        <translation>Eine Verbindung von %1 wurde abgelehnt.</translation>
+    </message>
     <message>
         <source>The lower port %1 cannot be listened on: %2</source>
         <translation>Am unteren Port %1 kann nicht gelauscht werden: %2</translation>
@@ -1694,6 +1729,61 @@ wechseln zur nächsten und zur vorigen Meldung.
 </context>
 <context>
     <name>mos::dlgMos</name>
+    <message>
+        <source>Last error (%1): %2</source>
+        <translation>Letzter Fehler (%1): %2</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Keine Fehler.</translation>
+    </message>
+    <message>
+        <source>%1, ours</source>
+        <translation>%1, unsere</translation>
+    </message>
+    <message>
+        <source>(not yet known)</source>
+        <translation>(noch unbekannt)</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>unterer %1</translation>
+    </message>
+    <message>
+        <source>upper %1</source>
+        <translation>oberer %1</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>noch nicht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>vor %n s</numerusform>
+            <numerusform>vor %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last message</source>
+        <translation>Letzte Nachricht</translation>
+    </message>
+    <message>
+        <source>Last heartbeat</source>
+        <translation>Letzter Heartbeat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Newsroom</source>
+        <translation>Newsroom</translation>
+    </message>
     <message>
         <source>Newsroom system (MOS)</source>
         <translation>Newsroom-System (MOS)</translation>
@@ -1811,6 +1901,10 @@ wechseln zur nächsten und zur vorigen Meldung.
 </context>
 <context>
     <name>remote</name>
+    <message>
+        <source>&quot;id&quot; must be a running order&apos;s id, or null for none.</source>
+        <translation>&quot;id&quot; muss die ID eines Laufplans sein, oder null für keinen.</translation>
+    </message>
     <message>
         <source>The message is larger than 16 KB.</source>
         <translation>Die Nachricht ist größer als 16 KB.</translation>

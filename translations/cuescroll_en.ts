@@ -75,4 +75,24 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>mos::MosDevice</name>
+    <message numerus="yes">
+        <source>The newsroom was silent for %n second(s) and was let go.</source>
+        <translation>
+            <numerusform>The newsroom was silent for %n second and was let go.</numerusform>
+            <numerusform>The newsroom was silent for %n seconds and was let go.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>mos::dlgMos</name>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>%n s ago</numerusform>
+            <numerusform>%n s ago</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -11,6 +11,10 @@
 <context>
     <name>CueSender</name>
     <message>
+        <source>The cue could not be sent to %1: %2</source>
+        <translation>No se pudo enviar el cue a %1: %2</translation>
+    </message>
+    <message>
         <source>Cue “%1”: “%2” is not a web address.</source>
         <translation>Señal «%1»: «%2» no es una dirección web.</translation>
     </message>
@@ -175,6 +179,10 @@
 </context>
 <context>
     <name>PrompterCore</name>
+    <message>
+        <source>No running order comes from a newsroom system.</source>
+        <translation>Ningún sistema de redacción envía escaletas.</translation>
+    </message>
     <message>
         <source>The help page could not be opened:
 %1</source>
@@ -583,6 +591,10 @@
 </context>
 <context>
     <name>Studio</name>
+    <message>
+        <source>Message &amp;below the reading line</source>
+        <translation>Mensaje deba&amp;jo de la línea de lectura</translation>
+    </message>
     <message>
         <source>Talent screen</source>
         <translation>Pantalla del presentador</translation>
@@ -1254,6 +1266,10 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
 <context>
     <name>frmMain</name>
     <message>
+        <source>The newsroom has sent no running order &quot;%1&quot;.</source>
+        <translation>El sistema de redacción no ha enviado ninguna escaleta «%1».</translation>
+    </message>
+    <message>
         <source>Edit Text</source>
         <translation>Editar</translation>
     </message>
@@ -1682,6 +1698,25 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
 </context>
 <context>
     <name>mos::MosDevice</name>
+    <message numerus="yes">
+        <source>The newsroom was silent for %n second(s) and was let go.</source>
+        <translation>
+            <numerusform>El sistema de redacción calló %n segundo y se desconectó.</numerusform>
+            <numerusform>El sistema de redacción calló %n segundos y se desconectó.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newsroom cannot be reached: %1</source>
+        <translation>No se puede contactar con el sistema de redacción: %1</translation>
+    </message>
+    <message>
+        <source>An unreadable message: %1</source>
+        <translation>Un mensaje ilegible: %1</translation>
+    </message>
+    <message>
+        <source>A connection from %1 was refused.</source>
+        <translation>Se rechazó una conexión desde %1.</translation>
+    </message>
     <message>
         <source>The lower port %1 cannot be listened on: %2</source>
         <translation>No se puede escuchar en el puerto inferior %1: %2</translation>
@@ -1693,6 +1728,61 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
 </context>
 <context>
     <name>mos::dlgMos</name>
+    <message>
+        <source>Last error (%1): %2</source>
+        <translation>Último error (%1): %2</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Sin errores.</translation>
+    </message>
+    <message>
+        <source>%1, ours</source>
+        <translation>%1, nuestra</translation>
+    </message>
+    <message>
+        <source>(not yet known)</source>
+        <translation>(aún desconocido)</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>inferior %1</translation>
+    </message>
+    <message>
+        <source>upper %1</source>
+        <translation>superior %1</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>todavía no</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>hace %n s</numerusform>
+            <numerusform>hace %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last message</source>
+        <translation>Último mensaje</translation>
+    </message>
+    <message>
+        <source>Last heartbeat</source>
+        <translation>Último latido</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Newsroom</source>
+        <translation>Redacción</translation>
+    </message>
     <message>
         <source>Newsroom system (MOS)</source>
         <translation>Sistema de redacción (MOS)</translation>
@@ -1810,6 +1900,10 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
 </context>
 <context>
     <name>remote</name>
+    <message>
+        <source>&quot;id&quot; must be a running order&apos;s id, or null for none.</source>
+        <translation>&quot;id&quot; debe ser el ID de una escaleta, o null para ninguna.</translation>
+    </message>
     <message>
         <source>The message is larger than 16 KB.</source>
         <translation>El mensaje ocupa más de 16 KB.</translation>

@@ -11,6 +11,10 @@
 <context>
     <name>CueSender</name>
     <message>
+        <source>The cue could not be sent to %1: %2</source>
+        <translation>Le cue n’a pas pu être envoyé à %1 : %2</translation>
+    </message>
+    <message>
         <source>Cue “%1”: “%2” is not a web address.</source>
         <translation>Repère « %1 » : « %2 » n’est pas une adresse web.</translation>
     </message>
@@ -175,6 +179,10 @@
 </context>
 <context>
     <name>PrompterCore</name>
+    <message>
+        <source>No running order comes from a newsroom system.</source>
+        <translation>Aucun conducteur ne vient d’un système de rédaction.</translation>
+    </message>
     <message>
         <source>The help page could not be opened:
 %1</source>
@@ -583,6 +591,10 @@
 </context>
 <context>
     <name>Studio</name>
+    <message>
+        <source>Message &amp;below the reading line</source>
+        <translation>Message sous la li&amp;gne de lecture</translation>
+    </message>
     <message>
         <source>Talent screen</source>
         <translation>Écran du présentateur</translation>
@@ -1255,6 +1267,10 @@ au précédent.
 <context>
     <name>frmMain</name>
     <message>
+        <source>The newsroom has sent no running order &quot;%1&quot;.</source>
+        <translation>Le système de rédaction n’a envoyé aucun conducteur « %1 ».</translation>
+    </message>
+    <message>
         <source>Edit Text</source>
         <translation>Modifier</translation>
     </message>
@@ -1683,6 +1699,25 @@ au précédent.
 </context>
 <context>
     <name>mos::MosDevice</name>
+    <message numerus="yes">
+        <source>The newsroom was silent for %n second(s) and was let go.</source>
+        <translation>
+            <numerusform>Le système de rédaction s’est tu %n seconde et a été déconnecté.</numerusform>
+            <numerusform>Le système de rédaction s’est tu %n secondes et a été déconnecté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newsroom cannot be reached: %1</source>
+        <translation>Le système de rédaction est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>An unreadable message: %1</source>
+        <translation>Un message illisible : %1</translation>
+    </message>
+    <message>
+        <source>A connection from %1 was refused.</source>
+        <translation>Une connexion depuis %1 a été refusée.</translation>
+    </message>
     <message>
         <source>The lower port %1 cannot be listened on: %2</source>
         <translation>Impossible d’écouter sur le port inférieur %1&#xa0;: %2</translation>
@@ -1694,6 +1729,61 @@ au précédent.
 </context>
 <context>
     <name>mos::dlgMos</name>
+    <message>
+        <source>Last error (%1): %2</source>
+        <translation>Dernière erreur (%1) : %2</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Aucune erreur.</translation>
+    </message>
+    <message>
+        <source>%1, ours</source>
+        <translation>%1, la nôtre</translation>
+    </message>
+    <message>
+        <source>(not yet known)</source>
+        <translation>(encore inconnu)</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>inférieur %1</translation>
+    </message>
+    <message>
+        <source>upper %1</source>
+        <translation>supérieur %1</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>pas encore</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>il y a %n s</numerusform>
+            <numerusform>il y a %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last message</source>
+        <translation>Dernier message</translation>
+    </message>
+    <message>
+        <source>Last heartbeat</source>
+        <translation>Dernier battement</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Newsroom</source>
+        <translation>Rédaction</translation>
+    </message>
     <message>
         <source>Newsroom system (MOS)</source>
         <translation>Système de rédaction (MOS)</translation>
@@ -1811,6 +1901,10 @@ au précédent.
 </context>
 <context>
     <name>remote</name>
+    <message>
+        <source>&quot;id&quot; must be a running order&apos;s id, or null for none.</source>
+        <translation>&quot;id&quot; doit être l’ID d’un conducteur, ou null pour aucun.</translation>
+    </message>
     <message>
         <source>The message is larger than 16 KB.</source>
         <translation>Le message dépasse 16 Ko.</translation>

@@ -11,6 +11,10 @@
 <context>
     <name>CueSender</name>
     <message>
+        <source>The cue could not be sent to %1: %2</source>
+        <translation>Não foi possível enviar o cue para %1: %2</translation>
+    </message>
+    <message>
         <source>Cue “%1”: “%2” is not a web address.</source>
         <translation>Deixa “%1”: “%2” não é um endereço web.</translation>
     </message>
@@ -175,6 +179,10 @@
 </context>
 <context>
     <name>PrompterCore</name>
+    <message>
+        <source>No running order comes from a newsroom system.</source>
+        <translation>Nenhum roteiro vem de um sistema de redação.</translation>
+    </message>
     <message>
         <source>The help page could not be opened:
 %1</source>
@@ -583,6 +591,10 @@
 </context>
 <context>
     <name>Studio</name>
+    <message>
+        <source>Message &amp;below the reading line</source>
+        <translation>Mensagem a&amp;baixo da linha de leitura</translation>
+    </message>
     <message>
         <source>Talent screen</source>
         <translation>Tela do apresentador</translation>
@@ -1254,6 +1266,10 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
 <context>
     <name>frmMain</name>
     <message>
+        <source>The newsroom has sent no running order &quot;%1&quot;.</source>
+        <translation>O sistema de redação não enviou nenhum roteiro “%1”.</translation>
+    </message>
+    <message>
         <source>Edit Text</source>
         <translation>Editar</translation>
     </message>
@@ -1682,6 +1698,25 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
 </context>
 <context>
     <name>mos::MosDevice</name>
+    <message numerus="yes">
+        <source>The newsroom was silent for %n second(s) and was let go.</source>
+        <translation>
+            <numerusform>O sistema de redação ficou em silêncio por %n segundo e foi desconectado.</numerusform>
+            <numerusform>O sistema de redação ficou em silêncio por %n segundos e foi desconectado.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The newsroom cannot be reached: %1</source>
+        <translation>O sistema de redação não pode ser alcançado: %1</translation>
+    </message>
+    <message>
+        <source>An unreadable message: %1</source>
+        <translation>Uma mensagem ilegível: %1</translation>
+    </message>
+    <message>
+        <source>A connection from %1 was refused.</source>
+        <translation>Uma conexão de %1 foi recusada.</translation>
+    </message>
     <message>
         <source>The lower port %1 cannot be listened on: %2</source>
         <translation>Não é possível escutar na porta inferior %1: %2</translation>
@@ -1693,6 +1728,61 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
 </context>
 <context>
     <name>mos::dlgMos</name>
+    <message>
+        <source>Last error (%1): %2</source>
+        <translation>Último erro (%1): %2</translation>
+    </message>
+    <message>
+        <source>No errors.</source>
+        <translation>Nenhum erro.</translation>
+    </message>
+    <message>
+        <source>%1, ours</source>
+        <translation>%1, nossa</translation>
+    </message>
+    <message>
+        <source>(not yet known)</source>
+        <translation>(ainda desconhecido)</translation>
+    </message>
+    <message>
+        <source>lower %1</source>
+        <translation>inferior %1</translation>
+    </message>
+    <message>
+        <source>upper %1</source>
+        <translation>superior %1</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation>ainda não</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n s ago</source>
+        <translation>
+            <numerusform>há %n s</numerusform>
+            <numerusform>há %n s</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last message</source>
+        <translation>Última mensagem</translation>
+    </message>
+    <message>
+        <source>Last heartbeat</source>
+        <translation>Último heartbeat</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Newsroom</source>
+        <translation>Redação</translation>
+    </message>
     <message>
         <source>Newsroom system (MOS)</source>
         <translation>Sistema de redação (MOS)</translation>
@@ -1810,6 +1900,10 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
 </context>
 <context>
     <name>remote</name>
+    <message>
+        <source>&quot;id&quot; must be a running order&apos;s id, or null for none.</source>
+        <translation>&quot;id&quot; deve ser o ID de um roteiro, ou null para nenhum.</translation>
+    </message>
     <message>
         <source>The message is larger than 16 KB.</source>
         <translation>A mensagem passa de 16 KB.</translation>

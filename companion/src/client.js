@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Cuescroll developers
 //
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
 'use strict'
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Cuescroll developers
 //
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
 'use strict'
 
@@ -67,6 +67,18 @@ const ACTIONS = {
 		name: 'Go to story',
 		options: [number('index', 'Story (from 1)', 1, 999, 1)],
 		command: (o) => ({ cmd: 'story', index: Number(o.index) }),
+	},
+	running_order: {
+		name: "Newsroom: show a running order",
+		options: [
+			{
+				type: 'textinput',
+				id: 'id',
+				label: 'Running order ID (empty: none)',
+				default: '',
+			},
+		],
+		command: (o) => ({ cmd: 'runningorder', id: String(o.id ?? '').trim() || null }),
 	},
 	message_send: {
 		name: 'Message to the talent: show',
@@ -155,6 +167,8 @@ const VARIABLES = [
 	{ variableId: 'end_time', name: 'End time' },
 	{ variableId: 'line_text', name: 'Words at the reading line' },
 	{ variableId: 'message', name: 'Message shown to the talent' },
+	{ variableId: 'running_order', name: 'Newsroom running order shown (ID)' },
+	{ variableId: 'running_order_slug', name: 'Newsroom running order shown (name)' },
 ]
 
 function button(name, text, actionId, options = {}, feedbacks = [], size = 'auto') {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Cuescroll developers
 //
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
 'use strict'
 
@@ -48,7 +48,16 @@ function variableValues(state) {
 		end_time: typeof t.endTime === 'string' ? t.endTime : '',
 		line_text: state.lineText ?? '',
 		message: typeof state.message === 'string' ? state.message : '',
+		...runningOrder(state),
 	}
+}
+
+// The newsroom's running order shown, by its ID and its name; empty without a newsroom link.
+function runningOrder(state) {
+	const mos = state.mos && typeof state.mos === 'object' ? state.mos : {}
+	const id = typeof mos.runningOrder === 'string' ? mos.runningOrder : ''
+	const known = Array.isArray(mos.runningOrders) ? mos.runningOrders.find((o) => o && o.id === id) : null
+	return { running_order: id, running_order_slug: known ? String(known.slug ?? '') : '' }
 }
 
 // Each feedback's answer for the state; `options` as the button set them.

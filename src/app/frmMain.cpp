@@ -19,6 +19,7 @@
 #include "line/frmLine.h"
 #include "markers/Marking.h"
 #include "mos/MosControl.h"
+#include "mos/MosShow.h"
 #include "net/Session.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
@@ -130,7 +131,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     CreateStudio();
     CreateRemote();
     CreateMos();
-    m_show = new ShowControl({m_core, this, &m_settings, m_studio, m_remote, this}, this);
+    m_show = new ShowControl({m_core, this, &m_settings, m_studio, m_remote, this, lblCueProblem}, this);
     connect(m_show, &ShowControl::panelToggled, this, &frmMain::ArrangeControls);
     // In a show, cues, the countdown and the look-ahead go by its stories.
     m_show->watch().setStoryOf([this](int block) {
@@ -382,6 +383,9 @@ void frmMain::ReleaseRun()
     m_core->clock().release();
     m_showRun->release();
     m_remote->shutDown();
+    // The show let go as the window closes is no choice of the operator's: the one kept stays.
+    if (auto *shown = findChild<mos::MosShow *>())
+        shown->disconnect(m_mos);
     m_mos->device().stop();
     timResize->stop();
     lineWindow->timResize->stop();

@@ -9,6 +9,7 @@
 #include "mos/MosControl.h"
 #include "mos/MosShow.h"
 #include "mos/dlgMos.h"
+#include "remote/RemoteControl.h"
 #include "ui/Dialogs.h"
 
 #include <QTimer>
@@ -20,7 +21,17 @@ void frmMain::CreateMos()
     // The running order the operator picks becomes the show; one no longer shown is no longer picked.
     auto *shown = new mos::MosShow(m_mos->orders(), m_mos->device(), *m_showRun, this);
     connect(m_mos, &mos::MosControl::shownOrderChanged, shown, &mos::MosShow::show);
-    connect(shown, &mos::MosShow::orderDropped, m_mos, [this] { m_mos->setShownOrder({}); });
+    connect(shown, &mos::MosShow::orderDropped, m_mos, &mos::MosControl::dropShownOrder);
+    // Picked from anywhere, through the one command path: the window, the remote API.
+    m_core->setRunningOrderPicker([this](const QString &orderId) {
+        if (!orderId.isEmpty() && !m_mos->orders().order(orderId))
+            return run::Answer::refused(run::Answer::Reason::NoSuchRunningOrder,
+                                        tr("The newsroom has sent no running order \"%1\".").arg(orderId));
+        m_mos->setShownOrder(orderId);
+        return run::Answer::done();
+    });
+    m_remote->setMosState([this] { return m_mos->stateJson(); });
+    connect(m_mos, &mos::MosControl::stateChanged, m_remote, &remote::RemoteControl::mosChanged);
     m_mos->applySettings();
     if (!m_mos->error().isEmpty()) {
         // Once the window is up, so that the message stands over it.
@@ -35,7 +46,9 @@ void frmMain::CreateMos()
 void frmMain::ShowMosWindow()
 {
     mos::dlgMos window(m_settings, *m_mos, m_mos->shownOrder(), this);
-    connect(&window, &mos::dlgMos::orderChosen, m_mos, &mos::MosControl::setShownOrder);
+    connect(&window, &mos::dlgMos::orderChosen, this, [this](const QString &orderId) {
+        m_core->command({run::Verb::RunningOrder, 0, 0, 0, orderId});
+    });
     m_dialogs.showModal(window);
     m_core->ReportStoreProblem();
 }

@@ -44,8 +44,9 @@ enum class Verb {
     ClearMessage, // the message taken away
     NextStory,
     PrevStory,
-    Story,  // value: 1-based story of the rundown
-    Target, // value: seconds; length: a TargetKind
+    Story,        // value: 1-based story of the rundown
+    Target,       // value: seconds; length: a TargetKind
+    RunningOrder, // text: the newsroom's running order to show, by id; empty: none
     // The window's own, from keys and the toolbar.
     EnterFullScreen,
     MarkMode,
@@ -78,7 +79,8 @@ struct Answer
         NoSuchMarker,
         LeaderLost,
         LeadersScript,
-        NoSuchStory
+        NoSuchStory,
+        NoSuchRunningOrder
     };
     Outcome outcome = Outcome::Done;
     Reason reason = Reason::None;

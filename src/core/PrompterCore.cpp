@@ -302,7 +302,8 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
         // Marking takes the toolbar but for Exit, and no jump or marker is made meanwhile.
         const bool refused = toolbarKey(c.verb) || c.verb == Verb::Toggle || c.verb == Verb::JumpMarker ||
                              c.verb == Verb::Unmark || c.verb == Verb::Mark || c.verb == Verb::NextStory ||
-                             c.verb == Verb::PrevStory || c.verb == Verb::Story;
+                             c.verb == Verb::PrevStory || c.verb == Verb::Story ||
+                             c.verb == Verb::RunningOrder;
         if (refused && c.verb != Verb::Exit)
             return Answer::refused(Answer::Reason::Marking, tr("A passage is being marked."));
     }
@@ -319,6 +320,10 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
     case Verb::GoTo:
         if (!(c.fraction >= 0 && c.fraction <= 1))
             return Answer::refused(Answer::Reason::OutOfRange, tr("The value is out of range."));
+        break;
+    case Verb::RunningOrder:
+        if (m_leader) // it would replace the leader's script here
+            return Answer::refused(Answer::Reason::LeadersScript, tr("The script is the leader's."));
         break;
     case Verb::Message:
         if (TalentMessage::clean(c.text).isEmpty())
@@ -410,6 +415,11 @@ Answer PrompterCore::carryOut(const run::Command &c)
         if (m_stories)
             m_stories->carryOut(c);
         break;
+    case Verb::RunningOrder:
+        if (!m_pickOrder)
+            return Answer::refused(Answer::Reason::NoSuchRunningOrder,
+                                   tr("No running order comes from a newsroom system."));
+        return m_pickOrder(c.text);
     default: // State, and the toolbar's above
         break;
     }

@@ -197,6 +197,10 @@ public:
     ScrollClock &clock() const { return *m_clock; }
     // The show of several scripts, which takes the commands between its stories; none: a single script.
     void setStories(StoryCommands *stories) { m_stories = stories; }
+    // Shows the newsroom's running order of that id (empty: none), or says why it cannot; unset,
+    // no running order is known.
+    using RunningOrderPicker = std::function<run::Answer(const QString &orderId)>;
+    void setRunningOrderPicker(RunningOrderPicker picker) { m_pickOrder = std::move(picker); }
 
 Q_SIGNALS:
     void runningChanged(bool running);
@@ -245,6 +249,7 @@ private:
     TalentMessage *m_message;
     bool m_hideCues = false;
     StoryCommands *m_stories = nullptr;
+    RunningOrderPicker m_pickOrder;
     WheelAccumulator m_wheel;
     std::array<Steering, 2> m_steering; // the leader's, then the voice's
     Leader m_leader;

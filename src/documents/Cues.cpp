@@ -21,6 +21,27 @@ constexpr QStringView kEnd = u"\r\n";
 constexpr double kCueScale = 0.6;
 const QColor kCueTint(255, 170, 0, 90);
 
+// The size the script around a cue is written in: its own formats may set one far from the
+// document's default font (a script from a word processor at 48 points over a default of 8).
+double scriptSize(const QTextDocument &doc, const QTextBlock &block)
+{
+    const auto sizeOf = [](const QTextBlock &b) {
+        return b.isValid() && unread::kindOf(b) == unread::Kind::None && b.length() > 1
+                   ? b.begin().fragment().charFormat().fontPointSize()
+                   : 0.0;
+    };
+    QTextBlock b = block.previous(), a = block.next();
+    for (int steps = 0; steps < 50 && (b.isValid() || a.isValid()); ++steps) {
+        if (const double s = sizeOf(b); s > 0)
+            return s;
+        if (const double s = sizeOf(a); s > 0)
+            return s;
+        b = b.isValid() ? b.previous() : b;
+        a = a.isValid() ? a.next() : a;
+    }
+    return doc.defaultFont().pointSizeF();
+}
+
 void style(QTextDocument &doc, const QTextBlock &block, bool cue)
 {
     QTextCursor c(block);
@@ -34,7 +55,7 @@ void style(QTextDocument &doc, const QTextBlock &block, bool cue)
     c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     QTextCharFormat cf;
     if (cue) {
-        cf.setFontPointSize(doc.defaultFont().pointSizeF() * kCueScale);
+        cf.setFontPointSize(scriptSize(doc, block) * kCueScale);
         cf.setFontItalic(true);
         c.mergeCharFormat(cf);
     } else {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 dlgKeys::dlgKeys(const keys::KeyMap &map, QWidget *parent) : QDialog(parent), m_map(map)
@@ -37,9 +38,19 @@ dlgKeys::dlgKeys(const keys::KeyMap &map, QWidget *parent) : QDialog(parent), m_
         edit->setClearButtonEnabled(true);
         edit->setAccessibleName(tr("Key %1").arg(i + 1));
         // A key is one press: the first one recorded is taken at once.
-        connect(edit, &QKeySequenceEdit::keySequenceChanged, this, [this] {
-            if (!m_filling)
+        connect(edit, &QKeySequenceEdit::keySequenceChanged, this, [this, edit](const QKeySequence &keys) {
+            if (m_filling)
+                return;
+            if (!keys.isEmpty()) {
                 takeKeys();
+                return;
+            }
+            // The field empties itself as it starts to record a press: the key it held is given up
+            // only if no new key follows (the clear button), so that a refused key leaves it as it was.
+            QTimer::singleShot(0, this, [this, edit] {
+                if (edit->keySequence().isEmpty() && !m_filling)
+                    takeKeys();
+            });
         });
         connect(edit, &QKeySequenceEdit::editingFinished, this, &dlgKeys::showSelected);
         fields->addRow(tr("Key %1:").arg(i + 1), edit);

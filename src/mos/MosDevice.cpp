@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace mos {
 
@@ -96,6 +97,7 @@ void MosDevice::accept(QTcpServer *server, bool upper)
         const QHostAddress from = net::plainAddress(socket->peerAddress());
         if (!m_allow.allows(from)) {
             qCInfo(lcMos) << "refused a connection from" << from;
+            failed(tr("A connection from %1 was refused.").arg(from.toString()));
             socket->abort();
             socket->deleteLater();
             continue;
@@ -119,11 +121,17 @@ void MosDevice::accept(QTcpServer *server, bool upper)
             cut(incoming.at(*room), "its place went to a new connection");
         // Read in bounded parts, so that a flood waits in the system's buffers, not in ours.
         socket->setReadBufferSize(kReadBuffer);
+        const bool first = std::none_of(m_links.begin(), m_links.end(), [&](const Link *l) {
+            return !l->outgoing && l->socket && net::plainAddress(l->socket->peerAddress()) == from;
+        });
         auto *link = new Link{socket, FrameReader{}, m_now(), false, upper};
         m_links << link;
         connect(socket, &QTcpSocket::readyRead, this, [this, link] { read(link); });
         connect(socket, &QTcpSocket::disconnected, this, [this, link] { drop(link); });
         Q_EMIT connectionsChanged();
+        // A newsroom that connects anew may hold running orders made while we were away: asked once
+        // it has said who it is, so that the request is addressed to it.
+        link->askAll = first;
     }
 }
 
@@ -141,6 +149,7 @@ void MosDevice::read(Link *link)
         const std::optional<Node> message = parse(text, &why);
         if (!message) {
             qCInfo(lcMos) << "unreadable message:" << why;
+            failed(tr("An unreadable message: %1").arg(why));
             continue;
         }
         // Only whole messages keep a connection: a trickle of bytes does not.
@@ -148,12 +157,25 @@ void MosDevice::read(Link *link)
         link->proven = true;
         if (!link->outgoing)
             m_ncs = net::plainAddress(link->socket->peerAddress());
+        if (const QString ncs = message->value(u"ncsID"); !ncs.isEmpty())
+            link->ncsID = ncs;
+        link->lastMessage = link->heard;
+        link->lastKind = kindOf(*message);
+        if (link->lastKind == QLatin1String("heartbeat"))
+            link->lastHeartbeat = link->heard;
+        Q_EMIT activity();
+        const bool askAll = std::exchange(link->askAll, false);
         const QByteArray reply = m_responder.answer(*message);
         // On our own connection the newsroom answers us: answering back would never end.
-        if (!reply.isEmpty() && !link->outgoing)
+        if (!reply.isEmpty() && !link->outgoing && link->socket)
             link->socket->write(reply);
         for (const QByteArray &request : m_responder.takeRequests())
             sendToNcs(true, request);
+        if (askAll && !m_responder.ncsID().isEmpty())
+            requestAll();
+        // Sending to the newsroom may have let this very connection go.
+        if (!m_links.contains(link) || !link->socket)
+            return;
         if (link->socket->bytesToWrite() > kMaxBacklog)
             return cut(link, "it does not read its answers");
     }
@@ -197,12 +219,39 @@ MosDevice::Link *MosDevice::outgoing(bool upper)
     connect(socket, &QTcpSocket::readyRead, this, [this, link] { read(link); });
     connect(socket, &QTcpSocket::disconnected, this, [this, link] { drop(link); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, link] {
-        qCInfo(lcMos) << "the newsroom cannot be reached:"
-                      << (link->socket ? link->socket->errorString() : QString());
+        const QString why = link->socket ? link->socket->errorString() : QString();
+        qCInfo(lcMos) << "the newsroom cannot be reached:" << why;
+        if (!(link->socket && link->socket->error() == QAbstractSocket::RemoteHostClosedError))
+            failed(tr("The newsroom cannot be reached: %1").arg(why));
         drop(link);
     });
     socket->connectToHost(m_ncs, theirs);
     return link;
+}
+
+QList<MosDevice::Peer> MosDevice::peers() const
+{
+    QList<Peer> out;
+    for (const Link *l : m_links) {
+        if (!l->socket)
+            continue;
+        out << Peer{l->ncsID,
+                    net::plainAddress(l->socket->peerAddress()),
+                    l->socket->peerPort(),
+                    l->upper,
+                    l->outgoing,
+                    l->lastHeartbeat,
+                    l->lastMessage,
+                    l->lastKind};
+    }
+    return out;
+}
+
+void MosDevice::failed(const QString &why)
+{
+    m_lastError = why;
+    m_lastErrorTime = m_now();
+    Q_EMIT activity();
 }
 
 void MosDevice::sendToNcs(bool upper, const QByteArray &message)
@@ -235,10 +284,12 @@ void MosDevice::sweep()
     for (Link *l : links) {
         if (l->outgoing)
             continue;
-        if (l->reader.midMessage() && elapsedMs(now, l->began) >= qint32(kMessageMs))
+        if (l->reader.midMessage() && elapsedMs(now, l->began) >= qint32(kMessageMs)) {
             cut(l, "a message did not come whole in time");
-        else if (elapsedMs(now, l->heard) > qint32(kSilentMs))
+        } else if (elapsedMs(now, l->heard) > qint32(kSilentMs)) {
+            failed(tr("The newsroom was silent for %n second(s) and was let go.", nullptr, kSilentMs / 1000));
             cut(l, "the newsroom went silent");
+        }
     }
     if (now - m_lastBeat >= kHeartbeatMs && !m_ncs.isNull()) {
         m_lastBeat = now;

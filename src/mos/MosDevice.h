@@ -61,6 +61,23 @@ public:
     QString errorString() const { return m_error; }
     int connections() const { return int(m_links.size()); }
 
+    // A connection as the operator is shown it; times on the device's clock, 0: not yet.
+    struct Peer
+    {
+        QString ncsID; // the newsroom's, once it has spoken
+        QHostAddress address;
+        quint16 port = 0;
+        bool upper = false;
+        bool outgoing = false; // ours, to the newsroom's ports
+        quint32 lastHeartbeat = 0;
+        quint32 lastMessage = 0;
+        QString lastKind; // the last message's type, "roCreate"…
+    };
+    QList<Peer> peers() const;
+    // The last thing that went wrong on the link, and when; empty: nothing yet.
+    QString lastError() const { return m_lastError; }
+    quint32 lastErrorTime() const { return m_lastErrorTime; }
+
     // Tells the newsroom which story is on air, and lets a story deleted while on air go.
     void setOnAir(const QString &orderId, const QString &storyId);
     // Asks the newsroom for every running order it has.
@@ -70,6 +87,8 @@ public:
 
 Q_SIGNALS:
     void connectionsChanged();
+    // A message came, or something went wrong: the details of the connections changed.
+    void activity();
 
 private:
     struct Link
@@ -81,6 +100,11 @@ private:
         bool upper = false;
         bool proven = false; // it sent a whole message
         quint32 began = 0;   // the first byte of the message not yet whole
+        QString ncsID = {};
+        quint32 lastHeartbeat = 0;
+        quint32 lastMessage = 0;
+        QString lastKind = {};
+        bool askAll = false; // the newsroom's first connection: ask it for every order once it speaks
     };
     void accept(QTcpServer *server, bool upper);
     void read(Link *link);
@@ -88,6 +112,7 @@ private:
     void cut(Link *link, const char *why);
     void sendToNcs(bool upper, const QByteArray &message);
     Link *outgoing(bool upper);
+    void failed(const QString &why);
 
     RunningOrders &m_orders;
     Responder m_responder;
@@ -101,6 +126,8 @@ private:
     QHostAddress m_ncs; // the newsroom last heard from
     quint32 m_lastBeat = 0;
     QString m_error;
+    QString m_lastError;
+    quint32 m_lastErrorTime = 0;
 };
 
 } // namespace mos

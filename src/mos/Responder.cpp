@@ -129,18 +129,31 @@ QByteArray Responder::ack(const Node &message, const QString &orderId, const QSt
     });
 }
 
+namespace {
+
+const Node *bodyElement(const Node &message)
+{
+    for (const Node &n : message.children)
+        if (!n.isText() && n.name != QLatin1String("ncsID") && n.name != QLatin1String("mosID") &&
+            n.name != QLatin1String("messageID"))
+            return &n;
+    return nullptr;
+}
+
+} // namespace
+
+QString kindOf(const Node &message)
+{
+    const Node *body = bodyElement(message);
+    return body ? body->name : QString();
+}
+
 QByteArray Responder::answer(const Node &message)
 {
     const QString ncs = message.value(u"ncsID");
     const QString mos = message.value(u"mosID");
     // The message's one element past the header says what it is.
-    const Node *body = nullptr;
-    for (const Node &n : message.children)
-        if (!n.isText() && n.name != QLatin1String("ncsID") && n.name != QLatin1String("mosID") &&
-            n.name != QLatin1String("messageID")) {
-            body = &n;
-            break;
-        }
+    const Node *body = bodyElement(message);
     if (!body)
         return {};
     const QString kind = body->name;

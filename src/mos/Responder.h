@@ -23,6 +23,8 @@ struct Identity
 // The paragraphs of a story's body: instructions to the presenter apart from what is read,
 // formatting kept as plain text, anything else (items, packages, tables) left out.
 QList<Paragraph> bodyOf(const Node &storyBody);
+// A message's type: its one element past the header ("heartbeat", "roCreate"…); empty: none.
+QString kindOf(const Node &message);
 
 // The device's side of the conversation, without the network: each message from the newsroom is
 // carried out on the running orders and answered as the protocol wants.

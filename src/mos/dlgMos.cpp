@@ -5,6 +5,7 @@
 #include "mos/dlgMos.h"
 
 #include "mos/MosControl.h"
+#include "mos/MosDevice.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace mos {
@@ -46,6 +49,18 @@ dlgMos::dlgMos(Settings &settings, MosControl &control, const QString &shownOrde
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
+    lstConnections = new QTreeWidget(this);
+    lstConnections->setObjectName(QStringLiteral("lstConnections"));
+    lstConnections->setRootIsDecorated(false);
+    lstConnections->setHeaderLabels(
+        {tr("Newsroom"), tr("Address"), tr("Port"), tr("Last heartbeat"), tr("Last message")});
+    lstConnections->setMinimumHeight(lstConnections->fontMetrics().height() * 7);
+    // Room for every column of a few connections without scrolling sideways.
+    lstConnections->setMinimumWidth(lstConnections->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 75);
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setWordWrap(true);
+    lblError->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cboOrder = new QComboBox(this);
     cboOrder->setObjectName(QStringLiteral("cboOrder"));
 
@@ -61,6 +76,8 @@ dlgMos::dlgMos(Settings &settings, MosControl &control, const QString &shownOrde
     form->addRow(tr("&Upper port:"), spnUpper);
     form->addRow(tr("Newsroom &addresses:"), txtAllow);
     form->addRow(lblStatus);
+    form->addRow(lstConnections);
+    form->addRow(lblError);
     form->addRow(tr("&Running order shown:"), cboOrder);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -87,7 +104,14 @@ dlgMos::dlgMos(Settings &settings, MosControl &control, const QString &shownOrde
     for (QSpinBox *s : {spnLower, spnUpper})
         connect(s, &QSpinBox::editingFinished, this, &dlgMos::applyChoices);
     connect(&control, &MosControl::statusChanged, this, &dlgMos::refresh);
+    connect(&control, &MosControl::stateChanged, this, &dlgMos::listConnections);
+    // The times shown are ages: they grow while nothing comes.
+    auto *ticker = new QTimer(this);
+    ticker->start(1000);
+    connect(ticker, &QTimer::timeout, this, &dlgMos::listConnections);
     connect(&control.orders(), &RunningOrders::ordersChanged, this, &dlgMos::listOrders);
+    connect(&control, &MosControl::shownOrderChanged, this,
+            [this](const QString &id) { cboOrder->setCurrentIndex(std::max(0, cboOrder->findData(id))); });
     connect(cboOrder, &QComboBox::activated, this,
             [this](int index) { Q_EMIT orderChosen(cboOrder->itemData(index).toString()); });
     refresh();
@@ -125,6 +149,31 @@ void dlgMos::listOrders()
 void dlgMos::refresh()
 {
     lblStatus->setText(m_control.status());
+    listConnections();
+}
+
+void dlgMos::listConnections()
+{
+    const quint32 now = m_control.now();
+    const auto ago = [now](quint32 t) {
+        return t ? tr("%n s ago", nullptr, int((now - t) / 1000)) : tr("not yet");
+    };
+    lstConnections->clear();
+    for (const MosDevice::Peer &p : m_control.device().peers()) {
+        const QString port = (p.upper ? tr("upper %1") : tr("lower %1")).arg(p.port);
+        auto *item = new QTreeWidgetItem(
+            lstConnections,
+            {p.ncsID.isEmpty() ? tr("(not yet known)") : p.ncsID, p.address.toString(),
+             p.outgoing ? tr("%1, ours").arg(port) : port, ago(p.lastHeartbeat),
+             p.lastMessage ? QStringLiteral("%1 (%2)").arg(p.lastKind, ago(p.lastMessage)) : ago(0)});
+        Q_UNUSED(item)
+    }
+    for (int c = 0; c < lstConnections->columnCount(); ++c)
+        lstConnections->resizeColumnToContents(c);
+    const QString error = m_control.device().lastError();
+    lblError->setText(error.isEmpty()
+                          ? tr("No errors.")
+                          : tr("Last error (%1): %2").arg(ago(m_control.device().lastErrorTime()), error));
 }
 
 } // namespace mos

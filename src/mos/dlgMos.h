@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
+class QTreeWidget;
 class Settings;
 
 namespace mos {
@@ -32,6 +33,9 @@ public:
     QSpinBox *spnUpper;
     QLineEdit *txtAllow;
     QLabel *lblStatus;
+    // Each connection: the newsroom's id, its address, its last heartbeat and last message.
+    QTreeWidget *lstConnections;
+    QLabel *lblError;
     QComboBox *cboOrder;
 
     void refresh();
@@ -43,6 +47,7 @@ Q_SIGNALS:
 private:
     void applyChoices();
     void listOrders();
+    void listConnections();
 
     Settings &m_settings;
     MosControl &m_control;

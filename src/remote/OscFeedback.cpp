@@ -14,6 +14,7 @@
 #include <QUdpSocket>
 
 #include <algorithm>
+#include <cmath>
 #include <lo/lo_lowlevel.h>
 #include <memory>
 
@@ -60,6 +61,18 @@ QByteArray textMessage(const char *path, const QString &value)
 }
 
 } // namespace
+
+double SteadyFigure::take(double raw, quint32 now)
+{
+    const double whole = std::round(raw);
+    // A real change (a new target, a story dropped) is far beyond the jitter: shown at once.
+    const bool jump = m_shown && std::abs(whole - *m_shown) >= kJump;
+    if (!m_shown || jump || (whole != *m_shown && now - m_since >= kGapMs)) {
+        m_shown = whole;
+        m_since = now;
+    }
+    return *m_shown;
+}
 
 QList<QByteArray> feedbackPackets(const Feedback &now, const std::optional<Feedback> &before)
 {
@@ -140,9 +153,16 @@ void OscFeedback::setTargets(const QString &text)
     changed(false);
 }
 
+void OscFeedback::hold(bool held)
+{
+    m_held = held;
+    if (!held)
+        changed(false);
+}
+
 void OscFeedback::changed(bool moving)
 {
-    if (m_targets.isEmpty())
+    if (m_targets.isEmpty() || m_held)
         return;
     int delay = 0;
     if (moving) {
@@ -158,6 +178,8 @@ void OscFeedback::changed(bool moving)
 void OscFeedback::pushNow()
 {
     m_timer->stop();
+    if (m_held)
+        return;
     m_lastPush = m_platform.timeGetTime();
     const Feedback now = m_source();
     for (Target &t : m_targets) {

@@ -34,6 +34,21 @@ struct Feedback
     friend bool operator==(const Feedback &, const Feedback &) = default;
 };
 
+// A figure estimated afresh at every step (over/under) jitters by seconds: what is shown moves at
+// most once in kGapMs, then to the latest value, but at once by kJump or more.
+class SteadyFigure
+{
+public:
+    static constexpr quint32 kGapMs = 5000;
+    static constexpr double kJump = 30;
+    double take(double raw, quint32 now);
+    void reset() { m_shown.reset(); }
+
+private:
+    std::optional<double> m_shown;
+    quint32 m_since = 0;
+};
+
 // The values of `now` that differ from `before` (all of them without one), each as an OSC message
 // under /cuescroll/state/ in a datagram of its own.
 QList<QByteArray> feedbackPackets(const Feedback &now, const std::optional<Feedback> &before = {});
@@ -72,6 +87,8 @@ public:
     void pushNow();
     // The whole state to the one who asked, if answers are left this second.
     bool answer(const QHostAddress &to, quint16 port);
+    // While held (the prompter not yet laid out), nothing is pushed: the first push is the true state.
+    void hold(bool held);
 
 private:
     struct Target
@@ -91,6 +108,7 @@ private:
     quint32 m_answerSecond = 0;
     int m_answers = 0;
     QHash<QHostAddress, quint32> m_answered; // when each address was last answered
+    bool m_held = false;
     int m_lookups = 0; // bumped by each setTargets, so that a late lookup of old targets is dropped
 };
 

@@ -135,6 +135,17 @@ Parsed targetFrom(const QJsonObject &o)
     return failed(tr("A target needs \"end\" or \"duration\"."));
 }
 
+Parsed runningOrderFrom(const QJsonObject &o)
+{
+    const QJsonValue id = o.value(QLatin1String("id"));
+    Command c{Verb::RunningOrder};
+    if (id.isString() && !id.toString().trimmed().isEmpty() && id.toString().size() <= 128)
+        c.text = id.toString().trimmed();
+    else if (!id.isNull()) // absent, a number, an empty text
+        return failed(tr("\"id\" must be a running order's id, or null for none."));
+    return ok(c);
+}
+
 struct LoMessageFree
 {
     void operator()(lo_message m) const { lo_message_free(m); }
@@ -186,6 +197,8 @@ QString actionName(Verb verb)
         return QStringLiteral("story");
     case Verb::Target:
         return QStringLiteral("target");
+    case Verb::RunningOrder:
+        return QStringLiteral("runningorder");
     default:
         return {};
     }
@@ -215,6 +228,8 @@ Parsed fromMessage(const QByteArray &json)
         return storyFrom(*o);
     if (name == QLatin1String("target"))
         return targetFrom(*o);
+    if (name == QLatin1String("runningorder"))
+        return runningOrderFrom(*o);
     return failed(tr("Unknown command \"%1\".").arg(name.left(40)));
 }
 
@@ -251,6 +266,13 @@ Parsed fromTargetBody(const QByteArray &json)
     QString error;
     const std::optional<QJsonObject> o = object(json, error);
     return o ? targetFrom(*o) : failed(error);
+}
+
+Parsed fromRunningOrderBody(const QByteArray &json)
+{
+    QString error;
+    const std::optional<QJsonObject> o = object(json, error);
+    return o ? runningOrderFrom(*o) : failed(error);
 }
 
 Parsed fromOsc(const QByteArray &packet)

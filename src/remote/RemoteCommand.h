@@ -46,6 +46,8 @@ Parsed fromMessageBody(const QByteArray &json);
 // duration of 0 goes back to the stories' planned times).
 Parsed fromStoryBody(const QByteArray &json);
 Parsed fromTargetBody(const QByteArray &json);
+// POST /api/v1/mos/runningorder: {"id":"RO1"}, or {"id":null} for none.
+Parsed fromRunningOrderBody(const QByteArray &json);
 // One OSC packet under /cuescroll/. Bundles are not taken.
 Parsed fromOsc(const QByteArray &packet);
 

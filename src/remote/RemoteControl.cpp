@@ -77,6 +77,14 @@ RemoteControl::RemoteControl(Platform &platform, Settings &settings, PrompterCor
     const auto moved = [this] { m_feedback->changed(true); };
     connect(&core, &PrompterCore::progressChanged, m_feedback, moved);
     connect(&core, &PrompterCore::timeToGoChanged, m_feedback, moved);
+    // A desk's lamps follow the message, the story and the timers as they change.
+    connect(&core.message(), &TalentMessage::changed, m_feedback, told);
+    connect(&show, &ShowRun::storyChanged, m_feedback, told);
+    connect(&show, &ShowRun::rundownChanged, m_feedback, told);
+    connect(&show, &ShowRun::timersChanged, m_feedback, moved);
+    // Nothing goes out before the script is laid out: a desk's first state is the true one.
+    m_feedback->hold(true);
+    connect(&core, &PrompterCore::relaid, m_feedback, [this] { m_feedback->hold(false); });
     connect(m_server, &RemoteServer::oscStateAsked, m_feedback, &OscFeedback::answer);
     m_feedback->setTargets(settings.oscFeedback());
     connect(&settings, &Settings::changed, m_feedback, [this](Settings::Key key) {
@@ -269,11 +277,20 @@ State RemoteControl::state() const
     s.lineText = lineFrom(m_text, s.charAtLine);
     s.charAtLine -= storyOffset();
     s.show = showJson(m_show);
+    if (QJsonObject timers = s.show.value(QLatin1String("timers")).toObject();
+        timers.contains(QLatin1String("overUnder"))) {
+        timers.insert(QStringLiteral("overUnder"),
+                      overUnderShown(timers.value(QLatin1String("overUnder")).toDouble()));
+        s.show.insert(QStringLiteral("timers"), timers);
+    }
     s.markMode = m_core.markMode();
     s.fullScreen = m_core.fullScreen();
     s.time = m_platform.timeGetTime();
     s.message = m_core.message().text();
     s.leaderLost = m_leaderLost;
+    if (m_mosState)
+        s.mos = m_mosState();
+    s.cueErrors = m_cueErrors;
     return s;
 }
 
@@ -287,9 +304,9 @@ Feedback RemoteControl::feedback() const
     f.progress = m_core.progress() / 100.0;
     f.timeToGo = m_core.timeToGo();
     if (m_show.isShow()) {
-        f.story = m_show.current() + 1;
+        f.story = std::max(1, m_show.current() + 1); // before it is placed, the first is on air
         if (const show::Timings t = m_show.timings(); t.planned)
-            f.overUnder = t.overUnder;
+            f.overUnder = overUnderShown(t.overUnder);
     }
     f.message = m_core.message().text();
     return f;
@@ -307,6 +324,11 @@ void RemoteControl::setLeaderRunning(bool running)
         return;
     changed(false);
     m_feedback->changed(false);
+}
+
+double RemoteControl::overUnderShown(double raw) const
+{
+    return m_overUnder.take(raw, m_platform.timeGetTime());
 }
 
 void RemoteControl::setLeaderLost(bool lost)

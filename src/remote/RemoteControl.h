@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "remote/OscFeedback.h"
 #include "remote/RemoteCommand.h"
 #include "remote/RemoteState.h"
 
@@ -13,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class Platform;
@@ -85,6 +87,15 @@ public:
     void setLeaderLost(bool lost);
     // While following, whether the leader's run moves: the run this prompter shows.
     void setLeaderRunning(bool running);
+    // The newsroom link's part of the state; mosChanged() when it changes.
+    void setMosState(std::function<QJsonObject()> source) { m_mosState = std::move(source); }
+    void mosChanged() { changed(false); }
+    // The cue destinations failing, told in the state until they take cues again.
+    void setCueErrors(const QStringList &errors)
+    {
+        m_cueErrors = errors;
+        changed(false);
+    }
 
 Q_SIGNALS:
     // Listening, the devices, the token or the error changed.
@@ -125,6 +136,10 @@ private:
     bool m_movePending = false; // the push due tells a move
     bool m_forRun = false;
     const QObject *m_ownWindow = nullptr;
+    std::function<QJsonObject()> m_mosState;
+    QStringList m_cueErrors;
+    mutable SteadyFigure m_overUnder; // as the desks and the remotes are shown it
+    double overUnderShown(double raw) const;
 };
 
 } // namespace remote

@@ -65,6 +65,7 @@ Status statusOf(const run::Answer &a)
     switch (a.reason) {
     case Reason::NoSuchMarker:
     case Reason::NoSuchStory:
+    case Reason::NoSuchRunningOrder:
         return Status::NotFound;
     case Reason::OutOfRange:
         return Status::BadRequest;
@@ -256,6 +257,8 @@ void RemoteServer::handle(const net::Request &request, net::Reply &r)
         parsed = fromStoryBody(request.body());
     } else if (api == QLatin1String("target")) {
         parsed = fromTargetBody(request.body());
+    } else if (api == QLatin1String("mos/runningorder")) {
+        parsed = fromRunningOrderBody(request.body());
     } else {
         return refuse(r, Status::NotFound, tr("No such page."));
     }

@@ -52,6 +52,8 @@ QByteArray stateJson(const State &s, const QJsonArray &markers, const QJsonArray
         {QStringLiteral("message"), s.message.isEmpty() ? QJsonValue() : QJsonValue(s.message)},
         {QStringLiteral("cues"), cues},
         {QStringLiteral("leaderLost"), s.leaderLost},
+        {QStringLiteral("mos"), s.mos},
+        {QStringLiteral("cueErrors"), QJsonArray::fromStringList(s.cueErrors)},
     };
     for (auto i = s.show.begin(); i != s.show.end(); ++i)
         o.insert(i.key(), i.value());

@@ -7,8 +7,10 @@
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The prompter as a remote control sees it, and its JSON form.
 namespace remote {
@@ -38,6 +40,8 @@ struct State
     QString message;         // shown to the presenter; empty: none
     bool leaderLost = false; // following another prompter that cannot be reached
     QJsonObject show;        // the story on air, the rundown and the timers
+    QJsonValue mos;          // the newsroom link; null without one
+    QStringList cueErrors;   // each cue destination failing, and why
 };
 
 struct Cue

@@ -514,3 +514,23 @@ void Settings::setTalentCountdown(bool value)
 {
     store(Key::TalentCountdown, flagText(value));
 }
+
+QString Settings::mosRunningOrder() const
+{
+    return text(Key::MosRunningOrder).trimmed();
+}
+
+void Settings::setMosRunningOrder(const QString &value)
+{
+    store(Key::MosRunningOrder, value);
+}
+
+bool Settings::talentMessageBelow() const
+{
+    return flag(Key::TalentMessageBelow);
+}
+
+void Settings::setTalentMessageBelow(bool value)
+{
+    store(Key::TalentMessageBelow, flagText(value));
+}

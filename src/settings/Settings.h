@@ -62,6 +62,8 @@ public:
         HideCues,
         LookAhead,
         TalentCountdown,
+        MosRunningOrder,
+        TalentMessageBelow,
     };
     Q_ENUM(Key)
 
@@ -121,9 +123,11 @@ public:
     QString cueWebhook() const;
     QString cueOsc() const;
     QString cueMidi() const;
-    bool hideCues() const;        // cues left out of the presenter's picture
-    bool lookAhead() const;       // the operator sees what comes after the picture
-    bool talentCountdown() const; // the time to the end shown to the presenter
+    bool hideCues() const;           // cues left out of the presenter's picture
+    bool lookAhead() const;          // the operator sees what comes after the picture
+    bool talentCountdown() const;    // the time to the end shown to the presenter
+    QString mosRunningOrder() const; // the newsroom's running order last picked to show; empty: none
+    bool talentMessageBelow() const; // the message to the presenter stands below the reading line
 
     // Colours and sizes are stored as decimal text, switches as "True" / "False".
     void SetForeColor(qint32 value);
@@ -164,6 +168,8 @@ public:
     void setHideCues(bool value);
     void setLookAhead(bool value);
     void setTalentCountdown(bool value);
+    void setMosRunningOrder(const QString &value);
+    void setTalentMessageBelow(bool value);
 
     static QString keyName(Key key);
 
@@ -171,7 +177,7 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
-    static constexpr std::size_t kKeys = std::size_t(Key::TalentCountdown) + 1;
+    static constexpr std::size_t kKeys = std::size_t(Key::TalentMessageBelow) + 1;
 
     QString text(Key key) const;
     qint32 colour(Key key) const;

@@ -63,6 +63,10 @@ dlgOptions::dlgOptions(Dialogs &dialogs, QWidget *parent)
     txtPreview->setAccessibleName(tr("Font preview"));
     txtPreview->setAcceptRichText(false);
     txtPreview->setTabChangesFocus(true); // Tab walks the dialog, as its tab order says
+    // It shows the look chosen and takes no typing, so that Enter anywhere presses OK.
+    txtPreview->setReadOnly(true);
+    txtPreview->setTextInteractionFlags(Qt::NoTextInteraction);
+    txtPreview->setFocusPolicy(Qt::NoFocus);
     txtPreview->setPlainText(tr("Set your Cuescroll Preferences Here"));
     twips::move(txtPreview, 480, 450, 4425, 1905);
     colors::showsScript(txtPreview);
@@ -122,6 +126,8 @@ void dlgOptions::showEvent(QShowEvent *event)
             QWidget::setTabOrder(cmdKeys, cmdOk);
             connect(cmdKeys, &QPushButton::clicked, this, [this] { keysPage(); });
         }
+        // Enter takes what the preview shows: OK holds the focus until the operator moves it.
+        cmdOk->setFocus();
     }
     FixedDialog::showEvent(event);
 }

@@ -100,13 +100,13 @@ void CueSender::post(const QString &address, const QByteArray &body, const QStri
 {
     const QUrl url(address);
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
-        Q_EMIT problem(tr("Cue “%1”: “%2” is not a web address.").arg(cue, address));
+        failed(address, tr("Cue “%1”: “%2” is not a web address.").arg(cue, address));
         return;
     }
     int &open = m_inFlight[address];
     if (open >= kMaxInFlight) {
-        Q_EMIT problem(
-            tr("Cue “%1” not sent to %2: it has not answered the last ones yet.").arg(cue, address));
+        failed(address,
+               tr("Cue “%1” not sent to %2: it has not answered the last ones yet.").arg(cue, address));
         return;
     }
     ++open;
@@ -118,14 +118,16 @@ void CueSender::post(const QString &address, const QByteArray &body, const QStri
         reply->deleteLater();
         --m_inFlight[address];
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300)
+        if (reply->error() == QNetworkReply::NoError && status >= 200 && status < 300) {
+            succeeded(address);
             return;
+        }
         const QString why = reply->error() == QNetworkReply::OperationCanceledError
                                 ? tr("no answer within %n second(s)", nullptr, kTimeoutMs / 1000)
                             : status > 0 ? tr("answered %1").arg(status)
                                          : reply->errorString();
         qCWarning(lcCues).noquote() << "webhook" << address << "failed:" << why;
-        Q_EMIT problem(tr("Cue “%1” not taken by %2: %3").arg(cue, address, why));
+        failed(address, tr("Cue “%1” not taken by %2: %3").arg(cue, address, why));
     });
 }
 
@@ -141,10 +143,13 @@ void CueSender::sendOsc(const QString &hostPort, const QByteArray &packet)
                                      ? QHostAddress(QHostAddress::LocalHost)
                                      : QHostAddress(host);
     if (address.isNull() || !isNumber || port <= 0 || port > 65535) {
-        Q_EMIT problem(tr("CueOsc: “%1” is not an address and port.").arg(hostPort));
+        failed(hostPort, tr("CueOsc: “%1” is not an address and port.").arg(hostPort));
         return;
     }
-    m_udp->writeDatagram(packet, address, quint16(port));
+    if (m_udp->writeDatagram(packet, address, quint16(port)) < 0)
+        failed(hostPort, tr("The cue could not be sent to %1: %2").arg(hostPort, m_udp->errorString()));
+    else
+        succeeded(hostPort);
 }
 
 void CueSender::sendMidi(int note)
@@ -163,5 +168,20 @@ void CueSender::sendMidi(int note)
             why = m_midi->send(QByteArray(off, 3));
     }
     if (!why.isEmpty())
-        Q_EMIT problem(tr("The cue's MIDI note could not be sent: %1").arg(why));
+        failed(QStringLiteral("MIDI"), tr("The cue's MIDI note could not be sent: %1").arg(why));
+    else
+        succeeded(QStringLiteral("MIDI"));
+}
+
+void CueSender::failed(const QString &destination, const QString &why)
+{
+    m_failing.insert(destination, why);
+    Q_EMIT problem(why);
+    Q_EMIT failuresChanged();
+}
+
+void CueSender::succeeded(const QString &destination)
+{
+    if (m_failing.remove(destination))
+        Q_EMIT failuresChanged();
 }

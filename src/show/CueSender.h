@@ -7,8 +7,10 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QHash>
+#include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -44,18 +46,25 @@ public:
     // regard to case.
     static std::optional<int> midiNote(const QString &map, const QString &cue);
 
+    // Each destination whose last cue failed, and why, until one goes out well there again.
+    QStringList failures() const { return m_failing.values(); }
+
 Q_SIGNALS:
     // Something could not be told: in words for the operator.
     void problem(const QString &why);
+    void failuresChanged();
 
 private:
     void post(const QString &address, const QByteArray &body, const QString &cue);
     void sendOsc(const QString &hostPort, const QByteArray &packet);
     void sendMidi(int note);
+    void failed(const QString &destination, const QString &why);
+    void succeeded(const QString &destination);
 
     Settings &m_settings;
     QNetworkAccessManager *m_net;
     QUdpSocket *m_udp;
     QHash<QString, int> m_inFlight;
+    QMap<QString, QString> m_failing;
     std::unique_ptr<remote::MidiOut> m_midi; // MIDI's module, loaded for the first note
 };

@@ -51,7 +51,7 @@ ShowControl::ShowControl(Parts parts, QObject *parent)
     connect(m_watch, &CueWatch::fired, this,
             [this](const cues::Cue &cue, int story) { cueFired(cue.text, story); });
     connect(m_watch, &CueWatch::blockChanged, this, &ShowControl::refreshLookAhead);
-    connect(m_sender, &CueSender::problem, this, &ShowControl::showProblem);
+    connect(m_sender, &CueSender::failuresChanged, this, &ShowControl::showFailures);
     connect(&parts.core->message(), &TalentMessage::changed, this, [this](const QString &text) {
         if (m_p.studio)
             m_p.studio->setMessage(text);
@@ -94,7 +94,7 @@ ShowControl::ShowControl(Parts parts, QObject *parent)
     buttons->addWidget(clear);
     column->addLayout(buttons);
     m_problem = new QLabel(m_panel);
-    m_problem->setObjectName(QStringLiteral("lblCueProblem"));
+    m_problem->setObjectName(QStringLiteral("lblMessageProblem"));
     m_problem->setWordWrap(true);
     m_problem->setStyleSheet(QStringLiteral("color: #c00000"));
     column->addWidget(m_problem);
@@ -129,6 +129,25 @@ void ShowControl::sendMessage()
     c.text = m_message->text();
     const run::Answer a = m_p.core->command(c);
     m_problem->setText(a.refused() ? a.text : QString());
+}
+
+void ShowControl::fitProblems(QLabel &label)
+{
+    const QString all = label.toolTip().replace(QLatin1Char('\n'), QLatin1String("; "));
+    label.setText(label.fontMetrics().elidedText(all, Qt::ElideRight, label.width()));
+}
+
+void ShowControl::showFailures()
+{
+    const QStringList failing = m_sender->failures();
+    if (m_p.problems) {
+        // The whole of it in the tooltip and the state; on the panel as much as its row holds.
+        m_p.problems->setToolTip(failing.join(QLatin1Char('\n')));
+        fitProblems(*m_p.problems);
+        m_p.problems->setVisible(!failing.isEmpty());
+    }
+    if (m_p.remote)
+        m_p.remote->setCueErrors(failing);
 }
 
 void ShowControl::showProblem(const QString &why)

@@ -43,6 +43,8 @@ public:
         Studio *studio = nullptr;
         remote::RemoteControl *remote = nullptr;
         QWidget *window = nullptr; // the look-ahead panel's parent
+        // On the operator's panel: the cue destinations failing, shown until they take a cue again.
+        QLabel *problems = nullptr;
     };
     explicit ShowControl(Parts parts, QObject *parent = nullptr);
     ~ShowControl() override;
@@ -69,7 +71,9 @@ public:
     QMenu &fillMenu(QMenu &menu);
     // The look-ahead's text as the reading line now stands.
     QString lookAheadText() const;
-    // Shown on the panel until the next cue goes out well.
+    // The failing cue destinations, cut to the width of the label that shows them.
+    static void fitProblems(QLabel &label);
+    // Shown on the look-ahead panel until the next message goes out well.
     void showProblem(const QString &why);
 
 Q_SIGNALS:
@@ -81,6 +85,7 @@ private:
     void refreshLookAhead();
     void refreshClock();
     void sendMessage();
+    void showFailures();
 
     Parts m_p;
     CueWatch *m_watch;

@@ -58,31 +58,55 @@ QRectF paintCountdown(QPainter &painter, const QRectF &area, int number)
     return disc;
 }
 
-QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text)
+QRect bandIn(const QWidget *back, const QWidget *band)
+{
+    if (!back || !band || !band->isVisible())
+        return {};
+    // Through the screen while the band has not settled into the viewport: it lies outside back.
+    const QPoint at = back->isAncestorOf(band) ? band->mapTo(back, QPoint())
+                                               : back->mapFromGlobal(band->mapToGlobal(QPoint()));
+    return QRect(at, band->size());
+}
+
+QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text, const QRectF &line,
+                    bool below)
 {
     if (text.isEmpty())
         return {};
+    // The part of the picture it may take: one side of the reading line, the chosen one unless the
+    // line stands so near that edge that the other side has far more room.
+    QRectF room = area;
+    if (const QRectF l = line.intersected(area); !l.isEmpty()) {
+        const QRectF above(area.left(), area.top(), area.width(), l.top() - area.top());
+        const QRectF under(area.left(), l.bottom(), area.width(), area.bottom() - l.bottom());
+        const QRectF &chosen = below ? under : above;
+        const QRectF &other = below ? above : under;
+        room = chosen.height() >= area.height() / 5 || chosen.height() >= other.height() ? chosen : other;
+        if (room.height() < 1)
+            return {};
+    }
     painter.save();
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(std::max(1, int(area.height() / 7)));
+    font.setPixelSize(std::max(1, int(std::min(area.height() / 7, room.height() / 2))));
     painter.setFont(font);
-    const QRectF room = area.adjusted(area.width() * 0.05, 0, -area.width() * 0.05, 0);
+    const QRectF inner = room.adjusted(room.width() * 0.05, 0, -room.width() * 0.05, 0);
     // Shrunk until it fits: a long message still shows whole, only smaller.
     QRectF need;
-    for (int i = 0; i < 6; ++i) {
-        need = painter.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (need.height() <= area.height() * 0.6 && need.width() <= room.width())
+    const qreal most = line.isEmpty() ? area.height() * 0.6 : room.height() * 0.8;
+    for (int i = 0; i < 8; ++i) {
+        need = painter.boundingRect(inner, Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (need.height() <= most && need.width() <= inner.width())
             break;
         font.setPixelSize(std::max(1, font.pixelSize() * 3 / 4));
         painter.setFont(font);
     }
     const qreal pad = font.pixelSize() * 0.3;
-    const QRectF band(area.left(), area.center().y() - need.height() / 2 - pad, area.width(),
-                      need.height() + 2 * pad);
+    const qreal height = std::min(room.height(), need.height() + 2 * pad);
+    const QRectF band(room.left(), room.center().y() - height / 2, room.width(), height);
     painter.fillRect(band, QColor(0, 0, 0, 200));
     painter.setPen(QColor(255, 220, 0));
-    painter.drawText(room.adjusted(0, band.top() - room.top(), 0, band.bottom() - room.bottom()),
+    painter.drawText(inner.adjusted(0, band.top() - inner.top(), 0, band.bottom() - inner.bottom()),
                      Qt::AlignCenter | Qt::TextWordWrap, text);
     painter.restore();
     return band;
@@ -164,6 +188,15 @@ void ScriptPicture::setMessage(const QString &text)
     if (text == m_message)
         return;
     m_message = text;
+    m_overlay = QImage();
+    update();
+}
+
+void ScriptPicture::setMessageBelow(bool below)
+{
+    if (below == m_messageBelow)
+        return;
+    m_messageBelow = below;
     m_overlay = QImage();
     update();
 }
@@ -275,10 +308,7 @@ int ScriptPicture::shownOffset() const
 
 QRect ScriptPicture::bandInBack() const
 {
-    // Through the screen while the band has not settled into the viewport: it lies outside picBack.
-    const QPoint at = m_back->isAncestorOf(m_band) ? m_band->mapTo(m_back.data(), QPoint())
-                                                   : m_back->mapFromGlobal(m_band->mapToGlobal(QPoint()));
-    return QRect(at, m_band->size());
+    return studio::bandIn(m_back, m_band);
 }
 
 QRect ScriptPicture::bandRect() const
@@ -410,14 +440,15 @@ void ScriptPicture::paintPicture(QPainter &p, bool overlays)
 void ScriptPicture::makeOverlay(const QTransform &t, const QSize &viewport)
 {
     const QRectF area(QPointF(), viewport);
+    const QRectF line(m_bandInBack.translated(-studio::visibleRect(m_back).topLeft()));
     const auto draw = [&](QPainter &p) {
         p.setFont(font());
         p.setTransform(t, true);
         QRegion drawn;
         // A pixel more all round for the antialiased edges.
-        for (const QRectF &r :
-             {studio::paintClock(p, area, m_clock, m_clockColor), studio::paintMessage(p, area, m_message),
-              studio::paintCountdown(p, area, m_countdown)})
+        for (const QRectF &r : {studio::paintClock(p, area, m_clock, m_clockColor),
+                                studio::paintMessage(p, area, m_message, line, m_messageBelow),
+                                studio::paintCountdown(p, area, m_countdown)})
             if (!r.isEmpty())
                 drawn += t.mapRect(r).toAlignedRect().adjusted(-1, -1, 1, 1);
         return drawn;
@@ -486,6 +517,10 @@ void ScriptPicture::followBand()
     if (inBack == m_bandInBack && color == m_shownBandColor)
         return;
     m_bandInBack = inBack;
+    if (!m_message.isEmpty()) { // it stands beside the band
+        m_overlay = QImage();
+        update();
+    }
     if (bandRect() == m_shownBand && color == m_shownBandColor)
         return;
     update(); // the rows that scroll among themselves change with it
@@ -547,7 +582,7 @@ bool ScriptPicture::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-CountdownOverlay::CountdownOverlay(QWidget *picBack) : QWidget(picBack)
+CountdownOverlay::CountdownOverlay(QWidget *picBack, const QWidget *band) : QWidget(picBack), m_band(band)
 {
     setObjectName(QStringLiteral("picCountdown"));
     setAccessibleName(tr("Countdown"));
@@ -562,6 +597,12 @@ void CountdownOverlay::setNumber(int number)
         return;
     m_number = number;
     showOrHide();
+}
+
+void CountdownOverlay::setMessageBelow(bool below)
+{
+    m_messageBelow = below;
+    update();
 }
 
 void CountdownOverlay::setMessage(const QString &text)
@@ -597,6 +638,8 @@ void CountdownOverlay::paintEvent(QPaintEvent *)
     QPainter p(this);
     if (m_mirror)
         p.setTransform(QTransform(-1, 0, 0, 1, width(), 0));
-    studio::paintMessage(p, QRectF(rect()), m_message);
+    // The line in this widget's pixels; mirrored left to right it stands at the same height.
+    const QRect line = studio::bandIn(parentWidget(), m_band).translated(-pos());
+    studio::paintMessage(p, QRectF(rect()), m_message, QRectF(line), m_messageBelow);
     studio::paintCountdown(p, QRectF(rect()), m_number);
 }

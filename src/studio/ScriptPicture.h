@@ -27,8 +27,13 @@ QRect visibleRect(const QWidget *picBack);
 // The large number of the countdown, centred in `area`.
 // Each returns the rectangle it drew in (empty when it drew nothing), in the painter's coordinates.
 QRectF paintCountdown(QPainter &painter, const QRectF &area, int number);
-// A message to the presenter, large, in a band across the middle of `area`.
-QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text);
+// A message to the presenter, large, in a band across `area`: above the reading line `line` (below it
+// when `below`, or when the other side has too little room), never over it; without a line, across
+// the middle.
+QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text, const QRectF &line = {},
+                    bool below = false);
+// Where `band` stands in `back`'s pixels; empty while it is not shown.
+QRect bandIn(const QWidget *back, const QWidget *band);
 // The time to the end in the top right corner of `area`, in its colour.
 QRectF paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color);
 } // namespace studio
@@ -52,6 +57,8 @@ public:
     int countdown() const { return m_countdown; }
     void setMessage(const QString &text);
     QString message() const { return m_message; }
+    // The message stands below the reading line rather than above it.
+    void setMessageBelow(bool below);
     void setClock(const QString &text, const QColor &color);
     QString clock() const { return m_clock; }
 
@@ -99,6 +106,7 @@ private:
     bool m_flip = false;
     int m_countdown = 0;
     QString m_message;
+    bool m_messageBelow = false;
     QString m_clock;
     QColor m_clockColor;
     QHash<int, QPixmap> m_tiles;
@@ -126,11 +134,12 @@ class CountdownOverlay : public QWidget
     Q_OBJECT
 
 public:
-    explicit CountdownOverlay(QWidget *picBack);
+    CountdownOverlay(QWidget *picBack, const QWidget *band);
     void setNumber(int number);
     int number() const { return m_number; }
     void setMessage(const QString &text);
     QString message() const { return m_message; }
+    void setMessageBelow(bool below);
     void setMirror(bool on);
 
 protected:
@@ -139,7 +148,9 @@ protected:
 private:
     void showOrHide();
 
+    QPointer<const QWidget> m_band;
     int m_number = 0;
     QString m_message;
+    bool m_messageBelow = false;
     bool m_mirror = false;
 };

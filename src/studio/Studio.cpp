@@ -5,6 +5,7 @@
 #include "studio/Studio.h"
 
 #include "common/Platform.h"
+#include "line/frmLine.h"
 #include "settings/Settings.h"
 #include "studio/Log.h"
 #include "studio/ScriptPicture.h"
@@ -41,7 +42,7 @@ Studio::Studio(Platform &platform, Settings &settings, Prompter prompter, QObjec
     tmrCountdown->setTimerType(Qt::PreciseTimer);
     connect(tmrCountdown, &QTimer::timeout, this, &Studio::tmrCountdown_Timer);
 
-    m_overlay = new CountdownOverlay(m_prompter.picBack);
+    m_overlay = new CountdownOverlay(m_prompter.picBack, m_prompter.band);
     m_prompter.picBack->installEventFilter(this);
     connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Studio::screenRemoved);
     setOptions(storedOptions(m_settings));
@@ -61,6 +62,7 @@ StudioOptions Studio::storedOptions(const Settings &settings)
     o.mirrorPrompter = settings.mirrorPrompter();
     o.countdownSeconds = settings.countdownSeconds();
     o.jumpToReadingLine = settings.jumpToReadingLine();
+    o.messageBelow = settings.talentMessageBelow();
     return o;
 }
 
@@ -82,6 +84,8 @@ void Studio::setOptions(const StudioOptions &options, bool store)
             m_settings.setCountdownSeconds(options.countdownSeconds);
         if (options.jumpToReadingLine != old.jumpToReadingLine)
             m_settings.setJumpToReadingLine(options.jumpToReadingLine);
+        if (options.messageBelow != old.messageBelow)
+            m_settings.setTalentMessageBelow(options.messageBelow);
         if (m_prompter.stored)
             m_prompter.stored();
     }
@@ -146,6 +150,7 @@ void Studio::applyTalent()
     m_talent->setMirror(m_options.mirrorTalent, m_options.flipTalent);
     m_talent->setCountdown(countdownShowing());
     m_talent->setMessage(m_message);
+    m_talent->setMessageBelow(m_options.messageBelow);
     m_talent->setClock(m_clock, m_clockColor);
     if (m_talent->screen() != screen || !m_talent->isVisible()) {
         m_talent->hide();
@@ -195,6 +200,7 @@ void Studio::applyMirror()
         m_mirror->show();
     }
     m_overlay->setMirror(m_options.mirrorPrompter);
+    m_overlay->setMessageBelow(m_options.messageBelow);
     m_overlay->raise();
 }
 
@@ -341,6 +347,7 @@ void Studio::fillMenu(QMenu &menu)
     addFlag(tr("&Flip talent screen vertically"), &StudioOptions::flipTalent);
     addFlag(tr("Mirror &prompter"), &StudioOptions::mirrorPrompter);
     addFlag(tr("&Jump to the reading line"), &StudioOptions::jumpToReadingLine);
+    addFlag(tr("Message &below the reading line"), &StudioOptions::messageBelow);
 
     QMenu *countdown = menu.addMenu(tr("&Countdown"));
     countdown->setObjectName(QStringLiteral("mnuCountdown"));

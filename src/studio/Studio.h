@@ -34,6 +34,7 @@ struct StudioOptions
     bool mirrorPrompter = false;
     int countdownSeconds = 0;       // 0: Start starts the clock at once
     bool jumpToReadingLine = false; // Jump To puts the marked line on the reading line, not at the top
+    bool messageBelow = false;      // the message to the presenter stands below the reading line
     bool operator==(const StudioOptions &) const = default;
 };
 

@@ -246,6 +246,14 @@ void frmMainUi::setupUi(QWidget *form)
     twips::move(lblRemote, 100, 660, 3435, 225);
     lblRemote->hide();
 
+    // In the panel's own type and size, in red: the operator must not miss it.
+    lblCueProblem = panelLabel(picPanel, "lblCueProblem", QString());
+    a11y::nameIsCaption(lblCueProblem);
+    colors::setReadableForeColor(lblCueProblem, colors::rgb(0xC0, 0x00, 0x00));
+    lblCueProblem->setAutoFillBackground(true); // over the remote control's line
+    twips::move(lblCueProblem, 100, 660, 3435, 225);
+    lblCueProblem->hide();
+
     picMark = named(new QWidget(form), "picMark");
     picMark->setAccessibleName(QCoreApplication::translate("frmMain", "Mark panel"));
     picMark->setAutoFillBackground(true);

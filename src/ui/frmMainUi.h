@@ -42,8 +42,9 @@ struct frmMainUi : ScriptView
     QSlider *sldSpeed = nullptr;
     QLabel *lblWords = nullptr;
     QLabel *lblToGo = nullptr;
-    QLabel *lblFollow = nullptr; // whom the prompter follows or leads; shown only then
-    QLabel *lblRemote = nullptr; // the remote control listening, and its devices; shown only then
+    QLabel *lblFollow = nullptr;     // whom the prompter follows or leads; shown only then
+    QLabel *lblRemote = nullptr;     // the remote control listening, and its devices; shown only then
+    QLabel *lblCueProblem = nullptr; // the cue destinations failing; shown only then, over the row
     QWidget *picMark = nullptr;
     QToolButton *cmdCancel = nullptr;
     QToolButton *cmdMark = nullptr;

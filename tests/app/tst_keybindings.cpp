@@ -9,6 +9,7 @@
 #include "settings/Settings.h"
 #include "settings/dlgOptions.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
@@ -99,6 +100,35 @@ private Q_SLOTS:
         QCOMPARE(int(*got), verb);
         for (const keys::Binding &b : defaults.bindings())
             QVERIFY(b.keys.size() <= keys::KeyMap::kMostKeys);
+    }
+
+    // A key typed into a slot that another command holds is refused, and the slot keeps its key;
+    // the clear button still gives it up.
+    void aRefusedKeyLeavesTheSlotAsItWas()
+    {
+        dlgKeys page(keyinput::defaultKeys());
+        page.show();
+        page.tblKeys->selectRow(
+            page.tblKeys->findItems(keys::verbLabel(Verb::Toggle), Qt::MatchExactly)[0]->row());
+        QCOMPARE(page.txtKey[2]->keySequence(), QKeySequence(Qt::Key_Period));
+        page.txtKey[2]->setFocus();
+        QTest::keyClick(page.txtKey[2], Qt::Key_Home);
+        QCoreApplication::processEvents();
+        // The field takes a key a moment after it is let go, or as the focus leaves it.
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(page.txtKey[2], &out);
+        QVERIFY(page.lblRefused->text().contains(keys::verbLabel(Verb::Home)));
+        QCOMPARE(page.txtKey[2]->keySequence(), QKeySequence(Qt::Key_Period));
+
+        page.txtKey[2]->clear(); // the clear button
+        QCoreApplication::processEvents();
+        QVERIFY(page.lblRefused->text().isEmpty());
+        page.cmdOk->click();
+        QVERIFY(page.chosen);
+        const QList<keys::Binding> &bindings = page.chosen->bindings();
+        const auto toggle = std::find_if(bindings.begin(), bindings.end(),
+                                         [](const keys::Binding &b) { return b.verb == Verb::Toggle; });
+        QCOMPARE(toggle->keys.size(), 2);
     }
 
     // From the Keys page in Options: a key another command holds is refused and said, a free one is

@@ -8,18 +8,25 @@
 #include "PrompterWindow.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
+#include "mos/MosControl.h"
 #include "mos/MosDevice.h"
 #include "mos/MosShow.h"
 #include "mos/RundownFeed.h"
+#include "mos/dlgMos.h"
+#include "remote/RemoteCommand.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
+#include "settings/Settings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace mos;
 
@@ -105,9 +112,12 @@ private Q_SLOTS:
     }
     void aRunningOrderIsFollowedLive();
     void theRunningOrderIsTheShowWhileItRuns();
+    void theLinkIsSeenAndDrivenFromOutside();
 
 private:
     void startNewsroom(MosDevice &device);
+    void startNewsroom(const QString &mosID, quint16 lower, quint16 upper, quint16 ncsLower,
+                       quint16 ncsUpper);
 };
 
 void TestMosNcs::startNewsroom(MosDevice &device)
@@ -124,12 +134,19 @@ void TestMosNcs::startNewsroom(MosDevice &device)
     options.ncsLowerPort = freePort();
     options.ncsUpperPort = freePort();
     QVERIFY(device.start(options));
+    startNewsroom(options.identity.mosID, device.lowerPort(), device.upperPort(), options.ncsLowerPort,
+                  options.ncsUpperPort);
+}
 
+void TestMosNcs::startNewsroom(const QString &mosID, quint16 lower, quint16 upper, quint16 ncsLower,
+                               quint16 ncsUpper)
+{
+    const QString node = qEnvironmentVariable("CUESCROLL_NODE");
+    const QString script = qEnvironmentVariable("CUESCROLL_MOS_NCS");
     m_out.clear();
     m_ncs.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_ncs.start(node, {script, options.identity.mosID, QString::number(device.lowerPort()),
-                       QString::number(device.upperPort()), QString::number(options.ncsLowerPort),
-                       QString::number(options.ncsUpperPort), QString::number(freePort())});
+    m_ncs.start(node, {script, mosID, QString::number(lower), QString::number(upper),
+                       QString::number(ncsLower), QString::number(ncsUpper), QString::number(freePort())});
     QVERIFY2(m_ncs.waitForStarted(10000), qPrintable(m_ncs.errorString()));
     QCOMPARE(line("ready"), QStringLiteral("yes"));
 }
@@ -266,6 +283,101 @@ void TestMosNcs::theRunningOrderIsTheShowWhileItRuns()
     QCOMPARE(core.charAtLine(), show.storyStart(1));
     QVERIFY(core.running());
 
+    m_ncs.write("quit\n");
+    QVERIFY(m_ncs.waitForFinished(10000));
+}
+
+// The operator's remote sees the newsroom and picks the running order shown; the choice outlives
+// the program.
+void TestMosNcs::theLinkIsSeenAndDrivenFromOutside()
+{
+    if (!QFileInfo(qEnvironmentVariable("CUESCROLL_NODE")).isExecutable())
+        QFAIL("nodejs is needed: scripts/install-deps installs it");
+    std::unique_ptr<IsolatedSettings> settings;
+    FakePlatform platform;
+    FakeDialogs dialogs;
+    QTemporaryDir site;
+    startFresh(settings, platform, dialogs, site);
+    platform.now = 5000;
+    // Two ports side by side for the device, two for the newsroom, the same for the second run.
+    quint16 lower = 0;
+    for (int tries = 0; tries < 50 && !lower; ++tries) {
+        QTcpServer a, b;
+        if (a.listen(QHostAddress::LocalHost, 0) && b.listen(QHostAddress::LocalHost, a.serverPort() + 1))
+            lower = a.serverPort();
+    }
+    const quint16 ncsLower = freePort(), ncsUpper = freePort();
+    QNetworkAccessManager net;
+    const auto run = [&](frmMain &w) {
+        w.mos().setListenAddress(QHostAddress::LocalHost);
+        w.mos().setNewsroomPorts(ncsLower, ncsUpper);
+        QVERIFY(w.mos().startForRun(lower));
+        w.remote().setAddress(QHostAddress::LocalHost);
+        QVERIFY(w.remote().startForRun(quint16(0), false));
+        startNewsroom(QStringLiteral("cuescroll.prompter.mos"), lower, lower + 1, ncsLower, ncsUpper);
+    };
+    const auto mosState = [](frmMain &w) {
+        return QJsonDocument::fromJson(w.remote().stateJson())[QStringLiteral("mos")].toObject();
+    };
+    const auto pick = [&](frmMain &w, const QByteArray &body) {
+        QNetworkRequest request(
+            QUrl(QStringLiteral("http://127.0.0.1:%1/api/v1/mos/runningorder").arg(w.remote().port())));
+        request.setRawHeader("Authorization", "Bearer " + w.remote().token().toUtf8());
+        std::unique_ptr<QNetworkReply> reply(net.post(request, body));
+        (void)QTest::qWaitFor([&] { return reply->isFinished(); }, 10000);
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    };
+    {
+        const std::unique_ptr<frmMain> w = showPrompter(platform, dialogs, {});
+        run(*w);
+        if (QTest::currentTestFailed())
+            return;
+        // Asked as soon as it connects, the newsroom tells the order made before the prompter started.
+        QCOMPARE(line("reqall"), QString());
+        const auto known = [&] { return mosState(*w)[QStringLiteral("runningOrders")][0]; };
+        QTRY_VERIFY_WITH_TIMEOUT(known()[QStringLiteral("stories")].toInt() == 3, 20000);
+        QCOMPARE(known()[QStringLiteral("slug")].toString(), QStringLiteral("Evening news"));
+        QVERIFY(mosState(*w)[QStringLiteral("runningOrder")].isNull());
+        const auto newsroom = [&] {
+            for (const QJsonValue &c : mosState(*w)[QStringLiteral("connections")].toArray())
+                if (c[QStringLiteral("ncsID")] == QStringLiteral("test.ncs") &&
+                    c[QStringLiteral("lastHeartbeat")].isDouble())
+                    return c.toObject();
+            return QJsonObject();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!newsroom().isEmpty(), 20000);
+        QCOMPARE(newsroom()[QStringLiteral("address")].toString(), QStringLiteral("127.0.0.1"));
+        QVERIFY(!newsroom()[QStringLiteral("lastMessageType")].toString().isEmpty());
+        {
+            Settings settings; // the window shows the same
+            mos::dlgMos window(settings, w->mos(), {});
+            window.show();
+            QVERIFY(
+                !window.lstConnections->findItems(QStringLiteral("test.ncs"), Qt::MatchExactly).isEmpty());
+            if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS"))
+                window.grab().save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
+                                   QStringLiteral("/dlgMos-connected.png"));
+        }
+        QCOMPARE(pick(*w, R"({"id":"RO9"})"), 404);
+        QCOMPARE(pick(*w, R"({"id":7})"), 400);
+        QCOMPARE(pick(*w, R"({"id":"RO1"})"), 204);
+        QCOMPARE(titles(w->showRun()), QStringLiteral("Opening | Weather | Sport"));
+        QCOMPARE(mosState(*w)[QStringLiteral("runningOrder")].toString(), QStringLiteral("RO1"));
+        QCOMPARE(pick(*w, R"({"id":null})"), 204);
+        QVERIFY(mosState(*w)[QStringLiteral("runningOrder")].isNull());
+        // The WebSocket's command takes the same path.
+        QVERIFY(!w->remote()
+                     .apply(*remote::fromMessage(R"({"cmd":"runningorder","id":"RO1"})").command)
+                     .refused());
+        m_ncs.write("quit\n");
+        QVERIFY(m_ncs.waitForFinished(10000));
+    }
+    // Started again, it shows the order kept once the newsroom sends it.
+    const std::unique_ptr<frmMain> w = showPrompter(platform, dialogs, {});
+    QVERIFY(w->mos().shownOrder().isEmpty());
+    run(*w);
+    QTRY_COMPARE_WITH_TIMEOUT(titles(w->showRun()), QStringLiteral("Opening | Weather | Sport"), 20000);
+    QCOMPARE(mosState(*w)[QStringLiteral("runningOrder")].toString(), QStringLiteral("RO1"));
     m_ncs.write("quit\n");
     QVERIFY(m_ncs.waitForFinished(10000));
 }

@@ -4,6 +4,7 @@
 
 #include "PrompterWindow.h"
 #include "core/PrompterCore.h"
+#include "core/TalentMessage.h"
 #include "remote/OscFeedback.h"
 #include "remote/RemoteControl.h"
 #include "settings/Settings.h"
@@ -114,6 +115,9 @@ private Q_SLOTS:
         QCOMPARE(first.value(kPrefix + "running"), "0");
         QCOMPARE(first.value(kPrefix + "direction"), "up");
         QCOMPARE(first.value(kPrefix + "story"), "1");
+        // The true time, not the label's placeholder before the script was laid out.
+        QCOMPARE(first.value(kPrefix + "timetogo"), w->core().timeToGo());
+        QVERIFY(first.value(kPrefix + "timetogo") != QLatin1String("00:00"));
 
         QVERIFY(!w->remote().apply({Verb::Speed, 12, 0}).refused());
         QVERIFY(!w->remote().apply({Verb::Down}).refused());
@@ -123,6 +127,56 @@ private Q_SLOTS:
         QCOMPARE(next.value(kPrefix + "direction"), "down");
         QCOMPARE(next.value(kPrefix + "running"), "1");
         QVERIFY(!next.contains(kPrefix + "story")); // unchanged, not sent again
+    }
+
+    // The desk's "message shown" lamp follows the message at once, whoever sets or clears it and when
+    // it runs out: no later than the next turn of the event loop, the injected clock not moved on.
+    void messageChangesReachTheDesk_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cleared") << "clear";
+        QTest::newRow("expired") << "expire";
+        QTest::newRow("replaced") << "replace";
+    }
+    void messageChangesReachTheDesk()
+    {
+        QFETCH(QString, how);
+        auto w = prompter();
+        w->remote().oscFeedback().pushNow();
+        heard(m_desk);
+        QVERIFY(!w->remote().apply({Verb::Message, 5, 0, 0, QStringLiteral("Wrap up")}).refused());
+        QCOMPARE(heard(m_desk), (QMap<QString, QString>{{kPrefix + "message", "Wrap up"}}));
+        QString after;
+        if (how == QLatin1String("clear")) {
+            QVERIFY(!w->remote().apply({Verb::ClearMessage}).refused());
+        } else if (how == QLatin1String("expire")) {
+            m_platform.now += 5000;
+            w->core().message().tmrMessage_Timer();
+        } else {
+            QVERIFY(!w->remote().apply({Verb::Message, 0, 0, 0, QStringLiteral("Go to VT")}).refused());
+            after = QStringLiteral("Go to VT");
+        }
+        QCOMPARE(heard(m_desk).value(kPrefix + "message", QStringLiteral("(nothing)")), after);
+    }
+
+    // Over/under estimated afresh at every step is shown steady: its second moves at most once in 5 s.
+    void overUnderHoldsStill()
+    {
+        remote::SteadyFigure f;
+        quint32 now = 1000;
+        QCOMPARE(f.take(-55.4, now), -55.0);
+        const QList<double> jitter{-46, -47, -39, -52, -48};
+        for (double raw : jitter) {
+            now += 900;
+            QCOMPARE(f.take(raw, now), -55.0);
+        }
+        now += 1000; // 5.5 s since it moved
+        QCOMPARE(f.take(-47.2, now), -47.0);
+        now += 100;
+        QCOMPARE(f.take(-40, now), -47.0);
+        QCOMPARE(f.take(120, now), 120.0); // a new target: no jitter
+        f.reset();
+        QCOMPARE(f.take(-40, now), -40.0);
     }
 
     // Progress while running goes out at most ten times a second, the latest when it does.

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void commandsWithValues();
     void commandsNotCarriedOutAreRefused_data();
     void commandsNotCarriedOutAreRefused();
+    void aPhoneHearsTheWholeStateFirstAndEachChangeAtOnce();
     void windowSaysWhenThePortIsBusy();
     void aDeviceWithoutItsModuleIsTold_data();
     void aDeviceWithoutItsModuleIsTold();
@@ -185,13 +186,12 @@ void tst_RemoteControl::commandsNotCarriedOutAreRefused()
         phone.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(r.token())));
         QVERIFY(QTest::qWaitFor([&] { return !heard.isEmpty(); }, 5000)); // the state
         phone.sendTextMessage(QString::fromUtf8(body));
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return std::any_of(heard.cbegin(), heard.cend(),
-                                   [](const QString &m) { return m.contains(QLatin1String("error")); });
-            },
-            5000));
-        answer = heard.last().toUtf8();
+        // The refusal, told apart from the states (which carry error fields of their own).
+        const auto refusal = [](const QString &m) {
+            return QJsonDocument::fromJson(m.toUtf8()).object().contains(QLatin1String("status"));
+        };
+        QVERIFY(QTest::qWaitFor([&] { return std::any_of(heard.cbegin(), heard.cend(), refusal); }, 5000));
+        answer = std::find_if(heard.cbegin(), heard.cend(), refusal)->toUtf8();
         got = QJsonDocument::fromJson(answer).object().value(QStringLiteral("status")).toInt();
     } else {
         QNetworkAccessManager net;
@@ -210,6 +210,39 @@ void tst_RemoteControl::commandsNotCarriedOutAreRefused()
             !QJsonDocument::fromJson(answer).object().value(QStringLiteral("error")).toString().isEmpty());
         QCOMPARE(w->core().top(), top);
     }
+}
+
+// The first state a phone hears is the true and whole one; a message set or cleared reaches it
+// without waiting for anything else to change.
+void tst_RemoteControl::aPhoneHearsTheWholeStateFirstAndEachChangeAtOnce()
+{
+    auto w = showPrompter(m_platform, m_dialogs, scriptOfLines(200));
+    remote::RemoteControl &r = w->remote();
+    r.setAddress(QHostAddress::LocalHost);
+    QVERIFY2(r.startForRun(quint16(0), false), qPrintable(r.error()));
+    QWebSocket phone;
+    QList<QJsonObject> heard;
+    connect(&phone, &QWebSocket::textMessageReceived, this,
+            [&](const QString &m) { heard << QJsonDocument::fromJson(m.toUtf8()).object(); });
+    phone.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/api/v1/ws?token=%2").arg(r.port()).arg(r.token())));
+    QVERIFY(QTest::qWaitFor([&] { return !heard.isEmpty(); }, 5000));
+    const QJsonObject first = heard.takeFirst();
+    const QJsonObject now = QJsonDocument::fromJson(r.stateJson()).object();
+    QCOMPARE(first.keys(), now.keys());
+    for (const char *key : {"mos", "cueErrors", "timers", "rundown", "story", "message"})
+        QVERIFY2(first.contains(QLatin1String(key)), key);
+    QCOMPARE(first.value(QStringLiteral("timeToGo")).toString(), w->core().timeToGo());
+    QVERIFY(first.value(QStringLiteral("timeToGo")).toString() != QLatin1String("00:00"));
+    QCOMPARE(first.value(QStringLiteral("words")).toInt(), now.value(QStringLiteral("words")).toInt());
+
+    const auto lastMessage = [&] {
+        return heard.isEmpty() ? QJsonValue(QJsonValue::Undefined)
+                               : heard.last().value(QStringLiteral("message"));
+    };
+    QVERIFY(!r.apply({Verb::Message, 0, 0, 0, QStringLiteral("Wrap up")}).refused());
+    QVERIFY(QTest::qWaitFor([&] { return lastMessage() == QJsonValue(QStringLiteral("Wrap up")); }, 5000));
+    QVERIFY(!r.apply({Verb::ClearMessage}).refused());
+    QVERIFY(QTest::qWaitFor([&] { return lastMessage().isNull(); }, 5000));
 }
 
 // Turned on in the window: a busy port is said there and nothing listens; once free, it listens.

@@ -183,6 +183,20 @@ private Q_SLOTS:
         QCOMPARE(colors::backColor(&p.picLine), colors::rgb(255, 0, 0));
     }
 
+    // The preview takes no typing: Enter, wherever the focus stands, presses OK.
+    void enterPressesOk()
+    {
+        Prompter p;
+        const auto d = p.open(m_dialogs);
+        const QString shown = d->txtPreview->toPlainText();
+        QTest::keyClick(d->txtPreview, Qt::Key_X);
+        QTest::keyClick(d->txtPreview, Qt::Key_Return);
+        QCOMPARE(d->focusWidget(), d->cmdOk);
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        QCOMPARE(d->txtPreview->toPlainText(), shown);
+        QCOMPARE(d->result(), int(QDialog::Accepted));
+    }
+
     void untouchedSystemColourSurvivesOk()
     {
         Prompter p;

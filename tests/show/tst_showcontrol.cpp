@@ -12,6 +12,7 @@
 #include "show/ShowControl.h"
 #include "studio/Studio.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,6 +24,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QUdpSocket>
 
 namespace {
@@ -83,6 +87,36 @@ class tst_ShowControl : public QObject
 
 private Q_SLOTS:
     void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
+
+    // A cue stands smaller than the script it is in, at the script's own size, not the document's
+    // default: a band too thin to read would be a fault.
+    void cueBandsFollowTheScriptsSize_data()
+    {
+        QTest::addColumn<double>("scriptPoints");
+        QTest::newRow("as the default") << 8.0;
+        QTest::newRow("set large in the text") << 48.0;
+    }
+    void cueBandsFollowTheScriptsSize()
+    {
+        QFETCH(double, scriptPoints);
+        QTextDocument doc;
+        QFont base = doc.defaultFont();
+        base.setPointSizeF(8);
+        doc.setDefaultFont(base);
+        doc.setPlainText(QStringLiteral("Good evening.\n[[roll VT]]\nOur top story."));
+        QTextCursor all(&doc);
+        all.select(QTextCursor::Document);
+        QTextCharFormat size;
+        size.setFontPointSize(scriptPoints);
+        all.mergeCharFormat(size);
+        cues::mark(doc, false);
+        doc.setTextWidth(800);
+        const auto height = [&](int block) {
+            return doc.documentLayout()->blockBoundingRect(doc.findBlockByNumber(block)).height();
+        };
+        QVERIFY(height(1) >= height(0) / 3);
+        QVERIFY(height(1) < height(0));
+    }
 
     void cueParagraphs_data()
     {
@@ -186,7 +220,8 @@ private Q_SLOTS:
         QVERIFY(w->findChild<QLabel *>(QStringLiteral("lblCueProblem"))->text().isEmpty());
     }
 
-    // A web address that fails is told to the operator; the script moves on meanwhile.
+    // A web address that fails is told to the operator on the panel, in the panel's own size, and to
+    // the remotes, until it takes a cue again; the script moves on meanwhile.
     void aFailedWebhookIsShown_data()
     {
         QTest::addColumn<int>("status");
@@ -205,12 +240,35 @@ private Q_SLOTS:
         auto w = showPrompter(m_platform, m_dialogs, {});
         w->core().takeScript(scriptWithCue());
         const int cueAt = w->core().plainText().indexOf(QLatin1String("[[roll"));
-        while (w->core().charAtLine() <= cueAt + 12)
-            w->core().stepForward();
+        const auto passTheCue = [&] {
+            while (w->core().charAtLine() >= cueAt)
+                w->core().stepBack();
+            while (w->core().charAtLine() <= cueAt + 12)
+                w->core().stepForward();
+        };
+        passTheCue();
         QLabel *problem = w->findChild<QLabel *>(QStringLiteral("lblCueProblem"));
         QVERIFY(QTest::qWaitFor([&] { return !problem->text().isEmpty(); }, 5000));
         QVERIFY(problem->text().contains(QLatin1String("roll VT")));
         QVERIFY(problem->isVisible());
+        QCOMPARE(problem->parentWidget(), w->picPanel);
+        QCOMPARE(problem->font(), w->lblToGo->font());
+        const auto cueErrors = [&] {
+            return QJsonDocument::fromJson(w->remote().stateJson())
+                .object()[QStringLiteral("cueErrors")]
+                .toArray();
+        };
+        QCOMPARE(cueErrors().size(), 1);
+        QVERIFY(cueErrors().at(0).toString().contains(address));
+        if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS"))
+            w->grab().save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
+                           QStringLiteral("/failed-webhook.png"));
+        if (status == 0)
+            return;
+        hook.status = 204; // mended: the next cue goes out well, and the warning goes
+        passTheCue();
+        QVERIFY(QTest::qWaitFor([&] { return problem->isHidden(); }, 5000));
+        QCOMPARE(cueErrors().size(), 0);
     }
 
     // Through the API: shown over the picture until its time on the run's clock is up, or cleared.

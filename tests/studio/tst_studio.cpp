@@ -7,10 +7,12 @@
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "line/frmLine.h"
 #include "scroll/ScrollClock.h"
 #include "settings/Settings.h"
 #include "settings/StoreFile.h"
 #include "settings/modSettings.h"
+#include "studio/ScriptPicture.h"
 #include "studio/Studio.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -203,6 +206,9 @@ private Q_SLOTS:
                                       << "10";
         QTest::newRow("talent off") << QStringList{"Talent screen", "Off"} << "TalentScreen"
                                     << "";
+        QTest::newRow("message below")
+            << QStringList{"Message below the reading line"} << "TalentMessageBelow"
+            << "True";
     }
     void menuChoices()
     {
@@ -243,6 +249,58 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(w->studio()->prompterMirror() != nullptr, w->studio()->options().mirrorPrompter);
+    }
+
+    // The message stands beside the reading line, never over it: on the side chosen unless the line
+    // stands so near that edge that there is no room.
+    void messageStandsBesideTheReadingLine_data()
+    {
+        QTest::addColumn<QRectF>("line");
+        QTest::addColumn<bool>("below");
+        QTest::addColumn<bool>("standsBelow");
+        QTest::newRow("above, the default") << QRectF(0, 280, 800, 40) << false << false;
+        QTest::newRow("below, chosen") << QRectF(0, 280, 800, 40) << true << true;
+        QTest::newRow("line at the top: below") << QRectF(0, 20, 800, 40) << false << true;
+        QTest::newRow("line at the foot: above") << QRectF(0, 560, 800, 36) << true << false;
+    }
+    void messageStandsBesideTheReadingLine()
+    {
+        QFETCH(QRectF, line);
+        QFETCH(bool, below);
+        QFETCH(bool, standsBelow);
+        QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        QPainter p(&picture);
+        const QString text = QStringLiteral("Wrap up now, we are over by a minute and a half");
+        const QRectF band = studio::paintMessage(p, QRectF(0, 0, 800, 600), text, line, below);
+        QVERIFY(!band.isEmpty());
+        QVERIFY(!band.intersects(line));
+        QCOMPARE(band.top() >= line.bottom(), standsBelow);
+        // Nothing drawn on the line's rows.
+        for (int y = int(line.top()); y < int(line.bottom()); ++y)
+            QCOMPARE(picture.pixel(400, y), qRgb(255, 255, 255));
+    }
+
+    // On the operator's view too; the screenshot shows where it stands.
+    void messageOnThePrompterLeavesTheLineFree()
+    {
+        auto w = makeWindow(0);
+        QVERIFY(!w->core().command({run::Verb::Message, 0, 0, 0, QStringLiteral("Wrap up")}).refused());
+        QCoreApplication::processEvents();
+        QWidget *overlay = w->studio()->countdownOverlay();
+        QVERIFY(overlay->isVisible());
+        QImage shown(overlay->size(), QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::transparent);
+        overlay->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren); // its own drawing only
+        const QRect line = studio::bandIn(w->picBack, w->lineWindow).translated(-overlay->pos());
+        QVERIFY(!line.isEmpty());
+        // Drawn above the line; the line's rows stay clear.
+        QVERIFY(qAlpha(shown.pixel(shown.width() / 2, line.top() / 2)) > 0);
+        for (int y = std::max(0, line.top()); y <= std::min(shown.height() - 1, line.bottom()); ++y)
+            QCOMPARE(qAlpha(shown.pixel(shown.width() / 2, y)), 0);
+        if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS"))
+            w->grab().save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
+                           QStringLiteral("/message-above-line.png"));
     }
 
     void storedChoicesComeBackAtStart()

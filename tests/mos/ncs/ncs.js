@@ -5,7 +5,7 @@
 // A newsroom system for the tests: drives the prompter's device step by step. Usage:
 //   node ncs.js MOSID DEVICE_LOWER DEVICE_UPPER OWN_LOWER OWN_UPPER OWN_QUERY
 // Each line on stdin names a step; each step answers one line on stdout: "<step> <status>".
-// What the device starts is reported as it arrives: "onair <roID> <storyID>".
+// What the device starts is reported as it arrives: "onair <roID> <storyID>", "reqall".
 'use strict'
 const readline = require('readline')
 const { MosConnection, getMosTypes } = require('@mos-connection/connector')
@@ -56,7 +56,10 @@ async function main() {
     say(`onair ${str(status.RunningOrderId)} ${str(status.ID)}`)
     return { ID: status.RunningOrderId, Status: s('OK'), Stories: [] }
   })
-  device.onRequestAllRunningOrders(async () => [order])
+  device.onRequestAllRunningOrders(async () => {
+    say('reqall')
+    return [order]
+  })
   device.onRequestRunningOrder(async (id) => (`${id}` === 'RO1' ? order : null))
   device.onRunningOrderStatus(async (st) => ({ ID: st.ID, Status: s('OK'), Stories: [] }))
   device.onItemStatus(async (st) => ({ ID: st.RunningOrderId, Status: s('OK'), Stories: [] }))
