@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Builds the Debian package into WORK_DIR and reads it back with dpkg-deb.
+cmake_policy(SET CMP0057 NEW)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 execute_process(COMMAND ${CPACK} -G DEB -B ${WORK_DIR} --config ${BUILD_DIR}/CPackConfig.cmake
@@ -41,6 +42,9 @@ foreach(expected
     "fonts-liberation2"
     "pocketsphinx-en-us"
     "libpocketsphinx3"
+    # The modules' own libraries, found by dpkg-shlibdeps in the modules.
+    "librtmidi6"
+    "libsdl2-2.0-0"
     "Recommends: antiword"
     "pipewire-pulse | pulseaudio"
     "avahi-daemon")
@@ -60,6 +64,9 @@ foreach(expected
     "./usr/share/applications/${APP_ID}.desktop"
     "./usr/share/metainfo/${APP_ID}.metainfo.xml"
     "./usr/share/doc/cuescroll/copyright"
+    "./usr/share/doc/cuescroll/changelog.Debian.gz"
+    "./usr/share/doc/cuescroll/examples/sample-script.txt"
+    "./usr/share/man/man1/cuescroll.1.gz"
     "./usr/share/doc/cuescroll/operators-guide.md"
     "./usr/share/doc/cuescroll/remote-api.md"
     "./usr/share/icons/hicolor/scalable/apps/cuescroll.svg"
@@ -70,6 +77,31 @@ foreach(expected
     message(FATAL_ERROR "the package lacks ${expected}")
   endif()
 endforeach()
+# The modules lie in a private folder under the architecture's library folder.
+foreach(module voice gamepad midi)
+  if(NOT contents MATCHES "\\./usr/lib/[a-z0-9_-]+/cuescroll/${module}\\.so\n")
+    message(FATAL_ERROR "the package lacks the module ${module}.so in /usr/lib/<triplet>/cuescroll")
+  endif()
+endforeach()
+
+# Each package is named once in Depends, though dpkg-shlibdeps and the list of what is loaded at run
+# time both name some.
+string(REGEX MATCH "\n Depends: ([^\n]*)" depends "${info}")
+set(depends_line "${CMAKE_MATCH_1}")
+string(REPLACE "," ";" depends "${depends_line}")
+set(names "")
+foreach(d IN LISTS depends)
+  string(REGEX REPLACE "^ *([^ (|]+).*" "\\1" name "${d}")
+  if(name IN_LIST names)
+    message(FATAL_ERROR "Depends names ${name} twice: ${depends_line}")
+  endif()
+  list(APPEND names ${name})
+endforeach()
+# The modules are private: nothing runs ldconfig for them.
+if(info MATCHES " postinst| postrm")
+  message(FATAL_ERROR "the package has maintainer scripts:\n${info}")
+endif()
+
 # Nothing of the build tree or the tests goes into it.
 if(contents MATCHES "tst_|render_icons|/build/")
   message(FATAL_ERROR "the package holds files it should not")

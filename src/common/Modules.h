@@ -11,8 +11,8 @@
 // libraries.
 namespace modules {
 
-// Where the modules are: ../lib/cuescroll (the install's library folder) from the executable, in a
-// build tree as installed.
+// Where the modules are: ../lib/<triplet>/cuescroll (a private library folder) from the
+// executable, in a build tree as installed.
 QString directory();
 // Tests point it elsewhere; empty goes back to the default.
 void setDirectory(const QString &path);

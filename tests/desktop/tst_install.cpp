@@ -51,7 +51,7 @@ private Q_SLOTS:
         QTest::newRow("desktop entry") << "share/applications/org.cuescroll.Cuescroll.desktop";
         QTest::newRow("metainfo") << "share/metainfo/org.cuescroll.Cuescroll.metainfo.xml";
         QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/cuescroll.svg";
-        // Loaded from the executable's ../<libdir>/cuescroll when switched on.
+        // Loaded from the executable's ../lib/<triplet>/cuescroll when switched on.
         for (const char *module : {"voice", "gamepad", "midi"})
             QTest::newRow(module) << QStringLiteral(CUESCROLL_MODULES "/%1.so").arg(QLatin1String(module));
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
