@@ -122,7 +122,8 @@ RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, 
 
     auto *target = new QHBoxLayout;
     cboTarget = named(new QComboBox(this), "cboTarget");
-    cboTarget->addItems({tr("As planned"), tr("End at"), tr("Duration")});
+    // In the order of the target's kinds, whose number is the index.
+    cboTarget->addItems({tr("As planned"), tr("Duration"), tr("End at")});
     tmeTarget = named(new QTimeEdit(this), "tmeTarget", tr("Target time"));
     target->addWidget(cboTarget, 1);
     target->addWidget(tmeTarget, 1);
