@@ -11,6 +11,7 @@
 #include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
+#include "settings/dlgOptions.h"
 #include "show/RundownPanel.h"
 #include "ui/PreparedLayout.h"
 
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTreeWidget>
@@ -71,6 +73,7 @@ private Q_SLOTS:
     void hitTheTimeStepsTheSpeed();
     void runningOrderShownOnlyWhenPicked();
     void storyRemovedWhileRunning();
+    void optionsKeepTheStory();
 
 private:
     ShowRun &show() const { return m_w->showRun(); }
@@ -367,6 +370,31 @@ void tst_Rundown::storyRemovedWhileRunning()
     QCOMPARE(show().current(), 1);
     QCOMPARE(core.charAtLine() - show().storyStart(1), into);
     QCOMPARE(preparedlayout::wholeLayouts(), layouts + 1); // on the worker, and only there
+}
+
+// Options, OK or Cancel, and the window laid out at another width leave the show on the words read,
+// its breaks still dressed as breaks.
+void tst_Rundown::optionsKeepTheStory()
+{
+    QVERIFY(!m_w->core().command({run::Verb::Story, 2}).refused());
+    m_w->HandleKey(keyinput::Down, 0);
+    const int reading = m_w->core().charAtLine();
+    const QString words = m_w->core().plainText().mid(reading, 30);
+    for (bool ok : {true, false}) {
+        m_dialogs.modals << [ok](QWidget &d) {
+            auto *options = qobject_cast<dlgOptions *>(&d);
+            (ok ? options->cmdOk : options->cmdCancel)->click();
+            return 0;
+        };
+        m_w->DoAction(QStringLiteral("Options"));
+        QCOMPARE(show().current(), 1);
+        QCOMPARE(m_w->core().plainText().mid(m_w->core().charAtLine(), 30), words);
+    }
+    m_w->resize(m_w->width() - 200, m_w->height());
+    QTRY_COMPARE(m_w->rtDoc->width(), m_w->picBack->width());
+    QCOMPARE(show().current(), 1);
+    QVERIFY(m_w->core().plainText().mid(m_w->core().charAtLine() - 40, 100).contains(words.left(20)));
+    QTRY_COMPARE(unread::kindOf(m_w->rtDoc->document()->findBlockByNumber(40)), unread::Kind::StoryBreak);
 }
 
 QTEST_MAIN(tst_Rundown)
