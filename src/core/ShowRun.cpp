@@ -264,9 +264,7 @@ void ShowRun::feedStoryText(int index, const QString &text)
 {
     if (!m_fed || index < 0 || index >= m_stories.size() || m_stories.at(index).text == text)
         return;
-    QList<show::Story> stories = m_stories;
-    stories[index].text = text;
-    feedStories(stories, false);
+    setStoryText(index, text);
 }
 
 void ShowRun::compose(Goal goal)

@@ -22,9 +22,12 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTextCursor>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -74,6 +77,7 @@ private Q_SLOTS:
     void runningOrderShownOnlyWhenPicked();
     void storyRemovedWhileRunning();
     void optionsKeepTheStory();
+    void storyEditedOnAir();
 
 private:
     ShowRun &show() const { return m_w->showRun(); }
@@ -395,6 +399,37 @@ void tst_Rundown::optionsKeepTheStory()
     QCOMPARE(show().current(), 1);
     QVERIFY(m_w->core().plainText().mid(m_w->core().charAtLine() - 40, 100).contains(words.left(20)));
     QTRY_COMPARE(unread::kindOf(m_w->rtDoc->document()->findBlockByNumber(40)), unread::Kind::StoryBreak);
+}
+
+// The operator changes the story on air beside the rundown while it runs: Apply shows it at once, the
+// presenter stays on the same words, and the timers take the new length.
+void tst_Rundown::storyEditedOnAir()
+{
+    RundownPanel &panel = m_w->rundown();
+    QVERIFY(!m_w->core().command({run::Verb::Story, 2}).refused());
+    m_w->core().start();
+    tick(2000);
+    const int reading = m_w->core().charAtLine();
+    const QString words = m_w->core().plainText().mid(reading, 30);
+    const int toGo = show().timings().showToGo;
+    QCoreApplication::processEvents();
+    QCOMPARE(panel.txtStory->toPlainText(), show().stories().at(1).text);
+    QVERIFY(!panel.cmdApply->isEnabled());
+
+    QTextCursor c(panel.txtStory->document());
+    c.insertText(QStringLiteral("A new first line.\n"));
+    c.movePosition(QTextCursor::End);
+    c.insertText(QLatin1Char('\n') + storyText(QStringLiteral("added"), 10));
+    QVERIFY(panel.cmdApply->isEnabled());
+    tick(250); // the edit waits for Apply
+    QCOMPARE(show().stories().at(1).words, 360);
+    panel.cmdApply->click();
+    QCOMPARE(show().stories().at(1).words, 360 + 4 + 90);
+    QVERIFY(m_w->core().running());
+    QCOMPARE(show().current(), 1);
+    QVERIFY(m_w->core().plainText().mid(m_w->core().charAtLine() - 40, 100).contains(words.left(20)));
+    QVERIFY(show().timings().showToGo > toGo);
+    QVERIFY(!panel.cmdApply->isEnabled());
 }
 
 QTEST_MAIN(tst_Rundown)
