@@ -109,7 +109,7 @@ RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, 
 
     txtStory = named(new QPlainTextEdit(this), "txtStory", tr("Story text"));
     txtStory->setToolTip(tr("The selected story's text: change it while the prompter runs, then Apply."));
-    cmdApply = button(this, "cmdApply", tr("A&pply"));
+    cmdApply = button(this, "cmdApply", tr("Appl&y"));
     cmdApply->setToolTip(tr("Put the changed text on the prompter: the presenter stays on the same words."));
     auto *storyRow = new QHBoxLayout;
     storyRow->addWidget(txtStory, 1);
