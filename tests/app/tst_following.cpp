@@ -8,7 +8,9 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "core/TalentMessage.h"
+#include "documents/Unread.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
@@ -28,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -62,6 +65,30 @@ private Q_SLOTS:
     {
         m_follower.reset();
         m_leader.reset();
+    }
+
+    // A show's breaks reach the follower as breaks: not read, not counted, on their band.
+    void aShowReachesTheFollowerWithItsBreaks()
+    {
+        QList<show::Story> stories;
+        for (const char *name : {"Weather", "Sport"}) {
+            show::Story s;
+            s.newsroomId = s.title = QLatin1String(name);
+            s.text = QStringLiteral("%1 has words to read.\nAnd more of them.").arg(s.title);
+            stories << s;
+        }
+        m_leader->showRun().feedStories(stories, true);
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
+        const auto breaks = [](const frmMain &w) {
+            QStringList out;
+            for (QTextBlock b = w.rtDoc->document()->begin(); b.isValid(); b = b.next())
+                if (unread::kindOf(b) == unread::Kind::StoryBreak)
+                    out << b.text();
+            return out;
+        };
+        QCOMPARE(breaks(*m_follower), QStringList{QStringLiteral("Sport")});
+        QCOMPARE(breaks(*m_follower), breaks(*m_leader));
+        QCOMPARE(m_follower->core().words(), m_leader->core().words());
     }
 
     void takesTheLeadersScriptWithItsFormatting()
