@@ -217,6 +217,11 @@ void tst_Rundown::storyKeysAndBreaks()
     m_w->core().bringCharToLine(show().storyStart(2) - 2);
     tick(250);
     QCOMPARE(show().current(), 2);
+    // At the end of the script what stands below the line has been read too.
+    m_w->core().command({run::Verb::End});
+    tick(250);
+    QCOMPARE(show().current(), 2);
+    QCOMPARE(show().timings().showToGo, 0);
 }
 
 void tst_Rundown::rundownFileKeepsTheShow()
