@@ -159,10 +159,12 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         return m_showRun->timings().storyToGo;
     });
     m_show->setNextStory([this] {
-        const int next = m_showRun->current() + 1;
-        if (!m_showRun->isShow() || next >= m_showRun->stories().size())
-            return QString();
-        return m_showRun->stories().at(next).shownTitle();
+        // The next story shown: a missing one has no place in the script.
+        for (int next = m_showRun->current() + 1; m_showRun->isShow() && next < m_showRun->stories().size();
+             ++next)
+            if (m_showRun->storyStart(next) >= 0)
+                return m_showRun->stories().at(next).shownTitle();
+        return QString();
     });
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.
