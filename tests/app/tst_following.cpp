@@ -74,7 +74,10 @@ private Q_SLOTS:
         for (const char *name : {"Weather", "Sport"}) {
             show::Story s;
             s.newsroomId = s.title = QLatin1String(name);
-            s.text = QStringLiteral("%1 has words to read.\nAnd more of them.").arg(s.title);
+            QStringList lines;
+            for (int i = 1; i <= 30; ++i)
+                lines << QStringLiteral("%1 line %2 has words to read on camera.").arg(s.title).arg(i);
+            s.text = lines.join(QLatin1Char('\n'));
             stories << s;
         }
         m_leader->showRun().feedStories(stories, true);
@@ -89,6 +92,15 @@ private Q_SLOTS:
         QCOMPARE(breaks(*m_follower), QStringList{QStringLiteral("Sport")});
         QCOMPARE(breaks(*m_follower), breaks(*m_leader));
         QCOMPARE(m_follower->core().words(), m_leader->core().words());
+
+        // At the next story, at another width, the follower reads the same words within a display line.
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
+        QVERIFY(!m_leader->core().command({run::Verb::NextStory}).refused());
+        const QString read = m_leader->core().plainText().mid(m_leader->core().charAtLine(), 12);
+        QVERIFY2(read.startsWith(QLatin1String("Sport")), qPrintable(read));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_follower->core().plainText().mid(m_follower->core().charAtLine() - 30, 60).contains(read),
+            5000);
     }
 
     void takesTheLeadersScriptWithItsFormatting()
