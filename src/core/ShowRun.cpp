@@ -286,11 +286,12 @@ void ShowRun::compose(Goal goal)
     else if (const auto *to = std::get_if<QString>(&goal))
         kept->story = *to;
     const bool fresh = std::holds_alternative<Fresh>(goal);
-    composeThen(std::move(text), std::move(before), [this, kept, fresh] {
+    const QString onAir = fresh ? QString() : m_shownStories.value(m_current).id;
+    composeThen(std::move(text), std::move(before), [this, kept, fresh, onAir] {
         composed();
         if (!fresh)
             placeAgain(*kept);
-        settle();
+        settle(onAir);
     });
 }
 
@@ -351,9 +352,12 @@ void ShowRun::composed()
         Q_EMIT wordsCounted(m_wordsBefore.isEmpty() ? 0 : m_wordsBefore.last());
 }
 
-void ShowRun::settle()
+void ShowRun::settle(const QString &onAir)
 {
     m_current = isShow() ? storyAt(int(reached())) : -1;
+    // With nothing to scroll, the story on air stays the one it was.
+    if (const int was = indexOf(onAir); m_core.range() <= 0 && was >= 0 && storyStart(was) >= 0)
+        m_current = was;
     Q_EMIT rundownChanged();
     Q_EMIT storyChanged(m_current);
     refresh(true);
@@ -445,6 +449,8 @@ double ShowRun::readDown(double scrolled) const
     const double below = std::max(0.0, double(m_core.viewportHeight()) - line);
     const double tail = std::min(below, range / 2);
     const double end = std::max(range + line, scriptEnd());
+    if (range <= 0)
+        return 0; // the whole show in the picture: its first story is on air until the operator moves on
     if (head <= 0)
         return scrolled + line;
     if (scrolled < head)
@@ -627,7 +633,8 @@ void ShowRun::timShow_Timer()
 {
     const quint32 now = m_platform.timeGetTime();
     const int position = int(reached());
-    if (isShow()) {
+    // With nothing to scroll, the story on air is the one the operator went to.
+    if (isShow() && (m_core.range() > 0 || m_current < 0)) {
         const int at = storyAt(position);
         if (at != m_current) {
             m_current = at;

@@ -128,7 +128,7 @@ private:
     void compose(Goal goal = Keep{});
     void composeThen(show::ShowText text, std::function<void()> before, std::function<void()> after);
     void composed();
-    void settle();
+    void settle(const QString &onAir = {});
     void identify();
     int indexOf(const QString &id) const; // in the stories shown
     // The place read, by story: kept across a new composition or layout.
