@@ -459,6 +459,10 @@
         <source>deleted</source>
         <translation>gelöscht</translation>
     </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>Überneh&amp;men</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>

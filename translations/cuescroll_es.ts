@@ -459,6 +459,10 @@
         <source>deleted</source>
         <translation>eliminada</translation>
     </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>A&amp;plicar</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>

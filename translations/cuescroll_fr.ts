@@ -459,6 +459,10 @@
         <source>deleted</source>
         <translation>supprimé</translation>
     </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>App&amp;liquer</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>

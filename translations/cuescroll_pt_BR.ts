@@ -459,6 +459,10 @@
         <source>deleted</source>
         <translation>excluída</translation>
     </message>
+    <message>
+        <source>Appl&amp;y</source>
+        <translation>Apl&amp;icar</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>

@@ -80,7 +80,8 @@ QString helpText(QCommandLineParser &parser)
     text += QLatin1Char('\n') +
             tr("Several files make a show, one story each, in the order given; a folder adds its\n"
                "scripts in the order of their names, and a .cuerundown file the stories it lists.\n"
-               "Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.\n");
+               "Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story (with a single script\n"
+               "they page).\n");
     text += QLatin1Char('\n') + tr("Files:\n");
     text += QStringLiteral("  %1\n").arg(
         QDir::toNativeSeparators(programfiles::locate(QStringLiteral("Settings.ini"))));

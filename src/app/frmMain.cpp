@@ -10,6 +10,7 @@
 #include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
+#include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
 #include "editor/frmEditText.h"
 #include "follow/FollowSeat.h"
@@ -115,7 +116,21 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     connect(cmdCancel, &QToolButton::clicked, &m_controls->marking(), &Marking::cmdCancel_Click);
     connect(m_controls, &PrompterControls::openingEnded, this, &frmMain::openingEnded);
     connect(&m_controls->opener(), &ScriptOpener::showDropped, this, &frmMain::OpenShow);
-    m_showRun = new ShowRun(m_platform, *m_core, *rtDoc, lblWords);
+    ShowRun::Files files;
+    files.read = [](show::Story &s) {
+        const scriptfile::OpenedText read = scriptfile::openText(s.path);
+        s.missing = read.opened.state != scriptfile::Opened::State::Loaded;
+        s.problem = read.opened.message;
+        if (read.opened.state == scriptfile::Opened::State::NeedsConverter)
+            s.problem = ShowRun::tr("A Word 97-2003 document is opened in the script editor only.");
+        s.text = s.missing ? QString() : read.text;
+    };
+    files.failure = &scriptfile::failureMessage;
+    files.shown = &scriptfile::shownPath;
+    m_showRun = new ShowRun(m_platform, *m_core, std::move(files));
+    connect(m_showRun, &ShowRun::wordsCounted, this, [this](int words) {
+        lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr, words));
+    });
     m_core->setStories(m_showRun);
     m_rundown = new RundownPanel(*m_core, *m_showRun, m_dialogs, m_settings, this);
     m_rundown->hide();
@@ -145,10 +160,12 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         return m_showRun->timings().storyToGo;
     });
     m_show->setNextStory([this] {
-        const int next = m_showRun->current() + 1;
-        if (!m_showRun->isShow() || next >= m_showRun->stories().size())
-            return QString();
-        return m_showRun->stories().at(next).shownTitle();
+        // The next story shown: a missing one has no place in the script.
+        for (int next = m_showRun->current() + 1; m_showRun->isShow() && next < m_showRun->stories().size();
+             ++next)
+            if (m_showRun->storyStart(next) >= 0)
+                return m_showRun->stories().at(next).shownTitle();
+        return QString();
     });
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
     // With the remote control on, other prompters may follow this one on its port, with its token.

@@ -8,6 +8,7 @@
 #include "app/frmMain.h"
 #include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
 #include "keys/dlgKeys.h"
 #include "markers/Marking.h"
@@ -49,7 +50,13 @@ void frmMain::cmdMark_Click()
 
 void frmMain::HandleKey(int keyCode, int shift)
 {
-    if (const std::optional<run::Verb> verb = m_keys.verbFor(keyinput::combination(keyCode, shift)))
+    std::optional<run::Verb> verb = m_keys.verbFor(keyinput::combination(keyCode, shift));
+    // With a single script there is no story to move to: the key does what it does without its
+    // modifiers (Ctrl+Page Down pages, as scroll keys with modifiers do).
+    if ((verb == run::Verb::NextStory || verb == run::Verb::PrevStory) && !m_showRun->isShow() &&
+        !m_core->following() && shift != 0)
+        verb = m_keys.verbFor(keyinput::combination(keyCode, 0));
+    if (verb)
         m_core->command({*verb});
 }
 

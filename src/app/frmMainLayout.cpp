@@ -170,6 +170,7 @@ void frmMain::ArrangeControls()
         QElapsedTimer wrapping;
         if (lcApp().isDebugEnabled())
             wrapping.start();
+        m_core->Relaying(); // a show keeps its place by its words, a single script its Top
         twips::setWidth(rtDoc, twips::width(picBack)); // Left and Top stay: the scroll position survives
         MeasureLineHeight();
         if (wrapping.isValid())

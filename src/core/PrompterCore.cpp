@@ -118,6 +118,11 @@ float PrompterCore::readingMiddle() const
     return m_view.readingLineTop() + m_view.readingLineHeight() / 2;
 }
 
+float PrompterCore::viewportHeight() const
+{
+    return m_view.viewportHeight();
+}
+
 int PrompterCore::charAtLine() const
 {
     return ScriptLines(m_script.script()).lineStartAt(twips::toPixels(readingMiddle() - top()));
@@ -769,9 +774,28 @@ void PrompterCore::publishPosition()
     Q_EMIT positionChanged(t);
 }
 
+void PrompterCore::Relaying()
+{
+    keepPlace();
+}
+
+bool PrompterCore::keepPlace()
+{
+    if (!m_keptPlace && m_stories)
+        m_keptPlace = m_stories->keepPlace();
+    return bool(m_keptPlace);
+}
+
+void PrompterCore::restorePlace()
+{
+    if (const std::function<void()> restore = std::exchange(m_keptPlace, {}))
+        restore();
+}
+
 void PrompterCore::Relaid()
 {
     m_toGoSeconds = 0;
+    restorePlace();
     placed();
     Q_EMIT relaid();
 }
@@ -805,10 +829,16 @@ void PrompterCore::EditTextAction()
 {
     m_script.cancelOpening();
     const QString before = plainText();
+    // A show keeps its place when its text comes back as it was; a single script starts again.
+    const bool kept = keepPlace();
     m_window.editText();
     markCues();
     m_window.layout();
-    m_view.setScriptTop(0);
+    if (kept && plainText() == before)
+        restorePlace();
+    else
+        m_view.setScriptTop(0);
+    m_keptPlace = {};
     placed();
     if (plainText() != before) {
         countWords();
@@ -835,6 +865,8 @@ void PrompterCore::ShowHelp()
 
 void PrompterCore::OptionsAction()
 {
+    // A show stays on the words read; a single script goes back to its beginning.
+    const bool kept = keepPlace();
     const std::optional<appearance::Appearance> chosen =
         m_window.options(m_script.shownAppearance(m_appearance.lForeColor));
     if (chosen) {
@@ -844,7 +876,10 @@ void PrompterCore::OptionsAction()
         m_script.reapplyMarkerHighlights();
     }
     m_window.layout();
-    m_view.setScriptTop(0);
+    if (kept)
+        restorePlace();
+    else
+        m_view.setScriptTop(0);
     placed();
     SaveAppearance();
     if (chosen)

@@ -78,6 +78,9 @@ public:
     float lineHeight() const;
     // Where in plainText() the display line under the middle of the reading line begins.
     int charAtLine() const;
+    // The reading line's middle, and the viewport's height, twips down the viewport.
+    float readingMiddle() const;
+    float viewportHeight() const;
     // Where the reading line reads, independent of window and font size: the first character of the
     // display line under its middle, and how far down that line (0 to 1) the middle lies.
     // `length` is the characters of that display line (to the next line's start), so another
@@ -190,6 +193,8 @@ public:
     void StartClock(quint32 tick);
     // After a layout: the time to go is counted afresh and the position told.
     void Relaid();
+    // Before the script is wrapped anew: a show's place is taken, to be given back by Relaid().
+    void Relaying();
     void ApplyStoredAppearance();
     void ReportStoreProblem();
     bool ModalWindowOpen() const;
@@ -228,8 +233,7 @@ private:
     void setRunning(bool on);
     void UpdateProgress(bool bSmooth);
     void publishPosition();
-    float readingMiddle() const; // the reading line's middle, twips down the viewport
-    void placed();               // the view was put somewhere: progress and position told
+    void placed(); // the view was put somewhere: progress and position told
     void ScriptReplaced(std::optional<qint32> words = std::nullopt);
     void EditTextAction();
     void OptionsAction();
@@ -266,5 +270,8 @@ private:
     bool m_stepFromClock = false; // the Scroll in progress is the clock's
     float m_publishedTop = 0;
     qint32 m_words = 0;
-    std::function<void()> m_followUp; // of the script being told as changed
+    std::function<void()> m_followUp;  // of the script being told as changed
+    std::function<void()> m_keptPlace; // a show's place, given back after the layout
+    bool keepPlace();
+    void restorePlace();
 };

@@ -9,15 +9,17 @@
 #include "core/Log.h"
 #include "core/PrompterCore.h"
 #include "documents/Cues.h"
-#include "editor/ScriptFile.h"
+#include "documents/ScriptLines.h"
+#include "documents/Unread.h"
 #include "scroll/ScrollEngine.h"
+#include "scroll/TwipUnits.h"
 #include "show/RundownFile.h"
-#include "ui/Colors.h"
-#include "ui/RichTextView.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLabel>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
@@ -29,8 +31,21 @@
 using run::Answer;
 using run::Verb;
 
-ShowRun::ShowRun(Platform &platform, PrompterCore &core, RichTextView &rtDoc, QLabel *lblWords)
-    : QObject(&core), m_platform(platform), m_core(core), m_rtDoc(rtDoc), m_lblWords(lblWords),
+namespace {
+
+// A colour as the settings hold it: red in the low byte; with the top bit, a colour of the system.
+QColor colorOf(qint32 value, QPalette::ColorRole system)
+{
+    if (value < 0)
+        return QGuiApplication::palette().color(system);
+    const auto v = quint32(value);
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+} // namespace
+
+ShowRun::ShowRun(Platform &platform, PrompterCore &core, Files files)
+    : QObject(&core), m_platform(platform), m_core(core), m_files(std::move(files)),
       m_sample(new QTimer(this))
 {
     // Read once for the program: from here on the wall clock goes by the program's own clock.
@@ -66,13 +81,23 @@ void ShowRun::setWallClock(const QDateTime &wallNow)
 
 void ShowRun::readStory(show::Story &s) const
 {
-    const scriptfile::OpenedText read = scriptfile::openText(s.path);
-    s.missing = read.opened.state != scriptfile::Opened::State::Loaded;
-    s.problem = read.opened.message;
-    if (read.opened.state == scriptfile::Opened::State::NeedsConverter)
-        s.problem = tr("A Word 97-2003 document is opened in the script editor only.");
-    s.text = s.missing ? QString() : read.text;
-    s.words = cues::readWords(s.text);
+    if (m_files.read) {
+        m_files.read(s);
+    } else {
+        s.missing = true;
+        s.text.clear();
+    }
+    s.words = show::storyWords(s.text);
+}
+
+QString ShowRun::failure(const QString &path, const QString &why) const
+{
+    return m_files.failure ? m_files.failure(path, why) : path + QStringLiteral(": ") + why;
+}
+
+QString ShowRun::shown(const QString &path) const
+{
+    return m_files.shown ? m_files.shown(path) : path;
 }
 
 bool ShowRun::open(const QStringList &paths, QString *error)
@@ -98,7 +123,7 @@ bool ShowRun::open(const QStringList &paths, QString *error)
             r = show::readRundown(data.data, QFileInfo(path).absolutePath());
         if (!r.ok()) {
             if (error)
-                *error = scriptfile::failureMessage(path, r.error);
+                *error = failure(path, r.error);
             return false;
         }
         stories << r.rundown.stories;
@@ -108,7 +133,7 @@ bool ShowRun::open(const QStringList &paths, QString *error)
     if (stories.isEmpty()) {
         // An empty folder leaves the script as it was.
         if (error)
-            *error = tr("There is no script to show in “%1”.").arg(scriptfile::shownPath(paths.value(0)));
+            *error = tr("There is no script to show in “%1”.").arg(shown(paths.value(0)));
         return false;
     }
     m_core.command({Verb::Stop});
@@ -120,7 +145,7 @@ bool ShowRun::open(const QStringList &paths, QString *error)
     m_fed = false;
     m_timers.reset();
     m_timers.setTarget(target);
-    compose(-1, 0);
+    compose(Fresh{});
     return true;
 }
 
@@ -137,7 +162,7 @@ bool ShowRun::saveRundown(const QString &path, QString *error)
     const FileWrite w = writeFileSafely(path, show::writeRundown(r, QFileInfo(path).absolutePath()));
     if (!w.ok()) {
         if (error)
-            *error = tr("The rundown “%1” cannot be saved: %2.").arg(scriptfile::shownPath(path), w.detail);
+            *error = tr("The rundown “%1” cannot be saved: %2.").arg(shown(path), w.detail);
         return false;
     }
     m_file = QFileInfo(path).absoluteFilePath();
@@ -155,44 +180,32 @@ void ShowRun::addScripts(const QStringList &paths)
         readStory(s);
         m_stories << s;
     }
-    compose(std::max(m_current, 0), std::nullopt);
+    compose();
 }
 
 void ShowRun::removeStory(int index)
 {
     if (index < 0 || index >= m_stories.size())
         return;
-    const int keep = m_current == index ? nextPresent(index, 1) : m_current;
-    const std::optional<int> offset = m_current == index ? std::optional<int>(0) : std::nullopt;
+    // The story on air gone, the one in its place is read from its beginning.
     m_stories.removeAt(index);
-    compose(keep < 0 ? -1 : keep - (keep > index ? 1 : 0), offset);
+    compose();
 }
 
 void ShowRun::moveStory(int from, int to)
 {
     if (from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
         return;
-    int keep = m_current;
-    if (keep == from)
-        keep = to;
-    else if (from < keep && to >= keep)
-        --keep;
-    else if (from > keep && to <= keep)
-        ++keep;
     m_stories.move(from, to);
-    compose(keep, std::nullopt);
+    compose();
 }
 
 void ShowRun::setTitle(int index, const QString &title)
 {
     if (index < 0 || index >= m_stories.size() || m_stories.at(index).title == title)
         return;
-    const bool shown = m_stories.at(index).shownTitle() != title;
     m_stories[index].title = title;
-    if (shown && index > 0) // the break before it shows the title
-        compose(m_current, std::nullopt);
-    else
-        Q_EMIT rundownChanged();
+    compose(); // the break before it shows the title
 }
 
 void ShowRun::setPlanned(int index, std::optional<int> seconds)
@@ -210,10 +223,10 @@ void ShowRun::setStoryText(int index, const QString &text)
         return;
     show::Story &s = m_stories[index];
     s.text = text;
-    s.words = cues::readWords(text);
+    s.words = show::storyWords(text);
     s.missing = false;
     s.problem.clear();
-    compose(index, 0);
+    compose();
 }
 
 void ShowRun::reload(int index)
@@ -221,14 +234,14 @@ void ShowRun::reload(int index)
     if (index < 0 || index >= m_stories.size())
         return;
     readStory(m_stories[index]);
-    compose(m_current, 0);
+    compose();
 }
 
 void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
 {
     stories = stories.mid(0, show::kMaxStories);
     for (show::Story &s : stories) {
-        s.words = cues::readWords(s.text);
+        s.words = show::storyWords(s.text);
         for (const show::Story &was : std::as_const(m_stories))
             if (!s.newsroomId.isEmpty() && was.newsroomId == s.newsroomId)
                 s.planned = was.planned;
@@ -240,104 +253,72 @@ void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
         m_file.clear();
         m_fed = true;
         m_timers.reset();
-        compose(-1, 0);
+        compose(Fresh{});
         return;
     }
-
-    show::ShowText text = show::compose(stories);
-    if (text.text == m_text.text) {
-        // Marks and planned times only: the prompter's text stays as laid out.
-        m_stories = stories;
-        Q_EMIT rundownChanged();
-        refresh(true);
-        return;
-    }
-    // Where the reading line stands in the story on air when the new text shows (it reads on while the
-    // text is prepared): the same place in that story's text afterwards.
-    struct Kept
-    {
-        int story = -1;
-        show::TextPlace at;
-        QStringList before;
-        PrompterCore::ReadingPlace line;
-    };
-    auto kept = std::make_shared<Kept>();
-    const QList<show::Story> was = std::exchange(m_stories, stories);
-    composeThen(
-        std::move(text),
-        [this, kept, was, stories] {
-            kept->line = m_core.readingPlace();
-            // By the reading line itself: the story on air may not have been sampled since it got there.
-            const int reading = storyAt(kept->line.character);
-            if (reading < 0 || reading >= was.size() || storyStart(reading) < 0)
-                return;
-            const auto after =
-                std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), kept->line.character);
-            const int block = int(std::max<qsizetype>(0, (after - m_blockStarts.begin()) - 1));
-            kept->at = {block - m_text.firstBlocks.at(reading),
-                        kept->line.character - m_blockStarts.at(block)};
-            kept->before = show::paragraphsOf(was.at(reading).text);
-            const QString &id = was.at(reading).newsroomId;
-            for (qsizetype i = 0; i < stories.size() && kept->story < 0; ++i)
-                if (!id.isEmpty() && stories.at(i).newsroomId == id)
-                    kept->story = int(i);
-            if (kept->story < 0) // gone without a trace: the story now in its place
-                kept->story = stories.isEmpty() ? -1 : std::min(reading, int(stories.size()) - 1);
-        },
-        [this, kept] {
-            composed(-1, 0, [this, kept] {
-                const int keep = kept->story;
-                if (keep < 0 || storyStart(keep) < 0)
-                    return;
-                PrompterCore::ReadingPlace line = kept->line;
-                const int first = m_text.firstBlocks.at(keep);
-                if (kept->at.paragraph < 0 && first > 0) {
-                    // On the break before it: still there.
-                    const int breakLength = m_blockStarts.at(first) - m_blockStarts.at(first - 1) - 2;
-                    line.character =
-                        m_blockStarts.at(first - 1) + std::clamp(kept->at.offset, 0, breakLength);
-                } else {
-                    const show::TextPlace to =
-                        show::samePlace(kept->before, kept->at, show::paragraphsOf(m_stories.at(keep).text));
-                    line.character = m_blockStarts.value(first + to.paragraph) + to.offset;
-                }
-                m_core.bringPlaceToLine(line);
-            });
-        });
+    m_stories = stories;
+    compose();
 }
 
 void ShowRun::feedStoryText(int index, const QString &text)
 {
     if (!m_fed || index < 0 || index >= m_stories.size() || m_stories.at(index).text == text)
         return;
-    QList<show::Story> stories = m_stories;
-    stories[index].text = text;
-    feedStories(stories, false);
+    setStoryText(index, text);
 }
 
-void ShowRun::compose(int keepStory, std::optional<int> offset)
+void ShowRun::compose(Goal goal)
 {
-    // A place kept in the story on air is read when the new script shows, after the reading went on
-    // meanwhile.
-    auto kept = std::make_shared<int>(offset.value_or(0));
+    identify();
+    show::ShowText text = show::compose(m_stories);
+    if (!std::holds_alternative<Fresh>(goal) && text.text == m_text.text && m_composing == 0) {
+        // Marks, titles unseen and planned times only: the prompter's text stays as laid out.
+        m_shownStories = m_stories;
+        Q_EMIT rundownChanged();
+        refresh(true);
+        return;
+    }
+    // The place is read when the new script shows, after the reading went on meanwhile.
+    auto kept = std::make_shared<Kept>();
     std::function<void()> before;
-    if (!offset)
-        before = [this, kept] { *kept = m_current >= 0 ? m_core.charAtLine() - storyStart(m_current) : 0; };
-    composeThen(show::compose(m_stories), std::move(before),
-                [this, keepStory, kept] { composed(keepStory, *kept); });
+    if (std::holds_alternative<Keep>(goal))
+        before = [this, kept] { *kept = placeHere(); };
+    else if (const auto *to = std::get_if<QString>(&goal))
+        kept->story = *to;
+    const bool fresh = std::holds_alternative<Fresh>(goal);
+    const QString onAir = fresh ? QString() : m_shownStories.value(m_current).id;
+    composeThen(std::move(text), std::move(before), [this, kept, fresh, onAir] {
+        composed();
+        if (!fresh)
+            placeAgain(*kept);
+        settle(onAir);
+    });
+}
+
+void ShowRun::identify()
+{
+    for (show::Story &s : m_stories) {
+        if (!s.newsroomId.isEmpty())
+            s.id = s.newsroomId;
+        else if (s.id.isEmpty())
+            s.id = QStringLiteral("story-%1").arg(++m_lastId);
+    }
 }
 
 void ShowRun::composeThen(show::ShowText text, std::function<void()> before, std::function<void()> after)
 {
-    const QColor script = colors::toQColor(m_rtDoc.scriptColor().value_or(0xFFFFFF));
-    const QColor back = colors::toQColor(m_rtDoc.BackColor());
+    const QColor script = colorOf(m_core.appearance().lForeColor, QPalette::WindowText);
+    const QColor back = colorOf(m_core.appearance().lBackColor, QPalette::Window);
     // The breaks may be marked on another thread: the dressing takes its own copies.
     PrompterCore::FollowUp followUp;
     followUp.before = std::move(before);
-    followUp.after = [this, text, after = std::move(after)] {
+    followUp.after = [this, text, stories = m_stories, after = std::move(after)] {
+        --m_composing;
         m_text = text;
+        m_shownStories = stories;
         after();
     };
+    ++m_composing;
     const QString plain = text.text;
     m_core.takeScript(
         plain,
@@ -348,9 +329,9 @@ void ShowRun::composeThen(show::ShowText text, std::function<void()> before, std
         std::move(followUp));
 }
 
-void ShowRun::composed(int keepStory, int offset, const std::function<void()> &place)
+void ShowRun::composed()
 {
-    const QTextDocument &doc = *m_rtDoc.document();
+    const QTextDocument &doc = *m_core.document();
     m_starts = show::storyStarts(doc, m_text);
     m_wordsBefore = show::wordsBefore(doc);
     m_blockStarts.clear();
@@ -358,7 +339,7 @@ void ShowRun::composed(int keepStory, int offset, const std::function<void()> &p
         m_blockStarts << b.position() + b.blockNumber();
     m_bounds.clear();
     bool first = true;
-    for (qsizetype i = 0; i < m_stories.size(); ++i) {
+    for (qsizetype i = 0; i < m_shownStories.size(); ++i) {
         const int block = m_text.firstBlocks.value(i, -1);
         if (block < 0 || block >= m_blockStarts.size()) {
             m_bounds << -1;
@@ -367,19 +348,175 @@ void ShowRun::composed(int keepStory, int offset, const std::function<void()> &p
         m_bounds << (first ? 0 : m_blockStarts.at(block - 1));
         first = false;
     }
-    if (m_lblWords && isShow())
-        m_lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr,
-                                                        m_wordsBefore.isEmpty() ? 0 : m_wordsBefore.last()));
+    if (isShow())
+        Q_EMIT wordsCounted(m_wordsBefore.isEmpty() ? 0 : m_wordsBefore.last());
+}
 
-    if (place)
-        place();
-    else if (keepStory >= 0 && storyStart(keepStory) >= 0)
-        m_core.bringCharToLine(storyStart(keepStory) + std::max(0, offset));
-    m_current = isShow() ? storyAt(m_core.charAtLine()) : -1;
+void ShowRun::settle(const QString &onAir)
+{
+    m_current = isShow() ? storyAt(int(reached())) : -1;
+    // With nothing to scroll, the story on air stays the one it was.
+    if (const int was = indexOf(onAir); m_core.range() <= 0 && was >= 0 && storyStart(was) >= 0)
+        m_current = was;
     Q_EMIT rundownChanged();
     Q_EMIT storyChanged(m_current);
     refresh(true);
     wake();
+}
+
+int ShowRun::indexOf(const QString &id) const
+{
+    for (qsizetype i = 0; i < m_shownStories.size(); ++i)
+        if (m_shownStories.at(i).id == id)
+            return int(i);
+    return -1;
+}
+
+ShowRun::Kept ShowRun::placeHere() const
+{
+    Kept k;
+    k.top = m_core.top() >= 0;
+    const double at = reached();
+    const int reading = storyAt(int(at));
+    if (reading < 0 || reading >= m_shownStories.size() || storyStart(reading) < 0)
+        return k;
+    const auto after = std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), int(at));
+    const int block = int(std::max<qsizetype>(0, (after - m_blockStarts.begin()) - 1));
+    k.story = m_shownStories.at(reading).id;
+    k.index = reading;
+    k.at = {block - m_text.firstBlocks.at(reading), int(at) - m_blockStarts.at(block)};
+    k.share = at - std::floor(at);
+    k.paragraphs = show::paragraphsOf(m_shownStories.at(reading).text);
+    return k;
+}
+
+void ShowRun::placeAgain(const Kept &k)
+{
+    if (k.story.isEmpty() && k.index < 0)
+        return;
+    int keep = indexOf(k.story);
+    const bool same = keep >= 0;
+    if (!same) // gone without a trace: the story now in its place, from its beginning
+        keep = m_shownStories.isEmpty() ? -1 : std::min(std::max(k.index, 0), int(m_shownStories.size()) - 1);
+    if (keep >= 0 && storyStart(keep) < 0)
+        keep = nextPresent(keep, 1);
+    if (keep < 0)
+        return;
+    if (k.top && keep == nextPresent(-1, 1)) {
+        m_core.goToFraction(0); // still at the top of the show
+        return;
+    }
+    const int first = m_text.firstBlocks.at(keep);
+    double character = lineMiddle(storyStart(keep));
+    if (same && k.index >= 0 && k.at.paragraph < 0 && first > 0) {
+        // On the break before it: still there.
+        const int breakLength = m_blockStarts.at(first) - m_blockStarts.at(first - 1) - 2;
+        character = m_blockStarts.at(first - 1) + std::clamp(k.at.offset, 0, breakLength) + k.share;
+    } else if (same && k.index >= 0) {
+        const show::TextPlace to =
+            show::samePlace(k.paragraphs, k.at, show::paragraphsOf(m_shownStories.at(keep).text));
+        character = m_blockStarts.value(first + to.paragraph) + to.offset + k.share;
+    }
+    bringTo(character);
+}
+
+std::function<void()> ShowRun::keepPlace()
+{
+    if (!isShow() || m_composing > 0)
+        return {};
+    return [this, kept = placeHere()] {
+        if (!isShow() || m_core.document()->blockCount() != m_text.blockCount)
+            return; // another script took the show's place meanwhile
+        placeAgain(kept);
+        // Options or the editor may have dressed the text anew: the breaks are dressed again.
+        if (!m_text.breakBlocks.isEmpty() && unread::kindOf(m_core.document()->findBlockByNumber(
+                                                 m_text.breakBlocks.first())) != unread::Kind::StoryBreak)
+            QTimer::singleShot(0, this, [this] {
+                if (isShow())
+                    compose();
+            });
+    };
+}
+
+// The reading runs down the script with the reading line, except at the top and the end: the text
+// above the line at the top, and below it at the end, is read while the script moves through the
+// first and the last stretch of its range, so that every word passes the place read once.
+double ShowRun::readDown(double scrolled) const
+{
+    const double range = m_core.range();
+    const double line = m_core.readingMiddle();
+    const double head = std::min<double>(line, range / 2);
+    const double below = std::max(0.0, double(m_core.viewportHeight()) - line);
+    const double tail = std::min(below, range / 2);
+    const double end = std::max(range + line, scriptEnd());
+    if (range <= 0)
+        return 0; // the whole show in the picture: its first story is on air until the operator moves on
+    if (head <= 0)
+        return scrolled + line;
+    if (scrolled < head)
+        return scrolled * (head + line) / head;
+    if (tail > 0 && scrolled > range - tail)
+        return range - tail + line + (scrolled - (range - tail)) * (end - (range - tail + line)) / tail;
+    return scrolled + line;
+}
+
+double ShowRun::scrollFor(double down) const
+{
+    const double range = m_core.range();
+    const double line = m_core.readingMiddle();
+    const double head = std::min<double>(line, range / 2);
+    const double below = std::max(0.0, double(m_core.viewportHeight()) - line);
+    const double tail = std::min(below, range / 2);
+    const double end = std::max(range + line, scriptEnd());
+    double scrolled = down - line;
+    if (head > 0 && down < head + line)
+        scrolled = down * head / (head + line);
+    else if (head > 0 && tail > 0 && down > range - tail + line && end > range - tail + line)
+        scrolled = range - tail + (down - (range - tail + line)) * tail / (end - (range - tail + line));
+    return std::clamp(scrolled, 0.0, std::max(0.0, range));
+}
+
+double ShowRun::scriptEnd() const
+{
+    const QTextDocument *doc = m_core.document();
+    return doc ? doc->documentLayout()->documentSize().height() * twips::kPerPixel : 0;
+}
+
+double ShowRun::reached() const
+{
+    const QTextDocument *doc = m_core.document();
+    if (!doc)
+        return 0;
+    const ScriptLines lines(*doc);
+    const double y = readDown(-double(m_core.top())) / twips::kPerPixel;
+    const int start = lines.lineStartAt(int(std::floor(y)));
+    const QRectF line = lines.lineRect(start);
+    const ScriptLines::Span span = lines.lineSpan(start);
+    const double through = line.height() > 0 ? std::clamp((y - line.top()) / line.height(), 0.0, 0.999) : 0.0;
+    return span.start + through * std::max(0, span.next - span.start);
+}
+
+double ShowRun::lineMiddle(int character) const
+{
+    const ScriptLines::Span span = ScriptLines(*m_core.document()).lineSpan(character);
+    return span.start + 0.5 * std::max(0, span.next - span.start);
+}
+
+void ShowRun::bringTo(double character)
+{
+    const QTextDocument *doc = m_core.document();
+    if (!doc)
+        return;
+    const ScriptLines lines(*doc);
+    const int at = std::clamp(int(std::floor(character)), 0, lines.textLength());
+    const ScriptLines::Span span = lines.lineSpan(at);
+    const QRectF line = lines.lineRect(span.start);
+    const double through = span.next > span.start
+                               ? std::clamp((character - span.start) / (span.next - span.start), 0.0, 1.0)
+                               : 0.5;
+    const double down = (line.top() + through * line.height()) * twips::kPerPixel;
+    const qint32 range = m_core.range();
+    m_core.goToFraction(range > 0 ? scrollFor(down) / range : 0);
 }
 
 void ShowRun::scriptChanged()
@@ -391,6 +528,7 @@ void ShowRun::scriptChanged()
         return;
     // Another script, or the show edited as one script: its stories are gone.
     m_stories.clear();
+    m_shownStories.clear();
     m_file.clear();
     m_text = {};
     m_starts.clear();
@@ -453,13 +591,13 @@ int ShowRun::wordsRead(int position) const
 {
     if (m_blockStarts.isEmpty()) {
         // One script: as far through its words as through its characters.
-        const int length = m_rtDoc.textLength();
+        const int length = m_core.layoutLength();
         return length > 0 ? int(qint64(m_core.words()) * std::clamp(position, 0, length) / length) : 0;
     }
     const auto after = std::upper_bound(m_blockStarts.begin(), m_blockStarts.end(), position);
     const qsizetype block = std::max<qsizetype>(0, (after - m_blockStarts.begin()) - 1);
     const int start = m_blockStarts.at(block);
-    const int end = block + 1 < m_blockStarts.size() ? m_blockStarts.at(block + 1) : m_rtDoc.textLength();
+    const int end = block + 1 < m_blockStarts.size() ? m_blockStarts.at(block + 1) : m_core.layoutLength();
     const int words = m_wordsBefore.at(block + 1) - m_wordsBefore.at(block);
     const double through = end > start ? std::clamp(double(position - start) / (end - start), 0.0, 1.0) : 0.0;
     return m_wordsBefore.at(block) + int(std::lround(words * through));
@@ -494,8 +632,9 @@ show::Place ShowRun::place(int position) const
 void ShowRun::timShow_Timer()
 {
     const quint32 now = m_platform.timeGetTime();
-    const int position = m_core.charAtLine();
-    if (isShow()) {
+    const int position = int(reached());
+    // With nothing to scroll, the story on air is the one the operator went to.
+    if (isShow() && (m_core.range() > 0 || m_current < 0)) {
         const int at = storyAt(position);
         if (at != m_current) {
             m_current = at;
@@ -503,14 +642,18 @@ void ShowRun::timShow_Timer()
             Q_EMIT storyChanged(at);
         }
     }
-    m_timers.reading(now, wordsRead(position), m_core.running());
+    // The presenter's rate is learned only while the text moves under the reading line: a script
+    // standing at its end, or held by a countdown, reads nothing.
+    const float top = m_core.top();
+    const bool moving = m_core.running() && top != std::exchange(m_sampledTop, top);
+    m_timers.reading(now, wordsRead(position), moving);
     refresh(false);
     pace(now);
 }
 
 void ShowRun::refresh(bool force)
 {
-    const show::Timings t = m_timers.read(m_platform.timeGetTime(), place(m_core.charAtLine()));
+    const show::Timings t = m_timers.read(m_platform.timeGetTime(), place(int(reached())));
     if (t == m_timings && !force)
         return;
     m_timings = t;
@@ -529,14 +672,14 @@ int ShowRun::nextPresent(int from, int step) const
 void ShowRun::goTo(int index)
 {
     const trace::Span span('T', index); // bench/measure-gui --open rundown
-    m_core.bringCharToLine(storyStart(index));
+    bringTo(lineMiddle(storyStart(index)));
     if (index != m_current) {
         m_current = index;
         m_timers.storyOnAir(m_platform.timeGetTime());
         Q_EMIT storyChanged(index);
     }
     // The reading line jumped: no words were read on the way.
-    m_timers.reading(m_platform.timeGetTime(), wordsRead(m_core.charAtLine()), false);
+    m_timers.reading(m_platform.timeGetTime(), wordsRead(int(reached())), false);
     refresh(true);
 }
 

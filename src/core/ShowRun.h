@@ -16,21 +16,28 @@
 
 #include <functional>
 #include <optional>
+#include <variant>
 
 class Platform;
 class PrompterCore;
-class QLabel;
 class QTimer;
-class RichTextView;
 
 // The show on the prompter: the rundown's stories shown one after another as one script, which
-// story is on air, and the timers against the plan. Opening a single script ends the show.
+// story is on air, and the timers against the plan. Opening a single script ends the show. It knows
+// no widget: it reads and moves the script through the run, and the window reads it back.
 class ShowRun : public QObject, public StoryCommands
 {
     Q_OBJECT
 
 public:
-    ShowRun(Platform &platform, PrompterCore &core, RichTextView &rtDoc, QLabel *lblWords);
+    // What only the program's file handling knows; a test may leave it empty.
+    struct Files
+    {
+        std::function<void(show::Story &)> read; // a story's script, from its file
+        std::function<QString(const QString &path, const QString &why)> failure; // a file that cannot be read
+        std::function<QString(const QString &path)> shown; // a path as the operator sees it
+    };
+    ShowRun(Platform &platform, PrompterCore &core, Files files = {});
 
     // --- The rundown.
     // Scripts, folders of scripts and rundown files, in that order; false, with `error` set, when a
@@ -70,6 +77,14 @@ public:
     std::optional<run::Answer> refusal(const run::Command &c) const override;
     void carryOut(const run::Command &c) override;
     show::Target target() const { return m_timers.target(); }
+    std::function<void()> keepPlace() override;
+
+    // Where the show is read, as a character of the prompter's text and the share of its display
+    // line read: the reading line's, except at the top and the end of the script, where the text
+    // above and below the line is read while the script moves through the first and last stretch.
+    double reached() const;
+    // That place as the one read: the script moves there.
+    void bringTo(double character);
 
     // --- Timers.
     show::Timings timings() const { return m_timings; }
@@ -97,14 +112,41 @@ Q_SIGNALS:
     void rundownChanged(); // stories added, removed, moved, renamed, planned, read again
     void storyChanged(int index);
     void timersChanged();
+    // The words the presenter reads in the show, counted again.
+    void wordsCounted(int words);
 
 private:
-    // The stories as one script, with the reading line in `keepStory` that far into it; none: as far
-    // as it stands in the story on air when the new script shows.
-    void compose(int keepStory, std::optional<int> offset);
-    // The composed script shows; `place` puts the reading line, else `keepStory` that far into it.
-    void composed(int keepStory, int offset, const std::function<void()> &place = {});
+    // What a new composition of the show does with the place: keeps it on the same words of the same
+    // story, starts afresh at the top, or goes to a story's first line (by its id).
+    struct Keep
+    {
+    };
+    struct Fresh
+    {
+    };
+    using Goal = std::variant<Keep, Fresh, QString>;
+    void compose(Goal goal = Keep{});
     void composeThen(show::ShowText text, std::function<void()> before, std::function<void()> after);
+    void composed();
+    void settle(const QString &onAir = {});
+    void identify();
+    int indexOf(const QString &id) const; // in the stories shown
+    // The place read, by story: kept across a new composition or layout.
+    struct Kept
+    {
+        QString story;
+        int index = -1;
+        show::TextPlace at;
+        double share = 0; // of the character's display line
+        QStringList paragraphs;
+        bool top = false;
+    };
+    Kept placeHere() const;
+    void placeAgain(const Kept &k);
+    double readDown(double scrolled) const; // twips down the script read, for a scroll
+    double scrollFor(double down) const;
+    double scriptEnd() const;
+    double lineMiddle(int character) const; // of the display line holding it
     void scriptChanged();
     void started(bool running);
     int wordsRead(int position) const;
@@ -114,14 +156,19 @@ private:
     int nextPresent(int from, int step) const;
     void pace(quint32 now);
     void readStory(show::Story &s) const;
+    QString failure(const QString &path, const QString &why) const;
+    QString shown(const QString &path) const;
     void wake();
 
     Platform &m_platform;
     PrompterCore &m_core;
-    RichTextView &m_rtDoc;
-    QLabel *m_lblWords;
+    Files m_files;
     QTimer *m_sample;
     QList<show::Story> m_stories;
+    QList<show::Story> m_shownStories; // as the prompter's text holds them now
+    int m_composing = 0;               // new texts on their way to the window
+    int m_lastId = 0;
+    float m_sampledTop = 1; // where the script stood at the last sample; none yet
     QString m_file;
     show::ShowText m_text;
     QList<int> m_starts;      // per story: its first character, -1 missing

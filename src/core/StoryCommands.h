@@ -6,6 +6,7 @@
 
 #include "core/Command.h"
 
+#include <functional>
 #include <optional>
 
 // The show of several scripts, as the run hands it the commands that move between its stories and
@@ -17,4 +18,7 @@ public:
     // Why the command cannot be carried out now, if it cannot.
     virtual std::optional<run::Answer> refusal(const run::Command &c) const = 0;
     virtual void carryOut(const run::Command &c) = 0;
+    // Before the script is laid out again or dressed anew with the same text: what puts the reading
+    // back on the same words afterwards; nothing where the run keeps its Top.
+    virtual std::function<void()> keepPlace() { return {}; }
 };

@@ -7,6 +7,7 @@
 #include "documents/Documents.h"
 #include "documents/Log.h"
 #include "documents/TextDecoding.h"
+#include "documents/Unread.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,8 +20,10 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace rtf {
@@ -50,6 +53,8 @@ constexpr int kDefaultHalfPoints = 24;
 constexpr int kMinHalfPoints = 2;    // 1 pt
 constexpr int kMaxHalfPoints = 3276; // 1638 pt, as far as word processors go
 constexpr int kMaxUnicodeSkip = 16;
+// A show's break between stories, with its band's colour: {\*\cuescrollbreakN}.
+constexpr char kStoryBreakWord[] = "cuescrollbreak";
 // Tables beyond these are hostile: a few bytes per entry would otherwise cost memory far beyond the
 // file's size. Later entries are ignored.
 constexpr qsizetype kMaxColors = 4096;
@@ -373,6 +378,9 @@ struct Paragraph
     size_t firstRun;
     size_t endRun;
     RunKey mark; // the format of the paragraph mark: what typing into an empty line gets
+    // A show's break between stories, with its band's colour: written as an ignorable destination,
+    // so that another reader skips it.
+    std::optional<QRgb> storyBreak;
 };
 
 struct FontDef
@@ -459,8 +467,9 @@ private:
     std::vector<Run> m_runs;
     std::vector<Paragraph> m_paragraphs;
     size_t m_paraFirstRun = 0;
-    char16_t m_pendingHigh = 0;    // a high surrogate waiting for its partner
-    bool m_pardSinceBreak = false; // \pard since the last paragraph ended
+    char16_t m_pendingHigh = 0;       // a high surrogate waiting for its partner
+    bool m_pardSinceBreak = false;    // \pard since the last paragraph ended
+    std::optional<QRgb> m_storyBreak; // the paragraph being read is a show's break
 };
 
 bool isLetter(char c)
@@ -700,6 +709,10 @@ void Reader::setDestination(Dest dest)
 
 void Reader::word(std::string_view name, bool hasParam, int param)
 {
+    if (name == kStoryBreakWord) {
+        m_storyBreak = QRgb(quint32(param) & 0xFFFFFF);
+        return;
+    }
     const Keyword *k = findKeyword(name);
     if (!k)
         return;
@@ -987,7 +1000,8 @@ void Reader::endParagraph()
         m_done = true;
         return;
     }
-    m_paragraphs.push_back(Paragraph{m_paraFirstRun, m_runs.size(), currentKey()});
+    m_paragraphs.push_back(
+        Paragraph{m_paraFirstRun, m_runs.size(), currentKey(), std::exchange(m_storyBreak, {})});
     m_paraFirstRun = m_runs.size();
     m_pardSinceBreak = false;
 }
@@ -1065,10 +1079,18 @@ void Reader::build(QTextDocument *doc)
     for (size_t p = 0; p < m_paragraphs.size(); ++p) {
         const Paragraph &para = m_paragraphs[p];
         const QTextCharFormat mark = charFormat(para.mark, formats);
-        if (p == 0)
+        QTextBlockFormat block;
+        if (para.storyBreak) {
+            block.setProperty(unread::kProperty, int(unread::Kind::StoryBreak));
+            block.setAlignment(Qt::AlignHCenter);
+            block.setBackground(QColor(*para.storyBreak));
+        }
+        if (p == 0) {
             cursor.setBlockCharFormat(mark);
-        else
-            cursor.insertBlock(QTextBlockFormat(), mark);
+            cursor.setBlockFormat(block);
+        } else {
+            cursor.insertBlock(block, mark);
+        }
         for (size_t r = para.firstRun; r < para.endRun; ++r) {
             const Run &run = m_runs[r];
             cursor.insertText(m_text.sliced(run.start, run.length), charFormat(run.key, formats));
@@ -1249,7 +1271,11 @@ QByteArray Writer::write()
         WriteFormat format;
     };
     std::vector<std::vector<Piece>> paragraphs;
+    std::vector<std::optional<QRgb>> breaks;
     for (QTextBlock block = m_doc->begin(); block.isValid(); block = block.next()) {
+        breaks.push_back(unread::kindOf(block) == unread::Kind::StoryBreak
+                             ? std::optional<QRgb>(block.blockFormat().background().color().rgb())
+                             : std::nullopt);
         std::vector<Piece> &pieces = paragraphs.emplace_back();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
@@ -1281,6 +1307,13 @@ QByteArray Writer::write()
             m_out += "\\par\n";
         controlWord("pard");
         controlWord("plain");
+        if (breaks[p]) {
+            m_out += "{\\*\\";
+            m_out += kStoryBreakWord;
+            m_out += QByteArray::number(qint32(*breaks[p] & 0xFFFFFF));
+            m_out += '}';
+            m_needDelimiter = false;
+        }
         m_current = WriteFormat{};
         for (const Piece &piece : paragraphs[p]) {
             switchTo(piece.format);

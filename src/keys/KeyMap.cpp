@@ -47,6 +47,10 @@ constexpr Named kNamed[] = {
     {Verb::Options, "options", QT_TRANSLATE_NOOP("keys", "Options")},
     {Verb::Help, "help", QT_TRANSLATE_NOOP("keys", "Help")},
     {Verb::Exit, "exit", QT_TRANSLATE_NOOP("keys", "Exit")},
+    {Verb::NextStory, "nextstory",
+     QT_TRANSLATE_NOOP("keys", "Next story (with a single script: page forward)")},
+    {Verb::PrevStory, "prevstory",
+     QT_TRANSLATE_NOOP("keys", "Previous story (with a single script: page back)")},
 };
 
 const Named *named(Verb verb)

@@ -6,7 +6,7 @@
 
 #include "core/PrompterCore.h"
 #include "scroll/ScriptView.h"
-#include "ui/Twips.h"
+#include "scroll/TwipUnits.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -22,6 +22,10 @@ CueWatch::CueWatch(PrompterCore &core, ScriptView &view, QObject *parent)
     connect(&core, &PrompterCore::positionChanged, this, &CueWatch::moved);
     connect(&core, &PrompterCore::scriptChanged, this, &CueWatch::reload);
     connect(&core, &PrompterCore::relaid, this, &CueWatch::relaid);
+    connect(&core, &PrompterCore::runningChanged, this, [this](bool on) {
+        if (on)
+            fireHead();
+    });
     reload();
 }
 
@@ -61,10 +65,30 @@ int CueWatch::blockAt(double y)
     return block.blockNumber();
 }
 
+void CueWatch::fireHead()
+{
+    if (!std::exchange(m_head, false))
+        return;
+    // The presenter reads what stands above the line at the top first: its cues go in order.
+    for (qsizetype i = 0; i < m_cues.size(); ++i) {
+        if (m_cues.at(i).block > m_block || m_fired[i])
+            continue;
+        m_fired[i] = true;
+        if (!m_core.following())
+            Q_EMIT fired(m_cues.at(i), m_storyOf ? m_storyOf(m_cues.at(i).block) : 1);
+    }
+}
+
 void CueWatch::moved()
 {
     if (m_stale || !m_doc)
         return reload();
+    if (m_head && m_view.scriptTop() < 0) {
+        // Moved off the top by hand: what stood above the line was skipped, as a jump skips.
+        m_head = false;
+        for (qsizetype i = 0; i < m_cues.size(); ++i)
+            m_fired[i] = m_fired[i] || m_cues.at(i).block <= m_block;
+    }
     const double y = readingY();
     const double from = std::exchange(m_lastY, y);
     if (y >= m_top && y < m_bottom)
@@ -94,11 +118,13 @@ void CueWatch::reload()
     m_stale = false;
     m_cues = cues::list(*m_doc);
     m_fired.assign(m_cues.size(), false);
-    // Where a new script stands is where its reading begins: what lies above the line is not passed.
+    // Where a new script stands is where its reading begins: what lies above the line is not passed,
+    // unless it stands at its top, where the first Start reads it.
     m_lastY = readingY();
     m_block = blockAt(m_lastY);
+    m_head = m_view.scriptTop() >= 0;
     for (qsizetype i = 0; i < m_cues.size(); ++i)
-        m_fired[i] = m_cues.at(i).block <= m_block;
+        m_fired[i] = !m_head && m_cues.at(i).block <= m_block;
     Q_EMIT blockChanged(m_block);
 }
 
@@ -112,7 +138,7 @@ void CueWatch::relaid()
     for (qsizetype i = 0; i < m_cues.size(); ++i) {
         if (m_cues.at(i).block > m_block)
             m_fired[i] = false;
-        else if (m_cues.at(i).block > before)
+        else if (m_cues.at(i).block > before && !m_head)
             m_fired[i] = true;
     }
     Q_EMIT blockChanged(m_block);

@@ -19,7 +19,8 @@ class ScriptView;
 // Which paragraph the reading line is on, and the cues it passes. A cue fires once per pass: when the
 // reading line moves down onto or past it, and again only after the line has gone back above it or
 // the script was loaded afresh. A jump of more than a screen passes cues without firing them, and a
-// follower fires none (its leader fires them for the show). At each frame this costs a comparison
+// follower fires none (its leader fires them for the show). At the top of the script, the cues above
+// the line fire in order at the first Start. At each frame this costs a comparison
 // with the paragraph's extent; the layout is asked only when the line leaves that paragraph.
 class CueWatch : public QObject
 {
@@ -47,6 +48,7 @@ Q_SIGNALS:
 private:
     void reload();
     void relaid();
+    void fireHead();
     double readingY() const; // the reading line's middle, pixels down the script
     int blockAt(double y);
     // The prompter's script: a new one may come as a new document, which is watched from then on.
@@ -62,4 +64,5 @@ private:
     double m_top = 0, m_bottom = -1; // the current paragraph's extent, pixels down the script
     double m_lastY = 0;
     bool m_stale = false; // the text or its formats changed since the cues were read
+    bool m_head = false;  // at the top, not yet started: the cues above the line wait for Start
 };

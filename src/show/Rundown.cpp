@@ -4,6 +4,8 @@
 
 #include "show/Rundown.h"
 
+#include "documents/Cues.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
@@ -12,6 +14,11 @@
 #include <cstdlib>
 
 namespace show {
+
+int storyWords(QStringView text)
+{
+    return cues::readWords(text);
+}
 
 QString Story::shownTitle() const
 {

@@ -24,10 +24,16 @@ struct Story
     QString problem;
     // A story of a newsroom's running order: its id there. Its text comes from the newsroom, not a file.
     QString newsroomId;
+    // Stable while the show runs, whatever moves around it: the newsroom's id, else one given here.
+    QString id;
     bool deleted = false; // taken out by the newsroom while on air: kept until the air moves on
 
     QString shownTitle() const;
 };
+
+// The words of a story the presenter reads, its cues left out: the one count the panel, the state and
+// the timers show.
+int storyWords(QStringView text);
 
 enum class StoryState { Done, OnAir, Next };
 const char *stateName(StoryState state);

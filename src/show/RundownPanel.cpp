@@ -22,7 +22,9 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTextDocument>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -105,6 +107,15 @@ RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, 
         edits->addWidget(editButtons.at(i), i / 3, i % 3);
     box->addLayout(edits);
 
+    txtStory = named(new QPlainTextEdit(this), "txtStory", tr("Story text"));
+    txtStory->setToolTip(tr("The selected story's text: change it while the prompter runs, then Apply."));
+    cmdApply = button(this, "cmdApply", tr("Appl&y"));
+    cmdApply->setToolTip(tr("Put the changed text on the prompter: the presenter stays on the same words."));
+    auto *storyRow = new QHBoxLayout;
+    storyRow->addWidget(txtStory, 1);
+    storyRow->addWidget(cmdApply, 0, Qt::AlignBottom);
+    box->addLayout(storyRow, 1);
+
     auto *timers = new QFormLayout;
     const auto timer = [this, timers](const char *name, const QString &caption) {
         auto *l = named(new QLabel(this), name, caption);
@@ -122,7 +133,8 @@ RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, 
 
     auto *target = new QHBoxLayout;
     cboTarget = named(new QComboBox(this), "cboTarget");
-    cboTarget->addItems({tr("As planned"), tr("End at"), tr("Duration")});
+    // In the order of the target's kinds, whose number is the index.
+    cboTarget->addItems({tr("As planned"), tr("Duration"), tr("End at")});
     tmeTarget = named(new QTimeEdit(this), "tmeTarget", tr("Target time"));
     target->addWidget(cboTarget, 1);
     target->addWidget(tmeTarget, 1);
@@ -154,6 +166,10 @@ RundownPanel::RundownPanel(PrompterCore &core, ShowRun &show, Dialogs &dialogs, 
     connect(cmdMoveUp, &QToolButton::clicked, this, [this] { moveSelected(-1); });
     connect(cmdMoveDown, &QToolButton::clicked, this, [this] { moveSelected(1); });
     connect(cmdEdit, &QToolButton::clicked, this, &RundownPanel::cmdEdit_Click);
+    connect(cmdApply, &QToolButton::clicked, this, &RundownPanel::cmdApply_Click);
+    connect(twStories, &QTreeWidget::itemSelectionChanged, this, &RundownPanel::loadStory);
+    connect(txtStory->document(), &QTextDocument::modificationChanged, cmdApply, &QToolButton::setEnabled);
+    cmdApply->setEnabled(false);
     connect(cmdOpen, &QToolButton::clicked, this, &RundownPanel::cmdOpen_Click);
     connect(cmdSave, &QToolButton::clicked, this, &RundownPanel::cmdSave_Click);
     connect(twStories, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem *item, int column) {
@@ -246,7 +262,37 @@ void RundownPanel::fill()
     for (QToolButton *b : {cmdPrevious, cmdNext, cmdRemove, cmdMoveUp, cmdMoveDown, cmdEdit, cmdSave})
         b->setEnabled(show);
     m_filling = false;
+    loadStory();
     showTimers();
+}
+
+void RundownPanel::loadStory()
+{
+    if (txtStory->document()->isModified())
+        return; // the operator's edit stays until applied
+    const int index = selected() >= 0 ? selected() : m_show.current();
+    const show::Story *s =
+        index >= 0 && index < m_show.stories().size() ? &m_show.stories().at(index) : nullptr;
+    const QString text = s ? s->text : QString();
+    m_editing = s ? s->id : QString();
+    if (txtStory->toPlainText() != text) {
+        txtStory->setPlainText(text);
+        txtStory->document()->setModified(false);
+    }
+}
+
+void RundownPanel::cmdApply_Click()
+{
+    int index = -1;
+    for (qsizetype i = 0; i < m_show.stories().size() && index < 0; ++i)
+        if (m_show.stories().at(i).id == m_editing)
+            index = int(i);
+    if (index < 0)
+        return;
+    // The same way in as a newsroom's new text: the reading stays on its words, the run goes on.
+    const QString text = txtStory->toPlainText();
+    txtStory->document()->setModified(false);
+    m_show.setStoryText(index, text);
 }
 
 void RundownPanel::showTimers()

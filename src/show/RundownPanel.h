@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
+class QPlainTextEdit;
 class QTimeEdit;
 class QToolButton;
 class QTreeWidget;
@@ -39,6 +40,9 @@ public:
     QToolButton *cmdEdit = nullptr;
     QToolButton *cmdOpen = nullptr;
     QToolButton *cmdSave = nullptr;
+    // The selected story's text, edited while the prompter runs; Apply puts it on the prompter.
+    QPlainTextEdit *txtStory = nullptr;
+    QToolButton *cmdApply = nullptr;
     QLabel *lblElapsed = nullptr;
     QLabel *lblStory = nullptr;
     QLabel *lblShowToGo = nullptr;
@@ -56,6 +60,7 @@ public:
     void cmdRemove_Click();
     void moveSelected(int step);
     void cmdEdit_Click();
+    void cmdApply_Click();
     void cmdOpen_Click();
     void cmdSave_Click();
     void targetChosen();
@@ -69,10 +74,12 @@ private:
     void fill();
     void showTimers();
     void itemEdited(int row, int column, const QString &text);
+    void loadStory(); // the selected story (else the one on air) into the editor, unless it was changed
 
     PrompterCore &m_core;
     ShowRun &m_show;
     Dialogs &m_dialogs;
     Settings &m_settings;
     bool m_filling = false;
+    QString m_editing; // the id of the story in the editor
 };

@@ -262,10 +262,14 @@ QString ShowControl::lookAheadText() const
     }
     if (!ahead.isEmpty())
         out << tr("Cues: %1").arg(ahead.join(QStringLiteral(" · ")));
-    if (const QString story = m_nextStory ? m_nextStory() : QString(); !story.isEmpty())
+    const QString story = m_nextStory ? m_nextStory() : QString();
+    if (!story.isEmpty())
         out << tr("Next story: %1").arg(story);
-    out << (next.trimmed().isEmpty() ? tr("Next: the end of the script")
-                                     : tr("Next: %1").arg(next.trimmed()));
+    // Everything is in the picture: the end is next only when no story follows.
+    if (!next.trimmed().isEmpty())
+        out << tr("Next: %1").arg(next.trimmed());
+    else if (story.isEmpty())
+        out << tr("Next: the end of the script");
     return out.join(QLatin1Char('\n'));
 }
 

@@ -118,8 +118,12 @@ Timings ShowTimers::read(quint32 now, const Place &place) const
     t.overUnder = int(std::clamp<qint64>(*left - t.showToGo, -1000000000, 1000000000));
     if (place.showWordsToGo > 0 && *left > 0) {
         const double needed = double(place.showWordsToGo) / double(*left);
+        // The presenter's own rate is read at this speed: the other speeds in the same proportion, so
+        // that the pace and the over or under speak of the same rate.
+        const double here = place.speedRates[speed - 1];
+        const double scale = t.measured && here > 0 ? t.rate / here : 1.0;
         for (int s = 1; s <= kSpeeds; ++s) {
-            if (place.speedRates[s - 1] >= needed) {
+            if (place.speedRates[s - 1] * scale >= needed) {
                 t.paceSpeed = s;
                 break;
             }

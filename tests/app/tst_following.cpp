@@ -8,7 +8,9 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "core/TalentMessage.h"
+#include "documents/Unread.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
@@ -29,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -63,6 +66,42 @@ private Q_SLOTS:
     {
         m_follower.reset();
         m_leader.reset();
+    }
+
+    // A show's breaks reach the follower as breaks: not read, not counted, on their band.
+    void aShowReachesTheFollowerWithItsBreaks()
+    {
+        QList<show::Story> stories;
+        for (const char *name : {"Weather", "Sport"}) {
+            show::Story s;
+            s.newsroomId = s.title = QLatin1String(name);
+            QStringList lines;
+            for (int i = 1; i <= 30; ++i)
+                lines << QStringLiteral("%1 line %2 has words to read on camera.").arg(s.title).arg(i);
+            s.text = lines.join(QLatin1Char('\n'));
+            stories << s;
+        }
+        m_leader->showRun().feedStories(stories, true);
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
+        const auto breaks = [](const frmMain &w) {
+            QStringList out;
+            for (QTextBlock b = w.rtDoc->document()->begin(); b.isValid(); b = b.next())
+                if (unread::kindOf(b) == unread::Kind::StoryBreak)
+                    out << b.text();
+            return out;
+        };
+        QCOMPARE(breaks(*m_follower), QStringList{QStringLiteral("Sport")});
+        QCOMPARE(breaks(*m_follower), breaks(*m_leader));
+        QCOMPARE(m_follower->core().words(), m_leader->core().words());
+
+        // At the next story, at another width, the follower reads the same words within a display line.
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
+        QVERIFY(!m_leader->core().command({run::Verb::NextStory}).refused());
+        const QString read = m_leader->core().plainText().mid(m_leader->core().charAtLine(), 12);
+        QVERIFY2(read.startsWith(QLatin1String("Sport")), qPrintable(read));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_follower->core().plainText().mid(m_follower->core().charAtLine() - 30, 60).contains(read),
+            5000);
     }
 
     void takesTheLeadersScriptWithItsFormatting()

@@ -11,6 +11,7 @@
 #include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
+#include "settings/dlgOptions.h"
 #include "show/RundownPanel.h"
 #include "ui/PreparedLayout.h"
 
@@ -21,8 +22,12 @@
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTextCursor>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -71,6 +76,8 @@ private Q_SLOTS:
     void hitTheTimeStepsTheSpeed();
     void runningOrderShownOnlyWhenPicked();
     void storyRemovedWhileRunning();
+    void optionsKeepTheStory();
+    void storyEditedOnAir();
 
 private:
     ShowRun &show() const { return m_w->showRun(); }
@@ -210,6 +217,11 @@ void tst_Rundown::storyKeysAndBreaks()
     m_w->core().bringCharToLine(show().storyStart(2) - 2);
     tick(250);
     QCOMPARE(show().current(), 2);
+    // At the end of the script what stands below the line has been read too.
+    m_w->core().command({run::Verb::End});
+    tick(250);
+    QCOMPARE(show().current(), 2);
+    QCOMPARE(show().timings().showToGo, 0);
 }
 
 void tst_Rundown::rundownFileKeepsTheShow()
@@ -367,6 +379,62 @@ void tst_Rundown::storyRemovedWhileRunning()
     QCOMPARE(show().current(), 1);
     QCOMPARE(core.charAtLine() - show().storyStart(1), into);
     QCOMPARE(preparedlayout::wholeLayouts(), layouts + 1); // on the worker, and only there
+}
+
+// Options, OK or Cancel, and the window laid out at another width leave the show on the words read,
+// its breaks still dressed as breaks.
+void tst_Rundown::optionsKeepTheStory()
+{
+    QVERIFY(!m_w->core().command({run::Verb::Story, 2}).refused());
+    m_w->HandleKey(keyinput::Down, 0);
+    const int reading = m_w->core().charAtLine();
+    const QString words = m_w->core().plainText().mid(reading, 30);
+    for (bool ok : {true, false}) {
+        m_dialogs.modals << [ok](QWidget &d) {
+            auto *options = qobject_cast<dlgOptions *>(&d);
+            (ok ? options->cmdOk : options->cmdCancel)->click();
+            return 0;
+        };
+        m_w->DoAction(QStringLiteral("Options"));
+        QCOMPARE(show().current(), 1);
+        QCOMPARE(m_w->core().plainText().mid(m_w->core().charAtLine(), 30), words);
+    }
+    m_w->resize(m_w->width() - 200, m_w->height());
+    QTRY_COMPARE(m_w->rtDoc->width(), m_w->picBack->width());
+    QCOMPARE(show().current(), 1);
+    QVERIFY(m_w->core().plainText().mid(m_w->core().charAtLine() - 40, 100).contains(words.left(20)));
+    QTRY_COMPARE(unread::kindOf(m_w->rtDoc->document()->findBlockByNumber(40)), unread::Kind::StoryBreak);
+}
+
+// The operator changes the story on air beside the rundown while it runs: Apply shows it at once, the
+// presenter stays on the same words, and the timers take the new length.
+void tst_Rundown::storyEditedOnAir()
+{
+    RundownPanel &panel = m_w->rundown();
+    QVERIFY(!m_w->core().command({run::Verb::Story, 2}).refused());
+    m_w->core().start();
+    tick(2000);
+    const int reading = m_w->core().charAtLine();
+    const QString words = m_w->core().plainText().mid(reading, 30);
+    const int toGo = show().timings().showToGo;
+    QCoreApplication::processEvents();
+    QCOMPARE(panel.txtStory->toPlainText(), show().stories().at(1).text);
+    QVERIFY(!panel.cmdApply->isEnabled());
+
+    QTextCursor c(panel.txtStory->document());
+    c.insertText(QStringLiteral("A new first line.\n"));
+    c.movePosition(QTextCursor::End);
+    c.insertText(QLatin1Char('\n') + storyText(QStringLiteral("added"), 10));
+    QVERIFY(panel.cmdApply->isEnabled());
+    tick(250); // the edit waits for Apply
+    QCOMPARE(show().stories().at(1).words, 360);
+    panel.cmdApply->click();
+    QCOMPARE(show().stories().at(1).words, 360 + 4 + 90);
+    QVERIFY(m_w->core().running());
+    QCOMPARE(show().current(), 1);
+    QVERIFY(m_w->core().plainText().mid(m_w->core().charAtLine() - 40, 100).contains(words.left(20)));
+    QVERIFY(show().timings().showToGo > toGo);
+    QVERIFY(!panel.cmdApply->isEnabled());
 }
 
 QTEST_MAIN(tst_Rundown)

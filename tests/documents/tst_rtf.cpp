@@ -4,6 +4,7 @@
 
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
+#include "documents/Unread.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -121,6 +122,7 @@ private Q_SLOTS:
     void roundTrip();
     void roundTripKeepsTheLook_data();
     void roundTripKeepsTheLook();
+    void storyBreaksRoundTrip();
     void writtenForm_data();
     void writtenForm();
     void sampleDocument();
@@ -261,6 +263,37 @@ void tst_Rtf::roundTripKeepsTheLook_data()
 
 // Characters without a format of their own show the default font; an explicit plain run inside
 // shows plain. Both must look the same after writing and reading back.
+// A show's breaks reach another prompter as breaks, with their band; the first paragraph too.
+void tst_Rtf::storyBreaksRoundTrip()
+{
+    QTextDocument source;
+    source.setPlainText(QStringLiteral("Weather\nSun all week.\nSport\nThe final."));
+    for (int n : {0, 2}) {
+        QTextCursor c(source.findBlockByNumber(n));
+        QTextBlockFormat f;
+        f.setProperty(unread::kProperty, int(unread::Kind::StoryBreak));
+        f.setBackground(QColor(0x80, 0x70, 0x60));
+        c.mergeBlockFormat(f);
+    }
+    const QByteArray written = rtf::write(&source);
+    QTextDocument back;
+    QCOMPARE(rtf::read(written, &back), documents::Error::None);
+    QCOMPARE(back.toPlainText(), source.toPlainText());
+    QStringList breaks;
+    for (QTextBlock b = back.begin(); b.isValid(); b = b.next()) {
+        if (unread::kindOf(b) != unread::Kind::StoryBreak)
+            continue;
+        breaks << b.text();
+        QCOMPARE(b.blockFormat().background().color(), QColor(0x80, 0x70, 0x60));
+    }
+    QCOMPARE(breaks, QStringList({QStringLiteral("Weather"), QStringLiteral("Sport")}));
+    // A reader that knows no breaks skips the mark and keeps the text.
+    QByteArray older = written;
+    older.replace("cuescrollbreak", "unknownmark");
+    QCOMPARE(rtf::read(older, &back), documents::Error::None);
+    QCOMPARE(back.toPlainText(), source.toPlainText());
+}
+
 void tst_Rtf::roundTripKeepsTheLook()
 {
     QFETCH(QFont, base);

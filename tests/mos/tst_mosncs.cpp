@@ -113,6 +113,7 @@ private Q_SLOTS:
     void aRunningOrderIsFollowedLive();
     void theRunningOrderIsTheShowWhileItRuns();
     void theLinkIsSeenAndDrivenFromOutside();
+    void aWholeReplaceKeepsTheStoryOnAir();
 
 private:
     void startNewsroom(MosDevice &device);
@@ -226,8 +227,8 @@ void TestMosNcs::theRunningOrderIsTheShowWhileItRuns()
         QJsonDocument::fromJson(w->remote().stateJson()).object().value(QStringLiteral("rundown")).toArray();
     QCOMPARE(rundown.size(), 3);
     QCOMPARE(rundown.at(1)[QStringLiteral("title")].toString(), QStringLiteral("Weather"));
-    // The newsroom hears which story is on the reading line (three short stories: all on screen).
-    QVERIFY(show.current() >= 0);
+    // Three short stories, all in the picture: the first is on air, and the newsroom hears so.
+    QCOMPARE(show.current(), 0);
     QCOMPARE(line("onair"), QStringLiteral("RO1 ") + show.stories().at(show.current()).newsroomId);
 
     QCOMPARE(step("long"), QStringLiteral("OK"));
@@ -378,6 +379,57 @@ void TestMosNcs::theLinkIsSeenAndDrivenFromOutside()
     run(*w);
     QTRY_COMPARE_WITH_TIMEOUT(titles(w->showRun()), QStringLiteral("Opening | Weather | Sport"), 20000);
     QCOMPARE(mosState(*w)[QStringLiteral("runningOrder")].toString(), QStringLiteral("RO1"));
+    m_ncs.write("quit\n");
+    QVERIFY(m_ncs.waitForFinished(10000));
+}
+
+// Replaced whole with a story added on top while story 10 of 20 is read: the same story stays on air,
+// on the same words, and the newsroom hears of no other.
+void TestMosNcs::aWholeReplaceKeepsTheStoryOnAir()
+{
+    std::unique_ptr<IsolatedSettings> settings;
+    FakePlatform platform;
+    FakeDialogs dialogs;
+    QTemporaryDir site;
+    startFresh(settings, platform, dialogs, site);
+    const std::unique_ptr<frmMain> w = showPrompter(platform, dialogs, {});
+    PrompterCore &core = w->core();
+    ShowRun &show = w->showRun();
+    RunningOrders orders;
+    MosDevice device(orders, [&] { return platform.now; });
+    MosShow shown(orders, device, show);
+    startNewsroom(device);
+    if (QTest::currentTestFailed())
+        return;
+
+    QCOMPARE(step("late"), QStringLiteral("OK"));
+    shown.show(QStringLiteral("RO2"));
+    QCOMPARE(show.stories().size(), 20);
+    // At the top the first story is on air, whatever stands on the reading line.
+    QCOMPARE(line("onair"), QStringLiteral("RO2 M1"));
+    QCOMPARE(core.command({run::Verb::Story, 10}).refused(), false);
+    QCOMPARE(line("onair"), QStringLiteral("RO2 M10"));
+    core.start();
+    for (int i = 0; i < 40; ++i) {
+        platform.now += 20;
+        core.clock().timTick_Timer();
+    }
+    show.timShow_Timer();
+    QCOMPARE(show.stories().at(show.current()).newsroomId, QStringLiteral("M10"));
+    const QString reading = core.plainText().mid(int(show.reached()), 12);
+    QVERIFY(core.plainText().lastIndexOf(QLatin1String("M10 line"), int(show.reached())) >
+            show.storyStart(9) - 1);
+
+    QCOMPARE(step("replacelate"), QStringLiteral("OK,OK"));
+    QTRY_COMPARE(show.stories().size(), 21);
+    QCOMPARE(show.stories().at(0).newsroomId, QStringLiteral("M0"));
+    QCOMPARE(show.stories().at(show.current()).newsroomId, QStringLiteral("M10"));
+    QVERIFY(core.plainText().mid(int(show.reached()) - 6, 24).contains(reading));
+    QVERIFY(core.running());
+    // Told nothing new: the story on air did not change.
+    QCOMPARE(step("machine"), QStringLiteral("Cuescroll"));
+    QVERIFY2(!m_out.contains("onair"), m_out.constData());
+
     m_ncs.write("quit\n");
     QVERIFY(m_ncs.waitForFinished(10000));
 }

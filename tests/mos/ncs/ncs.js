@@ -64,6 +64,15 @@ async function main() {
   device.onRunningOrderStatus(async (st) => ({ ID: st.ID, Status: s('OK'), Stories: [] }))
   device.onItemStatus(async (st) => ({ ID: st.RunningOrderId, Status: s('OK'), Stories: [] }))
 
+  // A longer order, read in its middle while the newsroom replaces it whole with one story more on top.
+  const many = Array.from({ length: 20 }, (_, i) => `M${i + 1}`)
+  const late = (ids) => ({ ID: s('RO2'), Slug: s('Late news'), Stories: ids.map((id) => story(id, `Story ${id}`)) })
+  const lateBody = (id) => ({
+    ID: s(id),
+    Slug: s(`Story ${id}`),
+    RunningOrderId: s('RO2'),
+    Body: Array.from({ length: 8 }, (_, i) => ({ Type: 'p', Content: `${id} line ${i + 1} with words for the presenter to read.` })),
+  })
   const action = (storyId) => ({ RunningOrderID: s('RO1'), StoryID: s(storyId) })
   const weather = Array.from({ length: 40 }, (_, i) => `Weather line ${i + 1} with words for the presenter to read.`)
   const steps = {
@@ -95,6 +104,16 @@ async function main() {
     deleteweather: async () => str((await device.sendRODeleteStories({ RunningOrderID: s('RO1') }, [s('S2')])).Status),
     delete: async () => str((await device.sendRODeleteStories({ RunningOrderID: s('RO1') }, [s('S4')])).Status),
     wrongstory: async () => str((await device.sendRODeleteStories({ RunningOrderID: s('RO1') }, [s('NONE')])).Status),
+    late: async () => {
+      const acks = [await device.sendCreateRunningOrder(late(many))]
+      for (const id of many) acks.push(await device.sendRunningOrderStory(lateBody(id)))
+      return acks.every((a) => str(a.Status) === 'OK') ? 'OK' : 'failed'
+    },
+    replacelate: async () => {
+      const a = await device.sendReplaceRunningOrder(late(['M0', ...many]))
+      const b = await device.sendRunningOrderStory(lateBody('M0'))
+      return `${str(a.Status)},${str(b.Status)}`
+    },
     droporder: async () => str((await device.sendDeleteRunningOrder(s('RO1'))).Status),
     quit: async () => {
       await conn.dispose()
