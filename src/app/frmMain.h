@@ -164,6 +164,7 @@ private:
     bool m_rundownOn = false; // the operator wants the rundown shown (full screen hides it anyway)
     bool m_wasShow = false;
     qint32 lOldWindowState = 0;
+    Qt::WindowStates m_stateBeforeFullScreen; // the Qt states full screen returns to
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;
     bool m_unloaded = false;
