@@ -144,6 +144,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             windowHandle()->removeEventFilter(this);
             if (m_arrangePending)
                 Form_Resize();
+            PlaceStudio();
         }
         return false;
     }
