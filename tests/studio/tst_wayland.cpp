@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <unistd.h>
 
 // Cuescroll as a Wayland client of a real compositor: sway, headless, two outputs.
