@@ -600,6 +600,10 @@
         <translation>Nachricht &amp;unter der Leselinie</translation>
     </message>
     <message>
+        <source>Talent screen closed: the prompter window is on its screen, %1. It opens again on another.</source>
+        <translation>Sprecherbildschirm geschlossen: Das Prompterfenster ist auf seinem Bildschirm, %1. Er öffnet sich wieder auf einem anderen.</translation>
+    </message>
+    <message>
         <source>Talent screen</source>
         <translation>Sprecherbildschirm</translation>
     </message>

@@ -600,6 +600,10 @@
         <translation>Mensaje deba&amp;jo de la línea de lectura</translation>
     </message>
     <message>
+        <source>Talent screen closed: the prompter window is on its screen, %1. It opens again on another.</source>
+        <translation>Pantalla del presentador cerrada: la ventana del prompter está en su pantalla, %1. Vuelve a abrirse en otra.</translation>
+    </message>
+    <message>
         <source>Talent screen</source>
         <translation>Pantalla del presentador</translation>
     </message>

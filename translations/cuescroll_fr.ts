@@ -600,6 +600,10 @@
         <translation>Message sous la li&amp;gne de lecture</translation>
     </message>
     <message>
+        <source>Talent screen closed: the prompter window is on its screen, %1. It opens again on another.</source>
+        <translation>Écran du présentateur fermé : la fenêtre du prompteur est sur son écran, %1. Il se rouvre sur un autre.</translation>
+    </message>
+    <message>
         <source>Talent screen</source>
         <translation>Écran du présentateur</translation>
     </message>

@@ -600,6 +600,10 @@
         <translation>Mensagem a&amp;baixo da linha de leitura</translation>
     </message>
     <message>
+        <source>Talent screen closed: the prompter window is on its screen, %1. It opens again on another.</source>
+        <translation>Tela do apresentador fechada: a janela do prompter está na tela dela, %1. Ela abre de novo em outra.</translation>
+    </message>
+    <message>
         <source>Talent screen</source>
         <translation>Tela do apresentador</translation>
     </message>

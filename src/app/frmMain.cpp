@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 
 #include "app/KeyInput.h"
+#include "app/Log.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterControls.h"
@@ -249,6 +250,14 @@ void frmMain::CreateStudio()
         connect(rundown, &QAction::toggled, this, &frmMain::ShowRundown);
         show.insertAction(show.actions().value(0), rundown);
     };
+    p.moveOff = [this](QScreen *avoid) { MoveOffScreen(avoid); };
+    p.notice = [this](const QString &text) {
+        lblStudio->setText(text);
+        lblStudio->setToolTip(text);
+        lblStudio->setVisible(!text.isEmpty());
+        if (!text.isEmpty())
+            lblStudio->raise();
+    };
     m_studio = new Studio(m_platform, m_settings, std::move(p), this);
     m_core->setStudio(m_studio);
 }
@@ -371,6 +380,60 @@ void frmMain::setWindowStateValue(qint32 state)
         setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
         break;
     }
+}
+
+// Wayland tells a window its output only once the compositor shows it, after its first frame:
+// if it stays where Qt first guessed, no change of screen comes, so a while without one says so.
+constexpr int kWaylandOutputWaitMs = 500;
+
+bool frmMain::onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void frmMain::PlaceStudio()
+{
+    if (!onWayland()) {
+        m_studio->prompterPlaced();
+        return;
+    }
+    connect(windowHandle(), &QWindow::screenChanged, m_studio, &Studio::prompterPlaced,
+            Qt::SingleShotConnection);
+    QTimer::singleShot(kWaylandOutputWaitMs, m_studio, &Studio::prompterPlaced);
+}
+
+void frmMain::MoveOffScreen(QScreen *avoid)
+{
+    QScreen *target = nullptr;
+    for (QScreen *s : QGuiApplication::screens()) {
+        if (s != avoid && (!target || s == QGuiApplication::primaryScreen()))
+            target = s;
+    }
+    QWindow *handle = windowHandle();
+    if (!target || !handle)
+        return;
+    const Qt::WindowStates states = windowState() & ~Qt::WindowMinimized;
+    qCDebug(lcApp).noquote() << "prompter window to" << target->name() << "off" << avoid->name();
+    if (onWayland()) {
+        // A Wayland client cannot place its window, but it may ask for full screen on an output;
+        // the compositor keeps the window on that output when it returns to its state.
+        handle->setScreen(target);
+        setWindowState(states | Qt::WindowFullScreen);
+        const auto restore = [this, states] {
+            if (!m_core->fullScreen() && (windowState() & Qt::WindowFullScreen))
+                setWindowState(states);
+        };
+        connect(handle, &QWindow::screenChanged, this, restore, Qt::SingleShotConnection);
+        QTimer::singleShot(2 * kWaylandOutputWaitMs, this, restore);
+        return;
+    }
+    // A maximised window is placed by the window manager: normal while it moves, then as it was.
+    setWindowState(Qt::WindowNoState);
+    handle->setScreen(target);
+    const QRect area = target->availableGeometry();
+    const QSize size = normalGeometry().size().boundedTo(area.size());
+    setGeometry(QRect(area.center() - QPoint(size.width() / 2, size.height() / 2), size));
+    setWindowState(states);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

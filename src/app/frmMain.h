@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
+class QScreen;
 class QSlider;
 class QTimer;
 class QToolBar;
@@ -138,6 +139,11 @@ private:
     // Stops the timers and gives back the timer resolution, once; Form_Unload and the destructor.
     void ReleaseRun();
     void ShowFullScreen(bool bEnter);
+    // Once the window's screen is known, the talent window may keep off it.
+    void PlaceStudio();
+    // Onto another screen than `avoid`, in the state the window has.
+    void MoveOffScreen(QScreen *avoid);
+    static bool onWayland();
     void ArrangeControls();
     void MeasureLineHeight();
     void FitToolbar(int clientWidth);
@@ -164,6 +170,7 @@ private:
     bool m_rundownOn = false; // the operator wants the rundown shown (full screen hides it anyway)
     bool m_wasShow = false;
     qint32 lOldWindowState = 0;
+    Qt::WindowStates m_stateBeforeFullScreen; // the Qt states full screen returns to
     qint32 lLastWidth = 0;
     float sngTextHeight = 0;
     bool m_unloaded = false;

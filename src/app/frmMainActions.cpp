@@ -88,10 +88,20 @@ void frmMain::ShowFullScreen(bool bEnter)
         tlbMain->hide();
         picPanel->hide();
         lOldWindowState = windowStateValue();
-        setWindowStateValue(2);
+        if (windowState() & Qt::WindowFullScreen) {
+            // Entered again: leaving will keep the window maximised.
+            m_stateBeforeFullScreen = Qt::WindowMaximized;
+        } else {
+            m_stateBeforeFullScreen = windowState() & ~Qt::WindowMinimized;
+            // The platform's full screen: over the title bar and the desktop's panels, which a
+            // maximised window leaves in view.
+            setWindowState(m_stateBeforeFullScreen | Qt::WindowFullScreen);
+        }
     } else {
         tlbMain->show();
         picPanel->show();
+        // Back to the state and, through Qt, the normal geometry the window had before.
+        setWindowState(m_stateBeforeFullScreen);
         setWindowStateValue(lOldWindowState);
     }
     Form_Resize();
@@ -141,6 +151,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             windowHandle()->removeEventFilter(this);
             if (m_arrangePending)
                 Form_Resize();
+            PlaceStudio();
         }
         return false;
     }

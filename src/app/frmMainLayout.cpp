@@ -117,7 +117,7 @@ void frmMain::ArrangeControls()
         // Long scripts run to hours, more digits than the design's box holds: the time may use the
         // bar's width (the word count beside it is right-aligned) and the font's full height.
         twips::setWidth(lblToGo, std::max(kToGoWidth, twips::width(prgDoc)));
-        for (QLabel *l : {lblToGo, lblWords, lblFollow, lblRemote, lblCueProblem})
+        for (QLabel *l : {lblToGo, lblWords, lblFollow, lblRemote, lblCueProblem, lblStudio})
             twips::setHeight(l, std::max(kLabelHeight, twips::fromPixels(l->fontMetrics().height())));
         twips::setLeft(lblWords, twips::left(prgDoc) + twips::width(prgDoc) - twips::width(lblWords));
         // Below the time and the word count, as wide as the bar.
@@ -129,6 +129,9 @@ void frmMain::ArrangeControls()
         // In its place while a cue destination fails.
         twips::setRect(lblCueProblem, twips::rect(lblRemote));
         ShowControl::fitProblems(*lblCueProblem);
+        // The whole row: over the remote's and the following's lines while it has something to say.
+        twips::move(lblStudio, kMargin, twips::top(lblFollow),
+                    twips::left(prgDoc) + twips::width(prgDoc) - kMargin, twips::height(lblStudio));
 
         twips::setRect(picMark, twips::rect(picPanel));
         twips::setLeft(cmdCancel, twips::width(picMark) - twips::width(cmdCancel) - kCancelGap);

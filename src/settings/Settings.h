@@ -87,7 +87,7 @@ public:
     bool frameSync() const;
     appearance::Appearance appearance() const;
 
-    QString talentScreen() const; // a screen's name; empty: no talent screen
+    QString talentScreen() const; // a screen's identity, name or number; empty: no talent screen
     bool mirrorTalent() const;    // default true
     bool flipTalent() const;
     bool mirrorPrompter() const;

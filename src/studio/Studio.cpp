@@ -8,6 +8,7 @@
 #include "line/frmLine.h"
 #include "settings/Settings.h"
 #include "studio/Log.h"
+#include "studio/ScreenIdentity.h"
 #include "studio/ScriptPicture.h"
 
 #include <QActionGroup>
@@ -18,8 +19,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace {
 
@@ -95,29 +94,19 @@ void Studio::setOptions(const StudioOptions &options, bool store)
     applyMirror();
 }
 
-QScreen *Studio::findScreen(const QString &nameOrNumber)
+QScreen *Studio::findScreen(const QString &stored)
 {
-    if (nameOrNumber.isEmpty())
-        return nullptr;
     const QList<QScreen *> screens = QGuiApplication::screens();
-    for (QScreen *s : screens) {
-        if (s->name() == nameOrNumber && screenKey(s) == nameOrNumber)
-            return s;
-    }
-    bool isNumber = false;
-    const int n = nameOrNumber.toInt(&isNumber);
-    if (isNumber && n >= 1 && n <= screens.size())
-        return screens.at(n - 1);
-    return nullptr;
+    QList<studio::ScreenIdentity> ids;
+    for (qsizetype i = 0; i < screens.size(); ++i)
+        ids.append(studio::ScreenIdentity::of(screens.at(i), int(i + 1)));
+    const qsizetype i = studio::matchScreen(stored, ids);
+    return i >= 0 ? screens.at(i) : nullptr;
 }
 
 QString Studio::screenKey(const QScreen *screen)
 {
-    const QList<QScreen *> all = QGuiApplication::screens();
-    const auto sameName = std::count_if(all.begin(), all.end(),
-                                        [screen](const QScreen *s) { return s->name() == screen->name(); });
-    // A name says which screen even when screens come and go; only when it is shared, the number.
-    return sameName == 1 ? screen->name() : QString::number(all.indexOf(screen) + 1);
+    return studio::ScreenIdentity::of(screen, int(QGuiApplication::screens().indexOf(screen) + 1)).key();
 }
 
 QScreen *Studio::prompterScreen() const
@@ -125,11 +114,35 @@ QScreen *Studio::prompterScreen() const
     return m_prompter.picBack->screen();
 }
 
+void Studio::prompterPlaced()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    QScreen *talent = findScreen(m_options.talentScreen);
+    if (talent && talent == prompterScreen() && QGuiApplication::screens().size() > 1 && m_prompter.moveOff) {
+        qCDebug(lcStudio).noquote() << "prompter opened on the talent screen" << talent->name()
+                                    << ": moved off";
+        // The talent window opens once the prompter window has left (its screen change).
+        m_prompter.moveOff(talent);
+    }
+    applyTalent();
+}
+
 void Studio::applyTalent()
 {
     QScreen *screen = findScreen(m_options.talentScreen);
+    // Until the prompter's own screen is known, a talent window could open over it.
+    if (!m_placed)
+        return;
+    const bool own = screen && screen == prompterScreen();
+    if (m_prompter.notice)
+        m_prompter.notice(own ? tr("Talent screen closed: the prompter window is on its screen, %1. "
+                                   "It opens again on another.")
+                                    .arg(screen->name())
+                              : QString());
     // The choice stays: once the prompter is on another screen, the talent window opens there.
-    if (!screen || screen == prompterScreen()) {
+    if (!screen || own) {
         if (!m_options.talentScreen.isEmpty())
             qCDebug(lcStudio).noquote() << "no talent screen:" << m_options.talentScreen
                                         << (screen ? "is the prompter's screen" : "is not connected");

@@ -28,7 +28,7 @@ class frmLine;
 // How a studio rig shows the script. Everything off is the prompter as it always was.
 struct StudioOptions
 {
-    QString talentScreen;     // the screen's name; empty: no talent screen
+    QString talentScreen;     // the screen as stored (Studio::screenKey); empty: no talent screen
     bool mirrorTalent = true; // left–right on the talent screen
     bool flipTalent = false;  // top–bottom on the talent screen, for overhead rigs
     bool mirrorPrompter = false;
@@ -54,6 +54,8 @@ public:
         std::function<void(QKeyEvent *)> key;         // a key typed on the talent screen
         std::function<void()> stored;                 // after choices went to the settings store
         std::function<void(QMenu &)> moreItems;       // the prompter's own entries, at the menu's end
+        std::function<void(QScreen *)> moveOff;       // asks the prompter window onto another screen
+        std::function<void(const QString &)> notice;  // a line in the operator's panel; empty: none
     };
 
     Studio(Platform &platform, Settings &settings, Prompter prompter, QObject *parent = nullptr);
@@ -64,9 +66,10 @@ public:
     void setOptions(const StudioOptions &options, bool store = false);
     static StudioOptions storedOptions(const Settings &settings);
 
-    // The screen a name or a 1-based number stands for; null when there is none.
-    static QScreen *findScreen(const QString &nameOrNumber);
-    // How a screen is named in the store: its name, or its number when another screen has that name.
+    // The screen a stored value stands for (its monitor's identity, or a name or 1-based number
+    // as earlier versions kept); null when there is none.
+    static QScreen *findScreen(const QString &stored);
+    // How a screen is kept in the store: its monitor's identity, connector and place.
     static QString screenKey(const QScreen *screen);
 
     // Start while the clock is stopped: with a countdown set it runs first and the clock starts
@@ -92,6 +95,11 @@ public:
 
     // The screen the prompter window is on: never a talent screen, or the operator is locked out.
     QScreen *prompterScreen() const;
+    // The prompter window's screen is known (it is on screen and the platform has said where):
+    // only now can the talent window keep off it. Opened on the talent's screen (where the desktop
+    // had its focus), the prompter window is first asked onto another.
+    void prompterPlaced();
+    bool placed() const { return m_placed; }
 
     ScriptPicture *talentWindow() const { return m_talent; }
     ScriptPicture *prompterMirror() const { return m_mirror; }
@@ -121,4 +129,5 @@ private:
     QString m_message;
     QString m_clock;
     QColor m_clockColor;
+    bool m_placed = false;
 };

@@ -254,6 +254,13 @@ void frmMainUi::setupUi(QWidget *form)
     twips::move(lblCueProblem, 100, 660, 3435, 225);
     lblCueProblem->hide();
 
+    // Over the row of the remote's and the following's lines: rare, and more urgent.
+    lblStudio = panelLabel(picPanel, "lblStudio", QString());
+    a11y::nameIsCaption(lblStudio);
+    lblStudio->setAutoFillBackground(true);
+    twips::move(lblStudio, 100, 660, 3435, 225);
+    lblStudio->hide();
+
     picMark = named(new QWidget(form), "picMark");
     picMark->setAccessibleName(QCoreApplication::translate("frmMain", "Mark panel"));
     picMark->setAutoFillBackground(true);

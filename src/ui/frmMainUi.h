@@ -45,6 +45,7 @@ struct frmMainUi : ScriptView
     QLabel *lblFollow = nullptr;     // whom the prompter follows or leads; shown only then
     QLabel *lblRemote = nullptr;     // the remote control listening, and its devices; shown only then
     QLabel *lblCueProblem = nullptr; // the cue destinations failing; shown only then, over the row
+    QLabel *lblStudio = nullptr;     // why the talent screen is not shown; shown only then
     QWidget *picMark = nullptr;
     QToolButton *cmdCancel = nullptr;
     QToolButton *cmdMark = nullptr;

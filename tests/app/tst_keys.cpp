@@ -241,10 +241,35 @@ private Q_SLOTS:
         QVERIFY(m_w->core().fullScreen());
     }
 
+    // Full screen is the platform's (no title bar, over the desktop's panels), and leaving it puts
+    // the window back as it was: its state and, when it was a normal window, its place and size.
+    void fullScreenLeavesTheWindowAsItWas_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::newRow("normal") << int(Qt::WindowNoState);
+        QTest::newRow("maximised") << int(Qt::WindowMaximized);
+    }
+
+    void fullScreenLeavesTheWindowAsItWas()
+    {
+        QFETCH(int, before);
+        m_w->setGeometry(60, 50, 900, 600);
+        m_w->setWindowState(Qt::WindowStates(before));
+        const QRect normal = m_w->normalGeometry();
+        m_w->HandleKey(keyinput::F9, 0);
+        QVERIFY(m_w->windowState() & Qt::WindowFullScreen);
+        QVERIFY(m_w->isFullScreen());
+        m_w->HandleKey(keyinput::F9, 0);
+        QCOMPARE(int(m_w->windowState()), before);
+        QVERIFY(!m_w->tlbMain->isHidden());
+        QCOMPARE(m_w->normalGeometry(), normal);
+    }
+
     void fullScreenRoundTrip()
     {
         m_w->DoAction(QStringLiteral("FullScreen"));
         QVERIFY(m_w->core().fullScreen());
+        QVERIFY(m_w->isFullScreen());
         QVERIFY(m_w->tlbMain->isHidden());
         QVERIFY(m_w->picPanel->isHidden());
         QCOMPARE(m_w->windowStateValue(), 2);
@@ -258,6 +283,7 @@ private Q_SLOTS:
         QVERIFY(!m_w->tlbMain->isHidden());
         QVERIFY(!m_w->picPanel->isHidden());
         QCOMPARE(m_w->windowStateValue(), 2);
+        QVERIFY(!m_w->isFullScreen());
     }
 
     void f9LeavesFullScreenDirectly()

@@ -18,6 +18,7 @@
 #include "ui/Twips.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -322,6 +323,9 @@ private Q_SLOTS:
         store(u"TalentScreen", QStringLiteral("1"));
         auto w = makeWindow(0);
         QVERIFY(!w->studio()->talentWindow());
+        // The operator is told why, in the panel.
+        QVERIFY(w->lblStudio->isVisible());
+        QVERIFY(w->lblStudio->text().contains(QGuiApplication::primaryScreen()->name()));
         QMenu menu;
         w->studio()->fillMenu(menu);
         QVERIFY(!menu.findChild<QMenu *>(QStringLiteral("mnuTalentScreen"))->actions().first()->isEnabled());

@@ -8,17 +8,20 @@
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "scroll/ScrollClock.h"
+#include "settings/modSettings.h"
 #include "show/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 #include <memory>
@@ -300,6 +303,42 @@ private Q_SLOTS:
         runFrames(*w, 50);
         const double d = shownAgainstFresh(t);
         QVERIFY2(d < 0.5, qPrintable(QString::number(d)));
+    }
+
+    // Opened where the desktop had its focus, on the talent's screen: the prompter window goes to
+    // another screen and the talent window opens on its own, never over the prompter.
+    void prompterOpenedOnTheTalentScreenMovesOff()
+    {
+        modSettings::WriteSetting(QStringLiteral("General"), QStringLiteral("TalentScreen"),
+                                  Studio::screenKey(second()));
+        frmMain w(m_platform, m_dialogs);
+        w.rtDoc->setText(scriptOfLines(200));
+        w.setScreen(second());
+        w.setGeometry(second()->geometry().adjusted(0, 0, -100, -100));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.studio()->placed());
+        QTRY_VERIFY(w.studio()->talentWindow() && w.studio()->talentWindow()->isVisible());
+        QVERIFY(w.screen() != second());
+        QCOMPARE(w.studio()->talentWindow()->screen(), second());
+        QVERIFY(!w.lblStudio->isVisible());
+    }
+
+    // Moved later onto the talent's screen: the talent window closes and the panel says why; moved
+    // away again, it comes back.
+    void prompterMovedOntoTheTalentScreenClosesIt()
+    {
+        auto w = makeWindow();
+        QVERIFY(w->studio()->talentWindow());
+        QScreen *own = w->screen();
+        w->windowHandle()->setScreen(second());
+        QTRY_VERIFY(!w->studio()->talentWindow());
+        // Moved to another X screen, the window is made again there and not yet shown.
+        QVERIFY(!w->lblStudio->isHidden());
+        QVERIFY(w->lblStudio->text().contains(second()->name()));
+        w->windowHandle()->setScreen(own);
+        QTRY_VERIFY(w->studio()->talentWindow());
+        QVERIFY(w->lblStudio->isHidden());
     }
 
     void closesWhenItsScreenGoes()

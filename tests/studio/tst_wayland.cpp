@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 The Cuescroll developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <unistd.h>
+
+// Cuescroll as a Wayland client of a real compositor: sway, headless, two outputs.
+class tst_wayland : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QProcess m_sway;
+    QProcess m_app;
+    QProcessEnvironment m_env;
+
+    // The compositor refuses to run as root: it and its clients run as nobody.
+    QStringList asUser(QString program, QStringList args) const
+    {
+        if (::geteuid() != 0)
+            return QStringList{program} + args;
+        return QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                           QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"), program} +
+               args;
+    }
+
+    QByteArray run(const QString &program, const QStringList &args)
+    {
+        const QStringList cmd = asUser(program, args);
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.start(cmd.first(), cmd.mid(1));
+        p.waitForFinished(10000);
+        return p.readAllStandardOutput();
+    }
+
+    void start(QProcess &p, const QString &program, const QStringList &args)
+    {
+        const QStringList cmd = asUser(program, args);
+        p.setProcessEnvironment(m_env);
+        // The compositor's own log is noise here; what Cuescroll says is kept.
+        if (&p == &m_sway)
+            p.setStandardErrorFile(QProcess::nullDevice());
+        else
+            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p.start(cmd.first(), cmd.mid(1));
+    }
+
+    struct View
+    {
+        QString output;
+        QRect rect;
+        bool fullScreen = false;
+    };
+
+    // Cuescroll's windows by title, with the output each is on.
+    QHash<QString, View> views()
+    {
+        QHash<QString, View> found;
+        const QJsonObject tree =
+            QJsonDocument::fromJson(run(QStringLiteral("swaymsg"), {"-t", "get_tree"})).object();
+        std::function<void(const QJsonObject &, const QString &)> walk = [&](const QJsonObject &n,
+                                                                             QString output) {
+            if (n.value(QLatin1String("type")).toString() == QLatin1String("output"))
+                output = n.value(QLatin1String("name")).toString();
+            if (n.value(QLatin1String("pid")).toInt() > 0) {
+                const QJsonObject r = n.value(QLatin1String("rect")).toObject();
+                found.insert(
+                    n.value(QLatin1String("name")).toString(),
+                    {output,
+                     QRect(r.value(QLatin1String("x")).toInt(), r.value(QLatin1String("y")).toInt(),
+                           r.value(QLatin1String("width")).toInt(), r.value(QLatin1String("height")).toInt()),
+                     n.value(QLatin1String("fullscreen_mode")).toInt() == 1});
+            }
+            for (const char *key : {"nodes", "floating_nodes"}) {
+                for (const QJsonValue &c : n.value(QLatin1String(key)).toArray())
+                    walk(c.toObject(), output);
+            }
+        };
+        walk(tree, QString());
+        return found;
+    }
+
+    View prompter() { return views().value(QStringLiteral("Cuescroll")); }
+    View talent() { return views().value(QStringLiteral("Talent screen")); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        for (const char *tool : {"sway", "swaymsg", "wtype"}) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP(qPrintable(QStringLiteral("needs %1").arg(QLatin1String(tool))));
+        }
+        QVERIFY(m_dir.isValid());
+        const QString runtime = m_dir.filePath(QStringLiteral("run"));
+        const QString config = m_dir.filePath(QStringLiteral("config"));
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(config));
+        QFile cfg(m_dir.filePath(QStringLiteral("sway.cfg")));
+        QVERIFY(cfg.open(QIODevice::WriteOnly));
+        cfg.write("output HEADLESS-1 mode 1920x1080 position 0 0\n"
+                  "output HEADLESS-2 mode 1280x720 position 1920 0\n"
+                  "xwayland disable\ndefault_border none\n");
+        cfg.close();
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (::geteuid() == 0) {
+            for (const QString &p : {m_dir.path(), runtime, config, cfg.fileName()})
+                QVERIFY(::chown(QFile::encodeName(p).constData(), 65534, 65534) == 0);
+        }
+
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.remove(QStringLiteral("DISPLAY"));
+        m_env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        m_env.insert(QStringLiteral("HOME"), m_dir.path());
+        m_env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+        m_env.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QStringLiteral("2"));
+        m_env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+        m_env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+        start(m_sway, QStringLiteral("sway"), {QStringLiteral("-c"), cfg.fileName()});
+        const QDir dir(runtime);
+        const auto socket = [&dir](const QString &pattern) {
+            const QStringList names = dir.entryList({pattern}, QDir::System);
+            return names.isEmpty() ? QString() : dir.absoluteFilePath(names.first());
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!socket(QStringLiteral("sway-ipc.*.sock")).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!socket(QStringLiteral("wayland-?")).isEmpty(), 10000);
+        m_env.insert(QStringLiteral("SWAYSOCK"), socket(QStringLiteral("sway-ipc.*.sock")));
+        m_env.insert(QStringLiteral("WAYLAND_DISPLAY"),
+                     QFileInfo(socket(QStringLiteral("wayland-?"))).fileName());
+        m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    }
+
+    // Started with the desktop's focus on the talent output: the prompter's window ends on the other
+    // output, shown, and the talent window full screen on its own.
+    void prompterKeepsOffTheTalentOutput()
+    {
+        run(QStringLiteral("swaymsg"), {QStringLiteral("focus output HEADLESS-2")});
+        start(m_app, QStringLiteral(CUESCROLL_BINARY),
+              {QStringLiteral("--talent-screen"), QStringLiteral("HEADLESS-2")});
+        QTRY_VERIFY_WITH_TIMEOUT(talent().fullScreen && prompter().output == QLatin1String("HEADLESS-1") &&
+                                     !prompter().fullScreen,
+                                 15000);
+        QCOMPARE(talent().output, QStringLiteral("HEADLESS-2"));
+        QCOMPARE(prompter().rect.size(), QSize(1920, 1080));
+    }
+
+    // F9 is the compositor's full screen, and F9 again gives the window back.
+    void f9IsFullScreen()
+    {
+        QVERIFY(m_app.state() == QProcess::Running);
+        run(QStringLiteral("swaymsg"), {QStringLiteral("[title=\"^Cuescroll$\"] focus")});
+        const QStringList f9{QStringLiteral("-s"), QStringLiteral("400"), QStringLiteral("-k"),
+                             QStringLiteral("F9"), QStringLiteral("-s"),  QStringLiteral("300")};
+        run(QStringLiteral("wtype"), f9);
+        QTRY_VERIFY_WITH_TIMEOUT(prompter().fullScreen, 10000);
+        QCOMPARE(prompter().output, QStringLiteral("HEADLESS-1"));
+        run(QStringLiteral("wtype"), f9);
+        QTRY_VERIFY_WITH_TIMEOUT(!prompter().fullScreen, 10000);
+        QVERIFY(talent().fullScreen);
+    }
+
+    void cleanupTestCase()
+    {
+        for (QProcess *p : {&m_app, &m_sway}) {
+            if (p->state() == QProcess::NotRunning)
+                continue;
+            p->terminate();
+            if (!p->waitForFinished(5000))
+                p->kill();
+            p->waitForFinished(5000);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_wayland)
+#include "tst_wayland.moc"
