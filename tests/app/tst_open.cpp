@@ -147,7 +147,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         if (needsConverter(path) && QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty())
-            QSKIP("antiword is not installed");
+            QFAIL("antiword is not installed (scripts/install-deps installs it)");
 
         FakeDialogs editorDialogs;
         const auto edited = makeWindow(editorDialogs);
@@ -194,7 +194,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(QString, reason);
         if (needsConverter(path) && QStandardPaths::findExecutable(QStringLiteral("antiword")).isEmpty())
-            QSKIP("antiword is not installed");
+            QFAIL("antiword is not installed (scripts/install-deps installs it)");
         FakeDialogs dialogs;
         const auto w = makeWindow(dialogs);
         w->core().openScript(path);
