@@ -463,6 +463,18 @@
         <source>Appl&amp;y</source>
         <translation>Überneh&amp;men</translation>
     </message>
+    <message>
+        <source>Story text</source>
+        <translation>Meldungstext</translation>
+    </message>
+    <message>
+        <source>The selected story&apos;s text: change it while the prompter runs, then Apply.</source>
+        <translation>Der Text der gewählten Meldung: ändern Sie ihn, während der Prompter läuft, dann Übernehmen.</translation>
+    </message>
+    <message>
+        <source>Put the changed text on the prompter: the presenter stays on the same words.</source>
+        <translation>Den geänderten Text auf den Prompter bringen: Der Sprecher bleibt bei denselben Worten.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -817,12 +829,13 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.</translation>
     <message>
         <source>Several files make a show, one story each, in the order given; a folder adds its
 scripts in the order of their names, and a .cuerundown file the stories it lists.
-Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story (with a single script
+they page).
 </source>
         <translation>Mehrere Dateien ergeben eine Sendung, eine Meldung je Datei, in der angegebenen
 Reihenfolge; ein Ordner fügt seine Skripte nach ihren Namen geordnet hinzu, eine
 .cuerundown-Datei die Meldungen, die sie nennt. Strg+Bild ab und Strg+Bild auf
-wechseln zur nächsten und zur vorigen Meldung.
+wechseln zur nächsten und zur vorigen Meldung (bei einem einzelnen Skript blättern sie).
 </translation>
     </message>
     <message>
@@ -1624,6 +1637,14 @@ wechseln zur nächsten und zur vorigen Meldung.
     <message>
         <source>%1 is already the key of “%2”.</source>
         <translation>%1 ist schon die Taste für „%2“.</translation>
+    </message>
+    <message>
+        <source>Next story (with a single script: page forward)</source>
+        <translation>Nächste Meldung (bei einem einzelnen Skript: Seite vor)</translation>
+    </message>
+    <message>
+        <source>Previous story (with a single script: page back)</source>
+        <translation>Vorige Meldung (bei einem einzelnen Skript: Seite zurück)</translation>
     </message>
 </context>
 <context>

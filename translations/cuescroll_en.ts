@@ -59,23 +59,6 @@
     </message>
 </context>
 <context>
-    <name>remote::dlgRemote</name>
-    <message numerus="yes">
-        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
-        <translation>
-            <numerusform>The %n device connected now will be cut off and must scan the new code.</numerusform>
-            <numerusform>The %n devices connected now will be cut off and must scan the new code.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n device(s) connected.</source>
-        <translation>
-            <numerusform>%n device connected.</numerusform>
-            <numerusform>%n devices connected.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>mos::MosDevice</name>
     <message numerus="yes">
         <source>The newsroom was silent for %n second(s) and was let go.</source>
@@ -92,6 +75,23 @@
         <translation>
             <numerusform>%n s ago</numerusform>
             <numerusform>%n s ago</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>remote::dlgRemote</name>
+    <message numerus="yes">
+        <source>%n device(s) connected now will be cut off and must scan the new code.</source>
+        <translation>
+            <numerusform>The %n device connected now will be cut off and must scan the new code.</numerusform>
+            <numerusform>The %n devices connected now will be cut off and must scan the new code.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n device(s) connected.</source>
+        <translation>
+            <numerusform>%n device connected.</numerusform>
+            <numerusform>%n devices connected.</numerusform>
         </translation>
     </message>
 </context>

@@ -463,6 +463,18 @@
         <source>Appl&amp;y</source>
         <translation>A&amp;plicar</translation>
     </message>
+    <message>
+        <source>Story text</source>
+        <translation>Texto de la noticia</translation>
+    </message>
+    <message>
+        <source>The selected story&apos;s text: change it while the prompter runs, then Apply.</source>
+        <translation>El texto de la noticia elegida: cámbielo mientras el prompter avanza y luego pulse Aplicar.</translation>
+    </message>
+    <message>
+        <source>Put the changed text on the prompter: the presenter stays on the same words.</source>
+        <translation>Lleva el texto cambiado al prompter: el presentador sigue en las mismas palabras.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -817,11 +829,12 @@ No hay NINGUNA GARANTÍA, en la medida permitida por la ley.</translation>
     <message>
         <source>Several files make a show, one story each, in the order given; a folder adds its
 scripts in the order of their names, and a .cuerundown file the stories it lists.
-Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story (with a single script
+they page).
 </source>
         <translation>Varios archivos forman un programa, una noticia cada uno, en el orden dado; una
 carpeta añade sus guiones por orden de nombre, y un archivo .cuerundown las noticias
-que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anterior.
+que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anterior (con un solo guion, pasan página).
 </translation>
     </message>
     <message>
@@ -1623,6 +1636,14 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
     <message>
         <source>%1 is already the key of “%2”.</source>
         <translation>%1 ya es la tecla de «%2».</translation>
+    </message>
+    <message>
+        <source>Next story (with a single script: page forward)</source>
+        <translation>Noticia siguiente (con un solo guion: página adelante)</translation>
+    </message>
+    <message>
+        <source>Previous story (with a single script: page back)</source>
+        <translation>Noticia anterior (con un solo guion: página atrás)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     <name>CueSender</name>
     <message>
         <source>The cue could not be sent to %1: %2</source>
-        <translation>Le cue n’a pas pu être envoyé à %1 : %2</translation>
+        <translation>Le cue n’a pas pu être envoyé à %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cue “%1”: “%2” is not a web address.</source>
@@ -463,6 +463,18 @@
         <source>Appl&amp;y</source>
         <translation>App&amp;liquer</translation>
     </message>
+    <message>
+        <source>Story text</source>
+        <translation>Texte du sujet</translation>
+    </message>
+    <message>
+        <source>The selected story&apos;s text: change it while the prompter runs, then Apply.</source>
+        <translation>Le texte du sujet choisi&#xa0;: modifiez-le pendant que le prompteur défile, puis Appliquer.</translation>
+    </message>
+    <message>
+        <source>Put the changed text on the prompter: the presenter stays on the same words.</source>
+        <translation>Mettre le texte modifié sur le prompteur&#xa0;: le présentateur reste sur les mêmes mots.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -817,12 +829,13 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.</translation>
     <message>
         <source>Several files make a show, one story each, in the order given; a folder adds its
 scripts in the order of their names, and a .cuerundown file the stories it lists.
-Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story (with a single script
+they page).
 </source>
         <translation>Plusieurs fichiers forment une émission, un sujet chacun, dans l’ordre donné&#xa0;; un
 dossier ajoute ses textes dans l’ordre de leurs noms, et un fichier .cuerundown les
 sujets qu’il énumère. Ctrl+Page suiv. et Ctrl+Page préc. passent au sujet suivant et
-au précédent.
+au précédent (avec un seul texte, ils tournent la page).
 </translation>
     </message>
     <message>
@@ -1276,7 +1289,7 @@ au précédent.
     <name>frmMain</name>
     <message>
         <source>The newsroom has sent no running order &quot;%1&quot;.</source>
-        <translation>Le système de rédaction n’a envoyé aucun conducteur « %1 ».</translation>
+        <translation>Le système de rédaction n’a envoyé aucun conducteur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Edit Text</source>
@@ -1625,6 +1638,14 @@ au précédent.
         <source>%1 is already the key of “%2”.</source>
         <translation>%1 est déjà la touche de «&#xa0;%2&#xa0;».</translation>
     </message>
+    <message>
+        <source>Next story (with a single script: page forward)</source>
+        <translation>Sujet suivant (avec un seul texte&#xa0;: page suivante)</translation>
+    </message>
+    <message>
+        <source>Previous story (with a single script: page back)</source>
+        <translation>Sujet précédent (avec un seul texte&#xa0;: page précédente)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1716,11 +1737,11 @@ au précédent.
     </message>
     <message>
         <source>The newsroom cannot be reached: %1</source>
-        <translation>Le système de rédaction est injoignable : %1</translation>
+        <translation>Le système de rédaction est injoignable&#xa0;: %1</translation>
     </message>
     <message>
         <source>An unreadable message: %1</source>
-        <translation>Un message illisible : %1</translation>
+        <translation>Un message illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>A connection from %1 was refused.</source>
@@ -1739,7 +1760,7 @@ au précédent.
     <name>mos::dlgMos</name>
     <message>
         <source>Last error (%1): %2</source>
-        <translation>Dernière erreur (%1) : %2</translation>
+        <translation>Dernière erreur (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source>No errors.</source>

@@ -463,6 +463,18 @@
         <source>Appl&amp;y</source>
         <translation>Apl&amp;icar</translation>
     </message>
+    <message>
+        <source>Story text</source>
+        <translation>Texto da matéria</translation>
+    </message>
+    <message>
+        <source>The selected story&apos;s text: change it while the prompter runs, then Apply.</source>
+        <translation>O texto da matéria escolhida: altere-o enquanto o prompter corre e depois Aplicar.</translation>
+    </message>
+    <message>
+        <source>Put the changed text on the prompter: the presenter stays on the same words.</source>
+        <translation>Leva o texto alterado ao prompter: o apresentador fica nas mesmas palavras.</translation>
+    </message>
 </context>
 <context>
     <name>ScriptOpener</name>
@@ -817,11 +829,12 @@ Não há NENHUMA GARANTIA, na medida permitida pela lei.</translation>
     <message>
         <source>Several files make a show, one story each, in the order given; a folder adds its
 scripts in the order of their names, and a .cuerundown file the stories it lists.
-Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story.
+Ctrl+Page Down and Ctrl+Page Up go to the next and the previous story (with a single script
+they page).
 </source>
         <translation>Vários arquivos formam um programa, uma matéria cada, na ordem dada; uma pasta
 acrescenta seus roteiros na ordem dos nomes, e um arquivo .cuerundown as matérias
-que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior matéria.
+que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior matéria (com um só roteiro, passam a página).
 </translation>
     </message>
     <message>
@@ -1623,6 +1636,14 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
     <message>
         <source>%1 is already the key of “%2”.</source>
         <translation>%1 já é a tecla de “%2”.</translation>
+    </message>
+    <message>
+        <source>Next story (with a single script: page forward)</source>
+        <translation>Próxima matéria (com um só roteiro: próxima página)</translation>
+    </message>
+    <message>
+        <source>Previous story (with a single script: page back)</source>
+        <translation>Matéria anterior (com um só roteiro: página anterior)</translation>
     </message>
 </context>
 <context>
