@@ -441,14 +441,21 @@ std::function<void()> ShowRun::keepPlace()
 // The reading runs down the script with the reading line, except at the top and the end: the text
 // above the line at the top, and below it at the end, is read while the script moves through the
 // first and the last stretch of its range, so that every word passes the place read once.
+ShowRun::Stretches ShowRun::stretches() const
+{
+    Stretches s;
+    s.range = m_core.range();
+    s.line = m_core.readingMiddle();
+    s.head = std::min<double>(s.line, s.range / 2);
+    const double below = std::max(0.0, double(m_core.viewportHeight()) - s.line);
+    s.tail = std::min(below, s.range / 2);
+    s.end = std::max(s.range + s.line, scriptEnd());
+    return s;
+}
+
 double ShowRun::readDown(double scrolled) const
 {
-    const double range = m_core.range();
-    const double line = m_core.readingMiddle();
-    const double head = std::min<double>(line, range / 2);
-    const double below = std::max(0.0, double(m_core.viewportHeight()) - line);
-    const double tail = std::min(below, range / 2);
-    const double end = std::max(range + line, scriptEnd());
+    const auto [range, line, head, tail, end] = stretches();
     if (range <= 0)
         return 0; // the whole show in the picture: its first story is on air until the operator moves on
     if (head <= 0)
@@ -460,14 +467,10 @@ double ShowRun::readDown(double scrolled) const
     return scrolled + line;
 }
 
+// The inverse of readDown.
 double ShowRun::scrollFor(double down) const
 {
-    const double range = m_core.range();
-    const double line = m_core.readingMiddle();
-    const double head = std::min<double>(line, range / 2);
-    const double below = std::max(0.0, double(m_core.viewportHeight()) - line);
-    const double tail = std::min(below, range / 2);
-    const double end = std::max(range + line, scriptEnd());
+    const auto [range, line, head, tail, end] = stretches();
     double scrolled = down - line;
     if (head > 0 && down < head + line)
         scrolled = down * head / (head + line);

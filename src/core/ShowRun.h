@@ -143,6 +143,12 @@ private:
     };
     Kept placeHere() const;
     void placeAgain(const Kept &k);
+    // The first and last stretches of the scroll range, where the reading runs faster than the script.
+    struct Stretches
+    {
+        double range, line, head, tail, end;
+    };
+    Stretches stretches() const;
     double readDown(double scrolled) const; // twips down the script read, for a scroll
     double scrollFor(double down) const;
     double scriptEnd() const;
