@@ -38,15 +38,16 @@ private Q_SLOTS:
 void tst_Follow::messagesSurviveTheWire_data()
 {
     QTest::addColumn<Message>("message");
-    const State running{4000000000u, true, 8, true, {1234, 0.25, 61, 0.5}};
+    const State running{4000000000u, true, 8, true, {1234, 0.25, 61, 0.5, QString(), -1}};
     QTest::newRow("state") << Message(running);
-    QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0}});
+    QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0, 0, -1, QString(), -1}});
     QTest::newRow("welcome") << Message(Welcome{{QByteArray("{\\rtf1\\ansi {\\b Good} evening\\par}")},
                                                 {QStringLiteral("Liberation Sans"), 36.5, true, false, true,
                                                  false, 0x00ffffff, -2147483640, 0x0000ff},
                                                 {{10, 5, QStringLiteral("héllo")}, {0, 0, QString()}},
                                                 running,
-                                                QStringLiteral("9b1f0c2e")});
+                                                QStringLiteral("9b1f0c2e"),
+                                                {}});
     QTest::newRow("markers, none") << Message(QList<Marker>());
     QTest::newRow("ping") << Message(Ping{4294967295u, 0});
     QTest::newRow("pong") << Message(Pong{3, 4294967290u, 12});
@@ -54,6 +55,23 @@ void tst_Follow::messagesSurviveTheWire_data()
     QTest::newRow("mark a passage") << Message(Command{QStringLiteral("mark"), 120, 17});
     QTest::newRow("talent") << Message(Talent{QStringLiteral("Wrap up \u00e9")});
     QTest::newRow("talent cleared") << Message(Talent{});
+    // A show and the place by story: what a follower of an earlier version never reads.
+    const Show show{{{QStringLiteral("M1"), QStringLiteral("Weather"), 90, 0, 120},
+                     {QStringLiteral("M2"), QString(), std::nullopt, -1, 0}}};
+    QTest::newRow("show") << Message(show);
+    QTest::newRow("no show") << Message(Show{});
+    QTest::newRow("timers") << Message(Timers{65, 12, 30, 600, -45, true, 23 * 3600, 7, 2.5, true});
+    State inStory = running;
+    inStory.place.story = QStringLiteral("M1");
+    inStory.place.storyCharacter = 77;
+    QTest::newRow("state in a story") << Message(inStory);
+    QTest::newRow("welcome to a show")
+        << Message(Welcome{{QByteArray("{\\rtf1 x\\par}")},
+                           {QStringLiteral("Sans"), 12, false, false, false, false, 0, 0, 0},
+                           {},
+                           inStory,
+                           QString(),
+                           show});
 }
 
 void tst_Follow::messagesSurviveTheWire()
@@ -70,6 +88,7 @@ void tst_Follow::messagesSurviveTheWire()
         QCOMPARE(b.markers, w->markers);
         QCOMPARE(b.state, w->state);
         QCOMPARE(b.leader, w->leader);
+        QCOMPARE(b.show, w->show);
     } else {
         QCOMPARE(encode(*back), encode(message));
     }
@@ -273,7 +292,7 @@ void tst_Follow::followerFramesStayWithinTheCap()
     const auto leaderTop = [&](double followerTime) { return -pace * followerTime; };
     const auto placeAt = [&](double followerTime) {
         const double chars = pace * followerTime / 10;
-        return Place{int(chars), chars - std::floor(chars)};
+        return Place{int(chars), chars - std::floor(chars), 0, -1, QString(), -1};
     };
     Follower::Prompter p;
     p.script = [](const QByteArray &) {};
@@ -293,7 +312,7 @@ void tst_Follow::followerFramesStayWithinTheCap()
         toFollower.emplace(lastArrival, m);
     };
     const auto stateAt = [&](double t) { return State{quint32(t) + kOffset, true, 8, true, placeAt(t)}; };
-    send(transfer, Welcome{{}, {}, {}, stateAt(0), {}});
+    send(transfer, Welcome{{}, {}, {}, stateAt(0), {}, {}});
 
     double maxRatio = 0;
     std::optional<double> shown;
