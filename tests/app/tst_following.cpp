@@ -30,6 +30,8 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -117,16 +119,35 @@ private Q_SLOTS:
             const PrompterCore::ReadingPlace p = w.core().readingPlace();
             return p.character + p.through * p.length;
         };
+        const auto timers = [](const frmMain &w) {
+            return w.remote().state().show.value(QLatin1String("timers"));
+        };
         const auto together = [&] {
             m_follower->showRun().timShow_Timer();
             const int line = std::max(1, m_follower->core().readingPlace().length);
-            return story(*m_follower) == story(*m_leader) &&
+            return story(*m_follower) == story(*m_leader) && rundown(*m_follower) == rundown(*m_leader) &&
+                   timers(*m_follower) == timers(*m_leader) &&
                    std::abs(read(*m_follower) - read(*m_leader)) <= line;
         };
         QVERIFY(!m_leader->core().command({run::Verb::NextStory}).refused());
         m_leader->showRun().timShow_Timer();
         QCOMPARE(story(*m_leader), 2);
         QTRY_VERIFY_WITH_TIMEOUT(together(), 5000);
+        if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS")) {
+            // The leader, and its follower beside it, their panels filled.
+            QCoreApplication::processEvents();
+            const QPixmap leader = m_leader->grab();
+            const QPixmap follower = m_follower->grab();
+            QPixmap both(leader.width() + 16 + follower.width(),
+                         std::max(leader.height(), follower.height()));
+            both.fill(Qt::darkGray);
+            QPainter painter(&both);
+            painter.drawPixmap(0, 0, leader);
+            painter.drawPixmap(leader.width() + 16, 0, follower);
+            painter.end();
+            both.save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
+                      QStringLiteral("/follower-beside-leader.png"));
+        }
         QVERIFY(!m_leader->core().command({run::Verb::Start}).refused());
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->remote().state().running, 5000);
         for (int i = 0; i < 40; ++i)
