@@ -119,6 +119,11 @@ QString ShowRun::shown(const QString &path) const
 
 bool ShowRun::open(const QStringList &paths, QString *error)
 {
+    if (m_followed) {
+        if (error)
+            *error = tr("This prompter follows another: the show is the leader's.");
+        return false;
+    }
     QList<show::Story> stories;
     QString file;
     show::Target target = m_timers.target();
@@ -188,6 +193,8 @@ bool ShowRun::saveRundown(const QString &path, QString *error)
 
 void ShowRun::addScripts(const QStringList &paths)
 {
+    if (m_followed)
+        return;
     const QStringList scripts = show::scriptsIn(paths);
     for (const QString &path : scripts) {
         if (m_stories.size() >= show::kMaxStories)
@@ -202,7 +209,7 @@ void ShowRun::addScripts(const QStringList &paths)
 
 void ShowRun::removeStory(int index)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     // The story on air gone, the one in its place is read from its beginning.
     m_stories.removeAt(index);
@@ -211,7 +218,7 @@ void ShowRun::removeStory(int index)
 
 void ShowRun::moveStory(int from, int to)
 {
-    if (from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
+    if (m_followed || from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
         return;
     m_stories.move(from, to);
     compose();
@@ -219,7 +226,7 @@ void ShowRun::moveStory(int from, int to)
 
 void ShowRun::setTitle(int index, const QString &title)
 {
-    if (index < 0 || index >= m_stories.size() || m_stories.at(index).title == title)
+    if (m_followed || index < 0 || index >= m_stories.size() || m_stories.at(index).title == title)
         return;
     m_stories[index].title = title;
     compose(); // the break before it shows the title
@@ -227,7 +234,7 @@ void ShowRun::setTitle(int index, const QString &title)
 
 void ShowRun::setPlanned(int index, std::optional<int> seconds)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     m_stories[index].planned = seconds;
     Q_EMIT rundownChanged();
@@ -236,7 +243,7 @@ void ShowRun::setPlanned(int index, std::optional<int> seconds)
 
 void ShowRun::setStoryText(int index, const QString &text)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     show::Story &s = m_stories[index];
     s.text = text;
@@ -248,7 +255,7 @@ void ShowRun::setStoryText(int index, const QString &text)
 
 void ShowRun::reload(int index)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     readStory(m_stories[index]);
     compose();
@@ -256,6 +263,8 @@ void ShowRun::reload(int index)
 
 void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
 {
+    if (m_followed)
+        return; // the show is the leader's
     stories = stories.mid(0, show::kMaxStories);
     for (show::Story &s : stories) {
         s.words = show::storyWords(s.text);

@@ -67,6 +67,7 @@ public:
 
     // --- The show of another prompter this one follows: its stories, each at its first paragraph of
     // the script taken from the leader (below 0 while missing). Nothing: this prompter's own again.
+    // While it follows, the show is the leader's to change: nothing above changes it here.
     struct Followed
     {
         QString id;

@@ -108,6 +108,10 @@ private Q_SLOTS:
         QCOMPARE(rundown(*m_follower).size(), 3);
         QCOMPARE(rundown(*m_follower).at(1).toObject().value(QLatin1String("planned")).toInt(), 75);
         QCOMPARE(m_follower->showRun().words(), m_leader->showRun().words());
+        // It is the leader's to change: a follower's rundown edits nothing.
+        m_follower->showRun().removeStory(0);
+        m_follower->showRun().setPlanned(0, 10);
+        QCOMPARE(rundown(*m_follower), rundown(*m_leader));
 
         // At the next story, on the move, both read the same story and the same words within a display
         // line of the follower, which is narrower.
