@@ -579,12 +579,15 @@ void ShowRun::dropShow()
 
 void ShowRun::followShow(std::optional<QList<Followed>> stories)
 {
+    const bool was = m_followed.has_value();
     m_followed = std::move(stories);
     if (!m_followed)
         m_leaderTimings.reset();
     if (!m_followed && isShow())
         dropShow();
     adoptFollowed();
+    if (was != m_followed.has_value())
+        Q_EMIT rundownChanged(); // what the operator may change here changes
 }
 
 void ShowRun::followTimings(std::optional<show::Timings> timings)

@@ -77,6 +77,7 @@ public:
         int words = 0;
     };
     void followShow(std::optional<QList<Followed>> stories);
+    bool following() const { return m_followed.has_value(); }
     // The leader's timers, shown in place of this prompter's own; nothing: its own again.
     void followTimings(std::optional<show::Timings> timings);
     // The show as a follower takes it; nothing while a new one is on its way to the window.

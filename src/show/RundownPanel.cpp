@@ -259,8 +259,15 @@ void RundownPanel::fill()
     if (t.kind != show::Target::Kind::Plan)
         tmeTarget->setTime(QTime::fromMSecsSinceStartOfDay(t.seconds * 1000));
     const bool show = m_show.isShow();
-    for (QToolButton *b : {cmdPrevious, cmdNext, cmdRemove, cmdMoveUp, cmdMoveDown, cmdEdit, cmdSave})
+    // A follower's show is its leader's: it moves through it, and changes nothing in it.
+    const bool own = !m_show.following();
+    for (QToolButton *b : {cmdPrevious, cmdNext})
         b->setEnabled(show);
+    for (QToolButton *b : {cmdRemove, cmdMoveUp, cmdMoveDown, cmdEdit, cmdSave})
+        b->setEnabled(show && own);
+    cmdAdd->setEnabled(own);
+    cmdOpen->setEnabled(own);
+    txtStory->setReadOnly(!own);
     m_filling = false;
     loadStory();
     showTimers();

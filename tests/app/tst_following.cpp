@@ -112,6 +112,9 @@ private Q_SLOTS:
         m_follower->showRun().removeStory(0);
         m_follower->showRun().setPlanned(0, 10);
         QCOMPARE(rundown(*m_follower), rundown(*m_leader));
+        for (const char *name : {"cmdAdd", "cmdRemove", "cmdOpen"})
+            QVERIFY2(!m_follower->findChild<QToolButton *>(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(m_follower->findChild<QToolButton *>(QStringLiteral("cmdNext"))->isEnabled());
 
         // At the next story, on the move, both read the same story and the same words within a display
         // line of the follower, which is narrower.
