@@ -364,12 +364,11 @@ std::optional<Message> decode(const QByteArray &text)
         const auto markers = markersOf(o.value(QStringLiteral("markers")).toObject());
         const auto state = stateOf(o.value(QStringLiteral("state")).toObject());
         const QJsonValue leader = o.value(QStringLiteral("leader"));
-        const QJsonValue showValue = o.value(QStringLiteral("show"));
-        const auto show =
-            showValue.isUndefined() ? std::optional<Show>(Show{}) : showOf(showValue.toObject());
-        if (!script || !look || !markers || !state || !(leader.isUndefined() || leader.isString()) || !show)
+        // A show that cannot be read leaves the script followed as one script.
+        const auto show = showOf(o.value(QStringLiteral("show")).toObject());
+        if (!script || !look || !markers || !state || !(leader.isUndefined() || leader.isString()))
             return std::nullopt;
-        return Welcome{*script, *look, *markers, *state, leader.toString(), *show};
+        return Welcome{*script, *look, *markers, *state, leader.toString(), show.value_or(Show{})};
     }
     if (type == QLatin1String("script")) {
         if (auto s = scriptOf(o))

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void messagesSurviveTheWire();
     void malformedMessagesAreDropped_data();
     void malformedMessagesAreDropped();
+    void unreadableAdditionsAreLeftOut();
     void clockBelievesTheShortestTrip_data();
     void clockBelievesTheShortestTrip();
     void chaserMovesWithoutJumps_data();
@@ -130,6 +131,35 @@ void tst_Follow::malformedMessagesAreDropped_data()
     QTest::newRow("talent not text") << QByteArray(R"({"type":"talent","text":7})");
     QTest::newRow("talent too long") << (R"({"type":"talent","text":")" +
                                          QByteArray(Talent::kMaxLength + 1, 'a') + R"("})");
+    QTest::newRow("story without an id")
+        << QByteArray(R"({"type":"show","stories":[{"title":"x","block":0,"words":1}]})");
+    QTest::newRow("story before the script")
+        << QByteArray(R"({"type":"show","stories":[{"id":"a","title":"x","block":-2,"words":1}]})");
+    QTest::newRow("timers without a rate") << QByteArray(
+        R"({"type":"timers","elapsed":1,"storyElapsed":1,"storyToGo":1,"showToGo":1,"overUnder":0,)"
+        R"("planned":false,"endTime":-1,"paceSpeed":0,"measured":false})");
+}
+
+// What a newer leader adds and this one cannot read is left out, not the whole message: the place
+// goes by character, the script as one script.
+void tst_Follow::unreadableAdditionsAreLeftOut()
+{
+    const auto state = decode(R"({"type":"state","time":1,"running":true,"speed":8,"direction":1,)"
+                              R"("place":{"character":3,"through":0.5,"story":7,"storyCharacter":2}})");
+    QVERIFY(state);
+    QCOMPARE(std::get<State>(*state).place.character, 3);
+    QVERIFY(std::get<State>(*state).place.story.isEmpty());
+
+    Welcome w;
+    w.script.rtf = "{\\rtf1 x\\par}";
+    w.look.fontName = QStringLiteral("Sans");
+    w.look.fontSize = 12;
+    w.show.stories = {{QStringLiteral("a"), QString(), std::nullopt, 0, 1}};
+    QByteArray text = encode(w);
+    text.replace(R"("id":"a")", R"("id":3)");
+    const auto welcome = decode(text);
+    QVERIFY(welcome);
+    QVERIFY(std::get<Welcome>(*welcome).show.stories.isEmpty());
 }
 
 void tst_Follow::malformedMessagesAreDropped()
