@@ -38,6 +38,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -115,6 +116,8 @@ private Q_SLOTS:
         for (const char *name : {"cmdAdd", "cmdRemove", "cmdOpen"})
             QVERIFY2(!m_follower->findChild<QToolButton *>(QLatin1String(name))->isEnabled(), name);
         QVERIFY(m_follower->findChild<QToolButton *>(QStringLiteral("cmdNext"))->isEnabled());
+        const QTreeWidget *tree = m_follower->findChild<QTreeWidget *>(QStringLiteral("twStories"));
+        QVERIFY(!(tree->topLevelItem(0)->flags() & Qt::ItemIsEditable));
 
         // At the next story, on the move, both read the same story and the same words within a display
         // line of the follower, which is narrower.
