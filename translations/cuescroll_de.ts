@@ -577,6 +577,10 @@
         <translation>Es gibt kein Skript zum Anzeigen in „%1“.</translation>
     </message>
     <message>
+        <source>This prompter follows another: the show is the leader&apos;s.</source>
+        <translation>Dieser Prompter folgt einem anderen: die Sendung ist die des Leitprompters.</translation>
+    </message>
+    <message>
         <source>The rundown “%1” cannot be saved: %2.</source>
         <translation>Der Sendeablauf „%1“ kann nicht gespeichert werden: %2.</translation>
     </message>

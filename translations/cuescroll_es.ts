@@ -577,6 +577,10 @@
         <translation>No hay ningún guion que mostrar en «%1».</translation>
     </message>
     <message>
+        <source>This prompter follows another: the show is the leader&apos;s.</source>
+        <translation>Este prompter sigue a otro: el programa es el del líder.</translation>
+    </message>
+    <message>
         <source>The rundown “%1” cannot be saved: %2.</source>
         <translation>La escaleta «%1» no se puede guardar: %2.</translation>
     </message>

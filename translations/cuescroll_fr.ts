@@ -577,6 +577,10 @@
         <translation>Il n’y a aucun texte à afficher dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
+        <source>This prompter follows another: the show is the leader&apos;s.</source>
+        <translation>Ce prompteur en suit un autre : l’émission est celle du meneur.</translation>
+    </message>
+    <message>
         <source>The rundown “%1” cannot be saved: %2.</source>
         <translation>Le conducteur «&#xa0;%1&#xa0;» ne peut pas être enregistré&#xa0;: %2.</translation>
     </message>

@@ -577,6 +577,10 @@
         <translation>Não há roteiro para mostrar em “%1”.</translation>
     </message>
     <message>
+        <source>This prompter follows another: the show is the leader&apos;s.</source>
+        <translation>Este prompter segue outro: o programa é o do líder.</translation>
+    </message>
+    <message>
         <source>The rundown “%1” cannot be saved: %2.</source>
         <translation>O espelho “%1” não pode ser salvo: %2.</translation>
     </message>

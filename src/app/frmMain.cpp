@@ -169,6 +169,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         return QString();
     });
     m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
+    m_follow->setShow(m_showRun);
     // With the remote control on, other prompters may follow this one on its port, with its token.
     m_remote->server().setFollowerTaker([this](net::Session *socket) {
         if (m_follow->leading()) {

@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -52,7 +53,10 @@ ShowRun::ShowRun(Platform &platform, PrompterCore &core, Files files)
     static const QDateTime wallAtStart = QDateTime::currentDateTime();
     m_timers.setWallClock(platform.timeGetTime(), wallAtStart);
     connect(&core, &PrompterCore::scriptChanged, this, &ShowRun::scriptChanged);
-    connect(&core, &PrompterCore::runningChanged, this, &ShowRun::started);
+    connect(&core, &PrompterCore::runningChanged, this, [this] {
+        if (!m_leaderRunning)
+            started(m_core.running());
+    });
     m_sample->setObjectName(QStringLiteral("timShow"));
     m_sample->setInterval(kSampleMs);
     connect(m_sample, &QTimer::timeout, this, &ShowRun::timShow_Timer);
@@ -71,6 +75,19 @@ void ShowRun::release()
 {
     m_released = true;
     m_sample->stop();
+}
+
+void ShowRun::showLeaderRun(std::optional<bool> leaderRunning)
+{
+    const bool was = runShown();
+    m_leaderRunning = leaderRunning;
+    if (runShown() != was)
+        started(runShown());
+}
+
+bool ShowRun::runShown() const
+{
+    return m_leaderRunning.value_or(m_core.running());
 }
 
 void ShowRun::setWallClock(const QDateTime &wallNow)
@@ -102,6 +119,11 @@ QString ShowRun::shown(const QString &path) const
 
 bool ShowRun::open(const QStringList &paths, QString *error)
 {
+    if (m_followed) {
+        if (error)
+            *error = tr("This prompter follows another: the show is the leader's.");
+        return false;
+    }
     QList<show::Story> stories;
     QString file;
     show::Target target = m_timers.target();
@@ -171,6 +193,8 @@ bool ShowRun::saveRundown(const QString &path, QString *error)
 
 void ShowRun::addScripts(const QStringList &paths)
 {
+    if (m_followed)
+        return;
     const QStringList scripts = show::scriptsIn(paths);
     for (const QString &path : scripts) {
         if (m_stories.size() >= show::kMaxStories)
@@ -185,7 +209,7 @@ void ShowRun::addScripts(const QStringList &paths)
 
 void ShowRun::removeStory(int index)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     // The story on air gone, the one in its place is read from its beginning.
     m_stories.removeAt(index);
@@ -194,7 +218,7 @@ void ShowRun::removeStory(int index)
 
 void ShowRun::moveStory(int from, int to)
 {
-    if (from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
+    if (m_followed || from < 0 || from >= m_stories.size() || to < 0 || to >= m_stories.size() || from == to)
         return;
     m_stories.move(from, to);
     compose();
@@ -202,7 +226,7 @@ void ShowRun::moveStory(int from, int to)
 
 void ShowRun::setTitle(int index, const QString &title)
 {
-    if (index < 0 || index >= m_stories.size() || m_stories.at(index).title == title)
+    if (m_followed || index < 0 || index >= m_stories.size() || m_stories.at(index).title == title)
         return;
     m_stories[index].title = title;
     compose(); // the break before it shows the title
@@ -210,7 +234,7 @@ void ShowRun::setTitle(int index, const QString &title)
 
 void ShowRun::setPlanned(int index, std::optional<int> seconds)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     m_stories[index].planned = seconds;
     Q_EMIT rundownChanged();
@@ -219,7 +243,7 @@ void ShowRun::setPlanned(int index, std::optional<int> seconds)
 
 void ShowRun::setStoryText(int index, const QString &text)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     show::Story &s = m_stories[index];
     s.text = text;
@@ -231,7 +255,7 @@ void ShowRun::setStoryText(int index, const QString &text)
 
 void ShowRun::reload(int index)
 {
-    if (index < 0 || index >= m_stories.size())
+    if (m_followed || index < 0 || index >= m_stories.size())
         return;
     readStory(m_stories[index]);
     compose();
@@ -239,6 +263,8 @@ void ShowRun::reload(int index)
 
 void ShowRun::feedStories(QList<show::Story> stories, bool fresh)
 {
+    if (m_followed)
+        return; // the show is the leader's
     stories = stories.mid(0, show::kMaxStories);
     for (show::Story &s : stories) {
         s.words = show::storyWords(s.text);
@@ -269,6 +295,8 @@ void ShowRun::feedStoryText(int index, const QString &text)
 
 void ShowRun::compose(Goal goal)
 {
+    if (m_followed)
+        return; // the leader's show: it changes on the leader
     identify();
     show::ShowText text = show::compose(m_stories);
     if (!std::holds_alternative<Fresh>(goal) && text.text == m_text.text && m_composing == 0) {
@@ -422,7 +450,7 @@ void ShowRun::placeAgain(const Kept &k)
 
 std::function<void()> ShowRun::keepPlace()
 {
-    if (!isShow() || m_composing > 0)
+    if (!isShow() || m_composing > 0 || m_followed)
         return {};
     return [this, kept = placeHere()] {
         if (!isShow() || m_core.document()->blockCount() != m_text.blockCount)
@@ -527,9 +555,15 @@ void ShowRun::scriptChanged()
     if (m_core.scriptFollowedUp())
         return;
     m_fed = false;
-    if (!isShow())
-        return;
-    // Another script, or the show edited as one script: its stories are gone.
+    // Another script, or the show edited as one script: its stories are gone. A follower's show
+    // holds again if it fits the leader's new script; the leader tells it its new show anyway.
+    if (isShow())
+        dropShow();
+    adoptFollowed();
+}
+
+void ShowRun::dropShow()
+{
     m_stories.clear();
     m_shownStories.clear();
     m_file.clear();
@@ -544,6 +578,100 @@ void ShowRun::scriptChanged()
     Q_EMIT storyChanged(-1);
     refresh(true);
     wake();
+}
+
+void ShowRun::followShow(std::optional<QList<Followed>> stories)
+{
+    const bool was = m_followed.has_value();
+    m_followed = std::move(stories);
+    if (!m_followed)
+        m_leaderTimings.reset();
+    if (!m_followed && isShow())
+        dropShow();
+    adoptFollowed();
+    if (was != m_followed.has_value())
+        Q_EMIT rundownChanged(); // what the operator may change here changes
+}
+
+void ShowRun::followTimings(std::optional<show::Timings> timings)
+{
+    m_leaderTimings = std::move(timings);
+    refresh(true);
+}
+
+void ShowRun::adoptFollowed()
+{
+    const QTextDocument *doc = m_core.document();
+    if (!m_followed || !doc)
+        return;
+    if (m_followed->isEmpty()) {
+        if (isShow())
+            dropShow();
+        return;
+    }
+    show::ShowText text;
+    text.blockCount = doc->blockCount();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        if (unread::kindOf(b) == unread::Kind::StoryBreak)
+            text.breakBlocks << b.blockNumber();
+    QList<show::Story> stories;
+    for (const Followed &f : std::as_const(*m_followed)) {
+        // A story past the end, or after no break: the script it belongs to is still on its way.
+        if (f.block >= text.blockCount || (f.block > 0 && !text.breakBlocks.contains(f.block - 1)))
+            return;
+        show::Story s;
+        s.id = f.id;
+        s.title = f.title;
+        s.planned = f.planned;
+        s.words = f.words;
+        s.missing = f.block < 0;
+        stories << s;
+        text.firstBlocks << f.block;
+    }
+    const QString onAir = m_shownStories.value(m_current).id;
+    m_stories = stories;
+    m_shownStories = stories;
+    m_text = text;
+    composed();
+    settle(onAir);
+}
+
+std::optional<QList<ShowRun::Followed>> ShowRun::shownShow() const
+{
+    if (m_composing > 0)
+        return std::nullopt; // told once the new show is shown
+    // Titles and plans as the operator set them since: they change nothing in the text.
+    QHash<QString, const show::Story *> now;
+    for (const show::Story &s : m_stories)
+        now.insert(s.id, &s);
+    QList<Followed> out;
+    for (qsizetype i = 0; i < m_shownStories.size(); ++i) {
+        const show::Story &s = *now.value(m_shownStories.at(i).id, &m_shownStories.at(i));
+        out.append({s.id, s.shownTitle(), s.planned, m_text.firstBlocks.value(i, -1), s.words});
+    }
+    return out;
+}
+
+std::pair<QString, int> ShowRun::storyPlace(int character) const
+{
+    // Asked at every frame while followed: the story of the last frame first.
+    const auto holds = [this, character](int i) {
+        if (i < 0 || i >= m_bounds.size() || m_bounds.at(i) < 0 || m_bounds.at(i) > character)
+            return false;
+        const int next = nextPresent(i, 1);
+        return next < 0 || next >= m_bounds.size() || m_bounds.at(next) > character;
+    };
+    int at = holds(m_placedStory) ? m_placedStory : storyAt(character);
+    if (at < 0 || at >= m_shownStories.size() || m_bounds.value(at, -1) < 0)
+        return {QString(), -1};
+    m_placedStory = at;
+    return {m_shownStories.at(at).id, character - m_bounds.at(at)};
+}
+
+int ShowRun::characterIn(const QString &story, int offset) const
+{
+    const int i = indexOf(story);
+    return i >= 0 && m_bounds.value(i, -1) >= 0 && offset >= 0 ? m_bounds.at(i) + offset : -1;
 }
 
 void ShowRun::started(bool running)
@@ -648,7 +776,7 @@ void ShowRun::timShow_Timer()
     // The presenter's rate is learned only while the text moves under the reading line: a script
     // standing at its end, or held by a countdown, reads nothing.
     const float top = m_core.top();
-    const bool moving = m_core.running() && top != std::exchange(m_sampledTop, top);
+    const bool moving = runShown() && top != std::exchange(m_sampledTop, top);
     m_timers.reading(now, wordsRead(position), moving);
     refresh(false);
     pace(now);
@@ -656,7 +784,8 @@ void ShowRun::timShow_Timer()
 
 void ShowRun::refresh(bool force)
 {
-    const show::Timings t = m_timers.read(m_platform.timeGetTime(), place(int(reached())));
+    const show::Timings t =
+        m_leaderTimings ? *m_leaderTimings : m_timers.read(m_platform.timeGetTime(), place(int(reached())));
     if (t == m_timings && !force)
         return;
     m_timings = t;

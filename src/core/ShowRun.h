@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <variant>
 
 class Platform;
@@ -64,6 +65,29 @@ public:
     // The show is fed, until a show or script is opened in its place.
     bool fed() const { return m_fed; }
 
+    // --- The show of another prompter this one follows: its stories, each at its first paragraph of
+    // the script taken from the leader (below 0 while missing). Nothing: this prompter's own again.
+    // While it follows, the show is the leader's to change: nothing above changes it here.
+    struct Followed
+    {
+        QString id;
+        QString title;
+        std::optional<int> planned;
+        int block = -1;
+        int words = 0;
+    };
+    void followShow(std::optional<QList<Followed>> stories);
+    bool following() const { return m_followed.has_value(); }
+    // The leader's timers, shown in place of this prompter's own; nothing: its own again.
+    void followTimings(std::optional<show::Timings> timings);
+    // The show as a follower takes it; nothing while a new one is on its way to the window.
+    std::optional<QList<Followed>> shownShow() const;
+    // A character of the prompter's text as the story holding it and its place in that story's part
+    // of the text (its break included); empty and -1 outside any story.
+    std::pair<QString, int> storyPlace(int character) const;
+    // Back: the character at that place of the story shown here; -1 when it is not.
+    int characterIn(const QString &story, int offset) const;
+
     // --- Where the show stands; indexes from 0.
     int current() const { return m_current; }
     show::StoryState stateOf(int index) const;
@@ -95,6 +119,9 @@ public:
     static constexpr int kSampleMs = 250;
     // The window has closed: nothing is sampled any more.
     void release();
+    // The run the timers go by: this prompter's own, or (while it follows another) the leader's.
+    void showLeaderRun(std::optional<bool> leaderRunning);
+    bool runShown() const;
 
     // "Hit the time": the speed follows the pace speed, one step at a time, within the limits.
     struct Pacing
@@ -154,6 +181,8 @@ private:
     double scriptEnd() const;
     double lineMiddle(int character) const; // of the display line holding it
     void scriptChanged();
+    void dropShow();
+    void adoptFollowed();
     void started(bool running);
     int wordsRead(int position) const;
     show::Place place(int position) const;
@@ -189,4 +218,8 @@ private:
     quint32 m_lastPaceStep = 0;
     bool m_paced = false;
     bool m_released = false;
+    std::optional<bool> m_leaderRunning;       // following: the leader's run
+    std::optional<QList<Followed>> m_followed; // following: the leader's show, none when it has none
+    std::optional<show::Timings> m_leaderTimings;
+    mutable int m_placedStory = 0; // the story storyPlace() found last, looked at first
 };

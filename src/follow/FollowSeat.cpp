@@ -7,6 +7,7 @@
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
+#include "core/ShowRun.h"
 #include "core/TalentMessage.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
@@ -26,6 +27,7 @@
 #include <QNetworkInterface>
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -99,6 +101,32 @@ FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, Q
         return out;
     };
     p.talent = [this] { return m_core.message().text(); };
+    p.show = [this]() -> std::optional<follow::Show> {
+        const auto shown = m_show ? m_show->shownShow() : QList<ShowRun::Followed>();
+        if (!shown)
+            return std::nullopt;
+        follow::Show out;
+        for (const ShowRun::Followed &s : *shown)
+            out.stories.append({s.id, s.title, s.planned, s.block, s.words});
+        return out;
+    };
+    p.timers = [this] {
+        follow::Timers out;
+        if (!m_show)
+            return out;
+        const show::Timings t = m_show->timings();
+        out = {t.elapsed,
+               t.storyElapsed,
+               t.storyToGo,
+               t.showToGo,
+               t.overUnder,
+               t.planned,
+               t.endTime.isValid() ? t.endTime.msecsSinceStartOfDay() / 1000 : -1,
+               t.paceSpeed.value_or(0),
+               t.rate,
+               t.measured};
+        return out;
+    };
     p.command = [this](const follow::Command &c) {
         if (const std::optional<run::Command> command = fromLink(c))
             m_core.command(*command);
@@ -130,6 +158,14 @@ FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, Q
     });
 }
 
+void FollowSeat::setShow(ShowRun *show)
+{
+    m_show = show;
+    // A show is composed after its script is taken: its stories follow the script, once laid out.
+    connect(show, &ShowRun::rundownChanged, m_feed, &follow::LeaderFeed::showChanged);
+    connect(show, &ShowRun::timersChanged, m_feed, &follow::LeaderFeed::timersChanged);
+}
+
 FollowSeat::~FollowSeat()
 {
     // The window is going: it hears nothing more.
@@ -146,7 +182,12 @@ follow::State FollowSeat::leaderState() const
     s.speed = m_core.speed();
     s.forward = m_core.direction() == PrompterCore::Direction::Up;
     const PrompterCore::ReadingPlace p = m_core.readingPlace();
-    s.place = {p.character, p.through, p.length, p.paragraph};
+    s.place.character = p.character;
+    s.place.through = p.through;
+    s.place.length = p.length;
+    s.place.paragraph = p.paragraph;
+    if (m_show && m_show->isShow())
+        std::tie(s.place.story, s.place.storyCharacter) = m_show->storyPlace(p.character);
     return s;
 }
 
@@ -277,14 +318,50 @@ void FollowSeat::makeFollower()
         m_core.setSpeed(s.speed);
         m_core.setDirection(s.forward ? PrompterCore::Direction::Up : PrompterCore::Direction::Down);
     };
+    p.show = [this](const follow::Show &show) {
+        if (!m_show)
+            return;
+        QList<ShowRun::Followed> stories;
+        for (const follow::ShowStory &s : show.stories)
+            stories.append({s.id, s.title, s.planned, s.block, s.words});
+        m_show->followShow(stories);
+    };
+    p.timers = [this](const follow::Timers &t) {
+        if (!m_show)
+            return;
+        show::Timings shown;
+        shown.elapsed = t.elapsed;
+        shown.storyElapsed = t.storyElapsed;
+        shown.storyToGo = t.storyToGo;
+        shown.showToGo = t.showToGo;
+        shown.overUnder = t.overUnder;
+        shown.planned = t.planned;
+        if (t.endTime >= 0)
+            shown.endTime = QTime::fromMSecsSinceStartOfDay(t.endTime * 1000);
+        if (t.paceSpeed > 0)
+            shown.paceSpeed = t.paceSpeed;
+        shown.rate = t.rate;
+        shown.measured = t.measured;
+        m_show->followTimings(shown);
+    };
     p.topFor = [this](const follow::Place &place) {
-        return m_core.topFor({place.character, place.through, place.length, place.paragraph},
-                             PrompterCore::Align::Paragraph);
+        // In a show, the place is the story's: the same words whatever came before them here.
+        const int inStory =
+            m_show && !place.story.isEmpty() ? m_show->characterIn(place.story, place.storyCharacter) : -1;
+        return m_core.topFor(
+            {inStory >= 0 ? inStory : place.character, place.through, place.length, place.paragraph},
+            PrompterCore::Align::Paragraph);
     };
     p.lineHeight = [this] { return m_core.lineHeight(); };
     m_follower = new follow::Follower(std::move(p), this);
     connect(&m_core, &PrompterCore::relaid, m_follower, &follow::Follower::relaid);
     m_core.stop();
+    if (m_show) {
+        // The leader's show, none until it tells one, on the leader's run.
+        m_show->followShow(QList<ShowRun::Followed>());
+        m_show->followTimings(std::nullopt);
+        m_show->showLeaderRun(false);
+    }
     followLeader();
     m_core.setLeader([this](const run::Command &c) { return forward(c); });
 }
@@ -298,6 +375,8 @@ void FollowSeat::followLeader()
 
 void FollowSeat::tellRunning(bool running)
 {
+    if (m_show && m_follower)
+        m_show->showLeaderRun(running);
     if (std::exchange(m_toldRunning, running) != running)
         Q_EMIT leaderRunningChanged(running);
 }
@@ -438,6 +517,10 @@ void FollowSeat::stopFollowing()
     }
     delete m_follower;
     m_follower = nullptr;
+    if (m_show) {
+        m_show->showLeaderRun(std::nullopt);
+        m_show->followShow(std::nullopt);
+    }
     m_shownRtf.clear();
     m_shownLook = {};
     setLost(false);

@@ -21,6 +21,7 @@ class PrompterCore;
 class QLabel;
 class QMenu;
 class QWidget;
+class ShowRun;
 
 namespace follow {
 class Discovery;
@@ -39,6 +40,9 @@ class FollowSeat : public QObject
 public:
     FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, QObject *parent = nullptr);
     ~FollowSeat() override;
+
+    // The show on this prompter: followers are told it, and a follower shows its leader's there.
+    void setShow(ShowRun *show);
 
     // Followers' connections accepted elsewhere (a remote-control server) are handed over here.
     follow::LeaderFeed &feed() const { return *m_feed; }
@@ -106,6 +110,7 @@ private:
 
     Platform &m_platform;
     PrompterCore &m_core;
+    QPointer<ShowRun> m_show;
     QPointer<QLabel> m_status;
     follow::LeaderFeed *m_feed;
     follow::LeaderServer *m_server = nullptr;

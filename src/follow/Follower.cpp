@@ -27,6 +27,8 @@ void Follower::receive(const Message &message, quint32 now)
         m_prompter.script(w->script.rtf);
         m_prompter.look(w->look);
         m_prompter.markers(w->markers);
+        if (m_prompter.show)
+            m_prompter.show(w->show);
         m_welcomed = true;
         follow(w->state);
     } else if (!m_welcomed) {
@@ -43,6 +45,12 @@ void Follower::receive(const Message &message, quint32 now)
     } else if (const auto *t = std::get_if<Talent>(&message)) {
         if (m_prompter.talent)
             m_prompter.talent(t->text);
+    } else if (const auto *ti = std::get_if<Timers>(&message)) {
+        if (m_prompter.timers)
+            m_prompter.timers(*ti);
+    } else if (const auto *sh = std::get_if<Show>(&message)) {
+        if (m_prompter.show)
+            m_prompter.show(*sh);
     } else if (const auto *st = std::get_if<State>(&message)) {
         follow(*st);
     } else if (const auto *p = std::get_if<Pong>(&message)) {

@@ -28,10 +28,12 @@ public:
         std::function<void(const QByteArray &rtf)> script;
         std::function<void(const Look &)> look;
         std::function<void(const QList<Marker> &)> markers;
-        std::function<void(const State &)> state;    // speed, direction and running, to show them
-        std::function<float(const Place &)> topFor;  // the Top putting that place on the reading line
-        std::function<float()> lineHeight;           // twips, for how far a glide may go
-        std::function<void(const QString &)> talent; // the leader's message to its presenter
+        std::function<void(const State &)> state;        // speed, direction and running, to show them
+        std::function<float(const Place &)> topFor;      // the Top putting that place on the reading line
+        std::function<float()> lineHeight;               // twips, for how far a glide may go
+        std::function<void(const QString &)> talent;     // the leader's message to its presenter
+        std::function<void(const Show &)> show = {};     // the leader's show; none: a single script
+        std::function<void(const Timers &)> timers = {}; // the show's timers on the leader
     };
 
     explicit Follower(Prompter prompter, QObject *parent = nullptr);

@@ -44,7 +44,12 @@ LeaderFeed::~LeaderFeed()
 
 Welcome LeaderFeed::welcome() const
 {
-    return {{m_prompter.script()}, m_prompter.look(), m_prompter.markers(), m_prompter.state(), m_id};
+    return {{m_prompter.script()},
+            m_prompter.look(),
+            m_prompter.markers(),
+            m_prompter.state(),
+            m_id,
+            m_prompter.show ? m_prompter.show().value_or(Show{}) : Show{}};
 }
 
 void LeaderFeed::addFollower(net::Session *socket)
@@ -86,6 +91,8 @@ void LeaderFeed::addFollower(net::Session *socket)
     socket->sendText(encode(w));
     // Also when there is none: a follower back after a loss may still show one cleared meanwhile.
     socket->sendText(encode(Talent{m_prompter.talent ? m_prompter.talent() : QString()}));
+    if (m_prompter.timers)
+        socket->sendText(encode(m_prompter.timers()));
     offerChannel(socket);
     Q_EMIT followersChanged(followers());
     scheduleReport();
@@ -289,6 +296,29 @@ void LeaderFeed::lookChanged()
 void LeaderFeed::markersChanged()
 {
     broadcast(m_prompter.markers());
+}
+
+void LeaderFeed::showChanged()
+{
+    // Told after the script it belongs to, once it is laid out; a rundown changed in nothing a
+    // follower shows goes nowhere.
+    std::optional<Show> show = m_prompter.show ? m_prompter.show() : Show{};
+    if (!show || *show == m_lastShow)
+        return;
+    m_lastShow = std::move(*show);
+    broadcast(m_lastShow);
+}
+
+void LeaderFeed::timersChanged()
+{
+    // At most once a sample of the show's timers, and only when they say something new.
+    if (!heard() || !m_prompter.timers)
+        return;
+    Timers t = m_prompter.timers();
+    if (t == m_lastTimers)
+        return;
+    m_lastTimers = t;
+    broadcast(t);
 }
 
 void LeaderFeed::talentChanged()

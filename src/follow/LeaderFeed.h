@@ -42,6 +42,9 @@ public:
         std::function<QList<Marker>()> markers;
         std::function<void(const Command &)> command;
         std::function<QString()> talent; // the message shown to the presenter; empty: none
+        // The show shown as the script (no stories: a single script); nothing while it is changing.
+        std::function<std::optional<Show>()> show = {};
+        std::function<Timers()> timers = {}; // the show's
     };
 
     // While running the state goes out this often, so that a follower's error from a late report
@@ -71,6 +74,8 @@ public:
     void lookChanged();
     void markersChanged();
     void talentChanged();
+    void showChanged();
+    void timersChanged();
 
     // What a follower's message asks of the leader, if it asks anything; public for the simulation.
     std::optional<Message> answer(const QByteArray &text);
@@ -129,6 +134,8 @@ private:
     QTimer *m_copies;
     int m_copiesLeft = 0;
     QString m_id;
+    Show m_lastShow; // as followers last heard it
+    Timers m_lastTimers;
 };
 
 } // namespace follow

@@ -26,10 +26,30 @@ const QString kType = QStringLiteral("type");
 
 QJsonObject placeJson(const Place &p)
 {
-    return {{QStringLiteral("character"), p.character},
-            {QStringLiteral("through"), p.through},
-            {QStringLiteral("length"), p.length},
-            {QStringLiteral("paragraph"), p.paragraph}};
+    QJsonObject o{{QStringLiteral("character"), p.character},
+                  {QStringLiteral("through"), p.through},
+                  {QStringLiteral("length"), p.length},
+                  {QStringLiteral("paragraph"), p.paragraph}};
+    if (!p.story.isEmpty() && p.storyCharacter >= 0) {
+        o.insert(QStringLiteral("story"), p.story);
+        o.insert(QStringLiteral("storyCharacter"), p.storyCharacter);
+    }
+    return o;
+}
+
+QJsonObject showJson(const Show &show)
+{
+    QJsonArray a;
+    for (const ShowStory &s : show.stories) {
+        QJsonObject o{{QStringLiteral("id"), s.id},
+                      {QStringLiteral("title"), s.title},
+                      {QStringLiteral("block"), s.block},
+                      {QStringLiteral("words"), s.words}};
+        if (s.planned)
+            o.insert(QStringLiteral("planned"), *s.planned);
+        a.append(o);
+    }
+    return {{kType, QStringLiteral("show")}, {QStringLiteral("stories"), a}};
 }
 
 QJsonObject stateJson(const State &s)
@@ -116,7 +136,84 @@ std::optional<Place> placeOf(const QJsonValue &v)
     const double down = paragraph.isUndefined() ? -1.0 : paragraph.toDouble(std::nan(""));
     if (!length || !(down >= -1 && down <= 1))
         return std::nullopt;
-    return Place{int(*character), t, int(*length), down < 0 ? -1.0 : down};
+    Place p;
+    p.character = int(*character);
+    p.through = t;
+    p.length = int(*length);
+    p.paragraph = down < 0 ? -1.0 : down;
+    // The story is a newer leader's addition: one that cannot be read leaves the place by character.
+    const QJsonValue story = o.value(QStringLiteral("story"));
+    const auto storyCharacter =
+        whole(o.value(QStringLiteral("storyCharacter")), 0, std::numeric_limits<int>::max());
+    if (story.isString() && story.toString().size() <= Show::kMaxName && storyCharacter) {
+        p.story = story.toString();
+        p.storyCharacter = int(*storyCharacter);
+    }
+    return p;
+}
+
+QJsonObject timersJson(const Timers &t)
+{
+    return {{kType, QStringLiteral("timers")},
+            {QStringLiteral("elapsed"), t.elapsed},
+            {QStringLiteral("storyElapsed"), t.storyElapsed},
+            {QStringLiteral("storyToGo"), t.storyToGo},
+            {QStringLiteral("showToGo"), t.showToGo},
+            {QStringLiteral("overUnder"), t.overUnder},
+            {QStringLiteral("planned"), t.planned},
+            {QStringLiteral("endTime"), t.endTime},
+            {QStringLiteral("paceSpeed"), t.paceSpeed},
+            {QStringLiteral("rate"), t.rate},
+            {QStringLiteral("measured"), t.measured}};
+}
+
+std::optional<Timers> timersOf(const QJsonObject &o)
+{
+    constexpr qint64 kWeek = 7 * 24 * 3600; // longer than any show
+    const auto number = [&o](const char *name, qint64 lo, qint64 hi) {
+        return whole(o.value(QLatin1String(name)), lo, hi);
+    };
+    const auto elapsed = number("elapsed", 0, kWeek);
+    const auto storyElapsed = number("storyElapsed", 0, kWeek);
+    const auto storyToGo = number("storyToGo", 0, kWeek);
+    const auto showToGo = number("showToGo", 0, kWeek);
+    const auto overUnder = number("overUnder", -kWeek, kWeek);
+    const auto endTime = number("endTime", -1, 24 * 3600 - 1);
+    const auto paceSpeed = number("paceSpeed", 0, 16);
+    const QJsonValue rate = o.value(QStringLiteral("rate"));
+    const QJsonValue planned = o.value(QStringLiteral("planned"));
+    const QJsonValue measured = o.value(QStringLiteral("measured"));
+    if (!elapsed || !storyElapsed || !storyToGo || !showToGo || !overUnder || !endTime || !paceSpeed ||
+        !rate.isDouble() || !(rate.toDouble() >= 0 && rate.toDouble() < 1000) || !planned.isBool() ||
+        !measured.isBool())
+        return std::nullopt;
+    return Timers{int(*elapsed),    int(*storyElapsed), int(*storyToGo), int(*showToGo),  int(*overUnder),
+                  planned.toBool(), int(*endTime),      int(*paceSpeed), rate.toDouble(), measured.toBool()};
+}
+
+std::optional<Show> showOf(const QJsonObject &o)
+{
+    const QJsonValue v = o.value(QStringLiteral("stories"));
+    if (!v.isArray() || v.toArray().size() > Show::kMaxStories)
+        return std::nullopt;
+    Show show;
+    for (const QJsonValue &item : v.toArray()) {
+        const QJsonObject s = item.toObject();
+        const QJsonValue id = s.value(QStringLiteral("id"));
+        const QJsonValue title = s.value(QStringLiteral("title"));
+        const auto block = whole(s.value(QStringLiteral("block")), -1, std::numeric_limits<int>::max());
+        const auto words = whole(s.value(QStringLiteral("words")), 0, std::numeric_limits<int>::max());
+        const QJsonValue plannedValue = s.value(QStringLiteral("planned"));
+        const auto planned = whole(plannedValue, 0, 7 * 24 * 3600);
+        if (!id.isString() || id.toString().isEmpty() || id.toString().size() > Show::kMaxName ||
+            !title.isString() || title.toString().size() > Show::kMaxName || !block || !words ||
+            (!plannedValue.isUndefined() && !planned))
+            return std::nullopt;
+        show.stories.append({id.toString(), title.toString(),
+                             planned ? std::optional<int>(int(*planned)) : std::nullopt, int(*block),
+                             int(*words)});
+    }
+    return show;
 }
 
 std::optional<State> stateOf(const QJsonObject &o)
@@ -208,6 +305,8 @@ QByteArray encode(const Message &message)
                 w.insert(QStringLiteral("state"), stateJson(m.state));
                 if (!m.leader.isEmpty())
                     w.insert(QStringLiteral("leader"), m.leader);
+                if (!m.show.stories.isEmpty())
+                    w.insert(QStringLiteral("show"), showJson(m.show));
                 return w;
             } else if constexpr (std::is_same_v<T, Script>) {
                 return scriptJson(m);
@@ -234,6 +333,10 @@ QByteArray encode(const Message &message)
                 return {{kType, QStringLiteral("reaching")}, {QStringLiteral("reaching"), m.reaching}};
             } else if constexpr (std::is_same_v<T, Talent>) {
                 return {{kType, QStringLiteral("talent")}, {QStringLiteral("text"), m.text}};
+            } else if constexpr (std::is_same_v<T, Show>) {
+                return showJson(m);
+            } else if constexpr (std::is_same_v<T, Timers>) {
+                return timersJson(m);
             } else {
                 return {{kType, QStringLiteral("command")},
                         {QStringLiteral("name"), m.name},
@@ -261,9 +364,11 @@ std::optional<Message> decode(const QByteArray &text)
         const auto markers = markersOf(o.value(QStringLiteral("markers")).toObject());
         const auto state = stateOf(o.value(QStringLiteral("state")).toObject());
         const QJsonValue leader = o.value(QStringLiteral("leader"));
+        // A show that cannot be read leaves the script followed as one script.
+        const auto show = showOf(o.value(QStringLiteral("show")).toObject());
         if (!script || !look || !markers || !state || !(leader.isUndefined() || leader.isString()))
             return std::nullopt;
-        return Welcome{*script, *look, *markers, *state, leader.toString()};
+        return Welcome{*script, *look, *markers, *state, leader.toString(), show.value_or(Show{})};
     }
     if (type == QLatin1String("script")) {
         if (auto s = scriptOf(o))
@@ -306,6 +411,12 @@ std::optional<Message> decode(const QByteArray &text)
         const QJsonValue reaching = o.value(QStringLiteral("reaching"));
         if (reaching.isBool())
             return Reaching{reaching.toBool()};
+    } else if (type == QLatin1String("timers")) {
+        if (auto t = timersOf(o))
+            return *t;
+    } else if (type == QLatin1String("show")) {
+        if (auto s = showOf(o))
+            return *s;
     } else if (type == QLatin1String("talent")) {
         const QJsonValue text = o.value(QStringLiteral("text"));
         if (text.isString() && text.toString().size() <= Talent::kMaxLength)

@@ -34,6 +34,10 @@ struct Place
     double through = 0;
     int length = 0;        // characters of that line to the next one's start; 0 when not known
     double paragraph = -1; // how far down its paragraph (0 to 1); below 0 when not known
+    // In a show: the story read (its id) and the character's place in that story's part of the text
+    // (its break included); empty and -1 from a leader without a show, or of an earlier version.
+    QString story = {};
+    int storyCharacter = -1;
     bool operator==(const Place &) const = default;
 };
 
@@ -83,6 +87,40 @@ struct Script
 {
     QByteArray rtf; // the script with its formatting, as Rich Text
 };
+// A story of the show the leader shows as its script.
+struct ShowStory
+{
+    QString id;
+    QString title;
+    std::optional<int> planned; // seconds
+    int block = -1;             // its first paragraph in the script; below 0 while it is missing
+    int words = 0;              // read by the presenter
+    bool operator==(const ShowStory &) const = default;
+};
+// The show's stories, in order; none when the leader shows a single script. A leader of an earlier
+// version sends none, and a follower of an earlier version ignores the message.
+struct Show
+{
+    static constexpr int kMaxStories = 1000;
+    static constexpr int kMaxName = 1000; // characters of an id or a title
+    QList<ShowStory> stories;
+    bool operator==(const Show &) const = default;
+};
+// The show's timers on the leader, as it counts them: a follower shows these, not its own.
+struct Timers
+{
+    int elapsed = 0;
+    int storyElapsed = 0;
+    int storyToGo = 0;
+    int showToGo = 0;
+    int overUnder = 0;
+    bool planned = false;
+    int endTime = -1;  // seconds into the day on the leader's wall clock; below 0: none
+    int paceSpeed = 0; // 0: none
+    double rate = 0;   // words a second
+    bool measured = false;
+    bool operator==(const Timers &) const = default;
+};
 struct Welcome
 {
     Script script;
@@ -92,6 +130,7 @@ struct Welcome
     // Made up by each leading prompter as it starts: a follower that is welcomed with its own knows
     // that it reached itself, under whatever address.
     QString leader;
+    Show show = {};
 };
 struct Ping
 {
@@ -136,8 +175,8 @@ struct Talent
 // The commands a follower may send; anything else is ignored.
 bool isCommand(const QString &name);
 
-using Message =
-    std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command, Channel, Reaching, Talent>;
+using Message = std::variant<Welcome, Script, Look, QList<Marker>, State, Ping, Pong, Command, Channel,
+                             Reaching, Talent, Show, Timers>;
 
 QByteArray encode(const Message &message);
 // Nothing for anything that is not a well-formed message of this version.

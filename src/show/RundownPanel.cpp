@@ -217,9 +217,15 @@ void RundownPanel::fill()
         if (item->data(column, role) != value)
             item->setData(column, role, value);
     };
+    // A follower's show is its leader's: its titles and plans are not edited here.
+    const Qt::ItemFlags flags = m_show.following() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled
+                                                   : Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+                                                         Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
     for (qsizetype i = 0; i < stories.size(); ++i) {
         const show::Story &s = stories.at(i);
         QTreeWidgetItem *item = twStories->topLevelItem(int(i));
+        if (item->flags() != flags)
+            item->setFlags(flags);
         put(item, ColTitle, Qt::DisplayRole, s.shownTitle());
         put(item, ColTitle, Qt::ToolTipRole, s.missing ? s.problem : QDir::toNativeSeparators(s.path));
         put(item, ColWords, Qt::DisplayRole, QString::number(s.words));
@@ -259,8 +265,15 @@ void RundownPanel::fill()
     if (t.kind != show::Target::Kind::Plan)
         tmeTarget->setTime(QTime::fromMSecsSinceStartOfDay(t.seconds * 1000));
     const bool show = m_show.isShow();
-    for (QToolButton *b : {cmdPrevious, cmdNext, cmdRemove, cmdMoveUp, cmdMoveDown, cmdEdit, cmdSave})
+    // A follower's show is its leader's: it moves through it, and changes nothing in it.
+    const bool own = !m_show.following();
+    for (QToolButton *b : {cmdPrevious, cmdNext})
         b->setEnabled(show);
+    for (QToolButton *b : {cmdRemove, cmdMoveUp, cmdMoveDown, cmdEdit, cmdSave})
+        b->setEnabled(show && own);
+    cmdAdd->setEnabled(own);
+    cmdOpen->setEnabled(own);
+    txtStory->setReadOnly(!own);
     m_filling = false;
     loadStory();
     showTimers();

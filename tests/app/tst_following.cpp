@@ -26,14 +26,19 @@
 #include "ui/RichTextView.h"
 
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <functional>
 
@@ -68,11 +73,12 @@ private Q_SLOTS:
         m_leader.reset();
     }
 
-    // A show's breaks reach the follower as breaks: not read, not counted, on their band.
-    void aShowReachesTheFollowerWithItsBreaks()
+    // A show reaches the follower as the leader's show: its breaks (not read, not counted, on their
+    // band), its stories and their plan, and its place by story, whatever the follower's width.
+    void aShowReachesTheFollowerAsAShow()
     {
         QList<show::Story> stories;
-        for (const char *name : {"Weather", "Sport"}) {
+        for (const char *name : {"Weather", "Sport", "Traffic"}) {
             show::Story s;
             s.newsroomId = s.title = QLatin1String(name);
             QStringList lines;
@@ -90,18 +96,114 @@ private Q_SLOTS:
                     out << b.text();
             return out;
         };
-        QCOMPARE(breaks(*m_follower), QStringList{QStringLiteral("Sport")});
+        QCOMPARE(breaks(*m_follower), (QStringList{QStringLiteral("Sport"), QStringLiteral("Traffic")}));
         QCOMPARE(breaks(*m_follower), breaks(*m_leader));
         QCOMPARE(m_follower->core().words(), m_leader->core().words());
 
-        // At the next story, at another width, the follower reads the same words within a display line.
+        // The rundown is the leader's, its plan too.
+        const auto rundown = [](const frmMain &w) {
+            return w.remote().state().show.value(QLatin1String("rundown")).toArray();
+        };
+        m_leader->showRun().setPlanned(1, 75);
+        QTRY_COMPARE_WITH_TIMEOUT(rundown(*m_follower), rundown(*m_leader), 5000);
+        QCOMPARE(rundown(*m_follower).size(), 3);
+        QCOMPARE(rundown(*m_follower).at(1).toObject().value(QLatin1String("planned")).toInt(), 75);
+        QCOMPARE(m_follower->showRun().words(), m_leader->showRun().words());
+        // It is the leader's to change: a follower's rundown edits nothing.
+        m_follower->showRun().removeStory(0);
+        m_follower->showRun().setPlanned(0, 10);
+        QCOMPARE(rundown(*m_follower), rundown(*m_leader));
+        for (const char *name : {"cmdAdd", "cmdRemove", "cmdOpen"})
+            QVERIFY2(!m_follower->findChild<QToolButton *>(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(m_follower->findChild<QToolButton *>(QStringLiteral("cmdNext"))->isEnabled());
+        const QTreeWidget *tree = m_follower->findChild<QTreeWidget *>(QStringLiteral("twStories"));
+        QVERIFY(!(tree->topLevelItem(0)->flags() & Qt::ItemIsEditable));
+
+        // At the next story, on the move, both read the same story and the same words within a display
+        // line of the follower, which is narrower.
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
+        const auto story = [](const frmMain &w) {
+            return w.remote().state().show.value(QLatin1String("story")).toInt();
+        };
+        const auto read = [](const frmMain &w) {
+            const PrompterCore::ReadingPlace p = w.core().readingPlace();
+            return p.character + p.through * p.length;
+        };
+        const auto timers = [](const frmMain &w) {
+            return w.remote().state().show.value(QLatin1String("timers"));
+        };
+        const auto together = [&] {
+            m_follower->showRun().timShow_Timer();
+            const int line = std::max(1, m_follower->core().readingPlace().length);
+            return story(*m_follower) == story(*m_leader) && rundown(*m_follower) == rundown(*m_leader) &&
+                   timers(*m_follower) == timers(*m_leader) &&
+                   std::abs(read(*m_follower) - read(*m_leader)) <= line;
+        };
         QVERIFY(!m_leader->core().command({run::Verb::NextStory}).refused());
-        const QString read = m_leader->core().plainText().mid(m_leader->core().charAtLine(), 12);
-        QVERIFY2(read.startsWith(QLatin1String("Sport")), qPrintable(read));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_follower->core().plainText().mid(m_follower->core().charAtLine() - 30, 60).contains(read),
-            5000);
+        m_leader->showRun().timShow_Timer();
+        QCOMPARE(story(*m_leader), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(together(), 5000);
+        if (!qEnvironmentVariableIsEmpty("CUESCROLL_SCREENSHOTS")) {
+            // The leader, and its follower beside it, their panels filled.
+            QCoreApplication::processEvents();
+            const QPixmap leader = m_leader->grab();
+            const QPixmap follower = m_follower->grab();
+            QPixmap both(leader.width() + 16 + follower.width(),
+                         std::max(leader.height(), follower.height()));
+            both.fill(Qt::darkGray);
+            QPainter painter(&both);
+            painter.drawPixmap(0, 0, leader);
+            painter.drawPixmap(leader.width() + 16, 0, follower);
+            painter.end();
+            both.save(qEnvironmentVariable("CUESCROLL_SCREENSHOTS") +
+                      QStringLiteral("/follower-beside-leader.png"));
+        }
+        QVERIFY(!m_leader->core().command({run::Verb::Start}).refused());
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->remote().state().running, 5000);
+        for (int i = 0; i < 40; ++i)
+            m_leader->core().stepForward();
+        m_leader->showRun().timShow_Timer();
+        QTRY_VERIFY_WITH_TIMEOUT(together(), 5000);
+        QVERIFY(m_follower->remote().state().running);
+        const QString words = m_leader->core().plainText().mid(int(read(*m_leader)), 5);
+        QVERIFY2(
+            m_follower->core()
+                .plainText()
+                .mid(m_follower->core().readingPlace().character, m_follower->core().readingPlace().length)
+                .contains(words.left(2)),
+            qPrintable(words));
+
+        // A single script again: the follower holds no show.
+        m_leader->core().takeScript(scriptOfLines(50));
+        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_follower->showRun().isShow(), 5000);
+    }
+
+    // A follower's timers are the leader's; with a leader that does not tell them (an earlier
+    // version), its own go by the run it shows, the leader's, not by its own clock, which stands.
+    void aFollowersTimersGoByTheLeadersRun()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        const auto elapsed = [](const frmMain &w) {
+            return w.remote()
+                .state()
+                .show.value(QLatin1String("timers"))
+                .toObject()
+                .value(QLatin1String("elapsed"));
+        };
+        QCOMPARE(elapsed(*m_follower).toInt(), 0);
+        QVERIFY(!m_leader->core().command({run::Verb::Start}).refused());
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->remote().state().running, 5000);
+        QVERIFY(!m_follower->core().running());
+        m_platform.now += 7000;
+        m_leader->showRun().timShow_Timer();
+        QCOMPARE(elapsed(*m_leader).toInt(), 7);
+        QTRY_COMPARE_WITH_TIMEOUT(elapsed(*m_follower).toInt(), 7, 5000);
+
+        m_follower->showRun().followTimings(std::nullopt);
+        m_platform.now += 5000;
+        m_follower->showRun().timShow_Timer();
+        QCOMPARE(elapsed(*m_follower).toInt(), 12);
     }
 
     void takesTheLeadersScriptWithItsFormatting()

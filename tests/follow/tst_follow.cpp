@@ -26,6 +26,7 @@ private Q_SLOTS:
     void messagesSurviveTheWire();
     void malformedMessagesAreDropped_data();
     void malformedMessagesAreDropped();
+    void unreadableAdditionsAreLeftOut();
     void clockBelievesTheShortestTrip_data();
     void clockBelievesTheShortestTrip();
     void chaserMovesWithoutJumps_data();
@@ -38,15 +39,16 @@ private Q_SLOTS:
 void tst_Follow::messagesSurviveTheWire_data()
 {
     QTest::addColumn<Message>("message");
-    const State running{4000000000u, true, 8, true, {1234, 0.25, 61, 0.5}};
+    const State running{4000000000u, true, 8, true, {1234, 0.25, 61, 0.5, QString(), -1}};
     QTest::newRow("state") << Message(running);
-    QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0}});
+    QTest::newRow("state going back") << Message(State{7, false, 16, false, {0, 1.0, 0, -1, QString(), -1}});
     QTest::newRow("welcome") << Message(Welcome{{QByteArray("{\\rtf1\\ansi {\\b Good} evening\\par}")},
                                                 {QStringLiteral("Liberation Sans"), 36.5, true, false, true,
                                                  false, 0x00ffffff, -2147483640, 0x0000ff},
                                                 {{10, 5, QStringLiteral("héllo")}, {0, 0, QString()}},
                                                 running,
-                                                QStringLiteral("9b1f0c2e")});
+                                                QStringLiteral("9b1f0c2e"),
+                                                {}});
     QTest::newRow("markers, none") << Message(QList<Marker>());
     QTest::newRow("ping") << Message(Ping{4294967295u, 0});
     QTest::newRow("pong") << Message(Pong{3, 4294967290u, 12});
@@ -54,6 +56,23 @@ void tst_Follow::messagesSurviveTheWire_data()
     QTest::newRow("mark a passage") << Message(Command{QStringLiteral("mark"), 120, 17});
     QTest::newRow("talent") << Message(Talent{QStringLiteral("Wrap up \u00e9")});
     QTest::newRow("talent cleared") << Message(Talent{});
+    // A show and the place by story: what a follower of an earlier version never reads.
+    const Show show{{{QStringLiteral("M1"), QStringLiteral("Weather"), 90, 0, 120},
+                     {QStringLiteral("M2"), QString(), std::nullopt, -1, 0}}};
+    QTest::newRow("show") << Message(show);
+    QTest::newRow("no show") << Message(Show{});
+    QTest::newRow("timers") << Message(Timers{65, 12, 30, 600, -45, true, 23 * 3600, 7, 2.5, true});
+    State inStory = running;
+    inStory.place.story = QStringLiteral("M1");
+    inStory.place.storyCharacter = 77;
+    QTest::newRow("state in a story") << Message(inStory);
+    QTest::newRow("welcome to a show")
+        << Message(Welcome{{QByteArray("{\\rtf1 x\\par}")},
+                           {QStringLiteral("Sans"), 12, false, false, false, false, 0, 0, 0},
+                           {},
+                           inStory,
+                           QString(),
+                           show});
 }
 
 void tst_Follow::messagesSurviveTheWire()
@@ -70,6 +89,7 @@ void tst_Follow::messagesSurviveTheWire()
         QCOMPARE(b.markers, w->markers);
         QCOMPARE(b.state, w->state);
         QCOMPARE(b.leader, w->leader);
+        QCOMPARE(b.show, w->show);
     } else {
         QCOMPARE(encode(*back), encode(message));
     }
@@ -111,6 +131,35 @@ void tst_Follow::malformedMessagesAreDropped_data()
     QTest::newRow("talent not text") << QByteArray(R"({"type":"talent","text":7})");
     QTest::newRow("talent too long") << (R"({"type":"talent","text":")" +
                                          QByteArray(Talent::kMaxLength + 1, 'a') + R"("})");
+    QTest::newRow("story without an id")
+        << QByteArray(R"({"type":"show","stories":[{"title":"x","block":0,"words":1}]})");
+    QTest::newRow("story before the script")
+        << QByteArray(R"({"type":"show","stories":[{"id":"a","title":"x","block":-2,"words":1}]})");
+    QTest::newRow("timers without a rate") << QByteArray(
+        R"({"type":"timers","elapsed":1,"storyElapsed":1,"storyToGo":1,"showToGo":1,"overUnder":0,)"
+        R"("planned":false,"endTime":-1,"paceSpeed":0,"measured":false})");
+}
+
+// What a newer leader adds and this one cannot read is left out, not the whole message: the place
+// goes by character, the script as one script.
+void tst_Follow::unreadableAdditionsAreLeftOut()
+{
+    const auto state = decode(R"({"type":"state","time":1,"running":true,"speed":8,"direction":1,)"
+                              R"("place":{"character":3,"through":0.5,"story":7,"storyCharacter":2}})");
+    QVERIFY(state);
+    QCOMPARE(std::get<State>(*state).place.character, 3);
+    QVERIFY(std::get<State>(*state).place.story.isEmpty());
+
+    Welcome w;
+    w.script.rtf = "{\\rtf1 x\\par}";
+    w.look.fontName = QStringLiteral("Sans");
+    w.look.fontSize = 12;
+    w.show.stories = {{QStringLiteral("a"), QString(), std::nullopt, 0, 1}};
+    QByteArray text = encode(w);
+    text.replace(R"("id":"a")", R"("id":3)");
+    const auto welcome = decode(text);
+    QVERIFY(welcome);
+    QVERIFY(std::get<Welcome>(*welcome).show.stories.isEmpty());
 }
 
 void tst_Follow::malformedMessagesAreDropped()
@@ -273,7 +322,7 @@ void tst_Follow::followerFramesStayWithinTheCap()
     const auto leaderTop = [&](double followerTime) { return -pace * followerTime; };
     const auto placeAt = [&](double followerTime) {
         const double chars = pace * followerTime / 10;
-        return Place{int(chars), chars - std::floor(chars)};
+        return Place{int(chars), chars - std::floor(chars), 0, -1, QString(), -1};
     };
     Follower::Prompter p;
     p.script = [](const QByteArray &) {};
@@ -293,7 +342,7 @@ void tst_Follow::followerFramesStayWithinTheCap()
         toFollower.emplace(lastArrival, m);
     };
     const auto stateAt = [&](double t) { return State{quint32(t) + kOffset, true, 8, true, placeAt(t)}; };
-    send(transfer, Welcome{{}, {}, {}, stateAt(0), {}});
+    send(transfer, Welcome{{}, {}, {}, stateAt(0), {}, {}});
 
     double maxRatio = 0;
     std::optional<double> shown;
