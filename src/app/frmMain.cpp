@@ -141,7 +141,9 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         if (show && !std::exchange(m_wasShow, show))
             ShowRundown(true);
         m_wasShow = show;
+        ShowTimeToGo();
     });
+    connect(m_showRun, &ShowRun::timersChanged, this, &frmMain::ShowTimeToGo);
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
@@ -212,11 +214,16 @@ void frmMain::BindRun()
         prgDoc->setValue(value);
         prgDoc->setUpdatesEnabled(true);
     });
-    connect(m_core, &PrompterCore::timeToGoChanged, lblToGo, &QLabel::setText);
+    connect(m_core, &PrompterCore::timeToGoChanged, this, &frmMain::ShowTimeToGo);
     sldSpeed->setValue(m_core->speed());
     optUp->setChecked(m_core->direction() == PrompterCore::Direction::Up);
     prgDoc->setValue(m_core->progress());
-    lblToGo->setText(m_core->timeToGo());
+    ShowTimeToGo();
+}
+
+void frmMain::ShowTimeToGo()
+{
+    lblToGo->setText(m_showRun ? m_showRun->timeToGo() : m_core->timeToGo());
 }
 
 // Studio output hooks into the prompter here and at Start and Stop only.

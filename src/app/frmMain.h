@@ -129,6 +129,7 @@ protected:
 private:
     void createControls();
     void BindRun();
+    void ShowTimeToGo(); // the show's time to go in a show, else the script's countdown
     void CreateStudio();
     void CreateRemote();
     void CreateMos();

@@ -6,6 +6,7 @@
 
 #include "common/Platform.h"
 #include "common/Trace.h"
+#include "common/modCommon.h"
 #include "core/Log.h"
 #include "core/PrompterCore.h"
 #include "documents/Cues.h"
@@ -505,6 +506,11 @@ double ShowRun::scrollFor(double down) const
     else if (head > 0 && tail > 0 && down > range - tail + line && end > range - tail + line)
         scrolled = range - tail + (down - (range - tail + line)) * tail / (end - (range - tail + line));
     return std::clamp(scrolled, 0.0, std::max(0.0, range));
+}
+
+QString ShowRun::timeToGo() const
+{
+    return isShow() ? modCommon::FormatTime(timings().showToGo) : m_core.timeToGo();
 }
 
 double ShowRun::scriptEnd() const

@@ -112,6 +112,8 @@ public:
 
     // --- Timers.
     show::Timings timings() const { return m_timings; }
+    // The time to go shown everywhere: in a show its timers' figure, else the script's countdown.
+    QString timeToGo() const;
     // The wall clock as it reads now; read once at start, and from then on carried on the clock.
     void setWallClock(const QDateTime &wallNow);
     // Samples the reading line: called by its timer, or by a test that moves the clock.

@@ -269,7 +269,7 @@ State RemoteControl::state() const
     s.top = m_core.top();
     s.range = m_core.range();
     s.progress = m_core.progress();
-    s.timeToGo = m_core.timeToGo();
+    s.timeToGo = m_show.timeToGo();
     s.words = m_show.words();
     s.charAtLine = m_core.charAtLine();
     if (std::exchange(m_textStale, false))
@@ -302,7 +302,7 @@ Feedback RemoteControl::feedback() const
     f.speed = m_core.speed();
     f.up = m_core.direction() == PrompterCore::Direction::Up;
     f.progress = m_core.progress() / 100.0;
-    f.timeToGo = m_core.timeToGo();
+    f.timeToGo = m_show.timeToGo();
     if (m_show.isShow()) {
         f.story = std::max(1, m_show.current() + 1); // before it is placed, the first is on air
         if (const show::Timings t = m_show.timings(); t.planned)

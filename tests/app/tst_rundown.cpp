@@ -4,6 +4,7 @@
 
 #include "PrompterWindow.h"
 #include "app/KeyInput.h"
+#include "common/modCommon.h"
 #include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
@@ -160,6 +161,9 @@ void tst_Rundown::showDrivenThroughTheApi()
     const int storyToGo = timers.value(QStringLiteral("storyToGo")).toInt();
     const int showToGo = timers.value(QStringLiteral("showToGo")).toInt();
     QVERIFY(storyToGo > 0 && showToGo > storyToGo);
+    // One time to go: the panel's label and the state's say the show's.
+    QCOMPARE(state().value(QStringLiteral("timeToGo")).toString(), modCommon::FormatTime(showToGo));
+    QCOMPARE(m_w->lblToGo->text(), modCommon::FormatTime(showToGo));
 
     QCOMPARE(call("POST", QStringLiteral("/api/v1/story"), R"({"index":3})"), 204);
     QCOMPARE(state().value(QStringLiteral("story")).toInt(), 3);
