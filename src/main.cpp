@@ -195,7 +195,9 @@ int main(int argc, char *argv[])
         window.followSeat().follow(QUrl(*request->follow), request->token);
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
-        QTimer::singleShot(0, &window, [&window, file = request->file] { window.core().openScript(file); });
+        QTimer::singleShot(0, &window, [&window, file = request->file] {
+            window.core().command({run::Verb::OpenScript, 0, 0, 0, file});
+        });
     }
     // bench/measure-gui --arrive: after so many milliseconds a script is opened, as a drop opens one.
     if (const QString arrive = qEnvironmentVariable("CUESCROLL_BENCH_OPEN");
@@ -203,7 +205,7 @@ int main(int argc, char *argv[])
         const qsizetype space = arrive.indexOf(QLatin1Char(' '));
         QTimer::singleShot(arrive.left(space).toInt(), &window, [&window, file = arrive.mid(space + 1)] {
             trace::record('O');
-            window.core().openScript(file);
+            window.core().command({run::Verb::OpenScript, 0, 0, 0, file});
         });
     }
     if (!request->show.isEmpty()) {

@@ -198,15 +198,21 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
 void frmMain::BindRun()
 {
     connect(m_core, &PrompterCore::speedChanged, sldSpeed, &QSlider::setValue);
-    connect(sldSpeed, &QSlider::valueChanged, m_core, &PrompterCore::setSpeed);
-    connect(m_core, &PrompterCore::directionChanged, this, [this](PrompterCore::Direction d) {
+    // What the core itself set comes back here equal to it and goes no further; a change of the
+    // control's own is a command, and put back where the command is refused.
+    connect(sldSpeed, &QSlider::valueChanged, m_core, [this](int value) {
+        if (value != m_core->speed() && m_core->command({run::Verb::Speed, value}).refused())
+            sldSpeed->setValue(m_core->speed());
+    });
+    const auto showDirection = [this](PrompterCore::Direction d) {
         (d == PrompterCore::Direction::Up ? optUp : optDown)->setChecked(true);
+    };
+    connect(m_core, &PrompterCore::directionChanged, this, showDirection);
+    connect(optUp, &QToolButton::toggled, m_core, [this, showDirection](bool up) {
+        const PrompterCore::Direction d = up ? PrompterCore::Direction::Up : PrompterCore::Direction::Down;
+        if (d != m_core->direction() && m_core->command({up ? run::Verb::Up : run::Verb::Down}).refused())
+            showDirection(m_core->direction());
     });
-    connect(optUp, &QToolButton::toggled, m_core, [this](bool up) {
-        m_core->setDirection(up ? PrompterCore::Direction::Up : PrompterCore::Direction::Down);
-    });
-    connect(optUp, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Up}); });
-    connect(optDown, &QToolButton::clicked, this, [this] { m_core->command({run::Verb::Down}); });
     connect(m_core, &PrompterCore::progressChanged, prgDoc, [this](int value) {
         // A progress bar repaints at once, and with it whatever else waits to be painted: after a
         // jump, the whole script, inside the command. Painted with the next frame instead.

@@ -56,6 +56,9 @@ enum class Verb {
     Options,
     Help,
     Exit,
+    // Asked of the run by the program itself.
+    HideCues,   // value: 1 hides the cues from the presenter, 0 shows them
+    OpenScript, // text: the file
 };
 
 struct Command

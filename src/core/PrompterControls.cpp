@@ -18,7 +18,6 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QLabel>
@@ -278,11 +277,7 @@ void PrompterControls::showAppearance(const appearance::Appearance &a)
 
 bool PrompterControls::modalWindowOpen() const
 {
-    if (QApplication::activeModalWidget())
-        return true;
-    const QList<QWidget *> children = m_c.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    return std::any_of(children.begin(), children.end(),
-                       [](const QWidget *w) { return w->isWindow() && w->isVisible(); });
+    return otherWindowOpen(m_c.window);
 }
 
 void PrompterControls::warn(const QString &text)

@@ -420,6 +420,12 @@ Answer PrompterCore::carryOut(const run::Command &c)
         if (m_stories)
             m_stories->carryOut(c);
         break;
+    case Verb::HideCues:
+        setCuesHidden(c.value != 0);
+        break;
+    case Verb::OpenScript:
+        openScript(c.text);
+        break;
     case Verb::RunningOrder:
         if (!m_pickOrder)
             return Answer::refused(Answer::Reason::NoSuchRunningOrder,

@@ -17,8 +17,8 @@
 #include "remote/RemoteServer.h"
 #include "remote/RemoteShow.h"
 #include "settings/Settings.h"
+#include "ui/Dialogs.h"
 
-#include <QApplication>
 #include <QNetworkInterface>
 #include <QTimer>
 #include <QUrl>
@@ -240,7 +240,7 @@ QStringList RemoteControl::pageAddresses() const
 
 run::Answer RemoteControl::apply(const Command &c)
 {
-    if (QWidget *modal = QApplication::activeModalWidget(); modal && modal != m_ownWindow) {
+    if (otherWindowOpen(nullptr, m_ownWindow)) {
         qCInfo(lcRemote) << "command" << actionName(c.verb) << "refused: a window is open";
         return run::Answer::refused(run::Answer::Reason::WindowOpen, tr("Another window is open."));
     }

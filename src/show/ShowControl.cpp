@@ -105,7 +105,7 @@ ShowControl::ShowControl(Parts parts, QObject *parent)
     connect(clear, &QPushButton::clicked, this, [this] { m_p.core->command({run::Verb::ClearMessage}); });
     m_panel->hide();
 
-    m_p.core->setCuesHidden(parts.settings->hideCues());
+    m_p.core->command({run::Verb::HideCues, parts.settings->hideCues() ? 1 : 0});
     m_shown = parts.settings->lookAhead();
     m_clock = parts.settings->talentCountdown();
 }
@@ -209,7 +209,7 @@ QMenu &ShowControl::fillMenu(QMenu &studioMenu)
     };
     addFlag(tr("&Look-ahead"), "mnuLookAhead", m_shown, [this](bool on) { setLookAhead(on); });
     addFlag(tr("&Hide cues from the presenter"), "mnuHideCues", m_p.core->cuesHidden(), [this](bool on) {
-        m_p.core->setCuesHidden(on);
+        m_p.core->command({run::Verb::HideCues, on ? 1 : 0});
         if (m_p.settings->hideCues() != on)
             m_p.settings->setHideCues(on);
     });

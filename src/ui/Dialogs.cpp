@@ -6,6 +6,7 @@
 
 #include "ui/dlgFont.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QEvent>
@@ -14,6 +15,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -110,4 +113,15 @@ Dialogs &Dialogs::system()
 {
     static QtDialogs instance;
     return instance;
+}
+
+bool otherWindowOpen(const QWidget *parent, const QObject *own)
+{
+    if (const QWidget *modal = QApplication::activeModalWidget(); modal && modal != own)
+        return true;
+    if (!parent)
+        return false;
+    const QList<QWidget *> children = parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.begin(), children.end(),
+                       [own](const QWidget *w) { return w != own && w->isWindow() && w->isVisible(); });
 }

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class QObject;
 class QWidget;
 
 // What the font step chooses, all at once: the face, its size in points (fractions kept), the styles and
@@ -71,3 +72,7 @@ public:
     // The process-wide implementation on Qt's dialogs.
     static Dialogs &system();
 };
+
+// Whether a window other than `own` stands open before the operator: a modal one, or, given `parent`,
+// one of its own windows shown. Commands from elsewhere wait until it is closed.
+bool otherWindowOpen(const QWidget *parent = nullptr, const QObject *own = nullptr);
