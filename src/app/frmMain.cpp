@@ -29,7 +29,7 @@
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "show/CueWatch.h"
 #include "show/RundownPanel.h"

@@ -11,7 +11,7 @@
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
 #include "markers/Marking.h"
-#include "settings/dlgOptions.h" // the look as the script view and the line show it
+#include "settings/gui/dlgOptions.h" // the look as the script view and the line show it
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/LayoutBounds.h"

@@ -10,7 +10,7 @@
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/dlgSelectMarker.h"
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"
 #include "ui/RichTextView.h"

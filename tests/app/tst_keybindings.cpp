@@ -7,7 +7,7 @@
 #include "core/PrompterCore.h"
 #include "keys/dlgKeys.h"
 #include "settings/Settings.h"
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

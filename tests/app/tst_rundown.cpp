@@ -12,7 +12,7 @@
 #include "mos/MosControl.h"
 #include "remote/RemoteControl.h"
 #include "scroll/ScrollClock.h"
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 #include "show/RundownPanel.h"
 #include "ui/PreparedLayout.h"
 

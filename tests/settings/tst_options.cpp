@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "FakeDialogs.h"
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/RichTextView.h"

@@ -4,7 +4,7 @@
 
 #include "FakeDialogs.h"
 #include "WindowChecks.h"
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 
 #include <QTest>
 

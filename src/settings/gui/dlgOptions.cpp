@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "settings/dlgOptions.h"
+#include "settings/gui/dlgOptions.h"
 
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
