@@ -16,7 +16,7 @@
 #include "editor/frmEditText.h"
 #include "follow/FollowSeat.h"
 #include "follow/LeaderFeed.h"
-#include "keys/dlgKeys.h"
+#include "keys/gui/dlgKeys.h"
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
 #include "markers/Marking.h"

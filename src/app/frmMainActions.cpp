@@ -10,7 +10,7 @@
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
-#include "keys/dlgKeys.h"
+#include "keys/gui/dlgKeys.h"
 #include "markers/Marking.h"
 #include "settings/Settings.h"
 #include "ui/Dialogs.h"

@@ -5,7 +5,7 @@
 #include "PrompterWindow.h"
 #include "app/KeyInput.h"
 #include "core/PrompterCore.h"
-#include "keys/dlgKeys.h"
+#include "keys/gui/dlgKeys.h"
 #include "settings/Settings.h"
 #include "settings/gui/dlgOptions.h"
 

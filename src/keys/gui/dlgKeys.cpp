@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "keys/dlgKeys.h"
+#include "keys/gui/dlgKeys.h"
 
 #include "ui/Colors.h"
 
