@@ -19,7 +19,7 @@
 #include "keys/gui/dlgKeys.h"
 #include "line/LineHandles.h"
 #include "line/frmLine.h"
-#include "markers/Marking.h"
+#include "markers/gui/Marking.h"
 #include "mos/MosControl.h"
 #include "mos/MosShow.h"
 #include "net/Session.h"

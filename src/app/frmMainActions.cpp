@@ -11,7 +11,7 @@
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
 #include "keys/gui/dlgKeys.h"
-#include "markers/Marking.h"
+#include "markers/gui/Marking.h"
 #include "settings/Settings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"

@@ -10,7 +10,7 @@
 #include "documents/Rtf.h"
 #include "editor/ScriptFile.h"
 #include "editor/ScriptOpener.h"
-#include "markers/Marking.h"
+#include "markers/gui/Marking.h"
 #include "settings/gui/dlgOptions.h" // the look as the script view and the line show it
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"

@@ -9,7 +9,7 @@
 #include "core/PrompterCore.h"
 #include "line/frmLine.h"
 #include "markers/MarkerPlaces.h"
-#include "markers/dlgSelectMarker.h"
+#include "markers/gui/dlgSelectMarker.h"
 #include "settings/gui/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "ui/Colors.h"

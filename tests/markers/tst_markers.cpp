@@ -4,13 +4,8 @@
 
 #include "markers/CMarkers.h"
 #include "markers/MarkerPlaces.h"
-#include "markers/dlgSelectMarker.h"
-#include "ui/Twips.h"
 
-#include <QHeaderView>
-#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 Q_DECLARE_METATYPE(CMarker)
 
@@ -26,14 +21,6 @@ QList<CMarker> contents(const CMarkers &markers)
     QList<CMarker> out;
     for (qint32 i = 1; i <= markers.Count(); ++i)
         out << *markers.Item(i);
-    return out;
-}
-
-QStringList rowTexts(const QTreeWidget *list, int column)
-{
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out << list->topLevelItem(i)->text(column);
     return out;
 }
 
@@ -164,109 +151,6 @@ private Q_SLOTS:
         QFETCH(float, target);
         QFETCH(float, want);
         QCOMPARE(markers::jumpTop(top, 6000, target), want);
-    }
-
-    void pickerColumns()
-    {
-        dlgSelectMarker d;
-        QTreeWidget *list = d.lvwMarkers;
-        QCOMPARE(list->columnCount(), 2);
-        QCOMPARE(list->headerItem()->text(0), QStringLiteral("Index"));
-        QCOMPARE(list->headerItem()->text(1), QStringLiteral("Marker"));
-        QVERIFY(list->isColumnHidden(0));
-        QCOMPARE(list->header()->sectionSize(0), 0);
-        QCOMPARE(list->columnWidth(1), twips::toPixels(4485 - 80));
-        QCOMPARE(d.lSelectedIndex, 0);
-    }
-
-    void pickerListsMarkersInOrder()
-    {
-        CMarkers m;
-        m.Add(marker("A", 40));
-        m.Add(marker("B", 0));
-        m.Add(marker("C", 20));
-        dlgSelectMarker d;
-        d.oMarkers = &m;
-        d.sAction = QStringLiteral("Jump To");
-        d.show();
-        QCOMPARE(rowTexts(d.lvwMarkers, 1), (QStringList{"A", "B", "C"}));
-        QCOMPARE(rowTexts(d.lvwMarkers, 0), (QStringList{"", "", ""}));
-        QVERIFY(d.lvwMarkers->selectedItems().isEmpty());
-        QCOMPARE(d.cmdSelect->text(), QStringLiteral("Jump To"));
-
-        // Select without a row is ignored.
-        d.cmdSelect->click();
-        QVERIFY(d.isVisible());
-        QCOMPARE(d.lSelectedIndex, 0);
-
-        d.lvwMarkers->setCurrentItem(d.lvwMarkers->topLevelItem(1));
-        d.cmdSelect->click();
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.lSelectedIndex, 2);
-
-        // Shown again: listed afresh, nothing selected, the last choice kept until a new one.
-        m.Add(marker("D"));
-        d.sAction = QStringLiteral("Unmark");
-        d.show();
-        QCOMPARE(rowTexts(d.lvwMarkers, 1), (QStringList{"A", "B", "C", "D"}));
-        QVERIFY(d.lvwMarkers->selectedItems().isEmpty());
-        QCOMPARE(d.cmdSelect->text(), QStringLiteral("Unmark"));
-        QCOMPARE(d.lSelectedIndex, 2);
-    }
-
-    void pickerEnds_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("want");
-        QTest::newRow("double click on row 3") << "double click" << 3;
-        QTest::newRow("Cancel") << "cancel" << -1;
-        QTest::newRow("close box") << "close" << -1;
-        QTest::newRow("close box after a row was chosen") << "choose, close" << -1;
-    }
-
-    void pickerEnds()
-    {
-        QFETCH(QString, how);
-        QFETCH(int, want);
-        CMarkers m;
-        for (const char *t : {"A", "B", "C"})
-            m.Add(marker(QLatin1String(t)));
-        dlgSelectMarker d;
-        d.oMarkers = &m;
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-        if (how == QLatin1String("double click")) {
-            QTreeWidgetItem *row = d.lvwMarkers->topLevelItem(2);
-            const QPoint at = d.lvwMarkers->visualItemRect(row).center();
-            QTest::mouseClick(d.lvwMarkers->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(d.lvwMarkers->viewport(), Qt::LeftButton, {}, at);
-        } else if (how == QLatin1String("cancel")) {
-            d.lvwMarkers->setCurrentItem(d.lvwMarkers->topLevelItem(0));
-            d.cmdCancel->click();
-        } else {
-            d.lvwMarkers->setCurrentItem(d.lvwMarkers->topLevelItem(0));
-            if (how.startsWith(QLatin1String("choose"))) {
-                d.cmdSelect->click();
-                d.show();
-                d.lvwMarkers->setCurrentItem(d.lvwMarkers->topLevelItem(1));
-            }
-            d.close();
-        }
-        QVERIFY(!d.isVisible());
-        QCOMPARE(d.lSelectedIndex, want);
-    }
-
-    void pickerWithoutMarkers()
-    {
-        CMarkers m;
-        dlgSelectMarker d;
-        d.oMarkers = &m;
-        d.show();
-        QCOMPARE(d.lvwMarkers->topLevelItemCount(), 0);
-        d.cmdSelect->click();
-        QVERIFY(d.isVisible());
-        d.cmdCancel->click();
-        QCOMPARE(d.lSelectedIndex, -1);
     }
 };
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "markers/dlgSelectMarker.h"
+#include "markers/gui/dlgSelectMarker.h"
 
 #include "markers/CMarkers.h"
 #include "ui/Twips.h"

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "markers/Marking.h"
+#include "markers/gui/Marking.h"
 
-#include "markers/dlgSelectMarker.h"
+#include "markers/gui/dlgSelectMarker.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
