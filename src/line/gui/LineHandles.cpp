@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "line/LineHandles.h"
+#include "line/gui/LineHandles.h"
 
-#include "line/ControlDrag.h"
 #include "line/ReadingLine.h"
+#include "line/gui/ControlDrag.h"
 #include "ui/Twips.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "line/ControlDrag.h"
+#include "line/gui/ControlDrag.h"
 
 #include "line/Log.h"
 #include "ui/Twips.h"
