@@ -12,7 +12,7 @@
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
 #include "mos/MosControl.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "settings/Settings.h"
 #include "studio/Studio.h"
 #include "ui/Dialogs.h"

@@ -10,7 +10,7 @@
 #include "follow/FollowLink.h"
 #include "follow/FollowSeat.h"
 #include "net/Token.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "show/RundownFile.h"
 
 #include <QCommandLineParser>

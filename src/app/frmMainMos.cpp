@@ -9,7 +9,7 @@
 #include "mos/MosControl.h"
 #include "mos/MosShow.h"
 #include "mos/dlgMos.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "ui/Dialogs.h"
 
 #include <QTimer>

@@ -19,7 +19,7 @@
 #include "follow/dlgFollow.h"
 #include "follow/dlgLeading.h"
 #include "remote/OscFeedback.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "show/CueWatch.h"
 #include "show/ShowControl.h"

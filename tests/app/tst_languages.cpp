@@ -5,7 +5,7 @@
 #include "PrompterWindow.h"
 #include "follow/FollowSeat.h"
 #include "remote/PageTexts.h"
-#include "remote/dlgRemote.h"
+#include "remote/gui/dlgRemote.h"
 #include "settings/Settings.h"
 #include "show/RundownPanel.h"
 #include "studio/Studio.h"

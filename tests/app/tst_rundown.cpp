@@ -10,7 +10,7 @@
 #include "core/ShowRun.h"
 #include "documents/Unread.h"
 #include "mos/MosControl.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "settings/gui/dlgOptions.h"
 #include "show/RundownPanel.h"

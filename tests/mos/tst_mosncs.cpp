@@ -14,7 +14,7 @@
 #include "mos/RundownFeed.h"
 #include "mos/dlgMos.h"
 #include "remote/RemoteCommand.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "settings/Settings.h"
 

@@ -6,7 +6,7 @@
 #include "common/Modules.h"
 #include "core/PrompterCore.h"
 #include "remote/GamepadInput.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 
 #include <QScopeGuard>
 #include <QSignalSpy>

@@ -6,7 +6,7 @@
 #include "core/PrompterCore.h"
 #include "core/TalentMessage.h"
 #include "remote/OscFeedback.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "settings/Settings.h"
 
 #include <QNetworkDatagram>

@@ -6,9 +6,9 @@
 #include "app/KeyInput.h"
 #include "common/Modules.h"
 #include "core/PrompterCore.h"
-#include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
-#include "remote/dlgRemote.h"
+#include "remote/gui/RemoteControl.h"
+#include "remote/gui/dlgRemote.h"
 #include "settings/Settings.h"
 
 #include <QAccessible>

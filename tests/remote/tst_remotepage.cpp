@@ -4,7 +4,7 @@
 
 #include "PrompterWindow.h"
 #include "core/PrompterCore.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

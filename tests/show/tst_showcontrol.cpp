@@ -6,7 +6,7 @@
 #include "core/PrompterCore.h"
 #include "core/TalentMessage.h"
 #include "documents/Cues.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "settings/modSettings.h"
 #include "show/CueWatch.h"
 #include "show/ShowControl.h"

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "remote/dlgRemote.h"
+#include "remote/gui/dlgRemote.h"
 
 #include "remote/GamepadInput.h"
 #include "remote/QrCode.h"
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 #include "settings/Settings.h"
 #include "ui/Dialogs.h"
 

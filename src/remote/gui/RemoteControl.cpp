@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "remote/RemoteControl.h"
+#include "remote/gui/RemoteControl.h"
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
