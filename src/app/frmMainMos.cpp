@@ -8,7 +8,7 @@
 #include "core/PrompterCore.h"
 #include "mos/MosControl.h"
 #include "mos/MosShow.h"
-#include "mos/dlgMos.h"
+#include "mos/gui/dlgMos.h"
 #include "remote/gui/RemoteControl.h"
 #include "ui/Dialogs.h"
 

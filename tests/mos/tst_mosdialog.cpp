@@ -4,7 +4,7 @@
 
 #include "FakePlatform.h"
 #include "mos/MosControl.h"
-#include "mos/dlgMos.h"
+#include "mos/gui/dlgMos.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>

@@ -12,7 +12,7 @@
 #include "mos/MosDevice.h"
 #include "mos/MosShow.h"
 #include "mos/RundownFeed.h"
-#include "mos/dlgMos.h"
+#include "mos/gui/dlgMos.h"
 #include "remote/RemoteCommand.h"
 #include "remote/gui/RemoteControl.h"
 #include "scroll/ScrollClock.h"

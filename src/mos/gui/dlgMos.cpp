@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "mos/dlgMos.h"
+#include "mos/gui/dlgMos.h"
 
 #include "mos/MosControl.h"
 #include "mos/MosDevice.h"
