@@ -55,6 +55,37 @@
 </context>
 <context>
     <name>FollowSeat</name>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>Prompter f&amp;olgen …</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Nicht mehr folgen</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>Anstelle des &amp;Leitprompters führen</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Andere Prompter diesem folgen lassen</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>„%1“ ist keine Prompter-Adresse.</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>So folgt man &amp;diesem Prompter …</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>Führen &amp;beenden</translation>
+    </message>
+</context>
+<context>
+    <name>FollowSession</name>
     <message numerus="yes">
         <source>Leading %n prompter(s)</source>
         <translation>
@@ -99,26 +130,6 @@
         <translation>Der Leitprompter ist nicht erreichbar: Bis er zurück ist, wirkt hier nur Stopp.</translation>
     </message>
     <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>Prompter f&amp;olgen …</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>&amp;Nicht mehr folgen</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>Anstelle des &amp;Leitprompters führen</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>&amp;Andere Prompter diesem folgen lassen</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>„%1“ ist keine Prompter-Adresse.</translation>
-    </message>
-    <message>
         <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
         <translation>Der Prompter unter %1 hat das Token nicht angenommen. Das richtige zeigt sein Studiomenü unter „So folgt man diesem Prompter …“.</translation>
     </message>
@@ -141,14 +152,6 @@
     <message>
         <source>Not following: %1 does not lead</source>
         <translation>Folgt nicht: %1 führt nicht</translation>
-    </message>
-    <message>
-        <source>&amp;How to follow this prompter…</source>
-        <translation>So folgt man &amp;diesem Prompter …</translation>
-    </message>
-    <message>
-        <source>Stop l&amp;eading</source>
-        <translation>Führen &amp;beenden</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@
     </message>
 </context>
 <context>
-    <name>FollowSeat</name>
+    <name>FollowSession</name>
     <message numerus="yes">
         <source>Leading %n prompter(s)</source>
         <translation>

@@ -55,6 +55,37 @@
 </context>
 <context>
     <name>FollowSeat</name>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>S&amp;eguir prompter…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Dejar de seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>&amp;Liderar en lugar del líder</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>Permitir &amp;que otros prompters sigan a este</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«%1» no es la dirección de un prompter.</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>Cómo se&amp;guir a este prompter…</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>&amp;Dejar de liderar</translation>
+    </message>
+</context>
+<context>
+    <name>FollowSession</name>
     <message numerus="yes">
         <source>Leading %n prompter(s)</source>
         <translation>
@@ -99,26 +130,6 @@
         <translation>No se puede alcanzar al líder: hasta que vuelva, aquí solo funciona Detener.</translation>
     </message>
     <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>S&amp;eguir prompter…</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>&amp;Dejar de seguir</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>&amp;Liderar en lugar del líder</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>Permitir &amp;que otros prompters sigan a este</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>«%1» no es la dirección de un prompter.</translation>
-    </message>
-    <message>
         <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
         <translation>El prompter en %1 no aceptó el token. Su menú de estudio muestra el correcto en «Cómo seguir a este prompter…».</translation>
     </message>
@@ -141,14 +152,6 @@
     <message>
         <source>Not following: %1 does not lead</source>
         <translation>Sin seguir: %1 no lidera</translation>
-    </message>
-    <message>
-        <source>&amp;How to follow this prompter…</source>
-        <translation>Cómo se&amp;guir a este prompter…</translation>
-    </message>
-    <message>
-        <source>Stop l&amp;eading</source>
-        <translation>&amp;Dejar de liderar</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,37 @@
 </context>
 <context>
     <name>FollowSeat</name>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>S&amp;uivre un prompteur…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>&amp;Ne plus suivre</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>M&amp;ener à la place du meneur</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Laisser d’autres prompteurs suivre celui-ci</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>Comm&amp;ent suivre ce prompteur…</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>&amp;Arrêter de mener</translation>
+    </message>
+</context>
+<context>
+    <name>FollowSession</name>
     <message numerus="yes">
         <source>Leading %n prompter(s)</source>
         <translation>
@@ -99,26 +130,6 @@
         <translation>Le meneur est injoignable&#xa0;: tant qu’il n’est pas revenu, seul Arrêter agit ici.</translation>
     </message>
     <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>S&amp;uivre un prompteur…</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>&amp;Ne plus suivre</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>M&amp;ener à la place du meneur</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>&amp;Laisser d’autres prompteurs suivre celui-ci</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas l’adresse d’un prompteur.</translation>
-    </message>
-    <message>
         <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
         <translation>Le prompteur à l’adresse %1 n’a pas accepté le jeton. Son menu studio montre le bon sous «&#xa0;Comment suivre ce prompteur…&#xa0;».</translation>
     </message>
@@ -141,14 +152,6 @@
     <message>
         <source>Not following: %1 does not lead</source>
         <translation>Ne suit pas&#xa0;: %1 ne mène pas</translation>
-    </message>
-    <message>
-        <source>&amp;How to follow this prompter…</source>
-        <translation>Comm&amp;ent suivre ce prompteur…</translation>
-    </message>
-    <message>
-        <source>Stop l&amp;eading</source>
-        <translation>&amp;Arrêter de mener</translation>
     </message>
 </context>
 <context>

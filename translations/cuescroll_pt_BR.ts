@@ -55,6 +55,37 @@
 </context>
 <context>
     <name>FollowSeat</name>
+    <message>
+        <source>F&amp;ollow prompter…</source>
+        <translation>Se&amp;guir prompter…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop following</source>
+        <translation>P&amp;arar de seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Lead in the leader&apos;s place</source>
+        <translation>&amp;Liderar no lugar do líder</translation>
+    </message>
+    <message>
+        <source>&amp;Let other prompters follow this one</source>
+        <translation>&amp;Deixar outros prompters seguirem este</translation>
+    </message>
+    <message>
+        <source>“%1” is no prompter&apos;s address.</source>
+        <translation>“%1” não é o endereço de um prompter.</translation>
+    </message>
+    <message>
+        <source>&amp;How to follow this prompter…</source>
+        <translation>Co&amp;mo seguir este prompter…</translation>
+    </message>
+    <message>
+        <source>Stop l&amp;eading</source>
+        <translation>P&amp;arar de liderar</translation>
+    </message>
+</context>
+<context>
+    <name>FollowSession</name>
     <message numerus="yes">
         <source>Leading %n prompter(s)</source>
         <translation>
@@ -99,26 +130,6 @@
         <translation>O líder não pode ser alcançado: até ele voltar, aqui só Parar funciona.</translation>
     </message>
     <message>
-        <source>F&amp;ollow prompter…</source>
-        <translation>Se&amp;guir prompter…</translation>
-    </message>
-    <message>
-        <source>&amp;Stop following</source>
-        <translation>P&amp;arar de seguir</translation>
-    </message>
-    <message>
-        <source>&amp;Lead in the leader&apos;s place</source>
-        <translation>&amp;Liderar no lugar do líder</translation>
-    </message>
-    <message>
-        <source>&amp;Let other prompters follow this one</source>
-        <translation>&amp;Deixar outros prompters seguirem este</translation>
-    </message>
-    <message>
-        <source>“%1” is no prompter&apos;s address.</source>
-        <translation>“%1” não é o endereço de um prompter.</translation>
-    </message>
-    <message>
         <source>The prompter at %1 did not accept the token. Its studio menu shows the right one under “How to follow this prompter…”.</source>
         <translation>O prompter em %1 não aceitou o token. O menu de estúdio dele mostra o correto em “Como seguir este prompter…”.</translation>
     </message>
@@ -141,14 +152,6 @@
     <message>
         <source>Not following: %1 does not lead</source>
         <translation>Sem seguir: %1 não lidera</translation>
-    </message>
-    <message>
-        <source>&amp;How to follow this prompter…</source>
-        <translation>Co&amp;mo seguir este prompter…</translation>
-    </message>
-    <message>
-        <source>Stop l&amp;eading</source>
-        <translation>P&amp;arar de liderar</translation>
     </message>
 </context>
 <context>

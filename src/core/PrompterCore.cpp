@@ -426,6 +426,16 @@ Answer PrompterCore::carryOut(const run::Command &c)
     case Verb::OpenScript:
         openScript(c.text);
         break;
+    case Verb::LeaderRun:
+        setSpeed(c.value);
+        setDirection(c.length < 0 ? Direction::Down : Direction::Up);
+        break;
+    case Verb::LeaderScript:
+        takeRichScript(c.text.toLatin1());
+        break;
+    case Verb::StopHere:
+        stop();
+        break;
     case Verb::RunningOrder:
         if (!m_pickOrder)
             return Answer::refused(Answer::Reason::NoSuchRunningOrder,

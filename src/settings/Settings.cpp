@@ -8,145 +8,204 @@
 #include "settings/StoreFile.h"
 #include "settings/modSettings.h"
 
-#include <QMetaEnum>
-
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
-const QString kGeneral = QStringLiteral("General");
-constexpr qint16 kDefaultFontSize = 28;
+using Key = Settings::Key;
 
-// The text a first read stores for a key that has none; empty: the key has no stored default.
-QString defaultText(Settings::Key key)
+// How a key's text is read and written.
+enum class Form {
+    Text,
+    Trimmed, // blanks around it dropped on reading
+    Flag,    // "True" / "False", or a number (zero is false)
+    Colour,  // a 32-bit number, decimal or "&H…&"
+    Size,    // a 16-bit number
+    Count,   // a number, none below zero
+    Port,    // 1 to 65535
+};
+
+// Whether the first read of an absent or empty key writes its default into the store.
+enum class Fill { No, Stored };
+
+struct Entry
 {
-    using Key = Settings::Key;
-    switch (key) {
-    case Key::ForeColor:
-        return QStringLiteral("&H80000012&");
-    case Key::FontName:
-        return QStringLiteral("MS Sans Serif");
-    case Key::FontBold:
-    case Key::FontItalic:
-    case Key::FontStrikethrough:
-    case Key::FontUnderline:
-        return QStringLiteral("False");
-    case Key::FontSize:
-        return QString::number(kDefaultFontSize);
-    case Key::BackColor:
-        return QStringLiteral("&HC0FFFF");
-    case Key::LineColor:
-        return QStringLiteral("&H0000C000&");
-    case Key::FrameSync:
-        return QStringLiteral("True");
-    default:
-        return {};
+    Key key;
+    const char *name; // as in the store's [General] section; never to change
+    Form form;
+    const char *fallback; // the default as stored text; also what an unusable text falls back to
+    Fill fill = Fill::No;
+};
+
+// clang-format off
+constexpr Entry kTable[] = {
+    {Key::ForeColor,          "ForeColor",          Form::Colour,  "&H80000012&", Fill::Stored},
+    {Key::FontName,           "FontName",           Form::Text,    "MS Sans Serif", Fill::Stored},
+    {Key::FontBold,           "FontBold",           Form::Flag,    "False", Fill::Stored},
+    {Key::FontItalic,         "FontItalic",         Form::Flag,    "False", Fill::Stored},
+    {Key::FontSize,           "FontSize",           Form::Size,    "28", Fill::Stored},
+    {Key::FontStrikethrough,  "FontStrikethrough",  Form::Flag,    "False", Fill::Stored},
+    {Key::FontUnderline,      "FontUnderline",      Form::Flag,    "False", Fill::Stored},
+    {Key::BackColor,          "BackColor",          Form::Colour,  "&HC0FFFF", Fill::Stored},
+    {Key::LineColor,          "LineColor",          Form::Colour,  "&H0000C000&", Fill::Stored},
+    // The moving script shown once per display frame, between the clock's steps.
+    {Key::FrameSync,          "FrameSync",          Form::Flag,    "True", Fill::Stored},
+    // A screen's identity, name or number; empty: no talent screen.
+    {Key::TalentScreen,       "TalentScreen",       Form::Text,    ""},
+    {Key::MirrorTalent,       "MirrorTalent",       Form::Flag,    "True"},
+    {Key::FlipTalent,         "FlipTalent",         Form::Flag,    "False"},
+    {Key::MirrorPrompter,     "MirrorPrompter",     Form::Flag,    "False"},
+    {Key::CountdownSeconds,   "CountdownSeconds",   Form::Count,   "0"}, // 0: no countdown
+    {Key::JumpToReadingLine,  "JumpToReadingLine",  Form::Flag,    "False"},
+    // Where the file dialogs open: the folder a script was last opened or saved in.
+    {Key::LastScriptFolder,   "LastScriptFolder",   Form::Text,    ""},
+    {Key::RemoteEnabled,      "RemoteEnabled",      Form::Flag,    "False"},
+    {Key::RemotePort,         "RemotePort",         Form::Port,    "8777"},
+    {Key::RemoteToken,        "RemoteToken",        Form::Text,    ""}, // empty: none made yet
+    {Key::Osc,                "Osc",                Form::Flag,    "False"},
+    {Key::OscAllow,           "OscAllow",           Form::Text,    ""}, // empty: this machine only
+    {Key::Midi,               "Midi",               Form::Flag,    "False"},
+    {Key::MidiMap,            "MidiMap",            Form::Text,    ""}, // empty: the default mapping
+    // The capture device the voice is followed from, by its id; empty: the system's default.
+    {Key::VoiceInput,         "VoiceInput",         Form::Text,    ""},
+    // "host:port host:port", where the state is pushed as OSC.
+    {Key::OscFeedback,        "OscFeedback",        Form::Text,    ""},
+    // The key bindings that differ from the defaults.
+    {Key::Keys,               "Keys",               Form::Text,    ""},
+    {Key::Gamepad,            "Gamepad",            Form::Flag,    "False"},
+    {Key::GamepadMap,         "GamepadMap",         Form::Text,    ""}, // empty: the default mapping
+    // Running orders from a newsroom system.
+    {Key::MosEnabled,         "MosEnabled",         Form::Flag,    "False"},
+    {Key::MosID,              "MosID",              Form::Trimmed, "cuescroll.prompter.mos"},
+    {Key::MosNcsID,           "MosNcsID",           Form::Trimmed, ""}, // the newsroom taken; empty: any
+    {Key::MosLowerPort,       "MosLowerPort",       Form::Port,    "10540"},
+    {Key::MosUpperPort,       "MosUpperPort",       Form::Port,    "10541"},
+    {Key::MosAllow,           "MosAllow",           Form::Text,    ""}, // empty: this machine only
+    // Where a cue is told when it reaches the reading line: web addresses, OSC "host:port"s, MIDI
+    // notes ("60=roll VT; 62=lights").
+    {Key::CueWebhook,         "CueWebhook",         Form::Text,    ""},
+    {Key::CueOsc,             "CueOsc",             Form::Text,    ""},
+    {Key::CueMidi,            "CueMidi",            Form::Text,    ""},
+    {Key::HideCues,           "HideCues",           Form::Flag,    "False"}, // left out of the presenter's picture
+    {Key::LookAhead,          "LookAhead",          Form::Flag,    "False"}, // the operator sees past the picture
+    {Key::TalentCountdown,    "TalentCountdown",    Form::Flag,    "False"}, // the time to the end shown to the presenter
+    // The newsroom's running order last picked to show; empty: none.
+    {Key::MosRunningOrder,    "MosRunningOrder",    Form::Trimmed, ""},
+    {Key::TalentMessageBelow, "TalentMessageBelow", Form::Flag,    "False"},
+};
+// clang-format on
+
+constexpr bool tableInKeyOrder()
+{
+    for (std::size_t i = 0; i < std::size(kTable); ++i) {
+        if (std::size_t(kTable[i].key) != i)
+            return false;
     }
+    return true;
+}
+static_assert(tableInKeyOrder(), "one row per key, in the order of Settings::Key");
+
+const Entry &entry(Key key)
+{
+    return kTable[std::size_t(key)];
 }
 
-QString flagText(bool on)
+const QString kGeneral = QStringLiteral("General");
+
+QVariant valueOf(const Entry &e, const QString &text)
 {
-    return on ? QStringLiteral("True") : QStringLiteral("False");
+    const QString fallback = QLatin1String(e.fallback);
+    switch (e.form) {
+    case Form::Text:
+        return text.isEmpty() ? fallback : text;
+    case Form::Trimmed: {
+        const QString trimmed = text.trimmed();
+        return trimmed.isEmpty() ? fallback : trimmed;
+    }
+    case Form::Flag:
+        return numtext::toBool(text).value_or(numtext::toBool(fallback).value_or(false));
+    case Form::Colour:
+        return numtext::toInt32(text).value_or(numtext::toInt32(fallback).value_or(0));
+    case Form::Size:
+        return int(numtext::toInt16(text).value_or(numtext::toInt16(fallback).value_or(0)));
+    case Form::Count:
+        return std::max(0, numtext::toInt32(text).value_or(numtext::toInt32(fallback).value_or(0)));
+    case Form::Port: {
+        const qint32 port = numtext::toInt32(text).value_or(0);
+        return port > 0 && port <= 65535 ? port : numtext::toInt32(fallback).value_or(0);
+    }
+    }
+    return {};
+}
+
+QString textOf(Form form, const QVariant &value)
+{
+    switch (form) {
+    case Form::Text:
+    case Form::Trimmed:
+        return value.toString();
+    case Form::Flag:
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case Form::Colour:
+    case Form::Size:
+    case Form::Count:
+    case Form::Port:
+        return QString::number(value.toInt());
+    }
+    return {};
 }
 
 } // namespace
 
 Settings::Settings(QObject *parent) : QObject(parent)
 {
+    static_assert(std::size(kTable) == kKeys);
     const storefile::Loaded file = storefile::open(modSettings::storeFilePath());
     if (!file.text)
         return;
-    for (std::size_t i = 0; i < kKeys; ++i)
-        m_texts[i] = storefile::findValue(*file.text, kGeneral, keyName(Key(i))).value_or(QString());
+    for (const Entry &e : kTable)
+        m_texts[std::size_t(e.key)] =
+            storefile::findValue(*file.text, kGeneral, keyName(e.key)).value_or(QString());
 }
 
 QString Settings::keyName(Key key)
 {
-    return QLatin1String(QMetaEnum::fromType<Key>().valueToKey(int(key)));
+    return QLatin1String(entry(key).name);
+}
+
+QVariant Settings::defaultValue(Key key)
+{
+    return valueOf(entry(key), QLatin1String(entry(key).fallback));
 }
 
 QString Settings::text(Key key) const
 {
     QString &value = m_texts[std::size_t(key)];
-    const QString fallback = defaultText(key);
-    if (value.isEmpty() && !fallback.isEmpty())
-        value = modSettings::ReadSetting(kGeneral, keyName(key), fallback);
+    const Entry &e = entry(key);
+    if (value.isEmpty() && e.fill == Fill::Stored)
+        value = modSettings::ReadSetting(kGeneral, keyName(key), QLatin1String(e.fallback));
     return value;
 }
 
-qint32 Settings::colour(Key key) const
+QVariant Settings::get(Key key) const
 {
-    return numtext::toInt32(text(key)).value_or(numtext::toInt32(defaultText(key)).value_or(0));
+    return valueOf(entry(key), text(key));
 }
 
-bool Settings::flag(Key key) const
+void Settings::set(Key key, const QVariant &value)
 {
-    return numtext::toBool(text(key)).value_or(numtext::toBool(defaultText(key)).value_or(false));
-}
-
-void Settings::store(Key key, const QString &text)
-{
+    const QString text = textOf(entry(key).form, value);
     modSettings::WriteSetting(kGeneral, keyName(key), text);
-    QString &value = m_texts[std::size_t(key)];
-    if (value == text)
+    QString &stored = m_texts[std::size_t(key)];
+    if (stored == text)
         return;
-    value = text;
+    stored = text;
     Q_EMIT changed(key);
-}
-
-qint32 Settings::GetForeColor() const
-{
-    return colour(Key::ForeColor);
-}
-
-QString Settings::GetFontName() const
-{
-    return text(Key::FontName);
-}
-
-bool Settings::GetFontBold() const
-{
-    return flag(Key::FontBold);
-}
-
-bool Settings::GetFontItalic() const
-{
-    return flag(Key::FontItalic);
-}
-
-qint16 Settings::GetFontSize() const
-{
-    return numtext::toInt16(text(Key::FontSize)).value_or(kDefaultFontSize);
-}
-
-bool Settings::GetFontStrikethrough() const
-{
-    return flag(Key::FontStrikethrough);
-}
-
-bool Settings::GetFontUnderline() const
-{
-    return flag(Key::FontUnderline);
-}
-
-qint32 Settings::GetBackColor() const
-{
-    return colour(Key::BackColor);
-}
-
-qint32 Settings::GetLineColor() const
-{
-    return colour(Key::LineColor);
-}
-
-bool Settings::frameSync() const
-{
-    return flag(Key::FrameSync);
 }
 
 appearance::Appearance Settings::appearance() const
 {
-    // In the order the prompter has always read them: a first start stores the defaults in it.
     appearance::Appearance a;
     a.lForeColor = GetForeColor();
     a.sFontName = GetFontName();
@@ -160,91 +219,6 @@ appearance::Appearance Settings::appearance() const
     return a;
 }
 
-QString Settings::talentScreen() const
-{
-    return text(Key::TalentScreen);
-}
-
-bool Settings::mirrorTalent() const
-{
-    return numtext::toBool(text(Key::MirrorTalent)).value_or(true);
-}
-
-bool Settings::flipTalent() const
-{
-    return flag(Key::FlipTalent);
-}
-
-bool Settings::mirrorPrompter() const
-{
-    return flag(Key::MirrorPrompter);
-}
-
-qint32 Settings::countdownSeconds() const
-{
-    return std::max(0, numtext::toInt32(text(Key::CountdownSeconds)).value_or(0));
-}
-
-bool Settings::jumpToReadingLine() const
-{
-    return flag(Key::JumpToReadingLine);
-}
-
-QString Settings::lastScriptFolder() const
-{
-    return text(Key::LastScriptFolder);
-}
-
-QString Settings::voiceInput() const
-{
-    return text(Key::VoiceInput);
-}
-
-void Settings::SetForeColor(qint32 value)
-{
-    store(Key::ForeColor, QString::number(value));
-}
-
-void Settings::SetFontName(const QString &value)
-{
-    store(Key::FontName, value);
-}
-
-void Settings::SetFontBold(bool value)
-{
-    store(Key::FontBold, flagText(value));
-}
-
-void Settings::SetFontItalic(bool value)
-{
-    store(Key::FontItalic, flagText(value));
-}
-
-void Settings::SetFontSize(qint16 value)
-{
-    store(Key::FontSize, QString::number(value));
-}
-
-void Settings::SetFontStrikethrough(bool value)
-{
-    store(Key::FontStrikethrough, flagText(value));
-}
-
-void Settings::SetFontUnderline(bool value)
-{
-    store(Key::FontUnderline, flagText(value));
-}
-
-void Settings::SetBackColor(qint32 value)
-{
-    store(Key::BackColor, QString::number(value));
-}
-
-void Settings::SetLineColor(qint32 value)
-{
-    store(Key::LineColor, QString::number(value));
-}
-
 void Settings::setAppearance(const appearance::Appearance &a)
 {
     SetForeColor(a.lForeColor);
@@ -256,281 +230,4 @@ void Settings::setAppearance(const appearance::Appearance &a)
     SetFontUnderline(a.bFontUnderline);
     SetBackColor(a.lBackColor);
     SetLineColor(a.lLineColor);
-}
-
-void Settings::setTalentScreen(const QString &value)
-{
-    store(Key::TalentScreen, value);
-}
-
-void Settings::setMirrorTalent(bool value)
-{
-    store(Key::MirrorTalent, flagText(value));
-}
-
-void Settings::setFlipTalent(bool value)
-{
-    store(Key::FlipTalent, flagText(value));
-}
-
-void Settings::setMirrorPrompter(bool value)
-{
-    store(Key::MirrorPrompter, flagText(value));
-}
-
-void Settings::setCountdownSeconds(qint32 value)
-{
-    store(Key::CountdownSeconds, QString::number(value));
-}
-
-void Settings::setJumpToReadingLine(bool value)
-{
-    store(Key::JumpToReadingLine, flagText(value));
-}
-
-void Settings::setLastScriptFolder(const QString &value)
-{
-    store(Key::LastScriptFolder, value);
-}
-
-bool Settings::remoteEnabled() const
-{
-    return flag(Key::RemoteEnabled);
-}
-
-quint16 Settings::remotePort() const
-{
-    const qint32 port = numtext::toInt32(text(Key::RemotePort)).value_or(0);
-    return port > 0 && port <= 65535 ? quint16(port) : quint16(8777);
-}
-
-QString Settings::remoteToken() const
-{
-    return text(Key::RemoteToken);
-}
-
-bool Settings::osc() const
-{
-    return flag(Key::Osc);
-}
-
-QString Settings::oscAllow() const
-{
-    return text(Key::OscAllow);
-}
-
-bool Settings::midi() const
-{
-    return flag(Key::Midi);
-}
-
-QString Settings::midiMap() const
-{
-    return text(Key::MidiMap);
-}
-
-QString Settings::oscFeedback() const
-{
-    return text(Key::OscFeedback);
-}
-
-QString Settings::keys() const
-{
-    return text(Key::Keys);
-}
-
-bool Settings::gamepad() const
-{
-    return flag(Key::Gamepad);
-}
-
-QString Settings::gamepadMap() const
-{
-    return text(Key::GamepadMap);
-}
-
-void Settings::setRemoteEnabled(bool value)
-{
-    store(Key::RemoteEnabled, flagText(value));
-}
-
-void Settings::setRemotePort(quint16 value)
-{
-    store(Key::RemotePort, QString::number(value));
-}
-
-void Settings::setRemoteToken(const QString &value)
-{
-    store(Key::RemoteToken, value);
-}
-
-void Settings::setOsc(bool value)
-{
-    store(Key::Osc, flagText(value));
-}
-
-void Settings::setOscAllow(const QString &value)
-{
-    store(Key::OscAllow, value);
-}
-
-void Settings::setMidi(bool value)
-{
-    store(Key::Midi, flagText(value));
-}
-
-void Settings::setVoiceInput(const QString &value)
-{
-    store(Key::VoiceInput, value);
-}
-
-void Settings::setOscFeedback(const QString &value)
-{
-    store(Key::OscFeedback, value);
-}
-
-void Settings::setKeys(const QString &value)
-{
-    store(Key::Keys, value);
-}
-
-void Settings::setGamepad(bool value)
-{
-    store(Key::Gamepad, flagText(value));
-}
-
-namespace {
-
-quint16 portOr(const QString &text, quint16 fallback)
-{
-    const qint32 port = numtext::toInt32(text).value_or(0);
-    return port > 0 && port <= 65535 ? quint16(port) : fallback;
-}
-
-} // namespace
-
-bool Settings::mosEnabled() const
-{
-    return flag(Key::MosEnabled);
-}
-
-QString Settings::mosID() const
-{
-    const QString id = text(Key::MosID).trimmed();
-    return id.isEmpty() ? QStringLiteral("cuescroll.prompter.mos") : id;
-}
-
-QString Settings::mosNcsID() const
-{
-    return text(Key::MosNcsID).trimmed();
-}
-
-quint16 Settings::mosLowerPort() const
-{
-    return portOr(text(Key::MosLowerPort), 10540);
-}
-
-quint16 Settings::mosUpperPort() const
-{
-    return portOr(text(Key::MosUpperPort), 10541);
-}
-
-QString Settings::mosAllow() const
-{
-    return text(Key::MosAllow);
-}
-
-void Settings::setMosEnabled(bool value)
-{
-    store(Key::MosEnabled, flagText(value));
-}
-
-void Settings::setMosID(const QString &value)
-{
-    store(Key::MosID, value);
-}
-
-void Settings::setMosNcsID(const QString &value)
-{
-    store(Key::MosNcsID, value);
-}
-
-void Settings::setMosLowerPort(quint16 value)
-{
-    store(Key::MosLowerPort, QString::number(value));
-}
-
-void Settings::setMosUpperPort(quint16 value)
-{
-    store(Key::MosUpperPort, QString::number(value));
-}
-
-void Settings::setMosAllow(const QString &value)
-{
-    store(Key::MosAllow, value);
-}
-
-QString Settings::cueWebhook() const
-{
-    return text(Key::CueWebhook);
-}
-
-QString Settings::cueOsc() const
-{
-    return text(Key::CueOsc);
-}
-
-QString Settings::cueMidi() const
-{
-    return text(Key::CueMidi);
-}
-
-bool Settings::hideCues() const
-{
-    return flag(Key::HideCues);
-}
-
-bool Settings::lookAhead() const
-{
-    return flag(Key::LookAhead);
-}
-
-bool Settings::talentCountdown() const
-{
-    return flag(Key::TalentCountdown);
-}
-
-void Settings::setHideCues(bool value)
-{
-    store(Key::HideCues, flagText(value));
-}
-
-void Settings::setLookAhead(bool value)
-{
-    store(Key::LookAhead, flagText(value));
-}
-
-void Settings::setTalentCountdown(bool value)
-{
-    store(Key::TalentCountdown, flagText(value));
-}
-
-QString Settings::mosRunningOrder() const
-{
-    return text(Key::MosRunningOrder).trimmed();
-}
-
-void Settings::setMosRunningOrder(const QString &value)
-{
-    store(Key::MosRunningOrder, value);
-}
-
-bool Settings::talentMessageBelow() const
-{
-    return flag(Key::TalentMessageBelow);
-}
-
-void Settings::setTalentMessageBelow(bool value)
-{
-    store(Key::TalentMessageBelow, flagText(value));
 }

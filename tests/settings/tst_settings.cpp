@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaEnum>
 #include <QSignalSpy>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -100,6 +101,8 @@ private Q_SLOTS:
     void typedSetters();
     void tokenIsKeptPrivate_data();
     void tokenIsKeptPrivate();
+    void everyKey_data();
+    void everyKey();
 
 private:
     void useStore(std::unique_ptr<QTemporaryDir> dir);
@@ -553,6 +556,102 @@ void tst_Settings::tokenIsKeptPrivate()
     };
     QCOMPARE(::stat(QFile::encodeName(storeFile()).constData(), &st), 0);
     QCOMPARE(int(st.st_mode & 0777), after);
+}
+
+void tst_Settings::everyKey_data()
+{
+    QTest::addColumn<Settings::Key>("key");
+    QTest::addColumn<QVariant>("written");  // what a setter was given for the line in the file
+    QTest::addColumn<QVariant>("value");    // what reading that file gives
+    QTest::addColumn<QVariant>("fallback"); // what reading a store without the key gives
+
+    using K = Settings::Key;
+    int rows = 0;
+    const auto row = [&rows](K key, const QVariant &written, const QVariant &value,
+                             const QVariant &fallback) {
+        ++rows;
+        QTest::newRow(qPrintable(Settings::keyName(key))) << key << written << value << fallback;
+    };
+    const QString none;
+    row(K::ForeColor, 1193046, 1193046, -2147483630);
+    row(K::FontName, "DejaVu Sans, Book", "DejaVu Sans, Book", "MS Sans Serif");
+    row(K::FontBold, true, true, false);
+    row(K::FontItalic, false, false, false);
+    row(K::FontSize, 36, 36, 28);
+    row(K::FontStrikethrough, false, false, false);
+    row(K::FontUnderline, true, true, false);
+    row(K::BackColor, 255, 255, 12648447);
+    row(K::LineColor, 65280, 65280, 49152);
+    row(K::FrameSync, true, true, true);
+    row(K::TalentScreen, "HDMI-1", "HDMI-1", none);
+    row(K::MirrorTalent, false, false, true);
+    row(K::FlipTalent, true, true, false);
+    row(K::MirrorPrompter, true, true, false);
+    row(K::CountdownSeconds, 5, 5, 0);
+    row(K::JumpToReadingLine, true, true, false);
+    row(K::LastScriptFolder, "/home/op/Scripts; news", "/home/op/Scripts; news", none);
+    row(K::RemoteEnabled, true, true, false);
+    row(K::RemotePort, 9000, 9000, 8777);
+    row(K::RemoteToken, "0123456789abcdef0123456789abcdef", "0123456789abcdef0123456789abcdef", none);
+    row(K::Osc, true, true, false);
+    row(K::OscAllow, "192.168.1.0/24", "192.168.1.0/24", none);
+    row(K::Midi, true, true, false);
+    row(K::MidiMap, "60=Start; 62=Stop", "60=Start; 62=Stop", none);
+    row(K::VoiceInput, "alsa_input.usb-mic", "alsa_input.usb-mic", none);
+    row(K::OscFeedback, "10.0.0.2:9000 10.0.0.3:9001", "10.0.0.2:9000 10.0.0.3:9001", none);
+    row(K::Keys, "Start=F5", "Start=F5", none);
+    row(K::Gamepad, true, true, false);
+    row(K::GamepadMap, "A=Start", "A=Start", none);
+    row(K::MosEnabled, true, true, false);
+    row(K::MosID, " studio.prompter ", "studio.prompter", "cuescroll.prompter.mos");
+    row(K::MosNcsID, "ncs.main", "ncs.main", none);
+    row(K::MosLowerPort, 11540, 11540, 10540);
+    row(K::MosUpperPort, 11541, 11541, 10541);
+    row(K::MosAllow, "10.0.0.9", "10.0.0.9", none);
+    row(K::CueWebhook, "http://10.0.0.5/cue", "http://10.0.0.5/cue", none);
+    row(K::CueOsc, "10.0.0.6:8000", "10.0.0.6:8000", none);
+    row(K::CueMidi, "60=roll VT", "60=roll VT", none);
+    row(K::HideCues, true, true, false);
+    row(K::LookAhead, true, true, false);
+    row(K::TalentCountdown, true, true, false);
+    row(K::MosRunningOrder, "RO.EVENING ", "RO.EVENING", none);
+    row(K::TalentMessageBelow, true, true, false);
+    QCOMPARE(rows, QMetaEnum::fromType<Settings::Key>().keyCount());
+}
+
+// A store written before the keys came into one table reads as it did, and each key is written back
+// in the same text.
+void tst_Settings::everyKey()
+{
+    QFETCH(Settings::Key, key);
+    QFETCH(QVariant, written);
+    QFETCH(QVariant, value);
+    QFETCH(QVariant, fallback);
+    const QString name = Settings::keyName(key);
+
+    QCOMPARE(Settings().get(key), fallback);
+    QCOMPARE(Settings::defaultValue(key), fallback);
+
+    QFile fixture(QStringLiteral(CUESCROLL_TEST_DATA "/store/every-key.ini"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QByteArray earlier = fixture.readAll();
+    QFile::remove(storeFile());
+    writeFile(storeFile(), earlier);
+    QCOMPARE(Settings().get(key), value);
+
+    QFile::remove(storeFile());
+    {
+        Settings settings;
+        QSignalSpy changed(&settings, &Settings::changed);
+        settings.set(key, written);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().first().value<Settings::Key>(), key);
+    }
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(storefile::findValue(file.readAll(), general, name),
+             storefile::findValue(earlier, general, name));
+    QCOMPARE(Settings().get(key), value);
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)
