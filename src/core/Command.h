@@ -57,8 +57,10 @@ enum class Verb {
     Help,
     Exit,
     // Asked of the run by the program itself.
-    HideCues,   // value: 1 hides the cues from the presenter, 0 shows them
-    OpenScript, // text: the file
+    HideCues,      // value: 1 hides the cues from the presenter, 0 shows them
+    OpenScript,    // text: the file
+    SetFullScreen, // value: 1 enters full screen, 0 leaves it, whatever is being marked
+    StartAt,       // value: the clock reading (ms, taken as unsigned) the run counts from
 };
 
 struct Command

@@ -426,6 +426,12 @@ Answer PrompterCore::carryOut(const run::Command &c)
     case Verb::OpenScript:
         openScript(c.text);
         break;
+    case Verb::SetFullScreen:
+        setFullScreen(c.value != 0);
+        break;
+    case Verb::StartAt:
+        StartClock(quint32(c.value));
+        break;
     case Verb::RunningOrder:
         if (!m_pickOrder)
             return Answer::refused(Answer::Reason::NoSuchRunningOrder,
