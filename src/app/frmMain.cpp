@@ -239,7 +239,7 @@ void frmMain::CreateStudio()
     p.picBack = picBack;
     p.rtDoc = rtDoc;
     p.band = lineWindow;
-    p.startClock = [this](quint32 tick) { m_core->StartClock(tick); };
+    p.startClock = [this](quint32 tick) { m_core->command({run::Verb::StartAt, int(tick)}); };
     p.key = [this](QKeyEvent *event) {
         if (const auto key = keyinput::fromEvent(*event))
             HandleKey(key->code, key->shift);

@@ -79,7 +79,7 @@ void frmMain::ShowKeysWindow(QWidget *parent)
 
 void frmMain::ToggleFullScreen(bool bEnter)
 {
-    m_core->setFullScreen(bEnter);
+    m_core->command({run::Verb::SetFullScreen, bEnter ? 1 : 0});
 }
 
 void frmMain::ShowFullScreen(bool bEnter)

@@ -60,9 +60,11 @@ enum class Verb {
     HideCues,   // value: 1 hides the cues from the presenter, 0 shows them
     OpenScript, // text: the file
     // What a follower hears from its leader: carried out on this prompter alone, never sent back.
-    LeaderRun,    // value: the leader's speed; length: 1 up, -1 down
-    LeaderScript, // text: the leader's script as rich text, one character for each byte
-    StopHere,     // this prompter stops, its leader not told
+    LeaderRun,     // value: the leader's speed; length: 1 up, -1 down
+    LeaderScript,  // text: the leader's script as rich text, one character for each byte
+    StopHere,      // this prompter stops, its leader not told
+    SetFullScreen, // value: 1 enters full screen, 0 leaves it, whatever is being marked
+    StartAt,       // value: the clock reading (ms, taken as unsigned) the run counts from
 };
 
 struct Command

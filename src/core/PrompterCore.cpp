@@ -180,47 +180,6 @@ bool PrompterCore::markMode() const
     return m_script.markMode();
 }
 
-void PrompterCore::doAction(const QString &sAction)
-{
-    if (markMode()) {
-        m_script.markModeAction(sAction);
-        return;
-    }
-    if (sAction == QLatin1String("EditText")) {
-        StopPrompter();
-        EditTextAction();
-    } else if (sAction == QLatin1String("Start")) {
-        StartPrompter();
-    } else if (sAction == QLatin1String("Stop")) {
-        StopPrompter();
-    } else if (sAction == QLatin1String("Reset")) {
-        StopPrompter();
-        m_view.setScriptTop(0);
-        placed();
-    } else if (sAction == QLatin1String("Mark")) {
-        StopPrompter();
-        m_script.enterMarkMode();
-    } else if (sAction == QLatin1String("JumpTo")) {
-        StopPrompter();
-        m_script.jumpToMarker();
-    } else if (sAction == QLatin1String("Unmark")) {
-        StopPrompter();
-        m_script.unmarkText();
-    } else if (sAction == QLatin1String("ClearAll")) {
-        m_script.clearAllMarkers();
-    } else if (sAction == QLatin1String("FullScreen")) {
-        setFullScreen(true);
-    } else if (sAction == QLatin1String("Options")) {
-        StopPrompter();
-        OptionsAction();
-    } else if (sAction == QLatin1String("Help")) {
-        StopPrompter();
-        ShowHelp();
-    } else if (sAction == QLatin1String("Exit")) {
-        m_window.close();
-    }
-}
-
 namespace {
 
 using run::Answer;
@@ -342,13 +301,67 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
     return std::nullopt;
 }
 
+void PrompterCore::doAction(const QString &sAction)
+{
+    carryOut(toolbarCommand(sAction));
+}
+
 Answer PrompterCore::carryOut(const run::Command &c)
 {
-    if (const char *key = toolbarKey(c.verb)) {
-        doAction(QLatin1String(key));
-        return Answer::done();
+    // Marking holds the toolbar: its rule hears the action by name and lets Exit through as a cancel.
+    if (markMode()) {
+        if (const char *key = toolbarKey(c.verb)) {
+            m_script.markModeAction(QLatin1String(key));
+            return Answer::done();
+        }
     }
     switch (c.verb) {
+    // The toolbar's: all but Start, ClearAll, FullScreen and Exit stop the run first.
+    case Verb::EditText:
+        StopPrompter();
+        EditTextAction();
+        break;
+    case Verb::Start:
+        StartPrompter();
+        break;
+    case Verb::Stop:
+        StopPrompter();
+        break;
+    case Verb::Reset:
+        StopPrompter();
+        m_view.setScriptTop(0);
+        placed();
+        break;
+    case Verb::MarkMode:
+        StopPrompter();
+        m_script.enterMarkMode();
+        break;
+    case Verb::PickJump:
+        StopPrompter();
+        m_script.jumpToMarker();
+        break;
+    case Verb::PickUnmark:
+        StopPrompter();
+        m_script.unmarkText();
+        break;
+    case Verb::ClearMarkers:
+        m_script.clearAllMarkers();
+        break;
+    case Verb::EnterFullScreen:
+        setFullScreen(true);
+        break;
+    case Verb::Options:
+        StopPrompter();
+        OptionsAction();
+        break;
+    case Verb::Help:
+        StopPrompter();
+        ShowHelp();
+        break;
+    case Verb::Exit:
+        m_window.close();
+        break;
+    // Everyone's.
     case Verb::Toggle:
         toggle();
         break;
@@ -397,6 +410,8 @@ Answer PrompterCore::carryOut(const run::Command &c)
     case Verb::GoTo:
         goToFraction(c.fraction);
         break;
+    case Verb::State: // answered by whoever asked, from the signals
+        break;
     case Verb::Wheel:
         wheel(c.value);
         break;
@@ -420,6 +435,12 @@ Answer PrompterCore::carryOut(const run::Command &c)
         if (m_stories)
             m_stories->carryOut(c);
         break;
+    case Verb::RunningOrder:
+        if (!m_pickOrder)
+            return Answer::refused(Answer::Reason::NoSuchRunningOrder,
+                                   tr("No running order comes from a newsroom system."));
+        return m_pickOrder(c.text);
+    // The program's own.
     case Verb::HideCues:
         setCuesHidden(c.value != 0);
         break;
@@ -436,12 +457,11 @@ Answer PrompterCore::carryOut(const run::Command &c)
     case Verb::StopHere:
         stop();
         break;
-    case Verb::RunningOrder:
-        if (!m_pickOrder)
-            return Answer::refused(Answer::Reason::NoSuchRunningOrder,
-                                   tr("No running order comes from a newsroom system."));
-        return m_pickOrder(c.text);
-    default: // State, and the toolbar's above
+    case Verb::SetFullScreen:
+        setFullScreen(c.value != 0);
+        break;
+    case Verb::StartAt:
+        StartClock(quint32(c.value));
         break;
     }
     return Answer::done();
@@ -449,22 +469,22 @@ Answer PrompterCore::carryOut(const run::Command &c)
 
 void PrompterCore::start()
 {
-    doAction(QStringLiteral("Start"));
+    carryOut({Verb::Start});
 }
 
 void PrompterCore::stop()
 {
-    doAction(QStringLiteral("Stop"));
+    carryOut({Verb::Stop});
 }
 
 void PrompterCore::toggle()
 {
-    doAction(bRunning ? QStringLiteral("Stop") : QStringLiteral("Start"));
+    carryOut({bRunning ? Verb::Stop : Verb::Start});
 }
 
 void PrompterCore::reset()
 {
-    doAction(QStringLiteral("Reset"));
+    carryOut({Verb::Reset});
 }
 
 void PrompterCore::stepBack()
@@ -531,7 +551,7 @@ void PrompterCore::toggleFullScreen()
     if (bFullScreen)
         setFullScreen(false);
     else
-        doAction(QStringLiteral("FullScreen"));
+        carryOut({Verb::EnterFullScreen});
 }
 
 void PrompterCore::setFullScreen(bool enter)

@@ -17,6 +17,9 @@
 
 using Command = std::function<void(PrompterCore &)>;
 Q_DECLARE_METATYPE(Command)
+using Check = std::function<bool(const PrompterCore &)>;
+Q_DECLARE_METATYPE(Check)
+Q_DECLARE_METATYPE(run::Command)
 
 namespace {
 
@@ -158,6 +161,61 @@ private Q_SLOTS:
         QCOMPARE(c.top(), 0.0f);
         c.letGo(PrompterCore::Driver::Leader);
         QVERIFY(!c.steered());
+    }
+
+    // The leader takes what moves every prompter's run; what belongs to this window stays here, and
+    // marking holds the toolbar but never the way out of full screen.
+    void whereCommandsGo_data()
+    {
+        using run::Verb;
+        QTest::addColumn<run::Command>("command");
+        QTest::addColumn<bool>("marking");
+        QTest::addColumn<bool>("following");
+        QTest::addColumn<QByteArray>("goes"); // here, leader or refused
+        QTest::addColumn<Check>("after");     // from full screen, stopped, at speed 8
+        const Check fullScreen = [](const PrompterCore &c) { return c.fullScreen(); };
+        const Check windowed = [](const PrompterCore &c) { return !c.fullScreen(); };
+        const Check running = [](const PrompterCore &c) { return c.running(); };
+        const Check stopped = [](const PrompterCore &c) { return !c.running(); };
+        QTest::newRow("leave full screen while marking")
+            << run::Command{Verb::SetFullScreen, 0} << true << false << QByteArray("here") << windowed;
+        QTest::newRow("toolbar's full screen while marking")
+            << run::Command{Verb::EnterFullScreen} << true << false << QByteArray("refused") << fullScreen;
+        QTest::newRow("leave full screen while following")
+            << run::Command{Verb::SetFullScreen, 0} << false << true << QByteArray("here") << windowed;
+        QTest::newRow("countdown's start while following")
+            << run::Command{Verb::StartAt, 5000} << false << true << QByteArray("here") << running;
+        QTest::newRow("start while following")
+            << run::Command{Verb::Start} << false << true << QByteArray("leader") << stopped;
+        QTest::newRow("speed while following")
+            << run::Command{Verb::Speed, 3} << false << true << QByteArray("leader")
+            << Check([](const PrompterCore &c) { return c.speed() == 8; });
+        QTest::newRow("hide cues while following")
+            << run::Command{Verb::HideCues, 1} << false << true << QByteArray("here")
+            << Check([](const PrompterCore &c) { return c.cuesHidden(); });
+    }
+    void whereCommandsGo()
+    {
+        QFETCH(run::Command, command);
+        QFETCH(bool, marking);
+        QFETCH(bool, following);
+        QFETCH(QByteArray, goes);
+        QFETCH(Check, after);
+        Prompter p(m_platform, 900, 500);
+        PrompterCore &c = *p.core;
+        QVERIFY(!c.command({run::Verb::SetFullScreen, 1}).refused());
+        if (marking)
+            c.command({run::Verb::MarkMode});
+        QList<run::Command> led;
+        if (following)
+            c.setLeader([&led](const run::Command &sent) {
+                led << sent;
+                return std::optional<run::Answer>(run::Answer::forwarded());
+            });
+        const run::Answer answer = c.command(command);
+        QCOMPARE(answer.refused(), goes == "refused");
+        QCOMPARE(led.size(), goes == "leader" ? 1 : 0);
+        QVERIFY(after(c));
     }
 
     // A character brought to the reading line is the one the line then reads.
