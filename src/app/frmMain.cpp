@@ -35,6 +35,7 @@
 #include "show/RundownPanel.h"
 #include "show/ShowControl.h"
 #include "studio/Studio.h"
+#include "studio/ViewportScroll.h"
 #include "ui/Accessibility.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
@@ -328,6 +329,10 @@ frmMain::~frmMain()
 // The window as designed, and what it does with its controls' events.
 void frmMain::createControls()
 {
+    // On Wayland the compositor may show the script beneath the window (studio/ViewportScroll): the
+    // window then needs clear pixels, decided before it is made.
+    if (onWayland())
+        setAttribute(Qt::WA_TranslucentBackground);
     setupUi(this);
 
     picBack->installEventFilter(this);
@@ -359,6 +364,8 @@ void frmMain::InitPrompter()
 
     lineWindow = new frmLine(this);
     lineWindow->setSources(picBack, picLine); // shows it once it has its place
+    auto *beneath = new ViewportScroll(this, picBack, rtDoc, lineWindow);
+    beneath->onActive = [this](bool on) { scriptBeneath = on; };
     m_handles = new LineHandles({this, picBack, picLine, picMove, picResize});
 
     picBack->setCursor(Qt::IBeamCursor);

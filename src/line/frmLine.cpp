@@ -137,6 +137,8 @@ void frmLine::place(bool withView)
     move(g.topLeft());
     host->setAttribute(Qt::WA_UpdatesDisabled, hostOff);
     setAttribute(Qt::WA_UpdatesDisabled, false);
+    if (m_beneath)
+        return;
     host->update(QRegion(before).subtracted(geometry()));
     if (dy > 0)
         m_staleBottom = std::min(height(), m_staleBottom + dy);

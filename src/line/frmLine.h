@@ -38,6 +38,10 @@ public:
     // Lays the band exactly over the reading line and takes its colour; timResize runs it.
     void ResizeLine();
 
+    // The compositor shows the script beneath the window: a scroll step leaves the band's pixels as
+    // they were, with nothing beneath them to repaint.
+    void setScriptBeneath(bool on) { m_beneath = on; }
+
     // Where the band lies, in the prompter window's client twips.
     twips::Rect band() const { return m_band; }
 
@@ -68,4 +72,5 @@ private:
     // Rows at the band's top and bottom edge not painted since the script slid under the band.
     int m_staleTop = 0;
     int m_staleBottom = 0;
+    bool m_beneath = false;
 };

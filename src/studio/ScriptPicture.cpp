@@ -6,8 +6,12 @@
 
 #include "line/frmLine.h"
 #include "studio/DirectOutput.h"
+#include "studio/Log.h"
+#include "studio/WaylandScroll.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBackingStore>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QPainter>
@@ -137,6 +141,9 @@ ScriptPicture::ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *
     : QWidget(parent), m_back(picBack), m_doc(rtDoc), m_band(band)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Clear where the compositor shows the script beneath: decided before the window is made.
+    if (!parent && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(parent ? Qt::NoFocus : Qt::StrongFocus);
     for (QObject *o : std::initializer_list<QObject *>{picBack, rtDoc, rtDoc->viewport()})
         o->installEventFilter(this);
@@ -246,6 +253,8 @@ int ScriptPicture::tileHeight() const
 
 void ScriptPicture::invalidate()
 {
+    if (m_wayland)
+        m_wayland->invalidate();
     m_tiles.clear();
     m_overlay = QImage();
     update();
@@ -349,8 +358,93 @@ void ScriptPicture::paintEvent(QPaintEvent *event)
         m_direct->present();
         return;
     }
+    // Made at the first frame: a Wayland window has its surface once shown. Painted through the
+    // backing store, a frame is redirected to its image; grab() and render() elsewhere.
+    const QPaintDevice *to = redirected(nullptr);
+    const bool toScreen = !to || (backingStore() && to == backingStore()->paintDevice());
+    if (!m_waylandTried && !m_direct && testAttribute(Qt::WA_TranslucentBackground) && toScreen) {
+        m_waylandTried = true;
+        m_wayland = WaylandScroll::create(this, [this](QPainter &p, int top) { drawScript(p, top); });
+    }
+    if (m_wayland && toScreen) {
+        // Only what lies over the script: the compositor shows the script through the clear pixels.
+        const QRect f = frame().intersected(rect());
+        m_wayland->setGeometry(f);
+        QPainter p(this);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(rect(), Qt::black);
+        p.fillRect(f, Qt::transparent);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        m_shownBand = bandRect();
+        m_shownBandColor = m_band ? m_band->bandColor() : QColor();
+        if (!m_shownBand.isEmpty())
+            p.fillRect(m_shownBand, m_shownBandColor);
+        m_shownOverlay = QRegion();
+        if (overlaid() && m_back) {
+            const QTransform t = frameTransform();
+            if (m_overlay.isNull() || t != m_overlayTransform)
+                makeOverlay(t, studio::visibleRect(m_back).size());
+            p.drawImage(m_overlayAt, m_overlay);
+            m_shownOverlay = m_overlayArea;
+        }
+        showScript();
+        return;
+    }
     QPainter p(this);
     paintPicture(p);
+}
+
+// The row of the compositor's picture at the top of the window's part that shows it: the script's
+// place to a fraction of a pixel. The picture's rows run down the screen, mirrored or not.
+qreal ScriptPicture::scriptTop() const
+{
+    const QRect src = studio::visibleRect(m_back);
+    const QRect f = frame();
+    const qreal y0 = m_doc->viewport()->mapFrom(m_back.data(), src.topLeft()).y();
+    const qreal s = scale();
+    const qreal top = m_flip ? f.height() - (y0 + src.height()) * s : y0 * s;
+    return top + std::max(0, -f.top());
+}
+
+void ScriptPicture::showScript()
+{
+    if (!m_back || !m_doc)
+        return;
+    m_wayland->show(scriptTop());
+    m_offset = shownOffset();
+    m_painted = true;
+}
+
+// Rows of the compositor's picture from `top` on, for the painter's clip: the script view drawn
+// scaled and mirrored as the frame shows it.
+void ScriptPicture::drawScript(QPainter &p, int top) const
+{
+    const QColor back = m_back ? m_back->palette().color(m_back->backgroundRole()) : QColor(Qt::black);
+    p.fillRect(QRect(0, 0, p.device()->width(), p.device()->height()), back);
+    if (!m_back || !m_doc)
+        return;
+    QWidget *vp = m_doc->viewport();
+    const QRect src = studio::visibleRect(m_back);
+    const QRect f = frame();
+    const qreal s = scale();
+    const int left = vp->mapFrom(m_back.data(), src.topLeft()).x();
+    top -= std::max(0, -f.top());
+    QTransform t = QTransform::fromTranslate(-left, 0);
+    if (m_mirror)
+        t *= QTransform(-1, 0, 0, 1, src.width(), 0);
+    if (m_flip)
+        t *= QTransform(1, 0, 0, -1, 0, 0);
+    t *= QTransform::fromScale(s, s);
+    t *= QTransform::fromTranslate(0, m_flip ? f.height() - top : -top);
+    // The script view's rows that land in the clip, a row more each side for the scaling.
+    const QRectF rows = t.inverted().mapRect(QRectF(p.clipBoundingRect()));
+    const int y0 = int(std::floor(rows.top())) - 1;
+    const int y1 = int(std::ceil(rows.bottom())) + 1;
+    const QRect wanted = QRect(left, y0, src.width(), y1 - y0).intersected(vp->rect());
+    if (wanted.isEmpty())
+        return;
+    p.setTransform(t);
+    vp->render(&p, wanted.topLeft(), QRegion(wanted), QWidget::DrawWindowBackground);
 }
 
 QPaintEngine *ScriptPicture::paintEngine() const
@@ -360,8 +454,16 @@ QPaintEngine *ScriptPicture::paintEngine() const
 
 void ScriptPicture::showEvent(QShowEvent *)
 {
-    if (isWindow())
-        startDirectOutput();
+    if (!isWindow())
+        return;
+    startDirectOutput();
+}
+
+void ScriptPicture::hideEvent(QHideEvent *)
+{
+    // Hidden, a Wayland window loses its surface and ours under it.
+    m_wayland.reset();
+    m_waylandTried = false;
 }
 
 bool ScriptPicture::event(QEvent *event)
@@ -376,7 +478,7 @@ void ScriptPicture::startDirectOutput()
 {
     m_direct = DirectOutput::create(this);
     setAttribute(Qt::WA_PaintOnScreen, m_direct != nullptr);
-    setAttribute(Qt::WA_NoSystemBackground, m_direct != nullptr);
+    setAttribute(Qt::WA_NoSystemBackground, m_direct || testAttribute(Qt::WA_TranslucentBackground));
     if (m_direct)
         m_direct->resize(size());
     m_unpainted = QRegion();
@@ -477,6 +579,10 @@ bool ScriptPicture::followScroll(const QMoveEvent *event)
 {
     if (!m_painted || event->pos().x() != event->oldPos().x() || !isVisible())
         return false;
+    if (m_wayland) {
+        showScript();
+        return true;
+    }
     const QRect f = frame().intersected(rect());
     const int d = shownOffset() - m_offset;
     if (d == 0)

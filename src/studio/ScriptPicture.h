@@ -17,6 +17,7 @@
 #include <memory>
 
 class DirectOutput;
+class WaylandScroll;
 class QMoveEvent;
 class QTextEdit;
 class frmLine;
@@ -67,6 +68,8 @@ public:
     qreal scale() const;
     // Tiles drawn from the document since it was made (a scroll step within them draws none).
     int tilesRendered() const { return m_tilesRendered; }
+    // Whether the compositor moves the script (on Wayland) rather than the window drawing it.
+    bool movedByCompositor() const { return m_wayland != nullptr; }
     // The reading band in this widget's pixels; empty while there is none.
     QRect bandRect() const;
     // The same in picBack's pixels.
@@ -81,6 +84,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     QPaintEngine *paintEngine() const override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -89,6 +93,9 @@ private:
     void paintPicture(QPainter &p, bool overlays = true);
     void updateRows(const QRegion &region);
     void startDirectOutput();
+    void drawScript(QPainter &p, int top) const;
+    qreal scriptTop() const;
+    void showScript();
     void makeOverlay(const QTransform &t, const QSize &viewport);
     void watchDocument();
     bool followScroll(const QMoveEvent *event);
@@ -117,10 +124,12 @@ private:
     int m_offset = 0;
     QRect m_shownBand;
     QColor m_shownBandColor;
-    QRegion m_shownOverlay;                 // the clock, message and countdown, in this widget's pixels
-    QRect m_bandInBack;                     // the band in picBack's pixels as last looked at
-    std::unique_ptr<DirectOutput> m_direct; // a window on X11: its pixels put straight into the window
-    QRegion m_unpainted;                    // rows asked to be drawn, not yet drawn
+    QRegion m_shownOverlay;                   // the clock, message and countdown, in this widget's pixels
+    QRect m_bandInBack;                       // the band in picBack's pixels as last looked at
+    std::unique_ptr<DirectOutput> m_direct;   // a window on X11: its pixels put straight into the window
+    std::unique_ptr<WaylandScroll> m_wayland; // a window on Wayland: the compositor moves the script
+    bool m_waylandTried = false;
+    QRegion m_unpainted; // rows asked to be drawn, not yet drawn
     QImage m_strip;
     QImage m_overlay; // null when it must be drawn again
     QPoint m_overlayAt;

@@ -15,9 +15,11 @@
 #include "ui/Twips.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBackingStore>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -545,4 +547,27 @@ void RichTextView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTextEdit::keyPressEvent(event);
+}
+
+namespace {
+// Where a widget's painting goes at the moment, which only a widget may ask of itself.
+struct PaintTarget : QWidget
+{
+    static QPaintDevice *of(const QWidget *w) { return (w->*(&PaintTarget::redirected))(nullptr); }
+};
+} // namespace
+
+void RichTextView::paintEvent(QPaintEvent *event)
+{
+    // A frame on screen is painted into the window's backing store; render() and grab() elsewhere.
+    if (m_beneath) {
+        QBackingStore *store = window()->backingStore();
+        if (store && PaintTarget::of(viewport()) == store->paintDevice()) {
+            QPainter p(viewport());
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.fillRect(event->rect(), Qt::transparent);
+            return;
+        }
+    }
+    QTextEdit::paintEvent(event);
 }

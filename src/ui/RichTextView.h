@@ -128,6 +128,14 @@ public:
     int leftTextMargin() const { return m_leftMargin; }
     int rightTextMargin() const { return m_rightMargin; }
 
+    // The compositor shows the script beneath the window: on screen the view is clear, and only
+    // pictures drawn elsewhere (render(), grab()) hold the text.
+    void setShownBeneath(bool on) { m_beneath = on; }
+    bool shownBeneath() const { return m_beneath; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     int toDocPosition(int textPosition) const;
     int toTextPosition(int docPosition) const;
@@ -144,4 +152,5 @@ private:
     QTextCursor m_selection;
     int m_leftMargin = 0;
     int m_rightMargin = 0; // used while the view takes no input, so nothing scrolls it internally
+    bool m_beneath = false;
 };

@@ -353,7 +353,19 @@ int frmMainUi::shownScriptY() const
 
 void frmMainUi::showScriptAt(int y)
 {
+    if (!scriptBeneath) {
+        rtDoc->move(rtDoc->x(), y);
+        return;
+    }
+    // The toolkit would repaint all the viewport where it cannot shift its pixels; here they are
+    // clear and stay so.
+    const bool backOff = picBack->testAttribute(Qt::WA_UpdatesDisabled);
+    const bool docOff = rtDoc->testAttribute(Qt::WA_UpdatesDisabled);
+    picBack->setAttribute(Qt::WA_UpdatesDisabled, true);
+    rtDoc->setAttribute(Qt::WA_UpdatesDisabled, true);
     rtDoc->move(rtDoc->x(), y);
+    rtDoc->setAttribute(Qt::WA_UpdatesDisabled, docOff);
+    picBack->setAttribute(Qt::WA_UpdatesDisabled, backOff);
 }
 
 double frmMainUi::refreshRate() const

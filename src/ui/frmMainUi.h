@@ -51,6 +51,10 @@ struct frmMainUi : ScriptView
     QToolButton *cmdMark = nullptr;
     QLabel *lblHeightFinder = nullptr;
 
+    // The compositor shows the script beneath the window (on Wayland): a scroll step moves the
+    // script view without repainting the window.
+    bool scriptBeneath = false;
+
     float scriptTop() const override;
     void setScriptTop(float top) override;
     float scriptHeight() const override;
