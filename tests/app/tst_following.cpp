@@ -487,25 +487,6 @@ private Q_SLOTS:
         QCOMPARE(m_leader->followSeat().feed().followers(), 0);
     }
 
-    // After the leader jumps back, a follower's time to go is counted afresh as the leader's is, not
-    // left running down from where it stood.
-    void timeToGoFollowsTheLeadersJumps()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
-        const auto seconds = [this] {
-            const QStringList parts = m_follower->core().timeToGo().split(QLatin1Char(':'));
-            return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
-        };
-        const int atStart = seconds();
-        QVERIFY(atStart > 60);
-        m_leader->core().goToFraction(0.9);
-        QTRY_VERIFY_WITH_TIMEOUT(seconds() < atStart - 60, 5000);
-        m_leader->core().home();
-        QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2,
-                                  qPrintable(m_follower->core().timeToGo()), 5000);
-    }
-
     // The leader fires the show's cues; a follower passing the same cue fires nothing.
     void aFollowerFiresNoCues()
     {
@@ -526,25 +507,6 @@ private Q_SLOTS:
         QVERIFY(m_follower->core().charAtLine() > cueAt);
         QCOMPARE(leaderFired.size(), 1);
         QCOMPARE(followerFired.size(), 0);
-    }
-
-    // The presenter reading from a follower is told what the leader's presenter is told.
-    void theLeadersMessageReachesTheFollower()
-    {
-        QVERIFY(m_leader->core().message().show(QStringLiteral("Wrap up"), 30));
-        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().message().text(), QStringLiteral("Wrap up"), 5000);
-        // Its time is the leader's: it goes when the leader's goes.
-        m_platform.now += 31000;
-        m_leader->core().message().tmrMessage_Timer();
-        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().message().text(), QString(), 5000);
-
-        // A follower that comes later is told the message shown.
-        QVERIFY(m_leader->core().message().show(QStringLiteral("Stand by"), 0));
-        auto late = showPrompter(m_platform, m_followerDialogs, QString(), QSize(800, 600));
-        late->followSeat().follow(*follow::FollowLink::addressOf(
-                                      QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort())),
-                                  QStringLiteral("sesame-0123456789"));
-        QTRY_COMPARE_WITH_TIMEOUT(late->core().message().text(), QStringLiteral("Stand by"), 5000);
     }
 
 private:

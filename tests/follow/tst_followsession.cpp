@@ -217,6 +217,49 @@ private Q_SLOTS:
         QVERIFY(!follower.session->held());
         QTRY_COMPARE_WITH_TIMEOUT(follower.core->speed(), 9, 5000);
     }
+
+    // The presenter reading from a follower is told what the leader's presenter is told.
+    void theLeadersMessageReachesTheFollower()
+    {
+        Prompter leader(m_platform);
+        Prompter follower(m_platform);
+        follows(follower, leader);
+        QVERIFY(!leader.core->command({run::Verb::Message, 30, 0, 0, QStringLiteral("Wrap up")}).refused());
+        QTRY_COMPARE_WITH_TIMEOUT(follower.core->message().text(), QStringLiteral("Wrap up"), 5000);
+        // Its time is the leader's: it goes when the leader's goes.
+        m_platform.now += 31000;
+        leader.core->message().tmrMessage_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(follower.core->message().text(), QString(), 5000);
+
+        // A follower that comes later is told the message shown.
+        QVERIFY(!leader.core->command({run::Verb::Message, 0, 0, 0, QStringLiteral("Stand by")}).refused());
+        Prompter late(m_platform);
+        late.session->follow(
+            *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.session->leadPort())),
+            kToken);
+        QTRY_COMPARE_WITH_TIMEOUT(late.core->message().text(), QStringLiteral("Stand by"), 5000);
+    }
+
+    // After the leader jumps back, a follower's time to go is counted afresh as the leader's is, not
+    // left running down from where it stood.
+    void timeToGoFollowsTheLeadersJumps()
+    {
+        Prompter leader(m_platform);
+        Prompter follower(m_platform);
+        follows(follower, leader);
+        QTRY_VERIFY_WITH_TIMEOUT(follower.session->follower()->clock().known(), 5000);
+        const auto seconds = [&follower] {
+            const QStringList parts = follower.core->timeToGo().split(QLatin1Char(':'));
+            return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
+        };
+        const int atStart = seconds();
+        QVERIFY(atStart > 60);
+        leader.core->command({run::Verb::GoTo, 0, 0.9});
+        QTRY_VERIFY_WITH_TIMEOUT(seconds() < atStart - 60, 5000);
+        leader.core->command({run::Verb::Home});
+        QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2, qPrintable(follower.core->timeToGo()),
+                                  5000);
+    }
 };
 
 QTEST_MAIN(tst_FollowSession)
