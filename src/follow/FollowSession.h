@@ -28,8 +28,9 @@ class LeaderServer;
 } // namespace follow
 
 // This prompter among several: it may lead others (they follow its script, look, markers and run) or
-// follow one, taking what the leader shows, moving after it and sending its keys to the leader. What
-// it hears from a leader reaches the run as commands, like any other source's.
+// follow one, taking what the leader shows, moving after it and sending its keys to the leader. The
+// leader's run, script and message reach this prompter's run as commands, like any other source's;
+// its look and markers go to the window's copy.
 class FollowSession : public QObject
 {
     Q_OBJECT

@@ -279,19 +279,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().markers().Count(), 1, 5000);
     }
 
-    // The leader goes: the follower says so on its panel, keeps the run, and takes the lead on request.
-    void aLostLeaderIsReplaced()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
-        m_leader.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
-        QVERIFY(m_follower->lblFollow->text().contains(QStringLiteral("lost")));
-        QVERIFY(m_follower->core().steered());
-        QVERIFY(m_follower->followSeat().promote(QHostAddress::LocalHost));
-        QVERIFY(m_follower->followSeat().leading());
-        QVERIFY(!m_follower->core().steered());
-    }
-
     // Whatever a command comes from, on a follower it is the leader's to carry out.
     void everySourceDrivesTheLeader_data()
     {
@@ -324,74 +311,6 @@ private Q_SLOTS:
             QCOMPARE(m_leader->core().top(), top);
         }
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().speed(), speed, 5000);
-    }
-
-    // With its leader lost, a follower goes on; Stop from any source stops it at the next frame for
-    // good, and what only the leader can do is refused, saying why on the panel.
-    void stopHoldsAFollowerWhoseLeaderIsLost_data()
-    {
-        QTest::addColumn<Source>("stop");
-        QTest::newRow("Space") << Source([](frmMain &w) { w.HandleKey(keyinput::Space, 0); });
-        QTest::newRow("F3") << Source([](frmMain &w) { w.HandleKey(keyinput::F3, 0); });
-        QTest::newRow("Stop button") << Source([](frmMain &w) { w.DoAction(QStringLiteral("Stop")); });
-        QTest::newRow("phone") << Source([](frmMain &w) { w.remote().apply({remote::Verb::Stop}); });
-    }
-    void stopHoldsAFollowerWhoseLeaderIsLost()
-    {
-        QFETCH(Source, stop);
-        PrompterCore &c = m_follower->core();
-        const auto frames = [&](int count) {
-            for (int i = 0; i < count; ++i) {
-                m_platform.now += 16;
-                c.clock().timFrame_Timer();
-            }
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
-        m_leader->core().setSpeed(16);
-        m_leader->core().start();
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->leaderState().running, 5000);
-        m_leader.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
-        frames(30);
-        float top = c.top();
-        frames(30);
-        QVERIFY(c.top() != top); // going on without its leader
-
-        stop(*m_follower);
-        frames(1);
-        top = c.top();
-        frames(60);
-        QCOMPARE(c.top(), top);
-        QVERIFY(!c.running());
-
-        const int speed = c.speed();
-        m_follower->HandleKey(keyinput::Right, 0);
-        m_follower->HandleKey(keyinput::Space, 0);
-        frames(30);
-        QCOMPARE(c.speed(), speed);
-        QCOMPARE(c.top(), top);
-        QVERIFY(m_follower->lblFollow->text().contains(QStringLiteral("cannot be reached")));
-    }
-
-    // Stopped while its leader was lost, a follower takes the leader's run again once it is back.
-    void aLeaderBackIsFollowedAgain()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
-        const quint16 port = m_leader->followSeat().leadPort();
-        m_leader.reset();
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
-        m_follower->DoAction(QStringLiteral("Stop"));
-        QVERIFY(m_follower->followSeat().held());
-        QVERIFY(!m_follower->core().steered());
-
-        m_leader = showPrompter(m_platform, m_dialogs, scriptOfLines(120), QSize(1000, 700));
-        m_leader->core().setSpeed(9);
-        QVERIFY(
-            m_leader->followSeat().lead(QHostAddress::LocalHost, port, QStringLiteral("sesame-0123456789")));
-        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->core().steered(), 5000);
-        QVERIFY(!m_follower->followSeat().held());
-        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().speed(), 9, 5000);
     }
 
     // "Follow prompter…" with an address typed and the token: a third prompter follows too.
@@ -568,25 +487,6 @@ private Q_SLOTS:
         QCOMPARE(m_leader->followSeat().feed().followers(), 0);
     }
 
-    // After the leader jumps back, a follower's time to go is counted afresh as the leader's is, not
-    // left running down from where it stood.
-    void timeToGoFollowsTheLeadersJumps()
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
-        const auto seconds = [this] {
-            const QStringList parts = m_follower->core().timeToGo().split(QLatin1Char(':'));
-            return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
-        };
-        const int atStart = seconds();
-        QVERIFY(atStart > 60);
-        m_leader->core().goToFraction(0.9);
-        QTRY_VERIFY_WITH_TIMEOUT(seconds() < atStart - 60, 5000);
-        m_leader->core().home();
-        QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2,
-                                  qPrintable(m_follower->core().timeToGo()), 5000);
-    }
-
     // The leader fires the show's cues; a follower passing the same cue fires nothing.
     void aFollowerFiresNoCues()
     {
@@ -607,25 +507,6 @@ private Q_SLOTS:
         QVERIFY(m_follower->core().charAtLine() > cueAt);
         QCOMPARE(leaderFired.size(), 1);
         QCOMPARE(followerFired.size(), 0);
-    }
-
-    // The presenter reading from a follower is told what the leader's presenter is told.
-    void theLeadersMessageReachesTheFollower()
-    {
-        QVERIFY(m_leader->core().message().show(QStringLiteral("Wrap up"), 30));
-        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().message().text(), QStringLiteral("Wrap up"), 5000);
-        // Its time is the leader's: it goes when the leader's goes.
-        m_platform.now += 31000;
-        m_leader->core().message().tmrMessage_Timer();
-        QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().message().text(), QString(), 5000);
-
-        // A follower that comes later is told the message shown.
-        QVERIFY(m_leader->core().message().show(QStringLiteral("Stand by"), 0));
-        auto late = showPrompter(m_platform, m_followerDialogs, QString(), QSize(800, 600));
-        late->followSeat().follow(*follow::FollowLink::addressOf(
-                                      QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort())),
-                                  QStringLiteral("sesame-0123456789"));
-        QTRY_COMPARE_WITH_TIMEOUT(late->core().message().text(), QStringLiteral("Stand by"), 5000);
     }
 
 private:

@@ -6,8 +6,10 @@
 #include "FakeScriptWindow.h"
 #include "core/PrompterCore.h"
 #include "core/TalentMessage.h"
+#include "follow/FollowLink.h"
 #include "follow/FollowSession.h"
 #include "follow/Follower.h"
+#include "scroll/ScrollClock.h"
 #include "settings/Settings.h"
 
 #include <QSignalSpy>
@@ -16,6 +18,7 @@
 #include <memory>
 
 using Messages = QList<follow::Message>;
+Q_DECLARE_METATYPE(run::Command)
 
 namespace {
 
@@ -31,6 +34,7 @@ struct Prompter
         window.editText = [] {};
         window.options = [](const appearance::Appearance &) { return std::nullopt; };
         core = std::make_unique<PrompterCore>(platform, settings, view, view, std::move(window));
+        core->ApplyStoredAppearance(); // as the window does at its start: a leader tells its look
         core->takeScript(scriptOfLines(100));
         session = std::make_unique<FollowSession>(platform, *core);
     }
@@ -40,6 +44,18 @@ struct Prompter
     std::unique_ptr<PrompterCore> core;
     std::unique_ptr<FollowSession> session;
 };
+
+const QString kToken = QStringLiteral("sesame-0123456789");
+
+// The follower follows the leader over 127.0.0.1.
+void follows(Prompter &follower, Prompter &leader)
+{
+    QVERIFY(leader.session->lead(QHostAddress::LocalHost, 0, kToken));
+    follower.session->follow(
+        *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.session->leadPort())),
+        kToken);
+    QTRY_VERIFY_WITH_TIMEOUT(follower.session->link()->connected(), 5000);
+}
 
 follow::State state(int speed, bool forward)
 {
@@ -117,6 +133,132 @@ private Q_SLOTS:
         p.session->stopLeading();
         QCOMPARE(p.session->status(), QString());
         QCOMPARE(told.size(), 2);
+    }
+
+    // The leader goes: the follower says so, keeps the run, and takes the lead on request.
+    void aLostLeaderIsReplaced()
+    {
+        auto leader = std::make_unique<Prompter>(m_platform);
+        Prompter follower(m_platform);
+        follows(follower, *leader);
+        leader.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(follower.session->leaderLost(), 5000);
+        QVERIFY(follower.session->status().contains(QStringLiteral("lost")));
+        QVERIFY(follower.core->steered());
+        QVERIFY(follower.session->promote(QHostAddress::LocalHost));
+        QVERIFY(follower.session->leading());
+        QVERIFY(!follower.core->steered());
+    }
+
+    // With its leader lost, a follower goes on; a stop stops it at the next frame for good, and what
+    // only the leader can do is refused, saying why.
+    void stopHoldsAFollowerWhoseLeaderIsLost_data()
+    {
+        QTest::addColumn<run::Command>("stop");
+        QTest::newRow("toggle") << run::Command{run::Verb::Toggle};
+        QTest::newRow("stop") << run::Command{run::Verb::Stop};
+    }
+    void stopHoldsAFollowerWhoseLeaderIsLost()
+    {
+        QFETCH(run::Command, stop);
+        auto leader = std::make_unique<Prompter>(m_platform);
+        Prompter follower(m_platform);
+        PrompterCore &c = *follower.core;
+        const auto frames = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                m_platform.now += 16;
+                c.clock().timFrame_Timer();
+            }
+        };
+        follows(follower, *leader);
+        leader->core->command({run::Verb::Speed, 16});
+        leader->core->command({run::Verb::Start});
+        QTRY_VERIFY_WITH_TIMEOUT(follower.session->follower()->leaderState().running, 5000);
+        leader.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(follower.session->leaderLost(), 5000);
+        frames(30);
+        float top = c.top();
+        frames(30);
+        QVERIFY(c.top() != top); // going on without its leader
+
+        QVERIFY(!c.command(stop).refused());
+        frames(1);
+        top = c.top();
+        frames(60);
+        QCOMPARE(c.top(), top);
+        QVERIFY(!c.running());
+
+        const int speed = c.speed();
+        QVERIFY(c.command({run::Verb::Faster}).refused());
+        QVERIFY(c.command({run::Verb::Toggle}).refused());
+        frames(30);
+        QCOMPARE(c.speed(), speed);
+        QCOMPARE(c.top(), top);
+        QVERIFY(follower.session->status().contains(QStringLiteral("cannot be reached")));
+    }
+
+    // Stopped while its leader was lost, a follower takes the leader's run again once it is back.
+    void aLeaderBackIsFollowedAgain()
+    {
+        auto leader = std::make_unique<Prompter>(m_platform);
+        Prompter follower(m_platform);
+        follows(follower, *leader);
+        const quint16 port = leader->session->leadPort();
+        leader.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(follower.session->leaderLost(), 5000);
+        follower.core->command({run::Verb::Stop});
+        QVERIFY(follower.session->held());
+        QVERIFY(!follower.core->steered());
+
+        leader = std::make_unique<Prompter>(m_platform);
+        leader->core->command({run::Verb::Speed, 9});
+        QVERIFY(leader->session->lead(QHostAddress::LocalHost, port, kToken));
+        QTRY_VERIFY_WITH_TIMEOUT(follower.core->steered(), 5000);
+        QVERIFY(!follower.session->held());
+        QTRY_COMPARE_WITH_TIMEOUT(follower.core->speed(), 9, 5000);
+    }
+
+    // The presenter reading from a follower is told what the leader's presenter is told.
+    void theLeadersMessageReachesTheFollower()
+    {
+        Prompter leader(m_platform);
+        Prompter follower(m_platform);
+        follows(follower, leader);
+        QVERIFY(!leader.core->command({run::Verb::Message, 30, 0, 0, QStringLiteral("Wrap up")}).refused());
+        QTRY_COMPARE_WITH_TIMEOUT(follower.core->message().text(), QStringLiteral("Wrap up"), 5000);
+        // Its time is the leader's: it goes when the leader's goes.
+        m_platform.now += 31000;
+        leader.core->message().tmrMessage_Timer();
+        QTRY_COMPARE_WITH_TIMEOUT(follower.core->message().text(), QString(), 5000);
+
+        // A follower that comes later is told the message shown.
+        QVERIFY(!leader.core->command({run::Verb::Message, 0, 0, 0, QStringLiteral("Stand by")}).refused());
+        Prompter late(m_platform);
+        late.session->follow(
+            *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(leader.session->leadPort())),
+            kToken);
+        QTRY_COMPARE_WITH_TIMEOUT(late.core->message().text(), QStringLiteral("Stand by"), 5000);
+    }
+
+    // After the leader jumps back, a follower's time to go is counted afresh as the leader's is, not
+    // left running down from where it stood.
+    void timeToGoFollowsTheLeadersJumps()
+    {
+        Prompter leader(m_platform);
+        Prompter follower(m_platform);
+        follows(follower, leader);
+        QTRY_VERIFY_WITH_TIMEOUT(follower.session->follower()->clock().known(), 5000);
+        const auto seconds = [&follower] {
+            const QStringList parts = follower.core->timeToGo().split(QLatin1Char(':'));
+            return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
+        };
+        const int atStart = seconds();
+        QVERIFY(atStart > 60);
+        leader.core->command({run::Verb::GoTo, 0, 0.9});
+        QTRY_VERIFY_WITH_TIMEOUT(seconds() < atStart - 60, 5000);
+        leader.core->command({run::Verb::Home});
+        QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2, qPrintable(follower.core->timeToGo()),
+                                  5000);
     }
 };
 
