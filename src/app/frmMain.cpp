@@ -42,7 +42,7 @@
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
-#include "voice/VoiceFollowing.h"
+#include "voice/gui/VoiceFollowing.h"
 
 #include <QAction>
 #include <QApplication>
