@@ -16,7 +16,7 @@
 #include "settings/Settings.h"
 #include "studio/Studio.h"
 #include "ui/Dialogs.h"
-#include "voice/VoiceFollowing.h"
+#include "voice/gui/VoiceFollowing.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -32,8 +32,8 @@
 #include "settings/gui/dlgOptions.h"
 #include "settings/modSettings.h"
 #include "show/CueWatch.h"
-#include "show/RundownPanel.h"
-#include "show/ShowControl.h"
+#include "show/gui/RundownPanel.h"
+#include "show/gui/ShowControl.h"
 #include "studio/Studio.h"
 #include "studio/ViewportScroll.h"
 #include "ui/Accessibility.h"
@@ -43,7 +43,7 @@
 #include "ui/Icons.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
-#include "voice/VoiceFollowing.h"
+#include "voice/gui/VoiceFollowing.h"
 
 #include <QAction>
 #include <QApplication>

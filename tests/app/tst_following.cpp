@@ -22,7 +22,7 @@
 #include "remote/gui/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "show/CueWatch.h"
-#include "show/ShowControl.h"
+#include "show/gui/ShowControl.h"
 #include "ui/RichTextView.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "remote/PageTexts.h"
 #include "remote/gui/dlgRemote.h"
 #include "settings/Settings.h"
-#include "show/RundownPanel.h"
+#include "show/gui/RundownPanel.h"
 #include "studio/Studio.h"
 
 #include <QAbstractButton>

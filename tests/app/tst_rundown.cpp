@@ -13,7 +13,7 @@
 #include "remote/gui/RemoteControl.h"
 #include "scroll/ScrollClock.h"
 #include "settings/gui/dlgOptions.h"
-#include "show/RundownPanel.h"
+#include "show/gui/RundownPanel.h"
 #include "ui/PreparedLayout.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "remote/gui/RemoteControl.h"
 #include "settings/modSettings.h"
 #include "show/CueWatch.h"
-#include "show/ShowControl.h"
+#include "show/gui/ShowControl.h"
 #include "studio/Studio.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -87,60 +87,6 @@ class tst_ShowControl : public QObject
 
 private Q_SLOTS:
     void init() { startFresh(m_settings, m_platform, m_dialogs, m_siteDir); }
-
-    // A cue stands smaller than the script it is in, at the script's own size, not the document's
-    // default: a band too thin to read would be a fault.
-    void cueBandsFollowTheScriptsSize_data()
-    {
-        QTest::addColumn<double>("scriptPoints");
-        QTest::newRow("as the default") << 8.0;
-        QTest::newRow("set large in the text") << 48.0;
-    }
-    void cueBandsFollowTheScriptsSize()
-    {
-        QFETCH(double, scriptPoints);
-        QTextDocument doc;
-        QFont base = doc.defaultFont();
-        base.setPointSizeF(8);
-        doc.setDefaultFont(base);
-        doc.setPlainText(QStringLiteral("Good evening.\n[[roll VT]]\nOur top story."));
-        QTextCursor all(&doc);
-        all.select(QTextCursor::Document);
-        QTextCharFormat size;
-        size.setFontPointSize(scriptPoints);
-        all.mergeCharFormat(size);
-        cues::mark(doc, false);
-        doc.setTextWidth(800);
-        const auto height = [&](int block) {
-            return doc.documentLayout()->blockBoundingRect(doc.findBlockByNumber(block)).height();
-        };
-        QVERIFY(height(1) >= height(0) / 3);
-        QVERIFY(height(1) < height(0));
-    }
-
-    void cueParagraphs_data()
-    {
-        QTest::addColumn<QString>("paragraph");
-        QTest::addColumn<QString>("cue");
-        QTest::newRow("cue") << "[[roll VT]]"
-                             << "roll VT";
-        QTest::newRow("blanks around") << "  [[ lights up ]] "
-                                       << "lights up";
-        QTest::newRow("empty") << "[[  ]]"
-                               << "";
-        QTest::newRow("single brackets") << "[roll VT]"
-                                         << "";
-        QTest::newRow("within text") << "Now [[roll VT]]"
-                                     << "";
-        QTest::newRow("two cues in text") << "[[a]] and [[b]]"
-                                          << "";
-    }
-    void cueParagraphs()
-    {
-        QFETCH(QString, paragraph);
-        QFETCH(QString, cue);
-        QCOMPARE(cues::cueText(paragraph), cue);
-    }
 
     // What the presenter reads is counted; the cues are listed where the remotes find them.
     void cuesAreNotRead_data()

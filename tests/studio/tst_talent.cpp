@@ -9,7 +9,7 @@
 #include "core/PrompterCore.h"
 #include "scroll/ScrollClock.h"
 #include "settings/modSettings.h"
-#include "show/ShowControl.h"
+#include "show/gui/ShowControl.h"
 #include "studio/Studio.h"
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "show/RundownPanel.h"
+#include "show/gui/RundownPanel.h"
 
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"

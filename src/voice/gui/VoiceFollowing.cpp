@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "voice/VoiceFollowing.h"
+#include "voice/gui/VoiceFollowing.h"
 
 #include "common/Platform.h"
 #include "core/PrompterCore.h"
@@ -11,7 +11,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Twips.h"
 #include "voice/Follower.h"
-#include "voice/LevelMeter.h"
+#include "voice/gui/LevelMeter.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "show/ShowControl.h"
+#include "show/gui/ShowControl.h"
 
 #include "common/modCommon.h"
 #include "core/PrompterCore.h"

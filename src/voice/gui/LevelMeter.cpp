@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "voice/LevelMeter.h"
+#include "voice/gui/LevelMeter.h"
 
 #include <QPainter>
 
