@@ -57,7 +57,7 @@ private:
     void drawRows(Buffer &b, int from, int to);
     bool ensureBuffers();
     void prepare(Buffer &b, int top);
-    void attach(Buffer &b);
+    void attach(Buffer &b, qreal top);
     void readyAhead(qreal top, qreal step);
     void dropBuffers();
 
