@@ -236,17 +236,7 @@ void WaylandScroll::invalidate()
             b->from = b->to = b->top;
 }
 
-void WaylandScroll::hide()
-{
-    if (!m_shown)
-        return;
-    wl_surface_attach(m_g->surface, nullptr, 0, 0);
-    wl_surface_commit(m_g->surface);
-    wl_display_flush(m_g->display);
-    m_shown = nullptr;
-}
-
-// A buffer for the rows from `top` on: a new one where the old is still the compositor's.
+// The two buffers, each made where missing.
 bool WaylandScroll::ensureBuffers()
 {
     const int w = m_area.width();
@@ -277,6 +267,7 @@ bool WaylandScroll::ensureBuffers()
     return true;
 }
 
+// `b` is to hold the rows from `top` on: what it held elsewhere is forgotten.
 void WaylandScroll::prepare(Buffer &b, int top)
 {
     if (b.top != top) {
@@ -294,7 +285,6 @@ void WaylandScroll::drawRows(Buffer &b, int from, int to)
     QPainter p(&b.image);
     p.setClipRect(QRect(0, from - b.top, b.image.width(), to - from));
     m_draw(p, b.top);
-    m_rowsDrawn += to - from;
 }
 
 // The rows shown from `top` on, as a buffer of their own in `b`'s memory: a compositor may redraw a

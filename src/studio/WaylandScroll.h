@@ -44,10 +44,6 @@ public:
     void show(qreal top);
     // The picture changed: every row is drawn again.
     void invalidate();
-    // Rows drawn since made, for tests and the log.
-    qint64 rowsDrawn() const { return m_rowsDrawn; }
-    // Shows nothing until the next show().
-    void hide();
 
     struct Buffer;
 
@@ -70,5 +66,4 @@ private:
     qreal m_last = 0;
     int m_direction = 1;
     bool m_positioned = false;
-    qint64 m_rowsDrawn = 0;
 };
