@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <wayland-client.h>
@@ -44,12 +45,16 @@ struct WaylandScroll::Globals
     wp_viewporter *viewporter = nullptr;
     wl_shm *shm = nullptr;
     wl_surface *parent = nullptr;
+    // A frame's view of a buffer, until the compositor lets it go, and whose memory it shows.
+    std::map<wl_buffer *, std::shared_ptr<int>> views;
     wl_surface *surface = nullptr;
     wl_subsurface *subsurface = nullptr;
     wp_viewport *viewport = nullptr;
 
     ~Globals()
     {
+        for (auto &[buffer, held] : views)
+            wl_buffer_destroy(buffer);
         if (viewport)
             wp_viewport_destroy(viewport);
         if (subsurface)
@@ -78,23 +83,25 @@ struct WaylandScroll::Globals
 // One shared-memory buffer: the picture's rows [top, top + height) fit it, [from, to) are drawn.
 struct WaylandScroll::Buffer
 {
-    wl_buffer *buffer = nullptr;
+    wl_shm_pool *pool = nullptr;
     uchar *data = nullptr;
     size_t bytes = 0;
     QImage image;
     int top = 0;
     int from = 0;
     int to = 0;
-    bool busy = false; // the compositor may read it
+    // Views of it the compositor holds (a frame's rows are a buffer of their own in the same memory).
+    std::shared_ptr<int> held = std::make_shared<int>(0);
 
     ~Buffer()
     {
-        if (buffer)
-            wl_buffer_destroy(buffer);
+        if (pool)
+            wl_shm_pool_destroy(pool);
         if (data)
             munmap(data, bytes);
     }
     int height() const { return image.height(); }
+    bool busy() const { return *held > 0; }
     bool holds(int first, int end) const { return from <= first && end <= to; }
 };
 
@@ -125,7 +132,14 @@ void bindGlobal(void *data, wl_registry *registry, uint32_t name, const char *in
 
 const wl_registry_listener kBinder = {bindGlobal, [](void *, wl_registry *, uint32_t) {}};
 
-const wl_buffer_listener kRelease = {[](void *data, wl_buffer *) { static_cast<bool *>(data)[0] = false; }};
+const wl_buffer_listener kRelease = {[](void *data, wl_buffer *buffer) {
+    auto *views = static_cast<std::map<wl_buffer *, std::shared_ptr<int>> *>(data);
+    if (auto it = views->find(buffer); it != views->end()) {
+        --*it->second;
+        views->erase(it);
+    }
+    wl_buffer_destroy(buffer);
+}};
 } // namespace
 
 WaylandScroll::WaylandScroll(Draw draw) : m_g(std::make_unique<Globals>()), m_draw(std::move(draw)) {}
@@ -222,17 +236,7 @@ void WaylandScroll::invalidate()
             b->from = b->to = b->top;
 }
 
-void WaylandScroll::hide()
-{
-    if (!m_shown)
-        return;
-    wl_surface_attach(m_g->surface, nullptr, 0, 0);
-    wl_surface_commit(m_g->surface);
-    wl_display_flush(m_g->display);
-    m_shown = nullptr;
-}
-
-// A buffer for the rows from `top` on: a new one where the old is still the compositor's.
+// The two buffers, each made where missing.
 bool WaylandScroll::ensureBuffers()
 {
     const int w = m_area.width();
@@ -256,16 +260,14 @@ bool WaylandScroll::ensureBuffers()
         b = std::make_unique<Buffer>();
         b->data = static_cast<uchar *>(data);
         b->bytes = bytes;
-        wl_shm_pool *pool = wl_shm_create_pool(m_g->shm, fd, int(bytes));
-        b->buffer = wl_shm_pool_create_buffer(pool, 0, w, rows, stride, WL_SHM_FORMAT_XRGB8888);
-        wl_shm_pool_destroy(pool);
+        b->pool = wl_shm_create_pool(m_g->shm, fd, int(bytes));
         close(fd);
-        wl_buffer_add_listener(b->buffer, &kRelease, &b->busy);
         b->image = QImage(b->data, w, rows, stride, format);
     }
     return true;
 }
 
+// `b` is to hold the rows from `top` on: what it held elsewhere is forgotten.
 void WaylandScroll::prepare(Buffer &b, int top)
 {
     if (b.top != top) {
@@ -283,15 +285,28 @@ void WaylandScroll::drawRows(Buffer &b, int from, int to)
     QPainter p(&b.image);
     p.setClipRect(QRect(0, from - b.top, b.image.width(), to - from));
     m_draw(p, b.top);
-    m_rowsDrawn += to - from;
 }
 
-void WaylandScroll::attach(Buffer &b)
+// The rows shown from `top` on, as a buffer of their own in `b`'s memory: a compositor may redraw a
+// surface only when it gets a new buffer, and takes this one without a copy. The fraction of a pixel
+// goes to the viewport.
+void WaylandScroll::attach(Buffer &b, qreal top)
 {
     Globals &g = *m_g;
-    wl_surface_attach(g.surface, b.buffer, 0, 0);
-    wl_surface_damage_buffer(g.surface, 0, 0, b.image.width(), b.image.height());
-    b.busy = true;
+    const int w = m_area.width();
+    const int h = m_area.height();
+    const int rows = h + 3;
+    const int first = std::clamp(int(std::floor(top)) - 1 - b.top, 0, b.height() - rows);
+    const int stride = int(b.image.bytesPerLine());
+    wl_buffer *view =
+        wl_shm_pool_create_buffer(b.pool, first * stride, w, rows, stride, WL_SHM_FORMAT_XRGB8888);
+    ++*b.held;
+    g.views.emplace(view, b.held);
+    wl_buffer_add_listener(view, &kRelease, &g.views);
+    wl_surface_attach(g.surface, view, 0, 0);
+    wl_surface_damage_buffer(g.surface, 0, 0, w, rows);
+    wp_viewport_set_source(g.viewport, wl_fixed_from_int(0), wl_fixed_from_double(top - b.top - first),
+                           wl_fixed_from_int(w), wl_fixed_from_int(h));
     m_shown = &b;
 }
 
@@ -305,7 +320,6 @@ void WaylandScroll::show(qreal top)
     if (step != 0)
         m_direction = step > 0 ? 1 : -1;
     m_last = top;
-    const int w = m_area.width();
     const int h = m_area.height();
     // The rows sampled, with one more each side for the filter.
     const int first = int(std::floor(top)) - 1;
@@ -317,7 +331,7 @@ void WaylandScroll::show(qreal top)
     Buffer *on = m_shown && m_shown->holds(first, end) ? m_shown : nullptr;
     if (!on) {
         for (auto &b : m_buffers)
-            if (b.get() != m_shown && !b->busy && b->holds(first, end))
+            if (b.get() != m_shown && !b->busy() && b->holds(first, end))
                 on = b.get();
     }
     if (!on) {
@@ -325,7 +339,7 @@ void WaylandScroll::show(qreal top)
         // with what the shown buffer has in common copied.
         Buffer *free = nullptr;
         for (auto &b : m_buffers)
-            if (b.get() != m_shown && !b->busy)
+            if (b.get() != m_shown && !b->busy())
                 free = b.get();
         if (!free) {
             // The compositor still holds the other one: ours lets it go and takes a new one.
@@ -341,35 +355,28 @@ void WaylandScroll::show(qreal top)
         const int rows = free->height();
         const int newTop = m_direction > 0 ? first - 2 : end + 2 - rows;
         prepare(*free, newTop);
-        int from = first;
-        int to = end;
-        if (m_shown) {
-            const int c0 = std::max({m_shown->from, free->top, first - h});
-            const int c1 = std::min({m_shown->to, free->top + rows, end + h});
-            if (c0 < c1 && c0 < end && c1 > first) {
-                const qsizetype stride = free->image.bytesPerLine();
-                std::memcpy(free->data + (c0 - free->top) * stride,
-                            m_shown->data + (c0 - m_shown->top) * stride, size_t((c1 - c0) * stride));
-                from = std::min(from, c0);
-                to = std::max(to, c1);
-                if (c0 > first)
-                    drawRows(*free, first, c0);
-                if (c1 < end)
-                    drawRows(*free, c1, end);
-            } else {
-                drawRows(*free, first, end);
-            }
+        qCDebug(lcStudio) << "script drawn anew from row" << newTop;
+        // All of it: a buffer is shown whole before the next one is ready, which takes its second
+        // half from this one.
+        const int bottom = newTop + rows;
+        int from = newTop;
+        int to = bottom;
+        const int c0 = m_shown ? std::max(m_shown->from, newTop) : 0;
+        const int c1 = m_shown ? std::min(m_shown->to, bottom) : 0;
+        if (c0 < c1) {
+            const qsizetype stride = free->image.bytesPerLine();
+            std::memcpy(free->data + (c0 - newTop) * stride, m_shown->data + (c0 - m_shown->top) * stride,
+                        size_t((c1 - c0) * stride));
+            drawRows(*free, newTop, c0);
+            drawRows(*free, c1, bottom);
         } else {
-            drawRows(*free, first, end);
+            drawRows(*free, newTop, bottom);
         }
         free->from = from;
         free->to = to;
         on = free;
     }
-    if (on != m_shown)
-        attach(*on);
-    wp_viewport_set_source(g.viewport, wl_fixed_from_int(0), wl_fixed_from_double(top - on->top),
-                           wl_fixed_from_int(w), wl_fixed_from_int(h));
+    attach(*on, top);
     wl_surface_commit(g.surface);
     readyAhead(top, std::abs(step));
     wl_display_flush(g.display);
@@ -381,7 +388,7 @@ void WaylandScroll::readyAhead(qreal top, qreal step)
 {
     Buffer *cur = m_shown;
     Buffer *next = m_buffers[0].get() == cur ? m_buffers[1].get() : m_buffers[0].get();
-    if (!cur || !next || next->busy)
+    if (!cur || !next || next->busy())
         return;
     const int h = m_area.height();
     const int rows = next->height();

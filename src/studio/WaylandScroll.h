@@ -44,10 +44,6 @@ public:
     void show(qreal top);
     // The picture changed: every row is drawn again.
     void invalidate();
-    // Rows drawn since made, for tests and the log.
-    qint64 rowsDrawn() const { return m_rowsDrawn; }
-    // Shows nothing until the next show().
-    void hide();
 
     struct Buffer;
 
@@ -57,7 +53,7 @@ private:
     void drawRows(Buffer &b, int from, int to);
     bool ensureBuffers();
     void prepare(Buffer &b, int top);
-    void attach(Buffer &b);
+    void attach(Buffer &b, qreal top);
     void readyAhead(qreal top, qreal step);
     void dropBuffers();
 
@@ -70,5 +66,4 @@ private:
     qreal m_last = 0;
     int m_direction = 1;
     bool m_positioned = false;
-    qint64 m_rowsDrawn = 0;
 };

@@ -17,6 +17,7 @@
 #include "ui/RichTextView.h"
 #include "ui/Twips.h"
 
+#include <QBackingStore>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qplatformbackingstore.h>
 
 #include <memory>
 
@@ -77,6 +79,41 @@ private Q_SLOTS:
         m_settings = std::make_unique<IsolatedSettings>();
         m_platform = FakePlatform();
         m_dialogs = FakeDialogs();
+    }
+
+    // With the script shown beneath the window, the view's frames on screen are clear, while what is
+    // drawn of it elsewhere (the compositor's buffers, the talent picture's tiles) still holds the text.
+    void scriptShownBeneathIsDrawnOnlyElsewhere_data()
+    {
+        QTest::addColumn<bool>("beneath");
+        QTest::newRow("drawn by the window") << false;
+        QTest::newRow("shown beneath it") << true;
+    }
+
+    void scriptShownBeneathIsDrawnOnlyElsewhere()
+    {
+        QFETCH(bool, beneath);
+        QWidget window;
+        window.resize(300, 200);
+        RichTextView view(RichTextView::Input::None, &window);
+        view.setGeometry(window.rect());
+        view.setText(QStringLiteral("good evening and welcome to the news at nine"));
+        view.setShownBeneath(beneath);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        view.viewport()->repaint();
+        // Text leaves more than one colour; a clear view leaves one.
+        const auto inked = [](const QImage &image) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != image.pixel(0, 0))
+                        return true;
+            return false;
+        };
+        const QRect vp(view.viewport()->mapTo(&window, QPoint()), view.viewport()->size());
+        const QImage onScreen = window.backingStore()->handle()->toImage().copy(vp);
+        QCOMPARE(inked(onScreen), !beneath);
+        QVERIFY(inked(view.viewport()->grab().toImage()));
     }
 
     void countdownShowsEachSecond_data()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -93,13 +94,64 @@ class tst_wayland : public QObject
         return found;
     }
 
+    // What the compositor shows on an output.
+    QImage shot(const QString &output)
+    {
+        const QString path = m_dir.filePath(output + QStringLiteral(".png"));
+        QFile::remove(path);
+        run(QStringLiteral("grim"), {QStringLiteral("-o"), output, path});
+        return QImage(path).convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Both outputs, once two shots in a row agree: nothing moves any more.
+    QList<QImage> stillShots()
+    {
+        QList<QImage> last;
+        for (int i = 0; i < 40; ++i) {
+            const QList<QImage> now{shot(QStringLiteral("HEADLESS-1")), shot(QStringLiteral("HEADLESS-2"))};
+            if (now == last)
+                return now;
+            last = now;
+        }
+        return {};
+    }
+
+    // Moves of the script view recorded in the program's trace: one a frame while it scrolls.
+    int moves(const QString &trace)
+    {
+        QFile f(trace);
+        if (!f.open(QIODevice::ReadOnly))
+            return 0;
+        return int(f.readAll().count("\nY "));
+    }
+
+    void keys(const QStringList &names)
+    {
+        run(QStringLiteral("swaymsg"), {QStringLiteral("[title=\"^Cuescroll$\"] focus")});
+        // A new virtual keyboard's first keys may come before its keymap.
+        QStringList args{QStringLiteral("-s"), QStringLiteral("400")};
+        for (const QString &k : names)
+            args << QStringLiteral("-k") << k << QStringLiteral("-s") << QStringLiteral("60");
+        run(QStringLiteral("wtype"), args);
+    }
+
+    void cleanupApp()
+    {
+        if (m_app.state() == QProcess::NotRunning)
+            return;
+        m_app.terminate();
+        if (!m_app.waitForFinished(5000))
+            m_app.kill();
+        m_app.waitForFinished(5000);
+    }
+
     View prompter() { return views().value(QStringLiteral("Cuescroll")); }
     View talent() { return views().value(QStringLiteral("Talent screen")); }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        for (const char *tool : {"sway", "swaymsg", "wtype"}) {
+        for (const char *tool : {"sway", "swaymsg", "wtype", "grim"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 QFAIL(qPrintable(QStringLiteral("needs %1: scripts/install-deps --tests installs it")
                                      .arg(QLatin1String(tool))));
@@ -171,6 +223,58 @@ private Q_SLOTS:
         run(QStringLiteral("wtype"), f9);
         QTRY_VERIFY_WITH_TIMEOUT(!prompter().fullScreen, 10000);
         QVERIFY(talent().fullScreen);
+    }
+
+    // After 300 frames of scrolling, what both outputs show of the script (moved by the compositor
+    // from buffers made ready a slice at a time) is what a fresh drawing of the same place shows:
+    // the full-screen round trip lays the window out again and draws everything anew.
+    void scrolledPictureIsAFreshOne()
+    {
+        cleanupApp();
+        QFile script(m_dir.filePath(QStringLiteral("script.txt")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        const QByteArray words("good evening and welcome to the news at nine tonight we look at the harbour "
+                               "project the weather and a remarkable story from the valley where the river "
+                               "has changed its course ");
+        for (int i = 0; i < 400; ++i)
+            script.write(words + (i % 3 == 0 ? "\n" : ""));
+        script.close();
+        QFile::setPermissions(script.fileName(), QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
+        const QString trace = m_dir.filePath(QStringLiteral("trace"));
+        QProcessEnvironment env = m_env;
+        env.insert(QStringLiteral("CUESCROLL_TRACE"), trace);
+        m_app.setProcessEnvironment(env);
+        run(QStringLiteral("swaymsg"), {QStringLiteral("focus output HEADLESS-1")});
+        const QStringList cmd =
+            asUser(QStringLiteral(CUESCROLL_BINARY),
+                   {QStringLiteral("--talent-screen"), QStringLiteral("HEADLESS-2"), script.fileName()});
+        m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_app.start(cmd.first(), cmd.mid(1));
+        QTRY_VERIFY_WITH_TIMEOUT(talent().fullScreen && prompter().output == QLatin1String("HEADLESS-1"),
+                                 15000);
+
+        const QList<QImage> start = stillShots();
+        QCOMPARE(start.size(), 2);
+        // Speed 6, started; stopped after 300 moves.
+        keys({QStringLiteral("F4"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Right"),
+              QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("space")});
+        QTRY_VERIFY_WITH_TIMEOUT(moves(trace) >= 300, 30000);
+        keys({QStringLiteral("space")});
+        const QList<QImage> scrolled = stillShots();
+        QCOMPARE(scrolled.size(), 2);
+
+        keys({QStringLiteral("F9")});
+        QTRY_VERIFY_WITH_TIMEOUT(prompter().fullScreen, 10000);
+        keys({QStringLiteral("F9")});
+        QTRY_VERIFY_WITH_TIMEOUT(!prompter().fullScreen, 10000);
+        const QList<QImage> fresh = stillShots();
+        QCOMPARE(fresh.size(), 2);
+        // The prompter's script area (its panel below tells the time), and all the talent output.
+        const QRect area(0, 0, 1920, 900);
+        QVERIFY(scrolled[0].copy(area) != start[0].copy(area));
+        QCOMPARE(fresh[0].copy(area), scrolled[0].copy(area));
+        QVERIFY(scrolled[1] != start[1]);
+        QCOMPARE(fresh[1], scrolled[1]);
     }
 
     void cleanupTestCase()
