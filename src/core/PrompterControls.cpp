@@ -8,8 +8,8 @@
 #include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
-#include "editor/ScriptFile.h"
-#include "editor/ScriptOpener.h"
+#include "editor/gui/ScriptFile.h"
+#include "editor/gui/ScriptOpener.h"
 #include "markers/gui/Marking.h"
 #include "settings/gui/dlgOptions.h" // the look as the script view and the line show it
 #include "ui/Colors.h"
