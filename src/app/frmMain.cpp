@@ -6,9 +6,9 @@
 
 #include "app/KeyInput.h"
 #include "app/Log.h"
+#include "app/gui/PrompterControls.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
-#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "editor/gui/ScriptFile.h"

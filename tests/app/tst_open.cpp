@@ -5,7 +5,7 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "app/frmMain.h"
-#include "core/PrompterControls.h"
+#include "app/gui/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "documents/DocConverter.h"
 #include "editor/gui/ScriptFile.h"

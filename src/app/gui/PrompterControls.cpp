@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/PrompterControls.h"
+#include "app/gui/PrompterControls.h"
 
 #include "common/Trace.h"
 #include "documents/Cues.h"
