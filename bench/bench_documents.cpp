@@ -12,7 +12,7 @@
 #include "documents/DocConverter.h"
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
-#include "editor/frmEditText.h"
+#include "editor/gui/frmEditText.h"
 #include "settings/Settings.h"
 #include "ui/RichTextView.h"
 

@@ -4,10 +4,10 @@
 
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "app/gui/PrompterControls.h"
 #include "common/Platform.h"
 #include "common/Trace.h"
 #include "common/Translations.h"
-#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"

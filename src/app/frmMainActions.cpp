@@ -6,7 +6,7 @@
 #include "app/KeyInput.h"
 #include "app/Log.h"
 #include "app/frmMain.h"
-#include "core/PrompterControls.h"
+#include "app/gui/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"

@@ -4,8 +4,8 @@
 
 #include "PrompterWindow.h"
 #include "app/KeyInput.h"
+#include "app/gui/PrompterControls.h"
 #include "common/modCommon.h"
-#include "core/PrompterControls.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "documents/Unread.h"

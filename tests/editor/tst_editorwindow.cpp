@@ -5,7 +5,7 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "WindowChecks.h"
-#include "editor/frmEditText.h"
+#include "editor/gui/frmEditText.h"
 #include "settings/Settings.h"
 
 #include <QTest>

@@ -6,7 +6,7 @@
 
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
-#include "editor/frmEditText.h"
+#include "editor/gui/frmEditText.h"
 #include "show/RundownFile.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"

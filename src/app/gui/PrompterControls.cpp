@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/PrompterControls.h"
+#include "app/gui/PrompterControls.h"
 
 #include "common/Trace.h"
 #include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
-#include "editor/ScriptFile.h"
-#include "editor/ScriptOpener.h"
+#include "editor/gui/ScriptFile.h"
+#include "editor/gui/ScriptOpener.h"
 #include "markers/gui/Marking.h"
 #include "settings/gui/dlgOptions.h" // the look as the script view and the line show it
 #include "ui/Colors.h"

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/ScriptOpener.h"
+#include "editor/gui/ScriptOpener.h"
 
 #include "common/LocalPath.h"
 #include "documents/DocConverter.h"
 #include "editor/Log.h"
-#include "editor/ScriptFile.h"
+#include "editor/gui/ScriptFile.h"
 #include "ui/Dialogs.h"
 #include "ui/LayoutBounds.h"
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/ScriptFile.h"
+#include "editor/gui/ScriptFile.h"
 
 #include "documents/Cues.h"
 #include "documents/Documents.h"

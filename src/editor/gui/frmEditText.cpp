@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/frmEditText.h"
+#include "editor/gui/frmEditText.h"
 
 #include "documents/DocConverter.h"
 #include "editor/Log.h"
-#include "editor/ScriptFile.h"
+#include "editor/gui/ScriptFile.h"
 #include "settings/Settings.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
