@@ -301,11 +301,6 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
     return std::nullopt;
 }
 
-void PrompterCore::doAction(const QString &sAction)
-{
-    carryOut(toolbarCommand(sAction));
-}
-
 Answer PrompterCore::carryOut(const run::Command &c)
 {
     // Marking holds the toolbar: its rule hears the action by name and lets Exit through as a cancel.
@@ -800,7 +795,7 @@ void PrompterCore::publishPosition()
     Q_EMIT positionChanged(t);
 }
 
-void PrompterCore::Relaying()
+void PrompterCore::beforeRelayout()
 {
     keepPlace();
 }
@@ -818,7 +813,7 @@ void PrompterCore::restorePlace()
         restore();
 }
 
-void PrompterCore::Relaid()
+void PrompterCore::afterRelayout()
 {
     m_toGoSeconds = 0;
     restorePlace();

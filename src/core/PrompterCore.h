@@ -107,7 +107,6 @@ public:
     // The message shown to the presenter, and whether cues are left out of the script's picture.
     TalentMessage &message() const { return *m_message; }
     bool cuesHidden() const { return m_hideCues; }
-    void setCuesHidden(bool hidden);
     // The look the script and the line have, as read at start or last chosen in Options.
     const appearance::Appearance &appearance() const { return m_appearance; }
 
@@ -121,34 +120,16 @@ public:
     void setLeader(Leader leader) { m_leader = std::move(leader); }
     bool following() const { return bool(m_leader); }
 
-    // --- Commands: each has exactly the effect of its key or button.
-    void doAction(const QString &sAction); // the toolbar's twelve actions, by key
+    // --- Not commands. A follower copies its leader's run without asking the leader again, and a show
+    // puts its reading back after the script changed under it.
     void start();
     void stop();
-    void toggle();
-    void reset();
-    void stepBack();
-    void stepForward();
-    void pageBack();
-    void pageForward();
-    void home();
-    void end();
-    void slower();
-    void faster();
     void setSpeed(int speed);
     void setDirection(Direction direction);
-    void toggleFullScreen();
-    void setFullScreen(bool enter);
-    void wheel(int angleDelta); // angle units, 120 per classic notch
-    // Marker `index` (1-based) as Jump To places it; false when there is none.
-    bool jumpToMarker(int index);
-    // That character of plainText() onto the reading line.
-    void bringCharToLine(int position);
-    // That place onto the reading line, as topFor() finds it, to the share of its line.
-    void bringPlaceToLine(const ReadingPlace &place);
     // A fraction of the scroll range, 0 the beginning and 1 the end.
     void goToFraction(double fraction);
-    void openScript(const QString &path);
+    // That place onto the reading line, as topFor() finds it, to the share of its line.
+    void bringPlaceToLine(const ReadingPlace &place);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
     // `dress` formats it before it is laid out, maybe on another thread: the window may prepare the
     // script away from its thread and show it later.
@@ -172,9 +153,6 @@ public:
     // reading line.
     void showAppearance(const appearance::Appearance &a);
     void replaceMarkers(const CMarkers &markers);
-    // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
-    bool markPassage(int start, int length);
-    bool unmark(int index);
 
     // Who moves the script, first the strongest: the operator's own moves and the clock act at once;
     // a leader or the presenter's voice steers at each shown frame, saying where the Top goes (or
@@ -190,11 +168,10 @@ public:
     // --- The design's procedures, for the window and the studio.
     // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
     void Scroll(qint16 iDir, qint32 lVal, bool bSmooth);
-    void StartClock(quint32 tick);
+    // Before the script is wrapped anew: a show's place is taken, to be given back by afterRelayout().
+    void beforeRelayout();
     // After a layout: the time to go is counted afresh and the position told.
-    void Relaid();
-    // Before the script is wrapped anew: a show's place is taken, to be given back by Relaid().
-    void Relaying();
+    void afterRelayout();
     void ApplyStoredAppearance();
     void ReportStoreProblem();
     bool ModalWindowOpen() const;
@@ -225,6 +202,30 @@ Q_SIGNALS:
 
 private:
     run::Answer carryOut(const run::Command &c);
+    // What the commands do, each exactly as its key or button.
+    void toggle();
+    void reset();
+    void stepBack();
+    void stepForward();
+    void pageBack();
+    void pageForward();
+    void home();
+    void end();
+    void slower();
+    void faster();
+    void toggleFullScreen();
+    void setFullScreen(bool enter);
+    void wheel(int angleDelta); // angle units, 120 per classic notch
+    // Marker `index` (1-based) as Jump To places it; false when there is none.
+    bool jumpToMarker(int index);
+    // That character of plainText() onto the reading line.
+    void bringCharToLine(int position);
+    void openScript(const QString &path);
+    void setCuesHidden(bool hidden);
+    // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
+    bool markPassage(int start, int length);
+    bool unmark(int index);
+    void StartClock(quint32 tick);
     std::optional<run::Answer> refusalHere(const run::Command &c) const;
     std::optional<float> steering(quint32 now);
     Steering &slot(Driver driver);

@@ -161,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(!m_leader->core().command({run::Verb::Start}).refused());
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->remote().state().running, 5000);
         for (int i = 0; i < 40; ++i)
-            m_leader->core().stepForward();
+            m_leader->core().command({run::Verb::Forward});
         m_leader->showRun().timShow_Timer();
         QTRY_VERIFY_WITH_TIMEOUT(together(), 5000);
         QVERIFY(m_follower->remote().state().running);
@@ -347,8 +347,8 @@ private Q_SLOTS:
             }
         };
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
-        m_leader->core().setSpeed(16);
-        m_leader->core().start();
+        m_leader->core().command({run::Verb::Speed, 16});
+        m_leader->core().command({run::Verb::Start});
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->leaderState().running, 5000);
         m_leader.reset();
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
@@ -385,7 +385,7 @@ private Q_SLOTS:
         QVERIFY(!m_follower->core().steered());
 
         m_leader = showPrompter(m_platform, m_dialogs, scriptOfLines(120), QSize(1000, 700));
-        m_leader->core().setSpeed(9);
+        m_leader->core().command({run::Verb::Speed, 9});
         QVERIFY(
             m_leader->followSeat().lead(QHostAddress::LocalHost, port, QStringLiteral("sesame-0123456789")));
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
@@ -580,9 +580,9 @@ private Q_SLOTS:
         };
         const int atStart = seconds();
         QVERIFY(atStart > 60);
-        m_leader->core().goToFraction(0.9);
+        m_leader->core().command({run::Verb::GoTo, 0, 0.9});
         QTRY_VERIFY_WITH_TIMEOUT(seconds() < atStart - 60, 5000);
-        m_leader->core().home();
+        m_leader->core().command({run::Verb::Home});
         QTRY_VERIFY2_WITH_TIMEOUT(std::abs(seconds() - atStart) <= 2,
                                   qPrintable(m_follower->core().timeToGo()), 5000);
     }
@@ -599,7 +599,7 @@ private Q_SLOTS:
         QCOMPARE(m_follower->showControl().watch().cues().size(), 1);
         const int cueAt = m_leader->core().plainText().indexOf(QLatin1String("[[roll"));
         while (m_leader->core().charAtLine() <= cueAt + 12) {
-            m_leader->core().stepForward();
+            m_leader->core().command({run::Verb::Forward});
             // Where the leader's frames would put it.
             m_follower->setScriptTop(m_follower->core().topFor(m_leader->core().readingPlace()));
             m_follower->showControl().watch().moved();
