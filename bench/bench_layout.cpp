@@ -94,8 +94,8 @@ private Q_SLOTS:
         QVERIFY(orders.create(order));
         shown.show(order.id);
         QCOMPARE(w.showRun().words(), 3 * 2000);
-        w.core().bringCharToLine(w.showRun().storyStart(1) + 5000);
-        w.core().start();
+        w.core().command({run::Verb::JumpChar, w.showRun().storyStart(1) + 5000});
+        w.core().command({run::Verb::Start});
         int edit = 0;
         QBENCHMARK
         {

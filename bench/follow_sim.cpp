@@ -117,7 +117,7 @@ int main(int argc, char **argv)
     Seat &leader = *seats[0];
     PrompterCore &lead = leader.window->core();
     lead.takeScript(script(50000));
-    lead.setSpeed(speed);
+    lead.command({run::Verb::Speed, speed});
 
     std::deque<Delivery> wire;
     double now = 0;
@@ -142,7 +142,7 @@ int main(int argc, char **argv)
     const double restartAt = stopAt + 2000 > seconds * 1000 ? -1 : stopAt * 1000 + 2000;
     bool stopped = false;
     double nextTick = 20, nextReport = 100, nextPing = 0;
-    lead.start();
+    lead.command({run::Verb::Start});
     const float lineHeight = twips::height(leader.window->lblHeightFinder);
     double stopLatency[3] = {0, 0, 0};
 
@@ -175,11 +175,11 @@ int main(int argc, char **argv)
             nextPing += 1000;
         }
         if (!stopped && now >= stopAt * 1000) {
-            lead.stop();
+            lead.command({run::Verb::Stop});
             stopped = true;
         }
         if (restartAt > 0 && now >= restartAt && !lead.clock().ticking())
-            lead.start();
+            lead.command({run::Verb::Start});
         for (int i = 0; i < 3; ++i) {
             Seat &s = *seats[i];
             if (now < s.nextFrame)

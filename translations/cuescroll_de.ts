@@ -187,12 +187,6 @@
         <translation>Von keinem Newsroom-System kommt ein Laufplan.</translation>
     </message>
     <message>
-        <source>The help page could not be opened:
-%1</source>
-        <translation>Die Hilfeseite konnte nicht geöffnet werden:
-%1</translation>
-    </message>
-    <message>
         <source>The script is the leader&apos;s.</source>
         <translation>Das Skript gehört dem Leitprompter.</translation>
     </message>
@@ -1294,6 +1288,12 @@ wechseln zur nächsten und zur vorigen Meldung (bei einem einzelnen Skript blät
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>Die Hilfeseite konnte nicht geöffnet werden:
+%1</translation>
+    </message>
     <message>
         <source>The newsroom has sent no running order &quot;%1&quot;.</source>
         <translation>Das Newsroom-System hat keinen Laufplan „%1“ gesendet.</translation>

@@ -187,12 +187,6 @@
         <translation>Ningún sistema de redacción envía escaletas.</translation>
     </message>
     <message>
-        <source>The help page could not be opened:
-%1</source>
-        <translation>No se pudo abrir la página de ayuda:
-%1</translation>
-    </message>
-    <message>
         <source>The script is the leader&apos;s.</source>
         <translation>El guion es del líder.</translation>
     </message>
@@ -1293,6 +1287,12 @@ que enumera. Ctrl+AvPág y Ctrl+RePág pasan a la noticia siguiente y a la anter
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>No se pudo abrir la página de ayuda:
+%1</translation>
+    </message>
     <message>
         <source>The newsroom has sent no running order &quot;%1&quot;.</source>
         <translation>El sistema de redacción no ha enviado ninguna escaleta «%1».</translation>

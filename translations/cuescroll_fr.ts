@@ -187,12 +187,6 @@
         <translation>Aucun conducteur ne vient d’un système de rédaction.</translation>
     </message>
     <message>
-        <source>The help page could not be opened:
-%1</source>
-        <translation>La page d’aide n’a pas pu être ouverte :
-%1</translation>
-    </message>
-    <message>
         <source>The script is the leader&apos;s.</source>
         <translation>Le script appartient au meneur.</translation>
     </message>
@@ -1294,6 +1288,12 @@ au précédent (avec un seul texte, ils tournent la page).
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>La page d’aide n’a pas pu être ouverte :
+%1</translation>
+    </message>
     <message>
         <source>The newsroom has sent no running order &quot;%1&quot;.</source>
         <translation>Le système de rédaction n’a envoyé aucun conducteur «&#xa0;%1&#xa0;».</translation>

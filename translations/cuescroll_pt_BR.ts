@@ -187,12 +187,6 @@
         <translation>Nenhum roteiro vem de um sistema de redação.</translation>
     </message>
     <message>
-        <source>The help page could not be opened:
-%1</source>
-        <translation>Não foi possível abrir a página de ajuda:
-%1</translation>
-    </message>
-    <message>
         <source>The script is the leader&apos;s.</source>
         <translation>O roteiro é do líder.</translation>
     </message>
@@ -1293,6 +1287,12 @@ que lista. Ctrl+Page Down e Ctrl+Page Up vão para a próxima e a anterior maté
 </context>
 <context>
     <name>frmMain</name>
+    <message>
+        <source>The help page could not be opened:
+%1</source>
+        <translation>Não foi possível abrir a página de ajuda:
+%1</translation>
+    </message>
     <message>
         <source>The newsroom has sent no running order &quot;%1&quot;.</source>
         <translation>O sistema de redação não enviou nenhum roteiro “%1”.</translation>

@@ -94,6 +94,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     hooks.layout = [this] { Form_Resize(); };
     hooks.fullScreen = [this](bool enter) { ShowFullScreen(enter); };
     hooks.close = [this] { close(); };
+    hooks.help = [this] { ShowHelp(); };
     hooks.editText = [this] {
         frmEditText editor(m_dialogs, m_settings, this);
         editor.rtDoc = rtDoc;

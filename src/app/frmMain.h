@@ -140,6 +140,7 @@ private:
     // Stops the timers and gives back the timer resolution, once; Form_Unload and the destructor.
     void ReleaseRun();
     void ShowFullScreen(bool bEnter);
+    void ShowHelp();
     // Once the window's screen is known, the talent window may keep off it.
     void PlaceStudio();
     // Onto another screen than `avoid`, in the state the window has.

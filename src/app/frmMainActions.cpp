@@ -7,21 +7,27 @@
 #include "app/Log.h"
 #include "app/frmMain.h"
 #include "app/gui/PrompterControls.h"
+#include "common/Platform.h"
+#include "common/ProgramFiles.h"
+#include "common/Translations.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
 #include "follow/FollowSeat.h"
 #include "keys/gui/dlgKeys.h"
 #include "markers/gui/Marking.h"
 #include "settings/Settings.h"
+#include "settings/modSettings.h"
 #include "ui/Dialogs.h"
 #include "ui/RichTextView.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QToolBar>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -80,6 +86,24 @@ void frmMain::ShowKeysWindow(QWidget *parent)
 void frmMain::ToggleFullScreen(bool bEnter)
 {
     m_core->command({run::Verb::SetFullScreen, bEnter ? 1 : 0});
+}
+
+void frmMain::ShowHelp()
+{
+    const QString link = modSettings::GetHelpLink().trimmed();
+    // No link: the page shipped with the program. A script or any other scheme in the site file never
+    // reaches the desktop.
+    QUrl url = link.isEmpty()
+                   ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
+                   : programfiles::helpAddress(link, QCoreApplication::applicationDirPath());
+    // A page on this machine may have a sibling in the operator's language, as the shipped one has.
+    if (url.isLocalFile())
+        url.setPath(QUrl::fromLocalFile(translations::localizedPath(url.toLocalFile())).path());
+    if (!url.isValid() || !m_platform.openUrl(url)) {
+        m_dialogs.warning(
+            this, windowTitle(),
+            tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));
+    }
 }
 
 void frmMain::ShowFullScreen(bool bEnter)

@@ -173,7 +173,7 @@ void frmMain::ArrangeControls()
         QElapsedTimer wrapping;
         if (lcApp().isDebugEnabled())
             wrapping.start();
-        m_core->Relaying(); // a show keeps its place by its words, a single script its Top
+        m_core->beforeRelayout(); // a show keeps its place by its words, a single script its Top
         twips::setWidth(rtDoc, twips::width(picBack)); // Left and Top stay: the scroll position survives
         MeasureLineHeight();
         if (wrapping.isValid())
@@ -201,7 +201,7 @@ void frmMain::ArrangeControls()
     twips::move(picLine, kLineInset, twips::top(picMove) - readingline::kLineOverlap, twips::width(picBack),
                 twips::height(picResize) + twips::height(picMove));
 
-    m_core->Relaid();
+    m_core->afterRelayout();
 }
 
 float frmMain::rundownWidth() const

@@ -5,9 +5,7 @@
 #include "core/PrompterCore.h"
 
 #include "common/Platform.h"
-#include "common/ProgramFiles.h"
 #include "common/Trace.h"
-#include "common/Translations.h"
 #include "common/modCommon.h"
 #include "core/Log.h"
 #include "core/StartGate.h"
@@ -15,21 +13,16 @@
 #include "core/TalentMessage.h"
 #include "documents/Cues.h"
 #include "documents/Documents.h"
-#include "documents/ScriptLines.h"
-#include "markers/MarkerPlaces.h"
 #include "scroll/Log.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
-#include "scroll/TwipUnits.h"
 #include "settings/Settings.h"
 #include "settings/modSettings.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTextDocument>
 #include <QTextOption>
-#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +32,7 @@
 PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &view, ScriptWindow &script,
                            Window window, QObject *parent)
     : QObject(parent), m_platform(platform), m_settings(settings), m_view(view), m_script(script),
-      m_window(std::move(window))
+      m_reading(view, script), m_window(std::move(window))
 {
     ScrollClock::Hooks clockHooks;
     clockHooks.step = [this] {
@@ -73,101 +66,9 @@ PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &v
 
 PrompterCore::~PrompterCore() = default;
 
-float PrompterCore::top() const
-{
-    return m_view.scriptTop();
-}
-
-qint32 PrompterCore::range() const
-{
-    return scroll::range(m_view.scriptHeight(), m_view.viewportHeight());
-}
-
-QString PrompterCore::plainText() const
-{
-    return ScriptLines(m_script.script()).text();
-}
-
 const QTextDocument *PrompterCore::document() const
 {
     return &m_script.script();
-}
-
-int PrompterCore::layoutLength() const
-{
-    return ScriptLines(m_script.script()).textLength();
-}
-
-int ScriptWindow::lineCount() const
-{
-    return ScriptLines(script()).lineCount();
-}
-
-int PrompterCore::lineCount() const
-{
-    return m_script.lineCount();
-}
-
-float PrompterCore::lineHeight() const
-{
-    return m_view.fontLineHeight();
-}
-
-float PrompterCore::readingMiddle() const
-{
-    return m_view.readingLineTop() + m_view.readingLineHeight() / 2;
-}
-
-float PrompterCore::viewportHeight() const
-{
-    return m_view.viewportHeight();
-}
-
-int PrompterCore::charAtLine() const
-{
-    return ScriptLines(m_script.script()).lineStartAt(twips::toPixels(readingMiddle() - top()));
-}
-
-PrompterCore::ReadingPlace PrompterCore::readingPlace() const
-{
-    // The layout's own lines: a script in several sizes has lines of several heights.
-    const ScriptLines lines(m_script.script());
-    const double into = double(readingMiddle() - top()) / twips::kPerPixel;
-    const int character = charAtLine();
-    const QRectF line = lines.lineRect(character);
-    const double through = line.height() > 0 ? (into - line.top()) / line.height() : 0.0;
-    const ScriptLines::Span span = lines.lineSpan(character);
-    const QRectF paragraph = lines.paragraphRect(character);
-    const double down = paragraph.height() > 0 ? (into - paragraph.top()) / paragraph.height() : 0.0;
-    return {character, std::clamp(through, 0.0, 1.0), std::max(0, span.next - span.start),
-            std::clamp(down, 0.0, 1.0)};
-}
-
-float PrompterCore::topFor(const ReadingPlace &place, Align align) const
-{
-    const ScriptLines lines(m_script.script());
-    const int length = lines.textLength();
-    int character = std::clamp(place.character, 0, length);
-    double into = 0;
-    if (align == Align::Paragraph && place.paragraph >= 0) {
-        const QRectF paragraph = lines.paragraphRect(character);
-        into = paragraph.top() + std::min(place.paragraph, 1.0) * paragraph.height();
-    } else {
-        double through = place.through;
-        if (place.length > 0) {
-            // The same share of the text here, on whichever line holds it.
-            const double reached = std::min(double(length), place.character + place.through * place.length);
-            const ScriptLines::Span span = lines.lineSpan(int(std::floor(reached)));
-            character = span.start;
-            through = span.next > span.start
-                          ? std::clamp((reached - span.start) / (span.next - span.start), 0.0, 1.0)
-                          : 0.0;
-        }
-        const QRectF line = lines.lineRect(character);
-        into = line.top() + through * line.height();
-    }
-    return std::clamp(float(std::nearbyint(readingMiddle() - into * twips::kPerPixel)), -float(range()),
-                      0.0f);
 }
 
 const CMarkers &PrompterCore::markers() const
@@ -301,11 +202,6 @@ std::optional<Answer> PrompterCore::refusalHere(const run::Command &c) const
     return std::nullopt;
 }
 
-void PrompterCore::doAction(const QString &sAction)
-{
-    carryOut(toolbarCommand(sAction));
-}
-
 Answer PrompterCore::carryOut(const run::Command &c)
 {
     // Marking holds the toolbar: its rule hears the action by name and lets Exit through as a cancel.
@@ -356,7 +252,7 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::Help:
         StopPrompter();
-        ShowHelp();
+        m_window.help();
         break;
     case Verb::Exit:
         m_window.close();
@@ -580,13 +476,7 @@ bool PrompterCore::jumpToMarker(int index)
 
 void PrompterCore::bringCharToLine(int position)
 {
-    const float lineHeight = m_view.fontLineHeight();
-    const ScriptLines lines(m_script.script());
-    const qint32 line = lines.lineOf(std::clamp(position, 0, lines.textLength()));
-    m_clock->place(markers::readingLineTop(markers::lineTop(lineHeight, line), lineHeight,
-                                           m_view.readingLineTop(), m_view.readingLineHeight(),
-                                           float(range())),
-                   false);
+    m_clock->place(m_reading.topForChar(position), false);
     placed();
 }
 
@@ -810,7 +700,7 @@ void PrompterCore::publishPosition()
     Q_EMIT positionChanged(t);
 }
 
-void PrompterCore::Relaying()
+void PrompterCore::beforeRelayout()
 {
     keepPlace();
 }
@@ -828,7 +718,7 @@ void PrompterCore::restorePlace()
         restore();
 }
 
-void PrompterCore::Relaid()
+void PrompterCore::afterRelayout()
 {
     m_toGoSeconds = 0;
     restorePlace();
@@ -879,23 +769,6 @@ void PrompterCore::EditTextAction()
     if (plainText() != before) {
         countWords();
         Q_EMIT scriptChanged();
-    }
-}
-
-void PrompterCore::ShowHelp()
-{
-    const QString link = modSettings::GetHelpLink().trimmed();
-    // No link: the page shipped with the program. A script or any other scheme in the site file never
-    // reaches the desktop.
-    QUrl url = link.isEmpty()
-                   ? QUrl::fromLocalFile(programfiles::locate(QStringLiteral("cuescroll-help.html")))
-                   : programfiles::helpAddress(link, QCoreApplication::applicationDirPath());
-    // A page on this machine may have a sibling in the operator's language, as the shipped one has.
-    if (url.isLocalFile())
-        url.setPath(QUrl::fromLocalFile(translations::localizedPath(url.toLocalFile())).path());
-    if (!url.isValid() || !m_platform.openUrl(url)) {
-        m_script.warn(
-            tr("The help page could not be opened:\n%1").arg(url.isValid() ? url.toDisplayString() : link));
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Command.h"
+#include "core/ScriptReading.h"
 #include "core/ScriptWindow.h"
 #include "markers/CMarkers.h"
 #include "scroll/ScriptView.h"
@@ -44,6 +45,7 @@ public:
         std::function<void(bool)> fullScreen; // show or leave full screen
         std::function<void()> close;          // Exit
         std::function<void()> editText;       // the script editor, until Done or Cancel
+        std::function<void()> help;           // the help page, outside the program
         // Options, showing the look as it is; the look chosen with OK, or nothing.
         std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
@@ -62,52 +64,36 @@ public:
     static constexpr int kMaxSpeed = 16;
     int speed() const { return m_speed; }
     Direction direction() const { return m_direction; }
-    float top() const;    // the script view's Top, twips: 0 at the beginning, negative further on
-    qint32 range() const; // how far Top can go below 0, twips
+    // Where the script stands and the reading line reads in it: see ScriptReading.
+    const ScriptReading &reading() const { return m_reading; }
+    float top() const { return m_reading.top(); }
+    qint32 range() const { return m_reading.range(); }
     int progress() const { return m_progress; } // 0 to 100
     QString timeToGo() const { return m_timeToGo; }
     qint32 toGoSeconds() const { return m_toGoSeconds; } // what timeToGo() shows; 0 before the first count
-    // The script as plain text (paragraphs end in CR LF), and its word count.
-    QString plainText() const;
-    const QTextDocument *document() const; // the script as shown, with its formats
+    // The script as plain text (paragraphs end in CR LF), as shown with its formats, and its word count.
+    QString plainText() const { return m_reading.plainText(); }
+    const QTextDocument *document() const;
     qint32 words() const { return m_words; }
-    // The script's characters as the layout counts them, the display lines they make, and the height
-    // of a line of the script's font, twips.
-    int layoutLength() const;
-    int lineCount() const;
-    float lineHeight() const;
-    // Where in plainText() the display line under the middle of the reading line begins.
-    int charAtLine() const;
-    // The reading line's middle, and the viewport's height, twips down the viewport.
-    float readingMiddle() const;
-    float viewportHeight() const;
-    // Where the reading line reads, independent of window and font size: the first character of the
-    // display line under its middle, and how far down that line (0 to 1) the middle lies.
-    // `length` is the characters of that display line (to the next line's start), so another
-    // prompter, whose lines wrap elsewhere, finds the share of the line's text read. Paragraphs do not
-    // wrap elsewhere: `paragraph` is how far down its paragraph (0 to 1) the reading line lies, for a
-    // prompter that must pass each paragraph evenly in the same time, never hurrying where a line of
-    // one holds less text than a line of the other.
-    struct ReadingPlace
+    int layoutLength() const { return m_reading.layoutLength(); }
+    int lineCount() const { return m_reading.lineCount(); }
+    float lineHeight() const { return m_reading.lineHeight(); }
+    int charAtLine() const { return m_reading.charAtLine(); }
+    float readingMiddle() const { return m_reading.readingMiddle(); }
+    float viewportHeight() const { return m_reading.viewportHeight(); }
+    using ReadingPlace = ScriptReading::Place;
+    using Align = ScriptReading::Align;
+    ReadingPlace readingPlace() const { return m_reading.place(); }
+    float topFor(const ReadingPlace &place, Align align = Align::Line) const
     {
-        int character = 0;
-        double through = 0;
-        int length = 0;
-        double paragraph = -1; // below 0: not known; the line and `through` place it
-    };
-    ReadingPlace readingPlace() const;
-    // The Top that puts the reading line on that place here, within the scroll range: on the line
-    // holding the place's share of its line's text, or (for a motion that must stay even) as far
-    // down the place's paragraph.
-    enum class Align { Line, Paragraph };
-    float topFor(const ReadingPlace &place, Align align = Align::Line) const;
+        return m_reading.topFor(place, align);
+    }
     const CMarkers &markers() const;
     bool markMode() const;
     bool fullScreen() const { return bFullScreen; }
     // The message shown to the presenter, and whether cues are left out of the script's picture.
     TalentMessage &message() const { return *m_message; }
     bool cuesHidden() const { return m_hideCues; }
-    void setCuesHidden(bool hidden);
     // The look the script and the line have, as read at start or last chosen in Options.
     const appearance::Appearance &appearance() const { return m_appearance; }
 
@@ -121,34 +107,16 @@ public:
     void setLeader(Leader leader) { m_leader = std::move(leader); }
     bool following() const { return bool(m_leader); }
 
-    // --- Commands: each has exactly the effect of its key or button.
-    void doAction(const QString &sAction); // the toolbar's twelve actions, by key
+    // --- Not commands. A follower copies its leader's run without asking the leader again, and a show
+    // puts its reading back after the script changed under it.
     void start();
     void stop();
-    void toggle();
-    void reset();
-    void stepBack();
-    void stepForward();
-    void pageBack();
-    void pageForward();
-    void home();
-    void end();
-    void slower();
-    void faster();
     void setSpeed(int speed);
     void setDirection(Direction direction);
-    void toggleFullScreen();
-    void setFullScreen(bool enter);
-    void wheel(int angleDelta); // angle units, 120 per classic notch
-    // Marker `index` (1-based) as Jump To places it; false when there is none.
-    bool jumpToMarker(int index);
-    // That character of plainText() onto the reading line.
-    void bringCharToLine(int position);
-    // That place onto the reading line, as topFor() finds it, to the share of its line.
-    void bringPlaceToLine(const ReadingPlace &place);
     // A fraction of the scroll range, 0 the beginning and 1 the end.
     void goToFraction(double fraction);
-    void openScript(const QString &path);
+    // That place onto the reading line, as topFor() finds it, to the share of its line.
+    void bringPlaceToLine(const ReadingPlace &place);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
     // `dress` formats it before it is laid out, maybe on another thread: the window may prepare the
     // script away from its thread and show it later.
@@ -172,9 +140,6 @@ public:
     // reading line.
     void showAppearance(const appearance::Appearance &a);
     void replaceMarkers(const CMarkers &markers);
-    // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
-    bool markPassage(int start, int length);
-    bool unmark(int index);
 
     // Who moves the script, first the strongest: the operator's own moves and the clock act at once;
     // a leader or the presenter's voice steers at each shown frame, saying where the Top goes (or
@@ -190,11 +155,10 @@ public:
     // --- The design's procedures, for the window and the studio.
     // Moves the script by one step: iDir +1 forward (text up), -1 back; lVal as the step value.
     void Scroll(qint16 iDir, qint32 lVal, bool bSmooth);
-    void StartClock(quint32 tick);
+    // Before the script is wrapped anew: a show's place is taken, to be given back by afterRelayout().
+    void beforeRelayout();
     // After a layout: the time to go is counted afresh and the position told.
-    void Relaid();
-    // Before the script is wrapped anew: a show's place is taken, to be given back by Relaid().
-    void Relaying();
+    void afterRelayout();
     void ApplyStoredAppearance();
     void ReportStoreProblem();
     bool ModalWindowOpen() const;
@@ -225,6 +189,30 @@ Q_SIGNALS:
 
 private:
     run::Answer carryOut(const run::Command &c);
+    // What the commands do, each exactly as its key or button.
+    void toggle();
+    void reset();
+    void stepBack();
+    void stepForward();
+    void pageBack();
+    void pageForward();
+    void home();
+    void end();
+    void slower();
+    void faster();
+    void toggleFullScreen();
+    void setFullScreen(bool enter);
+    void wheel(int angleDelta); // angle units, 120 per classic notch
+    // Marker `index` (1-based) as Jump To places it; false when there is none.
+    bool jumpToMarker(int index);
+    // That character of plainText() onto the reading line.
+    void bringCharToLine(int position);
+    void openScript(const QString &path);
+    void setCuesHidden(bool hidden);
+    // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
+    bool markPassage(int start, int length);
+    bool unmark(int index);
+    void StartClock(quint32 tick);
     std::optional<run::Answer> refusalHere(const run::Command &c) const;
     std::optional<float> steering(quint32 now);
     Steering &slot(Driver driver);
@@ -237,7 +225,6 @@ private:
     void ScriptReplaced(std::optional<qint32> words = std::nullopt);
     void EditTextAction();
     void OptionsAction();
-    void ShowHelp();
     void SaveAppearance();
     void KeepAppearance(const appearance::Appearance &a);
     void markCues();
@@ -247,6 +234,7 @@ private:
     Settings &m_settings;
     ScriptView &m_view;
     ScriptWindow &m_script;
+    ScriptReading m_reading;
     Window m_window;
     StartGate *m_studio = nullptr;
     ScrollClock *m_clock;

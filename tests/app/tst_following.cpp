@@ -161,7 +161,7 @@ private Q_SLOTS:
         QVERIFY(!m_leader->core().command({run::Verb::Start}).refused());
         QTRY_VERIFY_WITH_TIMEOUT(m_follower->remote().state().running, 5000);
         for (int i = 0; i < 40; ++i)
-            m_leader->core().stepForward();
+            m_leader->core().command({run::Verb::Forward});
         m_leader->showRun().timShow_Timer();
         QTRY_VERIFY_WITH_TIMEOUT(together(), 5000);
         QVERIFY(m_follower->remote().state().running);
@@ -499,7 +499,7 @@ private Q_SLOTS:
         QCOMPARE(m_follower->showControl().watch().cues().size(), 1);
         const int cueAt = m_leader->core().plainText().indexOf(QLatin1String("[[roll"));
         while (m_leader->core().charAtLine() <= cueAt + 12) {
-            m_leader->core().stepForward();
+            m_leader->core().command({run::Verb::Forward});
             // Where the leader's frames would put it.
             m_follower->setScriptTop(m_follower->core().topFor(m_leader->core().readingPlace()));
             m_follower->showControl().watch().moved();

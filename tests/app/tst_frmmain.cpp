@@ -600,7 +600,7 @@ private Q_SLOTS:
         clock.timFrame_Timer();
         const int before = w->rtDoc->y();
 
-        w->core().goToFraction(0.5);
+        w->core().command({run::Verb::GoTo, 0, 0.5});
         const float top = twips::top(w->rtDoc);
         QVERIFY(twips::toPixels(-top) > w->picBack->height());
         QCOMPARE(w->rtDoc->y(), before);

@@ -110,11 +110,11 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         auto w = makeWindow(dialogs);
         const QString words = w->lblWords->text();
-        w->core().openScript(dataPath(QStringLiteral("sample.rtf")));
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, dataPath(QStringLiteral("sample.rtf"))});
         QVERIFY(w->controls().opener().isOpening());
         QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
         QVERIFY(w->lblWords->text() != words);
-        w->core().openScript(samplePath());
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, samplePath()});
         QTRY_VERIFY_WITH_TIMEOUT(!w->controls().opener().isOpening(), 10000);
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(w->picBack->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(dialogs.shown.size(), 0);
 
-        w->core().openScript(dataPath(QStringLiteral("sample.docx")));
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, dataPath(QStringLiteral("sample.docx"))});
         w.reset();
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
@@ -163,7 +163,7 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         const auto opened = makeWindow(dialogs);
         twips::setTop(opened->rtDoc, -300);
-        opened->core().openScript(path);
+        opened->core().command({run::Verb::OpenScript, 0, 0, 0, path});
         waitForConverter(opened->controls().opener().converter());
 
         QCOMPARE(dialogs.shown.size(), 0);
@@ -197,7 +197,7 @@ private Q_SLOTS:
             QFAIL("antiword is not installed (scripts/install-deps installs it)");
         FakeDialogs dialogs;
         const auto w = makeWindow(dialogs);
-        w->core().openScript(path);
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, path});
         waitForConverter(w->controls().opener().converter());
         QCOMPARE(w->rtDoc->Text(), QString());
         QCOMPARE(w->lblWords->text(), QString());
@@ -216,7 +216,7 @@ private Q_SLOTS:
         const auto w = makeWindow(dialogs);
         w->DoAction(QStringLiteral("Start"));
         QVERIFY(w->core().running());
-        w->core().openScript(samplePath());
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, samplePath()});
         QVERIFY(!w->core().running());
     }
 
@@ -231,12 +231,12 @@ private Q_SLOTS:
         f.write("#!/bin/sh\nexec sleep 60\n");
         f.close();
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        w->core().openScript(dataPath(QStringLiteral("sample.doc")));
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, dataPath(QStringLiteral("sample.doc"))});
         QVERIFY(w->controls().opener().converter());
         w->controls().opener().converter()->cancel();
         waitForConverter(w->controls().opener().converter());
         w->controls().opener().converter()->setProgram(sleeper);
-        w->core().openScript(dataPath(QStringLiteral("sample.doc")));
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, dataPath(QStringLiteral("sample.doc"))});
         QVERIFY(w->controls().opener().converter()->isRunning());
         QCOMPARE(w->picBack->cursor().shape(), Qt::WaitCursor);
         dialogs.modals << [](QWidget &editor) -> int {

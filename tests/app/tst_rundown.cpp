@@ -135,7 +135,7 @@ void tst_Rundown::showDrivenThroughTheApi()
     QCOMPARE(m_got.value(QStringLiteral("cues")).toArray().size(), 0); // bravo's, not on air yet
 
     // The show starts with the first Start; its clock runs on the program's clock.
-    m_w->core().start();
+    m_w->core().command({run::Verb::Start});
     tick(90000);
     QJsonObject timers = state().value(QStringLiteral("timers")).toObject();
     QCOMPARE(timers.value(QStringLiteral("elapsed")).toInt(), 90);
@@ -218,7 +218,7 @@ void tst_Rundown::storyKeysAndBreaks()
     QCOMPARE(show().current(), 1);
 
     // Read on into the next story: it is on air once the reading line reaches its break.
-    m_w->core().bringCharToLine(show().storyStart(2) - 2);
+    m_w->core().command({run::Verb::JumpChar, show().storyStart(2) - 2});
     tick(250);
     QCOMPARE(show().current(), 2);
     // At the end of the script what stands below the line has been read too.
@@ -286,21 +286,21 @@ void tst_Rundown::panelReordersAndRenames()
     QCOMPARE(show().stories().at(2).planned, 150);
 
     // Full screen shows the script alone.
-    m_w->core().setFullScreen(true);
+    m_w->core().command({run::Verb::SetFullScreen, 1});
     QVERIFY(!panel.isVisible());
-    m_w->core().setFullScreen(false);
+    m_w->core().command({run::Verb::SetFullScreen, 0});
     QVERIFY(panel.isVisible());
 }
 
 void tst_Rundown::hitTheTimeStepsTheSpeed()
 {
-    m_w->core().setSpeed(2);
+    m_w->core().command({run::Verb::Speed, 2});
     show().setPacing({true, 1, 6});
     // A target the show meets at about speed 10 (the step grows from 11 to 35 twips): 6 at most here.
     const int atTwo = show().timings().showToGo;
     QVERIFY(atTwo > 100);
     m_w->core().command({run::Verb::Target, atTwo * 11 / 35 + 15, 0, int(run::TargetKind::Duration)});
-    m_w->core().start();
+    m_w->core().command({run::Verb::Start});
     QList<int> speeds;
     for (int i = 0; i < 60; ++i) {
         tick(250);
@@ -351,8 +351,8 @@ void tst_Rundown::storyRemovedWhileRunning()
     const auto restore = qScopeGuard([] { PrompterControls::setPrepareAway(false); });
     PrompterCore &core = m_w->core();
     QCOMPARE(core.command({run::Verb::Story, 2}).outcome, run::Answer::Outcome::Done);
-    core.setSpeed(16);
-    core.start();
+    core.command({run::Verb::Speed, 16});
+    core.command({run::Verb::Start});
     const auto frame = [&] {
         m_platform.now += 16;
         core.clock().timFrame_Timer();
@@ -416,7 +416,7 @@ void tst_Rundown::storyEditedOnAir()
 {
     RundownPanel &panel = m_w->rundown();
     QVERIFY(!m_w->core().command({run::Verb::Story, 2}).refused());
-    m_w->core().start();
+    m_w->core().command({run::Verb::Start});
     tick(2000);
     const int reading = m_w->core().charAtLine();
     const QString words = m_w->core().plainText().mid(reading, 30);

@@ -20,6 +20,16 @@
 
 using Command = std::function<void(PrompterCore &)>;
 Q_DECLARE_METATYPE(Command)
+
+namespace {
+
+Command verb(run::Verb v)
+{
+    return [v](PrompterCore &c) { c.command({v}); };
+}
+
+} // namespace
+
 using Hand = std::function<void(frmMain &)>; // on the window's controls, or on its core
 Q_DECLARE_METATYPE(Hand)
 
@@ -34,8 +44,8 @@ std::unique_ptr<frmMain> prompter(FakePlatform &platform, FakeDialogs &dialogs)
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(w.get());
     w->Form_Resize();
     // Somewhere in the middle, at a middling speed: every command has room to act.
-    w->core().goToFraction(0.5);
-    w->core().setSpeed(8);
+    w->core().command({run::Verb::GoTo, 0, 0.5});
+    w->core().command({run::Verb::Speed, 8});
     return w;
 }
 
@@ -68,20 +78,18 @@ private Q_SLOTS:
         QTest::addColumn<Command>("command");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
-        QTest::newRow("toggle") << Command(&PrompterCore::toggle) << int(Space) << 0;
-        QTest::newRow("reset") << Command(&PrompterCore::reset) << int(Back) << 0;
-        QTest::newRow("back") << Command(&PrompterCore::stepBack) << int(Up) << 0;
-        QTest::newRow("forward") << Command(&PrompterCore::stepForward) << int(Down) << 0;
-        QTest::newRow("page back") << Command(&PrompterCore::pageBack) << int(PageUp) << 0;
-        QTest::newRow("page forward") << Command(&PrompterCore::pageForward) << int(PageDown) << 0;
-        QTest::newRow("home") << Command(&PrompterCore::home) << int(Home) << 0;
-        QTest::newRow("end") << Command(&PrompterCore::end) << int(End) << 0;
-        QTest::newRow("slower") << Command(&PrompterCore::slower) << int(Left) << 0;
-        QTest::newRow("faster") << Command(&PrompterCore::faster) << int(Right) << 0;
-        QTest::newRow("down") << Command([](PrompterCore &c) {
-            c.setDirection(PrompterCore::Direction::Down);
-        }) << int(Down) << int(CtrlBit);
-        QTest::newRow("full screen") << Command(&PrompterCore::toggleFullScreen) << int(F9) << 0;
+        QTest::newRow("toggle") << verb(run::Verb::Toggle) << int(Space) << 0;
+        QTest::newRow("reset") << verb(run::Verb::Reset) << int(Back) << 0;
+        QTest::newRow("back") << verb(run::Verb::Back) << int(Up) << 0;
+        QTest::newRow("forward") << verb(run::Verb::Forward) << int(Down) << 0;
+        QTest::newRow("page back") << verb(run::Verb::PageBack) << int(PageUp) << 0;
+        QTest::newRow("page forward") << verb(run::Verb::PageForward) << int(PageDown) << 0;
+        QTest::newRow("home") << verb(run::Verb::Home) << int(Home) << 0;
+        QTest::newRow("end") << verb(run::Verb::End) << int(End) << 0;
+        QTest::newRow("slower") << verb(run::Verb::Slower) << int(Left) << 0;
+        QTest::newRow("faster") << verb(run::Verb::Faster) << int(Right) << 0;
+        QTest::newRow("down") << verb(run::Verb::Down) << int(Down) << int(CtrlBit);
+        QTest::newRow("full screen") << verb(run::Verb::FullScreen) << int(F9) << 0;
     }
     void commandIsItsKey()
     {
@@ -104,7 +112,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("speed");
         QTest::addColumn<bool>("up");
         QTest::addColumn<int>("progress"); // below 0: wherever the middle of the script is
-        QTest::newRow("faster") << Hand([](frmMain &w) { w.core().faster(); }) << 9 << true << -1;
+        QTest::newRow("faster") << Hand([](frmMain &w) { w.core().command({run::Verb::Faster}); }) << 9
+                                << true << -1;
         QTest::newRow("speed command") << Hand([](frmMain &w) {
             w.core().command({run::Verb::Speed, 3});
         }) << 3 << true << -1;
@@ -116,8 +125,10 @@ private Q_SLOTS:
             w.optDown->setChecked(true);
             w.optUp->setChecked(true);
         }) << 8 << true << -1;
-        QTest::newRow("end") << Hand([](frmMain &w) { w.core().end(); }) << 8 << true << 100;
-        QTest::newRow("reset") << Hand([](frmMain &w) { w.core().reset(); }) << 8 << true << 0;
+        QTest::newRow("end") << Hand([](frmMain &w) { w.core().command({run::Verb::End}); }) << 8 << true
+                             << 100;
+        QTest::newRow("reset") << Hand([](frmMain &w) { w.core().command({run::Verb::Reset}); }) << 8 << true
+                               << 0;
     }
     void panelAndRunAgree()
     {

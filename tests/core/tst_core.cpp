@@ -17,6 +17,16 @@
 
 using Command = std::function<void(PrompterCore &)>;
 Q_DECLARE_METATYPE(Command)
+
+namespace {
+
+Command verb(run::Verb v)
+{
+    return [v](PrompterCore &c) { c.command({v}); };
+}
+
+} // namespace
+
 using Check = std::function<bool(const PrompterCore &)>;
 Q_DECLARE_METATYPE(Check)
 Q_DECLARE_METATYPE(run::Command)
@@ -37,8 +47,8 @@ struct Prompter
         core = std::make_unique<PrompterCore>(platform, settings, view, view, std::move(window));
         core->takeScript(scriptOfLines(300));
         // Somewhere in the middle, at a middling speed: every command has room to act.
-        core->goToFraction(0.5);
-        core->setSpeed(8);
+        core->command({run::Verb::GoTo, 0, 0.5});
+        core->command({run::Verb::Speed, 8});
     }
     Settings settings;
     FakeScriptWindow view;
@@ -65,26 +75,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QByteArray>("told"); // the signals expected once each; every other one never
-        QTest::newRow("start") << Command(&PrompterCore::start) << QByteArray("running");
-        QTest::newRow("stop while stopped") << Command(&PrompterCore::stop) << QByteArray();
-        QTest::newRow("faster") << Command(&PrompterCore::faster) << QByteArray("speed");
-        QTest::newRow("same speed") << Command([](PrompterCore &c) { c.setSpeed(8); }) << QByteArray();
-        QTest::newRow("speed past the top")
-            << Command([](PrompterCore &c) { c.setSpeed(99); }) << QByteArray("speed");
-        QTest::newRow("down") << Command([](PrompterCore &c) {
-            c.setDirection(PrompterCore::Direction::Down);
-        }) << QByteArray("direction");
-        QTest::newRow("up while up") << Command([](PrompterCore &c) {
-            c.setDirection(PrompterCore::Direction::Up);
+        QTest::newRow("start") << verb(run::Verb::Start) << QByteArray("running");
+        QTest::newRow("stop while stopped") << verb(run::Verb::Stop) << QByteArray();
+        QTest::newRow("faster") << verb(run::Verb::Faster) << QByteArray("speed");
+        QTest::newRow("same speed") << Command([](PrompterCore &c) {
+            c.command({run::Verb::Speed, 8});
         }) << QByteArray();
-        QTest::newRow("step") << Command(&PrompterCore::stepForward) << QByteArray("position");
-        QTest::newRow("end") << Command(&PrompterCore::end) << QByteArray("position progress");
-        QTest::newRow("reset") << Command(&PrompterCore::reset) << QByteArray("position progress");
-        QTest::newRow("to where it is")
-            << Command([](PrompterCore &c) { c.goToFraction(0.5); }) << QByteArray();
-        QTest::newRow("full screen") << Command(&PrompterCore::toggleFullScreen) << QByteArray("fullScreen");
-        QTest::newRow("mark mode") << Command([](PrompterCore &c) { c.doAction(QStringLiteral("Mark")); })
-                                   << QByteArray("markMode");
+        QTest::newRow("speed out of range") << Command([](PrompterCore &c) {
+            c.command({run::Verb::Speed, 99});
+        }) << QByteArray();
+        QTest::newRow("down") << verb(run::Verb::Down) << QByteArray("direction");
+        QTest::newRow("up while up") << verb(run::Verb::Up) << QByteArray();
+        QTest::newRow("step") << verb(run::Verb::Forward) << QByteArray("position");
+        QTest::newRow("end") << verb(run::Verb::End) << QByteArray("position progress");
+        QTest::newRow("reset") << verb(run::Verb::Reset) << QByteArray("position progress");
+        QTest::newRow("to where it is") << Command([](PrompterCore &c) {
+            c.command({run::Verb::GoTo, 0, 0.5});
+        }) << QByteArray();
+        QTest::newRow("full screen") << verb(run::Verb::FullScreen) << QByteArray("fullScreen");
+        QTest::newRow("mark mode") << verb(run::Verb::MarkMode) << QByteArray("markMode");
         QTest::newRow("new script") << Command([](PrompterCore &c) { c.takeScript(scriptOfLines(3)); })
                                     << QByteArray("script position");
     }
@@ -125,7 +134,7 @@ private Q_SLOTS:
         Prompter p(m_platform, 900, 500);
         PrompterCore &c = *p.core;
         QSignalSpy moved(&c, &PrompterCore::positionChanged);
-        c.start();
+        c.command({run::Verb::Start});
         int frames = 0;
         for (int ms = 0; ms < 1000; ++ms) {
             ++m_platform.now;
@@ -235,16 +244,16 @@ private Q_SLOTS:
         int start = 0;
         for (int i = 0; i < line; ++i)
             start = int(text.indexOf(QStringLiteral("\r\n"), start)) + 2;
-        c.bringCharToLine(start + 3);
+        c.command({run::Verb::JumpChar, start + 3});
         if (c.top() < 0 && c.top() > -float(c.range())) // unless the script cannot scroll that far
             QCOMPARE(c.charAtLine(), start);
         // The place read there puts another prompter, of another size, on the same words.
         const PrompterCore::ReadingPlace place = c.readingPlace();
         QCOMPARE(c.topFor(place), c.top());
         Prompter other(m_platform, 600, 350);
-        other.core->goToFraction(0);
+        other.core->command({run::Verb::GoTo, 0, 0});
         const float there = other.core->topFor(place);
-        other.core->goToFraction(-there / float(other.core->range()));
+        other.core->command({run::Verb::GoTo, 0, -there / float(other.core->range())});
         if (there < 0 && there > -float(other.core->range()))
             QCOMPARE(other.core->charAtLine(), place.character);
     }

@@ -116,12 +116,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<Change>("change");
         QTest::newRow("relaid at another width") << Change([](Show &s) {
-            s.core->Relaying();
+            s.core->beforeRelayout();
             s.view.resize(420, 480);
-            s.core->Relaid();
+            s.core->afterRelayout();
         });
         QTest::newRow("font through Options")
-            << Change([](Show &s) { s.core->doAction(QStringLiteral("Options")); });
+            << Change([](Show &s) { s.core->command({run::Verb::Options}); });
         QTest::newRow("story before replaced")
             << Change([](Show &s) { s.run->feedStoryText(0, lines(QStringLiteral("alpha"), 50)); });
         QTest::newRow("story read replaced") << Change([](Show &s) {
@@ -144,10 +144,10 @@ private Q_SLOTS:
         Show s(m_platform);
         QVERIFY(!s.core->command({run::Verb::Story, 2}).refused());
         QVERIFY(s.reading().startsWith(QLatin1String("bravo line 1 ")));
-        s.core->setSpeed(6);
-        s.core->start();
+        s.core->command({run::Verb::Speed, 6});
+        s.core->command({run::Verb::Start});
         frames(s, 400);
-        s.core->stop();
+        s.core->command({run::Verb::Stop});
         const QString before = s.words(0, 10);
         QVERIFY(s.run->reached() > s.run->storyStart(1) + 200);
         change(s);
@@ -167,12 +167,12 @@ private Q_SLOTS:
         const show::Timings t = s.run->timings();
         QCOMPARE(t.storyToGo, s.run->estimated(0));
         QVERIFY(s.fired.isEmpty());
-        s.core->start();
+        s.core->command({run::Verb::Start});
         QCOMPARE(s.fired, QStringList({QStringLiteral("roll VT headlines"), QStringLiteral("camera two")}));
         frames(s, 100);
-        s.core->stop();
+        s.core->command({run::Verb::Stop});
         s.core->command({run::Verb::Reset});
-        s.core->start();
+        s.core->command({run::Verb::Start});
         frames(s, 100);
         QCOMPARE(s.fired.size(), 2);
         QCOMPARE(s.onAir(), QStringLiteral("A"));
@@ -188,8 +188,8 @@ private Q_SLOTS:
     void timersAgree()
     {
         Show s(m_platform);
-        s.core->setSpeed(5);
-        s.core->start();
+        s.core->command({run::Verb::Speed, 5});
+        s.core->command({run::Verb::Start});
         frames(s, 3000);
         s.run->timShow_Timer();
         const show::Timings t = s.run->timings();
@@ -204,11 +204,11 @@ private Q_SLOTS:
             qPrintable(QStringLiteral("%1 against %2 + %3").arg(t.showToGo).arg(t.storyToGo).arg(after)));
         QCOMPARE(s.run->stories().at(0).words, 30 * 12);
         // Running on at the end, where nothing moves, the rate stays what the presenter read.
-        s.core->stop();
+        s.core->command({run::Verb::Stop});
         s.core->command({run::Verb::End});
         s.run->timShow_Timer();
         const double rate = t.rate;
-        s.core->start();
+        s.core->command({run::Verb::Start});
         frames(s, 3000);
         s.run->timShow_Timer();
         QVERIFY(qAbs(s.run->timings().rate - rate) < rate * 0.2);

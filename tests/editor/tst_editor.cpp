@@ -296,8 +296,8 @@ private Q_SLOTS:
         FakeDialogs dialogs;
         auto w = makeMain(dialogs);
         LogCapture log(rules);
-        w->core().openScript(dataPath(QStringLiteral("sample.docx")));
-        w->core().openScript(dataPath(QStringLiteral("bad/random.docx")));
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, dataPath(QStringLiteral("sample.docx"))});
+        w->core().command({run::Verb::OpenScript, 0, 0, 0, dataPath(QStringLiteral("bad/random.docx"))});
         w->DoAction(QStringLiteral("Start"));
         w->DoAction(QStringLiteral("Stop"));
         QCOMPARE(dialogs.shown.size(), 1); // the refusal

@@ -237,8 +237,8 @@ void TestMosNcs::theRunningOrderIsTheShowWhileItRuns()
     QCOMPARE(line("onair"), QStringLiteral("RO1 S2"));
 
     // Read well into it, running on the program's clock, the line partly through a display line.
-    core.bringCharToLine(int(core.plainText().indexOf(QLatin1String("Weather line 20 "))));
-    core.start();
+    core.command({run::Verb::JumpChar, int(core.plainText().indexOf(QLatin1String("Weather line 20 ")))});
+    core.command({run::Verb::Start});
     for (int i = 0; i < 20; ++i) {
         platform.now += 20;
         core.clock().timTick_Timer();
@@ -409,7 +409,7 @@ void TestMosNcs::aWholeReplaceKeepsTheStoryOnAir()
     QCOMPARE(line("onair"), QStringLiteral("RO2 M1"));
     QCOMPARE(core.command({run::Verb::Story, 10}).refused(), false);
     QCOMPARE(line("onair"), QStringLiteral("RO2 M10"));
-    core.start();
+    core.command({run::Verb::Start});
     for (int i = 0; i < 40; ++i) {
         platform.now += 20;
         core.clock().timTick_Timer();

@@ -145,10 +145,10 @@ private Q_SLOTS:
         w->remote().oscFeedback().pushNow();
         heard(m_desk);
         m_platform.now += 10;
-        w->core().goToFraction(0.3);
+        w->core().command({run::Verb::GoTo, 0, 0.3});
         QVERIFY(!heard(m_desk).contains(kPrefix + "progress"));
         m_platform.now += 20;
-        w->core().goToFraction(0.6);
+        w->core().command({run::Verb::GoTo, 0, 0.6});
         QVERIFY(heard(m_desk).isEmpty());
         m_platform.now += remote::OscFeedback::kGapMs;
         w->remote().oscFeedback().pushNow();

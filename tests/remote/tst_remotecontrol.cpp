@@ -105,8 +105,8 @@ void tst_RemoteControl::commandIsTheKey()
     auto byRemote = showPrompter(m_platform, m_dialogs, {});
     for (frmMain *w : {byKey.get(), byRemote.get()}) {
         w->core().takeScript(script);
-        w->core().goToFraction(0.5); // somewhere in the middle, so that every step shows
-        w->core().setSpeed(8);
+        w->core().command({run::Verb::GoTo, 0, 0.5}); // somewhere in the middle, so that every step shows
+        w->core().command({run::Verb::Speed, 8});
     }
     QCOMPARE(seen(*byKey), seen(*byRemote));
     const QJsonObject before = seen(*byKey);
@@ -167,10 +167,10 @@ void tst_RemoteControl::commandsNotCarriedOutAreRefused()
     remote::RemoteControl &r = w->remote();
     r.setAddress(QHostAddress::LocalHost);
     QVERIFY2(r.startForRun(quint16(0), false), qPrintable(r.error()));
-    QVERIFY(w->core().markPassage(100, 20));
+    QVERIFY(!w->core().command({run::Verb::Mark, 100, 0, 20}).refused());
     QDialog other(w.get());
     if (situation == QLatin1String("running"))
-        w->core().start();
+        w->core().command({run::Verb::Start});
     else if (situation == QLatin1String("marking"))
         w->HandleKey(keyinput::F5, 0);
     else

@@ -99,7 +99,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, hidden);
         auto w = showPrompter(m_platform, m_dialogs, {});
-        w->core().setCuesHidden(hidden);
+        w->core().command({run::Verb::HideCues, hidden ? 1 : 0});
         w->core().takeScript(QStringLiteral("one two\r\n[[roll VT]]\r\nthree\r\n[[ lights ]]"));
         QCOMPARE(w->core().words(), 3);
         QVERIFY(w->lblWords->text().startsWith(QLatin1String("3 ")));
@@ -138,7 +138,7 @@ private Q_SLOTS:
         const int cueAt = w->core().plainText().indexOf(QLatin1String("[[roll"));
         const auto forwardPast = [&] {
             while (w->core().charAtLine() <= cueAt + 12)
-                w->core().stepForward();
+                w->core().command({run::Verb::Forward});
         };
         forwardPast();
         QCOMPARE(fired.size(), 1);
@@ -153,14 +153,14 @@ private Q_SLOTS:
         QVERIFY(datagram.contains("roll VT"));
 
         for (int i = 0; i < 5; ++i)
-            w->core().stepForward();
+            w->core().command({run::Verb::Forward});
         QCOMPARE(fired.size(), 1);
         while (w->core().charAtLine() >= cueAt)
-            w->core().stepBack();
+            w->core().command({run::Verb::Back});
         forwardPast();
         QCOMPARE(fired.size(), 2);
-        w->core().goToFraction(0);
-        w->core().goToFraction(1);
+        w->core().command({run::Verb::GoTo, 0, 0});
+        w->core().command({run::Verb::GoTo, 0, 1});
         QCOMPARE(fired.size(), 2);
         QVERIFY(QTest::qWaitFor([&] { return hook.bodies.size() == 2; }, 5000));
         QVERIFY(w->findChild<QLabel *>(QStringLiteral("lblCueProblem"))->text().isEmpty());
@@ -188,9 +188,9 @@ private Q_SLOTS:
         const int cueAt = w->core().plainText().indexOf(QLatin1String("[[roll"));
         const auto passTheCue = [&] {
             while (w->core().charAtLine() >= cueAt)
-                w->core().stepBack();
+                w->core().command({run::Verb::Back});
             while (w->core().charAtLine() <= cueAt + 12)
-                w->core().stepForward();
+                w->core().command({run::Verb::Forward});
         };
         passTheCue();
         QLabel *problem = w->findChild<QLabel *>(QStringLiteral("lblCueProblem"));

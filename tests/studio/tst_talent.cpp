@@ -268,7 +268,7 @@ private Q_SLOTS:
         t->installEventFilter(&painted);
         w->sldSpeed->setValue(std::abs(speed));
         if (speed < 0)
-            w->core().setDirection(PrompterCore::Direction::Down);
+            w->core().command({run::Verb::Down});
         w->DoAction(QStringLiteral("Start"));
         const int startY = w->rtDoc->y();
         // Long enough to cross from one tile into the next.

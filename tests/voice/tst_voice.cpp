@@ -189,13 +189,13 @@ private Q_SLOTS:
             c.clock().timFrame_Timer();
         }
         if (move == QLatin1String("step"))
-            c.stepForward();
+            c.command({run::Verb::Forward});
         else if (move == QLatin1String("wheel"))
-            c.wheel(120);
+            c.command({run::Verb::Wheel, 120});
         else if (move == QLatin1String("jump"))
-            c.goToFraction(0.5);
+            c.command({run::Verb::GoTo, 0, 0.5});
         else if (move == QLatin1String("reset"))
-            c.reset();
+            c.command({run::Verb::Reset});
         else
             Q_EMIT v.follower()->silence();
         QVERIFY(!c.steered());
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QVERIFY(!v.meter()->isVisible());
         QCOMPARE(m_dialogs.shown.size(), 1);
         QVERIFY(m_dialogs.shown.first().text.contains(QDir::toNativeSeparators(empty.path())));
-        w->core().stepForward();
+        w->core().command({run::Verb::Forward});
         QVERIFY(w->core().top() < 0);
     }
 
