@@ -9,7 +9,7 @@
 #include "PaintedArea.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "scroll/ScrollClock.h"
 #include "studio/ScriptPicture.h"
 #include "ui/RichTextView.h"

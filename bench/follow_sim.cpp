@@ -12,7 +12,7 @@
 #include "FakePlatform.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
 #include "scroll/ScrollClock.h"

@@ -10,7 +10,7 @@
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "mos/MosControl.h"
 #include "remote/gui/RemoteControl.h"
 #include "settings/Settings.h"

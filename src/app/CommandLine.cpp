@@ -8,7 +8,7 @@
 #include "common/ProgramFiles.h"
 #include "common/Translations.h"
 #include "follow/FollowLink.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "net/Token.h"
 #include "remote/gui/RemoteControl.h"
 #include "show/RundownFile.h"

@@ -14,10 +14,10 @@
 #include "editor/gui/ScriptFile.h"
 #include "editor/gui/ScriptOpener.h"
 #include "editor/gui/frmEditText.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "follow/LeaderFeed.h"
 #include "keys/gui/dlgKeys.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "line/gui/LineHandles.h"
 #include "markers/gui/Marking.h"
 #include "mos/MosControl.h"
@@ -246,7 +246,7 @@ void frmMain::CreateStudio()
         if (const auto key = keyinput::fromEvent(*event))
             HandleKey(key->code, key->shift);
     };
-    p.stored = [this] { m_core->ReportStoreProblem(); };
+    p.stored = [this] { m_core->reportStoreProblem(); };
     m_voice = new VoiceFollowing(*m_core, m_platform, m_dialogs, m_settings, {this, picPanel, prgDoc});
     p.moreItems = [this](QMenu &menu) {
         menu.addSeparator();
@@ -315,7 +315,7 @@ void frmMain::ShowRemoteWindow()
 {
     remote::dlgRemote window(m_settings, *m_remote, m_dialogs, this);
     m_dialogs.showModal(window);
-    m_core->ReportStoreProblem();
+    m_core->reportStoreProblem();
 }
 
 frmMain::~frmMain()
@@ -376,7 +376,7 @@ void frmMain::InitPrompter()
     cmdCancel->setIcon(icons::tool(QStringLiteral("Cancel")));
     cmdMark->setIcon(icons::tool(QStringLiteral("Mark")));
 
-    m_core->ApplyStoredAppearance();
+    m_core->applyStoredAppearance();
 }
 
 qint32 frmMain::windowStateValue() const

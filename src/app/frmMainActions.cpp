@@ -12,7 +12,7 @@
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "keys/gui/dlgKeys.h"
 #include "markers/gui/Marking.h"
 #include "settings/Settings.h"

@@ -50,5 +50,5 @@ void frmMain::ShowMosWindow()
         m_core->command({run::Verb::RunningOrder, 0, 0, 0, orderId});
     });
     m_dialogs.showModal(window);
-    m_core->ReportStoreProblem();
+    m_core->reportStoreProblem();
 }

@@ -215,7 +215,7 @@ Answer PrompterCore::carryOut(const run::Command &c)
     // The toolbar's: all but Start, ClearAll, FullScreen and Exit stop the run first.
     case Verb::EditText:
         StopPrompter();
-        EditTextAction();
+        editText();
         break;
     case Verb::Start:
         StartPrompter();
@@ -248,7 +248,7 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::Options:
         StopPrompter();
-        OptionsAction();
+        showOptions();
         break;
     case Verb::Help:
         StopPrompter();
@@ -357,7 +357,7 @@ Answer PrompterCore::carryOut(const run::Command &c)
         setFullScreen(c.value != 0);
         break;
     case Verb::StartAt:
-        StartClock(quint32(c.value));
+        startClock(quint32(c.value));
         break;
     }
     return Answer::done();
@@ -561,7 +561,7 @@ void PrompterCore::takeScript(const QString &text, const std::function<void(QTex
                                if (hidden != m_hideCues) // changed while the script was on its way
                                    markCues();
                                m_followUp = after;
-                               ScriptReplaced(words);
+                               scriptReplaced(words);
                                if (const std::function<void()> followUp = std::exchange(m_followUp, {}))
                                    followUp();
                                if (laying.isValid())
@@ -589,7 +589,7 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
         [this, hidden](std::optional<qint32> words) {
             if (hidden != m_hideCues)
                 markCues();
-            ScriptReplaced(words);
+            scriptReplaced(words);
         },
         [taken](const QString &why) {
             *taken = false;
@@ -601,7 +601,7 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
 void PrompterCore::showAppearance(const appearance::Appearance &a)
 {
     m_script.showAppearance(a);
-    KeepAppearance(a);
+    keepAppearance(a);
 }
 
 void PrompterCore::replaceMarkers(const CMarkers &markers)
@@ -625,7 +625,7 @@ bool PrompterCore::unmark(int index)
     return m_script.unmark(index);
 }
 
-void PrompterCore::ScriptReplaced(std::optional<qint32> words)
+void PrompterCore::scriptReplaced(std::optional<qint32> words)
 {
     m_window.layout();
     m_view.setScriptTop(0);
@@ -642,10 +642,10 @@ void PrompterCore::StartPrompter()
         setRunning(true);
         return;
     }
-    StartClock(m_platform.timeGetTime());
+    startClock(m_platform.timeGetTime());
 }
 
-void PrompterCore::StartClock(quint32 tick)
+void PrompterCore::startClock(quint32 tick)
 {
     qCDebug(lcScroll) << "clock started at" << tick << "ms, speed" << speed()
                       << (direction() == Direction::Up ? "forward" : "back");
@@ -751,7 +751,7 @@ void PrompterCore::UpdateProgress(bool bSmooth)
     }
 }
 
-void PrompterCore::EditTextAction()
+void PrompterCore::editText()
 {
     m_script.cancelOpening();
     const QString before = plainText();
@@ -772,7 +772,7 @@ void PrompterCore::EditTextAction()
     }
 }
 
-void PrompterCore::OptionsAction()
+void PrompterCore::showOptions()
 {
     // A show stays on the words read; a single script goes back to its beginning.
     const bool kept = keepPlace();
@@ -795,10 +795,10 @@ void PrompterCore::OptionsAction()
         Q_EMIT appearanceChanged();
 }
 
-void PrompterCore::ApplyStoredAppearance()
+void PrompterCore::applyStoredAppearance()
 {
     const appearance::Appearance stored = m_settings.appearance();
-    KeepAppearance(stored);
+    keepAppearance(stored);
     m_script.applyAppearance(stored);
     markCues();
 }
@@ -828,25 +828,25 @@ void PrompterCore::SaveAppearance()
 {
     // Every writer of the tag writes a number; keep the colour known so far should one not.
     const appearance::Appearance shown = m_script.shownAppearance(m_appearance.lForeColor);
-    KeepAppearance(shown);
+    keepAppearance(shown);
     m_settings.setAppearance(shown);
-    ReportStoreProblem();
+    reportStoreProblem();
 }
 
-void PrompterCore::KeepAppearance(const appearance::Appearance &a)
+void PrompterCore::keepAppearance(const appearance::Appearance &a)
 {
     m_appearance = a;
     m_appearance.dFontSize = appearance::storedFontSize(a.dFontSize);
 }
 
 // Whichever change finds the store unable to keep it, the operator hears of it once.
-void PrompterCore::ReportStoreProblem()
+void PrompterCore::reportStoreProblem()
 {
     if (const std::optional<QString> problem = modSettings::takeStoreProblem())
         m_script.warn(*problem);
 }
 
-bool PrompterCore::ModalWindowOpen() const
+bool PrompterCore::modalWindowOpen() const
 {
     return m_script.modalWindowOpen();
 }

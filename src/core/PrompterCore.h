@@ -159,9 +159,9 @@ public:
     void beforeRelayout();
     // After a layout: the time to go is counted afresh and the position told.
     void afterRelayout();
-    void ApplyStoredAppearance();
-    void ReportStoreProblem();
-    bool ModalWindowOpen() const;
+    void applyStoredAppearance();
+    void reportStoreProblem();
+    bool modalWindowOpen() const;
 
     ScrollClock &clock() const { return *m_clock; }
     // The show of several scripts, which takes the commands between its stories; none: a single script.
@@ -212,7 +212,7 @@ private:
     // Marks a passage, or removes marker `index` (1-based), as Mark and Unmark would.
     bool markPassage(int start, int length);
     bool unmark(int index);
-    void StartClock(quint32 tick);
+    void startClock(quint32 tick);
     std::optional<run::Answer> refusalHere(const run::Command &c) const;
     std::optional<float> steering(quint32 now);
     Steering &slot(Driver driver);
@@ -222,11 +222,11 @@ private:
     void UpdateProgress(bool bSmooth);
     void publishPosition();
     void placed(); // the view was put somewhere: progress and position told
-    void ScriptReplaced(std::optional<qint32> words = std::nullopt);
-    void EditTextAction();
-    void OptionsAction();
+    void scriptReplaced(std::optional<qint32> words = std::nullopt);
+    void editText();
+    void showOptions();
     void SaveAppearance();
-    void KeepAppearance(const appearance::Appearance &a);
+    void keepAppearance(const appearance::Appearance &a);
     void markCues();
     void countWords(std::optional<qint32> words = std::nullopt);
 

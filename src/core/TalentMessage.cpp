@@ -12,10 +12,10 @@
 
 TalentMessage::TalentMessage(Platform &platform, QObject *parent) : QObject(parent), m_platform(platform)
 {
-    tmrMessage = new QTimer(this);
-    tmrMessage->setObjectName(QStringLiteral("tmrMessage"));
-    tmrMessage->setSingleShot(true);
-    connect(tmrMessage, &QTimer::timeout, this, &TalentMessage::tmrMessage_Timer);
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setObjectName(QStringLiteral("m_messageTimer"));
+    m_messageTimer->setSingleShot(true);
+    connect(m_messageTimer, &QTimer::timeout, this, &TalentMessage::messageTimeout);
 }
 
 QString TalentMessage::clean(const QString &text)
@@ -48,20 +48,20 @@ bool TalentMessage::show(const QString &text, int seconds)
     m_shown = m_platform.timeGetTime();
     m_lasts = quint32(std::clamp(seconds, 0, kMaxSeconds)) * 1000u;
     if (m_lasts > 0)
-        tmrMessage->start(int(m_lasts));
+        m_messageTimer->start(int(m_lasts));
     else
-        tmrMessage->stop();
+        m_messageTimer->stop();
     set(shown);
     return true;
 }
 
 void TalentMessage::clear()
 {
-    tmrMessage->stop();
+    m_messageTimer->stop();
     set(QString());
 }
 
-void TalentMessage::tmrMessage_Timer()
+void TalentMessage::messageTimeout()
 {
     if (m_text.isEmpty() || m_lasts == 0)
         return;
@@ -69,7 +69,7 @@ void TalentMessage::tmrMessage_Timer()
     if (gone >= m_lasts)
         clear();
     else // woken early: the clock is the run's, not the timer's
-        tmrMessage->start(int(m_lasts - gone));
+        m_messageTimer->start(int(m_lasts - gone));
 }
 
 void TalentMessage::set(const QString &text)

@@ -30,8 +30,8 @@ public:
     QString text() const { return m_text; }
 
     // The expiry timer's handler: clears the message once its time is up.
-    void tmrMessage_Timer();
-    QTimer *tmrMessage = nullptr;
+    void messageTimeout();
+    QTimer *m_messageTimer = nullptr;
 
 Q_SIGNALS:
     void changed(const QString &text); // empty: none shown

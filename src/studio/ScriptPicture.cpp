@@ -4,7 +4,7 @@
 
 #include "studio/ScriptPicture.h"
 
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "studio/DirectOutput.h"
 #include "studio/Log.h"
 #include "studio/WaylandScroll.h"

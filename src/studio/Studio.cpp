@@ -5,7 +5,7 @@
 #include "studio/Studio.h"
 
 #include "common/Platform.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "settings/Settings.h"
 #include "studio/Log.h"
 #include "studio/ScreenIdentity.h"
@@ -35,11 +35,11 @@ QString escapedForMenu(QString name)
 Studio::Studio(Platform &platform, Settings &settings, Prompter prompter, QObject *parent)
     : QObject(parent), m_platform(platform), m_settings(settings), m_prompter(std::move(prompter))
 {
-    tmrCountdown = new QTimer(this);
-    tmrCountdown->setObjectName(QStringLiteral("tmrCountdown"));
-    tmrCountdown->setSingleShot(true);
-    tmrCountdown->setTimerType(Qt::PreciseTimer);
-    connect(tmrCountdown, &QTimer::timeout, this, &Studio::tmrCountdown_Timer);
+    m_countdownTimer = new QTimer(this);
+    m_countdownTimer->setObjectName(QStringLiteral("m_countdownTimer"));
+    m_countdownTimer->setSingleShot(true);
+    m_countdownTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_countdownTimer, &QTimer::timeout, this, &Studio::countdownTick);
 
     m_overlay = new CountdownOverlay(m_prompter.picBack, m_prompter.band);
     m_prompter.picBack->installEventFilter(this);
@@ -239,7 +239,7 @@ bool Studio::holdStart(bool clockRunning)
     m_countdown.begin(m_platform.timeGetTime(), m_options.countdownSeconds);
     qCDebug(lcStudio) << "countdown of" << m_options.countdownSeconds << "s begun";
     showNumber();
-    tmrCountdown->start(1000);
+    m_countdownTimer->start(1000);
     return true;
 }
 
@@ -248,7 +248,7 @@ void Studio::cancelCountdown()
     if (!m_countdown.active())
         return;
     m_countdown.cancel();
-    tmrCountdown->stop();
+    m_countdownTimer->stop();
     qCDebug(lcStudio) << "countdown cancelled";
     showNumber();
 }
@@ -258,7 +258,7 @@ int Studio::countdownShowing() const
     return m_countdown.showing(m_platform.timeGetTime());
 }
 
-void Studio::tmrCountdown_Timer()
+void Studio::countdownTick()
 {
     if (!m_countdown.active())
         return;
@@ -266,7 +266,7 @@ void Studio::tmrCountdown_Timer()
     if (m_countdown.over(now)) {
         const quint32 end = m_countdown.end();
         m_countdown.cancel();
-        tmrCountdown->stop();
+        m_countdownTimer->stop();
         qCDebug(lcStudio) << "countdown over: the clock starts";
         showNumber();
         if (m_prompter.startClock)
@@ -277,7 +277,7 @@ void Studio::tmrCountdown_Timer()
     // Wake once per shown second, at the moment the number changes.
     const quint32 intoSecond =
         (now - (m_countdown.end() - 1000u * quint32(m_countdown.showing(now)))) % 1000u;
-    tmrCountdown->start(int(1000u - intoSecond));
+    m_countdownTimer->start(int(1000u - intoSecond));
 }
 
 void Studio::showNumber()

@@ -80,7 +80,7 @@ public:
     bool counting() const { return m_countdown.active(); }
     int countdownShowing() const;
     // Redraws the number and starts the clock once it is over.
-    void tmrCountdown_Timer();
+    void countdownTick();
 
     // A message to the presenter over every picture of the script; empty: none.
     void setMessage(const QString &text);
@@ -104,7 +104,7 @@ public:
     ScriptPicture *talentWindow() const { return m_talent; }
     ScriptPicture *prompterMirror() const { return m_mirror; }
     CountdownOverlay *countdownOverlay() const { return m_overlay; }
-    QTimer *tmrCountdown = nullptr;
+    QTimer *m_countdownTimer = nullptr;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

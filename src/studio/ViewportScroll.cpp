@@ -4,7 +4,7 @@
 
 #include "studio/ViewportScroll.h"
 
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "studio/ScriptPicture.h"
 #include "studio/WaylandScroll.h"
 #include "ui/RichTextView.h"

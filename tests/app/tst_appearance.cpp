@@ -7,7 +7,7 @@
 #include "PrompterWindow.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "markers/MarkerPlaces.h"
 #include "markers/gui/dlgSelectMarker.h"
 #include "settings/gui/dlgOptions.h"

@@ -8,7 +8,7 @@
 #include "app/KeyInput.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "scroll/Progress.h"
 #include "scroll/ScrollClock.h"
 #include "settings/Settings.h"

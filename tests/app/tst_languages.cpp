@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PrompterWindow.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "remote/PageTexts.h"
 #include "remote/gui/dlgRemote.h"
 #include "settings/Settings.h"

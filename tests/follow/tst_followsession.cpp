@@ -34,7 +34,7 @@ struct Prompter
         window.editText = [] {};
         window.options = [](const appearance::Appearance &) { return std::nullopt; };
         core = std::make_unique<PrompterCore>(platform, settings, view, view, std::move(window));
-        core->ApplyStoredAppearance(); // as the window does at its start: a leader tells its look
+        core->applyStoredAppearance(); // as the window does at its start: a leader tells its look
         core->takeScript(scriptOfLines(100));
         session = std::make_unique<FollowSession>(platform, *core);
     }
@@ -228,7 +228,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(follower.core->message().text(), QStringLiteral("Wrap up"), 5000);
         // Its time is the leader's: it goes when the leader's goes.
         m_platform.now += 31000;
-        leader.core->message().tmrMessage_Timer();
+        leader.core->message().messageTimeout();
         QTRY_COMPARE_WITH_TIMEOUT(follower.core->message().text(), QString(), 5000);
 
         // A follower that comes later is told the message shown.

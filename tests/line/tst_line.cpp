@@ -9,7 +9,7 @@
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
 #include "line/ReadingLine.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "line/gui/ControlDrag.h"
 #include "line/gui/LineHandles.h"
 #include "settings/modSettings.h"

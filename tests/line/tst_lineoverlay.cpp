@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "ui/Twips.h"
 
 #include <QScreen>

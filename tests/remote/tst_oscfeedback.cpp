@@ -130,7 +130,7 @@ private Q_SLOTS:
             QVERIFY(!w->remote().apply({Verb::ClearMessage}).refused());
         } else if (how == QLatin1String("expire")) {
             m_platform.now += 5000;
-            w->core().message().tmrMessage_Timer();
+            w->core().message().messageTimeout();
         } else {
             QVERIFY(!w->remote().apply({Verb::Message, 0, 0, 0, QStringLiteral("Go to VT")}).refused());
             after = QStringLiteral("Go to VT");

@@ -245,16 +245,16 @@ private Q_SLOTS:
         QVERIFY(w->studio()->countdownOverlay()->isVisible());
         TalentMessage &m = w->core().message();
         m_platform.now += 29999;
-        m.tmrMessage_Timer();
+        m.messageTimeout();
         QCOMPARE(shown(), QStringLiteral("Wrap up"));
         m_platform.now += 1;
-        m.tmrMessage_Timer();
+        m.messageTimeout();
         QCOMPARE(shown(), QStringLiteral("(null)"));
         QVERIFY(!w->studio()->countdownOverlay()->isVisible());
 
         QCOMPARE(ask("POST", R"({"text":"30 seconds"})"), 204);
         m_platform.now += 3600 * 1000;
-        m.tmrMessage_Timer();
+        m.messageTimeout();
         QCOMPARE(shown(), QStringLiteral("30 seconds"));
         QCOMPARE(ask("DELETE", {}), 204);
         QCOMPARE(shown(), QStringLiteral("(null)"));

@@ -7,7 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 #include "scroll/ScrollClock.h"
 #include "settings/Settings.h"
 #include "settings/StoreFile.h"
@@ -68,7 +68,7 @@ class tst_studio : public QObject
     static void advance(frmMain &w, FakePlatform &platform, quint32 ms)
     {
         platform.now += ms;
-        w.studio()->tmrCountdown_Timer();
+        w.studio()->countdownTick();
         if (w.core().clock().ticking())
             w.core().clock().timTick_Timer();
     }

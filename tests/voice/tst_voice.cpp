@@ -7,7 +7,7 @@
 #include "PrompterWindow.h"
 #include "common/Modules.h"
 #include "core/PrompterCore.h"
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 #include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/Twips.h"

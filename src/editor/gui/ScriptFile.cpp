@@ -7,7 +7,7 @@
 #include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "documents/Rtf.h"
-#include "editor/Log.h"
+#include "editor/gui/Log.h"
 #include "ui/LayoutBounds.h"
 #include "ui/RichTextView.h"
 

@@ -6,7 +6,7 @@
 
 #include "common/LocalPath.h"
 #include "documents/DocConverter.h"
-#include "editor/Log.h"
+#include "editor/gui/Log.h"
 #include "editor/gui/ScriptFile.h"
 #include "ui/Dialogs.h"
 #include "ui/LayoutBounds.h"

@@ -5,7 +5,7 @@
 #include "editor/gui/frmEditText.h"
 
 #include "documents/DocConverter.h"
-#include "editor/Log.h"
+#include "editor/gui/Log.h"
 #include "editor/gui/ScriptFile.h"
 #include "settings/Settings.h"
 #include "ui/Colors.h"

@@ -4,7 +4,7 @@
 
 #include "line/gui/ControlDrag.h"
 
-#include "line/Log.h"
+#include "line/gui/Log.h"
 #include "ui/Twips.h"
 
 #include <QMouseEvent>

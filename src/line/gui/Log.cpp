@@ -2,6 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "line/Log.h"
+#include "line/gui/Log.h"
 
 Q_LOGGING_CATEGORY(lcLine, "cuescroll.line", QtWarningMsg)

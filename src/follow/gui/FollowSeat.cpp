@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "follow/FollowSeat.h"
+#include "follow/gui/FollowSeat.h"
 
 #include "follow/FollowLink.h"
-#include "follow/dlgFollow.h"
-#include "follow/dlgLeading.h"
+#include "follow/gui/dlgFollow.h"
+#include "follow/gui/dlgLeading.h"
 #include "ui/Dialogs.h"
 
 #include <QAction>

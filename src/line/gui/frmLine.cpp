@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "line/frmLine.h"
+#include "line/gui/frmLine.h"
 
-#include "line/Log.h"
+#include "line/gui/Log.h"
 #include "ui/Colors.h"
 
 #include <QAbstractScrollArea>

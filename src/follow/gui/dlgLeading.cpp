@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "follow/dlgLeading.h"
+#include "follow/gui/dlgLeading.h"
 
 #include "follow/Protocol.h"
 

@@ -2,6 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "editor/Log.h"
+#include "editor/gui/Log.h"
 
 Q_LOGGING_CATEGORY(lcEditor, "cuescroll.editor", QtWarningMsg)

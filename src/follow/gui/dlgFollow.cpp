@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "follow/dlgFollow.h"
+#include "follow/gui/dlgFollow.h"
 
 #include "follow/Discovery.h"
 
