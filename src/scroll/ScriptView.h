@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <QtGlobal>
+
 // What the run asks of the view that shows its script: where the script and the reading line stand
 // and how tall they are, in twips down the viewport. The prompter window answers it.
 class ScriptView
@@ -23,5 +25,14 @@ public:
     virtual void keepScriptTop(float top) = 0; // recorded only: a later frame shows it
     virtual int shownScriptY() const = 0;      // pixels down the viewport
     virtual void showScriptAt(int y) = 0;
+    // Each frame: the script at `y`, and how far past it (-0.5 to 0.5 px) it truly lies, for a view
+    // the display can place at a fraction of a pixel. Others move in whole pixels.
+    virtual bool showsFractions() const { return false; }
+    virtual void presentScript(int y, float fraction)
+    {
+        Q_UNUSED(fraction)
+        if (y != shownScriptY())
+            showScriptAt(y);
+    }
     virtual double refreshRate() const = 0; // of the screen showing the view; 0 when not known
 };

@@ -201,10 +201,7 @@ void ScrollClock::timFrame_Timer()
     }
     placedElsewhere();
     const quint32 now = m_platform.timeGetTime();
-    const int y = twips::toPixels(m_glide.shownAt(now) - m_heldShift);
-    if (y != m_view.shownScriptY())
-        m_view.showScriptAt(y);
-    m_shownY = y;
+    present(m_glide.shownAt(now) - m_heldShift);
     if (std::exchange(m_heldShift, 0.f) != 0.f)
         timJump->start(kJumpAfterFrameMs);
     m_hooks.framed();
@@ -218,9 +215,14 @@ void ScrollClock::timFrame_Timer()
 void ScrollClock::timJump_Timer()
 {
     timJump->stop();
-    const int y = twips::toPixels(m_glide.shownAt(m_platform.timeGetTime()) - m_heldShift);
-    if (y != m_view.shownScriptY())
-        m_view.showScriptAt(y);
+    present(m_glide.shownAt(m_platform.timeGetTime()) - m_heldShift);
+}
+
+void ScrollClock::present(float top)
+{
+    const float pixels = top / twips::kPerPixel;
+    const int y = static_cast<int>(std::nearbyint(pixels));
+    m_view.presentScript(y, pixels - static_cast<float>(y));
     m_shownY = y;
 }
 
@@ -242,8 +244,9 @@ void ScrollClock::scheduleFrame(bool mayRest)
     const double since = double(elapsedMs(now, m_frameBase));
     double next = (std::floor(std::max(0.0, since) / period) + 1) * period;
     // At a slow speed most frames would show the picture where it is: the clock sleeps through them
-    // to the frame that moves it a pixel, which every frame would have shown no sooner.
-    if (const float pace = m_glide.pace(); mayRest && pace != 0.f) {
+    // to the frame that moves it a pixel, which every frame would have shown no sooner. A view that
+    // shows fractions of a pixel moves at every frame.
+    if (const float pace = m_glide.pace(); mayRest && pace != 0.f && !m_view.showsFractions()) {
         const float shown = m_glide.shownAt(now);
         const float edge = (float(twips::toPixels(shown)) + (pace > 0 ? 0.5f : -0.5f)) * twips::kPerPixel;
         const double moves = since + double((edge - shown) / pace);

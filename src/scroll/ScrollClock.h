@@ -67,6 +67,7 @@ private:
     void scheduleFrame(bool mayRest = false);
     double periodMs() const; // of the display, or of 60 Hz when it does not say
     void stepsDue();
+    void present(float top); // twips: shown at the nearest pixel, and the fraction past it
 
     Platform &m_platform;
     ScriptView &m_view;

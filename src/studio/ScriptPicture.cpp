@@ -8,6 +8,7 @@
 #include "studio/DirectOutput.h"
 #include "studio/Log.h"
 #include "studio/WaylandScroll.h"
+#include "ui/RichTextView.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBackingStore>
@@ -365,6 +366,13 @@ void ScriptPicture::paintEvent(QPaintEvent *event)
     if (!m_waylandTried && !m_direct && testAttribute(Qt::WA_TranslucentBackground) && toScreen) {
         m_waylandTried = true;
         m_wayland = WaylandScroll::create(this, [this](QPainter &p, int top) { drawScript(p, top); });
+        // Between whole-pixel moves the compositor places the picture at the script's fraction.
+        if (auto *view = qobject_cast<RichTextView *>(m_doc.data()); view && m_wayland) {
+            m_fractionLink = connect(view, &RichTextView::shownFractionChanged, this, [this] {
+                if (m_painted && isVisible())
+                    showScript();
+            });
+        }
     }
     if (m_wayland && toScreen) {
         // Only what lies over the script: the compositor shows the script through the clear pixels.
@@ -400,7 +408,9 @@ qreal ScriptPicture::scriptTop() const
 {
     const QRect src = studio::visibleRect(m_back);
     const QRect f = frame();
-    const qreal y0 = m_doc->viewport()->mapFrom(m_back.data(), src.topLeft()).y();
+    const auto *view = qobject_cast<const RichTextView *>(m_doc.data());
+    const qreal y0 =
+        m_doc->viewport()->mapFrom(m_back.data(), src.topLeft()).y() - (view ? view->shownFraction() : 0.0);
     const qreal s = scale();
     const qreal top = m_flip ? f.height() - (y0 + src.height()) * s : y0 * s;
     return top + std::max(0, -f.top());
@@ -464,6 +474,7 @@ void ScriptPicture::hideEvent(QHideEvent *)
     // Hidden, a Wayland window loses its surface and ours under it.
     m_wayland.reset();
     m_waylandTried = false;
+    disconnect(m_fractionLink);
 }
 
 bool ScriptPicture::event(QEvent *event)

@@ -108,6 +108,7 @@ private:
 
     QPointer<QWidget> m_back;
     QPointer<QTextEdit> m_doc;
+    QMetaObject::Connection m_fractionLink; // the script's fraction, while the compositor places it
     QPointer<const frmLine> m_band;
     bool m_mirror = false;
     bool m_flip = false;

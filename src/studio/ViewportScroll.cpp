@@ -4,6 +4,7 @@
 
 #include "studio/ViewportScroll.h"
 
+#include "common/Trace.h"
 #include "line/gui/frmLine.h"
 #include "studio/ScriptPicture.h"
 #include "studio/WaylandScroll.h"
@@ -55,6 +56,7 @@ void ViewportScroll::start()
     if (!m_scroll)
         return;
     m_doc->setShownBeneath(true);
+    connect(m_doc, &RichTextView::shownFractionChanged, this, &ViewportScroll::follow, Qt::UniqueConnection);
     if (m_band)
         m_band->setScriptBeneath(true);
     place();
@@ -66,8 +68,10 @@ void ViewportScroll::stop()
 {
     m_scroll.reset();
     m_tried = false;
-    if (m_doc)
+    if (m_doc) {
         m_doc->setShownBeneath(false);
+        disconnect(m_doc, &RichTextView::shownFractionChanged, this, &ViewportScroll::follow);
+    }
     if (m_band)
         m_band->setScriptBeneath(false);
     if (onActive)
@@ -91,7 +95,10 @@ void ViewportScroll::follow()
 {
     if (!m_scroll || !m_doc || !m_back)
         return;
-    m_scroll->show(m_doc->viewport()->mapFrom(m_back.data(), QPoint()).y());
+    const qreal top = m_doc->viewport()->mapFrom(m_back.data(), QPoint()).y() - m_doc->shownFraction();
+    m_scroll->show(top);
+    if (trace::enabled())
+        trace::record('F', std::llround(top * 1000)); // bench/measure-wayland: the picture's place
 }
 
 // Changes to the text come in bursts: drawn once they are over.

@@ -8,6 +8,7 @@
 #include "documents/ScriptLines.h"
 #include "ui/PreparedLayout.h"
 
+#include <QMetaMethod>
 #include <QString>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -133,6 +134,27 @@ public:
     void setShownBeneath(bool on) { m_beneath = on; }
     bool shownBeneath() const { return m_beneath; }
 
+    // How far below its place in whole pixels the script truly lies (-0.5 to 0.5), for pictures of
+    // it that the display places at a fraction of a pixel. A move of the view tells them with its
+    // own event, so only a change without one is signalled.
+    qreal shownFraction() const { return m_fraction; }
+    // Whether a picture placed at fractions of a pixel follows the view now.
+    bool fractionShown() const
+    {
+        return isSignalConnected(QMetaMethod::fromSignal(&RichTextView::shownFractionChanged));
+    }
+    void setShownFraction(qreal fraction, bool tell)
+    {
+        if (fraction == m_fraction)
+            return;
+        m_fraction = fraction;
+        if (tell)
+            Q_EMIT shownFractionChanged();
+    }
+
+Q_SIGNALS:
+    void shownFractionChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -153,4 +175,5 @@ private:
     int m_leftMargin = 0;
     int m_rightMargin = 0; // used while the view takes no input, so nothing scrolls it internally
     bool m_beneath = false;
+    qreal m_fraction = 0;
 };

@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <cmath>
+
 namespace {
 
 struct ButtonDef
@@ -311,6 +313,10 @@ float frmMainUi::scriptTop() const
 
 void frmMainUi::setScriptTop(float top)
 {
+    // Placed, not glided: the pictures of it show the place to the fraction as well.
+    const float pixels = top / twips::kPerPixel;
+    const int y = static_cast<int>(std::nearbyint(pixels));
+    rtDoc->setShownFraction(pixels - static_cast<float>(y), y == rtDoc->y());
     twips::setTop(rtDoc, top);
 }
 
@@ -349,6 +355,20 @@ void frmMainUi::keepScriptTop(float top)
 int frmMainUi::shownScriptY() const
 {
     return rtDoc->y();
+}
+
+bool frmMainUi::showsFractions() const
+{
+    return rtDoc->fractionShown();
+}
+
+// The fraction goes with the move when there is one: pictures following the view read it then.
+void frmMainUi::presentScript(int y, float fraction)
+{
+    const bool moves = y != rtDoc->y();
+    rtDoc->setShownFraction(fraction, !moves);
+    if (moves)
+        showScriptAt(y);
 }
 
 void frmMainUi::showScriptAt(int y)

@@ -65,5 +65,7 @@ struct frmMainUi : ScriptView
     void keepScriptTop(float top) override;
     int shownScriptY() const override;
     void showScriptAt(int y) override;
+    bool showsFractions() const override;
+    void presentScript(int y, float fraction) override;
     double refreshRate() const override;
 };

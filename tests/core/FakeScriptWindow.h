@@ -38,6 +38,7 @@ public:
     float viewport = 0;
     float top = 0;
     int shownY = 0;
+    float presented = 0; // pixels down the viewport, with the fraction each frame shows
     Heard heard;
     bool marking = false;
     CMarkers marks;
@@ -69,6 +70,11 @@ public:
     void keepScriptTop(float t) override { top = t; }
     int shownScriptY() const override { return shownY; }
     void showScriptAt(int y) override { shownY = y; }
+    void presentScript(int y, float fraction) override
+    {
+        presented = float(y) + fraction;
+        ScriptView::presentScript(y, fraction);
+    }
     double refreshRate() const override { return 60; }
 
     void hear(Heard h) override { heard = std::move(h); }

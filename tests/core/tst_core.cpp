@@ -150,6 +150,46 @@ private Q_SLOTS:
         QCOMPARE(moved.last().first().toFloat(), c.top());
     }
 
+    // At the slow speeds, where a step is less than a pixel a frame, every display frame still shows
+    // the script further on: to a fraction of a pixel, for a display that places pictures so.
+    void everyFrameMovesAtSlowSpeeds_data()
+    {
+        QTest::addColumn<int>("speed");
+        for (int speed = 1; speed <= 4; ++speed)
+            QTest::addRow("speed %d", speed) << speed;
+    }
+    void everyFrameMovesAtSlowSpeeds()
+    {
+        QFETCH(int, speed);
+        Prompter p(m_platform, 900, 500);
+        PrompterCore &c = *p.core;
+        c.command({run::Verb::Speed, speed});
+        c.command({run::Verb::Start});
+        int frames = 0;
+        int still = 0;
+        int wholePixelsStill = 0;
+        float last = 0;
+        int lastY = 0;
+        for (int ms = 0; ms < 3000; ++ms) {
+            ++m_platform.now;
+            c.clock().timTick_Timer();
+            if (ms % 17 != 16) // 60 Hz, near enough, and never in step with the clock's 20 ms
+                continue;
+            c.clock().timFrame_Timer();
+            if (ms > 500) {
+                ++frames;
+                still += p.view.presented == last;
+                wholePixelsStill += p.view.shownY == lastY;
+                QVERIFY(std::abs(p.view.presented - float(p.view.shownY)) <= 0.5f);
+            }
+            last = p.view.presented;
+            lastY = p.view.shownY;
+        }
+        QVERIFY(frames > 100);
+        QCOMPARE(still, 0);
+        QVERIFY(wholePixelsStill > 0); // what the fraction is for
+    }
+
     // A steered script goes where it is told at each frame, within its range, and is told once per frame.
     void steeringMovesEachFrame()
     {
