@@ -34,6 +34,24 @@ constexpr int kStripRows = 64;
 
 namespace studio {
 
+void watchScript(QObject *owner, QTextEdit *view, const std::function<void()> &changed)
+{
+    QTextDocument *doc = view->document();
+    QObject::connect(doc, &QTextDocument::contentsChanged, owner, changed);
+    QObject::connect(doc->documentLayout(), &QAbstractTextDocumentLayout::update, owner, changed);
+    // A new script may come as a new document, shown once the old one has gone (or with the view).
+    QObject::connect(doc, &QObject::destroyed, owner, [owner, view = QPointer<QTextEdit>(view), changed] {
+        QMetaObject::invokeMethod(
+            owner,
+            [owner, view, changed] {
+                if (view)
+                    watchScript(owner, view, changed);
+                changed();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 QRect visibleRect(const QWidget *picBack)
 {
     int width = picBack->width();
@@ -150,28 +168,10 @@ ScriptPicture::ScriptPicture(QWidget *picBack, QTextEdit *rtDoc, const frmLine *
         o->installEventFilter(this);
     if (band)
         const_cast<frmLine *>(band)->installEventFilter(this);
-    watchDocument();
+    studio::watchScript(this, rtDoc, [this] { invalidate(); });
 }
 
 ScriptPicture::~ScriptPicture() = default;
-
-void ScriptPicture::watchDocument()
-{
-    QTextDocument *doc = m_doc->document();
-    connect(doc, &QTextDocument::contentsChanged, this, &ScriptPicture::invalidate);
-    connect(doc->documentLayout(), &QAbstractTextDocumentLayout::update, this, &ScriptPicture::invalidate);
-    // A new script may come as a new document, shown once the old one has gone (or with the view).
-    connect(doc, &QObject::destroyed, this, [this] {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_doc)
-                    watchDocument();
-                invalidate();
-            },
-            Qt::QueuedConnection);
-    });
-}
 
 void ScriptPicture::setMirror(bool leftRight, bool topBottom)
 {

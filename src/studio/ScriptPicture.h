@@ -35,6 +35,9 @@ QRectF paintMessage(QPainter &painter, const QRectF &area, const QString &text, 
                     bool below = false);
 // Where `band` stands in `back`'s pixels; empty while it is not shown.
 QRect bandIn(const QWidget *back, const QWidget *band);
+// Calls `changed` (on `owner`) whenever `view`'s script changes, in its text or its layout, also once
+// a new script has come as a new document, for as long as both live.
+void watchScript(QObject *owner, QTextEdit *view, const std::function<void()> &changed);
 // The time to the end in the top right corner of `area`, in its colour.
 QRectF paintClock(QPainter &painter, const QRectF &area, const QString &text, const QColor &color);
 } // namespace studio
@@ -97,7 +100,6 @@ private:
     qreal scriptTop() const;
     void showScript();
     void makeOverlay(const QTransform &t, const QSize &viewport);
-    void watchDocument();
     bool followScroll(const QMoveEvent *event);
     void followBand();
     int shownOffset() const;

@@ -26,28 +26,10 @@ ViewportScroll::ViewportScroll(QWidget *window, QWidget *picBack, RichTextView *
         return;
     for (QObject *o : std::initializer_list<QObject *>{window, picBack, rtDoc})
         o->installEventFilter(this);
-    watchDocument();
+    studio::watchScript(this, rtDoc, [this] { refreshSoon(); });
 }
 
 ViewportScroll::~ViewportScroll() = default;
-
-void ViewportScroll::watchDocument()
-{
-    QTextDocument *doc = m_doc->document();
-    connect(doc, &QTextDocument::contentsChanged, this, &ViewportScroll::refreshSoon);
-    connect(doc->documentLayout(), &QAbstractTextDocumentLayout::update, this, &ViewportScroll::refreshSoon);
-    // A new script may come as a new document.
-    connect(doc, &QObject::destroyed, this, [this] {
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_doc)
-                    watchDocument();
-                refreshSoon();
-            },
-            Qt::QueuedConnection);
-    });
-}
 
 void ViewportScroll::start()
 {

@@ -41,7 +41,6 @@ private:
     void place();
     void follow();
     void refreshSoon();
-    void watchDocument();
     void draw(QPainter &p, int top) const;
 
     QPointer<QWidget> m_window;
