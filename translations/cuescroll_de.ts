@@ -206,6 +206,10 @@
         <source>The message is empty.</source>
         <translation>Die Nachricht ist leer.</translation>
     </message>
+    <message>
+        <source>No window shows the script.</source>
+        <translation>Kein Fenster zeigt das Skript.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>

@@ -206,6 +206,10 @@
         <source>The message is empty.</source>
         <translation>El mensaje está vacío.</translation>
     </message>
+    <message>
+        <source>No window shows the script.</source>
+        <translation>Ninguna ventana muestra el guion.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>

@@ -206,6 +206,10 @@
         <source>The message is empty.</source>
         <translation>Le message est vide.</translation>
     </message>
+    <message>
+        <source>No window shows the script.</source>
+        <translation>Aucune fenêtre n&apos;affiche le script.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>

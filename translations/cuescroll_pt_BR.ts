@@ -206,6 +206,10 @@
         <source>The message is empty.</source>
         <translation>A mensagem está vazia.</translation>
     </message>
+    <message>
+        <source>No window shows the script.</source>
+        <translation>Nenhuma janela mostra o roteiro.</translation>
+    </message>
 </context>
 <context>
     <name>RichTextView</name>

@@ -83,6 +83,7 @@ struct Answer
     enum class Reason {
         None,
         WindowOpen,
+        NoWindow, // the run is shown nowhere: before its window or after
         Marking,
         OutOfRange,
         NoSuchMarker,

@@ -21,6 +21,7 @@
 #include "settings/modSettings.h"
 
 #include <QElapsedTimer>
+#include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -29,11 +30,25 @@
 #include <memory>
 #include <utility>
 
+PrompterCore::PrompterCore(Platform &platform, Settings &settings, QObject *parent)
+    : QObject(parent), m_platform(platform), m_settings(settings), m_noScript(new QTextDocument(this)),
+      m_message(new TalentMessage(platform, this))
+{}
+
 PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &view, ScriptWindow &script,
                            Window window, QObject *parent)
-    : QObject(parent), m_platform(platform), m_settings(settings), m_view(view), m_script(script),
-      m_reading(view, script), m_window(std::move(window))
+    : PrompterCore(platform, settings, parent)
 {
+    attach(view, script, std::move(window), parent);
+}
+
+void PrompterCore::attach(ScriptView &view, ScriptWindow &script, Window window, QObject *timers)
+{
+    Q_ASSERT(!attached());
+    m_view = &view;
+    m_script = &script;
+    m_reading.emplace(view, script);
+    m_window = std::move(window);
     ScrollClock::Hooks clockHooks;
     clockHooks.step = [this] {
         m_stepFromClock = m_clock->frameSync() && !markMode();
@@ -51,8 +66,8 @@ PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &v
         publishPosition();
     };
     // The window's designed timers, as before the run was apart from it; the run's own without one.
-    m_clock =
-        new ScrollClock(platform, parent ? parent : this, view, settings.frameSync(), std::move(clockHooks));
+    m_clock = new ScrollClock(m_platform, timers ? timers : this, view, m_settings.frameSync(),
+                              std::move(clockHooks));
 
     ScriptWindow::Heard heard;
     heard.markModeChanged = [this](bool on) { Q_EMIT markModeChanged(on); };
@@ -60,25 +75,46 @@ PrompterCore::PrompterCore(Platform &platform, Settings &settings, ScriptView &v
     heard.jumped = [this] { placed(); };
     heard.opening = [this] { StopPrompter(); };
     heard.scriptRead = [this](const QString &text) { takeScript(text); };
-    m_script.hear(std::move(heard));
-    m_message = new TalentMessage(platform, this);
+    m_script->hear(std::move(heard));
+}
+
+void PrompterCore::detach()
+{
+    if (!attached())
+        return;
+    // Quietly: the window is going, and what hears the run with it. Nothing moves a run not shown.
+    const QSignalBlocker quiet(this);
+    m_clock->stop();
+    bRunning = false;
+    delete std::exchange(m_clock, nullptr);
+    // Whoever steered or held the run went with the window.
+    m_studio = nullptr;
+    m_steering = {};
+    m_leader = {};
+    m_followUp = {};
+    m_keptPlace = {};
+    m_window = {};
+    m_reading.reset();
+    m_script = nullptr;
+    m_view = nullptr;
 }
 
 PrompterCore::~PrompterCore() = default;
 
 const QTextDocument *PrompterCore::document() const
 {
-    return &m_script.script();
+    return m_script ? &m_script->script() : m_noScript;
 }
 
 const CMarkers &PrompterCore::markers() const
 {
-    return m_script.markers();
+    static const CMarkers none;
+    return m_script ? m_script->markers() : none;
 }
 
 bool PrompterCore::markMode() const
 {
-    return m_script.markMode();
+    return m_script && m_script->markMode();
 }
 
 namespace {
@@ -136,6 +172,8 @@ run::Command PrompterCore::toolbarCommand(const QString &key)
 
 Answer PrompterCore::command(const run::Command &c)
 {
+    if (!attached())
+        return Answer::refused(Answer::Reason::NoWindow, tr("No window shows the script."));
     // A passage chosen on a follower is marked by the leader, from mark mode; everything else
     // there stays with this prompter's copy.
     if (m_leader && leadersCommand(c.verb) && (c.verb == Verb::Mark || !markMode())) {
@@ -145,7 +183,7 @@ Answer PrompterCore::command(const run::Command &c)
             // Picked from this prompter's copy of the leader's markers, carried out by the leader.
             const bool jump = c.verb == Verb::PickJump;
             const int index =
-                m_script.pickMarker(jump ? QStringLiteral("Jump To") : QStringLiteral("Unmark"));
+                m_script->pickMarker(jump ? QStringLiteral("Jump To") : QStringLiteral("Unmark"));
             if (index <= 0)
                 return Answer::done();
             return command({jump ? Verb::JumpMarker : Verb::Unmark, index});
@@ -207,7 +245,7 @@ Answer PrompterCore::carryOut(const run::Command &c)
     // Marking holds the toolbar: its rule hears the action by name and lets Exit through as a cancel.
     if (markMode()) {
         if (const char *key = toolbarKey(c.verb)) {
-            m_script.markModeAction(QLatin1String(key));
+            m_script->markModeAction(QLatin1String(key));
             return Answer::done();
         }
     }
@@ -225,23 +263,23 @@ Answer PrompterCore::carryOut(const run::Command &c)
         break;
     case Verb::Reset:
         StopPrompter();
-        m_view.setScriptTop(0);
+        m_view->setScriptTop(0);
         placed();
         break;
     case Verb::MarkMode:
         StopPrompter();
-        m_script.enterMarkMode();
+        m_script->enterMarkMode();
         break;
     case Verb::PickJump:
         StopPrompter();
-        m_script.jumpToMarker();
+        m_script->jumpToMarker();
         break;
     case Verb::PickUnmark:
         StopPrompter();
-        m_script.unmarkText();
+        m_script->unmarkText();
         break;
     case Verb::ClearMarkers:
-        m_script.clearAllMarkers();
+        m_script->clearAllMarkers();
         break;
     case Verb::EnterFullScreen:
         setFullScreen(true);
@@ -471,12 +509,12 @@ bool PrompterCore::jumpToMarker(int index)
     if (markMode())
         return false;
     StopPrompter();
-    return m_script.jumpTo(index);
+    return m_script->jumpTo(index);
 }
 
 void PrompterCore::bringCharToLine(int position)
 {
-    m_clock->place(m_reading.topForChar(position), false);
+    m_clock->place(m_reading->topForChar(position), false);
     placed();
 }
 
@@ -508,7 +546,7 @@ std::size_t slotOf(PrompterCore::Driver driver)
 void PrompterCore::steer(Driver driver, Steering steering)
 {
     m_steering[slotOf(driver)] = std::move(steering);
-    if (steered())
+    if (steered() && m_clock)
         m_clock->startFrames();
 }
 
@@ -533,7 +571,7 @@ std::optional<float> PrompterCore::steering(quint32 now)
         const float target = std::clamp(*to, -float(range()), 0.0f);
         // Far from where the view stood (the leader jumped, or is met again after a lost link): the
         // time to go is counted afresh, as after any jump, rather than only ever running down.
-        m_steeredJump = std::abs(target - top()) > 2 * m_view.fontLineHeight();
+        m_steeredJump = std::abs(target - top()) > 2 * m_view->fontLineHeight();
         return target;
     }
     return std::nullopt;
@@ -541,7 +579,7 @@ std::optional<float> PrompterCore::steering(quint32 now)
 
 void PrompterCore::openScript(const QString &path)
 {
-    m_script.openScript(path);
+    m_script->openScript(path);
 }
 
 void PrompterCore::takeScript(const QString &text, const std::function<void(QTextDocument &)> &dress,
@@ -555,28 +593,28 @@ void PrompterCore::takeScript(const QString &text, const std::function<void(QTex
         if (before)
             before();
     };
-    m_script.prepareScript(text, dress, hidden, showing,
-                           [this, hidden, laying, size = text.size(),
-                            after = std::move(followUp.after)](std::optional<qint32> words) {
-                               if (hidden != m_hideCues) // changed while the script was on its way
-                                   markCues();
-                               m_followUp = after;
-                               scriptReplaced(words);
-                               if (const std::function<void()> followUp = std::exchange(m_followUp, {}))
-                                   followUp();
-                               if (laying.isValid())
-                                   qCDebug(lcCore) << "new script laid out:" << size << "characters,"
-                                                   << (m_script.script().defaultTextOption().wrapMode() ==
-                                                               QTextOption::WrapAnywhere
-                                                           ? "wrapped anywhere"
-                                                           : "wrapped at words")
-                                                   << "in" << laying.elapsed() << "ms";
-                           });
+    m_script->prepareScript(text, dress, hidden, showing,
+                            [this, hidden, laying, size = text.size(),
+                             after = std::move(followUp.after)](std::optional<qint32> words) {
+                                if (hidden != m_hideCues) // changed while the script was on its way
+                                    markCues();
+                                m_followUp = after;
+                                scriptReplaced(words);
+                                if (const std::function<void()> followUp = std::exchange(m_followUp, {}))
+                                    followUp();
+                                if (laying.isValid())
+                                    qCDebug(lcCore) << "new script laid out:" << size << "characters,"
+                                                    << (m_script->script().defaultTextOption().wrapMode() ==
+                                                                QTextOption::WrapAnywhere
+                                                            ? "wrapped anywhere"
+                                                            : "wrapped at words")
+                                                    << "in" << laying.elapsed() << "ms";
+                            });
 }
 
 QByteArray PrompterCore::scriptRtf() const
 {
-    return m_script.scriptRtf();
+    return m_script ? m_script->scriptRtf() : QByteArray();
 }
 
 bool PrompterCore::takeRichScript(const QByteArray &rtf)
@@ -584,7 +622,7 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
     StopPrompter();
     auto taken = std::make_shared<bool>(true);
     const bool hidden = m_hideCues;
-    m_script.prepareRichScript(
+    m_script->prepareRichScript(
         rtf, hidden,
         [this, hidden](std::optional<qint32> words) {
             if (hidden != m_hideCues)
@@ -600,13 +638,13 @@ bool PrompterCore::takeRichScript(const QByteArray &rtf)
 
 void PrompterCore::showAppearance(const appearance::Appearance &a)
 {
-    m_script.showAppearance(a);
+    m_script->showAppearance(a);
     keepAppearance(a);
 }
 
 void PrompterCore::replaceMarkers(const CMarkers &markers)
 {
-    m_script.replaceMarkers(markers);
+    m_script->replaceMarkers(markers);
 }
 
 bool PrompterCore::markPassage(int start, int length)
@@ -614,7 +652,7 @@ bool PrompterCore::markPassage(int start, int length)
     if (markMode())
         return false;
     StopPrompter();
-    return m_script.markPassage(start, length);
+    return m_script->markPassage(start, length);
 }
 
 bool PrompterCore::unmark(int index)
@@ -622,13 +660,13 @@ bool PrompterCore::unmark(int index)
     if (markMode())
         return false;
     StopPrompter();
-    return m_script.unmark(index);
+    return m_script->unmark(index);
 }
 
 void PrompterCore::scriptReplaced(std::optional<qint32> words)
 {
     m_window.layout();
-    m_view.setScriptTop(0);
+    m_view->setScriptTop(0);
     placed();
     countWords(words);
     Q_EMIT scriptChanged();
@@ -674,12 +712,12 @@ void PrompterCore::setRunning(bool on)
 void PrompterCore::Scroll(qint16 iDir, qint32 lVal, bool bSmooth)
 {
     const scroll::StepResult r =
-        scroll::step(top(), m_view.scriptHeight(), m_view.viewportHeight(), iDir, lVal, bSmooth);
+        scroll::step(top(), m_view->scriptHeight(), m_view->viewportHeight(), iDir, lVal, bSmooth);
     if (!r.hasRange)
         return;
     m_clock->place(r.top, m_stepFromClock);
     if (markMode()) // keys and the wheel still move the script: the mirror moves with it
-        m_script.showMirrorAt(r.top);
+        m_script->showMirrorAt(r.top);
     UpdateProgress(bSmooth);
     if (!m_stepFromClock) // a clock step under frame sync is told when its frame shows it
         publishPosition();
@@ -728,8 +766,8 @@ void PrompterCore::afterRelayout()
 
 void PrompterCore::UpdateProgress(bool bSmooth)
 {
-    const float viewHeight = m_view.scriptHeight();
-    const float viewportHeight = m_view.viewportHeight();
+    const float viewHeight = m_view->scriptHeight();
+    const float viewportHeight = m_view->viewportHeight();
     if (viewHeight == viewportHeight)
         return;
     const progress::Reading reading =
@@ -753,7 +791,7 @@ void PrompterCore::UpdateProgress(bool bSmooth)
 
 void PrompterCore::editText()
 {
-    m_script.cancelOpening();
+    m_script->cancelOpening();
     const QString before = plainText();
     // A show keeps its place when its text comes back as it was; a single script starts again.
     const bool kept = keepPlace();
@@ -763,7 +801,7 @@ void PrompterCore::editText()
     if (kept && plainText() == before)
         restorePlace();
     else
-        m_view.setScriptTop(0);
+        m_view->setScriptTop(0);
     m_keptPlace = {};
     placed();
     if (plainText() != before) {
@@ -777,18 +815,18 @@ void PrompterCore::showOptions()
     // A show stays on the words read; a single script goes back to its beginning.
     const bool kept = keepPlace();
     const std::optional<appearance::Appearance> chosen =
-        m_window.options(m_script.shownAppearance(m_appearance.lForeColor));
+        m_window.options(m_script->shownAppearance(m_appearance.lForeColor));
     if (chosen) {
-        m_script.applyAppearance(*chosen);
+        m_script->applyAppearance(*chosen);
         markCues(); // they are drawn smaller than the script, at whatever size it now has
         // OK coloured every character; the markers are still there and must still look marked.
-        m_script.reapplyMarkerHighlights();
+        m_script->reapplyMarkerHighlights();
     }
     m_window.layout();
     if (kept)
         restorePlace();
     else
-        m_view.setScriptTop(0);
+        m_view->setScriptTop(0);
     placed();
     SaveAppearance();
     if (chosen)
@@ -799,7 +837,7 @@ void PrompterCore::applyStoredAppearance()
 {
     const appearance::Appearance stored = m_settings.appearance();
     keepAppearance(stored);
-    m_script.applyAppearance(stored);
+    m_script->applyAppearance(stored);
     markCues();
 }
 
@@ -815,19 +853,19 @@ void PrompterCore::setCuesHidden(bool hidden)
 
 void PrompterCore::markCues()
 {
-    m_script.markCues(m_hideCues);
+    m_script->markCues(m_hideCues);
 }
 
 // What the presenter reads: the cues in the script are not counted.
 void PrompterCore::countWords(std::optional<qint32> words)
 {
-    m_words = words ? *words : cues::readWords(m_script.script());
+    m_words = words ? *words : cues::readWords(m_script->script());
 }
 
 void PrompterCore::SaveAppearance()
 {
     // Every writer of the tag writes a number; keep the colour known so far should one not.
-    const appearance::Appearance shown = m_script.shownAppearance(m_appearance.lForeColor);
+    const appearance::Appearance shown = m_script->shownAppearance(m_appearance.lForeColor);
     keepAppearance(shown);
     m_settings.setAppearance(shown);
     reportStoreProblem();
@@ -842,11 +880,13 @@ void PrompterCore::keepAppearance(const appearance::Appearance &a)
 // Whichever change finds the store unable to keep it, the operator hears of it once.
 void PrompterCore::reportStoreProblem()
 {
+    if (!m_script)
+        return; // kept for the window
     if (const std::optional<QString> problem = modSettings::takeStoreProblem())
-        m_script.warn(*problem);
+        m_script->warn(*problem);
 }
 
 bool PrompterCore::modalWindowOpen() const
 {
-    return m_script.modalWindowOpen();
+    return m_script && m_script->modalWindowOpen();
 }

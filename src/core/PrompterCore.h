@@ -50,10 +50,19 @@ public:
         std::function<std::optional<appearance::Appearance>(const appearance::Appearance &shown)> options;
     };
 
-    // `script` shows the run's script; the clock's timers are children of `parent`.
+    // The run before any window shows it: built with the program's other services, it takes commands
+    // once a window is attached.
+    PrompterCore(Platform &platform, Settings &settings, QObject *parent = nullptr);
+    // The run shown at once; the clock's timers are children of `parent`.
     PrompterCore(Platform &platform, Settings &settings, ScriptView &view, ScriptWindow &script,
                  Window window, QObject *parent = nullptr);
     ~PrompterCore() override;
+
+    // The window that shows the script (`view`, `script`) and does what only it can (`window`); the
+    // clock's designed timers become children of `timers`. A window detaches as it goes.
+    void attach(ScriptView &view, ScriptWindow &script, Window window, QObject *timers);
+    void detach();
+    bool attached() const { return m_view != nullptr; }
 
     // Studio output, which holds Start for its countdown and may put jumps on the reading line.
     void setStudio(StartGate *studio) { m_studio = studio; }
@@ -64,29 +73,30 @@ public:
     static constexpr int kMaxSpeed = 16;
     int speed() const { return m_speed; }
     Direction direction() const { return m_direction; }
-    // Where the script stands and the reading line reads in it: see ScriptReading.
-    const ScriptReading &reading() const { return m_reading; }
-    float top() const { return m_reading.top(); }
-    qint32 range() const { return m_reading.range(); }
+    // Where the script stands and the reading line reads in it: see ScriptReading. Without a window,
+    // the run reads an empty script at its beginning.
+    const ScriptReading &reading() const { return *m_reading; } // while attached()
+    float top() const { return m_reading ? m_reading->top() : 0; }
+    qint32 range() const { return m_reading ? m_reading->range() : 0; }
     int progress() const { return m_progress; } // 0 to 100
     QString timeToGo() const { return m_timeToGo; }
     qint32 toGoSeconds() const { return m_toGoSeconds; } // what timeToGo() shows; 0 before the first count
     // The script as plain text (paragraphs end in CR LF), as shown with its formats, and its word count.
-    QString plainText() const { return m_reading.plainText(); }
+    QString plainText() const { return m_reading ? m_reading->plainText() : QString(); }
     const QTextDocument *document() const;
     qint32 words() const { return m_words; }
-    int layoutLength() const { return m_reading.layoutLength(); }
-    int lineCount() const { return m_reading.lineCount(); }
-    float lineHeight() const { return m_reading.lineHeight(); }
-    int charAtLine() const { return m_reading.charAtLine(); }
-    float readingMiddle() const { return m_reading.readingMiddle(); }
-    float viewportHeight() const { return m_reading.viewportHeight(); }
+    int layoutLength() const { return m_reading ? m_reading->layoutLength() : 0; }
+    int lineCount() const { return m_reading ? m_reading->lineCount() : 0; }
+    float lineHeight() const { return m_reading ? m_reading->lineHeight() : 0; }
+    int charAtLine() const { return m_reading ? m_reading->charAtLine() : 0; }
+    float readingMiddle() const { return m_reading ? m_reading->readingMiddle() : 0; }
+    float viewportHeight() const { return m_reading ? m_reading->viewportHeight() : 0; }
     using ReadingPlace = ScriptReading::Place;
     using Align = ScriptReading::Align;
-    ReadingPlace readingPlace() const { return m_reading.place(); }
+    ReadingPlace readingPlace() const { return m_reading ? m_reading->place() : ReadingPlace(); }
     float topFor(const ReadingPlace &place, Align align = Align::Line) const
     {
-        return m_reading.topFor(place, align);
+        return m_reading ? m_reading->topFor(place, align) : 0;
     }
     const CMarkers &markers() const;
     bool markMode() const;
@@ -232,12 +242,13 @@ private:
 
     Platform &m_platform;
     Settings &m_settings;
-    ScriptView &m_view;
-    ScriptWindow &m_script;
-    ScriptReading m_reading;
+    ScriptView *m_view = nullptr;
+    ScriptWindow *m_script = nullptr;
+    std::optional<ScriptReading> m_reading;
+    QTextDocument *m_noScript; // what a run shown nowhere reads
     Window m_window;
     StartGate *m_studio = nullptr;
-    ScrollClock *m_clock;
+    ScrollClock *m_clock = nullptr;
     TalentMessage *m_message;
     bool m_hideCues = false;
     StoryCommands *m_stories = nullptr;

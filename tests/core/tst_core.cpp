@@ -128,6 +128,53 @@ private Q_SLOTS:
                      qPrintable(QStringLiteral("%1 told %2 times").arg(w.name).arg(w.spy->size())));
     }
 
+    // The run is built before any window: a window takes it, and when the window goes the run keeps
+    // its speed and direction, stops quietly and can be shown by another.
+    void windowTakesTheRun()
+    {
+        Settings settings;
+        PrompterCore core(m_platform, settings);
+        QVERIFY(!core.attached());
+        // Before a window, nothing to move: refused, and the run waits for one.
+        QCOMPARE(core.command({run::Verb::Start}).reason, run::Answer::Reason::NoWindow);
+        QVERIFY(!core.running());
+        const auto shown = [&core](FakeScriptWindow &view) {
+            PrompterCore::Window window;
+            window.layout = [] {};
+            core.attach(view, view, std::move(window), nullptr);
+        };
+        auto first = std::make_unique<FakeScriptWindow>(900, 500);
+        shown(*first);
+        core.takeScript(scriptOfLines(300));
+        core.command({run::Verb::Speed, 8});
+        core.command({run::Verb::Start});
+        for (int ms = 0; ms < 100; ++ms) {
+            ++m_platform.now;
+            core.clock().timTick_Timer();
+        }
+        QVERIFY(core.top() < 0);
+
+        QSignalSpy told(&core, &PrompterCore::runningChanged);
+        core.detach();
+        first.reset();
+        QVERIFY(!core.attached());
+        QVERIFY(!core.running());
+        QVERIFY(told.isEmpty());
+        QCOMPARE(core.speed(), 8);
+        // Shown nowhere, it reads an empty script and moves for no one.
+        QCOMPARE(core.top(), 0.0f);
+        QVERIFY(core.document()->isEmpty());
+        QCOMPARE(core.command({run::Verb::Start}).reason, run::Answer::Reason::NoWindow);
+
+        FakeScriptWindow second(600, 350);
+        shown(second);
+        core.takeScript(scriptOfLines(100));
+        QCOMPARE(core.top(), 0.0f);
+        core.command({run::Verb::End});
+        QVERIFY(core.top() < 0);
+        QCOMPARE(core.progress(), 100);
+    }
+
     // However often the clock steps, the moving position is told at most once per shown frame.
     void positionAtMostOncePerFrame()
     {
