@@ -12,9 +12,9 @@
 #include "FakePlatform.h"
 #include "app/frmMain.h"
 #include "core/PrompterCore.h"
+#include "follow/FollowSession.h"
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
-#include "follow/gui/FollowSeat.h"
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "ui/RichTextView.h"
@@ -122,15 +122,15 @@ int main(int argc, char **argv)
     std::deque<Delivery> wire;
     double now = 0;
     const auto delay = [&] { return latency + random.generateDouble() * jitter; };
-    QObject::connect(&leader.window->followSeat().feed(), &follow::LeaderFeed::broadcasting,
+    QObject::connect(&leader.window->followSession().feed(), &follow::LeaderFeed::broadcasting,
                      [&](const QByteArray &text) {
                          for (int f = 1; f < 3; ++f)
                              wire.push_back({now + delay(), f, text, 0});
                      });
     std::vector<follow::Follower *> followers(3, nullptr);
     for (int f = 1; f < 3; ++f) {
-        followers[f] = &seats[f]->window->followSeat().followInProcess();
-        const follow::Welcome w = leader.window->followSeat().feed().welcome();
+        followers[f] = &seats[f]->window->followSession().followInProcess();
+        const follow::Welcome w = leader.window->followSession().feed().welcome();
         followers[f]->receive(w, seats[f]->platform.now);
     }
 
@@ -152,7 +152,7 @@ int main(int argc, char **argv)
             const Delivery d = wire.front();
             wire.pop_front();
             if (d.to < 0) {
-                if (const auto reply = leader.window->followSeat().feed().answer(d.text))
+                if (const auto reply = leader.window->followSession().feed().answer(d.text))
                     wire.push_back({now + delay(), d.from, follow::encode(*reply), 0});
             } else if (const auto m = follow::decode(d.text)) {
                 followers[d.to]->receive(*m, seats[d.to]->platform.now);
@@ -165,7 +165,7 @@ int main(int argc, char **argv)
             nextTick += 20;
         }
         if (now >= nextReport) {
-            leader.window->followSeat().feed().report();
+            leader.window->followSession().feed().report();
             nextReport += follow::LeaderFeed::kRunningReportMs;
         }
         if (now >= nextPing) {

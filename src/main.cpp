@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
 #include "app/gui/PrompterControls.h"
@@ -10,7 +11,7 @@
 #include "common/Translations.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
-#include "follow/gui/FollowSeat.h"
+#include "follow/FollowSession.h"
 #include "mos/MosControl.h"
 #include "remote/gui/RemoteControl.h"
 #include "settings/Settings.h"
@@ -119,12 +120,14 @@ int main(int argc, char *argv[])
     PrompterControls::setPrepareAway(true);
     PrintedMessages printedMessages;
     Settings settings;
-    frmMain window(Platform::system(),
-                   smokeTest ? static_cast<Dialogs &>(printedMessages) : Dialogs::system(), settings);
-    QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
-    trace::watchEventLoop(&window);
+    // The services first, listening as the settings say and then as the command line asks; the
+    // window shows them.
+    app::Application services(Platform::system(),
+                              smokeTest ? static_cast<Dialogs &>(printedMessages) : Dialogs::system(),
+                              settings);
+    services.startServices();
     if (request->remote) {
-        remote::RemoteControl &remote = window.remote();
+        remote::RemoteControl &remote = services.remote();
         // One address only, where a test or a locked-down machine asks for it.
         if (const QString at = qEnvironmentVariable("CUESCROLL_REMOTE_ADDRESS"); !at.isEmpty())
             remote.setAddress(QHostAddress(at));
@@ -144,7 +147,7 @@ int main(int argc, char *argv[])
         }
     }
     if (request->mos) {
-        mos::MosControl &newsroom = window.mos();
+        mos::MosControl &newsroom = services.mos();
         if (newsroom.startForRun(request->mosPort))
             std::fputs(
                 qPrintable(QCoreApplication::translate("main", "Newsroom system (MOS): ports %1 and %2\n")
@@ -157,10 +160,10 @@ int main(int argc, char *argv[])
                        stderr);
         std::fflush(stdout);
     }
-    // Before the window shows, so that a prompter that cannot lead as asked never appears.
+    // Before the window is made, so that a prompter that cannot lead as asked never appears.
     if (request->lead) {
         const commandline::Leading how =
-            commandline::lead(window.followSeat(), window.remote(), request->leadPort, request->token);
+            commandline::lead(services.follow(), services.remote(), request->leadPort, request->token);
         if (!how.refusal.isEmpty()) {
             std::fputs(
                 qPrintable(
@@ -177,6 +180,9 @@ int main(int argc, char *argv[])
                    stdout);
         std::fflush(stdout);
     }
+    frmMain window(services);
+    QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit);
+    trace::watchEventLoop(&window);
     window.showMaximized();
     if (request->talentScreen || request->mirror || request->countdown) {
         StudioOptions studio = window.studio()->options();
@@ -192,7 +198,7 @@ int main(int argc, char *argv[])
     if (request->voice)
         window.voice()->setOn(true);
     if (request->follow)
-        window.followSeat().follow(QUrl(*request->follow), request->token);
+        services.follow().follow(QUrl(*request->follow), request->token);
     if (!request->file.isEmpty()) {
         // Once the window is up, so that a message about the file has a window to stand over.
         QTimer::singleShot(0, &window, [&window, file = request->file] {

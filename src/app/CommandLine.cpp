@@ -8,7 +8,7 @@
 #include "common/ProgramFiles.h"
 #include "common/Translations.h"
 #include "follow/FollowLink.h"
-#include "follow/gui/FollowSeat.h"
+#include "follow/FollowSession.h"
 #include "net/Token.h"
 #include "remote/gui/RemoteControl.h"
 #include "show/RundownFile.h"
@@ -320,7 +320,7 @@ Leading chooseLeading(quint16 askedPort, const QString &askedToken, const QStrin
     return how;
 }
 
-Leading lead(FollowSeat &seat, const remote::RemoteControl &remote, quint16 askedPort,
+Leading lead(FollowSession &seat, const remote::RemoteControl &remote, quint16 askedPort,
              const QString &askedToken)
 {
     Leading how = chooseLeading(askedPort, askedToken, seat.token(), remote.listening() ? remote.port() : 0,

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-class FollowSeat;
+class FollowSession;
 namespace remote {
 class RemoteControl;
 }
@@ -70,7 +70,7 @@ struct Leading
 Leading chooseLeading(quint16 askedPort, const QString &askedToken, const QString &lastToken,
                       quint16 remotePort, const QString &remoteToken);
 // Chooses and starts leading; a port that cannot be listened on becomes the refusal.
-Leading lead(FollowSeat &seat, const remote::RemoteControl &remote, quint16 askedPort = 0,
+Leading lead(FollowSession &seat, const remote::RemoteControl &remote, quint16 askedPort = 0,
              const QString &askedToken = QString());
 
 // Qt's own options for windowing programs (-platform, -style…), which QApplication takes away.

@@ -4,6 +4,7 @@
 
 #include "app/frmMain.h"
 
+#include "app/Application.h"
 #include "app/KeyInput.h"
 #include "app/Log.h"
 #include "app/gui/PrompterControls.h"
@@ -77,7 +78,23 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
 }
 
 frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidget *parent)
-    : QWidget(parent), m_platform(platform), m_dialogs(dialogs), m_settings(settings)
+    : frmMain(startedServices(platform, dialogs, settings), parent)
+{
+    // Its services go after its windows.
+    m_app.setParent(this);
+}
+
+app::Application &frmMain::startedServices(Platform &platform, Dialogs &dialogs, Settings &settings)
+{
+    auto *services = new app::Application(platform, dialogs, settings);
+    services->startServices();
+    return *services;
+}
+
+frmMain::frmMain(app::Application &services, QWidget *parent)
+    : QWidget(parent), m_app(services), m_platform(services.platform()), m_dialogs(services.dialogs()),
+      m_settings(services.settings()), m_core(&services.core()), m_remote(&services.remote()),
+      m_mos(&services.mos()), m_showRun(&services.showRun())
 {
     setObjectName(QStringLiteral("frmMain"));
     createControls();
@@ -108,7 +125,7 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
         m_dialogs.showModal(options);
         return options.chosen;
     };
-    m_core = new PrompterCore(m_platform, m_settings, *this, *m_controls, std::move(hooks), this);
+    m_core->attach(*this, *m_controls, std::move(hooks), this);
     ReadKeys();
     connect(&m_settings, &Settings::changed, this, [this](Settings::Key key) {
         if (key == Settings::Key::Keys)
@@ -119,22 +136,9 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     connect(cmdCancel, &QToolButton::clicked, &m_controls->marking(), &Marking::cmdCancel_Click);
     connect(m_controls, &PrompterControls::openingEnded, this, &frmMain::openingEnded);
     connect(&m_controls->opener(), &ScriptOpener::showDropped, this, &frmMain::OpenShow);
-    ShowRun::Files files;
-    files.read = [](show::Story &s) {
-        const scriptfile::OpenedText read = scriptfile::openText(s.path);
-        s.missing = read.opened.state != scriptfile::Opened::State::Loaded;
-        s.problem = read.opened.message;
-        if (read.opened.state == scriptfile::Opened::State::NeedsConverter)
-            s.problem = ShowRun::tr("A Word 97-2003 document is opened in the script editor only.");
-        s.text = s.missing ? QString() : read.text;
-    };
-    files.failure = &scriptfile::failureMessage;
-    files.shown = &scriptfile::shownPath;
-    m_showRun = new ShowRun(m_platform, *m_core, std::move(files));
     connect(m_showRun, &ShowRun::wordsCounted, this, [this](int words) {
         lblWords->setText(QCoreApplication::translate("frmMain", "%n Words", nullptr, words));
     });
-    m_core->setStories(m_showRun);
     m_rundown = new RundownPanel(*m_core, *m_showRun, m_dialogs, m_settings, this);
     m_rundown->hide();
     connect(m_showRun, &ShowRun::rundownChanged, this, [this] {
@@ -149,8 +153,8 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
     trace::watchMoves(rtDoc);
     Form_Load();
     CreateStudio();
-    CreateRemote();
-    CreateMos();
+    BindRemote();
+    BindMos();
     m_show = new ShowControl({m_core, this, &m_settings, m_studio, m_remote, this, lblCueProblem}, this);
     connect(m_show, &ShowControl::panelToggled, this, &frmMain::ArrangeControls);
     // In a show, cues, the countdown and the look-ahead go by its stories.
@@ -172,27 +176,20 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidg
                 return m_showRun->stories().at(next).shownTitle();
         return QString();
     });
-    m_follow = new FollowSeat(m_platform, *m_core, lblFollow, this);
-    m_follow->setShow(m_showRun);
-    // With the remote control on, other prompters may follow this one on its port, with its token.
-    m_remote->server().setFollowerTaker([this](net::Session *socket) {
-        if (m_follow->leading()) {
-            m_follow->feed().addFollower(socket);
-            return;
-        }
-        // Not leading (any more): nothing to follow here.
-        socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("404 Not Found"));
-    });
+    m_follow = new FollowSeat(m_app.follow(), lblFollow, this);
     // Refused at once, the operator's choice is put back before them with what was wrong.
-    connect(m_follow, &FollowSeat::refused, this, [this](const QString &said, bool fresh) {
+    connect(&m_app.follow(), &FollowSession::refused, this, [this](const QString &said, bool fresh) {
         if (fresh)
             QTimer::singleShot(0, this, [this, said] { FollowPrompterAction(said); });
     });
-    connect(m_follow, &FollowSeat::leaderLostChanged, m_remote, &remote::RemoteControl::setLeaderLost);
-    connect(m_follow, &FollowSeat::leaderRunningChanged, m_remote, &remote::RemoteControl::setLeaderRunning);
-    connect(m_follow, &FollowSeat::followingChanged, this, [this](bool on) {
+    connect(&m_app.follow(), &FollowSession::followingChanged, this, [this](bool on) {
         tlbMain->setToolTip(on ? tr("Keys and buttons drive the leader") : QString());
     });
+}
+
+FollowSession &frmMain::followSession() const
+{
+    return m_app.follow();
 }
 
 // The panel shows the run as the core holds it, and sends the operator's hand back as commands. A
@@ -278,15 +275,17 @@ void frmMain::CreateStudio()
     m_core->setStudio(m_studio);
 }
 
-void frmMain::CreateRemote()
+void frmMain::BindRemote()
 {
-    m_remote = new remote::RemoteControl(m_platform, m_settings, *m_core, *m_showRun, this);
-    // In the operator's panel only: the talent's picture never shows it.
-    connect(m_remote, &remote::RemoteControl::statusChanged, this, [this] {
+    // In the operator's panel only: the talent's picture never shows it. Listening since before the
+    // window, maybe.
+    const auto showStatus = [this] {
         lblRemote->setText(tr("Remote control on, %n device(s)", nullptr, m_remote->devices()));
         lblRemote->setVisible(m_remote->listening());
-    });
-    if (!m_remote->applySettings()) {
+    };
+    showStatus();
+    connect(m_remote, &remote::RemoteControl::statusChanged, this, showStatus);
+    if (m_app.remoteTrouble()) {
         // Once the window is up, so that the message stands over it.
         QTimer::singleShot(0, this, [this] {
             // A game controller's or MIDI's module missing leaves the server listening.
@@ -322,9 +321,8 @@ frmMain::~frmMain()
 {
     // Destroyed without a close (its owner is going): release what the run holds, and emit nothing.
     ReleaseRun();
-    // Before the core it steers.
-    delete m_follow;
-    m_follow = nullptr;
+    // The run outlives its window, which lets go of it.
+    m_app.windowGone();
 }
 
 // The window as designed, and what it does with its controls' events.
@@ -483,12 +481,7 @@ void frmMain::ReleaseRun()
         return;
     m_unloaded = true;
     m_core->clock().release();
-    m_showRun->release();
-    m_remote->shutDown();
-    // The show let go as the window closes is no choice of the operator's: the one kept stays.
-    if (auto *shown = findChild<mos::MosShow *>())
-        shown->disconnect(m_mos);
-    m_mos->device().stop();
+    m_app.release();
     timResize->stop();
     lineWindow->timResize->stop();
     m_platform.timeEndPeriod(1);

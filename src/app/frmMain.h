@@ -11,6 +11,7 @@
 
 class Dialogs;
 class FollowSeat;
+class FollowSession;
 class LineHandles;
 class Platform;
 class PrompterControls;
@@ -38,6 +39,9 @@ class RemoteControl;
 namespace mos {
 class MosControl;
 }
+namespace app {
+class Application;
+}
 
 // The prompter window: its controls and their layout, and the dispatch of the operator's keys and
 // buttons to the run (`PrompterCore`), which owns everything a run is.
@@ -46,6 +50,9 @@ class frmMain : public QWidget, public frmMainUi
     Q_OBJECT
 
 public:
+    // The window over services built before it; the run is shown here until the window goes.
+    explicit frmMain(app::Application &services, QWidget *parent = nullptr);
+    // With services of its own, started as the settings ask.
     frmMain(Platform &platform, Dialogs &dialogs, Settings &settings, QWidget *parent = nullptr);
     // With settings of its own, read from the store as a fresh start of the program reads them.
     frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
@@ -73,6 +80,7 @@ public:
     ShowRun &showRun() const { return *m_showRun; }
     // Leading other prompters and following one.
     FollowSeat &followSeat() const { return *m_follow; }
+    FollowSession &followSession() const;
     // "Follow prompter…": the leader's address and token, leaders on the network listed; `problem`
     // says why the last ones did not do.
     void FollowPrompterAction(const QString &problem = QString());
@@ -131,8 +139,8 @@ private:
     void BindRun();
     void ShowTimeToGo(); // the show's time to go in a show, else the script's countdown
     void CreateStudio();
-    void CreateRemote();
-    void CreateMos();
+    void BindRemote();
+    void BindMos();
     void cmdMark_Click();
     void Form_Load();
     void InitPrompter();
@@ -154,6 +162,9 @@ private:
     void ReadKeys();
     float rundownWidth() const; // twips the rundown panel takes beside the viewport
 
+    static app::Application &startedServices(Platform &platform, Dialogs &dialogs, Settings &settings);
+
+    app::Application &m_app;
     Platform &m_platform;
     Dialogs &m_dialogs;
     Settings &m_settings;

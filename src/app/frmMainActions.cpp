@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/KeyInput.h"
 #include "app/Log.h"
@@ -221,7 +222,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::LeadOthers()
 {
-    const commandline::Leading how = commandline::lead(*m_follow, *m_remote);
+    const commandline::Leading how = commandline::lead(m_app.follow(), *m_remote);
     if (!how.refusal.isEmpty()) {
         m_dialogs.warning(this, windowTitle(), tr("This prompter cannot lead: %1").arg(how.refusal));
         return;

@@ -162,7 +162,11 @@ void FollowSession::setShow(ShowRun *show)
 
 FollowSession::~FollowSession()
 {
-    // The window is going: it hears nothing more.
+    release();
+}
+
+void FollowSession::release()
+{
     blockSignals(true);
     stopFollowing();
 }

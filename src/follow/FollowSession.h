@@ -38,6 +38,8 @@ class FollowSession : public QObject
 public:
     FollowSession(Platform &platform, PrompterCore &core, QObject *parent = nullptr);
     ~FollowSession() override;
+    // The window is going: the run let go of, and nothing more heard.
+    void release();
 
     // The show on this prompter: followers are told it, and a follower shows its leader's there.
     void setShow(ShowRun *show);

@@ -13,6 +13,7 @@
 #include "documents/Unread.h"
 #include "follow/Discovery.h"
 #include "follow/FollowLink.h"
+#include "follow/FollowSession.h"
 #include "follow/Follower.h"
 #include "follow/LeaderFeed.h"
 #include "follow/gui/FollowSeat.h"
@@ -59,11 +60,12 @@ private Q_SLOTS:
         QByteArray rtf("{\\rtf1\\ansi {\\b Bold} words\\par ");
         rtf += scriptOfLines(300).replace(QLatin1String("\r\n"), QLatin1String("\\par ")).toLatin1() + '}';
         QVERIFY(m_leader->core().takeRichScript(rtf));
-        QVERIFY(m_leader->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
+        QVERIFY(
+            m_leader->followSession().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
         m_follower = showPrompter(m_platform, m_followerDialogs, QString(), QSize(800, 600));
-        m_follower->followSeat().follow(
+        m_follower->followSession().follow(
             *follow::FollowLink::addressOf(
-                QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort())),
+                QStringLiteral("127.0.0.1:%1").arg(m_leader->followSession().leadPort())),
             QStringLiteral("sesame-0123456789"));
         QTRY_COMPARE_WITH_TIMEOUT(m_follower->core().plainText(), m_leader->core().plainText(), 5000);
     }
@@ -121,7 +123,7 @@ private Q_SLOTS:
 
         // At the next story, on the move, both read the same story and the same words within a display
         // line of the follower, which is narrower.
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().follower()->clock().known(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSession().follower()->clock().known(), 5000);
         const auto story = [](const frmMain &w) {
             return w.remote().state().show.value(QLatin1String("story")).toInt();
         };
@@ -183,7 +185,7 @@ private Q_SLOTS:
     // version), its own go by the run it shows, the leader's, not by its own clock, which stands.
     void aFollowersTimersGoByTheLeadersRun()
     {
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSession().link()->connected(), 5000);
         const auto elapsed = [](const frmMain &w) {
             return w.remote()
                 .state()
@@ -245,7 +247,7 @@ private Q_SLOTS:
         QFETCH(int, speed);
         QFETCH(bool, forward);
         QFETCH(QString, localWindow);
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSession().link()->connected(), 5000);
         m_follower->HandleKey(key, shift);
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().running(), running, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().speed(), speed, 5000);
@@ -266,7 +268,7 @@ private Q_SLOTS:
     // A passage marked on a follower is the leader's marker, and so every follower's.
     void markingOnAFollowerMarksTheLeader()
     {
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSession().link()->connected(), 5000);
         m_follower->HandleKey(keyinput::F5, 0);
         QVERIFY(m_follower->core().markMode());
         m_follower->rtMirror->setSelStart(12);
@@ -300,7 +302,7 @@ private Q_SLOTS:
         QFETCH(Source, source);
         QFETCH(int, speed);
         QFETCH(bool, moves);
-        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().link()->connected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSession().link()->connected(), 5000);
         const float top = m_leader->core().top();
         source(*m_follower);
         QTRY_COMPARE_WITH_TIMEOUT(m_leader->core().speed(), speed, 5000);
@@ -318,7 +320,7 @@ private Q_SLOTS:
     {
         FakeDialogs dialogs;
         auto third = showPrompter(m_platform, dialogs, QString(), QSize(600, 500));
-        const quint16 port = m_leader->followSeat().leadPort();
+        const quint16 port = m_leader->followSession().leadPort();
         dialogs.modals.append([port](QWidget &w) {
             auto &d = static_cast<dlgFollow &>(w);
             d.cboAddress->setEditText(QStringLiteral(" 127.0.0.1:%1 ").arg(port));
@@ -326,9 +328,9 @@ private Q_SLOTS:
             return int(QDialog::Accepted);
         });
         third->FollowPrompterAction();
-        QVERIFY(third->followSeat().following());
+        QVERIFY(third->followSession().following());
         QTRY_COMPARE_WITH_TIMEOUT(third->core().plainText(), m_leader->core().plainText(), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSession().feed().followers(), 2, 5000);
     }
 
     // A prompter whose remote control is on takes followers on that port, with that token.
@@ -337,15 +339,15 @@ private Q_SLOTS:
         remote::RemoteControl &remote = m_leader->remote();
         remote.setAddress(QHostAddress::LocalHost);
         QVERIFY2(remote.startForRun(quint16(0), false), qPrintable(remote.error()));
-        m_leader->followSeat().leadThrough(remote.port(), remote.token());
+        m_leader->followSession().leadThrough(remote.port(), remote.token());
         FakeDialogs dialogs;
         auto third = showPrompter(m_platform, dialogs, QString(), QSize(600, 500));
         const QUrl url = *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(remote.port()));
-        third->followSeat().follow(url, QStringLiteral("not the token"));
-        QSignalSpy refused(third->followSeat().link(), &follow::FollowLink::refused);
+        third->followSession().follow(url, QStringLiteral("not the token"));
+        QSignalSpy refused(third->followSession().link(), &follow::FollowLink::refused);
         QVERIFY(refused.wait(5000));
         QVERIFY(third->core().plainText() != m_leader->core().plainText());
-        third->followSeat().follow(url, remote.token());
+        third->followSession().follow(url, remote.token());
         QTRY_COMPARE_WITH_TIMEOUT(third->core().plainText(), m_leader->core().plainText(), 5000);
         third->HandleKey(keyinput::Space, 0);
         QTRY_VERIFY_WITH_TIMEOUT(m_leader->core().running(), 5000);
@@ -409,7 +411,7 @@ private Q_SLOTS:
         auto other = showPrompter(m_platform, dialogs, QString(), QSize(600, 500));
         frmMain &who = itself ? *m_leader : *other;
         FakeDialogs &asked = itself ? m_dialogs : dialogs;
-        const QString address = QStringLiteral("127.0.0.1:%1").arg(m_leader->followSeat().leadPort());
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(m_leader->followSession().leadPort());
         asked.modals.append([&](QWidget &w) {
             auto &d = static_cast<dlgFollow &>(w);
             d.cboAddress->setEditText(address);
@@ -429,13 +431,13 @@ private Q_SLOTS:
         QVERIFY2(problem.contains(said), qPrintable(problem));
         QCOMPARE(addressAgain, address);
         QCOMPARE(tokenAgain, token);
-        QVERIFY(!who.followSeat().following());
+        QVERIFY(!who.followSession().following());
         QVERIFY(!who.core().steered());
         if (!itself) { // a leader's panel tells of its leading
             QVERIFY(who.lblFollow->isVisibleTo(&who));
             QCOMPARE(who.lblFollow->toolTip(), problem);
         }
-        QCOMPARE(m_leader->followSeat().leading(), true);
+        QCOMPARE(m_leader->followSession().leading(), true);
     }
 
     // Leading shows where and with what token to follow, and stops on request: its followers are let
@@ -450,19 +452,19 @@ private Q_SLOTS:
     {
         QFETCH(bool, throughRemote);
         remote::RemoteControl &remote = m_leader->remote();
-        quint16 port = m_leader->followSeat().leadPort();
+        quint16 port = m_leader->followSession().leadPort();
         QString token = QStringLiteral("sesame-0123456789");
         if (throughRemote) {
             remote.setAddress(QHostAddress::LocalHost);
             QVERIFY2(remote.startForRun(quint16(0), false), qPrintable(remote.error()));
-            m_leader->followSeat().stopLeading();
-            m_leader->followSeat().leadThrough(remote.port(), remote.token());
+            m_leader->followSession().stopLeading();
+            m_leader->followSession().leadThrough(remote.port(), remote.token());
             port = remote.port();
             token = remote.token();
-            m_follower->followSeat().follow(
+            m_follower->followSession().follow(
                 *follow::FollowLink::addressOf(QStringLiteral("127.0.0.1:%1").arg(port)), token);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSession().feed().followers(), 1, 5000);
         QStringList addresses;
         QString shownToken;
         m_dialogs.modals.append([&](QWidget &w) {
@@ -477,14 +479,14 @@ private Q_SLOTS:
             QVERIFY2(a.endsWith(QStringLiteral(":%1").arg(port)) && follow::FollowLink::addressOf(a),
                      qPrintable(a));
         QCOMPARE(shownToken, token);
-        QVERIFY(!m_leader->followSeat().leading());
-        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSeat().feed().followers(), 0, 5000);
+        QVERIFY(!m_leader->followSession().leading());
+        QTRY_COMPARE_WITH_TIMEOUT(m_leader->followSession().feed().followers(), 0, 5000);
         // Its follower tries again and finds nothing to follow: the remote control says so at once.
         if (throughRemote)
-            QTRY_VERIFY_WITH_TIMEOUT(!m_follower->followSeat().following(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_follower->followSession().following(), 5000);
         else
-            QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSeat().leaderLost(), 5000);
-        QCOMPARE(m_leader->followSeat().feed().followers(), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(m_follower->followSession().leaderLost(), 5000);
+        QCOMPARE(m_leader->followSession().feed().followers(), 0);
     }
 
     // The leader fires the show's cues; a follower passing the same cue fires nothing.

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "PrompterWindow.h"
-#include "follow/gui/FollowSeat.h"
+#include "follow/FollowSession.h"
 #include "remote/PageTexts.h"
 #include "remote/gui/dlgRemote.h"
 #include "settings/Settings.h"
@@ -78,10 +78,10 @@ private Q_SLOTS:
             QCoreApplication::installTranslator(&qt);
         auto w = showPrompter(platform, dialogs, {});
         if (state == QLatin1String("leading"))
-            QVERIFY(w->followSeat().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
+            QVERIFY(w->followSession().lead(QHostAddress::LocalHost, 0, QStringLiteral("sesame-0123456789")));
         if (state == QLatin1String("following"))
-            w->followSeat().follow(QUrl(QStringLiteral("ws://127.0.0.1:9/api/v1/follow")),
-                                   QStringLiteral("sesame-0123456789"));
+            w->followSession().follow(QUrl(QStringLiteral("ws://127.0.0.1:9/api/v1/follow")),
+                                      QStringLiteral("sesame-0123456789"));
         QMenu menu;
         w->studio()->fillMenu(menu);
         QStringList found = faults({}, menu.actions());

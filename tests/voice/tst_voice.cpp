@@ -7,7 +7,7 @@
 #include "PrompterWindow.h"
 #include "common/Modules.h"
 #include "core/PrompterCore.h"
-#include "follow/gui/FollowSeat.h"
+#include "follow/FollowSession.h"
 #include "scroll/ScrollClock.h"
 #include "studio/Studio.h"
 #include "ui/Twips.h"
@@ -152,7 +152,7 @@ private Q_SLOTS:
         m_platform.now += 16;
         c.clock().timFrame_Timer();
         QVERIFY(c.steeredBy(PrompterCore::Driver::Voice));
-        w->followSeat().followInProcess();
+        w->followSession().followInProcess();
         if (end == QLatin1String("silence"))
             Q_EMIT v.follower()->silence();
         else if (end == QLatin1String("off"))

@@ -13,17 +13,19 @@
 #include <QLabel>
 #include <QMenu>
 
-FollowSeat::FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, QObject *parent)
-    : FollowSession(platform, core, parent)
+FollowSeat::FollowSeat(FollowSession &session, QLabel *status, QObject *parent)
+    : QObject(parent), m_session(session)
 {
     if (!status)
         return;
-    connect(this, &FollowSession::statusChanged, status,
-            [status](const QString &text, const QString &detail) {
-                status->setText(text);
-                status->setToolTip(detail);
-                status->setVisible(!text.isEmpty());
-            });
+    const auto show = [status](const QString &text, const QString &detail) {
+        status->setText(text);
+        status->setToolTip(detail);
+        status->setVisible(!text.isEmpty());
+    };
+    // The session may be older than the window: leading since the program started.
+    show(m_session.status(), m_session.statusDetail());
+    connect(&m_session, &FollowSession::statusChanged, status, show);
 }
 
 void FollowSeat::fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window,
@@ -34,14 +36,14 @@ void FollowSeat::fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window,
     followItem->setObjectName(QStringLiteral("mnuFollow"));
     connect(followItem, &QAction::triggered, this,
             [this, &dialogs, window] { chooseLeader(dialogs, window); });
-    if (following()) {
+    if (m_session.following()) {
         QAction *stop = menu.addAction(tr("&Stop following"));
         stop->setObjectName(QStringLiteral("mnuStopFollowing"));
-        connect(stop, &QAction::triggered, this, &FollowSeat::stopFollowing);
+        connect(stop, &QAction::triggered, &m_session, &FollowSession::stopFollowing);
         QAction *promoteItem = menu.addAction(tr("&Lead in the leader's place"));
         promoteItem->setObjectName(QStringLiteral("mnuPromote"));
-        connect(promoteItem, &QAction::triggered, this, [this] { promote(); });
-    } else if (!leading()) {
+        connect(promoteItem, &QAction::triggered, this, [this] { m_session.promote(); });
+    } else if (!m_session.leading()) {
         QAction *leadItem = menu.addAction(tr("&Let other prompters follow this one"));
         leadItem->setObjectName(QStringLiteral("mnuLead"));
         connect(leadItem, &QAction::triggered, this, leadNow);
@@ -51,22 +53,22 @@ void FollowSeat::fillMenu(QMenu &menu, Dialogs &dialogs, QWidget *window,
         connect(how, &QAction::triggered, this, [this, &dialogs, window] { showLeading(dialogs, window); });
         QAction *stop = menu.addAction(tr("Stop l&eading"));
         stop->setObjectName(QStringLiteral("mnuStopLeading"));
-        connect(stop, &QAction::triggered, this, &FollowSeat::stopLeading);
+        connect(stop, &QAction::triggered, &m_session, &FollowSession::stopLeading);
     }
 }
 
 void FollowSeat::showLeading(Dialogs &dialogs, QWidget *window)
 {
-    if (!leading())
+    if (!m_session.leading())
         return;
-    dlgLeading dialog(leadAddresses(), token(), window);
+    dlgLeading dialog(m_session.leadAddresses(), m_session.token(), window);
     if (dialogs.showModal(dialog) == dlgLeading::kStopLeading)
-        stopLeading();
+        m_session.stopLeading();
 }
 
 void FollowSeat::chooseLeader(Dialogs &dialogs, QWidget *window, const QString &problem)
 {
-    dlgFollow dialog(discovery(), lastLeader(), token(), problem, window);
+    dlgFollow dialog(m_session.discovery(), m_session.lastLeader(), m_session.token(), problem, window);
     if (dialogs.showModal(dialog) != QDialog::Accepted)
         return;
     const std::optional<QUrl> url = follow::FollowLink::addressOf(dialog.address());
@@ -75,5 +77,5 @@ void FollowSeat::chooseLeader(Dialogs &dialogs, QWidget *window, const QString &
                         tr("“%1” is no prompter's address.").arg(dialog.address()));
         return;
     }
-    follow(*url, dialog.token());
+    m_session.follow(*url, dialog.token());
 }

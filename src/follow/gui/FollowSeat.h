@@ -15,12 +15,13 @@ class QWidget;
 
 // The session with its place in the window: its status in a label of the operator's panel, its items
 // in the studio menu and the windows they open.
-class FollowSeat : public FollowSession
+class FollowSeat : public QObject
 {
     Q_OBJECT
 
 public:
-    FollowSeat(Platform &platform, PrompterCore &core, QLabel *status, QObject *parent = nullptr);
+    FollowSeat(FollowSession &session, QLabel *status, QObject *parent = nullptr);
+    FollowSession &session() const { return m_session; }
 
     // The studio menu's items: follow a leader (picked in a dialog), stop following, lead in the
     // leader's place, or let others follow, through the remote control's port while it listens.
@@ -28,4 +29,7 @@ public:
     void chooseLeader(Dialogs &dialogs, QWidget *window, const QString &problem = QString());
     // While leading: how other prompters follow this one (addresses, port, token), and stopping that.
     void showLeading(Dialogs &dialogs, QWidget *window);
+
+private:
+    FollowSession &m_session;
 };
