@@ -518,12 +518,6 @@ void PrompterCore::bringCharToLine(int position)
     placed();
 }
 
-void PrompterCore::bringPlaceToLine(const ReadingPlace &place)
-{
-    m_clock->place(topFor(place), false);
-    placed();
-}
-
 void PrompterCore::goToFraction(double fraction)
 {
     if (!std::isfinite(fraction))

@@ -117,16 +117,9 @@ public:
     void setLeader(Leader leader) { m_leader = std::move(leader); }
     bool following() const { return bool(m_leader); }
 
-    // --- Not commands. A follower copies its leader's run without asking the leader again, and a show
-    // puts its reading back after the script changed under it.
-    void start();
-    void stop();
-    void setSpeed(int speed);
-    void setDirection(Direction direction);
-    // A fraction of the scroll range, 0 the beginning and 1 the end.
+    // --- Not a command: a show puts its reading back after the script changed under it. A fraction
+    // of the scroll range, 0 the beginning and 1 the end.
     void goToFraction(double fraction);
-    // That place onto the reading line, as topFor() finds it, to the share of its line.
-    void bringPlaceToLine(const ReadingPlace &place);
     // Done's effect: the text becomes the script, counted, laid out and shown from its beginning.
     // `dress` formats it before it is laid out, maybe on another thread: the window may prepare the
     // script away from its thread and show it later.
@@ -199,6 +192,10 @@ Q_SIGNALS:
 
 private:
     run::Answer carryOut(const run::Command &c);
+    void start();
+    void stop();
+    void setSpeed(int speed);
+    void setDirection(Direction direction);
     // What the commands do, each exactly as its key or button.
     void toggle();
     void reset();
