@@ -879,8 +879,3 @@ void PrompterCore::reportStoreProblem()
     if (const std::optional<QString> problem = modSettings::takeStoreProblem())
         m_script->warn(*problem);
 }
-
-bool PrompterCore::modalWindowOpen() const
-{
-    return m_script && m_script->modalWindowOpen();
-}

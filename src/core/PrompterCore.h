@@ -164,7 +164,6 @@ public:
     void afterRelayout();
     void applyStoredAppearance();
     void reportStoreProblem();
-    bool modalWindowOpen() const;
 
     ScrollClock &clock() const { return *m_clock; }
     // The show of several scripts, which takes the commands between its stories; none: a single script.

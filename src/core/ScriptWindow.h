@@ -77,7 +77,6 @@ public:
     // Only what lies around the text, for a script that came with its own fonts and colours.
     virtual void showAppearance(const appearance::Appearance &a) = 0;
 
-    virtual bool modalWindowOpen() const = 0;
     virtual void warn(const QString &text) = 0;
 
     // Mark mode and the markers, `index` 1-based.

@@ -103,7 +103,6 @@ public:
     }
     void applyAppearance(const appearance::Appearance &) override {}
     void showAppearance(const appearance::Appearance &) override {}
-    bool modalWindowOpen() const override { return false; }
     void warn(const QString &) override {}
     bool markMode() const override { return marking; }
     const CMarkers &markers() const override { return marks; }

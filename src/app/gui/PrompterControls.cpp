@@ -75,7 +75,7 @@ PrompterControls::PrompterControls(Dialogs &dialogs, Controls controls, Hooks ho
     m_opener = new ScriptOpener(dialogs, {m_c.window, m_c.picBack, m_c.lblWords}, [this] {
         if (markMode())
             return QStringLiteral("marking a passage");
-        return modalWindowOpen() ? QStringLiteral("a window is open") : QString();
+        return otherWindowOpen(m_c.window) ? QStringLiteral("a window is open") : QString();
     });
     connect(m_opener, &ScriptOpener::opening, this, [this] { m_heard.opening(); });
     connect(m_opener, &ScriptOpener::scriptRead, this,
@@ -273,11 +273,6 @@ void PrompterControls::showAppearance(const appearance::Appearance &a)
     m_c.rtDoc->setBackColor(a.lBackColor);
     colors::setBackColor(m_c.picBack, a.lBackColor);
     colors::setBackColor(m_c.picLine, a.lLineColor);
-}
-
-bool PrompterControls::modalWindowOpen() const
-{
-    return otherWindowOpen(m_c.window);
 }
 
 void PrompterControls::warn(const QString &text)

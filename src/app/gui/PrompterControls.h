@@ -65,7 +65,6 @@ public:
     appearance::Appearance shownAppearance(qint32 scriptColor) const override;
     void applyAppearance(const appearance::Appearance &a) override;
     void showAppearance(const appearance::Appearance &a) override;
-    bool modalWindowOpen() const override;
     void warn(const QString &text) override;
     bool markMode() const override;
     const CMarkers &markers() const override;
