@@ -6,7 +6,6 @@
 
 #include "common/Platform.h"
 #include "common/Trace.h"
-#include "common/modCommon.h"
 #include "core/Log.h"
 #include "core/StartGate.h"
 #include "core/StoryCommands.h"
@@ -14,7 +13,6 @@
 #include "documents/Cues.h"
 #include "documents/Documents.h"
 #include "scroll/Log.h"
-#include "scroll/Progress.h"
 #include "scroll/ScrollClock.h"
 #include "scroll/ScrollEngine.h"
 #include "settings/Settings.h"
@@ -468,7 +466,7 @@ void PrompterCore::setSpeed(int value)
         return;
     m_speed = value;
     qCDebug(lcScroll) << "speed" << value;
-    m_toGoSeconds = 0; // the time to go is counted afresh at the new speed
+    m_progress.recount();
     Q_EMIT speedChanged(value);
 }
 
@@ -752,7 +750,7 @@ void PrompterCore::restorePlace()
 
 void PrompterCore::afterRelayout()
 {
-    m_toGoSeconds = 0;
+    m_progress.recount();
     restorePlace();
     placed();
     Q_EMIT relaid();
@@ -760,27 +758,13 @@ void PrompterCore::afterRelayout()
 
 void PrompterCore::UpdateProgress(bool bSmooth)
 {
-    const float viewHeight = m_view->scriptHeight();
-    const float viewportHeight = m_view->viewportHeight();
-    if (viewHeight == viewportHeight)
-        return;
-    const progress::Reading reading =
-        progress::read(top(), viewHeight, viewportHeight, speed(), direction() == Direction::Up);
-    const int percent = static_cast<int>(std::nearbyint(reading.percent));
-    if (m_progress != percent) {
-        m_progress = percent;
-        Q_EMIT progressChanged(percent);
-    }
-
-    const progress::Countdown c = progress::countdown(m_toGoSeconds, reading.seconds, bSmooth);
-    m_toGoSeconds = c.tag;
-    if (c.show) {
-        const QString caption = modCommon::FormatTime(c.tag);
-        if (m_timeToGo != caption) {
-            m_timeToGo = caption;
-            Q_EMIT timeToGoChanged(caption);
-        }
-    }
+    const RunProgress::Changed told =
+        m_progress.update(top(), m_view->scriptHeight(), m_view->viewportHeight(), speed(),
+                          direction() == Direction::Up, bSmooth);
+    if (told.percent)
+        Q_EMIT progressChanged(m_progress.percent());
+    if (told.timeToGo)
+        Q_EMIT timeToGoChanged(m_progress.timeToGo());
 }
 
 void PrompterCore::editText()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/Command.h"
+#include "core/RunProgress.h"
 #include "core/ScriptReading.h"
 #include "core/ScriptWindow.h"
 #include "markers/CMarkers.h"
@@ -78,9 +79,10 @@ public:
     const ScriptReading &reading() const { return *m_reading; } // while attached()
     float top() const { return m_reading ? m_reading->top() : 0; }
     qint32 range() const { return m_reading ? m_reading->range() : 0; }
-    int progress() const { return m_progress; } // 0 to 100
-    QString timeToGo() const { return m_timeToGo; }
-    qint32 toGoSeconds() const { return m_toGoSeconds; } // what timeToGo() shows; 0 before the first count
+    // How far through, and the time to go, as last told: see RunProgress.
+    int progress() const { return m_progress.percent(); } // 0 to 100
+    QString timeToGo() const { return m_progress.timeToGo(); }
+    qint32 toGoSeconds() const { return m_progress.toGoSeconds(); }
     // The script as plain text (paragraphs end in CR LF), as shown with its formats, and its word count.
     QString plainText() const { return m_reading ? m_reading->plainText() : QString(); }
     const QTextDocument *document() const;
@@ -257,10 +259,7 @@ private:
     bool bRunning = false;
     int m_speed = kMinSpeed;
     Direction m_direction = Direction::Up;
-    int m_progress = 0;
-    // The time to go shown, and the seconds it counts down from while gliding (0: none yet).
-    QString m_timeToGo = QStringLiteral("00:00");
-    qint32 m_toGoSeconds = 0;
+    RunProgress m_progress;
     bool bFullScreen = false;
     bool m_stepFromClock = false; // the Scroll in progress is the clock's
     float m_publishedTop = 0;
