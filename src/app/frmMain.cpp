@@ -12,19 +12,14 @@
 #include "common/Trace.h"
 #include "core/PrompterCore.h"
 #include "core/ShowRun.h"
-#include "editor/gui/ScriptFile.h"
 #include "editor/gui/ScriptOpener.h"
 #include "editor/gui/frmEditText.h"
-#include "follow/LeaderFeed.h"
 #include "follow/gui/FollowSeat.h"
 #include "keys/gui/dlgKeys.h"
 #include "line/gui/LineHandles.h"
 #include "line/gui/frmLine.h"
 #include "markers/gui/Marking.h"
 #include "mos/MosControl.h"
-#include "mos/MosShow.h"
-#include "net/Session.h"
-#include "remote/RemoteServer.h"
 #include "remote/gui/RemoteControl.h"
 #include "remote/gui/dlgRemote.h"
 #include "scroll/ScrollClock.h"
@@ -62,7 +57,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWebSocket>
 #include <QWindow>
 
 #include <algorithm>
