@@ -5,7 +5,11 @@
 #include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "PrompterWindow.h"
+#include "app/Application.h"
 #include "app/frmMain.h"
+#include "core/PrompterCore.h"
+#include "follow/FollowSession.h"
+#include "settings/Settings.h"
 #include "settings/modSettings.h"
 #include "ui/RichTextView.h"
 
@@ -143,6 +147,31 @@ private Q_SLOTS:
         w.reset();
         QCOMPARE(unloaded.size(), 0);
         QCOMPARE(m_platform.periodsEnded, 1);
+    }
+
+    // As the program builds them: the services first, the window over them, the window gone first,
+    // running, while the run's services live on.
+    void theWindowGoesBeforeItsServices()
+    {
+        Settings settings;
+        app::Application services(m_platform, m_dialogs, settings);
+        services.startServices();
+        {
+            frmMain w(services);
+            w.resize(1000, 700);
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QVERIFY(services.core().attached());
+            services.core().takeScript(scriptOfLines(200));
+            QVERIFY(!services.core().command({run::Verb::Start}).refused());
+            QVERIFY(services.core().running());
+        }
+        PrompterCore &core = services.core();
+        QVERIFY(!core.attached());
+        QVERIFY(!core.running());
+        QVERIFY(core.document()->isEmpty());
+        QCOMPARE(core.command({run::Verb::Start}).reason, run::Answer::Reason::NoWindow);
+        QVERIFY(!services.follow().following());
     }
 };
 
